@@ -1,0 +1,32 @@
+#include "app/application_windows.h"
+
+#include "app/about_box.h"
+#include "app/main_window.h"
+#include "app/prefs_file.h"
+#include "editor/reserved_words.h"
+#include "editor/tag_inspector.h"
+#include "guidance/tip_window.h"
+#include "guidance/wizard_window.h"
+
+#include <QAction>
+
+ApplicationWindows::ApplicationWindows() : Form1(std::make_unique<TForm1>()) {
+    // The other windows belong to the main window and die with it.
+    Form2 = new TForm2(Form1.get());
+    Form3 = new TForm3(Form1.get());
+    AboutBox = new TAboutBox(Form1.get());
+    Form5 = new TForm5(Form1.get());
+    Form6 = new TForm6(Form1.get());
+    Form1->attachWindows(Form2, Form3, AboutBox, Form5, Form6);
+}
+
+ApplicationWindows::~ApplicationWindows() = default;
+
+void ApplicationWindows::applyPreferences() {
+    QString error;
+    const std::optional<TPrefsRecord> record = readPrefs(Form1->prefsPath(), &error);
+    const bool showTips = !record || record->ShowTips == 1;
+    Form1->ShowStartupTips1->setChecked(showTips);
+    if (showTips)
+        Form5->show();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+
+class TAboutBox;
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm5;
+class TForm6;
+
+// The six windows of the program, created once in the start-up order and
+// kept until the program ends. The current directory must be
+// ProgramDirectory when they are created.
+class ApplicationWindows final {
+public:
+    ApplicationWindows();
+    ~ApplicationWindows();
+    ApplicationWindows(const ApplicationWindows&) = delete;
+    ApplicationWindows& operator=(const ApplicationWindows&) = delete;
+
+    // Start-up steps 3 to 5: reads prefs.cfg and shows the Startup Tip window
+    // when it says so. A missing or short file counts as the installed state
+    // (tips shown) and starts the program all the same.
+    void applyPreferences();
+
+    std::unique_ptr<TForm1> Form1;
+    TForm2* Form2;
+    TForm3* Form3;
+    TAboutBox* AboutBox;
+    TForm5* Form5;
+    TForm6* Form6;
+};

@@ -1,0 +1,156 @@
+#include "app/edit_actions.h"
+
+#include "widgets/desktop.h"
+#include "widgets/hint.h"
+
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+
+namespace {
+
+QLineEdit* lineEditOf(QWidget* widget) {
+    if (auto* line = qobject_cast<QLineEdit*>(widget))
+        return line;
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        return combo->lineEdit();
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget))
+        return spin->findChild<QLineEdit*>();
+    return nullptr;
+}
+
+bool clipboardHasText() {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    return data && data->hasText() && !data->text().isEmpty();
+}
+
+QAction* makeAction(QObject* parent, const char* name, const QString& text, const QString& hint) {
+    auto* action = new QAction(text, parent);
+    action->setObjectName(QLatin1String(name));
+    setHint(action, hint);
+    return action;
+}
+
+} // namespace
+
+EditActions::EditActions(QObject* parent) : QObject(parent) {
+    setObjectName("ActionList1");
+    EditUndo1 = makeAction(this, "EditUndo1", QStringLiteral("&Undo"),
+                           QStringLiteral("Undo|Reverts the last action"));
+    EditCut1 = makeAction(this, "EditCut1", QStringLiteral("Cu&t"),
+                          QStringLiteral("Cut|Cuts the selection and puts it on the Clipboard"));
+    EditCopy1 = makeAction(this, "EditCopy1", QStringLiteral("&Copy"),
+                           QStringLiteral("Copy|Copies the selection and puts it on the Clipboard"));
+    EditPaste1 = makeAction(this, "EditPaste1", QStringLiteral("&Paste"),
+                            QStringLiteral("Paste|Inserts Clipboard contents"));
+    EditDelete1 = makeAction(this, "EditDelete1", QStringLiteral("&Delete"),
+                             QStringLiteral("Delete|Erases the selection"));
+    EditSelectAll1 = makeAction(this, "EditSelectAll1", QStringLiteral("Select &All"),
+                                QStringLiteral("Select All|Selects the entire document"));
+    SearchFind1 = makeAction(this, "SearchFind1", QStringLiteral("&Find..."),
+                             QStringLiteral("Find|Finds the specified text"));
+    SearchFind1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    SearchFind1->setShortcutContext(Qt::WindowShortcut);
+
+    connect(EditUndo1, &QAction::triggered, this, [this] {
+        if (auto* pane = qobject_cast<QPlainTextEdit*>(focused.data()))
+            pane->undo();
+        else if (QLineEdit* line = lineEditOf(focused))
+            line->undo();
+    });
+    connect(EditCut1, &QAction::triggered, this, [this] {
+        if (auto* pane = qobject_cast<QPlainTextEdit*>(focused.data()))
+            pane->cut();
+        else if (QLineEdit* line = lineEditOf(focused))
+            line->cut();
+    });
+    connect(EditCopy1, &QAction::triggered, this, [this] {
+        if (auto* pane = qobject_cast<QPlainTextEdit*>(focused.data()))
+            pane->copy();
+        else if (QLineEdit* line = lineEditOf(focused))
+            line->copy();
+    });
+    connect(EditPaste1, &QAction::triggered, this, [this] {
+        if (auto* pane = qobject_cast<QPlainTextEdit*>(focused.data()))
+            pane->paste();
+        else if (QLineEdit* line = lineEditOf(focused))
+            line->paste();
+    });
+    connect(EditDelete1, &QAction::triggered, this, [this] {
+        if (auto* pane = qobject_cast<QPlainTextEdit*>(focused.data()))
+            pane->textCursor().removeSelectedText();
+        else if (QLineEdit* line = lineEditOf(focused))
+            line->del();
+    });
+    connect(EditSelectAll1, &QAction::triggered, this, [this] {
+        if (auto* pane = qobject_cast<QPlainTextEdit*>(focused.data()))
+            pane->selectAll();
+        else if (QLineEdit* line = lineEditOf(focused))
+            line->selectAll();
+    });
+    connect(SearchFind1, &QAction::triggered, this, [this] {
+        if (focused)
+            desktop().showFind(focused);
+    });
+
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { follow(now); });
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+            &EditActions::updateEnabling);
+    follow(QApplication::focusWidget());
+}
+
+void EditActions::follow(QWidget* widget) {
+    // A spin box or combo box gives the focus to its inner line edit.
+    QWidget* control = widget;
+    if (control && qobject_cast<QLineEdit*>(control) && control->parentWidget() &&
+        (qobject_cast<QComboBox*>(control->parentWidget()) ||
+         qobject_cast<QAbstractSpinBox*>(control->parentWidget())))
+        control = control->parentWidget();
+    const bool isText = control && (qobject_cast<QPlainTextEdit*>(control) || lineEditOf(control));
+    if (!isText)
+        control = nullptr;
+    if (control == focused && control)
+        return updateEnabling();
+    for (const auto& watch : std::as_const(watches))
+        disconnect(watch);
+    watches.clear();
+    focused = control;
+    if (auto* pane = qobject_cast<QPlainTextEdit*>(control)) {
+        watches << connect(pane, &QPlainTextEdit::selectionChanged, this, &EditActions::updateEnabling)
+                << connect(pane, &QPlainTextEdit::undoAvailable, this, &EditActions::updateEnabling)
+                << connect(pane, &QPlainTextEdit::textChanged, this, &EditActions::updateEnabling);
+    } else if (QLineEdit* line = lineEditOf(control)) {
+        watches << connect(line, &QLineEdit::selectionChanged, this, &EditActions::updateEnabling)
+                << connect(line, &QLineEdit::textChanged, this, &EditActions::updateEnabling);
+    }
+    updateEnabling();
+}
+
+void EditActions::updateEnabling() {
+    bool selection = false, writable = false, undo = false, hasText = false;
+    if (auto* pane = qobject_cast<QPlainTextEdit*>(focused.data())) {
+        selection = pane->textCursor().hasSelection();
+        writable = !pane->isReadOnly();
+        undo = pane->document()->isUndoAvailable();
+        hasText = !pane->document()->isEmpty();
+    } else if (QLineEdit* line = lineEditOf(focused)) {
+        selection = line->hasSelectedText();
+        writable = !line->isReadOnly();
+        undo = line->isUndoAvailable();
+        hasText = !line->text().isEmpty();
+    }
+    const bool present = focused != nullptr;
+    EditUndo1->setEnabled(present && writable && undo);
+    EditCut1->setEnabled(present && writable && selection);
+    EditCopy1->setEnabled(present && selection);
+    EditDelete1->setEnabled(present && writable && selection);
+    EditPaste1->setEnabled(present && writable && clipboardHasText());
+    EditSelectAll1->setEnabled(present && hasText);
+    SearchFind1->setEnabled(present && hasText);
+}

@@ -1,0 +1,76 @@
+#include "app/output_commands.h"
+
+#include "app/text_file.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QPlainTextEdit>
+
+OutputCommands::OutputCommands(OutputSetup outputSetup, const QString& directory,
+                               QObject* parent)
+    : QObject(parent), htmlDialog(outputSetup.htmlDialog), textDialog(outputSetup.textDialog),
+      setup(std::move(outputSetup)), programDirectory(directory), flag(setup.savedFlagStart) {}
+
+void OutputCommands::copyToClipboard() {
+    if (setup.prepare)
+        setup.prepare();
+    setup.pane->selectAll();
+    QApplication::clipboard()->setText(setup.pane->toPlainText());
+}
+
+void OutputCommands::clearCode() { setup.pane->clear(); }
+
+bool OutputCommands::saveAsHtml() { return save(htmlDialog, true); }
+
+bool OutputCommands::saveAsText() { return save(textDialog, false); }
+
+bool OutputCommands::save(FileDialog& dialog, bool asHtml) {
+    if (setup.prepare)
+        setup.prepare();
+    if (asHtml && !setup.htmlSaveWarning.isEmpty())
+        desktop().notice(NoticeKind::Warning, setup.htmlSaveWarning);
+    const QString path = dialog.askSave();
+    if (path.isEmpty())
+        return false;
+    if (!writePane(setup.pane->toPlainText(), path))
+        return false;
+    if (asHtml && setup.recordsHtmlSave)
+        recordSaved(path);
+    return true;
+}
+
+bool OutputCommands::writePane(const QString& paneText, const QString& path) {
+    QString error;
+    if (writeFileAtomically(path, paneFileBytes(paneText), &error))
+        return true;
+    desktop().notice(NoticeKind::Error, error);
+    return false;
+}
+
+void OutputCommands::recordSaved(const QString& path) {
+    flag = QStringLiteral("Yes");
+    fileName = path;
+}
+
+void OutputCommands::preview() {
+    if (setup.preview == OutputSetup::Preview::TemporaryFile) {
+        const QString path = QDir(programDirectory).filePath(QStringLiteral("temp.html"));
+        if (writePane(setup.pane->toPlainText(), path))
+            desktop().openFile(path);
+        return;
+    }
+    if (flag != QLatin1String("Yes")) {
+        desktop().notice(NoticeKind::Information, setup.notSavedNotice);
+        return;
+    }
+    desktop().openFile(fileName);
+}
+
+void OutputCommands::print() {
+    if (setup.prepare)
+        setup.prepare();
+    const QString error = desktop().print(setup.pane->toPlainText());
+    if (!error.isEmpty())
+        desktop().notice(NoticeKind::Error, error);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "widgets/desktop.h"
+
+#include <QObject>
+#include <functional>
+
+class QPlainTextEdit;
+
+// How a tab's page leaves the program, one row of the output tables.
+struct OutputSetup {
+    enum class Preview { TemporaryFile, SavedFile };
+
+    QPlainTextEdit* pane = nullptr;
+    FileDialogSpec htmlDialog;
+    FileDialogSpec textDialog;
+    Preview preview = Preview::SavedFile;
+    // Saved-page memory: the flag's start value, and whether Save as HTML
+    // records the saved file (the Dropdown tab does not).
+    QString savedFlagStart = QStringLiteral("No");
+    bool recordsHtmlSave = true;
+    QString notSavedNotice = QStringLiteral("Please save in HTML format first before previewing!");
+    // Shown (warning, OK) before the HTML dialog when not empty.
+    QString htmlSaveWarning;
+    // Runs before Copy, the save dialogs and Print (the MouseOver assembling).
+    std::function<void()> prepare;
+};
+
+// Copy, Clear, Save as HTML / Text, Preview and Print on one tab's pane.
+class OutputCommands final : public QObject {
+    Q_OBJECT
+public:
+    OutputCommands(OutputSetup setup, const QString& programDirectory, QObject* parent);
+
+    void copyToClipboard();
+    void clearCode();
+    // True when a file was written.
+    bool saveAsHtml();
+    bool saveAsText();
+    void preview();
+    void print();
+
+    // Saved-page memory ("Yes" once saved as HTML or published).
+    const QString& savedFlag() const { return flag; }
+    const QString& savedFileName() const { return fileName; }
+    void recordSaved(const QString& path);
+    void resetSavedFlag() { flag = setup.savedFlagStart; }
+
+    FileDialog htmlDialog;
+    FileDialog textDialog;
+
+    // Writes the pane's text to `path` as saved pages are written; reports a
+    // failure in the error box and returns false.
+    static bool writePane(const QString& paneText, const QString& path);
+
+private:
+    bool save(FileDialog& dialog, bool asHtml);
+
+    OutputSetup setup;
+    QString programDirectory;
+    QString flag;
+    QString fileName;
+};

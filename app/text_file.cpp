@@ -1,0 +1,116 @@
+#include "app/text_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+QByteArray paneFileBytes(const QString& paneText) {
+    if (paneText.isEmpty())
+        return {};
+    QString text = paneText;
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    if (!paneText.endsWith(QLatin1Char('\n')))
+        text += QLatin1String("\r\n");
+    return text.toUtf8();
+}
+
+bool writeAll(QIODevice& device, const QByteArray& bytes) {
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = cannotCreateMessage(path);
+        return false;
+    }
+    // QSaveFile::commit() does not notice a short write on this Qt, so every
+    // byte and the flush are checked here.
+    if (!writeAll(file, bytes) || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        file.commit();
+        *error = QStringLiteral("Cannot write file %1: %2").arg(path, reason);
+        return false;
+    }
+    if (!file.commit()) {
+        *error = QStringLiteral("Cannot write file %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+QString decodeText(const QByteArray& bytes) {
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        view = view.sliced(3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(view);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder windows1252("windows-1252");
+    if (windows1252.isValid())
+        return windows1252.decode(view);
+    return QString::fromLatin1(view);
+}
+
+std::optional<QString> readTextFile(const QString& path, QString* error) {
+    const QFileInfo info(path);
+    // A FIFO or device would block or never end; only regular files are read.
+    if (!info.isFile()) {
+        *error = cannotOpenMessage(path);
+        return std::nullopt;
+    }
+    if (info.size() > MaxReadableTextFile) {
+        *error = QStringLiteral("The file %1 is too large to be opened (%2 MB; at most %3 MB).")
+                     .arg(path)
+                     .arg(info.size() / (1024 * 1024))
+                     .arg(MaxReadableTextFile / (1024 * 1024));
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = cannotOpenMessage(path);
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("Cannot read file %1: %2").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    return decodeText(bytes);
+}
+
+QStringList splitLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            lines.append(text.mid(start, i - start));
+            if (c == QLatin1Char('\r') && i + 1 < size && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < size)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QString cannotOpenMessage(const QString& path) {
+    return QStringLiteral("Cannot open file %1").arg(path);
+}
+
+QString cannotCreateMessage(const QString& path) {
+    return QStringLiteral("Cannot create file %1").arg(path);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+class QIODevice;
+
+// The bytes of a pane as saved: UTF-8, every line followed by CR LF (a last
+// line without a line break gets one, an empty text gives no bytes).
+QByteArray paneFileBytes(const QString& paneText);
+
+// Writes `bytes` aside and renames them over `path`, so a failure leaves any
+// earlier file intact. On failure returns false and sets `error` to a message
+// that names the file.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
+
+// Writes all of `bytes` to `device`; false on any short or failed write.
+bool writeAll(QIODevice& device, const QByteArray& bytes);
+
+// Files larger than this are refused by readTextFile (they cannot be edited
+// comfortably in a text pane).
+inline constexpr qint64 MaxReadableTextFile = 64 * 1024 * 1024;
+
+// Reads a text file: a regular file only, a UTF-8 BOM stripped, UTF-8 decoded,
+// Windows-1252 when the bytes are not valid UTF-8. Line ends are left as they
+// are. On failure returns nothing and sets `error` ("Cannot open file <path>"
+// or a message naming the file).
+std::optional<QString> readTextFile(const QString& path, QString* error);
+
+// Decodes file bytes as readTextFile does.
+QString decodeText(const QByteArray& bytes);
+
+// Splits text on CR LF, LF or a lone CR; a final line break ends the last
+// line and adds no empty line.
+QStringList splitLines(const QString& text);
+
+// "Cannot open file <path>" / "Cannot create file <path>".
+QString cannotOpenMessage(const QString& path);
+QString cannotCreateMessage(const QString& path);

@@ -1,0 +1,1 @@
+#include "makers/dropdown/dropdown_page.h"

@@ -1,0 +1,1 @@
+#include "makers/mouseover/mouseover_page.h"

@@ -1,0 +1,1 @@
+#include "makers/popup/popup_page.h"

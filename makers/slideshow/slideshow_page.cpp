@@ -1,0 +1,1 @@
+#include "makers/slideshow/slideshow_page.h"

@@ -1,0 +1,61 @@
+#include "support/fake_desktop.h"
+
+FakeDesktop::FakeDesktop() { installDesktop(this); }
+
+FakeDesktop::~FakeDesktop() { installDesktop(nullptr); }
+
+QStringList FakeDesktop::noticeTexts() const {
+    QStringList texts;
+    for (const Notice& n : notices)
+        texts << n.text;
+    return texts;
+}
+
+QString FakeDesktop::lastNotice() const { return notices.isEmpty() ? QString() : notices.last().text; }
+
+void FakeDesktop::notice(NoticeKind kind, const QString& text) { notices.append({kind, text}); }
+
+bool FakeDesktop::confirm(const QString& text) {
+    confirmations << text;
+    return confirmAnswers.isEmpty() ? true : confirmAnswers.takeFirst();
+}
+
+QString FakeDesktop::saveFileName(const FileDialogSpec& spec, const QString& current) {
+    fileQuestions.append({spec, current, false});
+    if (saveAnswers.isEmpty())
+        return {};
+    QString answer = saveAnswers.takeFirst();
+    // As the real dialog does: a name without an extension gets the default one.
+    if (!answer.isEmpty() && !spec.defaultSuffix.isEmpty() &&
+        !answer.section(QLatin1Char('/'), -1).contains(QLatin1Char('.')))
+        answer += QLatin1Char('.') + spec.defaultSuffix;
+    return answer;
+}
+
+QStringList FakeDesktop::openFileNames(const FileDialogSpec& spec, const QString& current,
+                                       bool multiple) {
+    fileQuestions.append({spec, current, multiple});
+    return openAnswers.isEmpty() ? QStringList() : openAnswers.takeFirst();
+}
+
+QColor FakeDesktop::chooseColor(const QColor& start) {
+    colourStarts << start;
+    if (colourAnswers.isEmpty())
+        return start;
+    const QColor answer = colourAnswers.takeFirst();
+    return answer.isValid() ? answer : start;
+}
+
+void FakeDesktop::openUrl(const QUrl& url) { opened << url; }
+
+QString FakeDesktop::print(const QString& text) {
+    if (printError.isEmpty())
+        printed << text;
+    return printError;
+}
+
+void FakeDesktop::playWave(const QString& path) { wavesPlayed << path; }
+
+void FakeDesktop::playMidi(const QString& path) { midisPlayed << path; }
+
+void FakeDesktop::showFind(QWidget* textControl) { findTargets << textControl; }

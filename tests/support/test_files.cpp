@@ -1,0 +1,57 @@
+#include "support/test_files.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTest>
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+
+#ifndef QUILLMINT_DATA_DIR
+#error "QUILLMINT_DATA_DIR must name the source data folder"
+#endif
+
+ProgramFolder::ProgramFolder() : previous(QDir::currentPath()) {
+    const QDir source(QStringLiteral(QUILLMINT_DATA_DIR));
+    QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString from = it.next();
+        const QString to = dir.filePath(source.relativeFilePath(from));
+        QDir().mkpath(QFileInfo(to).path());
+        QFile::copy(from, to);
+        QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                      QFile::ReadOther);
+    }
+    QDir::setCurrent(dir.path());
+}
+
+ProgramFolder::~ProgramFolder() { QDir::setCurrent(previous); }
+
+QString ProgramFolder::file(const QString& relativeName) const { return dir.filePath(relativeName); }
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+void withFileSizeLimit(qint64 bytes, const std::function<void()>& body) {
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limited = old;
+    limited.rlim_cur = static_cast<rlim_t>(bytes);
+    // A write past the limit raises SIGXFSZ; ignored, the write fails with EFBIG.
+    auto* previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    body();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+}

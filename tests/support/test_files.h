@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+
+// A temporary ProgramDirectory holding copies of the shipped data files,
+// made current for the lifetime of the object (the previous current
+// directory comes back afterwards).
+class ProgramFolder final {
+public:
+    ProgramFolder();
+    ~ProgramFolder();
+    ProgramFolder(const ProgramFolder&) = delete;
+    ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+    QString path() const { return dir.path(); }
+    QString file(const QString& relativeName) const;
+
+private:
+    QTemporaryDir dir;
+    QString previous;
+};
+
+QByteArray readBytes(const QString& path);
+void writeBytes(const QString& path, const QByteArray& bytes);
+
+// Runs `body` with the file size limit set to `bytes` (RLIMIT_FSIZE), which
+// makes every larger write fail as on a full disk.
+void withFileSizeLimit(qint64 bytes, const std::function<void()>& body);

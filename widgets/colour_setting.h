@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QObject>
+
+class QAbstractButton;
+class QLabel;
+class QWidget;
+
+// One colour setting of a tab: the button that opens its own colour dialog,
+// the label whose caption is the HtmlColor the pages insert, and a swatch.
+class ColourSetting final : public QObject {
+    Q_OBJECT
+public:
+    // `dialogName` is the name of the setting's colour dialog ("ColorDialog1").
+    ColourSetting(const QString& dialogName, QAbstractButton* button, QLabel* label,
+                  QWidget* swatch, const QColor& defaultColour, QObject* parent = nullptr);
+
+    // The HtmlColor rule: the dialog opens on the colour it last held (black
+    // at first); OK or Cancel, its colour is then applied to swatch and label.
+    void choose();
+    // New: label and swatch back to the default; the dialog keeps its colour.
+    void restoreDefault();
+
+    QString text() const;
+    QColor swatchColour() const;
+    QColor dialogColour() const { return remembered; }
+
+private:
+    void apply(const QColor& colour);
+
+    QLabel* label;
+    QWidget* swatch;
+    QColor defaultColour;
+    QColor remembered = Qt::black;
+};
+
+// A small framed square that shows a colour.
+QWidget* makeSwatch(const QString& objectName, const QColor& colour, QWidget* parent);

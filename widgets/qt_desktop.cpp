@@ -1,0 +1,136 @@
+#include "widgets/qt_desktop.h"
+
+#include "app/print_layout.h"
+#include "widgets/find_dialog.h"
+#include "widgets/sound_player.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+QWidget* dialogParent() {
+    if (QWidget* active = QApplication::activeModalWidget())
+        return active;
+    return QApplication::activeWindow();
+}
+
+void configure(QFileDialog& dialog, const FileDialogSpec& spec, const QString& current) {
+    dialog.setObjectName(spec.name);
+    dialog.setWindowTitle(spec.title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setNameFilters(spec.filters);
+    if (spec.selectedFilter >= 0 && spec.selectedFilter < spec.filters.size())
+        dialog.selectNameFilter(spec.filters.at(spec.selectedFilter));
+    dialog.setDefaultSuffix(spec.defaultSuffix);
+    if (!current.isEmpty())
+        dialog.selectFile(current);
+}
+
+} // namespace
+
+QtDesktop::QtDesktop() : sounds(std::make_unique<SoundPlayers>()) {}
+
+QtDesktop::~QtDesktop() { delete findDialog; }
+
+void QtDesktop::notice(NoticeKind kind, const QString& text) {
+    const QMessageBox::Icon icon = kind == NoticeKind::Error     ? QMessageBox::Critical
+                                   : kind == NoticeKind::Warning ? QMessageBox::Warning
+                                                                 : QMessageBox::Information;
+    QMessageBox box(icon, QStringLiteral("Quillmint"), text, QMessageBox::Ok, dialogParent());
+    box.exec();
+}
+
+bool QtDesktop::confirm(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), text,
+                    QMessageBox::Ok | QMessageBox::Cancel, dialogParent());
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
+}
+
+QString QtDesktop::saveFileName(const FileDialogSpec& spec, const QString& current) {
+    QFileDialog dialog(dialogParent());
+    configure(dialog, spec, current);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+QStringList QtDesktop::openFileNames(const FileDialogSpec& spec, const QString& current,
+                                     bool multiple) {
+    QFileDialog dialog(dialogParent());
+    configure(dialog, spec, current);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+QColor QtDesktop::chooseColor(const QColor& start) {
+    QColorDialog dialog(start, dialogParent());
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return start;
+    return dialog.selectedColor();
+}
+
+void QtDesktop::openUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+
+QString QtDesktop::print(const QString& text) {
+    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    if (printerInfo.isNull())
+        return QStringLiteral("There is no default printer currently selected");
+    QPrinter printer(printerInfo);
+    printer.setFullPage(false);
+    printer.setDocName(QStringLiteral("Quillmint"));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return QStringLiteral("Printing failed on %1").arg(printerInfo.printerName());
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(10);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, &printer);
+    const QRectF area = painter.viewport();
+    PrintMetrics layout;
+    layout.pageWidth = area.width();
+    layout.linesPerPage = qMax(1, int(area.height() / metrics.lineSpacing()));
+    layout.tabWidth = 8 * metrics.averageCharWidth();
+    layout.charWidth = [&metrics](QChar c) { return metrics.horizontalAdvance(c); };
+    const QList<PrintPage> pages = layoutPrintPages(text, layout);
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        if (p > 0)
+            printer.newPage();
+        qreal y = metrics.ascent();
+        for (const PrintLine& line : pages.at(p)) {
+            for (const PrintRun& run : line)
+                painter.drawText(QPointF(run.x, y), run.text);
+            y += metrics.lineSpacing();
+        }
+    }
+    if (!painter.end())
+        return QStringLiteral("Printing failed on %1").arg(printerInfo.printerName());
+    return {};
+}
+
+void QtDesktop::playWave(const QString& path) { sounds->playWave(path); }
+
+void QtDesktop::playMidi(const QString& path) { sounds->playMidi(path); }
+
+void QtDesktop::showFind(QWidget* textControl) {
+    if (!findDialog)
+        findDialog = new FindDialog(textControl ? textControl->window() : nullptr);
+    findDialog->startOn(textControl);
+}

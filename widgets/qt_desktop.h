@@ -1,0 +1,34 @@
+#pragma once
+
+#include "widgets/desktop.h"
+
+#include <QPointer>
+#include <memory>
+
+class FindDialog;
+class SoundPlayers;
+
+// The real desktop services: Qt's own dialogs parented to the active window,
+// QDesktopServices, the default printer and the sound players.
+class QtDesktop final : public Desktop {
+public:
+    QtDesktop();
+    ~QtDesktop() override;
+    Q_DISABLE_COPY_MOVE(QtDesktop)
+
+    void notice(NoticeKind kind, const QString& text) override;
+    bool confirm(const QString& text) override;
+    QString saveFileName(const FileDialogSpec& spec, const QString& current) override;
+    QStringList openFileNames(const FileDialogSpec& spec, const QString& current,
+                              bool multiple) override;
+    QColor chooseColor(const QColor& start) override;
+    void openUrl(const QUrl& url) override;
+    QString print(const QString& text) override;
+    void playWave(const QString& path) override;
+    void playMidi(const QString& path) override;
+    void showFind(QWidget* textControl) override;
+
+private:
+    std::unique_ptr<SoundPlayers> sounds;
+    QPointer<FindDialog> findDialog;
+};

@@ -1,0 +1,17 @@
+#include "widgets/spin_edit.h"
+
+SpinEdit::SpinEdit(const QString& name, int minimum, int maximum, int value, QWidget* parent)
+    : QSpinBox(parent) {
+    setObjectName(name);
+    setRange(minimum, maximum);
+    setValue(value);
+    setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    setKeyboardTracking(false);
+}
+
+QString SpinEdit::committedText() {
+    interpretText();
+    if (text().isEmpty())
+        setValue(value());
+    return text();
+}
