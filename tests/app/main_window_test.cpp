@@ -1,0 +1,280 @@
+#include "app/about_box.h"
+#include "app/application_windows.h"
+#include "app/edit_actions.h"
+#include "app/main_window.h"
+#include "editor/reserved_words.h"
+#include "editor/tag_inspector.h"
+#include "guidance/help_links.h"
+#include "guidance/tip_window.h"
+#include "guidance/wizard_window.h"
+#include "support/fake_desktop.h"
+#include "support/test_files.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<ProgramFolder> folder;
+    std::unique_ptr<FakeDesktop> fake;
+    std::unique_ptr<ApplicationWindows> windows;
+    TForm1* form1 = nullptr;
+
+    QLabel* panel(const char* name) { return form1->StatusBar1->findChild<QLabel*>(name); }
+
+private slots:
+    void init() {
+        folder = std::make_unique<ProgramFolder>();
+        fake = std::make_unique<FakeDesktop>();
+        windows = std::make_unique<ApplicationWindows>();
+        form1 = windows->Form1.get();
+    }
+    void cleanup() {
+        windows.reset();
+        fake.reset();
+        folder.reset();
+    }
+
+    void theFrameHasItsTabsAndFixedClientArea() {
+        QCOMPARE(form1->objectName(), QString("Form1"));
+        QCOMPARE(form1->windowTitle(), QString("Quillmint v1.0"));
+        QCOMPARE(form1->homedir, folder->path());
+        const QStringList captions{"Dropdown Menu Maker", "Popup Maker", "MouseOver Button Maker",
+                                   "Slideshow Maker", "JS Editor"};
+        QCOMPARE(form1->PageControl1->count(), 5);
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(form1->PageControl1->tabText(i), captions[i]);
+            QCOMPARE(form1->PageControl1->widget(i)->objectName(), QString("TabSheet%1").arg(i + 1));
+        }
+        QCOMPARE(form1->PageControl1->currentIndex(), 0);
+        QCOMPARE(form1->width(), 610);
+        QCOMPARE(form1->height() - form1->menuBar()->sizeHint().height(), 388);
+        QCOMPARE(form1->minimumSize(), form1->maximumSize());
+        QVERIFY(!(form1->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(form1->windowFlags() & Qt::WindowMinimizeButtonHint);
+    }
+
+    void theToolWindowsExistHiddenWithTheirCaptions() {
+        const struct {
+            QWidget* window;
+            const char* name;
+            const char* caption;
+        } expected[] = {{windows->Form2, "Form2", "Tag Inspector"},
+                        {windows->Form3, "Form3", "Reserved Words"},
+                        {windows->Form6, "Form6", "Wizard"}};
+        for (const auto& e : expected) {
+            QCOMPARE(e.window->objectName(), QString(e.name));
+            QCOMPARE(e.window->windowTitle(), QString(e.caption));
+            QVERIFY(!e.window->isVisible());
+            QVERIFY(e.window->windowFlags() & Qt::Tool);
+            QCOMPARE(e.window->parentWidget(), form1);
+        }
+        QCOMPARE(windows->Form5->windowTitle(), QString("Startup Tip"));
+        QCOMPARE(windows->AboutBox->windowTitle(), QString("About Quillmint"));
+        QVERIFY(windows->AboutBox->isModal());
+
+        // Closing a tool window hides it; it is never destroyed.
+        QPointer<QWidget> inspector = windows->Form2;
+        inspector->show();
+        QVERIFY(inspector->close() || !inspector->isVisible());
+        QCoreApplication::processEvents();
+        QVERIFY(inspector);
+        QVERIFY(!inspector->isVisible());
+    }
+
+    void menuItemsHaveTheirShortcutsAndHints() {
+        const struct {
+            const char* name;
+            const char* caption;
+            QKeySequence keys;
+            const char* status;
+        } items[] = {
+            {"Exit1", "Exit", QKeySequence("Ctrl+Alt+X"), "Exit Program"},
+            {"Undo1", "&Undo", QKeySequence("Ctrl+Z"), "Reverts the last action"},
+            {"Cut1", "Cu&t", QKeySequence("Ctrl+X"), "Cuts the selection and puts it on the Clipboard"},
+            {"Copy1", "&Copy", QKeySequence("Ctrl+C"), "Copies the selection and puts it on the Clipboard"},
+            {"Paste1", "&Paste", QKeySequence("Ctrl+V"), "Inserts Clipboard contents"},
+            {"Delete1", "&Delete", QKeySequence("Del"), "Erases the selection"},
+            {"SelectAll1", "Select &All", QKeySequence("Ctrl+A"), "Selects the entire document"},
+            {"DropdownMenuMaker1", "Dropdown Menu Maker", QKeySequence("F2"), "View Dropdown Menu Maker"},
+            {"PopupMaker1", "Popup Maker", QKeySequence("F3"), "View Popup Maker"},
+            {"MouseOverButtonMaker1", "MouseOver Button Maker", QKeySequence("F4"), "View MouseOver Button Maker"},
+            {"CollapseMenuMaker1", "Slideshow Maker", QKeySequence("F5"), "View Slideshow Maker"},
+            {"JSEditor1", "JS Editor", QKeySequence("F6"), "View JavaScript Editor"},
+            {"DropdownMenuMaker2", "Dropdown Menu Maker", QKeySequence("Shift+F1"), ""},
+            {"PopupMaker2", "Popup Maker", QKeySequence("Shift+F2"), ""},
+            {"MouseOverButtonMaker2", "MouseOver Button Maker", QKeySequence("Shift+F3"), ""},
+            {"SlideshowMaker1", "Slideshow Maker", QKeySequence("Shift+F4"), ""},
+            {"JSEditor2", "JS Editor", QKeySequence("Shift+F5"), ""},
+            {"Help3", "Help", QKeySequence("F1"), "Help Document"},
+            {"Readme1", "Readme", QKeySequence("Ctrl+Alt+R"), "Readme"},
+            {"ShowStartupTips1", "Show Startup Tips", QKeySequence(), "Show Tips At Startup"},
+            {"Website1", "Website", QKeySequence(), ""},
+            {"CheckForUpdate1", "Check For Update", QKeySequence(), ""},
+            {"SupportEmail1", "Support (E-mail)", QKeySequence(), ""},
+            {"SupportForum1", "Support Forum", QKeySequence(), ""},
+            {"About2", "About", QKeySequence("Ctrl+Alt+A"), "About"},
+        };
+        for (const auto& item : items) {
+            auto* action = form1->MainMenu1->findChild<QAction*>(item.name);
+            if (!action)
+                action = form1->findChild<QAction*>(item.name);
+            QVERIFY2(action, item.name);
+            QCOMPARE(action->text(), QString(item.caption));
+            QCOMPARE(action->shortcut(), item.keys);
+            QCOMPARE(action->statusTip(), QString(item.status));
+        }
+        QVERIFY(form1->ShowStartupTips1->isCheckable());
+        QCOMPARE(form1->MainMenu1->actions().size(), 5);
+        const QStringList context{"&Undo", "", "Cu&t", "&Copy", "&Paste", "&Delete", "", "Select &All"};
+        QStringList shown;
+        for (QAction* action : form1->PopupMenu4->actions())
+            shown << action->text();
+        QCOMPARE(shown, context);
+    }
+
+    void statusBarSwitchesBetweenPanelsAndTheLongHint() {
+        form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form1));
+        QCOMPARE(panel("StatusPanel1")->text(), QString("Press F1 For Help"));
+        QVERIFY(panel("StatusPanel1")->isVisible());
+
+        // A tool bar button with a two-part hint: tool tip short, status bar long.
+        auto* cut = new QToolButton(form1->PageControl1->currentWidget());
+        cut->setDefaultAction(form1->ActionList1->EditCut1);
+        QCOMPARE(cut->toolTip(), QString("Cut"));
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(cut, &enter);
+        QCOMPARE(form1->StatusBar1->currentMessage(),
+                 QString("Cuts the selection and puts it on the Clipboard"));
+        QVERIFY(!panel("StatusPanel1")->isVisible());
+
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(cut, &leave);
+        QVERIFY(form1->StatusBar1->currentMessage().isEmpty());
+        QVERIFY(panel("StatusPanel1")->isVisible());
+
+        // A highlighted menu item shows its hint the same way.
+        form1->Help3->showStatusText(form1);
+        QCOMPARE(form1->StatusBar1->currentMessage(), QString("Help Document"));
+    }
+
+    void viewKeysChangeTheTabWithoutShowingTheCompanions() {
+        form1->show();
+        QVERIFY(QTest::qWaitForWindowActive(form1));
+        const Qt::Key keys[] = {Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F2};
+        const int tabs[] = {1, 2, 3, 4, 0};
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(form1, keys[i]);
+            QCOMPARE(form1->PageControl1->currentIndex(), tabs[i]);
+            QVERIFY(!windows->Form2->isVisible());
+            QVERIFY(!windows->Form3->isVisible());
+        }
+        // Selecting the editor tab on the strip is a tab change.
+        form1->PageControl1->tabBar()->setCurrentIndex(4);
+        QVERIFY(windows->Form2->isVisible());
+        QVERIFY(windows->Form3->isVisible());
+        form1->PageControl1->tabBar()->setCurrentIndex(1);
+        QVERIFY(!windows->Form2->isVisible());
+        QVERIFY(!windows->Form3->isVisible());
+    }
+
+    void editCommandsFollowTheFocusedField() {
+        form1->show();
+        QVERIFY(QTest::qWaitForWindowActive(form1));
+        auto* field = new QLineEdit(form1->PageControl1->currentWidget());
+        field->setObjectName("ScratchField");
+        field->show();
+        field->setFocus();
+        QCoreApplication::processEvents();
+        QApplication::clipboard()->clear();
+        EditActions& edit = *form1->ActionList1;
+        QCOMPARE(edit.target(), field);
+        QVERIFY(!edit.EditCut1->isEnabled());
+        QVERIFY(!edit.EditCopy1->isEnabled());
+        QVERIFY(!edit.EditUndo1->isEnabled());
+        QVERIFY(!edit.EditPaste1->isEnabled());
+
+        QTest::keyClicks(field, "hello world");
+        QVERIFY(edit.EditUndo1->isEnabled());
+        QVERIFY(form1->Undo1->isEnabled());
+        field->setSelection(0, 5);
+        QVERIFY(edit.EditCut1->isEnabled());
+        QVERIFY(form1->Copy1->isEnabled());
+        form1->Cut1->trigger();
+        QCOMPARE(field->text(), QString(" world"));
+        QCOMPARE(QApplication::clipboard()->text(), QString("hello"));
+        QVERIFY(edit.EditPaste1->isEnabled());
+        QVERIFY(!edit.EditCut1->isEnabled());
+
+        form1->SelectAll1->trigger();
+        form1->Delete1->trigger();
+        QCOMPARE(field->text(), QString());
+        form1->Paste1->trigger();
+        QCOMPARE(field->text(), QString("hello"));
+        form1->Undo1->trigger();
+        QCOMPARE(field->text(), QString());
+
+        field->setReadOnly(true);
+        field->setText("read only");
+        field->selectAll();
+        QVERIFY(edit.EditCopy1->isEnabled());
+        QVERIFY(!edit.EditCut1->isEnabled());
+        QVERIFY(!edit.EditPaste1->isEnabled());
+    }
+
+    void aboutBoxShowsVersionsAndOpensTheWebSite() {
+        TAboutBox* about = windows->AboutBox;
+        auto* versions = about->findChild<QLabel*>("AboutVersionText");
+        QVERIFY(versions);
+        QCOMPARE(versions->text().split('\n'),
+                 (QStringList{"Quillmint v1.0.0.0", "Dropdown Menu Maker v1.0", "Popup Maker v1.0",
+                              "MouseOver Button Maker v1.0", "Slideshow Maker v1.0",
+                              "JS Editor v1.0"}));
+        auto* picture = about->findChild<QLabel*>("AboutPicture");
+        QVERIFY(!picture->pixmap().isNull());
+        auto* link = about->findChild<QPushButton*>("AboutLink");
+        QCOMPARE(link->text(), QString(MakerWebSiteAddress));
+        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+        link->click();
+        QCOMPARE(fake->opened, QList<QUrl>{QUrl(MakerWebSiteAddress)});
+
+        // Help > About shows it modally; "Close" ends it.
+        bool seen = false;
+        QTimer::singleShot(0, this, [&] {
+            seen = QApplication::activeModalWidget() == about;
+            about->findChild<QPushButton*>("AboutCloseButton")->click();
+        });
+        form1->About2->trigger();
+        QVERIFY(seen);
+        QVERIFY(!about->isVisible());
+    }
+
+    void closingTheMainWindowEndsTheProgramWithToolWindowsOpen() {
+        form1->show();
+        windows->Form2->show();
+        windows->Form3->show();
+        QTimer::singleShot(0, form1->Exit1, &QAction::trigger);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!form1->isVisible());
+        QVERIFY(fake->confirmations.isEmpty());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

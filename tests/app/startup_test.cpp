@@ -1,0 +1,124 @@
+#include "app/application_windows.h"
+#include "app/main_window.h"
+#include "guidance/tip_window.h"
+#include "support/fake_desktop.h"
+#include "support/test_files.h"
+
+#include <QAction>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+QByteArray prefsWith(char showTips) {
+    QByteArray bytes(83, '\x07');
+    bytes.append(showTips);
+    return bytes;
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theStoredFlagDecidesTheTipWindow_data() {
+        QTest::addColumn<QByteArray>("prefs");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("1") << prefsWith(1) << true;
+        QTest::newRow("0") << prefsWith(0) << false;
+        QTest::newRow("2") << prefsWith(2) << false;
+        QTest::newRow("two records, first off") << prefsWith(0) + prefsWith(1) << false;
+    }
+    void theStoredFlagDecidesTheTipWindow() {
+        QFETCH(QByteArray, prefs);
+        QFETCH(bool, shown);
+        ProgramFolder folder;
+        writeBytes(folder.file("prefs.cfg"), prefs);
+        FakeDesktop fake;
+        ApplicationWindows windows;
+        windows.applyPreferences();
+        QCOMPARE(windows.Form5->isVisible(), shown);
+        QCOMPARE(windows.Form1->ShowStartupTips1->isChecked(), shown);
+        QCOMPARE(readBytes(folder.file("prefs.cfg")), prefs);  // reading changes nothing
+        QVERIFY(fake.notices.isEmpty());
+    }
+
+    // A missing or damaged prefs.cfg is the installed state: tips shown, no box.
+    void damagedPrefsStartInTheInstalledState_data() {
+        QTest::addColumn<int>("size");
+        QTest::newRow("missing") << -1;
+        QTest::newRow("empty") << 0;
+        QTest::newRow("1 byte") << 1;
+        QTest::newRow("83 bytes") << 83;
+        QTest::newRow("directory") << -2;
+    }
+    void damagedPrefsStartInTheInstalledState() {
+        QFETCH(int, size);
+        ProgramFolder folder;
+        const QString path = folder.file("prefs.cfg");
+        QFile::remove(path);
+        if (size == -2)
+            QVERIFY(QDir().mkdir(path));
+        else if (size >= 0)
+            writeBytes(path, prefsWith(1).left(size));
+        FakeDesktop fake;
+        ApplicationWindows windows;
+        windows.applyPreferences();
+        QVERIFY(windows.Form5->isVisible());
+        QVERIFY(windows.Form1->ShowStartupTips1->isChecked());
+        QVERIFY(fake.notices.isEmpty());
+        QCOMPARE(QFileInfo::exists(path), size != -1);
+    }
+
+    void theMenuToggleStoresTheFlag() {
+        ProgramFolder folder;
+        writeBytes(folder.file("prefs.cfg"), prefsWith(2) + "tail");
+        FakeDesktop fake;
+        ApplicationWindows windows;
+        windows.applyPreferences();
+        QVERIFY(!windows.Form1->ShowStartupTips1->isChecked());
+        windows.Form1->ShowStartupTips1->trigger();
+        QVERIFY(windows.Form1->ShowStartupTips1->isChecked());
+        QCOMPARE(readBytes(folder.file("prefs.cfg")), prefsWith(1));
+        windows.Form1->ShowStartupTips1->trigger();
+        QCOMPARE(readBytes(folder.file("prefs.cfg")), prefsWith(0));
+        // Changing the setting never shows or hides the tip window now.
+        QVERIFY(!windows.Form5->isVisible());
+        QVERIFY(fake.notices.isEmpty());
+    }
+
+    void aFailedStoreIsReportedAndKeepsTheCheckMark() {
+        ProgramFolder folder;
+        writeBytes(folder.file("prefs.cfg"), prefsWith(1));
+        FakeDesktop fake;
+        ApplicationWindows windows;
+        windows.applyPreferences();
+        QFile::remove(folder.file("prefs.cfg"));
+        windows.Form1->ShowStartupTips1->trigger();
+        QVERIFY(!windows.Form1->ShowStartupTips1->isChecked());
+        QCOMPARE(fake.noticeTexts(), QStringList{"File not found"});
+        QCOMPARE(fake.notices[0].kind, NoticeKind::Error);
+        QVERIFY(!QFile::exists(folder.file("prefs.cfg")));  // never created
+    }
+
+    // The real executable comes up from another current directory, finds its
+    // files beside itself and ends cleanly when asked to.
+    void theExecutableStartsAndEndsCleanly() {
+        QProcess program;
+        program.setWorkingDirectory(QDir::tempPath());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(QUILLMINT_BIN_DIR "/quillmint"), {});
+        QVERIFY(program.waitForStarted());
+        QVERIFY2(!program.waitForFinished(2500), program.readAllStandardError().constData());
+        program.terminate();
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"

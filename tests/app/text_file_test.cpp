@@ -1,0 +1,103 @@
+#include "app/text_file.h"
+#include "support/test_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+
+class TextFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void paneTextBecomesCrLfLines_data() {
+        QTest::addColumn<QString>("pane");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty pane") << "" << QByteArray();
+        QTest::newRow("one empty line") << "\n" << QByteArray("\r\n");
+        QTest::newRow("generated lines") << "a\nb\n" << QByteArray("a\r\nb\r\n");
+        QTest::newRow("last line unbroken") << "a\nb" << QByteArray("a\r\nb\r\n");
+        QTest::newRow("blank lines kept") << "a\n\n\nb\n" << QByteArray("a\r\n\r\n\r\nb\r\n");
+        QTest::newRow("utf-8") << QString::fromUtf8("caf\u00e9 \u2013\n")
+                               << QByteArray("caf\xc3\xa9 \xe2\x80\x93\r\n");
+    }
+    void paneTextBecomesCrLfLines() {
+        QFETCH(QString, pane);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(paneFileBytes(pane), bytes);
+    }
+
+    void atomicWriteReplacesTheFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("page.html");
+        writeBytes(path, "old content that is longer than the new one");
+        QString error;
+        QVERIFY(writeFileAtomically(path, "new", &error));
+        QCOMPARE(readBytes(path), QByteArray("new"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"page.html"});
+    }
+
+    void failedWritesLeaveTheEarlierFileIntact() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("page.html");
+        const QByteArray earlier(1000, 'e');
+        writeBytes(path, earlier);
+        QString error;
+        bool written = true;
+        // Like a full disk: the new content does not fit.
+        withFileSizeLimit(4096, [&] {
+            written = writeFileAtomically(path, QByteArray(64 * 1024, 'n'), &error);
+        });
+        QVERIFY(!written);
+        QVERIFY2(error.contains(path), qPrintable(error));
+        QCOMPARE(readBytes(path), earlier);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"page.html"});
+    }
+
+    void unwritableLocationsAreReportedWithThePath() {
+        QTemporaryDir dir;
+        writeBytes(dir.filePath("plain"), "x");
+        const QString path = dir.filePath("plain/page.html");  // parent is a file
+        QString error;
+        QVERIFY(!writeFileAtomically(path, "x", &error));
+        QCOMPARE(error, cannotCreateMessage(path));
+        QCOMPARE(readBytes(dir.filePath("plain")), QByteArray("x"));
+    }
+
+    void decodesUtf8AndFallsBackToWindows1252() {
+        QCOMPARE(decodeText("\xEF\xBB\xBFplain"), QString("plain"));
+        QCOMPARE(decodeText("caf\xc3\xa9"), QString::fromUtf8("caf\u00e9"));
+        // Not valid UTF-8: each byte is a Windows-1252 character.
+        QCOMPARE(decodeText("caf\xe9 \x80 \x93"), QString::fromUtf8("caf\u00e9 \u20ac \u201c"));
+    }
+
+    void readsOnlyRegularFiles() {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("pipe");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QString error;
+        QVERIFY(!readTextFile(fifo, &error));  // must return, not wait for a writer
+        QCOMPARE(error, cannotOpenMessage(fifo));
+        QVERIFY(!readTextFile(dir.path(), &error));
+        QCOMPARE(error, cannotOpenMessage(dir.path()));
+        QVERIFY(!readTextFile(dir.filePath("missing.txt"), &error));
+        QCOMPARE(error, cannotOpenMessage(dir.filePath("missing.txt")));
+
+        const QString text = dir.filePath("a.js");
+        writeBytes(text, "one\r\ntwo\rthree\n");
+        const auto read = readTextFile(text, &error);
+        QVERIFY(read);
+        QCOMPARE(*read, QString("one\r\ntwo\rthree\n"));
+    }
+
+    void splitsOnEveryKindOfLineEnd() {
+        QCOMPARE(splitLines("a\r\nb\nc\rd"), (QStringList{"a", "b", "c", "d"}));
+        QCOMPARE(splitLines("a\n\nb\n"), (QStringList{"a", "", "b"}));
+        QCOMPARE(splitLines(""), QStringList());
+        QCOMPARE(splitLines("\n"), QStringList{""});
+        QCOMPARE(splitLines("\r\r\n"), (QStringList{"", ""}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TextFileTest)
+#include "text_file_test.moc"
