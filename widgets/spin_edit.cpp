@@ -5,7 +5,6 @@ SpinEdit::SpinEdit(const QString& name, int minimum, int maximum, int value, QWi
     setObjectName(name);
     setRange(minimum, maximum);
     setValue(value);
-    setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     setKeyboardTracking(false);
 }
 

@@ -1,0 +1,119 @@
+#include "widgets/qt_desktop.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+// Acts on the next modal dialog once it is up.
+void whenModal(const std::function<void(QWidget*)>& act) {
+    QTimer::singleShot(0, qApp, [act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            whenModal(act);
+            return;
+        }
+        act(modal);
+    });
+}
+
+} // namespace
+
+// The real dialogs, driven once each, so the seam the fake replaces is known
+// to behave as the fake claims.
+class QtDesktopTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { installDesktop(&services); }
+    void cleanupTestCase() { installDesktop(nullptr); }
+
+    void noticesAndConfirmationsUseTheProgramsTitles() {
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        whenModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            box->button(QMessageBox::Ok)->click();
+        });
+        desktop().notice(NoticeKind::Error, "Unable to insert a line.");
+        QCOMPARE(title, QString("Quillmint"));
+        QCOMPARE(text, QString("Unable to insert a line."));
+        QCOMPARE(icon, QMessageBox::Critical);
+
+        whenModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            title = box->windowTitle();
+            icon = box->icon();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QVERIFY(!desktop().confirm("Are you sure?"));
+        QCOMPARE(title, QString("Warning"));
+        QCOMPARE(icon, QMessageBox::Warning);
+
+        whenModal([](QWidget* modal) {
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
+        });
+        QVERIFY(desktop().confirm("Are you sure?"));
+    }
+
+    void saveDialogAddsTheExtensionAndRemembersNothingOnCancel() {
+        QTemporaryDir dir;
+        FileDialogSpec spec{"SaveDialog1", "Save as HTML", {"HTML Files (*.html)"}, 0, "html", true};
+        QString title;
+        QStringList filters;
+        whenModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            title = dialog->windowTitle();
+            filters = dialog->nameFilters();
+            dialog->selectFile(dir.filePath("page"));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        FileDialog dialog(spec);
+        QCOMPARE(dialog.askSave(), dir.filePath("page.html"));
+        QCOMPARE(title, QString("Save as HTML"));
+        QCOMPARE(filters, QStringList{"HTML Files (*.html)"});
+        QCOMPARE(dialog.fileName, dir.filePath("page.html"));
+
+        QString shown;
+        whenModal([&](QWidget* modal) {
+            auto* fileDialog = qobject_cast<QFileDialog*>(modal);
+            shown = fileDialog->findChild<QLineEdit*>("fileNameEdit")->text();
+            fileDialog->reject();
+        });
+        QCOMPARE(dialog.askSave(), QString());
+        QCOMPARE(shown, QString("page.html"));
+        QCOMPARE(dialog.fileName, dir.filePath("page.html"));
+    }
+
+    void colourDialogCancelGivesTheStartColour() {
+        whenModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<QColorDialog*>(modal);
+            dialog->setCurrentColor(Qt::red);
+            dialog->reject();
+        });
+        QCOMPARE(desktop().chooseColor(Qt::blue), QColor(Qt::blue));
+        whenModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<QColorDialog*>(modal);
+            dialog->setCurrentColor(Qt::red);
+            dialog->accept();
+        });
+        QCOMPARE(desktop().chooseColor(Qt::blue), QColor(Qt::red));
+    }
+
+private:
+    QtDesktop services;
+};
+
+QTEST_MAIN(QtDesktopTest)
+#include "qt_desktop_test.moc"

@@ -1,0 +1,123 @@
+#include "support/fake_desktop.h"
+#include "widgets/colour_setting.h"
+#include "widgets/default_button.h"
+#include "widgets/font_box.h"
+#include "widgets/hint.h"
+#include "widgets/spin_edit.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+class SharedWidgetsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void colourSettingFollowsItsDialog() {
+        FakeDesktop fake;
+        QWidget tab;
+        auto* button = new QPushButton(&tab);
+        auto* label = new QLabel(&tab);
+        QWidget* swatch = makeSwatch("Memo1", Qt::white, &tab);
+        ColourSetting setting("ColorDialog1", button, label, swatch, Qt::white);
+        QCOMPARE(setting.text(), QString("#FFFFFF"));
+
+        // Cancel before any choice: the dialog's own colour, black, is applied.
+        fake.colourAnswers << QColor();
+        button->click();
+        QCOMPARE(fake.colourStarts.last(), QColor(Qt::black));
+        QCOMPARE(setting.text(), QString("#000000"));
+        QCOMPARE(setting.swatchColour(), QColor(Qt::black));
+
+        fake.colourAnswers << QColor(10, 171, 255);
+        button->click();
+        QCOMPARE(setting.text(), QString("#0AABFF"));
+
+        // New restores the label, the dialog keeps the colour last chosen.
+        setting.restoreDefault();
+        QCOMPARE(setting.text(), QString("#FFFFFF"));
+        QCOMPARE(setting.swatchColour(), QColor(Qt::white));
+        fake.colourAnswers << QColor();
+        button->click();
+        QCOMPARE(fake.colourStarts.last(), QColor(10, 171, 255));
+        QCOMPARE(setting.text(), QString("#0AABFF"));
+    }
+
+    void hintsSplitIntoToolTipAndStatusText() {
+        QWidget widget;
+        setHint(&widget, "Cut|Cuts the selection");
+        QCOMPARE(widget.toolTip(), QString("Cut"));
+        QCOMPARE(widget.statusTip(), QString("Cuts the selection"));
+        setHint(&widget, "Save As");
+        QCOMPARE(widget.toolTip(), QString("Save As"));
+        QCOMPARE(widget.statusTip(), QString("Save As"));
+        QCOMPARE(hintStatusText("a|b|c"), QString("b|c"));
+    }
+
+    void fontListsHoldCleanSortedFamilies() {
+        const QStringList families = installedFontFamilies();
+        QVERIFY(families.contains("Default"));
+        for (const QString& family : families)
+            QVERIFY2(!family.contains('['), qPrintable(family));
+        QStringList sorted = families;
+        sorted.sort(Qt::CaseInsensitive);
+        QCOMPARE(families, sorted);
+        QStringList unique = families;
+        QCOMPARE(unique.removeDuplicates(), 0);
+
+        QWidget tab;
+        QLabel* sample = makeFontSample("Panel1", &tab);
+        FontBox box("FontList", sample, &tab);
+        QCOMPARE(box.currentText(), QString("Times New Roman"));
+        QCOMPARE(box.count(), families.size());
+        QCOMPARE(sample->text(), QString("AaBbCc"));
+        QVERIFY(sample->isHidden());
+        // Typed text is the setting, never a new list entry.
+        box.lineEdit()->setText("My Font");
+        QTest::keyClick(box.lineEdit(), Qt::Key_Return);
+        QCOMPARE(box.count(), families.size());
+        QCOMPARE(box.currentText(), QString("My Font"));
+    }
+
+    void spinEditCommitsWhatWasTyped() {
+        SpinEdit spin("SpinEdit1", 0, 1000, 300);
+        spin.findChild<QLineEdit*>()->setText("");
+        QCOMPARE(spin.committedText(), QString("300"));
+        spin.findChild<QLineEdit*>()->setText("450");
+        QCOMPARE(spin.committedText(), QString("450"));
+        QCOMPARE(spin.value(), 450);
+    }
+
+    void enterClicksTheDefaultButtonOutsideTextPanes() {
+        QWidget tab;
+        auto* layout = new QVBoxLayout(&tab);
+        auto* field = new QLineEdit(&tab);
+        auto* pane = new QPlainTextEdit(&tab);
+        auto* button = new QPushButton("&Add Item", &tab);
+        layout->addWidget(field);
+        layout->addWidget(pane);
+        layout->addWidget(button);
+        installDefaultButton(&tab, button);
+        tab.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tab));
+        QSignalSpy clicks(button, &QPushButton::clicked);
+
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(clicks.size(), 1);
+        button->setEnabled(false);
+        QTest::keyClick(field, Qt::Key_Enter);
+        QCOMPARE(clicks.size(), 1);
+        button->setEnabled(true);
+        pane->setFocus();
+        QTest::keyClick(pane, Qt::Key_Return);
+        QCOMPARE(clicks.size(), 1);
+        QCOMPARE(pane->toPlainText(), QString("\n"));
+    }
+};
+
+QTEST_MAIN(SharedWidgetsTest)
+#include "shared_widgets_test.moc"
