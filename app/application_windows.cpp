@@ -9,8 +9,24 @@
 #include "guidance/wizard_window.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFont>
 
-ApplicationWindows::ApplicationWindows() : Form1(std::make_unique<TForm1>()) {
+namespace {
+
+// The fixed 610 x 388 window was laid out for a classic 8-point dialog font;
+// the default Linux font runs wider, so every window uses a compact one.
+bool useCompactFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(8);
+    QApplication::setFont(font);
+    return true;
+}
+
+} // namespace
+
+ApplicationWindows::ApplicationWindows()
+    : compactFont(useCompactFont()), Form1(std::make_unique<TForm1>()) {
     // The other windows belong to the main window and die with it.
     Form2 = new TForm2(Form1.get());
     Form3 = new TForm3(Form1.get());

@@ -24,6 +24,10 @@ public:
     // (tips shown) and starts the program all the same.
     void applyPreferences();
 
+private:
+    bool compactFont;
+
+public:
     std::unique_ptr<TForm1> Form1;
     TForm2* Form2;
     TForm3* Form3;
