@@ -2,6 +2,15 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
+#include <QUrl>
+#include <memory>
+
+class QSoundEffect;
+class MidiSong;
+
+// The General MIDI soundfont the MIDI player sounds with.
+inline constexpr char MidiSoundFont[] = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 // Plays wave and MIDI files for the slideshow's sound audition: one sound at
 // a time per kind, asynchronous, silent on failure.
@@ -12,6 +21,34 @@ public:
     ~SoundPlayers() override;
     Q_DISABLE_COPY_MOVE(SoundPlayers)
 
+    // Plays the file once; a wave sound still playing is silenced first.
     void playWave(const QString& path);
+    // Plays the song to its end; a song still playing is stopped first.
     void playMidi(const QString& path);
+
+    QUrl waveSource() const;
+    bool wavePlaying() const;
+    bool midiPlaying() const { return song != nullptr; }
+
+    // Where songs are sounded: a FluidSynth audio driver name ("file" writes
+    // `fileName`); empty means the system's default device.
+    void setMidiOutput(const QString& driver, const QString& fileName = {});
+
+signals:
+    // The song ended and its player and audio device were released.
+    void midiFinished();
+
+private:
+    void watchSong();
+    void releaseSong();
+
+    std::unique_ptr<QSoundEffect> wave;
+    std::unique_ptr<MidiSong> song;
+    QTimer songWatch;
+    QString midiDriver;
+    QString midiFile;
 };
+
+// Renders a MIDI file offline into a wave file with the same soundfont;
+// false when the file is no song or cannot be written.
+bool renderMidiToWave(const QString& midiPath, const QString& wavePath);

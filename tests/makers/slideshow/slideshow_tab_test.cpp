@@ -1,0 +1,487 @@
+#include "app/edit_actions.h"
+#include "app/output_commands.h"
+#include "app/tab_context.h"
+#include "makers/slideshow/slideshow_tab.h"
+#include "support/fake_desktop.h"
+#include "support/test_files.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+namespace {
+
+// One tab as the main window makes it, with the desktop faked.
+struct Fixture {
+    Fixture() {
+        TabContext context;
+        context.programDirectory = folder.path();
+        context.editActions = &actions;
+        tab = std::make_unique<SlideshowTab>(context);
+    }
+
+    template <typename T> T* find(const char* name) const {
+        T* child = tab->findChild<T*>(QLatin1String(name));
+        if (!child)
+            qFatal("no control %s", name);
+        return child;
+    }
+    void click(const char* name) const { find<QAbstractButton>(name)->click(); }
+    QString text(const char* name) const { return find<QLineEdit>(name)->text(); }
+    QString caption(const char* name) const { return find<QLabel>(name)->text(); }
+    bool enabled(const char* name) const { return find<QWidget>(name)->isEnabled(); }
+    QStringList entries() const {
+        QStringList texts;
+        const auto* list = find<QListWidget>("ListBox2");
+        for (int row = 0; row < list->count(); ++row)
+            texts << list->item(row)->text();
+        return texts;
+    }
+    void add(const QStringList& files) {
+        fake.openAnswers << files;
+        click("BitBtn33");
+    }
+    // The user clicks the entry in the given row.
+    void select(int row) const {
+        auto* list = find<QListWidget>("ListBox2");
+        list->setCurrentRow(row);
+    }
+    QString pane() const { return find<QPlainTextEdit>("Memo19")->toPlainText(); }
+
+    ProgramFolder folder;
+    FakeDesktop fake;
+    EditActions actions{nullptr};
+    std::unique_ptr<SlideshowTab> tab;
+};
+
+QString makeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    writeBytes(path, bytes);
+    return path;
+}
+
+} // namespace
+
+class SlideshowTabTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithTheDefaults() {
+        Fixture f;
+        QCOMPARE(f.find<QTabWidget>("PageControl2")->currentWidget()->objectName(),
+                 QStringLiteral("TabSheet6"));
+        QCOMPARE(f.caption("Label74"), QStringLiteral("0"));
+        for (const char* off : {"BitBtn29", "Button6", "Label39", "Edit19", "Label40", "Edit20",
+                                "Button4", "BitBtn18"})
+            QVERIFY2(!f.enabled(off), off);
+        for (const char* label : {"Label45", "Label49", "Label52", "Label56", "Label57", "Label65",
+                                  "Label66", "Label72", "Label73"})
+            QCOMPARE(f.caption(label), QStringLiteral("#FFFFFF"));
+        QCOMPARE(f.find<QSpinBox>("SpinEdit7")->text(), QStringLiteral("1"));
+        QCOMPARE(f.find<QSpinBox>("SpinEdit7")->maximum(), 999);
+        QCOMPARE(f.find<QSpinBox>("SpinEdit8")->text(), QStringLiteral("2"));
+        QCOMPARE(f.find<QSpinBox>("SpinEdit9")->maximum(), 25);
+        for (const char* font : {"ComboBox9", "ComboBox12", "ComboBox15"})
+            QCOMPARE(f.find<QComboBox>(font)->currentText(), QStringLiteral("Times New Roman"));
+        QCOMPARE(f.find<QComboBox>("ComboBox11")->currentText(), QStringLiteral("10"));
+        QCOMPARE(f.find<QComboBox>("ComboBox11")->count(), 72);
+        QCOMPARE(f.find<QComboBox>("ComboBox10")->currentText(), QStringLiteral("1"));
+        QCOMPARE(f.find<QComboBox>("ComboBox13")->count(), 8);
+        QCOMPARE(f.find<QComboBox>("ComboBox16")->currentText(), QStringLiteral("Solid"));
+        QCOMPARE(f.find<QComboBox>("ComboBox17")->count(), 26);
+        QCOMPARE(f.find<QComboBox>("ComboBox17")->currentText(), QStringLiteral("0"));
+        QCOMPARE(f.find<QWidget>("BitBtn32")->toolTip(), QStringLiteral("Generate HTML Code"));
+        QCOMPARE(f.find<QWidget>("BitBtn18")->toolTip(),
+                 QStringLiteral("Audition Sound (Preview)"));
+        QCOMPARE(f.find<QWidget>("BitBtn26")->toolTip(),
+                 QStringLiteral("Choose Image List Text Color"));
+    }
+
+    void toolBarMenus() {
+        Fixture f;
+        auto* saveAs = f.find<QToolButton>("ToolButton50");
+        QCOMPARE(saveAs->menu(), f.find<QMenu>("PopupMenu11"));
+        const QList<QAction*> items = saveAs->menu()->actions();
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items[0]->text(), QStringLiteral("Save"));
+        QCOMPARE(items[0]->menu()->actions(),
+                 QList<QAction*>({f.find<QAction>("AsHTML4"), f.find<QAction>("AsText4")}));
+        QCOMPARE(items[1], f.find<QAction>("Publish1"));
+        // The face of Save As does nothing of its own.
+        saveAs->click();
+        QVERIFY(f.fake.fileQuestions.isEmpty());
+        QVERIFY(f.fake.notices.isEmpty());
+        QVERIFY(f.find<QAction>("Help6"));
+        QVERIFY(f.find<QAction>("About5"));
+        QCOMPARE(f.find<QToolButton>("ToolButton61")->menu()->actions(),
+                 QList<QAction*>({f.find<QAction>("Preview3")}));
+    }
+
+    void addingImagesKeepsOrderAndDuplicates() {
+        Fixture f;
+        f.add({"/p/b.jpg", "/p/a.jpg"});
+        f.add({"/p/b.jpg"});
+        QCOMPARE(f.entries(), QStringList({"/p/b.jpg", "/p/a.jpg", "/p/b.jpg"}));
+        QCOMPARE(f.caption("Label74"), QStringLiteral("3"));
+        f.click("BitBtn33"); // cancelled
+        QCOMPARE(f.entries().size(), 3);
+        const FakeDesktop::FileQuestion& asked = f.fake.fileQuestions.last();
+        QCOMPARE(asked.spec.name, QStringLiteral("OpenDialog3"));
+        QCOMPARE(asked.spec.title, QStringLiteral("Open Images"));
+        QVERIFY(asked.multiple);
+        QCOMPARE(asked.current, QString()); // the name is cleared each time
+        QCOMPARE(asked.spec.filters.size(), 5);
+        QCOMPARE(asked.spec.filters.at(asked.spec.selectedFilter),
+                 QStringLiteral("All Supported Images (*.jpg *.jpeg *.jpe *.gif *.bmp *.png)"));
+    }
+
+    void choosingTheInitialImageTakesItOutOfTheList() {
+        Fixture f;
+        f.add({"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"});
+        f.select(1);
+        QVERIFY(f.enabled("BitBtn29") && f.enabled("Button6"));
+        QCOMPARE(f.find<QWidget>("ListBox2")->toolTip(), QStringLiteral("/p/2.jpg"));
+        f.click("Button6");
+        QCOMPARE(f.text("Edit23"), QStringLiteral("/p/2.jpg"));
+        QCOMPARE(f.find<QWidget>("Edit23")->toolTip(), QStringLiteral("/p/2.jpg"));
+        QCOMPARE(f.entries(), QStringList({"/p/1.jpg", "/p/3.jpg"}));
+        QCOMPARE(f.caption("Label74"), QStringLiteral("2"));
+        QVERIFY(!f.enabled("BitBtn29") && !f.enabled("Button6"));
+
+        // A second choice discards the first; the entry now in row 1 counts
+        // as a fresh click.
+        f.select(1);
+        QVERIFY(f.enabled("Button6"));
+        f.click("Button6");
+        QCOMPARE(f.text("Edit23"), QStringLiteral("/p/3.jpg"));
+        QCOMPARE(f.entries(), QStringList({"/p/1.jpg"}));
+        f.click("Button3");
+        QCOMPARE(f.fake.notices.last().kind, NoticeKind::Information);
+        QVERIFY(f.fake.lastNotice().startsWith("Choose the image you would like"));
+    }
+
+    void deleteAsksAndClearsAMatchingInitialImage() {
+        Fixture f;
+        f.add({"/p/1.jpg", "/p/2.jpg", "/p/1.jpg"});
+        f.select(0);
+        f.click("Button6");
+        QCOMPARE(f.text("Edit23"), QStringLiteral("/p/1.jpg"));
+
+        f.select(1); // the second "/p/1.jpg"
+        f.fake.confirmAnswers << false;
+        f.click("BitBtn29");
+        QCOMPARE(f.fake.confirmations.last(),
+                 QStringLiteral("Are you sure you want to delete the selected item?"));
+        QCOMPARE(f.entries().size(), 2);
+        QVERIFY(f.enabled("BitBtn29"));
+
+        f.click("BitBtn29");
+        QCOMPARE(f.entries(), QStringList({"/p/2.jpg"}));
+        QCOMPARE(f.text("Edit23"), QString());
+        QCOMPARE(f.caption("Label74"), QStringLiteral("1"));
+        QVERIFY(!f.enabled("BitBtn29") && !f.enabled("Button6"));
+
+        f.select(0);
+        f.click("BitBtn29");
+        QVERIFY(f.entries().isEmpty());
+        QCOMPARE(f.caption("Label74"), QStringLiteral("0"));
+    }
+
+    void sortOnceIgnoringCaseAndClearAll() {
+        Fixture f;
+        f.add({"/b/x.jpg", "/c/Q.jpg", "/A/z.jpg", "/a/y.jpg", "/C/q.jpg"});
+        f.click("BitBtn30");
+        // Paths equal but for letter case are equal for the sort and keep their order.
+        QCOMPARE(f.entries(),
+                 QStringList({"/a/y.jpg", "/A/z.jpg", "/b/x.jpg", "/c/Q.jpg", "/C/q.jpg"}));
+        f.add({"/0.jpg"});
+        QCOMPARE(f.entries().last(), QStringLiteral("/0.jpg"));
+
+        f.select(0);
+        f.click("Button6");
+        f.fake.confirmAnswers << false;
+        f.click("BitBtn31");
+        QCOMPARE(f.entries().size(), 5);
+        f.click("BitBtn31");
+        QCOMPARE(
+            f.fake.confirmations.last(),
+            QStringLiteral("Are you sure you want to erase ALL images in the image list box?"));
+        QVERIFY(f.entries().isEmpty());
+        QCOMPARE(f.caption("Label74"), QStringLiteral("0"));
+        QCOMPARE(f.text("Edit23"), QString());
+    }
+
+    void checkBoxesEnableTheirControlsAndKeepTexts() {
+        Fixture f;
+        auto* rightClick = f.find<QCheckBox>("CheckBox14");
+        rightClick->click();
+        QVERIFY(f.enabled("Label39") && f.enabled("Edit19"));
+        f.find<QLineEdit>("Edit19")->setText(QStringLiteral("No!"));
+        rightClick->click();
+        QVERIFY(!f.enabled("Label39") && !f.enabled("Edit19"));
+        QCOMPARE(f.text("Edit19"), QStringLiteral("No!"));
+
+        auto* sound = f.find<QCheckBox>("CheckBox15");
+        sound->click();
+        for (const char* name : {"Label40", "Edit20", "Button4", "BitBtn18"})
+            QVERIFY2(f.enabled(name), name);
+        f.fake.openAnswers << QStringList{"/music/tune.mid"};
+        f.click("Button4");
+        sound->click();
+        for (const char* name : {"Label40", "Edit20", "Button4", "BitBtn18"})
+            QVERIFY2(!f.enabled(name), name);
+        QCOMPARE(f.text("Edit20"), QStringLiteral("/music/tune.mid"));
+    }
+
+    void choosersRememberTheirFiles() {
+        Fixture f;
+        f.find<QCheckBox>("CheckBox15")->click();
+        f.fake.openAnswers << QStringList{"/music/a.wav"};
+        f.click("Button4");
+        f.click("Button4"); // cancelled
+        QCOMPARE(f.text("Edit20"), QStringLiteral("/music/a.wav"));
+        QCOMPARE(f.fake.fileQuestions.last().spec.name, QStringLiteral("OpenDialog1"));
+        QCOMPARE(f.fake.fileQuestions.last().current, QStringLiteral("/music/a.wav"));
+        QCOMPARE(f.fake.fileQuestions.last().spec.filters,
+                 QStringList({"All Music Files (*.wav *.mid)"}));
+
+        f.fake.openAnswers << QStringList{"/bg/paper.gif"};
+        f.click("Button5");
+        f.click("Button5");
+        QCOMPARE(f.text("Edit22"), QStringLiteral("/bg/paper.gif"));
+        QCOMPARE(f.fake.fileQuestions.last().spec.name, QStringLiteral("OpenDialog2"));
+        QCOMPARE(f.fake.fileQuestions.last().current, QStringLiteral("/bg/paper.gif"));
+        QCOMPARE(f.fake.fileQuestions.last().spec.filters.last(), QStringLiteral("All Files (*)"));
+    }
+
+    void auditionChoosesThePlayerByTheLastLetter() {
+        Fixture f;
+        f.find<QCheckBox>("CheckBox15")->click();
+        f.click("BitBtn18");
+        QCOMPARE(f.fake.notices.last().kind, NoticeKind::Error);
+        QCOMPARE(f.fake.lastNotice(), QStringLiteral("No sound specified!"));
+        for (const char* path : {"/s/a.WAV", "/s/b.wav", "/s/c.mid", "/s/d.wav ", "/s/e.V"}) {
+            f.fake.openAnswers << QStringList{QLatin1String(path)};
+            f.click("Button4");
+            f.click("BitBtn18");
+        }
+        QCOMPARE(f.fake.wavesPlayed, QStringList({"/s/a.WAV", "/s/b.wav", "/s/e.V"}));
+        QCOMPARE(f.fake.midisPlayed, QStringList({"/s/c.mid", "/s/d.wav "}));
+        QCOMPARE(f.fake.notices.size(), 1);
+    }
+
+    void makeCodeRefusesInOrderAndKeepsThePane() {
+        Fixture f;
+        f.find<QPlainTextEdit>("Memo19")->setPlainText(QStringLiteral("my own text"));
+        f.click("BitBtn32");
+        QCOMPARE(
+            f.fake.lastNotice(),
+            QStringLiteral("No images in image list. Please add images before generating code!"));
+        f.add({"/p/1.jpg"});
+        f.click("BitBtn32");
+        QCOMPARE(f.fake.notices.last().kind, NoticeKind::Error);
+        QCOMPARE(f.fake.lastNotice(), QStringLiteral("Please specify an initial image first!"));
+        QCOMPARE(f.pane(), QStringLiteral("my own text"));
+
+        f.add({"/p/2.jpg"});
+        f.select(0);
+        f.click("Button6");
+        f.find<QCheckBox>("CheckBox13")->click();
+        f.find<QToolButton>("ToolButton46")->click();
+        f.find<QSpinBox>("SpinEdit7")->setValue(7);
+        f.click("BitBtn32");
+        QCOMPARE(f.fake.notices.size(), 2);
+        const QStringList lines = f.pane().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 85); // 84 lines, each ended by a line break
+        QCOMPARE(lines.last(), QString());
+        QCOMPARE(lines[5], QStringLiteral("var rotate_delay =7000;"));
+        QVERIFY(lines[52].endsWith("align=\"center\">"));
+        QVERIFY(lines[55].contains("font-weight:bold;"));
+        QCOMPARE(lines[60], QStringLiteral("<img src=\"/p/1.jpg\" name=\"show\">"));
+        QCOMPARE(lines[67], QStringLiteral("<option value=\"/p/2.jpg\">Image 1"));
+    }
+
+    void colourButtonsAndNew() {
+        Fixture f;
+        f.fake.colourAnswers << QColor(0x12, 0x34, 0xAB);
+        f.click("BitBtn26");
+        QCOMPARE(f.caption("Label73"), QStringLiteral("#1234AB"));
+
+        f.add({"/p/1.jpg", "/p/2.jpg"});
+        f.select(0);
+        f.click("Button6");
+        f.click("BitBtn32");
+        f.find<QTabWidget>("PageControl2")->setCurrentIndex(2);
+        f.find<QCheckBox>("CheckBox13")->click();
+        f.find<QCheckBox>("CheckBox14")->click();
+        f.find<QCheckBox>("CheckBox15")->click();
+        f.fake.openAnswers << QStringList{"/s/x.wav"} << QStringList{"/bg/y.gif"};
+        f.click("Button4");
+        f.click("Button5");
+        for (const char* edit : {"Edit18", "Edit19", "Edit21"})
+            f.find<QLineEdit>(edit)->setText(QStringLiteral("typed"));
+        f.find<QSpinBox>("SpinEdit7")->setValue(9);
+        f.find<QSpinBox>("SpinEdit9")->setValue(20);
+        f.find<QComboBox>("ComboBox9")->setEditText(QStringLiteral("Arial"));
+        f.find<QComboBox>("ComboBox11")->setEditText(QStringLiteral("33"));
+        f.find<QComboBox>("ComboBox10")->setCurrentIndex(5);
+        f.find<QComboBox>("ComboBox16")->setCurrentIndex(3);
+        f.find<QComboBox>("ComboBox14")->setCurrentIndex(9);
+        f.find<QToolButton>("ToolButton48")->click();
+
+        f.fake.confirmAnswers << false;
+        f.click("ToolButton49");
+        QCOMPARE(f.fake.confirmations.last(),
+                 QStringLiteral("Are you sure you want to erase all fields and start a new "
+                                "document?"));
+        QCOMPARE(f.text("Edit21"), QStringLiteral("typed"));
+
+        f.click("ToolButton49");
+        QCOMPARE(f.find<QTabWidget>("PageControl2")->currentIndex(), 0);
+        QCOMPARE(f.pane(), QString());
+        QVERIFY(f.entries().isEmpty());
+        QCOMPARE(f.caption("Label74"), QStringLiteral("0"));
+        for (const char* edit : {"Edit18", "Edit19", "Edit20", "Edit21", "Edit22", "Edit23"})
+            QCOMPARE(f.text(edit), QString());
+        for (const char* box : {"CheckBox13", "CheckBox14", "CheckBox15"})
+            QVERIFY(!f.find<QCheckBox>(box)->isChecked());
+        for (const char* off : {"BitBtn29", "Button6", "Edit19", "Edit20", "Button4", "BitBtn18"})
+            QVERIFY2(!f.enabled(off), off);
+        QCOMPARE(f.find<QSpinBox>("SpinEdit7")->text(), QStringLiteral("1"));
+        QCOMPARE(f.find<QSpinBox>("SpinEdit9")->text(), QStringLiteral("2"));
+        QCOMPARE(f.find<QComboBox>("ComboBox9")->currentText(), QStringLiteral("Times New Roman"));
+        QCOMPARE(f.find<QComboBox>("ComboBox11")->currentText(), QStringLiteral("10"));
+        QCOMPARE(f.find<QComboBox>("ComboBox10")->currentText(), QStringLiteral("1"));
+        QCOMPARE(f.find<QComboBox>("ComboBox16")->currentText(), QStringLiteral("Solid"));
+        QCOMPARE(f.find<QComboBox>("ComboBox14")->currentText(), QStringLiteral("0"));
+        QVERIFY(!f.find<QToolButton>("ToolButton48")->isChecked());
+        QCOMPARE(f.caption("Label73"), QStringLiteral("#FFFFFF"));
+
+        // Kept: the colour dialog's colour and the choosers' last files.
+        f.click("BitBtn26");
+        QCOMPARE(f.fake.colourStarts.last(), QColor(0x12, 0x34, 0xAB));
+        f.click("Button5");
+        QCOMPARE(f.fake.fileQuestions.last().current, QStringLiteral("/bg/y.gif"));
+    }
+
+    void saveAsHtmlWarnsAndPreviewFollowsTheLastSave() {
+        Fixture f;
+        f.click("ToolButton61");
+        QCOMPARE(f.fake.lastNotice(),
+                 QStringLiteral("Please save in HTML format or publish before previewing!"));
+        f.find<QPlainTextEdit>("Memo19")->setPlainText(QStringLiteral("<html></html>"));
+        const QString saved = f.folder.file(QStringLiteral("saved"));
+        f.fake.saveAnswers << saved;
+        f.find<QAction>("AsHTML4")->trigger();
+        QCOMPARE(f.fake.notices.last().kind, NoticeKind::Warning);
+        QVERIFY(f.fake.lastNotice().startsWith("Please note: the slideshow HTML file"));
+        QCOMPARE(f.fake.fileQuestions.last().spec.name, QStringLiteral("SaveDialog7"));
+        QCOMPARE(readBytes(saved + ".html"), QByteArray("<html></html>\r\n"));
+        f.find<QAction>("Preview3")->trigger();
+        QCOMPARE(f.fake.opened.last(), QUrl::fromLocalFile(saved + ".html"));
+    }
+
+    void publishWritesThePageAndItsFiles() {
+        Fixture f;
+        const QString pics = f.folder.file(QStringLiteral("my pics/"));
+        const QString one = makeFile(pics + "x/one's \"best\" é.jpg", "one");
+        const QString two = makeFile(pics + "y/one's \"best\" é.jpg", "two");
+        const QString start = makeFile(pics + "start.jpg", "start");
+        const QString tune = makeFile(pics + "tune.mid", "tune");
+        f.find<QAction>("Publish1")->trigger();
+        QCOMPARE(f.fake.lastNotice(),
+                 QStringLiteral("Please first generate code before publishing!"));
+        QVERIFY(f.fake.fileQuestions.isEmpty());
+
+        f.add({start, one, two});
+        f.select(0);
+        f.click("Button6");
+        // The sound is copied although it does not play.
+        auto* sound = f.find<QCheckBox>("CheckBox15");
+        sound->click();
+        f.fake.openAnswers << QStringList{tune};
+        f.click("Button4");
+        sound->click();
+        f.click("BitBtn32");
+        const QString codeBefore = f.pane();
+
+        const QString site = f.folder.file(QStringLiteral("site"));
+        QDir().mkpath(site);
+        f.fake.saveAnswers << site + "/show";
+        f.find<QAction>("Publish1")->trigger();
+        QCOMPARE(f.fake.lastNotice(), QStringLiteral("Publish complete!"));
+        QCOMPARE(f.fake.fileQuestions.last().spec.name, QStringLiteral("SaveDialog9"));
+        QCOMPARE(f.fake.fileQuestions.last().spec.title, QStringLiteral("Publish"));
+        QCOMPARE(f.pane(), codeBefore);
+
+        const QStringList page =
+            QString::fromUtf8(readBytes(site + "/show.html")).split(QStringLiteral("\r\n"));
+        QCOMPARE(page.size(), 86);
+        QCOMPARE(page[60], QStringLiteral("<img src=\"start.jpg\" name=\"show\">"));
+        QCOMPARE(page[67], QStringLiteral("<option value=\"one's \"best\" é.jpg\">Image 1"));
+        QCOMPARE(page[68], QStringLiteral("<option value=\"one's \"best\" é.jpg\">Image 2"));
+        QCOMPARE(readBytes(site + "/one's \"best\" é.jpg"), QByteArray("two"));
+        QCOMPARE(readBytes(site + "/tune.mid"), QByteArray("tune"));
+        QCOMPARE(readBytes(site + "/start.jpg"), QByteArray("start"));
+
+        f.click("ToolButton61");
+        QCOMPARE(f.fake.opened.last(), QUrl::fromLocalFile(site + "/show.html"));
+        // The dialog offers the last page next time.
+        f.find<QAction>("Publish1")->trigger();
+        QCOMPARE(f.fake.fileQuestions.last().current, site + "/show.html");
+    }
+
+    void aVanishedImageStopsPublishWithItsName() {
+        Fixture f;
+        const QString start = makeFile(f.folder.file("pics/start.jpg"), "start");
+        const QString gone = makeFile(f.folder.file("pics/gone.jpg"), "gone");
+        f.add({start, gone});
+        f.select(0);
+        f.click("Button6");
+        f.click("BitBtn32");
+        QFile::remove(gone);
+        const QString site = f.folder.file(QStringLiteral("site"));
+        QDir().mkpath(site);
+        f.fake.saveAnswers << site + "/show.html";
+        f.find<QAction>("Publish1")->trigger();
+        QCOMPARE(f.fake.notices.last().kind, NoticeKind::Error);
+        QCOMPARE(f.fake.lastNotice(), "Cannot open file " + gone + ": File not found");
+        QVERIFY(QDir(site).isEmpty());
+        QCOMPARE(f.entries(), QStringList({gone}));
+        f.click("ToolButton61");
+        QCOMPARE(f.fake.lastNotice(),
+                 QStringLiteral("Please save in HTML format or publish before previewing!"));
+    }
+
+    void tenThousandImagesGenerateAndPublish() {
+        Fixture f;
+        QStringList files;
+        for (int n = 0; n < 10; ++n)
+            files << makeFile(f.folder.file(QStringLiteral("pics/%1.jpg").arg(n)), "x");
+        QStringList many;
+        for (int n = 0; n < 10000; ++n)
+            many << files[n % 10];
+        f.add(many);
+        QCOMPARE(f.caption("Label74"), QStringLiteral("10000"));
+        f.select(0);
+        f.click("Button6");
+        f.click("BitBtn32");
+        QCOMPARE(f.pane().count(QLatin1Char('\n')), 83 + 9999);
+        f.fake.saveAnswers << f.folder.file(QStringLiteral("site.html"));
+        f.find<QAction>("Publish1")->trigger();
+        QCOMPARE(f.fake.lastNotice(), QStringLiteral("Publish complete!"));
+    }
+};
+
+QTEST_MAIN(SlideshowTabTest)
+#include "slideshow_tab_test.moc"

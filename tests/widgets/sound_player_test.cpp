@@ -1,0 +1,144 @@
+#include "support/test_files.h"
+#include "widgets/sound_player.h"
+
+#include <QDataStream>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A one-track MIDI song: middle C held for `ticks` (96 ticks = half a second).
+QByteArray midiSong(quint16 ticks) {
+    QByteArray track;
+    track += QByteArray::fromHex("00903C64"); // note on at once
+    // The delay as a variable-length quantity.
+    QByteArray delay;
+    delay.prepend(char(ticks & 0x7F));
+    for (quint16 rest = ticks >> 7; rest > 0; rest >>= 7)
+        delay.prepend(char(0x80 | (rest & 0x7F)));
+    track += delay + QByteArray::fromHex("803C40"); // note off
+    track += QByteArray::fromHex("00FF2F00");       // end of track
+
+    QByteArray song;
+    QDataStream out(&song, QIODevice::WriteOnly);
+    out.writeRawData("MThd", 4);
+    out << quint32(6) << quint16(0) << quint16(1) << quint16(96);
+    out.writeRawData("MTrk", 4);
+    out << quint32(track.size());
+    out.writeRawData(track.constData(), int(track.size()));
+    return song;
+}
+
+// True when the wave file holds sound: a RIFF header and samples not all zero.
+bool holdsSound(const QByteArray& wave) {
+    if (!wave.startsWith("RIFF") || wave.mid(8, 4) != "WAVE" || wave.size() <= 44)
+        return false;
+    for (qsizetype i = 44; i < wave.size(); ++i)
+        if (wave.at(i) != 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+class SoundPlayerTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void aSongRendersWithTheSoundFont() {
+        QTemporaryDir dir;
+        const QString song = dir.filePath(QStringLiteral("tune.mid"));
+        writeBytes(song, midiSong(96));
+        const QString wave = dir.filePath(QStringLiteral("tune.wav"));
+        QVERIFY(renderMidiToWave(song, wave));
+        const QByteArray rendered = readBytes(wave);
+        QVERIFY(holdsSound(rendered));
+        // Half a second of 16-bit stereo at 44.1 kHz at the least.
+        QVERIFY2(rendered.size() > 44100 * 4 / 2, qPrintable(QString::number(rendered.size())));
+    }
+
+    void whatIsNoSongIsRefusedQuietly() {
+        QTemporaryDir dir;
+        const QString notMidi = dir.filePath(QStringLiteral("fake.mid"));
+        writeBytes(notMidi, "RIFF, not a song");
+        QVERIFY(!renderMidiToWave(notMidi, dir.filePath(QStringLiteral("out.wav"))));
+        QVERIFY(!renderMidiToWave(dir.filePath(QStringLiteral("missing.mid")),
+                                  dir.filePath(QStringLiteral("out.wav"))));
+
+        SoundPlayers players;
+        QSignalSpy finished(&players, &SoundPlayers::midiFinished);
+        players.setMidiOutput(QStringLiteral("file"), dir.filePath(QStringLiteral("out.wav")));
+        players.playMidi(notMidi);
+        QVERIFY(!players.midiPlaying());
+        players.playMidi(dir.filePath(QStringLiteral("missing.mid")));
+        QVERIFY(!players.midiPlaying());
+        players.setMidiOutput(QStringLiteral("no-such-driver"));
+        const QString song = dir.filePath(QStringLiteral("tune.mid"));
+        writeBytes(song, midiSong(96));
+        players.playMidi(song);
+        QVERIFY(!players.midiPlaying());
+        QCOMPARE(finished.count(), 0);
+    }
+
+    void aSongPlaysToItsEndAndIsReleased() {
+        QTemporaryDir dir;
+        const QString song = dir.filePath(QStringLiteral("tune.mid"));
+        writeBytes(song, midiSong(96));
+        const QString heard = dir.filePath(QStringLiteral("heard.wav"));
+        SoundPlayers players;
+        QSignalSpy finished(&players, &SoundPlayers::midiFinished);
+        players.setMidiOutput(QStringLiteral("file"), heard);
+        players.playMidi(song);
+        QVERIFY(players.midiPlaying());
+        QVERIFY(finished.wait(10000));
+        QVERIFY(!players.midiPlaying());
+        QVERIFY(holdsSound(readBytes(heard)));
+    }
+
+    void aSecondSongStopsTheFirst() {
+        QTemporaryDir dir;
+        const QString longSong = dir.filePath(QStringLiteral("long.mid"));
+        writeBytes(longSong, midiSong(96 * 120)); // a minute
+        const QString shortSong = dir.filePath(QStringLiteral("short.mid"));
+        writeBytes(shortSong, midiSong(48));
+        SoundPlayers players;
+        QSignalSpy finished(&players, &SoundPlayers::midiFinished);
+        players.setMidiOutput(QStringLiteral("file"), dir.filePath(QStringLiteral("long.wav")));
+        players.playMidi(longSong);
+        QVERIFY(players.midiPlaying());
+        players.setMidiOutput(QStringLiteral("file"), dir.filePath(QStringLiteral("short.wav")));
+        players.playMidi(shortSong);
+        // Only the short song is left to end, well before the long one would.
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(!players.midiPlaying());
+        QTest::qWait(300);
+        QCOMPARE(finished.count(), 1);
+    }
+
+    void aWaveReplacesTheWavePlaying() {
+        QTemporaryDir dir;
+        const QString first = dir.filePath(QStringLiteral("first.wav"));
+        const QString second = dir.filePath(QStringLiteral("second.wav"));
+        QVERIFY(renderMidiToWave(
+            [&] {
+                const QString song = dir.filePath(QStringLiteral("s.mid"));
+                writeBytes(song, midiSong(96));
+                return song;
+            }(),
+            first));
+        QFile::copy(first, second);
+        SoundPlayers players;
+        QCOMPARE(players.waveSource(), QUrl());
+        players.playWave(first);
+        QCOMPARE(players.waveSource(), QUrl::fromLocalFile(first));
+        players.playWave(second);
+        QCOMPARE(players.waveSource(), QUrl::fromLocalFile(second));
+        // An unplayable file is silent, and asks nothing.
+        players.playWave(dir.filePath(QStringLiteral("missing.wav")));
+        QCOMPARE(players.waveSource(), QUrl::fromLocalFile(dir.filePath("missing.wav")));
+    }
+};
+
+QTEST_MAIN(SoundPlayerTest)
+#include "sound_player_test.moc"
