@@ -1,3 +1,55 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
+
+// The settings Add Image reads from the tab at the click.
+struct MouseOverSettings {
+    // "Global Properties"
+    bool preloadImages = true;                        // CheckBox11
+    bool imageBorder = false;                         // CheckBox12
+    QString borderColour = QStringLiteral("#FFFFFF"); // Label29, an HtmlColor
+    QString borderType = QStringLiteral("Solid");     // ComboBox6
+    QString borderSize = QStringLiteral("0");         // ComboBox7
+    bool vertical = false;                            // RadioButton5
+
+    // "Image Properties", inserted exactly as typed
+    QString initialImage;   // Edit10
+    QString mouseOverImage; // Edit11
+    QString statusText;     // Edit12
+    QString alternateText;  // Edit13
+    QString url;            // Edit14
+};
+
+// The document's two counters: buttons added (Edit15) and preload objects
+// written (Edit16) since the last New.
+struct MouseOverCounters {
+    qint64 buttons = 0;
+    qint64 preloads = 0;
+
+    friend bool operator==(const MouseOverCounters&, const MouseOverCounters&) = default;
+};
+
+// What one Add Image appends to the head and body panes, and the counters
+// afterwards.
+struct MouseOverButtonLines {
+    QStringList headLines;
+    QStringList bodyLines;
+    MouseOverCounters counters;
+};
+
+// The lines of the next image button, numbered after `counters`.
+MouseOverButtonLines mouseOverButton(const MouseOverSettings& settings,
+                                     const MouseOverCounters& counters);
+
+// The head pane of a new document.
+QStringList mouseOverHeadLines();
+// The fixed script pane: the swap functions, then the end of the head and
+// the start of the body.
+QStringList mouseOverScriptLines();
+// What End Code appends to the body pane.
+QStringList mouseOverClosingLines();
+
+// The whole page: the three panes' texts joined with nothing added, so a pane
+// whose last line has no line break runs on into the next pane.
+QString assembleMouseOverPage(const QString& head, const QString& script, const QString& body);
