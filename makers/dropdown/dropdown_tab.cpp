@@ -37,12 +37,23 @@ QStringList numbers(int from, int to) {
     return list;
 }
 
+// The tab has little room: every field, list and button is one short row.
+constexpr int RowHeight = 22;
+
 QPushButton* makeButton(const char* name, const QString& caption, const QString& hint,
                         QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
+    button->setFixedHeight(RowHeight);
     setHint(button, hint);
     return button;
+}
+
+QLineEdit* makeEdit(const char* name, const QString& text, QWidget* parent) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setFixedHeight(RowHeight);
+    return edit;
 }
 
 // A fixed or editable list of choices; typed text is never added to it.
@@ -50,6 +61,7 @@ QComboBox* makeCombo(const char* name, const QStringList& items, const QString& 
                      bool editable, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QLatin1String(name));
+    combo->setFixedHeight(RowHeight);
     combo->setEditable(editable);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
@@ -79,7 +91,7 @@ QGridLayout* compactGrid(QWidget* parent) {
     auto* grid = new QGridLayout(parent);
     grid->setContentsMargins(6, 2, 6, 4);
     grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(3);
+    grid->setVerticalSpacing(2);
     return grid;
 }
 
@@ -92,18 +104,14 @@ DropdownTab::DropdownTab(const TabContext& tabContext, QWidget* parent)
     Memo3 = new QPlainTextEdit(this);
     OutputSetup setup;
     setup.pane = Memo3;
-    setup.htmlDialog = {QStringLiteral("SaveDialog1"),
-                        QStringLiteral("Save as HTML"),
-                        {QStringLiteral("HTML Files (*.html)")},
-                        0,
-                        QStringLiteral("html"),
-                        true};
-    setup.textDialog = {QStringLiteral("SaveDialog3"),
-                        QStringLiteral("Save as TeXT"),
-                        {QStringLiteral("Text Files (*.txt)")},
-                        0,
-                        QStringLiteral("txt"),
-                        true};
+    setup.htmlDialog = {.name = QStringLiteral("SaveDialog1"),
+                        .title = QStringLiteral("Save as HTML"),
+                        .filters = {QStringLiteral("HTML Files (*.html)")},
+                        .defaultSuffix = QStringLiteral("html")};
+    setup.textDialog = {.name = QStringLiteral("SaveDialog3"),
+                        .title = QStringLiteral("Save as TeXT"),
+                        .filters = {QStringLiteral("Text Files (*.txt)")},
+                        .defaultSuffix = QStringLiteral("txt")};
     setup.preview = OutputSetup::Preview::TemporaryFile;
     setup.recordsHtmlSave = false;
     output = new OutputCommands(std::move(setup), context.programDirectory, this);
@@ -201,17 +209,15 @@ QWidget* DropdownTab::buildItemProperties() {
     auto* group = new QGroupBox(QStringLiteral(" Item Properties "), this);
     QGridLayout* grid = compactGrid(group);
 
-    Edit3 = new QLineEdit(group);
-    Edit3->setObjectName("Edit3");
-    Edit4 = new QLineEdit(group);
-    Edit4->setObjectName("Edit4");
+    Edit3 = makeEdit("Edit3", QString(), group);
+    Edit4 = makeEdit("Edit4", QString(), group);
     // Both fields run the same rule.
     connect(Edit3, &QLineEdit::textChanged, this, &DropdownTab::Edit3Change);
     connect(Edit4, &QLineEdit::textChanged, this, &DropdownTab::Edit3Change);
     grid->addWidget(new QLabel(QStringLiteral("Menu Item Name:"), group), 0, 0);
-    grid->addWidget(Edit3, 0, 1, 1, 4);
+    grid->addWidget(Edit3, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("URL:"), group), 1, 0);
-    grid->addWidget(Edit4, 1, 1, 1, 4);
+    grid->addWidget(Edit4, 1, 1);
 
     RadioButton1 = new QRadioButton(QStringLiteral("Start"), group);
     RadioButton1->setObjectName("RadioButton1");
@@ -224,11 +230,14 @@ QWidget* DropdownTab::buildItemProperties() {
                          group);
     button2->setEnabled(false);
     connect(button2, &QPushButton::clicked, this, &DropdownTab::button2Click);
-    grid->addWidget(RadioButton1, 2, 0);
-    grid->addWidget(RadioButton2, 2, 1);
-    grid->addWidget(RadioButton3, 2, 2);
-    grid->setColumnStretch(3, 1);
-    grid->addWidget(button2, 2, 4);
+    auto* position = new QHBoxLayout;
+    position->setSpacing(6);
+    position->addWidget(RadioButton1);
+    position->addWidget(RadioButton2);
+    position->addWidget(RadioButton3);
+    position->addStretch(1);
+    position->addWidget(button2);
+    grid->addLayout(position, 2, 0, 1, 2);
     return group;
 }
 
@@ -242,6 +251,8 @@ QWidget* DropdownTab::buildList() {
     ListBox1->setObjectName("ListBox1");
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setUniformItemSizes(true);
+    // The list takes the height the style settings beside it leave.
+    ListBox1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] {
         if (!changingList)
             ListBox1Click();
@@ -272,6 +283,7 @@ QWidget* DropdownTab::buildList() {
 
 QWidget* DropdownTab::buildGlobalProperties() {
     auto* group = new QGroupBox(QStringLiteral(" Global Properties "), this);
+    group->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     QGridLayout* grid = compactGrid(group);
 
     // Each colour: its caption, the button that opens its dialog, the
@@ -288,8 +300,9 @@ QWidget* DropdownTab::buildGlobalProperties() {
         line->setSpacing(4);
         line->addWidget(button);
         line->addWidget(label);
-        line->addStretch(1);
+        line->addSpacing(4);
         line->addWidget(swatch);
+        line->addStretch(1);
         grid->addWidget(new QLabel(caption, group), row, 0);
         grid->addLayout(line, row, 1);
         return button;
@@ -307,6 +320,7 @@ QWidget* DropdownTab::buildGlobalProperties() {
 
     Panel1 = makeFontSample(QStringLiteral("Panel1"), this);
     FontList = new FontBox(QStringLiteral("FontList"), Panel1, group);
+    FontList->setFixedHeight(RowHeight);
     FontList->setMinimumContentsLength(12);
     FontList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     grid->addWidget(new QLabel(QStringLiteral("Font:"), group), 2, 0);
@@ -339,8 +353,7 @@ QWidget* DropdownTab::buildGlobalProperties() {
     style->addWidget(ComboBox1);
     grid->addLayout(style, 3, 1);
 
-    Edit2 = new QLineEdit(defaults.goText, group);
-    Edit2->setObjectName("Edit2");
+    Edit2 = makeEdit("Edit2", defaults.goText, group);
     grid->addWidget(new QLabel(QStringLiteral("GO! Button Text:"), group), 4, 0);
     grid->addWidget(Edit2, 4, 1);
 
@@ -376,7 +389,9 @@ QWidget* DropdownTab::buildCode() {
     Memo3->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo3->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    QFont code = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    code.setPointSize(font().pointSize());
+    Memo3->setFont(code);
     Memo3->setPlainText(QStringLiteral("\n"));
     row->addWidget(Memo3, 1);
 
@@ -488,7 +503,7 @@ void DropdownTab::ListBox1Click() {
 void DropdownTab::button1Click() {
     if (!desktop().confirm(QStringLiteral("Are you sure you want to delete the selected item?")))
         return;
-    if (Edit5 && *Edit5 >= 0 && *Edit5 == selectedRow())
+    if (Edit5 && *Edit5 == selectedRow())
         changeList([this] { delete ListBox1->takeItem(*Edit5); });
     forgetSelection();
 }

@@ -29,9 +29,6 @@ class DropdownTab final : public QWidget {
 public:
     explicit DropdownTab(const TabContext& context, QWidget* parent = nullptr);
 
-    // The settings the page is made of, as the controls hold them now.
-    DropdownSettings settings() const;
-
     // Tool bar.
     QToolBar* ToolBar1;
     QToolButton* ToolButton4; // New
@@ -105,6 +102,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The settings the page is made of, as the controls hold them now.
+    DropdownSettings settings() const;
+
     QToolBar* buildToolBar();
     QWidget* buildItemProperties();
     QWidget* buildList();

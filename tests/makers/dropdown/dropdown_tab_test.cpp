@@ -20,6 +20,27 @@ QString paneText(const QStringList& lines) {
     return lines.join('\n') + '\n';
 }
 
+// What a tab holds at start and after New.
+void checkNewDocument(DropdownFixture& f) {
+    QVERIFY(f.entries().isEmpty());
+    QVERIFY(!f.get<QPushButton>("button1")->isEnabled());
+    QVERIFY(!f.get<QPushButton>("button2")->isEnabled());
+    QVERIFY(f.get<QRadioButton>("RadioButton1")->isChecked());
+    QCOMPARE(f.get<QLineEdit>("Edit3")->text(), "");
+    QCOMPARE(f.get<QLineEdit>("Edit4")->text(), "");
+    QCOMPARE(f.get<QLineEdit>("Edit2")->text(), "Go!");
+    QCOMPARE(f.get<QComboBox>("ComboBox1")->currentText(), "10");
+    QCOMPARE(f.get<QComboBox>("FontList")->currentText(), "Times New Roman");
+    for (const char* toggle : {"ToolButton1", "ToolButton2", "ToolButton3"})
+        QVERIFY(!f.get<QToolButton>(toggle)->isChecked());
+    QCOMPARE(f.get<QLabel>("Label5")->text(), "#FFFFFF");
+    QCOMPARE(f.get<QLabel>("Label4")->text(), "#000000");
+    QCOMPARE(f.get<QWidget>("Memo1")->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(f.get<QWidget>("Memo2")->palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(f.get<QComboBox>("ComboBox2")->currentText(), "Solid");
+    QCOMPARE(f.get<QComboBox>("ComboBox3")->currentText(), "1");
+}
+
 } // namespace
 
 class DropdownTabTest final : public QObject {
@@ -27,17 +48,8 @@ class DropdownTabTest final : public QObject {
 private slots:
     void startsWithTheDocumentedDefaults() {
         DropdownFixture f;
-        QVERIFY(!f.get<QPushButton>("button2")->isEnabled());
-        QVERIFY(!f.get<QPushButton>("button1")->isEnabled());
-        QVERIFY(f.get<QRadioButton>("RadioButton1")->isChecked());
-        QCOMPARE(f.get<QLabel>("Label5")->text(), "#FFFFFF");
-        QCOMPARE(f.get<QLabel>("Label4")->text(), "#000000");
-        QCOMPARE(f.get<QComboBox>("FontList")->currentText(), "Times New Roman");
-        QCOMPARE(f.get<QComboBox>("ComboBox1")->currentText(), "10");
+        checkNewDocument(f);
         QCOMPARE(f.get<QComboBox>("ComboBox1")->count(), 72);
-        QCOMPARE(f.get<QLineEdit>("Edit2")->text(), "Go!");
-        QCOMPARE(f.get<QComboBox>("ComboBox2")->currentText(), "Solid");
-        QCOMPARE(f.get<QComboBox>("ComboBox3")->currentText(), "1");
         QCOMPARE(f.get<QComboBox>("ComboBox3")->count(), 25);
         QVERIFY(f.get<QComboBox>("ComboBox1")->isEditable());
         QVERIFY(!f.get<QComboBox>("ComboBox2")->isEditable());
@@ -371,25 +383,9 @@ private slots:
         f.get<QToolButton>("ToolButton4")->click();
         QCOMPARE(f.fake.confirmations.last(),
                  "Are you sure you want to erase all fields and start a new document?");
-        QVERIFY(f.entries().isEmpty());
         QCOMPARE(f.get<QPlainTextEdit>("Memo3")->toPlainText(), "");
-        QVERIFY(!f.get<QPushButton>("button1")->isEnabled());
-        QVERIFY(f.get<QRadioButton>("RadioButton1")->isChecked());
         QVERIFY(!f.get<QRadioButton>("RadioButton3")->isChecked());
-        QCOMPARE(f.get<QLineEdit>("Edit3")->text(), "");
-        QCOMPARE(f.get<QLineEdit>("Edit4")->text(), "");
-        QVERIFY(!f.get<QPushButton>("button2")->isEnabled());
-        QCOMPARE(f.get<QLineEdit>("Edit2")->text(), "Go!");
-        QCOMPARE(f.get<QComboBox>("ComboBox1")->currentText(), "10");
-        QCOMPARE(f.get<QComboBox>("FontList")->currentText(), "Times New Roman");
-        for (const char* toggle : {"ToolButton1", "ToolButton2", "ToolButton3"})
-            QVERIFY(!f.get<QToolButton>(toggle)->isChecked());
-        QCOMPARE(f.get<QLabel>("Label5")->text(), "#FFFFFF");
-        QCOMPARE(f.get<QLabel>("Label4")->text(), "#000000");
-        QCOMPARE(f.get<QWidget>("Memo1")->palette().color(QPalette::Window), QColor(Qt::white));
-        QCOMPARE(f.get<QWidget>("Memo2")->palette().color(QPalette::Window), QColor(Qt::black));
-        QCOMPARE(f.get<QComboBox>("ComboBox2")->currentText(), "Solid");
-        QCOMPARE(f.get<QComboBox>("ComboBox3")->currentText(), "1");
+        checkNewDocument(f);
 
         // Kept: the invert box, the page choice, the dialogs' colours...
         QVERIFY(f.get<QCheckBox>("CheckBox1")->isChecked());

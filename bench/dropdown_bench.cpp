@@ -1,0 +1,119 @@
+// The dropdown page and its pane with large menus: the page function should
+// grow linearly, and filling the pane should cost little more than one
+// setPlainText of the same text.
+#include "makers/dropdown/dropdown_page.h"
+#include "makers/dropdown/dropdown_tab.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+DropdownSettings menuOf(int count) {
+    DropdownSettings settings;
+    settings.fullPage = true;
+    settings.entries.reserve(count);
+    for (int n = 0; n < count; ++n)
+        settings.entries << entryText(QStringLiteral("Page number %1").arg(n),
+                                      QStringLiteral("pages/page%1.html").arg(n));
+    return settings;
+}
+
+void pageFunction(benchmark::State& state) {
+    const DropdownSettings settings = menuOf(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dropdownPage(settings));
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(pageFunction)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+void entrySort(benchmark::State& state) {
+    const DropdownSettings settings = menuOf(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        QStringList entries = settings.entries;
+        std::reverse(entries.begin(), entries.end());
+        sortEntries(entries);
+        benchmark::DoNotOptimize(entries);
+    }
+}
+BENCHMARK(entrySort)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// What Make Code does after reading the controls: the page, joined, into the pane.
+void paneFill(benchmark::State& state) {
+    const DropdownSettings settings = menuOf(static_cast<int>(state.range(0)));
+    QPlainTextEdit pane;
+    for (auto _ : state) {
+        const QStringList lines = dropdownPage(settings);
+        pane.setPlainText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    }
+}
+BENCHMARK(paneFill)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The yardstick: one setPlainText of the finished text.
+void setPlainTextOnly(benchmark::State& state) {
+    const DropdownSettings settings = menuOf(static_cast<int>(state.range(0)));
+    const QString text = dropdownPage(settings).join(QLatin1Char('\n')) + QLatin1Char('\n');
+    QPlainTextEdit pane;
+    for (auto _ : state)
+        pane.setPlainText(text);
+}
+BENCHMARK(setPlainTextOnly)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The tab's own commands on a long list, as the user meets them.
+struct LongListTab {
+    explicit LongListTab(int count) : tab(TabContext{}) {
+        tab.ListBox1->addItems(menuOf(count).entries);
+    }
+    DropdownTab tab;
+};
+
+void tabAddItemAtStart(benchmark::State& state) {
+    LongListTab fixture(static_cast<int>(state.range(0)));
+    DropdownTab& tab = fixture.tab;
+    tab.RadioButton1->setChecked(true);
+    for (auto _ : state) {
+        tab.Edit3->setText(QStringLiteral("New page"));
+        tab.Edit4->setText(QStringLiteral("new.html"));
+        tab.button2Click();
+        state.PauseTiming();
+        delete tab.ListBox1->takeItem(0);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(tabAddItemAtStart)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void tabSort(benchmark::State& state) {
+    LongListTab fixture(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        fixture.tab.BitBtn5Click();
+}
+BENCHMARK(tabSort)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void tabMakeCode(benchmark::State& state) {
+    LongListTab fixture(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        fixture.tab.BitBtn7Click();
+}
+BENCHMARK(tabMakeCode)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
