@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QSocketNotifier>
+#include <QThread>
+#include <QTimer>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -18,6 +20,15 @@ void onTerminationSignal(int) {
     [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
 }
 
+// Ends the event loop; a signal that arrives while the windows are still
+// being set up waits until the loop runs, or exec() would never return.
+void endWhenRunning() {
+    if (QThread::currentThread()->loopLevel() == 0)
+        QTimer::singleShot(20, qApp, endWhenRunning);
+    else
+        QCoreApplication::exit(0);
+}
+
 // A session logout or `kill` ends the program as File > Exit does, so every
 // window is torn down normally.
 void quitOnTerminationSignals(QObject* owner) {
@@ -27,7 +38,7 @@ void quitOnTerminationSignals(QObject* owner) {
     QObject::connect(notifier, &QSocketNotifier::activated, owner, [] {
         char byte = 0;
         [[maybe_unused]] const auto got = ::read(signalPipe[0], &byte, 1);
-        QCoreApplication::quit();
+        endWhenRunning();
     });
     struct sigaction action = {};
     action.sa_handler = onTerminationSignal;
