@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 OutputCommands::OutputCommands(OutputSetup outputSetup, const QString& directory,
                                QObject* parent)
@@ -16,7 +17,7 @@ void OutputCommands::copyToClipboard() {
     if (setup.prepare)
         setup.prepare();
     setup.pane->selectAll();
-    QApplication::clipboard()->setText(setup.pane->toPlainText());
+    QApplication::clipboard()->setText(paneText(*setup.pane));
 }
 
 void OutputCommands::clearCode() { setup.pane->clear(); }
@@ -33,11 +34,18 @@ bool OutputCommands::save(FileDialog& dialog, bool asHtml) {
     const QString path = dialog.askSave();
     if (path.isEmpty())
         return false;
-    if (!writePane(setup.pane->toPlainText(), path))
+    if (!writePane(paneText(*setup.pane), path))
         return false;
     if (asHtml && setup.recordsHtmlSave)
         recordSaved(path);
     return true;
+}
+
+QString OutputCommands::paneText(const QPlainTextEdit& pane) {
+    QString text = pane.document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
 }
 
 bool OutputCommands::writePane(const QString& paneText, const QString& path) {
@@ -56,7 +64,7 @@ void OutputCommands::recordSaved(const QString& path) {
 void OutputCommands::preview() {
     if (setup.preview == OutputSetup::Preview::TemporaryFile) {
         const QString path = QDir(programDirectory).filePath(QStringLiteral("temp.html"));
-        if (writePane(setup.pane->toPlainText(), path))
+        if (writePane(paneText(*setup.pane), path))
             desktop().openFile(path);
         return;
     }
@@ -70,7 +78,7 @@ void OutputCommands::preview() {
 void OutputCommands::print() {
     if (setup.prepare)
         setup.prepare();
-    const QString error = desktop().print(setup.pane->toPlainText());
+    const QString error = desktop().print(paneText(*setup.pane));
     if (!error.isEmpty())
         desktop().notice(NoticeKind::Error, error);
 }

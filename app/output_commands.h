@@ -49,6 +49,10 @@ public:
     FileDialog htmlDialog;
     FileDialog textDialog;
 
+    // The text of a pane exactly as typed: QPlainTextEdit::toPlainText() turns
+    // non-breaking spaces into plain ones, which would alter the saved page.
+    static QString paneText(const QPlainTextEdit& pane);
+
     // Writes the pane's text to `path` as saved pages are written; reports a
     // failure in the error box and returns false.
     static bool writePane(const QString& paneText, const QString& path);

@@ -377,8 +377,9 @@ void MouseOverTab::BitBtn12Click() {
 }
 
 void MouseOverTab::assemble() {
-    Memo9->setPlainText(
-        assembleMouseOverPage(Memo6->toPlainText(), Memo7->toPlainText(), Memo8->toPlainText()));
+    Memo9->setPlainText(assembleMouseOverPage(OutputCommands::paneText(*Memo6),
+                                              OutputCommands::paneText(*Memo7),
+                                              OutputCommands::paneText(*Memo8)));
 }
 
 void MouseOverTab::ToolButton32Click() {

@@ -1,4 +1,5 @@
 #include "app/edit_actions.h"
+#include "app/output_commands.h"
 #include "app/tab_context.h"
 #include "makers/mouseover/mouseover_tab.h"
 #include "support/fake_desktop.h"
@@ -87,7 +88,9 @@ private:
     }
     QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
     QPushButton* button(const char* name) { return control<QPushButton>(name); }
-    QString pane(const char* name) { return control<QPlainTextEdit>(name)->toPlainText(); }
+    QString pane(const char* name) {
+        return OutputCommands::paneText(*control<QPlainTextEdit>(name));
+    }
 
     // Types the fields of button `n` the way a user would and presses Add Image.
     void addButton(int n) {
@@ -367,8 +370,9 @@ private slots:
         QCOMPARE(body->toPlainText(), "<p>intro</p>\n" + linkLine(1) + '\n');
     }
 
+    // Non-breaking spaces and all reach the file and the printer unchanged.
     void savePrintAndPreviewUseTheAssembledPage() {
-        control<QPlainTextEdit>("Memo8")->setPlainText("typed by hand\n");
+        control<QPlainTextEdit>("Memo8")->setPlainText("typed\u00A0by hand\n");
         QToolButton* saveAs = control<QToolButton>("ToolButton33");
         QToolButton* options = control<QToolButton>("ToolButton44");
 
@@ -378,15 +382,15 @@ private slots:
 
         // A cancelled dialog still leaves the page assembled.
         saveAs->click();
-        QCOMPARE(pane("Memo9"), EmptyPage + "typed by hand\n");
+        QCOMPARE(pane("Memo9"), EmptyPage + "typed\u00A0by hand\n");
         QCOMPARE(fake->fileQuestions.value(0).spec.title, QString("Save as HTML"));
         QCOMPARE(tab->Edit17(), QString("No"));
 
         const QString text = folder->file("page.txt");
         fake->saveAnswers = {text};
-        control<QPlainTextEdit>("Memo8")->setPlainText("typed by hand\nmore\n");
+        control<QPlainTextEdit>("Memo8")->setPlainText("typed\u00A0by hand\nmore\n");
         tab->findChild<QAction*>("AsText3")->trigger();
-        QByteArray expected = (EmptyPage + "typed by hand\nmore\n").toUtf8();
+        QByteArray expected = (EmptyPage + "typed\u00A0by hand\nmore\n").toUtf8();
         expected.replace("\n", "\r\n");
         QCOMPARE(readBytes(text), expected);
         QCOMPARE(fake->fileQuestions.value(1).spec.title, QString("Save as TeXT"));
@@ -403,7 +407,7 @@ private slots:
         control<QPlainTextEdit>("Memo6")->setPlainText("<html>\n");
         control<QToolButton>("ToolButton42")->click();
         QCOMPARE(fake->printed, QStringList{"<html>\n" + EmptyPage.mid(HeadLines.size()) +
-                                            "typed by hand\nmore\n"});
+                                            "typed\u00A0by hand\nmore\n"});
     }
 
     // Thousands of buttons keep exact numbering (speed: bench/mouseover_bench).

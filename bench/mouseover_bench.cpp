@@ -1,0 +1,79 @@
+// The MouseOver document grows one button at a time: adding a button must
+// cost the same however long the page already is, and assembling it must
+// stay quick with thousands of buttons.
+
+#include "app/edit_actions.h"
+#include "app/tab_context.h"
+#include "makers/mouseover/mouseover_tab.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+struct Document {
+    EditActions actions{nullptr};
+    std::unique_ptr<MouseOverTab> tab;
+
+    explicit Document(int buttons) {
+        TabContext context;
+        context.editActions = &actions;
+        tab = std::make_unique<MouseOverTab>(context);
+        tab->resize(610, 360);
+        tab->show();
+        for (int n = 0; n < buttons; ++n)
+            addButton();
+    }
+
+    void addButton() {
+        tab->Edit10->setText(QStringLiteral("images/buttons/home_normal.gif"));
+        tab->Edit11->setText(QStringLiteral("images/buttons/home_highlighted.gif"));
+        tab->Edit12->setText(QStringLiteral("Back to the home page"));
+        tab->Edit13->setText(QStringLiteral("Home"));
+        tab->Edit14->setText(QStringLiteral("https://example.org/index.html"));
+        tab->BitBtn14->click();
+    }
+};
+
+// One more button on a page that already holds `range(0)` buttons.
+void addOneButton(benchmark::State& state) {
+    Document document(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        document.addButton();
+    benchmark::DoNotOptimize(document.tab->Memo8->blockCount());
+}
+BENCHMARK(addOneButton)->Arg(0)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
+
+// A whole document of `range(0)` buttons, typed in from a new page.
+void buildDocument(benchmark::State& state) {
+    for (auto _ : state) {
+        Document document(static_cast<int>(state.range(0)));
+        benchmark::DoNotOptimize(document.tab->Memo8->blockCount());
+    }
+}
+BENCHMARK(buildDocument)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+// Copy To Clipboard: assemble the three panes into the page pane and copy it.
+void copyPage(benchmark::State& state) {
+    Document document(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        document.tab->BitBtn12->click();
+    benchmark::DoNotOptimize(document.tab->Memo9->blockCount());
+}
+BENCHMARK(copyPage)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
