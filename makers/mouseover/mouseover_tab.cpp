@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,7 +34,8 @@ constexpr int LargestBorderSize = 25;
 // Add Image needs both image paths, each at least this long.
 constexpr int ShortestImagePath = 3;
 
-QString paneText(const QStringList& lines) {
+// Lines as a pane holds them: each one ends with a line break.
+QString linesText(const QStringList& lines) {
     return lines.join(QLatin1Char('\n')) + '\n';
 }
 
@@ -45,7 +47,7 @@ void appendLines(QPlainTextEdit* pane, const QStringList& lines) {
         return;
     QTextCursor cursor(pane->document());
     cursor.movePosition(QTextCursor::End);
-    QString text = paneText(lines);
+    QString text = linesText(lines);
     if (cursor.positionInBlock() > 0)
         text.prepend(QLatin1Char('\n'));
     cursor.insertText(text);
@@ -56,6 +58,9 @@ void appendLines(QPlainTextEdit* pane, const QStringList& lines) {
 QPlainTextEdit* makePane(const QString& name, QWidget* parent) {
     auto* pane = new QPlainTextEdit(parent);
     pane->setObjectName(name);
+    QFont code = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    code.setPointSize(parent->font().pointSize());
+    pane->setFont(code);
     pane->setLineWrapMode(QPlainTextEdit::NoWrap);
     pane->setTabChangesFocus(false);
     pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -115,8 +120,14 @@ MouseOverTab::MouseOverTab(const TabContext& tabContext, QWidget* parent)
 
     OutputSetup setup;
     setup.pane = Memo9;
-    setup.htmlDialog = {"SaveDialog5", "Save as HTML", {"HTML Files (*.html)"}, 0, "html", true};
-    setup.textDialog = {"SaveDialog6", "Save as TeXT", {"Text Files (*.txt)"}, 0, "txt", true};
+    setup.htmlDialog = {.name = QStringLiteral("SaveDialog5"),
+                        .title = QStringLiteral("Save as HTML"),
+                        .filters = {QStringLiteral("HTML Files (*.html)")},
+                        .defaultSuffix = QStringLiteral("html")};
+    setup.textDialog = {.name = QStringLiteral("SaveDialog6"),
+                        .title = QStringLiteral("Save as TeXT"),
+                        .filters = {QStringLiteral("Text Files (*.txt)")},
+                        .defaultSuffix = QStringLiteral("txt")};
     setup.prepare = [this] { assemble(); };
     outputs = new OutputCommands(std::move(setup), context.programDirectory, this);
 
@@ -138,6 +149,7 @@ QWidget* MouseOverTab::buildGlobalProperties() {
     CheckBox12->setObjectName("CheckBox12");
 
     borderColourLabel = makeLabel("BorderColorLabel", QStringLiteral("Border Color:"), group);
+    // The swatch only shows the colour, so it is never enabled.
     Memo5 = makeSwatch("Memo5", Qt::white, group);
     Memo5->setEnabled(false);
     BitBtn11 = makeButton("BitBtn11", QStringLiteral("..."),
@@ -257,8 +269,8 @@ QWidget* MouseOverTab::buildPanes() {
     Memo9 = makePane("Memo9", area);
     Memo9->setVisible(false);
 
-    Memo6->setPlainText(paneText(mouseOverHeadLines()));
-    Memo7->setPlainText(paneText(mouseOverScriptLines()));
+    Memo6->setPlainText(linesText(mouseOverHeadLines()));
+    Memo7->setPlainText(linesText(mouseOverScriptLines()));
 
     BitBtn12 = makeButton("BitBtn12", QStringLiteral("C&opy To Clipboard"),
                           QStringLiteral("Copy Generated Code To Clipboard"), area);
@@ -342,7 +354,6 @@ void MouseOverTab::CheckBox12Click() {
         BitBtn11,          ComboBox6,       ComboBox7};
     for (QWidget* control : borderControls)
         control->setEnabled(border);
-    Memo5->setEnabled(false);
 }
 
 void MouseOverTab::Edit10Change() {
@@ -397,7 +408,7 @@ void MouseOverTab::ToolButton32Click() {
     Edit16 = 0;
     Memo9->clear();
     Memo8->clear();
-    Memo6->setPlainText(paneText(mouseOverHeadLines()));
+    Memo6->setPlainText(linesText(mouseOverHeadLines()));
 }
 
 MouseOverSettings MouseOverTab::readSettings() const {
