@@ -184,10 +184,14 @@ void TForm1::buildMenus() {
     help->addSeparator();
     OnTheWeb1 = help->addMenu(QStringLiteral("On The Web"));
     OnTheWeb1->setObjectName("OnTheWeb1");
-    Website1 = addItem(OnTheWeb1, "Website1", QStringLiteral("Website"), {}, {});
-    CheckForUpdate1 = addItem(OnTheWeb1, "CheckForUpdate1", QStringLiteral("Check For Update"), {}, {});
-    SupportEmail1 = addItem(OnTheWeb1, "SupportEmail1", QStringLiteral("Support (E-mail)"), {}, {});
-    SupportForum1 = addItem(OnTheWeb1, "SupportForum1", QStringLiteral("Support Forum"), {}, {});
+    Website1 = addItem(OnTheWeb1, "Website1", QStringLiteral("Website"), {},
+                       QStringLiteral("Visit The Quillmint Web Site"));
+    CheckForUpdate1 = addItem(OnTheWeb1, "CheckForUpdate1", QStringLiteral("Check For Update"), {},
+                              QStringLiteral("Check For Program Update"));
+    SupportEmail1 = addItem(OnTheWeb1, "SupportEmail1", QStringLiteral("Support (E-mail)"), {},
+                            QStringLiteral("Get Free E-mail Support"));
+    SupportForum1 = addItem(OnTheWeb1, "SupportForum1", QStringLiteral("Support Forum"), {},
+                            QStringLiteral("Get Help On The Support Forum"));
     for (QAction* web : {Website1, CheckForUpdate1, SupportForum1})
         connect(web, &QAction::triggered, this, [] { openWebSite(); });
     connect(SupportEmail1, &QAction::triggered, this, [] { openSupportMail(); });

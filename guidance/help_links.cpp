@@ -12,7 +12,9 @@ void openToolHelp(const QString& programDirectory, int toolNumber) {
     openProgramFile(programDirectory, QStringLiteral("help/con%1.html").arg(toolNumber));
 }
 
-void openWebSite() { desktop().openUrl(QUrl(QString::fromLatin1(MakerWebSiteAddress))); }
+void openWebSite() {
+    desktop().openUrl(QUrl(QString::fromLatin1(MakerWebSiteAddress)));
+}
 
 void openSupportMail() {
     desktop().openUrl(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(SupportMailAddress)));

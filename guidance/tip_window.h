@@ -2,14 +2,41 @@
 
 #include "widgets/tool_window.h"
 
+#include <random>
+
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 class TForm1;
 
-// The "Startup Tip" window.
+// The shipped tips are tips/1.txt ... tips/22.txt.
+inline constexpr int TipCount = 22;
+
+// The "Startup Tip" window: a random tip from the shipped tip files, another
+// one on demand, and the choice whether the window shows at the next start.
 class TForm5 final : public ToolWindow {
     Q_OBJECT
 public:
     explicit TForm5(TForm1* mainWindow);
 
+    QLabel* Image1;
+    QLabel* Label1;
+    QPlainTextEdit* Memo1;
+    QCheckBox* CheckBox1;
+    QPushButton* Button1;
+    QPushButton* Button2;
+
+public slots:
+    // "Next Tip >>": another random tip, possibly the same one again.
+    void Button1Click();
+    // "Show Tips At Startup": the menu item follows the box, then the choice is stored.
+    void CheckBox1Click(bool checked);
+
 private:
+    void buildControls();
+    void showRandomTip();
+
     TForm1* Form1;
+    std::mt19937 randomTips;
 };

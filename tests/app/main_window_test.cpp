@@ -123,10 +123,10 @@ private slots:
             {"Help3", "Help", QKeySequence("F1"), "Help Document"},
             {"Readme1", "Readme", QKeySequence("Ctrl+Alt+R"), "Readme"},
             {"ShowStartupTips1", "Show Startup Tips", QKeySequence(), "Show Tips At Startup"},
-            {"Website1", "Website", QKeySequence(), ""},
-            {"CheckForUpdate1", "Check For Update", QKeySequence(), ""},
-            {"SupportEmail1", "Support (E-mail)", QKeySequence(), ""},
-            {"SupportForum1", "Support Forum", QKeySequence(), ""},
+            {"Website1", "Website", QKeySequence(), "Visit The Quillmint Web Site"},
+            {"CheckForUpdate1", "Check For Update", QKeySequence(), "Check For Program Update"},
+            {"SupportEmail1", "Support (E-mail)", QKeySequence(), "Get Free E-mail Support"},
+            {"SupportForum1", "Support Forum", QKeySequence(), "Get Help On The Support Forum"},
             {"About2", "About", QKeySequence("Ctrl+Alt+A"), "About"},
         };
         for (const auto& item : items) {

@@ -1,0 +1,15 @@
+#include "guidance/shipped_text.h"
+
+#include "app/text_file.h"
+
+#include <QDir>
+#include <QStringList>
+
+std::optional<QString> readShippedText(const QString& programDirectory, const QString& relativeName,
+                                       QString* error) {
+    const std::optional<QString> text =
+        readTextFile(QDir(programDirectory).filePath(relativeName), error);
+    if (!text)
+        return std::nullopt;
+    return splitLines(*text).join(QLatin1Char('\n'));
+}

@@ -1,0 +1,164 @@
+#include "app/application_windows.h"
+#include "app/main_window.h"
+#include "guidance/shipped_text.h"
+#include "guidance/tip_window.h"
+#include "guidance/wizard_window.h"
+#include "support/fake_desktop.h"
+#include "support/test_files.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStringDecoder>
+#include <QTest>
+
+namespace {
+
+QString dataFile(const QString& relativeName) {
+    return QDir(QStringLiteral(QUILLMINT_DATA_DIR)).filePath(relativeName);
+}
+
+QStringList helpPages() {
+    QStringList pages{QStringLiteral("help/index.html")};
+    for (int tool = 1; tool <= 5; ++tool)
+        pages << QStringLiteral("help/con%1.html").arg(tool);
+    return pages;
+}
+
+// Every text file the program opens by name.
+QStringList namedTextFiles() {
+    QStringList files{QStringLiteral("readme.txt")};
+    for (int tip = 1; tip <= TipCount; ++tip)
+        files << QStringLiteral("tips/%1.txt").arg(tip);
+    for (int tool = 1; tool <= 5; ++tool)
+        for (int step = 1; step <= 5; ++step)
+            files << QStringLiteral("wizard/%1-%2.txt").arg(tool).arg(step);
+    return files + helpPages();
+}
+
+// The relative targets of the href and src attributes of the page's tags (not
+// of tags quoted as text); web and mail links are left out.
+QStringList localLinks(const QString& page) {
+    static const QRegularExpression link(
+        QStringLiteral("<[a-z]+\\s[^>]*\\b(?:href|src)=\"([^\"#]*)[^\"]*\""));
+    QStringList targets;
+    for (const QRegularExpressionMatch& match : link.globalMatch(page)) {
+        const QString target = match.captured(1);
+        if (!target.isEmpty() && !target.contains(QLatin1Char(':')))
+            targets << target;
+    }
+    return targets;
+}
+
+} // namespace
+
+class ShippedFilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyNamedFileIsShippedAsUtf8WithCrLfLines() {
+        for (const QString& name : namedTextFiles()) {
+            const QByteArray bytes = readBytes(dataFile(name));
+            QVERIFY2(QFileInfo(dataFile(name)).isFile() && !bytes.trimmed().isEmpty(),
+                     qPrintable(name));
+            QStringDecoder utf8(QStringDecoder::Utf8);
+            const QString text = utf8(bytes);
+            QVERIFY2(!utf8.hasError(), qPrintable(name));
+            QVERIFY2(bytes.endsWith("\r\n"), qPrintable(name));
+            QVERIFY2(bytes.count('\n') == bytes.count("\r\n") &&
+                         bytes.count('\r') == bytes.count("\r\n"),
+                     qPrintable(name));
+            QVERIFY2(!text.contains(QStringLiteral("TODO")) &&
+                         !text.contains(QStringLiteral("lorem"), Qt::CaseInsensitive),
+                     qPrintable(name));
+        }
+        const QByteArray prefs = readBytes(dataFile(QStringLiteral("prefs.cfg")));
+        QCOMPARE(prefs.size(), 84);
+        QCOMPARE(prefs.at(83), '\1');
+    }
+
+    void helpPagesLinkToEachOtherAndToShippedFilesOnly() {
+        for (const QString& name : helpPages()) {
+            const QString page = QString::fromUtf8(readBytes(dataFile(name)));
+            const QStringList links = localLinks(page);
+            for (const QString& target : links) {
+                const QString path = QDir(QFileInfo(dataFile(name)).path()).filePath(target);
+                QVERIFY2(QFileInfo(path).isFile(),
+                         qPrintable(name + QStringLiteral(" -> ") + target));
+            }
+            QVERIFY2(links.contains(QStringLiteral("index.html")), qPrintable(name));
+            for (int tool = 1; tool <= 5; ++tool)
+                QVERIFY2(links.contains(QStringLiteral("con%1.html").arg(tool)), qPrintable(name));
+            QVERIFY2(
+                QRegularExpression(QStringLiteral("<title>[^<]+</title>")).match(page).hasMatch(),
+                qPrintable(name));
+        }
+    }
+
+    void helpPagesCloseEveryElementTheyOpen() {
+        const QStringList elements{"html", "head",  "body", "header", "nav", "main",
+                                   "h1",   "h2",    "h3",   "p",      "ul",  "ol",
+                                   "li",   "table", "tr",   "th",     "td",  "pre",
+                                   "a",    "b",     "i",    "code",   "kbd", "title"};
+        for (const QString& name : helpPages()) {
+            const QString page = QString::fromUtf8(readBytes(dataFile(name)));
+            for (const QString& element : elements) {
+                const auto opened =
+                    page.count(QRegularExpression(QStringLiteral("<%1[\\s>]").arg(element)));
+                const auto closed = page.count(QStringLiteral("</%1>").arg(element));
+                QVERIFY2(opened == closed, qPrintable(name + QStringLiteral(": ") + element));
+            }
+        }
+    }
+
+    // The step and tip panes are disabled and cannot be scrolled, so every
+    // text has to fit as the window first shows it.
+    void everyWizardStepFitsItsPane() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        ApplicationWindows windows;
+        TForm6& wizard = *windows.Form6;
+        QAction* const guides[] = {windows.Form1->DropdownMenuMaker2, windows.Form1->PopupMaker2,
+                                   windows.Form1->MouseOverButtonMaker2,
+                                   windows.Form1->SlideshowMaker1, windows.Form1->JSEditor2};
+        for (QAction* guide : guides) {
+            guide->trigger();
+            QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+            for (int step = 1; step <= 5; ++step) {
+                if (step > 1)
+                    QTest::mouseClick(wizard.Button2, Qt::LeftButton);
+                QCoreApplication::processEvents();
+                QVERIFY2(
+                    wizard.Memo1->verticalScrollBar()->maximum() == 0,
+                    qPrintable(guide->text() + QStringLiteral(" step ") + QString::number(step)));
+            }
+        }
+        QVERIFY(desk.notices.isEmpty());
+    }
+
+    void everyTipFitsItsPane() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        ApplicationWindows windows;
+        TForm5& tips = *windows.Form5;
+        tips.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tips));
+        for (int tip = 1; tip <= TipCount; ++tip) {
+            QString error;
+            const auto text =
+                readShippedText(folder.path(), QStringLiteral("tips/%1.txt").arg(tip), &error);
+            QVERIFY2(text, qPrintable(error));
+            tips.Memo1->setPlainText(*text);
+            QCoreApplication::processEvents();
+            QVERIFY2(tips.Memo1->verticalScrollBar()->maximum() == 0,
+                     qPrintable(QString::number(tip)));
+        }
+    }
+};
+
+QTEST_MAIN(ShippedFilesTest)
+#include "shipped_files_test.moc"

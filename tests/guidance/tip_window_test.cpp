@@ -1,0 +1,264 @@
+#include "app/application_windows.h"
+#include "app/main_window.h"
+#include "guidance/tip_window.h"
+#include "support/fake_desktop.h"
+#include "support/test_files.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Replaces the shipped tips by files that name their own number, including
+// the numbers just outside the range, so the text shown tells which file was read.
+void writeNumberedTips(const ProgramFolder& folder) {
+    for (int number = 0; number <= TipCount + 1; ++number)
+        writeBytes(folder.file(QStringLiteral("tips/%1.txt").arg(number)),
+                   QStringLiteral("tip %1\r\n").arg(number).toUtf8());
+}
+
+void writeEveryTip(const ProgramFolder& folder, const QByteArray& bytes) {
+    for (int number = 1; number <= TipCount; ++number)
+        writeBytes(folder.file(QStringLiteral("tips/%1.txt").arg(number)), bytes);
+}
+
+QString shownTip(const ApplicationWindows& windows) {
+    return windows.Form5->Memo1->toPlainText();
+}
+
+QByteArray withShowTips(QByteArray record, char value) {
+    record[83] = value;
+    return record;
+}
+
+} // namespace
+
+class TipWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowShowsAShippedTipAtCreation() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        ApplicationWindows windows;
+        TForm5& tips = *windows.Form5;
+
+        QVERIFY(!tips.isVisible());
+        QCOMPARE(tips.windowTitle(), QStringLiteral("Startup Tip"));
+        QCOMPARE(tips.size(), QSize(329, 241));
+        QVERIFY(tips.minimumSize() != tips.maximumSize());
+        QVERIFY(tips.Label1->font().bold());
+        QCOMPARE(tips.Label1->text(), QStringLiteral("Did You Know?"));
+        QVERIFY(!tips.Image1->pixmap().isNull());
+        QVERIFY(tips.Memo1->isReadOnly());
+        QVERIFY(!tips.Memo1->isEnabled());
+        QVERIFY(tips.CheckBox1->isChecked());
+        QCOMPARE(tips.Button1->text(), QStringLiteral("&Next Tip >>"));
+        QCOMPARE(tips.Button2->text(), QStringLiteral("&Close"));
+
+        QVERIFY(desk.notices.isEmpty());
+        QStringList shipped;
+        for (int number = 1; number <= TipCount; ++number)
+            shipped << QString::fromUtf8(
+                           readBytes(folder.file(QStringLiteral("tips/%1.txt").arg(number))))
+                           .trimmed()
+                           .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QVERIFY2(shipped.contains(shownTip(windows)), qPrintable(shownTip(windows)));
+    }
+
+    void nextTipDrawsEveryNumberFromOneToTwentyTwoAndNoOther() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        writeNumberedTips(folder);
+        ApplicationWindows windows;
+
+        QSet<QString> seen{shownTip(windows)};
+        bool repeated = false;
+        for (int press = 0; press < 3000; ++press) {
+            const QString before = shownTip(windows);
+            QTest::mouseClick(windows.Form5->Button1, Qt::LeftButton);
+            repeated = repeated || shownTip(windows) == before;
+            seen.insert(shownTip(windows));
+        }
+        QSet<QString> expected;
+        for (int number = 1; number <= TipCount; ++number)
+            expected.insert(QStringLiteral("tip %1").arg(number));
+        QCOMPARE(seen, expected);
+        QVERIFY2(repeated, "a tip may follow itself");
+        QVERIFY(desk.notices.isEmpty());
+    }
+
+    void unreadableTipIsReportedByItsShortNameAndKeepsTheText() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        writeNumberedTips(folder);
+        ApplicationWindows windows;
+        const QString before = shownTip(windows);
+
+        // Directories where the files should be: not regular files, never read.
+        QVERIFY(QDir(folder.file(QStringLiteral("tips"))).removeRecursively());
+        for (int number = 1; number <= TipCount; ++number)
+            QVERIFY(QDir().mkpath(folder.file(QStringLiteral("tips/%1.txt").arg(number))));
+        QTest::mouseClick(windows.Form5->Button1, Qt::LeftButton);
+
+        QCOMPARE(desk.notices.size(), 1);
+        QCOMPARE(desk.notices.first().kind, NoticeKind::Error);
+        QVERIFY2(QRegularExpression(
+                     QStringLiteral("^Cannot open file tips/([1-9]|1[0-9]|2[0-2])\\.txt$"))
+                     .match(desk.lastNotice())
+                     .hasMatch(),
+                 qPrintable(desk.lastNotice()));
+        QCOMPARE(shownTip(windows), before);
+    }
+
+    void missingTipsAtStartUpLeaveAnEmptyTipAndGoOn() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        QVERIFY(QDir(folder.file(QStringLiteral("tips"))).removeRecursively());
+        ApplicationWindows windows;
+        windows.applyPreferences();
+
+        QCOMPARE(desk.notices.size(), 1);
+        QVERIFY(desk.lastNotice().startsWith(QStringLiteral("Cannot open file tips/")));
+        QVERIFY(shownTip(windows).isEmpty());
+        QVERIFY(windows.Form5->isVisible());
+    }
+
+    void tipsAreFoundAfterTheCurrentDirectoryMoved() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        writeNumberedTips(folder);
+        ApplicationWindows windows;
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+
+        for (int press = 0; press < 20; ++press)
+            QTest::mouseClick(windows.Form5->Button1, Qt::LeftButton);
+        QVERIFY(desk.notices.isEmpty());
+        QVERIFY(shownTip(windows).startsWith(QStringLiteral("tip ")));
+    }
+
+    void largeOrForeignTipsShowWithoutHarm() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        const QByteArray line = QByteArray(99, 'x') + "\r\n";
+        writeEveryTip(folder, line.repeated(1024 * 1024 / line.size()));
+        ApplicationWindows windows;
+        QCOMPARE(shownTip(windows).size(), (1024 * 1024 / line.size()) * 100 - 1);
+
+        // Not UTF-8: read as Windows-1252, curly quotes included.
+        writeEveryTip(folder, QByteArray("\x93Quoted\x94 \xE9t\xE9\r\nsecond line"));
+        QTest::mouseClick(windows.Form5->Button1, Qt::LeftButton);
+        QCOMPARE(shownTip(windows),
+                 QStringLiteral("\u201CQuoted\u201D \u00E9t\u00E9\nsecond line"));
+        QVERIFY(desk.notices.isEmpty());
+    }
+
+    void checkBoxStoresTheChoiceAndUpdatesTheMenuItem() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        const QString prefs = folder.file(QStringLiteral("prefs.cfg"));
+        const QByteArray installed = readBytes(prefs);
+        QCOMPARE(installed.size(), 84);
+        QCOMPARE(installed.at(83), '\1');
+        ApplicationWindows windows;
+        windows.applyPreferences();
+        TForm5& tips = *windows.Form5;
+        QAction* menuItem = windows.Form1->ShowStartupTips1;
+
+        QTest::mouseClick(tips.CheckBox1, Qt::LeftButton);
+        QVERIFY(!tips.CheckBox1->isChecked());
+        QVERIFY(!menuItem->isChecked());
+        QCOMPARE(readBytes(prefs), withShowTips(installed, '\0'));
+
+        QTest::mouseClick(tips.CheckBox1, Qt::LeftButton);
+        QVERIFY(menuItem->isChecked());
+        QCOMPARE(readBytes(prefs), installed);
+        QVERIFY(tips.isVisible());
+        QVERIFY(desk.notices.isEmpty());
+    }
+
+    void menuItemStoresTheChoiceButLeavesTheCheckBox() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        const QString prefs = folder.file(QStringLiteral("prefs.cfg"));
+        const QByteArray installed = readBytes(prefs);
+        ApplicationWindows windows;
+        windows.applyPreferences();
+        windows.Form5->close();
+        QAction* menuItem = windows.Form1->ShowStartupTips1;
+
+        menuItem->trigger();
+        QVERIFY(!menuItem->isChecked());
+        QVERIFY(windows.Form5->CheckBox1->isChecked());
+        QCOMPARE(readBytes(prefs), withShowTips(installed, '\0'));
+        QVERIFY(!windows.Form5->isVisible());
+
+        menuItem->trigger();
+        QVERIFY(menuItem->isChecked());
+        QCOMPARE(readBytes(prefs), installed);
+        QVERIFY(desk.notices.isEmpty());
+    }
+
+    void nextStartFollowsTheStoredChoice() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        {
+            ApplicationWindows windows;
+            windows.applyPreferences();
+            QTest::mouseClick(windows.Form5->CheckBox1, Qt::LeftButton);
+        }
+        ApplicationWindows next;
+        next.applyPreferences();
+        QVERIFY(!next.Form5->isVisible());
+        QVERIFY(!next.Form1->ShowStartupTips1->isChecked());
+        // The box is the window's own: only the user changes it.
+        QVERIFY(next.Form5->CheckBox1->isChecked());
+    }
+
+    void missingPreferencesFileIsReportedAndNotCreated() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        const QString prefs = folder.file(QStringLiteral("prefs.cfg"));
+        ApplicationWindows windows;
+        windows.applyPreferences();
+        QVERIFY(QFile::remove(prefs));
+
+        QTest::mouseClick(windows.Form5->CheckBox1, Qt::LeftButton);
+        QCOMPARE(desk.notices.size(), 1);
+        QCOMPARE(desk.notices.first().kind, NoticeKind::Error);
+        QCOMPARE(desk.lastNotice(), QStringLiteral("File not found"));
+        QVERIFY(!QFile::exists(prefs));
+        QVERIFY(!windows.Form5->CheckBox1->isChecked());
+        QVERIFY(!windows.Form1->ShowStartupTips1->isChecked());
+    }
+
+    void closeHidesTheWindow() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        ApplicationWindows windows;
+        windows.applyPreferences();
+        QPointer<TForm5> tips = windows.Form5;
+
+        QTest::mouseClick(tips->Button2, Qt::LeftButton);
+        QVERIFY(!tips->isVisible());
+        tips->show();
+        tips->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(tips));
+        QTest::keyClick(tips, Qt::Key_Escape);
+        QVERIFY(!tips->isVisible());
+        QVERIFY(tips);
+    }
+};
+
+QTEST_MAIN(TipWindowTest)
+#include "tip_window_test.moc"

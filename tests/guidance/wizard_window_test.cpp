@@ -1,0 +1,204 @@
+#include "app/application_windows.h"
+#include "app/main_window.h"
+#include "guidance/wizard_window.h"
+#include "support/fake_desktop.h"
+#include "support/test_files.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The text a step file shows: its lines, whatever their ends.
+QString stepText(const ProgramFolder& folder, int tool, int step) {
+    const QByteArray bytes =
+        readBytes(folder.file(QStringLiteral("wizard/%1-%2.txt").arg(tool).arg(step)));
+    QString text = QString::fromUtf8(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text;
+}
+
+QAction* guideItem(const ApplicationWindows& windows, int tool) {
+    QAction* const items[] = {windows.Form1->DropdownMenuMaker2, windows.Form1->PopupMaker2,
+                              windows.Form1->MouseOverButtonMaker2, windows.Form1->SlideshowMaker1,
+                              windows.Form1->JSEditor2};
+    return items[tool - 1];
+}
+
+// Checks label, text and button states of one step.
+void expectStep(const ApplicationWindows& windows, const ProgramFolder& folder, int tool,
+                int step) {
+    const TForm6& wizard = *windows.Form6;
+    QCOMPARE(wizard.Label1->text(), QStringLiteral("Step %1 / 5").arg(step));
+    QCOMPARE(wizard.Memo1->toPlainText(), stepText(folder, tool, step));
+    QCOMPARE(wizard.Button1->isEnabled(), step > 1);
+    QCOMPARE(wizard.Button2->isEnabled(), step < 5);
+}
+
+} // namespace
+
+class WizardWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyGuideWalksForwardAndBackThroughItsFiveSteps() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        ApplicationWindows windows;
+        windows.Form1->show();
+        windows.Form1->viewTab(3);
+        const TForm6& wizard = *windows.Form6;
+        QVERIFY(!wizard.isVisible());
+        QCOMPARE(wizard.windowTitle(), QStringLiteral("Wizard"));
+        QCOMPARE(wizard.Image1->pixmap().size(), QSize(193, 70));
+        QVERIFY(!wizard.Memo1->isEnabled());
+
+        for (int tool = 1; tool <= 5; ++tool) {
+            guideItem(windows, tool)->trigger();
+            QVERIFY(wizard.isVisible());
+            expectStep(windows, folder, tool, 1);
+            for (int step = 2; step <= 5; ++step) {
+                QTest::mouseClick(wizard.Button2, Qt::LeftButton);
+                expectStep(windows, folder, tool, step);
+            }
+            for (int step = 4; step >= 1; --step) {
+                QTest::mouseClick(wizard.Button1, Qt::LeftButton);
+                expectStep(windows, folder, tool, step);
+            }
+        }
+        // The guide only shows text: the tab stays where the user left it.
+        QCOMPARE(windows.Form1->PageControl1->currentIndex(), 3);
+        QVERIFY(desk.notices.isEmpty());
+    }
+
+    void anotherGuideStartsAtItsFirstStep() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        ApplicationWindows windows;
+        guideItem(windows, 1)->trigger();
+        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
+        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
+        expectStep(windows, folder, 1, 3);
+
+        guideItem(windows, 2)->trigger();
+        expectStep(windows, folder, 2, 1);
+        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
+        expectStep(windows, folder, 2, 2);
+    }
+
+    void menuKeysAreShiftF1ToShiftF5() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        ApplicationWindows windows;
+        windows.Form1->show();
+        windows.Form1->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(windows.Form1.get()));
+
+        const Qt::Key keys[] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5};
+        for (int tool = 5; tool >= 1; --tool) {
+            windows.Form1->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(windows.Form1.get()));
+            QTest::keyClick(windows.Form1.get(), keys[tool - 1], Qt::ShiftModifier);
+            expectStep(windows, folder, tool, 1);
+        }
+    }
+
+    void guideStandsBesideTheMainWindowMovedToTheLeftEdge() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        ApplicationWindows windows;
+        TForm1& main = *windows.Form1;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        const int areaLeft = main.screen()->availableGeometry().left();
+
+        for (const QPoint start : {QPoint(480, 130), QPoint(-200, 40), QPoint(1, 75)}) {
+            main.move(start);
+            guideItem(windows, 4)->trigger();
+            QCOMPARE(main.pos(), QPoint(areaLeft + 1, start.y()));
+            const int expectedLeft = std::max(areaLeft + 620, main.frameGeometry().right() + 1);
+            QCOMPARE(windows.Form6->pos(), QPoint(expectedLeft, start.y()));
+            QCOMPARE(windows.Form6->size(), QSize(193, 306));
+        }
+    }
+
+    void stepFilesAreFoundAfterTheCurrentDirectoryMoved() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        ApplicationWindows windows;
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+
+        guideItem(windows, 5)->trigger();
+        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
+        expectStep(windows, folder, 5, 2);
+        QVERIFY(desk.notices.isEmpty());
+    }
+
+    void missingFirstStepLeavesTheGuideAsItWas() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        const QString missing = folder.file(QStringLiteral("wizard/3-1.txt"));
+        QVERIFY(QFile::remove(missing));
+        ApplicationWindows windows;
+        windows.Form1->move(300, 90);
+
+        guideItem(windows, 3)->trigger();
+        QCOMPARE(desk.noticeTexts(), QStringList{QStringLiteral("Cannot open file ") + missing});
+        QCOMPARE(desk.notices.first().kind, NoticeKind::Error);
+        QVERIFY(!windows.Form6->isVisible());
+        QCOMPARE(windows.Form1->x(), windows.Form1->screen()->availableGeometry().left() + 1);
+
+        // An open guide keeps its step and text.
+        guideItem(windows, 1)->trigger();
+        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
+        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
+        guideItem(windows, 3)->trigger();
+        QCOMPARE(desk.notices.size(), 2);
+        QVERIFY(windows.Form6->isVisible());
+        expectStep(windows, folder, 1, 3);
+    }
+
+    void missingLaterStepKeepsThePreviousText() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        ApplicationWindows windows;
+        guideItem(windows, 4)->trigger();
+        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
+        const QString missing = folder.file(QStringLiteral("wizard/4-3.txt"));
+        QVERIFY(QFile::remove(missing));
+
+        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
+        QCOMPARE(desk.noticeTexts(), QStringList{QStringLiteral("Cannot open file ") + missing});
+        QCOMPARE(windows.Form6->Label1->text(), QStringLiteral("Step 3 / 5"));
+        QCOMPARE(windows.Form6->Memo1->toPlainText(), stepText(folder, 4, 2));
+        QVERIFY(windows.Form6->Button1->isEnabled());
+        QVERIFY(windows.Form6->Button2->isEnabled());
+
+        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
+        expectStep(windows, folder, 4, 4);
+    }
+
+    void closeHidesTheGuide() {
+        FakeDesktop desk;
+        ProgramFolder folder;
+        ApplicationWindows windows;
+        guideItem(windows, 2)->trigger();
+        QTest::mouseClick(windows.Form6->Button3, Qt::LeftButton);
+        QVERIFY(!windows.Form6->isVisible());
+        guideItem(windows, 2)->trigger();
+        QVERIFY(windows.Form6->isVisible());
+        expectStep(windows, folder, 2, 1);
+    }
+};
+
+QTEST_MAIN(WizardWindowTest)
+#include "wizard_window_test.moc"
