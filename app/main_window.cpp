@@ -262,8 +262,10 @@ void TForm1::showAboutBox() {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
-    // The tool windows would otherwise keep the application running.
-    qApp->quit();
+    // The tool windows would otherwise keep the application running. exit()
+    // rather than quit(): quit() first asks every window to close, and the
+    // tool windows only hide.
+    QCoreApplication::exit(0);
 }
 
 void TForm1::contextMenuEvent(QContextMenuEvent* event) { PopupMenu4->popup(event->globalPos()); }
