@@ -75,14 +75,18 @@ void selectText(QComboBox* combo, const QString& text) {
         combo->setEditText(text);
 }
 
+// A toggle whose letter shows the style it stands for.
 QToolButton* makeStyleToggle(const char* name, const QString& letter, const QString& hint,
-                             QWidget* parent) {
+                             void (QFont::*style)(bool), QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setText(letter);
+    QFont look = button->font();
+    (look.*style)(true);
+    button->setFont(look);
     button->setCheckable(true);
     button->setAutoRaise(true);
-    button->setFixedSize(22, 22);
+    button->setFixedSize(RowHeight, RowHeight);
     setHint(button, hint);
     return button;
 }
@@ -326,21 +330,12 @@ QWidget* DropdownTab::buildGlobalProperties() {
     grid->addWidget(new QLabel(QStringLiteral("Font:"), group), 2, 0);
     grid->addWidget(FontList, 2, 1);
 
-    ToolButton1 =
-        makeStyleToggle("ToolButton1", QStringLiteral("B"), QStringLiteral("Bold"), group);
-    QFont bold = ToolButton1->font();
-    bold.setBold(true);
-    ToolButton1->setFont(bold);
-    ToolButton2 =
-        makeStyleToggle("ToolButton2", QStringLiteral("I"), QStringLiteral("Italics"), group);
-    QFont italic = ToolButton2->font();
-    italic.setItalic(true);
-    ToolButton2->setFont(italic);
-    ToolButton3 =
-        makeStyleToggle("ToolButton3", QStringLiteral("U"), QStringLiteral("Underline"), group);
-    QFont underline = ToolButton3->font();
-    underline.setUnderline(true);
-    ToolButton3->setFont(underline);
+    ToolButton1 = makeStyleToggle("ToolButton1", QStringLiteral("B"), QStringLiteral("Bold"),
+                                  &QFont::setBold, group);
+    ToolButton2 = makeStyleToggle("ToolButton2", QStringLiteral("I"), QStringLiteral("Italics"),
+                                  &QFont::setItalic, group);
+    ToolButton3 = makeStyleToggle("ToolButton3", QStringLiteral("U"), QStringLiteral("Underline"),
+                                  &QFont::setUnderline, group);
     ComboBox1 = makeCombo("ComboBox1", numbers(1, 72), defaults.size, true, group);
     ComboBox1->setFixedWidth(56);
     auto* style = new QHBoxLayout;

@@ -182,14 +182,25 @@ private slots:
         QCOMPARE(f.entries(), QStringList{"Home [index.html]"});
         QCOMPARE(QApplication::focusWidget(), f.get<QLineEdit>("Edit3"));
 
-        // A disabled Add Item ignores Enter; the code pane takes it as a line break.
-        QTest::keyClick(f.get<QLineEdit>("Edit3"), Qt::Key_Return);
+        // An editable list passes Enter on and keeps its text.
         f.get<QLineEdit>("Edit3")->setText("About");
         url->setText("about.html");
+        auto* size = f.get<QComboBox>("ComboBox1");
+        size->setFocus();
+        size->setEditText("12px");
+        QTest::keyClick(size->lineEdit(), Qt::Key_Enter);
+        QCOMPARE(f.entries(), (QStringList{"About [about.html]", "Home [index.html]"}));
+        QCOMPARE(size->currentText(), "12px");
+        QCOMPARE(size->count(), 72);
+
+        // A disabled Add Item ignores Enter; the code pane takes it as a line break.
+        QTest::keyClick(f.get<QLineEdit>("Edit3"), Qt::Key_Return);
+        f.get<QLineEdit>("Edit3")->setText("Contact");
+        url->setText("contact.html");
         auto* pane = f.get<QPlainTextEdit>("Memo3");
         pane->setFocus();
         QTest::keyClick(pane, Qt::Key_Return);
-        QCOMPARE(f.entries(), QStringList{"Home [index.html]"});
+        QCOMPARE(f.entries().size(), 2);
         QCOMPARE(pane->toPlainText(), "\n\n");
     }
 
