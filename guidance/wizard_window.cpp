@@ -90,16 +90,18 @@ void TForm6::buildControls() {
     layout->addWidget(Memo1, 1);
     layout->addLayout(buttons);
 
-    // Sized for the widest text, "Step 5 / 5", so the patch never changes.
+    // Every step label is equally wide, so the patch is sized once.
     Label1->setFixedSize(Label1->sizeHint());
     Label1->move(ClientWidth - Label1->width() - 2, 2);
 }
 
 void TForm6::startGuide(int toolNumber) {
     placeBesideMainWindow();
-    Edit1 = toolNumber;
-    if (!loadStep(1))
+    // The guide changes only once its first step could be read, so a guide
+    // that is open keeps reading its own steps after a failed switch.
+    if (!loadStep(toolNumber, 1))
         return;
+    Edit1 = toolNumber;
     WizardStep = 1;
     showStep();
     show();
@@ -119,13 +121,13 @@ void TForm6::placeBesideMainWindow() {
 void TForm6::Button2Click() {
     ++WizardStep;
     showStep();
-    loadStep(WizardStep);
+    loadStep(Edit1, WizardStep);
 }
 
 void TForm6::Button1Click() {
     --WizardStep;
     showStep();
-    loadStep(WizardStep);
+    loadStep(Edit1, WizardStep);
 }
 
 void TForm6::showStep() {
@@ -134,10 +136,10 @@ void TForm6::showStep() {
     Label1->setText(QStringLiteral("Step %1 / %2").arg(WizardStep).arg(StepCount));
 }
 
-bool TForm6::loadStep(quint8 step) {
+bool TForm6::loadStep(int toolNumber, quint8 step) {
     QString error;
     const std::optional<QString> text = readShippedText(
-        Form1->homedir, QStringLiteral("wizard/%1-%2.txt").arg(Edit1).arg(step), &error);
+        Form1->homedir, QStringLiteral("wizard/%1-%2.txt").arg(toolNumber).arg(step), &error);
     if (!text) {
         desktop().notice(NoticeKind::Error, error);
         return false;

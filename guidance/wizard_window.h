@@ -34,7 +34,8 @@ private:
     void buildControls();
     void placeBesideMainWindow();
     void showStep();
-    bool loadStep(quint8 step);
+    // Shows the step file K-N.txt; false after reporting a file that cannot be read.
+    bool loadStep(int toolNumber, quint8 step);
 
     TForm1* Form1;
     // WizardToolNumber: the tool (1..5) whose guide is shown.

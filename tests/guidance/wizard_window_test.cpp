@@ -157,7 +157,7 @@ private slots:
         QVERIFY(!windows.Form6->isVisible());
         QCOMPARE(windows.Form1->x(), windows.Form1->screen()->availableGeometry().left() + 1);
 
-        // An open guide keeps its step and text.
+        // An open guide keeps its step and text, and goes on with its own steps.
         guideItem(windows, 1)->trigger();
         QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
         QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
@@ -165,6 +165,8 @@ private slots:
         QCOMPARE(desk.notices.size(), 2);
         QVERIFY(windows.Form6->isVisible());
         expectStep(windows, folder, 1, 3);
+        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
+        expectStep(windows, folder, 1, 4);
     }
 
     void missingLaterStepKeepsThePreviousText() {
