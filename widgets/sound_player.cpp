@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSoundEffect>
+#include <QThread>
 #include <fluidsynth.h>
 #include <functional>
 
@@ -92,7 +93,12 @@ SoundPlayers::SoundPlayers(QObject* parent) : QObject(parent) {
     connect(&songWatch, &QTimer::timeout, this, &SoundPlayers::watchSong);
 }
 
-SoundPlayers::~SoundPlayers() = default;
+SoundPlayers::~SoundPlayers() {
+    for (QThread* loader : std::as_const(loaders)) {
+        loader->wait();
+        delete loader;
+    }
+}
 
 void SoundPlayers::playWave(const QString& path) {
     if (!wave) {
@@ -108,24 +114,40 @@ QUrl SoundPlayers::waveSource() const {
     return wave ? wave->source() : QUrl();
 }
 
-bool SoundPlayers::wavePlaying() const {
-    return wave && wave->isPlaying();
-}
-
 void SoundPlayers::playMidi(const QString& path) {
     releaseSong();
-    auto next = std::make_unique<MidiSong>();
-    const bool loaded = next->load(path, [this](fluid_settings_t* settings) {
-        if (!midiDriver.isEmpty())
-            fluid_settings_setstr(settings, "audio.driver", midiDriver.toUtf8().constData());
-        if (!midiFile.isEmpty())
-            fluid_settings_setstr(settings, "audio.file.name",
-                                  QFile::encodeName(midiFile).constData());
+    const quint64 request = ++midiRequests;
+    const QByteArray driver = midiDriver.toUtf8();
+    const QByteArray file = QFile::encodeName(midiFile);
+    auto started = std::make_shared<std::unique_ptr<MidiSong>>();
+    // Reading the soundfont and opening the sound device take a moment, so
+    // they happen aside and the window goes on.
+    QThread* loader = QThread::create([path, driver, file, started] {
+        auto next = std::make_unique<MidiSong>();
+        const bool loaded = next->load(path, [&driver, &file](fluid_settings_t* settings) {
+            if (!driver.isEmpty())
+                fluid_settings_setstr(settings, "audio.driver", driver.constData());
+            if (!file.isEmpty())
+                fluid_settings_setstr(settings, "audio.file.name", file.constData());
+        });
+        if (loaded && next->play())
+            *started = std::move(next);
     });
-    if (!loaded || !next->play())
-        return;
-    song = std::move(next);
-    songWatch.start();
+    loaders.append(loader);
+    connect(loader, &QThread::finished, this, [this, loader, started, request] {
+        loaders.removeOne(loader);
+        loader->deleteLater();
+        // A later audition has replaced this one.
+        if (request != midiRequests) {
+            started->reset();
+            return;
+        }
+        if (!*started)
+            return;
+        song = std::move(*started);
+        songWatch.start();
+    });
+    loader->start();
 }
 
 void SoundPlayers::setMidiOutput(const QString& driver, const QString& fileName) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -7,6 +8,7 @@
 #include <memory>
 
 class QSoundEffect;
+class QThread;
 class MidiSong;
 
 // The General MIDI soundfont the MIDI player sounds with.
@@ -23,12 +25,14 @@ public:
 
     // Plays the file once; a wave sound still playing is silenced first.
     void playWave(const QString& path);
-    // Plays the song to its end; a song still playing is stopped first.
+    // Plays the song to its end; a song still playing is stopped first. The
+    // song starts a moment later, once it is loaded.
     void playMidi(const QString& path);
 
     QUrl waveSource() const;
-    bool wavePlaying() const;
     bool midiPlaying() const { return song != nullptr; }
+    // A song is still being loaded.
+    bool midiPending() const { return !loaders.isEmpty(); }
 
     // Where songs are sounded: a FluidSynth audio driver name ("file" writes
     // `fileName`); empty means the system's default device.
@@ -44,6 +48,8 @@ private:
 
     std::unique_ptr<QSoundEffect> wave;
     std::unique_ptr<MidiSong> song;
+    QList<QThread*> loaders;
+    quint64 midiRequests = 0;
     QTimer songWatch;
     QString midiDriver;
     QString midiFile;

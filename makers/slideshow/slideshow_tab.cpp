@@ -139,18 +139,41 @@ struct ColourRow {
     const char* labelName;
 };
 
+// A caption in the first column and controls, kept to their own width, in
+// the second.
+void addRow(QGridLayout* grid, int row, const QString& caption,
+            std::initializer_list<QWidget*> controls, QWidget* page) {
+    auto* line = new QHBoxLayout;
+    line->setSpacing(3);
+    for (QWidget* control : controls)
+        line->addWidget(control);
+    line->addStretch();
+    grid->addWidget(new QLabel(caption, page), row, 0);
+    grid->addLayout(line, row, 1);
+}
+
+enum class Caption { InColumn, Spanning };
+
+// A long caption may run across both columns, so that it does not widen the
+// first column of the whole page.
 void addColourRow(QGridLayout* grid, int row, const QString& caption, const ColourRow& colour,
-                  QWidget* page) {
+                  QWidget* page, Caption placement = Caption::InColumn) {
     colour.button =
         smallButton(colour.buttonName, QStringLiteral("..."), QLatin1String(colour.hint), page);
     colour.swatch = makeSwatch(QLatin1String(colour.swatchName), White, page);
     colour.label = namedLabel(colour.labelName, QStringLiteral("#FFFFFF"), page);
     auto* line = new QHBoxLayout;
     line->setSpacing(4);
+    if (placement == Caption::Spanning)
+        line->addWidget(new QLabel(caption, page));
     line->addWidget(colour.button);
     line->addWidget(colour.swatch);
     line->addWidget(colour.label);
     line->addStretch();
+    if (placement == Caption::Spanning) {
+        grid->addLayout(line, row, 0, 1, 2);
+        return;
+    }
     grid->addWidget(new QLabel(caption, page), row, 0);
     grid->addLayout(line, row, 1);
 }
@@ -358,13 +381,8 @@ QWidget* SlideshowTab::buildSettingsPage() {
     grid->addLayout(initial, 1, 1);
 
     SpinEdit7 = new SpinEdit(QStringLiteral("SpinEdit7"), 1, 999, 1, page);
-    auto* time = new QHBoxLayout;
-    time->setSpacing(4);
-    time->addWidget(SpinEdit7);
-    time->addWidget(new QLabel(QStringLiteral("Seconds"), page));
-    time->addStretch();
-    grid->addWidget(new QLabel(QStringLiteral("Transition Time:"), page), 2, 0);
-    grid->addLayout(time, 2, 1);
+    addRow(grid, 2, QStringLiteral("Transition Time:"),
+           {SpinEdit7, new QLabel(QStringLiteral("Seconds"), page)}, page);
 
     CheckBox13 = new QCheckBox(QStringLiteral("Center Slideshow Console"), page);
     CheckBox13->setObjectName("CheckBox13");
@@ -375,8 +393,11 @@ QWidget* SlideshowTab::buildSettingsPage() {
     grid->addWidget(CheckBox14, 4, 0, 1, 2);
     Label39 = namedLabel("Label39", QStringLiteral("Message On Right-click:"), page);
     Edit19 = lineEdit("Edit19", page);
-    grid->addWidget(Label39, 5, 0);
-    grid->addWidget(Edit19, 5, 1);
+    auto* message = new QHBoxLayout;
+    message->setSpacing(4);
+    message->addWidget(Label39);
+    message->addWidget(Edit19);
+    grid->addLayout(message, 5, 0, 1, 2);
 
     CheckBox15 = new QCheckBox(QStringLiteral("Play Background Sound"), page);
     CheckBox15->setObjectName("CheckBox15");
@@ -402,7 +423,7 @@ QWidget* SlideshowTab::buildSettingsPage() {
     addColourRow(grid, 9, QStringLiteral("Page Background Color:"),
                  {BitBtn17, "BitBtn17", "Choose Page Background Color", Memo10, "Memo10", Label45,
                   "Label45"},
-                 page);
+                 page, Caption::Spanning);
 
     Edit22 = lineEdit("Edit22", page, true);
     Button5 = smallButton("Button5", QStringLiteral("..."),
@@ -472,50 +493,31 @@ QWidget* SlideshowTab::buildSlideshowPage() {
     ComboBox11->addItems(numbers(1, 72));
     ComboBox11->setCurrentText(QStringLiteral("10"));
     ComboBox11->setMinimumContentsLength(3);
-    auto* style = new QHBoxLayout;
-    style->setSpacing(2);
-    style->addWidget(ToolButton46);
-    style->addWidget(ToolButton47);
-    style->addWidget(ToolButton48);
-    style->addSpacing(10);
-    style->addWidget(new QLabel(QStringLiteral("Size:"), page));
-    style->addWidget(ComboBox11);
-    style->addStretch();
-    grid->addWidget(new QLabel(QStringLiteral("Font Style:"), page), 3, 0);
-    grid->addLayout(style, 3, 1);
+    addRow(grid, 3, QStringLiteral("Font Style:"), {ToolButton46, ToolButton47, ToolButton48},
+           page);
+    addRow(grid, 4, QStringLiteral("Size:"), {ComboBox11}, page);
 
     addColourRow(
-        grid, 4, QStringLiteral("Border Color:"),
+        grid, 5, QStringLiteral("Border Color:"),
         {BitBtn20, "BitBtn20", "Choose Table Border Color", Memo12, "Memo12", Label52, "Label52"},
         page);
     ComboBox10 = listBox("ComboBox10", BorderWidths, QStringLiteral("1"), page);
-    auto* width = new QHBoxLayout;
-    width->addWidget(ComboBox10);
-    width->addStretch();
-    grid->addWidget(new QLabel(QStringLiteral("Border Width:"), page), 5, 0);
-    grid->addLayout(width, 5, 1);
+    addRow(grid, 6, QStringLiteral("Border Width:"), {ComboBox10}, page);
 
     addColourRow(
-        grid, 6, QStringLiteral("Slideshow Console Color:"),
+        grid, 7, QStringLiteral("Slideshow Console Color:"),
         {BitBtn21, "BitBtn21", "Choose Slideshow Color", Memo13, "Memo13", Label56, "Label56"},
         page);
-    addColourRow(grid, 7, QStringLiteral("Heading Cell Color:"),
+    addColourRow(grid, 8, QStringLiteral("Heading Cell Color:"),
                  {BitBtn22, "BitBtn22", "Choose Slideshow Heading Cell Color", Memo14, "Memo14",
                   Label57, "Label57"},
                  page);
 
     SpinEdit8 = new SpinEdit(QStringLiteral("SpinEdit8"), 0, 25, 2, page);
     SpinEdit9 = new SpinEdit(QStringLiteral("SpinEdit9"), 0, 25, 2, page);
-    auto* cells = new QHBoxLayout;
-    cells->setSpacing(4);
-    cells->addWidget(SpinEdit8);
-    cells->addSpacing(8);
-    cells->addWidget(new QLabel(QStringLiteral("Cellpadding:"), page));
-    cells->addWidget(SpinEdit9);
-    cells->addStretch();
-    grid->addWidget(new QLabel(QStringLiteral("Cellspacing:"), page), 8, 0);
-    grid->addLayout(cells, 8, 1);
-    grid->setRowStretch(9, 1);
+    addRow(grid, 9, QStringLiteral("Cellspacing:"), {SpinEdit8}, page);
+    addRow(grid, 10, QStringLiteral("Cellpadding:"), {SpinEdit9}, page);
+    grid->setRowStretch(11, 1);
     return page;
 }
 

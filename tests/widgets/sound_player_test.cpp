@@ -69,13 +69,16 @@ private slots:
         QSignalSpy finished(&players, &SoundPlayers::midiFinished);
         players.setMidiOutput(QStringLiteral("file"), dir.filePath(QStringLiteral("out.wav")));
         players.playMidi(notMidi);
+        QTRY_VERIFY(!players.midiPending());
         QVERIFY(!players.midiPlaying());
         players.playMidi(dir.filePath(QStringLiteral("missing.mid")));
+        QTRY_VERIFY(!players.midiPending());
         QVERIFY(!players.midiPlaying());
         players.setMidiOutput(QStringLiteral("no-such-driver"));
         const QString song = dir.filePath(QStringLiteral("tune.mid"));
         writeBytes(song, midiSong(96));
         players.playMidi(song);
+        QTRY_VERIFY(!players.midiPending());
         QVERIFY(!players.midiPlaying());
         QCOMPARE(finished.count(), 0);
     }
@@ -83,14 +86,14 @@ private slots:
     void aSongPlaysToItsEndAndIsReleased() {
         QTemporaryDir dir;
         const QString song = dir.filePath(QStringLiteral("tune.mid"));
-        writeBytes(song, midiSong(96));
+        writeBytes(song, midiSong(24));
         const QString heard = dir.filePath(QStringLiteral("heard.wav"));
         SoundPlayers players;
         QSignalSpy finished(&players, &SoundPlayers::midiFinished);
         players.setMidiOutput(QStringLiteral("file"), heard);
         players.playMidi(song);
-        QVERIFY(players.midiPlaying());
-        QVERIFY(finished.wait(10000));
+        QTRY_VERIFY(players.midiPlaying());
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
         QVERIFY(!players.midiPlaying());
         QVERIFY(holdsSound(readBytes(heard)));
     }
@@ -103,17 +106,21 @@ private slots:
         writeBytes(shortSong, midiSong(48));
         SoundPlayers players;
         QSignalSpy finished(&players, &SoundPlayers::midiFinished);
-        players.setMidiOutput(QStringLiteral("file"), dir.filePath(QStringLiteral("long.wav")));
+        players.setMidiOutput(QStringLiteral("file"), dir.filePath(QStringLiteral("out.wav")));
+
+        // Once the first is playing, and while it is still being loaded.
         players.playMidi(longSong);
-        QVERIFY(players.midiPlaying());
-        players.setMidiOutput(QStringLiteral("file"), dir.filePath(QStringLiteral("short.wav")));
+        QTRY_VERIFY(players.midiPlaying());
         players.playMidi(shortSong);
-        // Only the short song is left to end, well before the long one would.
-        QVERIFY(finished.wait(10000));
-        QCOMPARE(finished.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
         QVERIFY(!players.midiPlaying());
-        QTest::qWait(300);
-        QCOMPARE(finished.count(), 1);
+
+        players.playMidi(longSong);
+        players.playMidi(shortSong);
+        // Only the short song is left to end, long before the first would.
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, 10000);
+        QVERIFY(!players.midiPlaying());
+        QVERIFY(!players.midiPending());
     }
 
     void aWaveReplacesTheWavePlaying() {
