@@ -1,6 +1,7 @@
 #include "makers/slideshow/slideshow_page.h"
 
 #include <QRegularExpression>
+#include <QStringBuilder>
 #include <functional>
 #include <optional>
 
@@ -168,10 +169,10 @@ QStringList pageLines(const SlideshowSettings& s, qint64 delay, const Reference&
                  QStringLiteral("px\">")
           << QStringLiteral("<option value=\"") + refer(s.initialImage) +
                  QStringLiteral("\" selected>Start");
+    // One line per slide, so each is assembled in a single allocation.
     qsizetype number = 0;
     for (const QString& image : s.images)
-        lines << QStringLiteral("<option value=\"") + refer(image) + QStringLiteral("\">Image ") +
-                     QString::number(++number);
+        lines << (u"<option value=\"" % refer(image) % u"\">Image " % QString::number(++number));
     lines << QStringLiteral("</select>") << QStringLiteral("</td>") << QStringLiteral("</tr>")
           << QStringLiteral("<tr>") << QStringLiteral("<td align=\"center\">");
 

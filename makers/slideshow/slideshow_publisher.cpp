@@ -6,12 +6,20 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
+
+// What one in-kernel copy call moves: large, since each call has its own
+// setting-up cost, and small enough for the progress to move smoothly.
+constexpr qint64 KernelCopyChunk = 8 * 1024 * 1024;
 
 // A file as the system knows it, whatever path leads to it.
 struct FileIdentity {
@@ -29,6 +37,12 @@ std::optional<FileIdentity> identityOf(const QString& path) {
     if (::stat(QFile::encodeName(path).constData(), &status) != 0)
         return std::nullopt;
     return FileIdentity{status.st_dev, status.st_ino};
+}
+
+// The errors by which copy_file_range says it cannot copy between these two files.
+bool kernelCopyUnavailable(int error) {
+    return error == EXDEV || error == EINVAL || error == ENOSYS || error == EOPNOTSUPP ||
+           error == EBADF;
 }
 
 QString unreadableSource(const QString& path) {
@@ -117,33 +131,67 @@ SlideshowPublisher::Outcome SlideshowPublisher::copy(const QString& source, cons
         failure = cannotOpenMessage(source) + QStringLiteral(": ") + input.errorString();
         return Outcome::Failed;
     }
-    // Written aside and renamed over the target only when complete; an
-    // uncommitted QSaveFile removes its temporary file.
-    QSaveFile output(target);
-    if (!output.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    // Written aside in the target's folder and renamed over the target only
+    // when every byte is in; until then the temporary file removes itself.
+    // Like cp, the copy is left to the system to flush: waiting for the disk
+    // after every file would make publishing several times slower.
+    const QFileInfo targetInfo(target);
+    QTemporaryFile output(targetInfo.path() + QStringLiteral("/.") + targetInfo.fileName() +
+                          QStringLiteral(".XXXXXX"));
+    if (!output.open()) {
         failure = cannotCreateMessage(target) + QStringLiteral(": ") + output.errorString();
         return Outcome::Failed;
     }
+    // The kernel copies without the bytes passing through this process where
+    // the file systems allow it; otherwise they stream through the block.
+    bool inKernel = true;
+    qint64 copied = 0;
     for (;;) {
-        const qint64 got = input.read(block.data(), block.size());
-        if (got < 0) {
-            failure = QStringLiteral("Cannot read file %1: %2").arg(source, input.errorString());
-            return Outcome::Failed;
+        qint64 got = 0;
+        if (inKernel) {
+            got = ::copy_file_range(input.handle(), nullptr, output.handle(), nullptr,
+                                    size_t(KernelCopyChunk), 0);
+            if (got < 0 && copied == 0 && kernelCopyUnavailable(errno)) {
+                inKernel = false;
+                continue;
+            }
+            if (got < 0) {
+                failure = QStringLiteral("Cannot write file %1: %2")
+                              .arg(target, QString::fromLocal8Bit(std::strerror(errno)));
+                return Outcome::Failed;
+            }
+        } else {
+            got = input.read(block.data(), block.size());
+            if (got < 0) {
+                failure =
+                    QStringLiteral("Cannot read file %1: %2").arg(source, input.errorString());
+                return Outcome::Failed;
+            }
+            if (got > 0 && (!writeAll(output, QByteArray::fromRawData(block.constData(), got)) ||
+                            !output.flush())) {
+                failure =
+                    QStringLiteral("Cannot write file %1: %2").arg(target, output.errorString());
+                return Outcome::Failed;
+            }
         }
         if (got == 0)
             break;
-        // QSaveFile::commit() does not notice a short write, so every block is checked.
-        if (!writeAll(output, QByteArray::fromRawData(block.constData(), got))) {
-            failure = QStringLiteral("Cannot write file %1: %2").arg(target, output.errorString());
-            return Outcome::Failed;
-        }
+        copied += got;
         done += got;
         if (progress && !progress(done, total))
             return Outcome::Cancelled;
     }
-    if (!output.commit()) {
-        failure = QStringLiteral("Cannot write file %1: %2").arg(target, output.errorString());
+    // The copy gets the source's permission bits, as from cp.
+    struct stat status {};
+    if (::fstat(input.handle(), &status) == 0)
+        ::fchmod(output.handle(), status.st_mode & 0777);
+    output.close();
+    if (::rename(QFile::encodeName(output.fileName()).constData(),
+                 QFile::encodeName(target).constData()) != 0) {
+        failure = cannotCreateMessage(target) + QStringLiteral(": ") +
+                  QString::fromLocal8Bit(std::strerror(errno));
         return Outcome::Failed;
     }
+    output.setAutoRemove(false);
     return Outcome::Complete;
 }

@@ -9,6 +9,7 @@
 // the page. Every copy and the page are written aside and renamed into place,
 // so a failure never leaves a truncated file; a file that already is its own
 // target (or that the slideshow uses under the target's name) is left alone.
+// Nothing is held in memory beyond one fixed block.
 class SlideshowPublisher final {
 public:
     enum class Outcome { Complete, Failed, Cancelled };
@@ -17,7 +18,8 @@ public:
     // returning false cancels.
     using Progress = std::function<bool(qint64 done, qint64 total)>;
 
-    // The fixed block that every copy streams through.
+    // The fixed block a copy streams through where the kernel cannot copy
+    // between the two files by itself.
     static constexpr qint64 BlockSize = 256 * 1024;
 
     SlideshowPublisher(QString pagePath, QByteArray pageBytes, QStringList sources);

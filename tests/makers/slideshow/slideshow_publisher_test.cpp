@@ -79,6 +79,23 @@ private slots:
         QCOMPARE(folders.targetEntries().size(), 5);
     }
 
+    void copiesBetweenFileSystemsStreamThroughTheBlock() {
+        QTemporaryDir memory(QStringLiteral("/dev/shm/quillmint-XXXXXX"));
+        if (!memory.isValid())
+            QSKIP("no second file system in /dev/shm");
+        Folders folders;
+        const QByteArray picture = randomBytes(2 * SlideshowPublisher::BlockSize + 99, 5);
+        const QString source = memory.filePath(QStringLiteral("picture.jpg"));
+        writeBytes(source, picture);
+        QFile::setPermissions(source, QFile::ReadOwner | QFile::ReadGroup);
+        SlideshowPublisher publisher(folders.target(QStringLiteral("p.html")), PageBytes, {source});
+        QCOMPARE(publisher.run(), SlideshowPublisher::Outcome::Complete);
+        QCOMPARE(readBytes(folders.target(QStringLiteral("picture.jpg"))), picture);
+        // Read-only, as the source is.
+        QCOMPARE(QFile::permissions(folders.target(QStringLiteral("picture.jpg"))),
+                 QFile::permissions(source));
+    }
+
     void laterFileOfTheSameNameWinsAndRepublishingReplacesCopies() {
         Folders folders;
         const QStringList sources = {folders.source(QStringLiteral("x/one.jpg"), "first"),

@@ -441,23 +441,38 @@ private slots:
         QCOMPARE(f.fake.fileQuestions.last().current, site + "/show.html");
     }
 
-    void aVanishedImageStopsPublishWithItsName() {
+    void aFailedPublishSaysSoAndKeepsEverything() {
         Fixture f;
         const QString start = makeFile(f.folder.file("pics/start.jpg"), "start");
+        const QString big = makeFile(f.folder.file("pics/big.jpg"), QByteArray(600 * 1024, 'b'));
         const QString gone = makeFile(f.folder.file("pics/gone.jpg"), "gone");
-        f.add({start, gone});
+        f.add({start, big, gone});
         f.select(0);
         f.click("Button6");
         f.click("BitBtn32");
-        QFile::remove(gone);
         const QString site = f.folder.file(QStringLiteral("site"));
         QDir().mkpath(site);
+        writeBytes(site + "/big.jpg", "published before");
+
+        QFile::remove(gone);
         f.fake.saveAnswers << site + "/show.html";
         f.find<QAction>("Publish1")->trigger();
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Error);
         QCOMPARE(f.fake.lastNotice(), "Cannot open file " + gone + ": File not found");
-        QVERIFY(QDir(site).isEmpty());
-        QCOMPARE(f.entries(), QStringList({gone}));
+        QCOMPARE(QDir(site).entryList(QDir::Files), QStringList({"big.jpg"}));
+        QCOMPARE(f.entries(), QStringList({big, gone}));
+
+        // A full disk: the earlier copy stays whole and nothing claims success.
+        makeFile(gone, "back");
+        f.fake.saveAnswers << site + "/show.html";
+        withFileSizeLimit(100 * 1024, [&] { f.find<QAction>("Publish1")->trigger(); });
+        QCOMPARE(f.fake.notices.last().kind, NoticeKind::Error);
+        QVERIFY2(f.fake.lastNotice().startsWith("Cannot write file " + site + "/big.jpg"),
+                 qPrintable(f.fake.lastNotice()));
+        QCOMPARE(readBytes(site + "/big.jpg"), QByteArray("published before"));
+        QVERIFY(!QFile::exists(site + "/show.html"));
+        QVERIFY(!f.fake.noticeTexts().contains(QStringLiteral("Publish complete!")));
+
         f.click("ToolButton61");
         QCOMPARE(f.fake.lastNotice(),
                  QStringLiteral("Please save in HTML format or publish before previewing!"));
