@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSoundEffect>
 #include <QThread>
+#include <QUrl>
 #include <fluidsynth.h>
 #include <functional>
 
@@ -108,10 +109,6 @@ void SoundPlayers::playWave(const QString& path) {
     wave->stop();
     wave->setSource(QUrl::fromLocalFile(path));
     wave->play();
-}
-
-QUrl SoundPlayers::waveSource() const {
-    return wave ? wave->source() : QUrl();
 }
 
 void SoundPlayers::playMidi(const QString& path) {

