@@ -210,7 +210,13 @@ private slots:
         f.add("B", "b");
         f.add("C", "c");
         auto* remove = f.get<QPushButton>("button1");
-        f.select(1);
+        // Chosen with the mouse, as a user would.
+        f.tab.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.tab));
+        auto* list = f.get<QListWidget>("ListBox1");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(1)).center());
+        QVERIFY(remove->isEnabled());
         f.fake.confirmAnswers = {false};
         remove->click();
         QCOMPARE(f.fake.confirmations,
