@@ -2,14 +2,35 @@
 
 #include "widgets/tool_window.h"
 
+#include <optional>
+
+class QListWidget;
+class QPushButton;
 class TForm1;
 
-// The "Reserved Words" window.
+// The "Reserved Words" window: the words of tags.txt, inserted into the
+// script editor on request. The list is read again every time the window
+// becomes visible, so edits to the file show up at the next opening.
 class TForm3 final : public ToolWindow {
     Q_OBJECT
 public:
     explicit TForm3(TForm1* mainWindow);
+    Q_DISABLE_COPY_MOVE(TForm3)
+
+    void setVisible(bool visible) override;
+
+    QListWidget* ListBox1;
+    QPushButton* Button1;
+    // The index of the item the user last selected; kept across reloads.
+    std::optional<int> Edit1;
+
+public slots:
+    void FormShow();
+    void ListBox1Click();
+    void Button1Click();
+    void ListBox1DblClick();
 
 private:
     TForm1* Form1;
+    bool loading = false;
 };

@@ -1,11 +1,177 @@
 #include "widgets/find_dialog.h"
 
+#include "widgets/desktop.h"
+
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+bool isWholeWord(const QString& text, qsizetype at, qsizetype length) {
+    const qsizetype end = at + length;
+    return (at == 0 || !text.at(at - 1).isLetterOrNumber()) &&
+           (end == text.size() || !text.at(end).isLetterOrNumber());
+}
+
+QLineEdit* lineEditOf(QWidget* control) {
+    if (auto* line = qobject_cast<QLineEdit*>(control))
+        return line;
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        return combo->lineEdit();
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(control))
+        return spin->findChild<QLineEdit*>();
+    return nullptr;
+}
+
+bool findInPane(QPlainTextEdit* pane, const QString& what, const FindOptions& options) {
+    QTextDocument::FindFlags flags;
+    if (options.backward)
+        flags |= QTextDocument::FindBackward;
+    if (options.wholeWord)
+        flags |= QTextDocument::FindWholeWords;
+    if (options.matchCase)
+        flags |= QTextDocument::FindCaseSensitively;
+    const QTextCursor found = pane->document()->find(what, pane->textCursor(), flags);
+    if (found.isNull())
+        return false;
+    pane->setTextCursor(found);
+    return true;
+}
+
+bool findInLine(QLineEdit* line, const QString& what, const FindOptions& options) {
+    const qsizetype start =
+        line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
+    const qsizetype end = line->hasSelectedText() ? line->selectionEnd() : start;
+    const qsizetype at = findInText(line->text(), what, options.backward ? start : end, options);
+    if (at < 0)
+        return false;
+    line->setSelection(int(at), int(what.size()));
+    return true;
+}
+
+} // namespace
+
+qsizetype findInText(const QString& text, const QString& what, qsizetype from,
+                     const FindOptions& options) {
+    if (what.isEmpty())
+        return -1;
+    const Qt::CaseSensitivity cs = options.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    if (options.backward) {
+        for (qsizetype at = from - 1; at >= 0; --at) {
+            at = text.lastIndexOf(what, at, cs);
+            if (at < 0)
+                return -1;
+            if (!options.wholeWord || isWholeWord(text, at, what.size()))
+                return at;
+        }
+        return -1;
+    }
+    for (qsizetype at = std::max<qsizetype>(from, 0); at <= text.size(); ++at) {
+        at = text.indexOf(what, at, cs);
+        if (at < 0)
+            return -1;
+        if (!options.wholeWord || isWholeWord(text, at, what.size()))
+            return at;
+    }
+    return -1;
+}
+
 FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("FindDialog");
     setWindowTitle(QStringLiteral("Find"));
+    setModal(false);
+
+    findWhat = new QLineEdit(this);
+    findWhat->setObjectName("FindWhat");
+    auto* label = new QLabel(QStringLiteral("Fi&nd what:"), this);
+    label->setBuddy(findWhat);
+    wholeWord = new QCheckBox(QStringLiteral("Match &whole word only"), this);
+    wholeWord->setObjectName("WholeWord");
+    matchCase = new QCheckBox(QStringLiteral("Match &case"), this);
+    matchCase->setObjectName("MatchCase");
+    auto* direction = new QGroupBox(QStringLiteral("Direction"), this);
+    directionUp = new QRadioButton(QStringLiteral("&Up"), direction);
+    directionUp->setObjectName("DirectionUp");
+    directionDown = new QRadioButton(QStringLiteral("&Down"), direction);
+    directionDown->setObjectName("DirectionDown");
+    directionDown->setChecked(true);
+    auto* directionRow = new QHBoxLayout(direction);
+    directionRow->addWidget(directionUp);
+    directionRow->addWidget(directionDown);
+
+    findNextButton = new QPushButton(QStringLiteral("&Find Next"), this);
+    findNextButton->setObjectName("FindNext");
+    findNextButton->setDefault(true);
+    findNextButton->setEnabled(false);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setObjectName("CancelButton");
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(label, 0, 0);
+    grid->addWidget(findWhat, 0, 1, 1, 2);
+    grid->addWidget(findNextButton, 0, 3);
+    auto* checks = new QVBoxLayout;
+    checks->addWidget(wholeWord);
+    checks->addWidget(matchCase);
+    checks->addStretch(1);
+    grid->addLayout(checks, 1, 0, 1, 2);
+    grid->addWidget(direction, 1, 2);
+    grid->addWidget(cancelButton, 1, 3, Qt::AlignTop);
+
+    connect(findWhat, &QLineEdit::textChanged, this,
+            [this](const QString& text) { findNextButton->setEnabled(!text.isEmpty()); });
+    connect(findNextButton, &QPushButton::clicked, this, &FindDialog::findNext);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void FindDialog::startOn(QWidget* textControl) {
     target = textControl;
+    // A short selection is what the user most likely wants to find.
+    QString selected;
+    if (auto* pane = qobject_cast<QPlainTextEdit*>(textControl))
+        selected = pane->textCursor().selectedText();
+    else if (QLineEdit* line = lineEditOf(textControl))
+        selected = line->selectedText();
+    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator))
+        findWhat->setText(selected);
+    findWhat->selectAll();
     show();
+    raise();
+    activateWindow();
+    findWhat->setFocus();
+}
+
+FindOptions FindDialog::options() const {
+    FindOptions chosen;
+    chosen.wholeWord = wholeWord->isChecked();
+    chosen.matchCase = matchCase->isChecked();
+    chosen.backward = directionUp->isChecked();
+    return chosen;
+}
+
+bool FindDialog::findNext() {
+    const QString what = findWhat->text();
+    if (what.isEmpty() || !target)
+        return false;
+    bool found = false;
+    if (auto* pane = qobject_cast<QPlainTextEdit*>(target.data()))
+        found = findInPane(pane, what, options());
+    else if (QLineEdit* line = lineEditOf(target))
+        found = findInLine(line, what, options());
+    if (!found)
+        desktop().notice(NoticeKind::Information,
+                         QStringLiteral("Text not found: \"%1\"").arg(what));
+    return found;
 }

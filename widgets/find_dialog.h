@@ -1,15 +1,50 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
-// The modeless Find dialog: searches the text control it was opened on.
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+struct FindOptions {
+    bool wholeWord = false;
+    bool matchCase = false;
+    bool backward = false;
+};
+
+// Where `what` next occurs in `text`: forwards from `from`, or backwards
+// among the matches that start before `from`. A whole word has no letter or
+// digit right before or after it. -1 when there is none.
+qsizetype findInText(const QString& text, const QString& what, qsizetype from,
+                     const FindOptions& options);
+
+// The modeless Find dialog: each "Find Next" searches the text control it was
+// opened on once, from the end of its selection (from its start when going
+// up), and selects the match.
 class FindDialog final : public QDialog {
     Q_OBJECT
 public:
     explicit FindDialog(QWidget* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(FindDialog)
 
     void startOn(QWidget* textControl);
 
+    QLineEdit* findWhat;
+    QCheckBox* wholeWord;
+    QCheckBox* matchCase;
+    QRadioButton* directionUp;
+    QRadioButton* directionDown;
+    QPushButton* findNextButton;
+    QPushButton* cancelButton;
+
+public slots:
+    // One search; a miss is reported in a notice. True when found.
+    bool findNext();
+
 private:
-    QWidget* target = nullptr;
+    FindOptions options() const;
+
+    QPointer<QWidget> target;
 };

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/application_windows.h"
+#include "app/main_window.h"
+#include "editor/editor_tab.h"
+#include "support/fake_desktop.h"
+#include "support/test_files.h"
+
+#include <QPlainTextEdit>
+#include <QStringList>
+
+// The program's windows in a fresh ProgramDirectory with a scripted desktop,
+// the main window shown.
+struct EditorFixture {
+    EditorFixture();
+
+    // The editor's lines as they would be saved.
+    QStringList lines() const;
+    // Puts `text` into the editor with the caret or selection marked: "|" is
+    // the caret, "[" and "]" the ends of a selection made left to right.
+    void setMarkedText(QString text);
+    // The editor's text with the caret marked by "|" (selection dropped).
+    QString markedText() const;
+
+    FakeDesktop desktop;
+    ProgramFolder folder;
+    ApplicationWindows windows;
+    EditorTab* tab;
+    QPlainTextEdit* memo;
+};

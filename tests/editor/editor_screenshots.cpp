@@ -1,0 +1,37 @@
+// Shows the JS Editor tab with its companion windows and saves screenshots,
+// one per Tag Inspector page, into the folder given as the argument. Run it
+// under a virtual X server to look at the layout:
+//   xvfb-run -a -s "-screen 0 1280x1024x24" editor_screenshots /tmp/shots
+#include "app/application_windows.h"
+#include "app/main_window.h"
+#include "editor/editor_tab.h"
+#include "editor/tag_inspector.h"
+#include "support/fake_desktop.h"
+#include "support/test_files.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTest>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    QDir().mkpath(out.path());
+    FakeDesktop desktop;
+    ProgramFolder folder;
+    ApplicationWindows windows;
+    windows.Form1->show();
+    windows.Form1->PageControl1->setCurrentIndex(4);
+    const auto shoot = [&out](const QString& name) {
+        QTest::qWait(300);
+        QGuiApplication::primaryScreen()->grabWindow(0).save(out.filePath(name));
+    };
+    QTabWidget* pages = windows.Form2->PageControl1;
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        shoot(QStringLiteral("editor-%1.png").arg(page + 1));
+    }
+    return 0;
+}

@@ -1,0 +1,289 @@
+#include "app/edit_actions.h"
+#include "app/output_commands.h"
+#include "app/text_file.h"
+#include "editor_fixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+#include <sys/stat.h>
+
+namespace {
+
+const QByteArray SkeletonBytes =
+    "<script type=\"text/javascript\">\r\n<!--\r\n\r\n\r\n\r\n//-->\r\n"
+    "</script>\r\n";
+
+QAction* actionNamed(const QMenu* menu, const QString& name) {
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() == name)
+            return action;
+        if (action->menu())
+            if (QAction* inner = actionNamed(action->menu(), name))
+                return inner;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class EditorTabTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithTheSkeletonInAPlainScriptPane();
+    void newAsksBeforeRestoringTheSkeleton();
+    void toolBarHoldsEveryCommand();
+    void stripDropsWrapperLinesAndKeepsTheUnfilteredScratch_data();
+    void stripDropsWrapperLinesAndKeepsTheUnfilteredScratch();
+    void unwritableScratchLeavesTheDocument();
+    void saveAsJsFiltersThenSaves();
+    void cancelledDialogsChangeNothing();
+    void saveAsJsToAnUncreatableFileKeepsTheFilteredText();
+    void saveAsHtmlAndPrintTakeTheEditorText();
+    void openReplacesTheDocument_data();
+    void openReplacesTheDocument();
+    void openRefusesWhatIsNotARegularFile();
+    void findOpensOnTheFocusedTextControl();
+};
+
+void EditorTabTest::startsWithTheSkeletonInAPlainScriptPane() {
+    EditorFixture f;
+    QCOMPARE(f.lines(), ScriptSkeleton);
+    QCOMPARE(f.memo->font().family(), QStringLiteral("Verdana"));
+    QCOMPARE(f.memo->font().pointSize(), 8);
+    QCOMPARE(f.memo->palette().color(QPalette::Text), QColor(0, 0, 128));
+    QCOMPARE(f.memo->lineWrapMode(), QPlainTextEdit::NoWrap);
+    // Tab types a tab character instead of moving on.
+    f.windows.Form1->viewTab(4);
+    f.memo->setFocus();
+    f.setMarkedText(QStringLiteral("a|b"));
+    QTest::keyClick(f.memo, Qt::Key_Tab);
+    QCOMPARE(f.memo->toPlainText(), QStringLiteral("a\tb"));
+    QCOMPARE(QApplication::focusWidget(), f.memo);
+}
+
+void EditorTabTest::newAsksBeforeRestoringTheSkeleton() {
+    EditorFixture f;
+    f.memo->setPlainText(QStringLiteral("alert(1);"));
+    f.desktop.confirmAnswers = {false, true};
+    f.tab->ToolButton63->click();
+    QCOMPARE(f.memo->toPlainText(), QStringLiteral("alert(1);"));
+    f.tab->ToolButton63->click();
+    QCOMPARE(f.lines(), ScriptSkeleton);
+    QCOMPARE(f.desktop.confirmations,
+             QStringList(2, QStringLiteral("Are you sure you want to start a new document?")));
+}
+
+void EditorTabTest::toolBarHoldsEveryCommand() {
+    EditorFixture f;
+    EditorTab* tab = f.tab;
+    const struct {
+        QToolButton* button;
+        const char* hint;
+    } hints[] = {{tab->ToolButton63, "New"},
+                 {tab->ToolButton77, "Open"},
+                 {tab->ToolButton64, "Save As"},
+                 {tab->ToolButton73, "Print"},
+                 {tab->ToolButton78, "Toggle Tag Inspector"},
+                 {tab->ToolButton79, "Toggle Predefined Words"},
+                 {tab->ToolButton75, "Options"},
+                 {tab->ToolButton76, "Help"}};
+    for (const auto& expected : hints) {
+        QVERIFY(expected.button);
+        QCOMPARE(expected.button->toolTip(), QLatin1String(expected.hint));
+        QCOMPARE(tab->findChild<QToolButton*>(expected.button->objectName()), expected.button);
+    }
+    for (QToolButton* toggle : {tab->ToolButton78, tab->ToolButton79})
+        QVERIFY(toggle->isCheckable() && toggle->isChecked());
+
+    const EditActions& actions = *f.windows.Form1->ActionList1;
+    QCOMPARE(tab->findChild<QToolButton*>("ToolButton66")->defaultAction(), actions.EditCut1);
+    QCOMPARE(tab->findChild<QToolButton*>("ToolButton67")->defaultAction(), actions.EditCopy1);
+    QCOMPARE(tab->findChild<QToolButton*>("ToolButton68")->defaultAction(), actions.EditPaste1);
+    QCOMPARE(tab->findChild<QToolButton*>("ToolButton70")->defaultAction(), actions.EditUndo1);
+    QCOMPARE(tab->findChild<QToolButton*>("ToolButton71")->defaultAction(), actions.EditDelete1);
+
+    QCOMPARE(actionNamed(tab->ToolButton64->menu(), "AsJS1"), tab->AsJS1);
+    QCOMPARE(actionNamed(tab->ToolButton64->menu(), "AsHTML5"), tab->AsHTML5);
+    QCOMPARE(tab->AsJS1->text(), QStringLiteral("As JS"));
+    QCOMPARE(tab->ToolButton75->menu()->objectName(), QStringLiteral("PopupMenu15"));
+    QCOMPARE(actionNamed(tab->ToolButton75->menu(), "StripHTML1")->statusTip(),
+             QStringLiteral("Remove <script> And Comment Tags"));
+    QCOMPARE(tab->ToolButton76->menu()->objectName(), QStringLiteral("PopupMenu16"));
+    QVERIFY(actionNamed(tab->ToolButton76->menu(), "Help7"));
+    QVERIFY(actionNamed(tab->ToolButton76->menu(), "About6"));
+}
+
+void EditorTabTest::stripDropsWrapperLinesAndKeepsTheUnfilteredScratch_data() {
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QStringList>("kept");
+    QTest::addColumn<QByteArray>("scratch");
+    QTest::newRow("skeleton") << documentText(ScriptSkeleton) << QStringList(3, QString())
+                              << SkeletonBytes;
+    QTest::newRow("look-alikes stay")
+        << QStringLiteral("  <!--\n</SCRIPT>\n//--> \n<!-- hide\nx();\n//-->\n//-->")
+        << QStringList{"  <!--", "</SCRIPT>", "//--> ", "<!-- hide", "x();"}
+        << QByteArray("  <!--\r\n</SCRIPT>\r\n//--> \r\n<!-- hide\r\nx();\r\n//-->\r\n//-->\r\n");
+    QTest::newRow("empty document") << QString() << QStringList{QString()} << QByteArray();
+}
+
+void EditorTabTest::stripDropsWrapperLinesAndKeepsTheUnfilteredScratch() {
+    QFETCH(QString, document);
+    QFETCH(QStringList, kept);
+    QFETCH(QByteArray, scratch);
+    EditorFixture f;
+    // The tool button's face and the menu entry run the same filter.
+    for (const bool fromMenu : {false, true}) {
+        f.memo->setPlainText(document);
+        if (fromMenu)
+            f.tab->StripHTML1->trigger();
+        else
+            f.tab->ToolButton75->click();
+        QCOMPARE(f.lines(), kept);
+        QCOMPARE(readBytes(f.folder.file("temp.tmp")), scratch);
+    }
+    QVERIFY(f.desktop.notices.isEmpty());
+}
+
+void EditorTabTest::unwritableScratchLeavesTheDocument() {
+    EditorFixture f;
+    // A directory in the way of temp.tmp makes it uncreatable, also for root.
+    QVERIFY(QDir(f.folder.path()).mkdir("temp.tmp"));
+    const QString document = documentText(ScriptSkeleton);
+    const QString target = f.folder.file("out.js");
+    f.desktop.saveAnswers = {target};
+    f.tab->ToolButton75->click();
+    f.tab->AsJS1->trigger();
+    QCOMPARE(f.memo->toPlainText(), document);
+    QVERIFY(!QFile::exists(target));
+    QCOMPARE(f.desktop.noticeTexts(),
+             QStringList(2, cannotCreateMessage(f.folder.file("temp.tmp"))));
+    QCOMPARE(f.desktop.notices.first().kind, NoticeKind::Error);
+}
+
+void EditorTabTest::saveAsJsFiltersThenSaves() {
+    EditorFixture f;
+    const QString target = f.folder.file("script");
+    f.desktop.saveAnswers = {target};
+    f.tab->AsJS1->trigger();
+    const FakeDesktop::FileQuestion& asked = f.desktop.fileQuestions.first();
+    QCOMPARE(asked.spec.title, QStringLiteral("Save as JS"));
+    QCOMPARE(asked.spec.filters, QStringList{QStringLiteral("JS Files (*.js)")});
+    QVERIFY(asked.spec.confirmOverwrite);
+    QCOMPARE(readBytes(target + ".js"), QByteArray("\r\n\r\n\r\n"));
+    QCOMPARE(f.lines(), QStringList(3, QString()));
+    QCOMPARE(readBytes(f.folder.file("temp.tmp")), SkeletonBytes);
+    // A later Save > As HTML saves the filtered text.
+    f.desktop.saveAnswers = {f.folder.file("page.html")};
+    f.tab->AsHTML5->trigger();
+    QCOMPARE(readBytes(f.folder.file("page.html")), QByteArray("\r\n\r\n\r\n"));
+}
+
+void EditorTabTest::cancelledDialogsChangeNothing() {
+    EditorFixture f;
+    const QString script = f.folder.file("a.js");
+    writeBytes(script, "var a;\r\n");
+    f.desktop.openAnswers = {{script}};
+    f.tab->ToolButton77->click();
+    f.desktop.saveAnswers = {f.folder.file("b.js")};
+    f.tab->AsJS1->trigger();
+    const QByteArray scratch = readBytes(f.folder.file("temp.tmp"));
+    const QByteArray saved = readBytes(f.folder.file("b.js"));
+    f.memo->setPlainText(documentText(ScriptSkeleton));
+
+    f.tab->ToolButton77->click(); // cancelled: no answer queued
+    f.tab->AsJS1->trigger();
+    QCOMPARE(f.lines(), ScriptSkeleton);
+    QCOMPARE(readBytes(f.folder.file("temp.tmp")), scratch);
+    QCOMPARE(readBytes(f.folder.file("b.js")), saved);
+    // The dialogs offer the names chosen before.
+    QCOMPARE(f.desktop.fileQuestions.at(2).current, script);
+    QCOMPARE(f.desktop.fileQuestions.at(3).current, f.folder.file("b.js"));
+}
+
+void EditorTabTest::saveAsJsToAnUncreatableFileKeepsTheFilteredText() {
+    EditorFixture f;
+    const QString target = f.folder.file("missing/folder/x.js");
+    f.desktop.saveAnswers = {target};
+    f.tab->AsJS1->trigger();
+    QCOMPARE(f.desktop.noticeTexts(), QStringList{cannotCreateMessage(target)});
+    QCOMPARE(f.lines(), QStringList(3, QString()));
+}
+
+void EditorTabTest::saveAsHtmlAndPrintTakeTheEditorText() {
+    EditorFixture f;
+    // A non-breaking space survives the round trip.
+    f.memo->setPlainText(QStringLiteral("a\u00A0b\n\tc"));
+    f.desktop.saveAnswers = {f.folder.file("page")};
+    f.tab->AsHTML5->trigger();
+    const FileDialogSpec& spec = f.desktop.fileQuestions.first().spec;
+    QCOMPARE(spec.title, QStringLiteral("Save as HTML"));
+    QCOMPARE(spec.filters, QStringList{QStringLiteral("HTML File (*.html)")});
+    QCOMPARE(readBytes(f.folder.file("page.html")), QByteArray("a\xC2\xA0"
+                                                               "b\r\n\tc\r\n"));
+    f.tab->ToolButton73->click();
+    QCOMPARE(f.desktop.printed, QStringList{QStringLiteral("a\u00A0b\n\tc")});
+}
+
+void EditorTabTest::openReplacesTheDocument_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("CR LF") << QByteArray("a\r\n\r\nb\r\n") << QStringLiteral("a\n\nb\n");
+    QTest::newRow("CR only") << QByteArray("a\rb\r") << QStringLiteral("a\nb\n");
+    QTest::newRow("UTF-8 with BOM")
+        << QByteArray("\xEF\xBB\xBFx = \"\xC3\xA9\";") << QStringLiteral("x = \"\u00E9\";");
+    QTest::newRow("Windows-1252") << QByteArray("caf\xE9 \xA0\x80\n")
+                                  << QStringLiteral("caf\u00E9 \u00A0\u20AC\n");
+    QTest::newRow("bytes Windows-1252 leaves undefined")
+        << QByteArray("\x81\x8D\x8F\x90\x9D\xE9")
+        << QStringLiteral("\u0081\u008D\u008F\u0090\u009D\u00E9");
+    QTest::newRow("binary") << QByteArray("\x00\x01\xFF\xFE\x00z", 6)
+                            << QString::fromLatin1("\x00\x01\xFF\xFE\x00z", 6);
+}
+
+void EditorTabTest::openReplacesTheDocument() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    EditorFixture f;
+    const QString path = f.folder.file("in.js");
+    writeBytes(path, bytes);
+    f.desktop.openAnswers = {{path}};
+    f.tab->ToolButton77->click();
+    const FileDialogSpec& spec = f.desktop.fileQuestions.first().spec;
+    QCOMPARE(spec.title, QStringLiteral("Open"));
+    QCOMPARE(spec.filters.size(), 3);
+    QCOMPARE(spec.filters.at(spec.selectedFilter), QStringLiteral("All Files (*)"));
+    QCOMPARE(f.tab->editorText(), text);
+    QVERIFY(f.desktop.notices.isEmpty());
+}
+
+void EditorTabTest::openRefusesWhatIsNotARegularFile() {
+    EditorFixture f;
+    const QString fifo = f.folder.file("pipe");
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QStringList refused = {fifo, f.folder.path(), f.folder.file("missing.js"), "/dev/zero"};
+    for (const QString& path : refused) {
+        f.desktop.openAnswers = {{path}};
+        f.tab->ToolButton77->click();
+        QCOMPARE(f.desktop.lastNotice(), cannotOpenMessage(path));
+    }
+    QCOMPARE(f.lines(), ScriptSkeleton);
+}
+
+void EditorTabTest::findOpensOnTheFocusedTextControl() {
+    EditorFixture f;
+    f.windows.Form1->viewTab(4);
+    f.windows.Form1->activateWindow();
+    f.memo->setFocus();
+    QTest::keyClick(f.memo, Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(f.desktop.findTargets, QList<QWidget*>{f.memo});
+    // Nothing to search in an empty editor.
+    f.memo->clear();
+    QTest::keyClick(f.memo, Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(f.desktop.findTargets.size(), 1);
+}
+
+QTEST_MAIN(EditorTabTest)
+#include "editor_tab_test.moc"
