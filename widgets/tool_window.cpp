@@ -11,7 +11,7 @@ ToolWindow::ToolWindow(QWidget* owner, const QString& name, const QString& capti
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    hide();
+    // Accepted: the window is hidden, and kept, because it is not deleted on close.
+    event->accept();
     emit closed();
 }
