@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -301,6 +302,11 @@ QWidget* SlideshowTab::buildLeftHalf() {
     Memo19 = new QPlainTextEdit(half);
     Memo19->setObjectName("Memo19");
     Memo19->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo19->setTabChangesFocus(false);
+    // The code pane in the fixed-pitch code font, as on the other tabs.
+    QFont code = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    code.setPointSize(font().pointSize());
+    Memo19->setFont(code);
     Memo19->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo19->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     column->addWidget(Memo19, 3);
