@@ -221,25 +221,6 @@ private slots:
         QCOMPARE(popupPage(settings)[5], line);
     }
 
-    void everyFeatureHasItsOwnWord() {
-        bool PopupSettings::*const boxes[] = {
-            &PopupSettings::directories, &PopupSettings::location,   &PopupSettings::menubar,
-            &PopupSettings::resizable,   &PopupSettings::scrollbars, &PopupSettings::statusbar,
-            &PopupSettings::toolbar};
-        const char* const words[] = {"directories", "location", "menubar", "resizable",
-                                     "scrollbars",  "status",   "toolbar"};
-        for (int i = 0; i < 7; ++i) {
-            PopupSettings settings;
-            settings.*boxes[i] = true;
-            const QString line = popupWindowFeatures(settings);
-            for (int j = 0; j < 7; ++j) {
-                const QString expected = QLatin1String(words[j]) +
-                                         (i == j ? QStringLiteral("=yes") : QStringLiteral("=no"));
-                QVERIFY2(line.contains(expected), qPrintable(line + " lacks " + expected));
-            }
-        }
-    }
-
     void closeTimeIsTheFirstScriptLine() {
         PopupSettings settings = withUrl(QStringLiteral("x.html"));
         settings.closeAfterTime = true;
