@@ -321,16 +321,18 @@ QWidget* SlideshowTab::buildLeftHalf() {
     codeButtons->addWidget(BitBtn28);
     column->addLayout(codeButtons);
 
+    ListBox2 = new QListWidget(half);
+    ListBox2->setObjectName("ListBox2");
     Label74 = namedLabel("Label74", QStringLiteral("0"), half);
+    auto* listCaption = new QLabel(QStringLiteral("&Images In List:"), half);
+    listCaption->setBuddy(ListBox2);
     auto* counter = new QHBoxLayout;
     counter->setSpacing(4);
-    counter->addWidget(new QLabel(QStringLiteral("Images In List:"), half));
+    counter->addWidget(listCaption);
     counter->addWidget(Label74);
     counter->addStretch();
     column->addLayout(counter);
 
-    ListBox2 = new QListWidget(half);
-    ListBox2->setObjectName("ListBox2");
     ListBox2->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Large lists stay quick: every entry has the same height.
     ListBox2->setUniformItemSizes(true);

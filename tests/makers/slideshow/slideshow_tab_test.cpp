@@ -57,6 +57,13 @@ struct Fixture {
         auto* list = find<QListWidget>("ListBox2");
         list->setCurrentRow(row);
     }
+    // The user clicks the entry with the mouse.
+    void clickEntry(int row) const {
+        auto* list = find<QListWidget>("ListBox2");
+        tab->show();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
     QString pane() const { return find<QPlainTextEdit>("Memo19")->toPlainText(); }
 
     ProgramFolder folder;
@@ -191,7 +198,8 @@ private slots:
         QCOMPARE(f.caption("Label74"), QStringLiteral("1"));
         QVERIFY(!f.enabled("BitBtn29") && !f.enabled("Button6"));
 
-        f.select(0);
+        f.clickEntry(0);
+        QVERIFY(f.enabled("BitBtn29"));
         f.click("BitBtn29");
         QVERIFY(f.entries().isEmpty());
         QCOMPARE(f.caption("Label74"), QStringLiteral("0"));
