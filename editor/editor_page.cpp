@@ -43,6 +43,18 @@ QString editorLineBreaks(QString text) {
     return text;
 }
 
+qsizetype longestLineLength(QStringView text) {
+    qsizetype longest = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == QLatin1Char('\n') || text[i] == QLatin1Char('\r')) {
+            longest = std::max(longest, i - start);
+            start = i + 1;
+        }
+    }
+    return longest;
+}
+
 SnippetEdit snippetEdit(const QString& document, qsizetype selectionStart, qsizetype selectionEnd,
                         const QStringList& lines, SnippetInsertMode mode) {
     const qsizetype size = document.size();

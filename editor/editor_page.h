@@ -22,6 +22,9 @@ QString documentText(const QStringList& lines);
 // Text as the editor holds it: every CR LF or lone CR becomes LF.
 QString editorLineBreaks(QString text);
 
+// The longest line of `text` in characters (line breaks not counted).
+qsizetype longestLineLength(QStringView text);
+
 enum class SnippetInsertMode {
     // Over the selection, or at the caret; the caret ends after the text.
     ReplaceSelection,

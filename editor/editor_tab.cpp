@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLayout>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -19,6 +20,11 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// Beyond these the pane takes seconds to lay the text out and every
+// keystroke lags, so such files are refused with a notice instead.
+constexpr qint64 MaxScriptBytes = 4 * 1024 * 1024;
+constexpr qsizetype MaxScriptLineLength = 256 * 1024;
 
 FileDialogSpec openDialogSpec() {
     return {QStringLiteral("OpenDialog4"),
@@ -246,10 +252,29 @@ void EditorTab::ToolButton77Click() {
     const QStringList chosen = OpenDialog4.askOpen(false);
     if (chosen.isEmpty())
         return;
+    const QString path = chosen.first();
+    const QFileInfo file(path);
+    if (file.isFile() && file.size() > MaxScriptBytes) {
+        desktop().notice(
+            NoticeKind::Error,
+            QStringLiteral("The file %1 is too large for the editor (%2 KB; at most %3 KB).")
+                .arg(path)
+                .arg((file.size() + 1023) / 1024)
+                .arg(MaxScriptBytes / 1024));
+        return;
+    }
     QString error;
-    const std::optional<QString> text = readTextFile(chosen.first(), &error);
+    const std::optional<QString> text = readTextFile(path, &error);
     if (!text) {
         desktop().notice(NoticeKind::Error, error);
+        return;
+    }
+    if (longestLineLength(*text) > MaxScriptLineLength) {
+        desktop().notice(NoticeKind::Error,
+                         QStringLiteral("The file %1 has lines longer than the editor can show "
+                                        "(at most %2 characters a line).")
+                             .arg(path)
+                             .arg(MaxScriptLineLength));
         return;
     }
     replaceDocument(editorLineBreaks(*text));

@@ -40,6 +40,7 @@ private slots:
     void stripKeepsAllButExactWrapperLines();
     void documentTextEndsEveryLine();
     void lineBreaksBecomeLineFeeds();
+    void longestLineIgnoresLineBreaks();
     void snippetEdits_data();
     void snippetEdits();
     void paletteHoldsEveryButtonOnce();
@@ -99,6 +100,13 @@ void EditorPageTest::documentTextEndsEveryLine() {
 void EditorPageTest::lineBreaksBecomeLineFeeds() {
     QCOMPARE(editorLineBreaks(QStringLiteral("a\r\nb\rc\n\r\r\n")),
              QStringLiteral("a\nb\nc\n\n\n"));
+}
+
+void EditorPageTest::longestLineIgnoresLineBreaks() {
+    QCOMPARE(longestLineLength(u""), 0);
+    QCOMPARE(longestLineLength(u"\r\n\r"), 0);
+    QCOMPARE(longestLineLength(u"ab\r\ncdef\rg\nhij"), 4);
+    QCOMPARE(longestLineLength(u"a\nlast line"), 9);
 }
 
 void EditorPageTest::snippetEdits_data() {

@@ -45,6 +45,7 @@ private slots:
     void openReplacesTheDocument_data();
     void openReplacesTheDocument();
     void openRefusesWhatIsNotARegularFile();
+    void openRefusesWhatCannotBeEditedComfortably();
     void findOpensOnTheFocusedTextControl();
 };
 
@@ -270,6 +271,28 @@ void EditorTabTest::openRefusesWhatIsNotARegularFile() {
         QCOMPARE(f.desktop.lastNotice(), cannotOpenMessage(path));
     }
     QCOMPARE(f.lines(), ScriptSkeleton);
+}
+
+void EditorTabTest::openRefusesWhatCannotBeEditedComfortably() {
+    EditorFixture f;
+    const QString huge = f.folder.file("huge.js");
+    QFile file(huge);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(50 * 1024 * 1024));
+    file.close();
+    const QString minified = f.folder.file("min.js");
+    writeBytes(minified, "a\n" + QByteArray(300 * 1024, 'x') + "\n");
+    f.desktop.openAnswers = {{huge}, {minified}};
+    f.tab->ToolButton77->click();
+    f.tab->ToolButton77->click();
+    QCOMPARE(f.desktop.notices.size(), 2);
+    QVERIFY(f.desktop.noticeTexts().at(0).startsWith("The file " + huge + " is too large"));
+    QVERIFY(f.desktop.noticeTexts().at(1).startsWith("The file " + minified + " has lines longer"));
+    QCOMPARE(f.lines(), ScriptSkeleton);
+    // A long line that still fits is opened.
+    writeBytes(minified, QByteArray(100 * 1024, 'x'));
+    f.desktop.openAnswers = {{minified}};
+    f.tab->ToolButton77->click();
+    QCOMPARE(f.memo->toPlainText().size(), 100 * 1024);
 }
 
 void EditorTabTest::findOpensOnTheFocusedTextControl() {

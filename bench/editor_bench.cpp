@@ -1,0 +1,134 @@
+// How the JS Editor copes with large scripts: opening, stripping the wrapper
+// lines and inserting a snippet.
+#include "app/tab_context.h"
+#include "app/text_file.h"
+#include "editor/editor_page.h"
+#include "editor/editor_tab.h"
+#include "widgets/desktop.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Answers the Open dialog with one file; everything else is inert.
+class BenchDesktop final : public Desktop {
+public:
+    QString openPath;
+    QStringList notices;
+
+    void notice(NoticeKind, const QString& text) override { notices << text; }
+    bool confirm(const QString&) override { return true; }
+    QString saveFileName(const FileDialogSpec&, const QString&) override { return {}; }
+    QStringList openFileNames(const FileDialogSpec&, const QString&, bool) override {
+        return {openPath};
+    }
+    QColor chooseColor(const QColor& start) override { return start; }
+    void openUrl(const QUrl&) override {}
+    QString print(const QString&) override { return {}; }
+    void playWave(const QString&) override {}
+    void playMidi(const QString&) override {}
+    void showFind(QWidget*) override {}
+};
+
+// A script of about `kilobytes` KB in lines of ordinary length.
+QString largeScript(int kilobytes) {
+    const QString line =
+        QStringLiteral("    total = total + values[index] * factor; // running sum\n");
+    const qsizetype lines = qsizetype(kilobytes) * 1024 / line.size();
+    QString text;
+    text.reserve(lines * line.size() + 64);
+    text += documentText({ScriptSkeleton.first(), ScriptSkeleton.at(1)});
+    for (qsizetype i = 0; i < lines; ++i)
+        text += line;
+    return text + documentText({ScriptSkeleton.at(5), ScriptSkeleton.last()});
+}
+
+struct Editor {
+    Editor() {
+        installDesktop(&desktop);
+        context.programDirectory = folder.path();
+        tab = std::make_unique<EditorTab>(context);
+        tab->resize(600, 340);
+        tab->show();
+    }
+    ~Editor() { installDesktop(nullptr); }
+
+    BenchDesktop desktop;
+    QTemporaryDir folder;
+    TabContext context;
+    std::unique_ptr<EditorTab> tab;
+};
+
+void BM_OpenScript(benchmark::State& state) {
+    Editor editor;
+    const QString path = QDir(editor.folder.path()).filePath(QStringLiteral("big.js"));
+    QString error;
+    writeFileAtomically(path, paneFileBytes(largeScript(int(state.range(0)))), &error);
+    editor.desktop.openPath = path;
+    for (auto _ : state) {
+        editor.tab->ToolButton77Click();
+        QApplication::processEvents();
+    }
+    if (!editor.desktop.notices.isEmpty())
+        state.SkipWithError(qPrintable(editor.desktop.notices.first()));
+}
+
+// Minified or binary files: the whole text on one line.
+void BM_OpenOneLongLine(benchmark::State& state) {
+    Editor editor;
+    const QString path = QDir(editor.folder.path()).filePath(QStringLiteral("min.js"));
+    QString error;
+    const QByteArray line(qsizetype(state.range(0)) * 1024, 'x');
+    writeFileAtomically(path, line, &error);
+    editor.desktop.openPath = path;
+    for (auto _ : state) {
+        editor.tab->ToolButton77Click();
+        QApplication::processEvents();
+    }
+    if (!editor.desktop.notices.isEmpty())
+        state.SkipWithError(qPrintable(editor.desktop.notices.first()));
+}
+
+void BM_StripWrapperLines(benchmark::State& state) {
+    Editor editor;
+    const QString script = largeScript(int(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.tab->Memo21->setPlainText(script);
+        state.ResumeTiming();
+        editor.tab->StripHTML1Click();
+        QApplication::processEvents();
+    }
+}
+
+void BM_InsertSnippet(benchmark::State& state) {
+    Editor editor;
+    editor.tab->Memo21->setPlainText(largeScript(int(state.range(0))));
+    editor.tab->Memo21->moveCursor(QTextCursor::Start);
+    for (auto _ : state) {
+        editor.tab->insertSnippet({QStringLiteral("var")}, SnippetInsertMode::ReplaceSelection);
+        QApplication::processEvents();
+    }
+}
+
+} // namespace
+
+// Sizes in KB, up to the largest file the editor opens.
+BENCHMARK(BM_OpenScript)->Arg(1024)->Arg(3900)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenOneLongLine)->Arg(256)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_StripWrapperLines)->Arg(1024)->Arg(4096)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_InsertSnippet)->Arg(1024)->Arg(4096)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
