@@ -5,12 +5,17 @@
 #include "app/application_windows.h"
 #include "app/main_window.h"
 #include "editor/editor_tab.h"
+#include "editor/reserved_words.h"
 #include "editor/tag_inspector.h"
 #include "support/fake_desktop.h"
 #include "support/test_files.h"
+#include "widgets/find_dialog.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
@@ -33,5 +38,11 @@ int main(int argc, char* argv[]) {
         pages->setCurrentIndex(page);
         shoot(QStringLiteral("editor-%1.png").arg(page + 1));
     }
+    windows.Form3->ListBox1->setCurrentRow(3);
+    FindDialog find(windows.Form1.get());
+    find.move(700, 500);
+    find.startOn(windows.Form1->TabSheet5->Memo21);
+    find.findWhat->setText(QStringLiteral("script"));
+    shoot(QStringLiteral("editor-find.png"));
     return 0;
 }
