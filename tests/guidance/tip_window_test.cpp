@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,6 +56,8 @@ private slots:
         QVERIFY(!tips.isVisible());
         QCOMPARE(tips.windowTitle(), QStringLiteral("Startup Tip"));
         QCOMPARE(tips.size(), QSize(329, 241));
+        const QPoint desktopCentre = tips.screen()->availableGeometry().center();
+        QVERIFY((tips.geometry().center() - desktopCentre).manhattanLength() <= 2);
         QVERIFY(tips.minimumSize() != tips.maximumSize());
         QVERIFY(tips.Label1->font().bold());
         QCOMPARE(tips.Label1->text(), QStringLiteral("Did You Know?"));
