@@ -31,7 +31,7 @@ QStringList helpPages() {
 
 // Every text file the program opens by name.
 QStringList namedTextFiles() {
-    QStringList files{QStringLiteral("readme.txt")};
+    QStringList files{QStringLiteral("readme.txt"), QStringLiteral("tags.txt")};
     for (int tip = 1; tip <= TipCount; ++tip)
         files << QStringLiteral("tips/%1.txt").arg(tip);
     for (int tool = 1; tool <= 5; ++tool)
