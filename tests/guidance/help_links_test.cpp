@@ -84,15 +84,21 @@ private slots:
             expectShippedFile(opened, folder.file(QStringLiteral("help/index.html")));
     }
 
-    void eachToolOpensItsOwnHelpPage() {
+    void eachTabsHelpItemOpensItsOwnPage() {
         FakeDesktop desk;
         ProgramFolder folder;
-        for (int tool = 1; tool <= 5; ++tool)
-            openToolHelp(folder.path(), tool);
-        QCOMPARE(desk.opened.size(), 5);
-        for (int tool = 1; tool <= 5; ++tool)
-            expectShippedFile(desk.opened.at(tool - 1),
+        ApplicationWindows windows;
+        const char* const items[] = {"Help2", "Help4", "Help5", "Help6", "Help7"};
+        for (int tool = 1; tool <= 5; ++tool) {
+            QWidget* tab = windows.Form1->PageControl1->widget(tool - 1);
+            auto* item = tab->findChild<QAction*>(QLatin1String(items[tool - 1]));
+            QVERIFY2(item, items[tool - 1]);
+            QCOMPARE(item->text(), QStringLiteral("Help"));
+            item->trigger();
+            QCOMPARE(desk.opened.size(), tool);
+            expectShippedFile(desk.opened.last(),
                               folder.file(QStringLiteral("help/con%1.html").arg(tool)));
+        }
     }
 
     void programFilesAreAddressedUnderTheProgramDirectory() {
