@@ -28,6 +28,14 @@ namespace {
 using Event = PopupSettings::LaunchEvent;
 using Medium = PopupSettings::LaunchMedium;
 
+// Start values, written back by New.
+constexpr int DefaultHeight = 240;
+constexpr int DefaultWidth = 320;
+constexpr int DefaultPosition = 25;
+constexpr int DefaultSeconds = 1;
+constexpr int MaximumSize = 1000;
+constexpr int MaximumSeconds = 999;
+
 QCheckBox* makeCheckBox(const char* name, const QString& caption, QWidget* parent) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QLatin1String(name));
@@ -143,18 +151,18 @@ QWidget* PopupTab::buildFeatures() {
     CheckBox10 = makeCheckBox("CheckBox10", QStringLiteral("Fullscreen Window"), group);
 
     heightLabel = makeLabel("HeightLabel", QStringLiteral("Window Height:"), group);
-    SpinEdit1 = new SpinEdit(QStringLiteral("SpinEdit1"), 1, 1000, 240, group);
+    SpinEdit1 = new SpinEdit(QStringLiteral("SpinEdit1"), 1, MaximumSize, DefaultHeight, group);
     widthLabel = makeLabel("WidthLabel", QStringLiteral("Window Width:"), group);
-    SpinEdit2 = new SpinEdit(QStringLiteral("SpinEdit2"), 1, 1000, 320, group);
+    SpinEdit2 = new SpinEdit(QStringLiteral("SpinEdit2"), 1, MaximumSize, DefaultWidth, group);
     leftLabel = makeLabel("LeftLabel", QStringLiteral("Win Pos Left:"), group);
-    SpinEdit3 = new SpinEdit(QStringLiteral("SpinEdit3"), 1, 1000, 25, group);
+    SpinEdit3 = new SpinEdit(QStringLiteral("SpinEdit3"), 1, MaximumSize, DefaultPosition, group);
     topLabel = makeLabel("TopLabel", QStringLiteral("Win Pos Top:"), group);
-    SpinEdit4 = new SpinEdit(QStringLiteral("SpinEdit4"), 1, 1000, 25, group);
+    SpinEdit4 = new SpinEdit(QStringLiteral("SpinEdit4"), 1, MaximumSize, DefaultPosition, group);
 
     CheckBox9 =
         makeCheckBox("CheckBox9", QStringLiteral("Close Window After A Predefined Time"), group);
     afterLabel = makeLabel("AfterLabel", QStringLiteral("After "), group);
-    SpinEdit5 = new SpinEdit(QStringLiteral("SpinEdit5"), 1, 999, 1, group);
+    SpinEdit5 = new SpinEdit(QStringLiteral("SpinEdit5"), 1, MaximumSeconds, DefaultSeconds, group);
     secondsLabel = makeLabel("SecondsLabel", QStringLiteral("second(s)"), group);
     enableAll({afterLabel, SpinEdit5, secondsLabel}, false);
 
@@ -233,7 +241,7 @@ QWidget* PopupTab::buildLaunch() {
     imagePathLabel = makeLabel("ImagePathLabel", QStringLiteral("Path To Image:"), group);
     Edit8 = makeEdit("Edit8", group);
     delayLabel = makeLabel("DelayLabel", QStringLiteral("Seconds Before Popup:"), group);
-    SpinEdit6 = new SpinEdit(QStringLiteral("SpinEdit6"), 1, 999, 1, group);
+    SpinEdit6 = new SpinEdit(QStringLiteral("SpinEdit6"), 1, MaximumSeconds, DefaultSeconds, group);
     enableAll({imagePathLabel, Edit8, delayLabel, SpinEdit6}, false);
 
     auto* choices = new QGridLayout;
@@ -419,12 +427,12 @@ void PopupTab::ToolButton18Click() {
     Edit6->clear();
     Edit7->clear();
     Edit8->clear();
-    SpinEdit1->setValue(240);
-    SpinEdit2->setValue(320);
-    SpinEdit3->setValue(25);
-    SpinEdit4->setValue(25);
-    SpinEdit5->setValue(1);
-    SpinEdit6->setValue(1);
+    SpinEdit1->setValue(DefaultHeight);
+    SpinEdit2->setValue(DefaultWidth);
+    SpinEdit3->setValue(DefaultPosition);
+    SpinEdit4->setValue(DefaultPosition);
+    SpinEdit5->setValue(DefaultSeconds);
+    SpinEdit6->setValue(DefaultSeconds);
 }
 
 void PopupTab::BitBtn10Click() {

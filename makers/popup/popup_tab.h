@@ -30,9 +30,6 @@ public:
     const QString& Edit9() const;
     const QString& filen() const;
 
-    // The settings as the controls hold them now, spin edits committed.
-    PopupSettings settings();
-
 public slots:
     void CheckBox9Click(bool ticked);
     void CheckBox10Click(bool ticked);
@@ -43,6 +40,9 @@ public slots:
     void BitBtn10Click();
 
 private:
+    // The settings as the controls hold them now, spin edits committed.
+    PopupSettings settings();
+
     QWidget* buildFeatures();
     QWidget* buildUrlAndStatus();
     QWidget* buildLaunch();

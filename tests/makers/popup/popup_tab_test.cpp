@@ -410,23 +410,24 @@ private slots:
     }
 
     void newAsksThenResetsTheFields() {
-        const auto fillEverything = [this] {
-            for (const char* name :
-                 {"CheckBox2", "CheckBox5", "CheckBox8", "CheckBox9", "CheckBox10"})
-                click(box(name));
-            for (const char* name :
-                 {"SpinEdit1", "SpinEdit2", "SpinEdit3", "SpinEdit4", "SpinEdit5"})
-                spin(name)->setValue(7);
-            typeInto(edit("Edit7"), QStringLiteral("status"));
-            choose(combo("ComboBox4"), AfterDelay);
-            spin("SpinEdit6")->setValue(9);
-            makePage();
-        };
-        fillEverything();
+        for (const char* name : {"CheckBox2", "CheckBox5", "CheckBox8", "CheckBox9"})
+            click(box(name));
+        for (const char* name : {"SpinEdit1", "SpinEdit2", "SpinEdit3", "SpinEdit5"})
+            spin(name)->setValue(7);
+        typeInto(edit("Edit7"), QStringLiteral("status"));
+        choose(combo("ComboBox4"), AfterDelay);
+        spin("SpinEdit6")->setValue(9);
+        makePage();
         const QString page = pane()->toPlainText();
         fake->saveAnswers << folder->file(QStringLiteral("saved.html"));
         click(child<QToolButton>("ToolButton19"));
         QCOMPARE(tab->Edit9(), QStringLiteral("Yes"));
+        // A number typed but not committed, where the value itself is still
+        // the start value.
+        spin("SpinEdit4")->setFocus();
+        QTest::keyClick(spin("SpinEdit4"), Qt::Key_End);
+        QTest::keyClick(spin("SpinEdit4"), Qt::Key_9);
+        click(box("CheckBox10"));
 
         fake->confirmAnswers << false;
         click(child<QToolButton>("ToolButton18"));
@@ -436,8 +437,10 @@ private slots:
         QVERIFY(box("CheckBox10")->isChecked());
         QCOMPARE(spin("SpinEdit6")->value(), 9);
         QCOMPARE(tab->Edit9(), QStringLiteral("Yes"));
+        QCOMPARE(spin("SpinEdit4")->text(), QStringLiteral("259"));
 
         click(child<QToolButton>("ToolButton18"));
+        QCOMPARE(spin("SpinEdit4")->text(), QStringLiteral("25"));
         for (const char* name : {"CheckBox2", "CheckBox5", "CheckBox8", "CheckBox9", "CheckBox10"})
             QVERIFY2(!box(name)->isChecked(), name);
         QVERIFY(box("CheckBox2")->isEnabled());
