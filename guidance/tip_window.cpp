@@ -78,6 +78,10 @@ void TForm5::buildControls() {
     connect(Button2, &QPushButton::clicked, this, &QWidget::close);
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 
+    // Enter presses the focused button, as in a dialog.
+    Button1->setAutoDefault(true);
+    Button2->setAutoDefault(true);
+
     auto* text = new QVBoxLayout;
     text->setSpacing(4);
     text->addWidget(Label1);

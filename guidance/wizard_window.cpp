@@ -79,6 +79,8 @@ void TForm6::buildControls() {
     const int captionShares[] = {6, 4, 4};
     int index = 0;
     for (QPushButton* button : {Button1, Button2, Button3}) {
+        // Enter presses the focused button, as in a dialog.
+        button->setAutoDefault(true);
         button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         buttons->addWidget(button, captionShares[index++]);
     }
@@ -104,6 +106,7 @@ void TForm6::startGuide(int toolNumber) {
     Edit1 = toolNumber;
     WizardStep = 1;
     showStep();
+    Button2->setFocus();
     show();
     raise();
     activateWindow();

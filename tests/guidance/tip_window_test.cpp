@@ -67,6 +67,7 @@ private slots:
         QVERIFY(tips.CheckBox1->isChecked());
         QCOMPARE(tips.Button1->text(), QStringLiteral("&Next Tip >>"));
         QCOMPARE(tips.Button2->text(), QStringLiteral("&Close"));
+        QCOMPARE(tips.focusWidget(), tips.Button1);
 
         QVERIFY(desk.notices.isEmpty());
         QStringList shipped;
@@ -252,7 +253,7 @@ private slots:
         windows.applyPreferences();
         QPointer<TForm5> tips = windows.Form5;
 
-        QTest::mouseClick(tips->Button2, Qt::LeftButton);
+        QTest::keyClick(tips->Button2, Qt::Key_Return);
         QVERIFY(!tips->isVisible());
         tips->show();
         tips->activateWindow();
