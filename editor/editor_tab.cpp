@@ -14,7 +14,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QTextBlock>
+#include <QTextCursor>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -239,7 +239,15 @@ QString EditorTab::editorText() const {
 }
 
 void EditorTab::replaceDocument(const QString& text) {
-    Memo21->setPlainText(text);
+    // One undoable step, so Undo brings back the text before New, Open or
+    // Strip HTML Tags.
+    QTextCursor cursor(Memo21->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+    cursor.endEditBlock();
+    cursor.movePosition(QTextCursor::Start);
+    Memo21->setTextCursor(cursor);
 }
 
 void EditorTab::ToolButton63Click() {

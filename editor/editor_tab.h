@@ -79,6 +79,7 @@ private:
     // False (with the error shown and the document untouched) when the
     // scratch file cannot be written.
     bool stripWrapperLines();
+    // Replaces the whole text, the caret at the start.
     void replaceDocument(const QString& text);
 
     TabContext context;

@@ -146,6 +146,9 @@ void EditorTabTest::stripDropsWrapperLinesAndKeepsTheUnfilteredScratch() {
         QCOMPARE(readBytes(f.folder.file("temp.tmp")), scratch);
     }
     QVERIFY(f.desktop.notices.isEmpty());
+    // Undo brings the unfiltered text back.
+    f.memo->undo();
+    QCOMPARE(f.tab->editorText(), document);
 }
 
 void EditorTabTest::unwritableScratchLeavesTheDocument() {
