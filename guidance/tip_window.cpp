@@ -118,7 +118,8 @@ void TForm5::CheckBox1Click(bool checked) {
 
 void TForm5::showRandomTip() {
     std::uniform_int_distribution<int> tipNumbers(1, TipCount);
-    const QString relativeName = QStringLiteral("tips/%1.txt").arg(tipNumbers(randomTips));
+    const int TipNumber = tipNumbers(randomTips);
+    const QString relativeName = QStringLiteral("tips/%1.txt").arg(TipNumber);
     // Read under ProgramDirectory, so a file dialog that moved the current
     // directory cannot break the tips; the message keeps the short name.
     QString error;
