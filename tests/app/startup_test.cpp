@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <csignal>
 
 namespace {
 
@@ -15,6 +16,18 @@ QByteArray prefsWith(char showTips) {
     QByteArray bytes(83, '\x07');
     bytes.append(showTips);
     return bytes;
+}
+
+// Whether the process has a handler for SIGTERM (the SigCgt mask in /proc).
+bool catchesSigterm(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+    }
+    return false;
 }
 
 } // namespace
@@ -112,7 +125,10 @@ private slots:
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(QUILLMINT_BIN_DIR "/quillmint"), {});
         QVERIFY(program.waitForStarted());
-        QVERIFY2(!program.waitForFinished(2500), program.readAllStandardError().constData());
+        // Asked to end only once it handles SIGTERM, however slowly a loaded
+        // machine starts it.
+        QTRY_VERIFY_WITH_TIMEOUT(catchesSigterm(program.processId()), 60000);
+        QVERIFY2(!program.waitForFinished(1000), program.readAllStandardError().constData());
         program.terminate();
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
