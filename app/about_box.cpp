@@ -54,7 +54,8 @@ TAboutBox::TAboutBox(QWidget* owner)
     link->setObjectName("AboutLink");
     link->setFlat(true);
     link->setCursor(Qt::PointingHandCursor);
-    link->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline; text-align: left;"));
+    link->setStyleSheet(
+        QStringLiteral("color: blue; text-decoration: underline; text-align: left;"));
     connect(link, &QPushButton::clicked, this, [] { openWebSite(); });
     legalLayout->addWidget(link);
     layout->addWidget(legal);

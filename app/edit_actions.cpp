@@ -44,8 +44,9 @@ EditActions::EditActions(QObject* parent) : QObject(parent) {
                            QStringLiteral("Undo|Reverts the last action"));
     EditCut1 = makeAction(this, "EditCut1", QStringLiteral("Cu&t"),
                           QStringLiteral("Cut|Cuts the selection and puts it on the Clipboard"));
-    EditCopy1 = makeAction(this, "EditCopy1", QStringLiteral("&Copy"),
-                           QStringLiteral("Copy|Copies the selection and puts it on the Clipboard"));
+    EditCopy1 =
+        makeAction(this, "EditCopy1", QStringLiteral("&Copy"),
+                   QStringLiteral("Copy|Copies the selection and puts it on the Clipboard"));
     EditPaste1 = makeAction(this, "EditPaste1", QStringLiteral("&Paste"),
                             QStringLiteral("Paste|Inserts Clipboard contents"));
     EditDelete1 = makeAction(this, "EditDelete1", QStringLiteral("&Delete"),
@@ -122,7 +123,8 @@ void EditActions::follow(QWidget* widget) {
     watches.clear();
     focused = control;
     if (auto* pane = qobject_cast<QPlainTextEdit*>(control)) {
-        watches << connect(pane, &QPlainTextEdit::selectionChanged, this, &EditActions::updateEnabling)
+        watches << connect(pane, &QPlainTextEdit::selectionChanged, this,
+                           &EditActions::updateEnabling)
                 << connect(pane, &QPlainTextEdit::undoAvailable, this, &EditActions::updateEnabling)
                 << connect(pane, &QPlainTextEdit::textChanged, this, &EditActions::updateEnabling);
     } else if (QLineEdit* line = lineEditOf(control)) {

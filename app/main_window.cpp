@@ -104,8 +104,8 @@ void TForm1::buildMenus() {
     MainMenu1->setObjectName("MainMenu1");
 
     QMenu* file = MainMenu1->addMenu(QStringLiteral("&File"));
-    Exit1 = addItem(file, "Exit1", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_X),
-                    QStringLiteral("Exit Program"));
+    Exit1 = addItem(file, "Exit1", QStringLiteral("Exit"),
+                    QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_X), QStringLiteral("Exit Program"));
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
 
     QMenu* edit = MainMenu1->addMenu(QStringLiteral("&Edit"));
@@ -113,7 +113,8 @@ void TForm1::buildMenus() {
     edit->addSeparator();
     Cut1 = addForwarder(edit, "Cut1", ActionList1->EditCut1, QKeySequence(Qt::CTRL | Qt::Key_X));
     Copy1 = addForwarder(edit, "Copy1", ActionList1->EditCopy1, QKeySequence(Qt::CTRL | Qt::Key_C));
-    Paste1 = addForwarder(edit, "Paste1", ActionList1->EditPaste1, QKeySequence(Qt::CTRL | Qt::Key_V));
+    Paste1 =
+        addForwarder(edit, "Paste1", ActionList1->EditPaste1, QKeySequence(Qt::CTRL | Qt::Key_V));
     Delete1 = addForwarder(edit, "Delete1", ActionList1->EditDelete1, QKeySequence(Qt::Key_Delete));
     edit->addSeparator();
     SelectAll1 = addForwarder(edit, "SelectAll1", ActionList1->EditSelectAll1,
@@ -138,8 +139,8 @@ void TForm1::buildMenus() {
     };
     int index = 0;
     for (const auto& entry : views) {
-        *entry.item = addItem(view, entry.name, QLatin1String(entry.caption), QKeySequence(entry.key),
-                              QLatin1String(entry.hint));
+        *entry.item = addItem(view, entry.name, QLatin1String(entry.caption),
+                              QKeySequence(entry.key), QLatin1String(entry.hint));
         connect(*entry.item, &QAction::triggered, this, [this, index] { viewTab(index); });
         ++index;
     }
@@ -234,7 +235,9 @@ void TForm1::attachWindows(TForm2* tagInspector, TForm3* reservedWords, TAboutBo
     TabSheet5->attachCompanions(tagInspector, reservedWords);
 }
 
-void TForm1::PageControl1Change(int index) { TabSheet5->followTabChange(index == 4); }
+void TForm1::PageControl1Change(int index) {
+    TabSheet5->followTabChange(index == 4);
+}
 
 void TForm1::viewTab(int index) {
     settingTab = true;
@@ -242,7 +245,9 @@ void TForm1::viewTab(int index) {
     settingTab = false;
 }
 
-QString TForm1::prefsPath() const { return QDir(homedir).filePath(QStringLiteral("prefs.cfg")); }
+QString TForm1::prefsPath() const {
+    return QDir(homedir).filePath(QStringLiteral("prefs.cfg"));
+}
 
 void TForm1::ShowStartupTips1Click() {
     // The action has already flipped its check mark; store the new state.
@@ -268,4 +273,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QCoreApplication::exit(0);
 }
 
-void TForm1::contextMenuEvent(QContextMenuEvent* event) { PopupMenu4->popup(event->globalPos()); }
+void TForm1::contextMenuEvent(QContextMenuEvent* event) {
+    PopupMenu4->popup(event->globalPos());
+}

@@ -8,8 +8,7 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-OutputCommands::OutputCommands(OutputSetup outputSetup, const QString& directory,
-                               QObject* parent)
+OutputCommands::OutputCommands(OutputSetup outputSetup, const QString& directory, QObject* parent)
     : QObject(parent), htmlDialog(outputSetup.htmlDialog), textDialog(outputSetup.textDialog),
       setup(std::move(outputSetup)), programDirectory(directory), flag(setup.savedFlagStart) {}
 
@@ -20,11 +19,17 @@ void OutputCommands::copyToClipboard() {
     QApplication::clipboard()->setText(paneText(*setup.pane));
 }
 
-void OutputCommands::clearCode() { setup.pane->clear(); }
+void OutputCommands::clearCode() {
+    setup.pane->clear();
+}
 
-bool OutputCommands::saveAsHtml() { return save(htmlDialog, true); }
+bool OutputCommands::saveAsHtml() {
+    return save(htmlDialog, true);
+}
 
-bool OutputCommands::saveAsText() { return save(textDialog, false); }
+bool OutputCommands::saveAsText() {
+    return save(textDialog, false);
+}
 
 bool OutputCommands::save(FileDialog& dialog, bool asHtml) {
     if (setup.prepare)

@@ -16,7 +16,7 @@ using PrintPage = QList<PrintLine>;
 struct PrintMetrics {
     qreal pageWidth = 0;
     int linesPerPage = 1;
-    qreal tabWidth = 8;  // eight average character widths
+    qreal tabWidth = 8; // eight average character widths
     std::function<qreal(QChar)> charWidth;
 };
 

@@ -50,8 +50,10 @@ void addEditButtons(QToolBar* bar, EditActions& actions) {
     const struct {
         QAction* action;
         const char* icon;
-    } edits[] = {{actions.EditCut1, "edit-cut"},     {actions.EditCopy1, "edit-copy"},
-                 {actions.EditPaste1, "edit-paste"}, {actions.EditUndo1, "edit-undo"},
+    } edits[] = {{actions.EditCut1, "edit-cut"},
+                 {actions.EditCopy1, "edit-copy"},
+                 {actions.EditPaste1, "edit-paste"},
+                 {actions.EditUndo1, "edit-undo"},
                  {actions.EditDelete1, "edit-delete"}};
     for (const auto& edit : edits) {
         auto* button = new QToolButton(bar);

@@ -21,8 +21,8 @@ QWidget* makeSwatch(const QString& objectName, const QColor& colour, QWidget* pa
 }
 
 ColourSetting::ColourSetting(const QString& dialogName, QAbstractButton* button,
-                             QLabel* colourLabel, QWidget* colourSwatch,
-                             const QColor& defaultValue, QObject* parent)
+                             QLabel* colourLabel, QWidget* colourSwatch, const QColor& defaultValue,
+                             QObject* parent)
     : QObject(parent), label(colourLabel), swatch(colourSwatch), defaultColour(defaultValue) {
     setObjectName(dialogName);
     connect(button, &QAbstractButton::clicked, this, &ColourSetting::choose);
@@ -34,11 +34,17 @@ void ColourSetting::choose() {
     apply(remembered);
 }
 
-void ColourSetting::restoreDefault() { apply(defaultColour); }
+void ColourSetting::restoreDefault() {
+    apply(defaultColour);
+}
 
-QString ColourSetting::text() const { return label->text(); }
+QString ColourSetting::text() const {
+    return label->text();
+}
 
-QColor ColourSetting::swatchColour() const { return swatch->palette().color(QPalette::Window); }
+QColor ColourSetting::swatchColour() const {
+    return swatch->palette().color(QPalette::Window);
+}
 
 void ColourSetting::apply(const QColor& colour) {
     QPalette palette = swatch->palette();

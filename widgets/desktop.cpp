@@ -11,7 +11,9 @@ Desktop& desktop() {
     return *installed;
 }
 
-void installDesktop(Desktop* services) { installed = services; }
+void installDesktop(Desktop* services) {
+    installed = services;
+}
 
 QString FileDialog::askSave() {
     const QString chosen = desktop().saveFileName(spec, fileName);

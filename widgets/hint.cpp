@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QWidget>
 
-QString hintToolTip(const QString& hint) { return hint.section(QLatin1Char('|'), 0, 0); }
+QString hintToolTip(const QString& hint) {
+    return hint.section(QLatin1Char('|'), 0, 0);
+}
 
 QString hintStatusText(const QString& hint) {
     const qsizetype bar = hint.indexOf(QLatin1Char('|'));

@@ -40,7 +40,9 @@ void configure(QFileDialog& dialog, const FileDialogSpec& spec, const QString& c
 
 QtDesktop::QtDesktop() : sounds(std::make_unique<SoundPlayers>()) {}
 
-QtDesktop::~QtDesktop() { delete findDialog; }
+QtDesktop::~QtDesktop() {
+    delete findDialog;
+}
 
 void QtDesktop::notice(NoticeKind kind, const QString& text) {
     const QMessageBox::Icon icon = kind == NoticeKind::Error     ? QMessageBox::Critical
@@ -87,7 +89,9 @@ QColor QtDesktop::chooseColor(const QColor& start) {
     return dialog.selectedColor();
 }
 
-void QtDesktop::openUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+void QtDesktop::openUrl(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
 
 QString QtDesktop::print(const QString& text) {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
@@ -125,9 +129,13 @@ QString QtDesktop::print(const QString& text) {
     return {};
 }
 
-void QtDesktop::playWave(const QString& path) { sounds->playWave(path); }
+void QtDesktop::playWave(const QString& path) {
+    sounds->playWave(path);
+}
 
-void QtDesktop::playMidi(const QString& path) { sounds->playMidi(path); }
+void QtDesktop::playMidi(const QString& path) {
+    sounds->playMidi(path);
+}
 
 void QtDesktop::showFind(QWidget* textControl) {
     if (!findDialog)

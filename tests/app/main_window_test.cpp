@@ -58,7 +58,8 @@ private slots:
         QCOMPARE(form1->PageControl1->count(), 5);
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(form1->PageControl1->tabText(i), captions[i]);
-            QCOMPARE(form1->PageControl1->widget(i)->objectName(), QString("TabSheet%1").arg(i + 1));
+            QCOMPARE(form1->PageControl1->widget(i)->objectName(),
+                     QString("TabSheet%1").arg(i + 1));
         }
         QCOMPARE(form1->PageControl1->currentIndex(), 0);
         QCOMPARE(form1->width(), 610);
@@ -105,14 +106,18 @@ private slots:
         } items[] = {
             {"Exit1", "Exit", QKeySequence("Ctrl+Alt+X"), "Exit Program"},
             {"Undo1", "&Undo", QKeySequence("Ctrl+Z"), "Reverts the last action"},
-            {"Cut1", "Cu&t", QKeySequence("Ctrl+X"), "Cuts the selection and puts it on the Clipboard"},
-            {"Copy1", "&Copy", QKeySequence("Ctrl+C"), "Copies the selection and puts it on the Clipboard"},
+            {"Cut1", "Cu&t", QKeySequence("Ctrl+X"),
+             "Cuts the selection and puts it on the Clipboard"},
+            {"Copy1", "&Copy", QKeySequence("Ctrl+C"),
+             "Copies the selection and puts it on the Clipboard"},
             {"Paste1", "&Paste", QKeySequence("Ctrl+V"), "Inserts Clipboard contents"},
             {"Delete1", "&Delete", QKeySequence("Del"), "Erases the selection"},
             {"SelectAll1", "Select &All", QKeySequence("Ctrl+A"), "Selects the entire document"},
-            {"DropdownMenuMaker1", "Dropdown Menu Maker", QKeySequence("F2"), "View Dropdown Menu Maker"},
+            {"DropdownMenuMaker1", "Dropdown Menu Maker", QKeySequence("F2"),
+             "View Dropdown Menu Maker"},
             {"PopupMaker1", "Popup Maker", QKeySequence("F3"), "View Popup Maker"},
-            {"MouseOverButtonMaker1", "MouseOver Button Maker", QKeySequence("F4"), "View MouseOver Button Maker"},
+            {"MouseOverButtonMaker1", "MouseOver Button Maker", QKeySequence("F4"),
+             "View MouseOver Button Maker"},
             {"CollapseMenuMaker1", "Slideshow Maker", QKeySequence("F5"), "View Slideshow Maker"},
             {"JSEditor1", "JS Editor", QKeySequence("F6"), "View JavaScript Editor"},
             {"DropdownMenuMaker2", "Dropdown Menu Maker", QKeySequence("Shift+F1"), ""},
@@ -140,7 +145,8 @@ private slots:
         }
         QVERIFY(form1->ShowStartupTips1->isCheckable());
         QCOMPARE(form1->MainMenu1->actions().size(), 5);
-        const QStringList context{"&Undo", "", "Cu&t", "&Copy", "&Paste", "&Delete", "", "Select &All"};
+        const QStringList context{"&Undo",  "",        "Cu&t", "&Copy",
+                                  "&Paste", "&Delete", "",     "Select &All"};
         QStringList shown;
         for (QAction* action : form1->PopupMenu4->actions())
             shown << action->text();
@@ -241,10 +247,10 @@ private slots:
         TAboutBox* about = windows->AboutBox;
         auto* versions = about->findChild<QLabel*>("AboutVersionText");
         QVERIFY(versions);
-        QCOMPARE(versions->text().split('\n'),
-                 (QStringList{"Quillmint v1.0.0.0", "Dropdown Menu Maker v1.0", "Popup Maker v1.0",
-                              "MouseOver Button Maker v1.0", "Slideshow Maker v1.0",
-                              "JS Editor v1.0"}));
+        QCOMPARE(
+            versions->text().split('\n'),
+            (QStringList{"Quillmint v1.0.0.0", "Dropdown Menu Maker v1.0", "Popup Maker v1.0",
+                         "MouseOver Button Maker v1.0", "Slideshow Maker v1.0", "JS Editor v1.0"}));
         auto* picture = about->findChild<QLabel*>("AboutPicture");
         QVERIFY(!picture->pixmap().isNull());
         auto* link = about->findChild<QPushButton*>("AboutLink");

@@ -53,7 +53,7 @@ private slots:
         windows.applyPreferences();
         QCOMPARE(windows.Form5->isVisible(), shown);
         QCOMPARE(windows.Form1->ShowStartupTips1->isChecked(), shown);
-        QCOMPARE(readBytes(folder.file("prefs.cfg")), prefs);  // reading changes nothing
+        QCOMPARE(readBytes(folder.file("prefs.cfg")), prefs); // reading changes nothing
         QVERIFY(fake.notices.isEmpty());
     }
 
@@ -112,7 +112,7 @@ private slots:
         QVERIFY(!windows.Form1->ShowStartupTips1->isChecked());
         QCOMPARE(fake.noticeTexts(), QStringList{"File not found"});
         QCOMPARE(fake.notices[0].kind, NoticeKind::Error);
-        QVERIFY(!QFile::exists(folder.file("prefs.cfg")));  // never created
+        QVERIFY(!QFile::exists(folder.file("prefs.cfg"))); // never created
     }
 
     // The real executable comes up from another current directory, finds its

@@ -45,9 +45,8 @@ private slots:
         QString error;
         bool written = true;
         // Like a full disk: the new content does not fit.
-        withFileSizeLimit(4096, [&] {
-            written = writeFileAtomically(path, QByteArray(64 * 1024, 'n'), &error);
-        });
+        withFileSizeLimit(
+            4096, [&] { written = writeFileAtomically(path, QByteArray(64 * 1024, 'n'), &error); });
         QVERIFY(!written);
         QVERIFY2(error.contains(path), qPrintable(error));
         QCOMPARE(readBytes(path), earlier);
@@ -57,7 +56,7 @@ private slots:
     void unwritableLocationsAreReportedWithThePath() {
         QTemporaryDir dir;
         writeBytes(dir.filePath("plain"), "x");
-        const QString path = dir.filePath("plain/page.html");  // parent is a file
+        const QString path = dir.filePath("plain/page.html"); // parent is a file
         QString error;
         QVERIFY(!writeFileAtomically(path, "x", &error));
         QCOMPARE(error, cannotCreateMessage(path));
@@ -76,7 +75,7 @@ private slots:
         const QString fifo = dir.filePath("pipe");
         QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QString error;
-        QVERIFY(!readTextFile(fifo, &error));  // must return, not wait for a writer
+        QVERIFY(!readTextFile(fifo, &error)); // must return, not wait for a writer
         QCOMPARE(error, cannotOpenMessage(fifo));
         QVERIFY(!readTextFile(dir.path(), &error));
         QCOMPARE(error, cannotOpenMessage(dir.path()));

@@ -1,8 +1,12 @@
 #include "support/fake_desktop.h"
 
-FakeDesktop::FakeDesktop() { installDesktop(this); }
+FakeDesktop::FakeDesktop() {
+    installDesktop(this);
+}
 
-FakeDesktop::~FakeDesktop() { installDesktop(nullptr); }
+FakeDesktop::~FakeDesktop() {
+    installDesktop(nullptr);
+}
 
 QStringList FakeDesktop::noticeTexts() const {
     QStringList texts;
@@ -11,9 +15,13 @@ QStringList FakeDesktop::noticeTexts() const {
     return texts;
 }
 
-QString FakeDesktop::lastNotice() const { return notices.isEmpty() ? QString() : notices.last().text; }
+QString FakeDesktop::lastNotice() const {
+    return notices.isEmpty() ? QString() : notices.last().text;
+}
 
-void FakeDesktop::notice(NoticeKind kind, const QString& text) { notices.append({kind, text}); }
+void FakeDesktop::notice(NoticeKind kind, const QString& text) {
+    notices.append({kind, text});
+}
 
 bool FakeDesktop::confirm(const QString& text) {
     confirmations << text;
@@ -46,7 +54,9 @@ QColor FakeDesktop::chooseColor(const QColor& start) {
     return answer.isValid() ? answer : start;
 }
 
-void FakeDesktop::openUrl(const QUrl& url) { opened << url; }
+void FakeDesktop::openUrl(const QUrl& url) {
+    opened << url;
+}
 
 QString FakeDesktop::print(const QString& text) {
     if (printError.isEmpty())
@@ -54,8 +64,14 @@ QString FakeDesktop::print(const QString& text) {
     return printError;
 }
 
-void FakeDesktop::playWave(const QString& path) { wavesPlayed << path; }
+void FakeDesktop::playWave(const QString& path) {
+    wavesPlayed << path;
+}
 
-void FakeDesktop::playMidi(const QString& path) { midisPlayed << path; }
+void FakeDesktop::playMidi(const QString& path) {
+    midisPlayed << path;
+}
 
-void FakeDesktop::showFind(QWidget* textControl) { findTargets << textControl; }
+void FakeDesktop::showFind(QWidget* textControl) {
+    findTargets << textControl;
+}

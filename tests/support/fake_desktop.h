@@ -29,7 +29,7 @@ public:
     QList<bool> confirmAnswers;
     QStringList saveAnswers;
     QList<QStringList> openAnswers;
-    QList<QColor> colourAnswers;  // an invalid QColor means Cancel
+    QList<QColor> colourAnswers; // an invalid QColor means Cancel
     QString printError;
 
     // What happened.

@@ -26,9 +26,13 @@ ProgramFolder::ProgramFolder() : previous(QDir::currentPath()) {
     QDir::setCurrent(dir.path());
 }
 
-ProgramFolder::~ProgramFolder() { QDir::setCurrent(previous); }
+ProgramFolder::~ProgramFolder() {
+    QDir::setCurrent(previous);
+}
 
-QString ProgramFolder::file(const QString& relativeName) const { return dir.filePath(relativeName); }
+QString ProgramFolder::file(const QString& relativeName) const {
+    return dir.filePath(relativeName);
+}
 
 QByteArray readBytes(const QString& path) {
     QFile file(path);

@@ -69,7 +69,8 @@ private slots:
 
     void saveDialogAddsTheExtensionAndRemembersNothingOnCancel() {
         QTemporaryDir dir;
-        FileDialogSpec spec{"SaveDialog1", "Save as HTML", {"HTML Files (*.html)"}, 0, "html", true};
+        FileDialogSpec spec{"SaveDialog1", "Save as HTML", {"HTML Files (*.html)"}, 0, "html",
+                            true};
         QString title;
         QStringList filters;
         whenModal([&](QWidget* modal) {
