@@ -84,5 +84,12 @@ QStringList mouseOverClosingLines() {
 }
 
 QString assembleMouseOverPage(const QString& head, const QString& script, const QString& body) {
-    return head + script + body;
+    QString page;
+    page.reserve(head.size() + script.size() + body.size() + 3);
+    for (const QString* pane : {&head, &script, &body}) {
+        page += *pane;
+        if (!pane->isEmpty() && !pane->endsWith(QLatin1Char('\n')))
+            page += QLatin1Char('\n');
+    }
+    return page;
 }

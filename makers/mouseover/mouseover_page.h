@@ -50,6 +50,7 @@ QStringList mouseOverScriptLines();
 // What End Code appends to the body pane.
 QStringList mouseOverClosingLines();
 
-// The whole page: the three panes' texts joined with nothing added, so a pane
-// whose last line has no line break runs on into the next pane.
+// The whole page: the lines of the head, script and body panes, one after the
+// other. A pane's last line ends there even when the user left it without a
+// line break, so it never runs on into the next pane's first line.
 QString assembleMouseOverPage(const QString& head, const QString& script, const QString& body);

@@ -148,6 +148,19 @@ private slots:
                               "\"c\"\"></a>"}));
     }
 
+    // The page is the panes' lines one after the other: a last line the user
+    // left without a line break still stands on its own, and nothing else is
+    // added or dropped between the panes.
+    void assembledPageKeepsEachPaneLineWhole() {
+        const QString script = mouseOverScriptLines().join('\n') + '\n';
+        QCOMPARE(assembleMouseOverPage("<html>\n<head>", script, "<p>intro</p>"),
+                 "<html>\n<head>\n" + script + "<p>intro</p>\n");
+        QCOMPARE(assembleMouseOverPage("<html>\n\n", script, "<br>\n"),
+                 "<html>\n\n" + script + "<br>\n");
+        QCOMPARE(assembleMouseOverPage(QString(), script, QString()), script);
+        QCOMPARE(assembleMouseOverPage("\n", script, "\n"), '\n' + script + '\n');
+    }
+
     void emptyOptionalTextsLeaveEmptyAttributes() {
         MouseOverSettings settings;
         settings.initialImage = QStringLiteral("abc");
