@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "app/prefs_file.h"
 #include "editor/reserved_words.h"
-#include "editor/tag_inspector.h"
+#include "editor/tag_palette.h"
 #include "guidance/tip_window.h"
 #include "guidance/wizard_window.h"
 

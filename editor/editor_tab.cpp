@@ -5,7 +5,7 @@
 #include "app/tab_toolbar.h"
 #include "app/text_file.h"
 #include "editor/reserved_words.h"
-#include "editor/tag_inspector.h"
+#include "editor/tag_palette.h"
 #include "widgets/hint.h"
 
 #include <QAction>

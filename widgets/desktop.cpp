@@ -16,14 +16,14 @@ void installDesktop(Desktop* services) {
 }
 
 QString FileDialog::askSave() {
-    const QString chosen = desktop().saveFileName(spec, fileName);
+    const QString chosen = desktop().saveFileName(request, fileName);
     if (!chosen.isEmpty())
         fileName = chosen;
     return chosen;
 }
 
 QStringList FileDialog::askOpen(bool multiple) {
-    const QStringList chosen = desktop().openFileNames(spec, fileName, multiple);
+    const QStringList chosen = desktop().openFileNames(request, fileName, multiple);
     if (!chosen.isEmpty())
         fileName = chosen.first();
     return chosen;

@@ -33,9 +33,9 @@ public:
     virtual bool confirm(const QString& text) = 0;
 
     // The chosen path, or an empty string when the user cancelled.
-    virtual QString saveFileName(const FileDialogSpec& spec, const QString& current) = 0;
+    virtual QString saveFileName(const FileDialogSpec& request, const QString& current) = 0;
     // The chosen paths in the order picked; empty when cancelled.
-    virtual QStringList openFileNames(const FileDialogSpec& spec, const QString& current,
+    virtual QStringList openFileNames(const FileDialogSpec& request, const QString& current,
                                       bool multiple) = 0;
     // The colour dialog opened on `start`; returns the chosen colour, or
     // `start` again when the user cancelled.
@@ -66,12 +66,12 @@ void installDesktop(Desktop* services);
 // shows it the next time.
 class FileDialog final {
 public:
-    explicit FileDialog(FileDialogSpec dialogSpec) : spec(std::move(dialogSpec)) {}
+    explicit FileDialog(FileDialogSpec dialogRequest) : request(std::move(dialogRequest)) {}
 
     // Empty when cancelled; otherwise the chosen path, also remembered.
     QString askSave();
     QStringList askOpen(bool multiple);
 
-    FileDialogSpec spec;
+    FileDialogSpec request;
     QString fileName;
 };

@@ -23,15 +23,15 @@ QWidget* dialogParent() {
     return QApplication::activeWindow();
 }
 
-void configure(QFileDialog& dialog, const FileDialogSpec& spec, const QString& current) {
-    dialog.setObjectName(spec.name);
-    dialog.setWindowTitle(spec.title);
+void configure(QFileDialog& dialog, const FileDialogSpec& request, const QString& current) {
+    dialog.setObjectName(request.name);
+    dialog.setWindowTitle(request.title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::ReadOnly, false);
-    dialog.setNameFilters(spec.filters);
-    if (spec.selectedFilter >= 0 && spec.selectedFilter < spec.filters.size())
-        dialog.selectNameFilter(spec.filters.at(spec.selectedFilter));
-    dialog.setDefaultSuffix(spec.defaultSuffix);
+    dialog.setNameFilters(request.filters);
+    if (request.selectedFilter >= 0 && request.selectedFilter < request.filters.size())
+        dialog.selectNameFilter(request.filters.at(request.selectedFilter));
+    dialog.setDefaultSuffix(request.defaultSuffix);
     if (!current.isEmpty())
         dialog.selectFile(current);
 }
@@ -59,21 +59,21 @@ bool QtDesktop::confirm(const QString& text) {
     return box.exec() == QMessageBox::Ok;
 }
 
-QString QtDesktop::saveFileName(const FileDialogSpec& spec, const QString& current) {
+QString QtDesktop::saveFileName(const FileDialogSpec& request, const QString& current) {
     QFileDialog dialog(dialogParent());
-    configure(dialog, spec, current);
+    configure(dialog, request, current);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);
 }
 
-QStringList QtDesktop::openFileNames(const FileDialogSpec& spec, const QString& current,
+QStringList QtDesktop::openFileNames(const FileDialogSpec& request, const QString& current,
                                      bool multiple) {
     QFileDialog dialog(dialogParent());
-    configure(dialog, spec, current);
+    configure(dialog, request, current);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted)

@@ -55,19 +55,19 @@ const QStringList BorderWidths = numbers(0, 25);
 
 FileDialogSpec openDialog(const char* name, const QString& title, const QStringList& filters,
                           int selectedFilter = 0) {
-    FileDialogSpec spec;
-    spec.name = QLatin1String(name);
-    spec.title = title;
-    spec.filters = filters;
-    spec.selectedFilter = selectedFilter;
-    return spec;
+    FileDialogSpec request;
+    request.name = QLatin1String(name);
+    request.title = title;
+    request.filters = filters;
+    request.selectedFilter = selectedFilter;
+    return request;
 }
 
 FileDialogSpec saveDialog(const char* name, const QString& title, const QString& filter,
                           const QString& suffix) {
-    FileDialogSpec spec = openDialog(name, title, {filter});
-    spec.defaultSuffix = suffix;
-    return spec;
+    FileDialogSpec request = openDialog(name, title, {filter});
+    request.defaultSuffix = suffix;
+    return request;
 }
 
 QPushButton* pushButton(const char* name, const QString& text, const QString& hint,

@@ -3,7 +3,7 @@
 #include "app/edit_actions.h"
 #include "app/main_window.h"
 #include "editor/reserved_words.h"
-#include "editor/tag_inspector.h"
+#include "editor/tag_palette.h"
 #include "guidance/help_links.h"
 #include "guidance/tip_window.h"
 #include "guidance/wizard_window.h"

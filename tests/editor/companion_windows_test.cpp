@@ -1,5 +1,5 @@
 #include "editor/reserved_words.h"
-#include "editor/tag_inspector.h"
+#include "editor/tag_palette.h"
 #include "editor_fixture.h"
 
 #include <QTabBar>

@@ -6,7 +6,7 @@
 #include "app/main_window.h"
 #include "editor/editor_tab.h"
 #include "editor/reserved_words.h"
-#include "editor/tag_inspector.h"
+#include "editor/tag_palette.h"
 #include "support/fake_desktop.h"
 #include "support/test_files.h"
 #include "widgets/find_dialog.h"

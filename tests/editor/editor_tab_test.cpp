@@ -173,9 +173,9 @@ void EditorTabTest::saveAsJsFiltersThenSaves() {
     f.desktop.saveAnswers = {target};
     f.tab->AsJS1->trigger();
     const FakeDesktop::FileQuestion& asked = f.desktop.fileQuestions.first();
-    QCOMPARE(asked.spec.title, QStringLiteral("Save as JS"));
-    QCOMPARE(asked.spec.filters, QStringList{QStringLiteral("JS Files (*.js)")});
-    QVERIFY(asked.spec.confirmOverwrite);
+    QCOMPARE(asked.request.title, QStringLiteral("Save as JS"));
+    QCOMPARE(asked.request.filters, QStringList{QStringLiteral("JS Files (*.js)")});
+    QVERIFY(asked.request.confirmOverwrite);
     QCOMPARE(readBytes(target + ".js"), QByteArray("\r\n\r\n\r\n"));
     QCOMPARE(f.lines(), QStringList(3, QString()));
     QCOMPARE(readBytes(f.folder.file("temp.tmp")), SkeletonBytes);
@@ -222,9 +222,9 @@ void EditorTabTest::saveAsHtmlAndPrintTakeTheEditorText() {
     f.memo->setPlainText(QStringLiteral("a\u00A0b\n\tc"));
     f.desktop.saveAnswers = {f.folder.file("page")};
     f.tab->AsHTML5->trigger();
-    const FileDialogSpec& spec = f.desktop.fileQuestions.first().spec;
-    QCOMPARE(spec.title, QStringLiteral("Save as HTML"));
-    QCOMPARE(spec.filters, QStringList{QStringLiteral("HTML File (*.html)")});
+    const FileDialogSpec& request = f.desktop.fileQuestions.first().request;
+    QCOMPARE(request.title, QStringLiteral("Save as HTML"));
+    QCOMPARE(request.filters, QStringList{QStringLiteral("HTML File (*.html)")});
     QCOMPARE(readBytes(f.folder.file("page.html")), QByteArray("a\xC2\xA0"
                                                                "b\r\n\tc\r\n"));
     f.tab->ToolButton73->click();
@@ -255,10 +255,10 @@ void EditorTabTest::openReplacesTheDocument() {
     writeBytes(path, bytes);
     f.desktop.openAnswers = {{path}};
     f.tab->ToolButton77->click();
-    const FileDialogSpec& spec = f.desktop.fileQuestions.first().spec;
-    QCOMPARE(spec.title, QStringLiteral("Open"));
-    QCOMPARE(spec.filters.size(), 3);
-    QCOMPARE(spec.filters.at(spec.selectedFilter), QStringLiteral("All Files (*)"));
+    const FileDialogSpec& request = f.desktop.fileQuestions.first().request;
+    QCOMPARE(request.title, QStringLiteral("Open"));
+    QCOMPARE(request.filters.size(), 3);
+    QCOMPARE(request.filters.at(request.selectedFilter), QStringLiteral("All Files (*)"));
     QCOMPARE(f.tab->editorText(), text);
     QVERIFY(f.desktop.notices.isEmpty());
 }

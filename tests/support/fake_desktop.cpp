@@ -28,21 +28,21 @@ bool FakeDesktop::confirm(const QString& text) {
     return confirmAnswers.isEmpty() ? true : confirmAnswers.takeFirst();
 }
 
-QString FakeDesktop::saveFileName(const FileDialogSpec& spec, const QString& current) {
-    fileQuestions.append({spec, current, false});
+QString FakeDesktop::saveFileName(const FileDialogSpec& request, const QString& current) {
+    fileQuestions.append({request, current, false});
     if (saveAnswers.isEmpty())
         return {};
     QString answer = saveAnswers.takeFirst();
     // As the real dialog does: a name without an extension gets the default one.
-    if (!answer.isEmpty() && !spec.defaultSuffix.isEmpty() &&
+    if (!answer.isEmpty() && !request.defaultSuffix.isEmpty() &&
         !answer.section(QLatin1Char('/'), -1).contains(QLatin1Char('.')))
-        answer += QLatin1Char('.') + spec.defaultSuffix;
+        answer += QLatin1Char('.') + request.defaultSuffix;
     return answer;
 }
 
-QStringList FakeDesktop::openFileNames(const FileDialogSpec& spec, const QString& current,
+QStringList FakeDesktop::openFileNames(const FileDialogSpec& request, const QString& current,
                                        bool multiple) {
-    fileQuestions.append({spec, current, multiple});
+    fileQuestions.append({request, current, multiple});
     return openAnswers.isEmpty() ? QStringList() : openAnswers.takeFirst();
 }
 

@@ -19,7 +19,7 @@ public:
         QString text;
     };
     struct FileQuestion {
-        FileDialogSpec spec;
+        FileDialogSpec request;
         QString current;
         bool multiple = false;
     };
@@ -48,8 +48,8 @@ public:
 
     void notice(NoticeKind kind, const QString& text) override;
     bool confirm(const QString& text) override;
-    QString saveFileName(const FileDialogSpec& spec, const QString& current) override;
-    QStringList openFileNames(const FileDialogSpec& spec, const QString& current,
+    QString saveFileName(const FileDialogSpec& request, const QString& current) override;
+    QStringList openFileNames(const FileDialogSpec& request, const QString& current,
                               bool multiple) override;
     QColor chooseColor(const QColor& start) override;
     void openUrl(const QUrl& url) override;

@@ -69,7 +69,7 @@ private slots:
 
     void saveDialogAddsTheExtensionAndRemembersNothingOnCancel() {
         QTemporaryDir dir;
-        FileDialogSpec spec{"SaveDialog1", "Save as HTML", {"HTML Files (*.html)"}, 0, "html",
+        FileDialogSpec request{"SaveDialog1", "Save as HTML", {"HTML Files (*.html)"}, 0, "html",
                             true};
         QString title;
         QStringList filters;
@@ -80,7 +80,7 @@ private slots:
             dialog->selectFile(dir.filePath("page"));
             static_cast<QDialog*>(dialog)->accept();
         });
-        FileDialog dialog(spec);
+        FileDialog dialog(request);
         QCOMPARE(dialog.askSave(), dir.filePath("page.html"));
         QCOMPARE(title, QString("Save as HTML"));
         QCOMPARE(filters, QStringList{"HTML Files (*.html)"});

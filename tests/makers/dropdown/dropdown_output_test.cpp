@@ -64,13 +64,13 @@ private slots:
         QCOMPARE(readBytes(text + ".txt"), crlfLines(lines));
 
         QCOMPARE(f.fake.fileQuestions.size(), 2);
-        const FileDialogSpec& htmlSpec = f.fake.fileQuestions.at(0).spec;
+        const FileDialogSpec& htmlSpec = f.fake.fileQuestions.at(0).request;
         QCOMPARE(htmlSpec.name, "SaveDialog1");
         QCOMPARE(htmlSpec.title, "Save as HTML");
         QCOMPARE(htmlSpec.filters, QStringList{"HTML Files (*.html)"});
         QCOMPARE(htmlSpec.defaultSuffix, "html");
         QVERIFY(htmlSpec.confirmOverwrite);
-        const FileDialogSpec& textSpec = f.fake.fileQuestions.at(1).spec;
+        const FileDialogSpec& textSpec = f.fake.fileQuestions.at(1).request;
         QCOMPARE(textSpec.name, "SaveDialog3");
         QCOMPARE(textSpec.title, "Save as TeXT");
         QCOMPARE(textSpec.filters, QStringList{"Text Files (*.txt)"});

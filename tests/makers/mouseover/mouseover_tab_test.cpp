@@ -385,7 +385,7 @@ private slots:
         // A cancelled dialog still leaves the page assembled.
         saveAs->click();
         QCOMPARE(pane("Memo9"), EmptyPage + "typed\u00A0by hand\n");
-        QCOMPARE(fake->fileQuestions.value(0).spec.title, QString("Save as HTML"));
+        QCOMPARE(fake->fileQuestions.value(0).request.title, QString("Save as HTML"));
         QCOMPARE(tab->Edit17(), QString("No"));
 
         const QString text = folder->file("page.txt");
@@ -395,7 +395,7 @@ private slots:
         QByteArray expected = (EmptyPage + "typed\u00A0by hand\nmore\n").toUtf8();
         expected.replace("\n", "\r\n");
         QCOMPARE(readBytes(text), expected);
-        QCOMPARE(fake->fileQuestions.value(1).spec.title, QString("Save as TeXT"));
+        QCOMPARE(fake->fileQuestions.value(1).request.title, QString("Save as TeXT"));
         QCOMPARE(tab->Edit17(), QString("No"));
 
         const QString html = folder->file("page.html");

@@ -499,7 +499,7 @@ private slots:
         QCOMPARE(fake->notices.size(), 1);
         QCOMPARE(fake->notices[0].kind, NoticeKind::Error);
         QCOMPARE(tab->Edit9(), QStringLiteral("No"));
-        const FileDialogSpec html = fake->fileQuestions.at(0).spec;
+        const FileDialogSpec html = fake->fileQuestions.at(0).request;
         QCOMPARE(html.name, QStringLiteral("SaveDialog2"));
         QCOMPARE(html.title, QStringLiteral("Save as HTML"));
         QCOMPARE(html.filters, QStringList{"HTML File (*.html)"});
@@ -512,7 +512,7 @@ private slots:
         writeBytes(text, QByteArrayLiteral("an older and much longer text that must go away"));
         fake->saveAnswers << text;
         triggerMenuItem("AsText2");
-        const FileDialogSpec textSpec = fake->fileQuestions.last().spec;
+        const FileDialogSpec textSpec = fake->fileQuestions.last().request;
         QCOMPARE(textSpec.name, QStringLiteral("SaveDialog4"));
         QCOMPARE(textSpec.title, QStringLiteral("Save as TeXT"));
         QCOMPARE(textSpec.filters, QStringList{"Text Files (*.txt)"});

@@ -143,12 +143,12 @@ private slots:
         f.click("BitBtn33"); // cancelled
         QCOMPARE(f.entries().size(), 3);
         const FakeDesktop::FileQuestion& asked = f.fake.fileQuestions.last();
-        QCOMPARE(asked.spec.name, QStringLiteral("OpenDialog3"));
-        QCOMPARE(asked.spec.title, QStringLiteral("Open Images"));
+        QCOMPARE(asked.request.name, QStringLiteral("OpenDialog3"));
+        QCOMPARE(asked.request.title, QStringLiteral("Open Images"));
         QVERIFY(asked.multiple);
         QCOMPARE(asked.current, QString()); // the name is cleared each time
-        QCOMPARE(asked.spec.filters.size(), 5);
-        QCOMPARE(asked.spec.filters.at(asked.spec.selectedFilter),
+        QCOMPARE(asked.request.filters.size(), 5);
+        QCOMPARE(asked.request.filters.at(asked.request.selectedFilter),
                  QStringLiteral("All Supported Images (*.jpg *.jpeg *.jpe *.gif *.bmp *.png)"));
     }
 
@@ -258,18 +258,18 @@ private slots:
         f.click("Button4");
         f.click("Button4"); // cancelled
         QCOMPARE(f.text("Edit20"), QStringLiteral("/music/a.wav"));
-        QCOMPARE(f.fake.fileQuestions.last().spec.name, QStringLiteral("OpenDialog1"));
+        QCOMPARE(f.fake.fileQuestions.last().request.name, QStringLiteral("OpenDialog1"));
         QCOMPARE(f.fake.fileQuestions.last().current, QStringLiteral("/music/a.wav"));
-        QCOMPARE(f.fake.fileQuestions.last().spec.filters,
+        QCOMPARE(f.fake.fileQuestions.last().request.filters,
                  QStringList({"All Music Files (*.wav *.mid)"}));
 
         f.fake.openAnswers << QStringList{"/bg/paper.gif"};
         f.click("Button5");
         f.click("Button5");
         QCOMPARE(f.text("Edit22"), QStringLiteral("/bg/paper.gif"));
-        QCOMPARE(f.fake.fileQuestions.last().spec.name, QStringLiteral("OpenDialog2"));
+        QCOMPARE(f.fake.fileQuestions.last().request.name, QStringLiteral("OpenDialog2"));
         QCOMPARE(f.fake.fileQuestions.last().current, QStringLiteral("/bg/paper.gif"));
-        QCOMPARE(f.fake.fileQuestions.last().spec.filters.last(), QStringLiteral("All Files (*)"));
+        QCOMPARE(f.fake.fileQuestions.last().request.filters.last(), QStringLiteral("All Files (*)"));
     }
 
     void auditionChoosesThePlayerByTheLastLetter() {
@@ -393,7 +393,7 @@ private slots:
         f.find<QAction>("AsHTML4")->trigger();
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Warning);
         QVERIFY(f.fake.lastNotice().startsWith("Please note: the slideshow HTML file"));
-        QCOMPARE(f.fake.fileQuestions.last().spec.name, QStringLiteral("SaveDialog7"));
+        QCOMPARE(f.fake.fileQuestions.last().request.name, QStringLiteral("SaveDialog7"));
         QCOMPARE(readBytes(saved + ".html"), QByteArray("<html></html>\r\n"));
         f.find<QAction>("Preview3")->trigger();
         QCOMPARE(f.fake.opened.last(), QUrl::fromLocalFile(saved + ".html"));
@@ -428,8 +428,8 @@ private slots:
         f.fake.saveAnswers << site + "/show";
         f.find<QAction>("Publish1")->trigger();
         QCOMPARE(f.fake.lastNotice(), QStringLiteral("Publish complete!"));
-        QCOMPARE(f.fake.fileQuestions.last().spec.name, QStringLiteral("SaveDialog9"));
-        QCOMPARE(f.fake.fileQuestions.last().spec.title, QStringLiteral("Publish"));
+        QCOMPARE(f.fake.fileQuestions.last().request.name, QStringLiteral("SaveDialog9"));
+        QCOMPARE(f.fake.fileQuestions.last().request.title, QStringLiteral("Publish"));
         QCOMPARE(f.pane(), codeBefore);
 
         const QStringList page =

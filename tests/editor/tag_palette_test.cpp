@@ -1,4 +1,4 @@
-#include "editor/tag_inspector.h"
+#include "editor/tag_palette.h"
 #include "editor_fixture.h"
 
 #include <QLayout>
@@ -279,4 +279,4 @@ void TagInspectorTest::facesShowTextOrPicture() {
 }
 
 QTEST_MAIN(TagInspectorTest)
-#include "tag_inspector_test.moc"
+#include "tag_palette_test.moc"

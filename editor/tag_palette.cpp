@@ -1,4 +1,4 @@
-#include "editor/tag_inspector.h"
+#include "editor/tag_palette.h"
 
 #include "app/main_window.h"
 #include "editor/editor_page.h"
