@@ -1,6 +1,7 @@
 #include "app/edit_actions.h"
 
 #include "widgets/desktop.h"
+#include "widgets/form_parts.h"
 #include "widgets/hint.h"
 
 #include <QAbstractSpinBox>
@@ -13,16 +14,6 @@
 #include <QPlainTextEdit>
 
 namespace {
-
-QLineEdit* lineEditOf(QWidget* widget) {
-    if (auto* line = qobject_cast<QLineEdit*>(widget))
-        return line;
-    if (auto* combo = qobject_cast<QComboBox*>(widget))
-        return combo->lineEdit();
-    if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget))
-        return spin->findChild<QLineEdit*>();
-    return nullptr;
-}
 
 bool clipboardHasText() {
     const QMimeData* data = QApplication::clipboard()->mimeData();

@@ -1,6 +1,7 @@
 #include "widgets/find_dialog.h"
 
 #include "widgets/desktop.h"
+#include "widgets/form_parts.h"
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
@@ -23,16 +24,6 @@ bool isWholeWord(const QString& text, qsizetype at, qsizetype length) {
     const qsizetype end = at + length;
     return (at == 0 || !text.at(at - 1).isLetterOrNumber()) &&
            (end == text.size() || !text.at(end).isLetterOrNumber());
-}
-
-QLineEdit* lineEditOf(QWidget* control) {
-    if (auto* line = qobject_cast<QLineEdit*>(control))
-        return line;
-    if (auto* combo = qobject_cast<QComboBox*>(control))
-        return combo->lineEdit();
-    if (auto* spin = qobject_cast<QAbstractSpinBox*>(control))
-        return spin->findChild<QLineEdit*>();
-    return nullptr;
 }
 
 bool findInPane(QPlainTextEdit* pane, const QString& what, const FindOptions& options) {

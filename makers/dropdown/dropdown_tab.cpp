@@ -7,12 +7,12 @@
 #include "widgets/default_button.h"
 #include "widgets/desktop.h"
 #include "widgets/font_box.h"
+#include "widgets/form_parts.h"
 #include "widgets/hint.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -40,12 +40,10 @@ QStringList numbers(int from, int to) {
 // The tab has little room: every field, list and button is one short row.
 constexpr int RowHeight = 22;
 
-QPushButton* makeButton(const char* name, const QString& caption, const QString& hint,
-                        QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
+QPushButton* rowButton(const char* name, const QString& caption, const QString& hint,
+                       QWidget* parent) {
+    QPushButton* button = makeButton(QLatin1String(name), caption, hint, parent);
     button->setFixedHeight(RowHeight);
-    setHint(button, hint);
     return button;
 }
 
@@ -230,8 +228,8 @@ QWidget* DropdownTab::buildItemProperties() {
     RadioButton2->setObjectName("RadioButton2");
     RadioButton3 = new QRadioButton(QStringLiteral("End"), group);
     RadioButton3->setObjectName("RadioButton3");
-    button2 = makeButton("button2", QStringLiteral("&Add Item"), QStringLiteral("Add Item To Menu"),
-                         group);
+    button2 = rowButton("button2", QStringLiteral("&Add Item"), QStringLiteral("Add Item To Menu"),
+                        group);
     button2->setEnabled(false);
     connect(button2, &QPushButton::clicked, this, &DropdownTab::button2Click);
     auto* position = new QHBoxLayout;
@@ -266,17 +264,17 @@ QWidget* DropdownTab::buildList() {
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
     button1 =
-        makeButton("button1", QStringLiteral("&Delete"), QStringLiteral("Delete Menu Item"), area);
+        rowButton("button1", QStringLiteral("&Delete"), QStringLiteral("Delete Menu Item"), area);
     button1->setEnabled(false);
     connect(button1, &QPushButton::clicked, this, &DropdownTab::button1Click);
-    BitBtn5 = makeButton("BitBtn5", QStringLiteral("&Sort"),
-                         QStringLiteral("Sort Menu Items Alphabetically"), area);
+    BitBtn5 = rowButton("BitBtn5", QStringLiteral("&Sort"),
+                        QStringLiteral("Sort Menu Items Alphabetically"), area);
     connect(BitBtn5, &QPushButton::clicked, this, &DropdownTab::BitBtn5Click);
-    BitBtn6 = makeButton("BitBtn6", QStringLiteral("Clear A&ll"),
-                         QStringLiteral("Erase All Menu Items"), area);
+    BitBtn6 = rowButton("BitBtn6", QStringLiteral("Clear A&ll"),
+                        QStringLiteral("Erase All Menu Items"), area);
     connect(BitBtn6, &QPushButton::clicked, this, &DropdownTab::BitBtn6Click);
-    BitBtn7 = makeButton("BitBtn7", QStringLiteral("&Make Code"),
-                         QStringLiteral("Generate HTML Code"), area);
+    BitBtn7 = rowButton("BitBtn7", QStringLiteral("&Make Code"),
+                        QStringLiteral("Generate HTML Code"), area);
     connect(BitBtn7, &QPushButton::clicked, this, &DropdownTab::BitBtn7Click);
     for (QPushButton* button : {button1, BitBtn5, BitBtn6, BitBtn7})
         buttons->addWidget(button);
@@ -381,22 +379,17 @@ QWidget* DropdownTab::buildCode() {
     row->setSpacing(4);
 
     Memo3->setObjectName("Memo3");
-    Memo3->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont code = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    code.setPointSize(font().pointSize());
-    Memo3->setFont(code);
+    styleCodePane(Memo3);
     Memo3->setPlainText(QStringLiteral("\n"));
     row->addWidget(Memo3, 1);
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
-    BitBtn3 = makeButton("BitBtn3", QStringLiteral("C&opy to Clipboard"),
-                         QStringLiteral("Copy Generated Code To Clipboard"), area);
+    BitBtn3 = rowButton("BitBtn3", QStringLiteral("C&opy to Clipboard"),
+                        QStringLiteral("Copy Generated Code To Clipboard"), area);
     connect(BitBtn3, &QPushButton::clicked, output, &OutputCommands::copyToClipboard);
-    BitBtn8 = makeButton("BitBtn8", QStringLiteral("Cl&ear Code"),
-                         QStringLiteral("Delete All Generated Code"), area);
+    BitBtn8 = rowButton("BitBtn8", QStringLiteral("Cl&ear Code"),
+                        QStringLiteral("Delete All Generated Code"), area);
     connect(BitBtn8, &QPushButton::clicked, output, &OutputCommands::clearCode);
     buttons->addWidget(BitBtn3);
     buttons->addWidget(BitBtn8);

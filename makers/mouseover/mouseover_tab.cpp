@@ -5,11 +5,11 @@
 #include "widgets/colour_setting.h"
 #include "widgets/default_button.h"
 #include "widgets/desktop.h"
+#include "widgets/form_parts.h"
 #include "widgets/hint.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -53,28 +53,6 @@ void appendLines(QPlainTextEdit* pane, const QStringList& lines) {
     cursor.insertText(text);
     pane->setTextCursor(cursor);
     pane->ensureCursorVisible();
-}
-
-QPlainTextEdit* makePane(const QString& name, QWidget* parent) {
-    auto* pane = new QPlainTextEdit(parent);
-    pane->setObjectName(name);
-    QFont code = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    code.setPointSize(parent->font().pointSize());
-    pane->setFont(code);
-    pane->setLineWrapMode(QPlainTextEdit::NoWrap);
-    pane->setTabChangesFocus(false);
-    pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    return pane;
-}
-
-QPushButton* makeButton(const QString& name, const QString& caption, const QString& hint,
-                        QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    setHint(button, hint);
-    return button;
 }
 
 QLineEdit* makeField(const QString& name, QWidget* parent) {
@@ -259,14 +237,14 @@ QWidget* MouseOverTab::buildPanes() {
     auto* area = new QWidget(this);
     auto* splitter = new QSplitter(Qt::Vertical, area);
     splitter->setChildrenCollapsible(false);
-    Memo6 = makePane("Memo6", splitter);
-    Memo7 = makePane("Memo7", splitter);
+    Memo6 = makeCodePane("Memo6", splitter);
+    Memo7 = makeCodePane("Memo7", splitter);
     Memo7->setReadOnly(true);
-    Memo8 = makePane("Memo8", splitter);
+    Memo8 = makeCodePane("Memo8", splitter);
     for (QPlainTextEdit* pane : {Memo6, Memo7, Memo8})
         splitter->addWidget(pane);
 
-    Memo9 = makePane("Memo9", area);
+    Memo9 = makeCodePane("Memo9", area);
     Memo9->setVisible(false);
 
     Memo6->setPlainText(linesText(mouseOverHeadLines()));

@@ -3,13 +3,13 @@
 #include "app/output_commands.h"
 #include "app/tab_toolbar.h"
 #include "widgets/desktop.h"
+#include "widgets/form_parts.h"
 #include "widgets/hint.h"
 #include "widgets/spin_edit.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -63,14 +63,6 @@ QLineEdit* makeEdit(const char* name, QWidget* parent) {
         edit->setCursorPosition(cursor - before);
     });
     return edit;
-}
-
-QPushButton* makeButton(const char* name, const QString& caption, const QString& hint,
-                        QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    setHint(button, hint);
-    return button;
 }
 
 QGroupBox* makeGroup(const char* name, const QString& title, QWidget* parent) {
@@ -269,14 +261,7 @@ QWidget* PopupTab::buildLaunch() {
 
 QWidget* PopupTab::buildCode() {
     auto* area = new QWidget(this);
-    Memo4 = new QPlainTextEdit(area);
-    Memo4->setObjectName("Memo4");
-    QFont code = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    code.setPointSize(font().pointSize());
-    Memo4->setFont(code);
-    Memo4->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo4->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo4 = makeCodePane("Memo4", area);
 
     BitBtn10 = makeButton("BitBtn10", QStringLiteral("&Make Code"),
                           QStringLiteral("Generate HTML Code"), area);

@@ -7,6 +7,7 @@
 #include "makers/slideshow/slideshow_publisher.h"
 #include "widgets/colour_setting.h"
 #include "widgets/font_box.h"
+#include "widgets/form_parts.h"
 #include "widgets/hint.h"
 #include "widgets/spin_edit.h"
 
@@ -16,7 +17,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -70,19 +70,10 @@ FileDialogSpec saveDialog(const char* name, const QString& title, const QString&
     return request;
 }
 
-QPushButton* pushButton(const char* name, const QString& text, const QString& hint,
-                        QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    if (!hint.isEmpty())
-        setHint(button, hint);
-    return button;
-}
-
 // A small square button for the "..." choosers and the colour buttons.
 QPushButton* smallButton(const char* name, const QString& text, const QString& hint,
                          QWidget* parent) {
-    QPushButton* button = pushButton(name, text, hint, parent);
+    QPushButton* button = makeButton(name, text, hint, parent);
     button->setFixedSize(24, 22);
     return button;
 }
@@ -299,21 +290,12 @@ QWidget* SlideshowTab::buildLeftHalf() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(3);
 
-    Memo19 = new QPlainTextEdit(half);
-    Memo19->setObjectName("Memo19");
-    Memo19->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo19->setTabChangesFocus(false);
-    // The code pane in the fixed-pitch code font, as on the other tabs.
-    QFont code = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    code.setPointSize(font().pointSize());
-    Memo19->setFont(code);
-    Memo19->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo19->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo19 = makeCodePane("Memo19", half);
     column->addWidget(Memo19, 3);
 
-    BitBtn27 = pushButton("BitBtn27", QStringLiteral("C&opy to Clipboard"),
+    BitBtn27 = makeButton("BitBtn27", QStringLiteral("C&opy to Clipboard"),
                           QStringLiteral("Copy Generated Code To Clipboard"), half);
-    BitBtn28 = pushButton("BitBtn28", QStringLiteral("Cl&ear Code"),
+    BitBtn28 = makeButton("BitBtn28", QStringLiteral("Cl&ear Code"),
                           QStringLiteral("Delete All Generated Code"), half);
     auto* codeButtons = new QHBoxLayout;
     codeButtons->setSpacing(4);
@@ -342,13 +324,13 @@ QWidget* SlideshowTab::buildLeftHalf() {
             ListBox2Click();
     });
 
-    BitBtn29 = pushButton("BitBtn29", QStringLiteral("&Delete"), {}, half);
+    BitBtn29 = makeButton("BitBtn29", QStringLiteral("&Delete"), {}, half);
     BitBtn29->setEnabled(false);
-    BitBtn30 = pushButton("BitBtn30", QStringLiteral("&Sort"),
+    BitBtn30 = makeButton("BitBtn30", QStringLiteral("&Sort"),
                           QStringLiteral("Sort Image List Images Alphabetically"), half);
-    BitBtn31 = pushButton("BitBtn31", QStringLiteral("Clear A&ll"),
+    BitBtn31 = makeButton("BitBtn31", QStringLiteral("Clear A&ll"),
                           QStringLiteral("Erase All Image List Images"), half);
-    BitBtn32 = pushButton("BitBtn32", QStringLiteral("&Make Code"),
+    BitBtn32 = makeButton("BitBtn32", QStringLiteral("&Make Code"),
                           QStringLiteral("Generate HTML Code"), half);
     auto* listButtons = new QHBoxLayout;
     listButtons->setSpacing(3);
@@ -371,7 +353,7 @@ QWidget* SlideshowTab::buildSettingsPage() {
     QGridLayout* grid = compactGrid(page);
     grid->setColumnStretch(1, 1);
 
-    BitBtn33 = pushButton("BitBtn33", QStringLiteral("&Add Slideshow Images To List"),
+    BitBtn33 = makeButton("BitBtn33", QStringLiteral("&Add Slideshow Images To List"),
                           QStringLiteral("Add Images To Slideshow"), page);
     grid->addWidget(BitBtn33, 0, 0, 1, 2);
 
