@@ -1,6 +1,6 @@
 #include "app/about_box.h"
 
-#include "guidance/help_links.h"
+#include "widgets/help_links.h"
 #include "widgets/desktop.h"
 #include "widgets/jpeg_image.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
-#include "app/prefs_file.h"
+#include "core/prefs_file.h"
 #include "editor/reserved_words.h"
 #include "editor/tag_palette.h"
 #include "guidance/tip_window.h"
@@ -28,11 +28,12 @@ bool useCompactFont() {
 ApplicationWindows::ApplicationWindows()
     : compactFont(useCompactFont()), Form1(std::make_unique<TForm1>()) {
     // The other windows belong to the main window and die with it.
-    Form2 = new TForm2(Form1.get());
-    Form3 = new TForm3(Form1.get());
-    AboutBox = new TAboutBox(Form1.get());
-    Form5 = new TForm5(Form1.get());
-    Form6 = new TForm6(Form1.get());
+    TForm1* main = Form1.get();
+    Form2 = new TForm2(main, main->TabSheet5);
+    Form3 = new TForm3(main, main->TabSheet5, main->homedir);
+    AboutBox = new TAboutBox(main);
+    Form5 = new TForm5(main, main->homedir);
+    Form6 = new TForm6(main, main->homedir);
     Form1->attachWindows(Form2, Form3, AboutBox, Form5, Form6);
 }
 

@@ -1,11 +1,12 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
-#include "app/edit_actions.h"
-#include "app/prefs_file.h"
-#include "app/tab_context.h"
+#include "widgets/edit_actions.h"
+#include "core/prefs_file.h"
+#include "widgets/tab_context.h"
 #include "editor/editor_tab.h"
-#include "guidance/help_links.h"
+#include "widgets/help_links.h"
+#include "guidance/tip_window.h"
 #include "guidance/wizard_window.h"
 #include "makers/dropdown/dropdown_tab.h"
 #include "makers/mouseover/mouseover_tab.h"
@@ -231,6 +232,10 @@ void TForm1::attachWindows(TForm2* tagInspector, TForm3* reservedWords, TAboutBo
     Form3 = reservedWords;
     AboutBox = aboutBox;
     Form5 = tipWindow;
+    connect(tipWindow, &TForm5::showTipsChanged, this, [this](bool show) {
+        ShowStartupTips1->setChecked(show);
+        storeShowTips(show);
+    });
     Form6 = wizard;
     TabSheet5->attachCompanions(tagInspector, reservedWords);
 }

@@ -1,7 +1,7 @@
 // How the JS Editor copes with large scripts: opening, stripping the wrapper
 // lines and inserting a snippet.
-#include "app/tab_context.h"
-#include "app/text_file.h"
+#include "widgets/tab_context.h"
+#include "core/text_file.h"
 #include "editor/editor_page.h"
 #include "editor/editor_tab.h"
 #include "widgets/desktop.h"

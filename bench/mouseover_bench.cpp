@@ -2,8 +2,8 @@
 // cost the same however long the page already is, and assembling it must
 // stay quick with thousands of buttons.
 
-#include "app/edit_actions.h"
-#include "app/tab_context.h"
+#include "widgets/edit_actions.h"
+#include "widgets/tab_context.h"
 #include "makers/mouseover/mouseover_tab.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 //   QUILLMINT_PUBLISH_MB   total size of the published files (default 1024)
 //   QUILLMINT_PUBLISH_FILES  their number (default 200)
 
-#include "app/text_file.h"
+#include "core/text_file.h"
 #include "makers/slideshow/slideshow_page.h"
 #include "makers/slideshow/slideshow_publisher.h"
 

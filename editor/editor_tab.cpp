@@ -1,9 +1,9 @@
 #include "editor/editor_tab.h"
 
-#include "app/edit_actions.h"
-#include "app/output_commands.h"
-#include "app/tab_toolbar.h"
-#include "app/text_file.h"
+#include "widgets/edit_actions.h"
+#include "widgets/output_commands.h"
+#include "widgets/tab_toolbar.h"
+#include "core/text_file.h"
 #include "editor/reserved_words.h"
 #include "editor/tag_palette.h"
 #include "widgets/hint.h"

@@ -1,7 +1,6 @@
 #include "editor/reserved_words.h"
 
-#include "app/main_window.h"
-#include "app/text_file.h"
+#include "core/text_file.h"
 #include "editor/editor_tab.h"
 #include "widgets/desktop.h"
 
@@ -9,8 +8,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-TForm3::TForm3(TForm1* mainWindow)
-    : ToolWindow(mainWindow, "Form3", "Reserved Words"), Form1(mainWindow) {
+TForm3::TForm3(QWidget* mainWindow, EditorTab* editor, const QString& programDirectory)
+    : ToolWindow(mainWindow, "Form3", "Reserved Words"), editor(editor),
+      programDirectory(programDirectory) {
     setFixedSize(160, 201);
     move(406, 170);
 
@@ -36,7 +36,7 @@ void TForm3::setVisible(bool visible) {
 }
 
 void TForm3::FormShow() {
-    const QString path = QDir(Form1->homedir).filePath(QStringLiteral("tags.txt"));
+    const QString path = QDir(programDirectory).filePath(QStringLiteral("tags.txt"));
     QString error;
     const std::optional<QString> text = readTextFile(path, &error);
     if (!text) {
@@ -66,7 +66,7 @@ void TForm3::Button1Click() {
     const QListWidgetItem* item =
         Edit1 && *Edit1 >= 0 && *Edit1 < ListBox1->count() ? ListBox1->item(*Edit1) : nullptr;
     if (item && item->isSelected())
-        Form1->TabSheet5->insertSnippet({item->text()}, SnippetInsertMode::ReplaceSelection);
+        editor->insertSnippet({item->text()}, SnippetInsertMode::ReplaceSelection);
     Button1->setEnabled(false);
 }
 

@@ -6,7 +6,7 @@
 
 class QListWidget;
 class QPushButton;
-class TForm1;
+class EditorTab;
 
 // The "Reserved Words" window: the words of tags.txt, inserted into the
 // script editor on request. The list is read again every time the window
@@ -14,7 +14,8 @@ class TForm1;
 class TForm3 final : public ToolWindow {
     Q_OBJECT
 public:
-    explicit TForm3(TForm1* mainWindow);
+    // Words are read from tags.txt under programDirectory and go into editor.
+    TForm3(QWidget* mainWindow, EditorTab* editor, const QString& programDirectory);
     Q_DISABLE_COPY_MOVE(TForm3)
 
     void setVisible(bool visible) override;
@@ -31,6 +32,7 @@ public slots:
     void ListBox1DblClick();
 
 private:
-    TForm1* Form1;
+    EditorTab* const editor;
+    const QString programDirectory;
     bool loading = false;
 };

@@ -1,6 +1,5 @@
 #include "editor/tag_palette.h"
 
-#include "app/main_window.h"
 #include "editor/editor_page.h"
 #include "editor/editor_tab.h"
 #include "widgets/hint.h"
@@ -71,8 +70,8 @@ QToolButton* makeButton(const Snippet& snippet, int width, const QColor& tint, Q
 
 } // namespace
 
-TForm2::TForm2(TForm1* mainWindow)
-    : ToolWindow(mainWindow, "Form2", "Tag Inspector"), Form1(mainWindow) {
+TForm2::TForm2(QWidget* mainWindow, EditorTab* editorTab)
+    : ToolWindow(mainWindow, "Form2", "Tag Inspector"), editor(editorTab) {
     setFixedSize(538, 57);
     move(198, 46);
 
@@ -96,7 +95,7 @@ TForm2::TForm2(TForm1* mainWindow)
             // The table lives as long as the program, so the snippet can be
             // referred to.
             connect(button, &QToolButton::clicked, this, [this, &snippet] {
-                Form1->TabSheet5->insertSnippet(snippet.lines, snippet.mode);
+                editor->insertSnippet(snippet.lines, snippet.mode);
             });
         }
         row->addStretch(1);

@@ -1,6 +1,6 @@
 #include "guidance/shipped_text.h"
 
-#include "app/text_file.h"
+#include "core/text_file.h"
 
 #include <QDir>
 #include <QStringList>

@@ -1,7 +1,6 @@
 #include "guidance/tip_window.h"
 
-#include "app/main_window.h"
-#include "app/text_file.h"
+#include "core/text_file.h"
 #include "guidance/shipped_text.h"
 #include "widgets/desktop.h"
 #include "widgets/jpeg_image.h"
@@ -28,8 +27,8 @@ std::mt19937 clockSeededGenerator() {
 
 } // namespace
 
-TForm5::TForm5(TForm1* mainWindow)
-    : ToolWindow(mainWindow, "Form5", "Startup Tip"), Form1(mainWindow),
+TForm5::TForm5(QWidget* mainWindow, const QString& programDirectory)
+    : ToolWindow(mainWindow, "Form5", "Startup Tip"), programDirectory(programDirectory),
       randomTips(clockSeededGenerator()) {
     buildControls();
     resize(WindowSize);
@@ -112,8 +111,7 @@ void TForm5::Button1Click() {
 }
 
 void TForm5::CheckBox1Click(bool checked) {
-    Form1->ShowStartupTips1->setChecked(checked);
-    Form1->storeShowTips(checked);
+    emit showTipsChanged(checked);
 }
 
 void TForm5::showRandomTip() {
@@ -123,7 +121,7 @@ void TForm5::showRandomTip() {
     // Read under ProgramDirectory, so a file dialog that moved the current
     // directory cannot break the tips; the message keeps the short name.
     QString error;
-    const std::optional<QString> tip = readShippedText(Form1->homedir, relativeName, &error);
+    const std::optional<QString> tip = readShippedText(programDirectory, relativeName, &error);
     if (!tip) {
         desktop().notice(NoticeKind::Error, cannotOpenMessage(relativeName));
         return;

@@ -8,7 +8,6 @@ class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class TForm1;
 
 // The shipped tips are tips/1.txt ... tips/22.txt.
 inline constexpr int TipCount = 22;
@@ -18,7 +17,8 @@ inline constexpr int TipCount = 22;
 class TForm5 final : public ToolWindow {
     Q_OBJECT
 public:
-    explicit TForm5(TForm1* mainWindow);
+    // Tips are read from the shipped data under programDirectory.
+    TForm5(QWidget* mainWindow, const QString& programDirectory);
 
     QLabel* Image1;
     QLabel* Label1;
@@ -26,6 +26,10 @@ public:
     QCheckBox* CheckBox1;
     QPushButton* Button1;
     QPushButton* Button2;
+
+signals:
+    // The user ticked or cleared "Show Tips At Startup".
+    void showTipsChanged(bool show);
 
 public slots:
     // "Next Tip >>": another random tip, possibly the same one again.
@@ -37,6 +41,6 @@ private:
     void buildControls();
     void showRandomTip();
 
-    TForm1* Form1;
+    const QString programDirectory;
     std::mt19937 randomTips;
 };

@@ -1,6 +1,5 @@
 #include "guidance/wizard_window.h"
 
-#include "app/main_window.h"
 #include "guidance/shipped_text.h"
 #include "widgets/desktop.h"
 #include "widgets/jpeg_image.h"
@@ -25,7 +24,9 @@ constexpr int WizardLeft = 620;
 
 } // namespace
 
-TForm6::TForm6(TForm1* mainWindow) : ToolWindow(mainWindow, "Form6", "Wizard"), Form1(mainWindow) {
+TForm6::TForm6(QWidget* mainWindow, const QString& programDirectory)
+    : ToolWindow(mainWindow, "Form6", "Wizard"), mainWindow(mainWindow),
+      programDirectory(programDirectory) {
     buildControls();
     setFixedSize(ClientWidth, ClientHeight);
 }
@@ -113,12 +114,12 @@ void TForm6::startGuide(int toolNumber) {
 }
 
 void TForm6::placeBesideMainWindow() {
-    const QScreen* desk = Form1->screen();
+    const QScreen* desk = mainWindow->screen();
     const int areaLeft = desk ? desk->availableGeometry().left() : 0;
-    Form1->move(areaLeft + 1, Form1->y());
+    mainWindow->move(areaLeft + 1, mainWindow->y());
     // Linux frames can be wider than the ones the 620 was measured for.
-    const int left = std::max(areaLeft + WizardLeft, Form1->frameGeometry().right() + 1);
-    move(left, Form1->y());
+    const int left = std::max(areaLeft + WizardLeft, mainWindow->frameGeometry().right() + 1);
+    move(left, mainWindow->y());
 }
 
 void TForm6::Button2Click() {
@@ -142,7 +143,7 @@ void TForm6::showStep() {
 bool TForm6::loadStep(int toolNumber, quint8 step) {
     QString error;
     const std::optional<QString> text = readShippedText(
-        Form1->homedir, QStringLiteral("wizard/%1-%2.txt").arg(toolNumber).arg(step), &error);
+        programDirectory, QStringLiteral("wizard/%1-%2.txt").arg(toolNumber).arg(step), &error);
     if (!text) {
         desktop().notice(NoticeKind::Error, error);
         return false;

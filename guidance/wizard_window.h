@@ -5,14 +5,14 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class TForm1;
 
 // The "Wizard" window: a five-step text guide for one tool, docked beside
 // the main window. It only shows text; it never touches a tool.
 class TForm6 final : public ToolWindow {
     Q_OBJECT
 public:
-    explicit TForm6(TForm1* mainWindow);
+    // Steps are read under programDirectory; the guide docks beside mainWindow.
+    TForm6(QWidget* mainWindow, const QString& programDirectory);
 
     // Wizards menu: start the five-step guide of tool 1..5 beside the main window.
     void startGuide(int toolNumber);
@@ -37,7 +37,8 @@ private:
     // Shows the step file K-N.txt; false after reporting a file that cannot be read.
     bool loadStep(int toolNumber, quint8 step);
 
-    TForm1* Form1;
+    QWidget* const mainWindow;
+    const QString programDirectory;
     // WizardToolNumber: the tool (1..5) whose guide is shown.
     int Edit1 = 1;
     quint8 WizardStep = 1;

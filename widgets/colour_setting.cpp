@@ -1,6 +1,6 @@
 #include "widgets/colour_setting.h"
 
-#include "app/html_color.h"
+#include "widgets/html_color.h"
 #include "widgets/desktop.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,5 @@
 #include "widgets/find_dialog.h"
 
-#include "widgets/desktop.h"
 #include "widgets/form_parts.h"
 
 #include <QAbstractSpinBox>
@@ -162,7 +161,6 @@ bool FindDialog::findNext() {
     else if (QLineEdit* line = lineEditOf(target))
         found = findInLine(line, what, options());
     if (!found)
-        desktop().notice(NoticeKind::Information,
-                         QStringLiteral("Text not found: \"%1\"").arg(what));
+        emit notFound(QStringLiteral("Text not found: \"%1\"").arg(what));
     return found;
 }

@@ -39,8 +39,12 @@ public:
     QPushButton* findNextButton;
     QPushButton* cancelButton;
 
+signals:
+    // A search found nothing; message is the text to show the user.
+    void notFound(const QString& message);
+
 public slots:
-    // One search; a miss is reported in a notice. True when found.
+    // One search; a miss is reported through notFound. True when found.
     bool findNext();
 
 private:

@@ -1,6 +1,6 @@
 #include "widgets/qt_desktop.h"
 
-#include "app/print_layout.h"
+#include "core/print_layout.h"
 #include "widgets/find_dialog.h"
 #include "widgets/sound_player.h"
 
@@ -139,6 +139,10 @@ void QtDesktop::playMidi(const QString& path) {
 
 void QtDesktop::showFind(QWidget* textControl) {
     if (!findDialog)
+    {
         findDialog = new FindDialog(textControl ? textControl->window() : nullptr);
+        QObject::connect(findDialog, &FindDialog::notFound, findDialog,
+                [this](const QString& message) { notice(NoticeKind::Information, message); });
+    }
     findDialog->startOn(textControl);
 }

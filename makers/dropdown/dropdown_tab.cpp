@@ -1,7 +1,7 @@
 #include "makers/dropdown/dropdown_tab.h"
 
-#include "app/output_commands.h"
-#include "app/tab_toolbar.h"
+#include "widgets/output_commands.h"
+#include "widgets/tab_toolbar.h"
 #include "makers/dropdown/dropdown_page.h"
 #include "widgets/colour_setting.h"
 #include "widgets/default_button.h"

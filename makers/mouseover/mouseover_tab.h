@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/tab_context.h"
+#include "widgets/tab_context.h"
 #include "makers/mouseover/mouseover_page.h"
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "makers/popup/popup_tab.h"
 
-#include "app/output_commands.h"
-#include "app/tab_toolbar.h"
+#include "widgets/output_commands.h"
+#include "widgets/tab_toolbar.h"
 #include "widgets/desktop.h"
 #include "widgets/form_parts.h"
 #include "widgets/hint.h"

@@ -1,6 +1,6 @@
 #include "makers/slideshow/slideshow_publisher.h"
 
-#include "app/text_file.h"
+#include "core/text_file.h"
 #include "makers/slideshow/slideshow_page.h"
 
 #include <QFile>

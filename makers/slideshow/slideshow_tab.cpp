@@ -1,8 +1,8 @@
 #include "makers/slideshow/slideshow_tab.h"
 
-#include "app/output_commands.h"
-#include "app/tab_toolbar.h"
-#include "app/text_file.h"
+#include "widgets/output_commands.h"
+#include "widgets/tab_toolbar.h"
+#include "core/text_file.h"
 #include "makers/slideshow/slideshow_page.h"
 #include "makers/slideshow/slideshow_publisher.h"
 #include "widgets/colour_setting.h"

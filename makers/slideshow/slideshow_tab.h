@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/tab_context.h"
+#include "widgets/tab_context.h"
 #include "widgets/desktop.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "editor_fixture.h"
 
-#include "app/text_file.h"
+#include "core/text_file.h"
 
 #include <QTest>
 #include <QTextCursor>

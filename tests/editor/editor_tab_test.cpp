@@ -1,6 +1,6 @@
-#include "app/edit_actions.h"
-#include "app/output_commands.h"
-#include "app/text_file.h"
+#include "widgets/edit_actions.h"
+#include "widgets/output_commands.h"
+#include "core/text_file.h"
 #include "editor_fixture.h"
 
 #include <QAction>

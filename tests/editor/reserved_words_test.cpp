@@ -1,4 +1,4 @@
-#include "app/text_file.h"
+#include "core/text_file.h"
 #include "editor/reserved_words.h"
 #include "editor_fixture.h"
 

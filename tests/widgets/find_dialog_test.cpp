@@ -27,6 +27,12 @@ void select(QPlainTextEdit& pane, int start, int length) {
 
 } // namespace
 
+// The program shows a miss in a notice, as the desktop services do.
+void reportMisses(FindDialog& dialog) {
+    QObject::connect(&dialog, &FindDialog::notFound, &dialog,
+                     [](const QString& message) { desktop().notice(NoticeKind::Information, message); });
+}
+
 class FindDialogTest final : public QObject {
     Q_OBJECT
 private slots:
@@ -84,6 +90,7 @@ void FindDialogTest::searchesAPaneOneMatchPerClick() {
     FakeDesktop desktop;
     QPlainTextEdit pane(QStringLiteral("Foo food\nfoo FOO"));
     FindDialog dialog;
+    reportMisses(dialog);
     dialog.startOn(&pane);
     dialog.findWhat->setText(QStringLiteral("foo"));
     QStringList hits;
@@ -105,6 +112,7 @@ void FindDialogTest::searchesUpFromTheSelectionStart() {
     FakeDesktop desktop;
     QPlainTextEdit pane(QStringLiteral("ab ab ab"));
     FindDialog dialog;
+    reportMisses(dialog);
     dialog.startOn(&pane);
     dialog.findWhat->setText(QStringLiteral("ab"));
     dialog.directionUp->setChecked(true);
@@ -119,6 +127,7 @@ void FindDialogTest::reportsTextNotFound() {
     FakeDesktop desktop;
     QPlainTextEdit pane(QStringLiteral("alpha"));
     FindDialog dialog;
+    reportMisses(dialog);
     dialog.startOn(&pane);
     dialog.findWhat->setText(QStringLiteral("be \"ta\""));
     QVERIFY(!dialog.findNext());
@@ -152,6 +161,7 @@ void FindDialogTest::findNextNeedsText() {
     FakeDesktop desktop;
     QPlainTextEdit pane(QStringLiteral("word"));
     FindDialog dialog;
+    reportMisses(dialog);
     dialog.startOn(&pane);
     QVERIFY(!dialog.findNextButton->isEnabled());
     dialog.findWhat->setText(QStringLiteral("w"));

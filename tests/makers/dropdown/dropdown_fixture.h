@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/edit_actions.h"
+#include "widgets/edit_actions.h"
 #include "makers/dropdown/dropdown_tab.h"
 #include "support/fake_desktop.h"
 #include "support/test_files.h"

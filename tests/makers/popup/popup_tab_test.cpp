@@ -1,5 +1,5 @@
-#include "app/edit_actions.h"
-#include "app/tab_context.h"
+#include "widgets/edit_actions.h"
+#include "widgets/tab_context.h"
 #include "makers/popup/popup_tab.h"
 #include "support/fake_desktop.h"
 #include "support/test_files.h"

@@ -1,4 +1,4 @@
-#include "app/text_file.h"
+#include "core/text_file.h"
 
 #include <QFile>
 #include <QFileInfo>

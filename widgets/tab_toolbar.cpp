@@ -1,8 +1,8 @@
-#include "app/tab_toolbar.h"
+#include "widgets/tab_toolbar.h"
 
-#include "app/edit_actions.h"
-#include "app/tab_context.h"
-#include "guidance/help_links.h"
+#include "widgets/edit_actions.h"
+#include "widgets/tab_context.h"
+#include "widgets/help_links.h"
 #include "widgets/hint.h"
 
 #include <QAction>

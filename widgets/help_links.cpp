@@ -1,4 +1,4 @@
-#include "guidance/help_links.h"
+#include "widgets/help_links.h"
 
 #include "widgets/desktop.h"
 

@@ -1,6 +1,6 @@
 #include "app/application_windows.h"
 #include "app/main_window.h"
-#include "guidance/help_links.h"
+#include "widgets/help_links.h"
 #include "support/fake_desktop.h"
 #include "support/test_files.h"
 

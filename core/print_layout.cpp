@@ -1,4 +1,4 @@
-#include "app/print_layout.h"
+#include "core/print_layout.h"
 
 #include <cmath>
 

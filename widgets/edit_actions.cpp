@@ -1,4 +1,4 @@
-#include "app/edit_actions.h"
+#include "widgets/edit_actions.h"
 
 #include "widgets/desktop.h"
 #include "widgets/form_parts.h"

@@ -1,6 +1,6 @@
-#include "app/output_commands.h"
+#include "widgets/output_commands.h"
 
-#include "app/text_file.h"
+#include "core/text_file.h"
 
 #include <QApplication>
 #include <QClipboard>

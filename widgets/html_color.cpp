@@ -1,4 +1,4 @@
-#include "app/html_color.h"
+#include "widgets/html_color.h"
 
 QString HtmlColor(const QColor& colour) {
     return QStringLiteral("#%1%2%3")

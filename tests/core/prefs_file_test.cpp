@@ -1,4 +1,4 @@
-#include "app/prefs_file.h"
+#include "core/prefs_file.h"
 #include "support/test_files.h"
 
 #include <QDir>
