@@ -188,25 +188,33 @@ QStringList pageLines(const SlideshowSettings& s, qint64 delay, const Reference&
     return lines;
 }
 
-SlideshowPage buildPage(const SlideshowSettings& settings, const Reference& refer) {
-    const std::optional<qint64> delay = rotationDelay(settings.transitionTime);
-    if (!delay)
-        return {{}, notWholeNumberMessage(settings.transitionTime)};
-    return {pageLines(settings, *delay, refer), {}};
+SlideshowPage buildPage(const SlideshowSettings& settings, bool published) {
+    const SlideshowCheck check = checkSlideshow(settings, published);
+    if (!check.refusal.isEmpty())
+        return {{}, check.refusal};
+    const Reference fullPath = [](const QString& path) { return path; };
+    return {pageLines(settings, check.delay, published ? Reference(&bareFileName) : fullPath), {}};
 }
 
 } // namespace
 
+SlideshowCheck checkSlideshow(const SlideshowSettings& settings, bool published) {
+    if (!published && settings.images.isEmpty())
+        return {0, NoImagesRefusal};
+    if (!published && trimBlanks(settings.initialImage).size() < 3)
+        return {0, NoInitialImageRefusal};
+    const std::optional<qint64> delay = rotationDelay(settings.transitionTime);
+    if (!delay)
+        return {0, notWholeNumberMessage(settings.transitionTime)};
+    return {*delay, {}};
+}
+
 SlideshowPage makeSlideshowPage(const SlideshowSettings& settings) {
-    if (settings.images.isEmpty())
-        return {{}, NoImagesRefusal};
-    if (trimBlanks(settings.initialImage).size() < 3)
-        return {{}, NoInitialImageRefusal};
-    return buildPage(settings, [](const QString& path) { return path; });
+    return buildPage(settings, false);
 }
 
 SlideshowPage makePublishedSlideshowPage(const SlideshowSettings& settings) {
-    return buildPage(settings, &bareFileName);
+    return buildPage(settings, true);
 }
 
 QStringList slideshowPublishSources(const SlideshowSettings& settings) {

@@ -52,6 +52,16 @@ struct SlideshowPage {
     bool refused() const { return !refusal.isEmpty(); }
 };
 
+// Whether settings make a page: the rotation delay in milliseconds, or the
+// message that explains why there is none. Make Code checks for an empty image
+// list, then a missing initial image, then a transition time that is not a
+// whole number; Publish checks only the transition time.
+struct SlideshowCheck {
+    qint64 delay = 0;
+    QString refusal;
+};
+SlideshowCheck checkSlideshow(const SlideshowSettings& settings, bool published);
+
 // Make Code: the page with every file referred to by its full path. Refuses an
 // empty image list, then a missing initial image, then a transition time that
 // is not a whole number.

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "makers/mouseover/mouseover_page.h"
+
+// The same three-pane document for today's browsers. A document is modern as
+// a whole: its head and script panes come from here, and so does every
+// button added to it. The swap follows hover and keyboard focus; the status
+// message becomes the tool tip; preloading needs no named objects.
+
+// The head pane of a new document; it ends inside the head's script, where
+// the preload lines go.
+QStringList modernMouseOverHeadLines();
+// The fixed script pane: the swap, bound to every image that names its
+// mouse-over image, then the end of the head and the start of the body.
+QStringList modernMouseOverScriptLines();
+// The lines of the next button, numbered after `counters` as the classic
+// document numbers them.
+MouseOverButtonLines modernMouseOverButton(const MouseOverSettings& settings,
+                                           const MouseOverCounters& counters);

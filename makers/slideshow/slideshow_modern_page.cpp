@@ -1,0 +1,275 @@
+#include "makers/slideshow/slideshow_modern_page.h"
+
+#include "core/html5_page.h"
+#include "core/web_escape.h"
+
+#include <QStringBuilder>
+
+namespace {
+
+// A file as the page refers to it: by its full path, or by its bare name
+// where the page is published beside its files.
+class FileReference final {
+public:
+    explicit FileReference(bool published) : published(published) {}
+    QString path(const QString& file) const { return published ? bareFileName(file) : file; }
+    // The reference as a double-quoted attribute value.
+    QString attribute(const QString& file) const {
+        return web::attribute(web::fileUrl(path(file)));
+    }
+
+private:
+    bool published;
+};
+
+QString styleWord(bool down, const char* word, const char* up) {
+    return QLatin1String(down ? word : up);
+}
+
+// The two cells that take the heading colour, and the two that do not. The
+// console's border, like a table's border attribute, frames every cell too.
+QString cellStyle(const SlideshowSettings& s, bool headingColour) {
+    web::InlineStyle style;
+    style.add("text-align", QStringLiteral("center")).add("padding", web::cssLength(s.cellPadding));
+    if (s.borderWidth.trimmed().toDouble() > 0)
+        style.add("border-style", QStringLiteral("solid"))
+            .add("border-width", QStringLiteral("1px"))
+            .add("border-color", web::cssColour(s.borderColor));
+    if (headingColour)
+        style.add("background-color", web::cssColour(s.headingCellColor));
+    return style.attribute();
+}
+
+QString tableStyle(const SlideshowSettings& s) {
+    web::InlineStyle style;
+    style.add("border-style", QStringLiteral("solid"))
+        .add("border-width", web::cssLength(s.borderWidth))
+        .add("border-color", web::cssColour(s.borderColor))
+        .add("border-spacing", web::cssLength(s.cellSpacing))
+        .add("background-color", web::cssColour(s.consoleColor));
+    if (s.centreConsole)
+        style.add("margin-left", QStringLiteral("auto"))
+            .add("margin-right", QStringLiteral("auto"));
+    return style.attribute();
+}
+
+QString headingLine(const SlideshowSettings& s) {
+    web::InlineStyle style;
+    style
+        .add("font-family",
+             web::cssFontFamily(s.headingFont + QLatin1String(", tahoma, arial, verdana")))
+        .add("color", web::cssColour(s.headingColor))
+        .add("font-size", web::cssLength(s.headingSize))
+        .add("font-style", styleWord(s.headingItalic, "italic", "normal"))
+        .add("font-weight", styleWord(s.headingBold, "bold", "normal"))
+        .add("text-decoration", styleWord(s.headingUnderline, "underline", "none"));
+    return QLatin1String("<span style=\"") + style.attribute() + QLatin1String("\">") +
+           web::htmlText(s.headingText) + QLatin1String("</span>");
+}
+
+QString controlStyle(const QString& colour, const QString& background, const QString& font,
+                     const QString& borderStyle, const QString& borderWidth) {
+    web::InlineStyle style;
+    style.add("color", web::cssColour(colour))
+        .add("background-color", web::cssColour(background))
+        .add("font-family", web::cssFontFamily(font))
+        .add("border-style", web::cssBorderStyle(borderStyle))
+        .add("border-width", web::cssLength(borderWidth));
+    return style.attribute();
+}
+
+struct Button {
+    const char* step;
+    const char* label;
+    const char* title;
+    const char* caption;
+};
+
+const Button Buttons[] = {
+    {"first", "First", "Start", "|&lt;&lt;"},
+    {"previous", "Previous", "Previous", "&lt;"},
+    {"toggle", nullptr, "Start/Stop Slideshow", "Start"},
+    {"next", "Next", "Next", "&gt;"},
+    {"last", "Last", "End", "&gt;&gt;|"},
+};
+
+const QStringList RotationScript = {
+    QStringLiteral("var image = root.querySelector(\"[data-slideshow=image]\");"),
+    QStringLiteral("var list = root.querySelector(\"[data-slideshow=list]\");"),
+    QStringLiteral("var toggle = root.querySelector(\"[data-slideshow=toggle]\");"),
+    QStringLiteral("var timer = 0;"),
+    QStringLiteral("function show(index) {"),
+    QStringLiteral("  var count = list.options.length;"),
+    QStringLiteral("  var choice = list.options[(index % count + count) % count];"),
+    QStringLiteral("  list.selectedIndex = choice.index;"),
+    QStringLiteral("  image.src = choice.value;"),
+    QStringLiteral("  image.alt = choice.text;"),
+    QStringLiteral("}"),
+    QStringLiteral("function stop() {"),
+    QStringLiteral("  window.clearInterval(timer);"),
+    QStringLiteral("  timer = 0;"),
+    QStringLiteral("  toggle.textContent = \"Start\";"),
+    QStringLiteral("}"),
+    QStringLiteral("function start() {"),
+    QStringLiteral("  stop();"),
+    QStringLiteral("  toggle.textContent = \"Stop\";"),
+    QStringLiteral("  show(list.selectedIndex + 1);"),
+    QStringLiteral("  timer = window.setInterval(function () {"),
+    QStringLiteral("    show(list.selectedIndex + 1);"),
+    QStringLiteral("  }, delay);"),
+    QStringLiteral("}"),
+    QStringLiteral("var steps = {"),
+    QStringLiteral("  first: function () {"),
+    QStringLiteral("    show(0);"),
+    QStringLiteral("  },"),
+    QStringLiteral("  previous: function () {"),
+    QStringLiteral("    show(list.selectedIndex - 1);"),
+    QStringLiteral("  },"),
+    QStringLiteral("  next: function () {"),
+    QStringLiteral("    show(list.selectedIndex + 1);"),
+    QStringLiteral("  },"),
+    QStringLiteral("  last: function () {"),
+    QStringLiteral("    show(list.options.length - 1);"),
+    QStringLiteral("  },"),
+    QStringLiteral("  toggle: function () {"),
+    QStringLiteral("    if (timer) {"),
+    QStringLiteral("      stop();"),
+    QStringLiteral("    } else {"),
+    QStringLiteral("      start();"),
+    QStringLiteral("    }"),
+    QStringLiteral("  }"),
+    QStringLiteral("};"),
+    QStringLiteral("root.querySelectorAll(\"button[data-slideshow]\").forEach(function (button) {"),
+    QStringLiteral(
+        "  button.addEventListener(\"click\", steps[button.getAttribute(\"data-slideshow\")]);"),
+    QStringLiteral("});"),
+    QStringLiteral("list.addEventListener(\"change\", function () {"),
+    QStringLiteral("  show(list.selectedIndex);"),
+    QStringLiteral("});"),
+    QStringLiteral(
+        "var keys = {ArrowLeft: \"previous\", ArrowUp: \"previous\", ArrowRight: \"next\","),
+    QStringLiteral("  ArrowDown: \"next\", Home: \"first\", End: \"last\"};"),
+    QStringLiteral("root.addEventListener(\"keydown\", function (event) {"),
+    QStringLiteral("  var step = keys[event.key];"),
+    QStringLiteral("  if (step && event.target !== list && !event.altKey && !event.ctrlKey &&"),
+    QStringLiteral("      !event.metaKey) {"),
+    QStringLiteral("    event.preventDefault();"),
+    QStringLiteral("    steps[step]();"),
+    QStringLiteral("  }"),
+    QStringLiteral("});"),
+};
+
+// Autoplay is often blocked until the visitor first interacts with the page;
+// the control lets them pause or play at any time.
+const QStringList SoundScript = {
+    QStringLiteral("var sound = root.querySelector(\"audio\");"),
+    QStringLiteral("function playOnFirstInteraction() {"),
+    QStringLiteral("  function play() {"),
+    QStringLiteral("    document.removeEventListener(\"pointerdown\", play, true);"),
+    QStringLiteral("    document.removeEventListener(\"keydown\", play, true);"),
+    QStringLiteral("    sound.play().catch(function () {});"),
+    QStringLiteral("  }"),
+    QStringLiteral("  document.addEventListener(\"pointerdown\", play, true);"),
+    QStringLiteral("  document.addEventListener(\"keydown\", play, true);"),
+    QStringLiteral("}"),
+    QStringLiteral("sound.play().catch(playOnFirstInteraction);"),
+};
+
+// One message per right click, in place of the context menu; a second
+// slideshow on the same page leaves a click the first one answered alone.
+QStringList rightClickScript(const QString& message) {
+    return {
+        QLatin1String("var message = ") + web::jsString(message) + QLatin1Char(';'),
+        QStringLiteral("document.addEventListener(\"contextmenu\", function (event) {"),
+        QStringLiteral("  if (!event.defaultPrevented) {"),
+        QStringLiteral("    event.preventDefault();"),
+        QStringLiteral("    window.alert(message);"),
+        QStringLiteral("  }"),
+        QStringLiteral("});"),
+    };
+}
+
+QStringList pageLines(const SlideshowSettings& s, qint64 delay, const FileReference& refer) {
+    const bool sound = s.playSound && !s.sound.isEmpty();
+    QStringList lines = web::html5Head(s.pageTitle, QStringLiteral("Slideshow"));
+    lines.reserve(lines.size() + s.images.size() + 150);
+
+    web::InlineStyle page;
+    page.add("background-color", web::cssColour(s.pageBackgroundColor));
+    if (s.backgroundImage.trimmed().size() >= 2)
+        page.add("background-image", web::cssUrl(refer.path(s.backgroundImage)));
+    lines << QStringLiteral("</head>")
+          << QLatin1String("<body style=\"") + page.attribute() + QLatin1String("\">")
+          << QStringLiteral(
+                 "<div role=\"region\" aria-label=\"Slideshow\" tabindex=\"0\" data-slideshow>");
+    if (sound)
+        lines << QLatin1String("<audio src=\"") + refer.attribute(s.sound) +
+                     QLatin1String("\" loop controls preload=\"auto\"></audio>");
+    lines << QLatin1String("<table style=\"") + tableStyle(s) + QLatin1String("\">")
+          << QStringLiteral("<tr>")
+          << QLatin1String("<td style=\"") + cellStyle(s, true) + QLatin1String("\">")
+          << headingLine(s) << QStringLiteral("</td>") << QStringLiteral("</tr>")
+          << QStringLiteral("<tr>")
+          << QLatin1String("<td style=\"") + cellStyle(s, false) + QLatin1String("\">")
+          << QLatin1String("<img src=\"") + refer.attribute(s.initialImage) +
+                 QLatin1String("\" alt=\"Start\" data-slideshow=\"image\">")
+          << QStringLiteral("</td>") << QStringLiteral("</tr>") << QStringLiteral("<tr>")
+          << QLatin1String("<td style=\"") + cellStyle(s, true) + QLatin1String("\">")
+          << QLatin1String("<label>") + web::hiddenLabel(QStringLiteral("Slide")) +
+                 QLatin1String("<select data-slideshow=\"list\" style=\"") +
+                 controlStyle(s.listItemColor, s.listBackgroundColor, s.listFont, s.listBorderStyle,
+                              s.listBorderWidth) +
+                 QLatin1String("\">")
+          << QLatin1String("<option value=\"") + refer.attribute(s.initialImage) +
+                 QLatin1String("\" selected>Start</option>");
+    qsizetype number = 0;
+    for (const QString& image : s.images)
+        lines << (u"<option value=\"" % refer.attribute(image) % u"\">Image " %
+                  QString::number(++number) % u"</option>");
+    lines << QStringLiteral("</select></label>") << QStringLiteral("</td>")
+          << QStringLiteral("</tr>") << QStringLiteral("<tr>")
+          << QLatin1String("<td style=\"") + cellStyle(s, false) + QLatin1String("\">");
+
+    const QString buttonStyle =
+        controlStyle(s.buttonTextColor, s.buttonBackgroundColor, s.buttonFont, s.buttonBorderStyle,
+                     s.buttonBorderWidth);
+    for (const Button& button : Buttons) {
+        QString line = QLatin1String("<button type=\"button\" data-slideshow=\"") +
+                       QLatin1String(button.step) + QLatin1Char('"');
+        if (button.label)
+            line +=
+                QLatin1String(" aria-label=\"") + QLatin1String(button.label) + QLatin1Char('"');
+        lines << line + QLatin1String(" title=\"") + QLatin1String(button.title) +
+                     QLatin1String("\" style=\"") + buttonStyle + QLatin1String("\">") +
+                     QLatin1String(button.caption) + QLatin1String("</button>");
+    }
+    lines << QStringLiteral("</td>") << QStringLiteral("</tr>") << QStringLiteral("</table>");
+
+    QStringList script{QLatin1String("var delay = ") + QString::number(qMax<qint64>(delay, 0)) +
+                       QLatin1Char(';')};
+    script << RotationScript;
+    if (sound)
+        script << SoundScript;
+    if (s.rightClickDisable)
+        script << rightClickScript(s.rightClickMessage);
+    lines << web::scopedScript(script) << QStringLiteral("</div>") << QStringLiteral("</body>")
+          << QStringLiteral("</html>");
+    return lines;
+}
+
+SlideshowPage buildPage(const SlideshowSettings& settings, bool published) {
+    const SlideshowCheck check = checkSlideshow(settings, published);
+    if (!check.refusal.isEmpty())
+        return {{}, check.refusal};
+    return {pageLines(settings, check.delay, FileReference(published)), {}};
+}
+
+} // namespace
+
+SlideshowPage makeModernSlideshowPage(const SlideshowSettings& settings) {
+    return buildPage(settings, false);
+}
+
+SlideshowPage makeModernPublishedSlideshowPage(const SlideshowSettings& settings) {
+    return buildPage(settings, true);
+}

@@ -1,0 +1,124 @@
+#include "makers/slideshow/slideshow_modern_page.h"
+#include "support/modern_page_checks.h"
+
+#include <QTest>
+
+namespace {
+
+const QSet<QString> SlideshowElements = {"html",  "head",   "meta",   "title",  "body",  "div",
+                                         "audio", "table",  "tr",     "td",     "span",  "img",
+                                         "label", "select", "option", "button", "script"};
+
+SlideshowSettings slides(const QStringList& images) {
+    SlideshowSettings settings;
+    settings.images = images;
+    settings.initialImage = QStringLiteral("/pics/start.jpg");
+    return settings;
+}
+
+QString joined(const QStringList& page) {
+    return page.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+class SlideshowModernPageTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void refusesWhatTheClassicPageRefuses() {
+        SlideshowSettings noImages = slides({});
+        SlideshowSettings noStart = slides({"/pics/a.jpg"});
+        noStart.initialImage = QStringLiteral("  x ");
+        SlideshowSettings badTime = slides({"/pics/a.jpg"});
+        badTime.transitionTime = QStringLiteral("-");
+        for (const SlideshowSettings& settings : {noImages, noStart, badTime}) {
+            const SlideshowPage modern = makeModernSlideshowPage(settings);
+            QVERIFY(modern.refused());
+            QCOMPARE(modern.refusal, makeSlideshowPage(settings).refusal);
+            QCOMPARE(makeModernPublishedSlideshowPage(settings).refusal,
+                     makePublishedSlideshowPage(settings).refusal);
+        }
+        QVERIFY(!makeModernPublishedSlideshowPage(noImages).refused());
+    }
+
+    void defaultPage() {
+        const QStringList page = makeModernSlideshowPage(slides({"/pics/one.jpg"})).lines;
+        const PageReading reading = readModernPage(page, true);
+        QCOMPARE(reading.problems, QStringList());
+        QVERIFY((reading.elements - SlideshowElements).isEmpty());
+        QVERIFY(!reading.elements.contains("audio"));
+        QVERIFY(page.contains("<title>Slideshow</title>"));
+        QVERIFY(page.contains("<body style=\"background-color:#FFFFFF\">"));
+        QVERIFY(
+            page.contains("<img src=\"/pics/start.jpg\" alt=\"Start\" data-slideshow=\"image\">"));
+        QVERIFY(page.contains("<option value=\"/pics/start.jpg\" selected>Start</option>"));
+        QVERIFY(page.contains("<option value=\"/pics/one.jpg\">Image 1</option>"));
+        QVERIFY(page.contains(
+            "<button type=\"button\" data-slideshow=\"toggle\" title=\"Start/Stop Slideshow\" "
+            "style=\"color:#FFFFFF;background-color:#FFFFFF;font-family:'Times New Roman';"
+            "border-style:solid;border-width:0px\">Start</button>"));
+        QVERIFY(page.contains("  var delay = 1000;"));
+        QCOMPARE(page.filter("setInterval").size(), 1);
+        QVERIFY(!joined(page).contains("contextmenu"));
+    }
+
+    void soundRightClickAndLook() {
+        SlideshowSettings settings = slides({"/pics/one.jpg"});
+        settings.playSound = true;
+        settings.sound = QStringLiteral("/music/théme.mid");
+        settings.rightClickDisable = true;
+        settings.rightClickMessage = QStringLiteral("No \"copies\", please");
+        settings.backgroundImage = QStringLiteral("/pics/back ground.png");
+        settings.centreConsole = settings.headingBold = true;
+        settings.borderWidth = QStringLiteral("0");
+        const QStringList page = makeModernSlideshowPage(settings).lines;
+        QCOMPARE(readModernPage(page, true).problems, QStringList());
+        QVERIFY(page.contains("<audio src=\"/music/th%C3%A9me.mid\" loop controls "
+                              "preload=\"auto\"></audio>"));
+        QVERIFY(page.contains("  sound.play().catch(playOnFirstInteraction);"));
+        QVERIFY(page.contains("  var message = \"No \\\"copies\\\", please\";"));
+        QVERIFY(page.contains("<body style=\"background-color:#FFFFFF;"
+                              "background-image:url('/pics/back%20ground.png')\">"));
+        const QString table = page.filter("<table").first();
+        QVERIFY(table.contains("border-width:0px") && table.contains("margin-left:auto"));
+        QVERIFY(!page.filter("<td").first().contains("border"));
+        QVERIFY(page.filter("<span style").first().contains("font-weight:bold"));
+
+        settings.sound.clear();
+        QVERIFY(!joined(makeModernSlideshowPage(settings).lines).contains("audio"));
+    }
+
+    void publishedPageUsesBareEncodedNames() {
+        SlideshowSettings settings = slides({"/a/été & co.jpg", "/b/100% #1.png"});
+        settings.backgroundImage = QStringLiteral("/c/it's.gif");
+        settings.playSound = true;
+        settings.sound = QStringLiteral("/d/song.wav");
+        const QStringList page = makeModernPublishedSlideshowPage(settings).lines;
+        QCOMPARE(readModernPage(page, true).problems, QStringList());
+        QVERIFY(page.contains("<option value=\"%C3%A9t%C3%A9%20&amp;%20co.jpg\">Image 1</option>"));
+        QVERIFY(page.contains("<option value=\"100%25%20%231.png\">Image 2</option>"));
+        QVERIFY(page.contains("<option value=\"start.jpg\" selected>Start</option>"));
+        QVERIFY(page.contains("<audio src=\"song.wav\" loop controls preload=\"auto\"></audio>"));
+        QVERIFY(joined(page).contains("background-image:url('it%27s.gif')"));
+    }
+
+    void everyTypedValueStaysInItsPlace() {
+        SlideshowSettings s = slides(QStringList(200, HostileText));
+        s.initialImage = s.pageTitle = s.headingText = s.rightClickMessage = s.sound =
+            s.backgroundImage = s.headingFont = s.headingSize = s.borderWidth = s.cellPadding =
+                s.cellSpacing = s.buttonFont = s.buttonBorderStyle = s.listFont =
+                    s.listBorderWidth = s.pageBackgroundColor = HostileText;
+        s.playSound = s.rightClickDisable = true;
+        for (const SlideshowPage& made :
+             {makeModernSlideshowPage(s), makeModernPublishedSlideshowPage(s)}) {
+            const PageReading reading = readModernPage(made.lines, true);
+            QCOMPARE(reading.problems, QStringList());
+            QVERIFY((reading.elements - SlideshowElements).isEmpty());
+            QCOMPARE(made.lines.filter("\">Image ").size(), 200);
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(SlideshowModernPageTest)
+#include "slideshow_modern_page_test.moc"
