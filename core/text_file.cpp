@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 
 QByteArray paneFileBytes(const QString& paneText) {
     if (paneText.isEmpty())
@@ -13,6 +14,15 @@ QByteArray paneFileBytes(const QString& paneText) {
     if (!paneText.endsWith(QLatin1Char('\n')))
         text += QLatin1String("\r\n");
     return text.toUtf8();
+}
+
+QByteArray htmlFileBytes(const QString& paneText) {
+    QByteArray bytes = paneFileBytes(paneText);
+    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii)
+        bytes.prepend("\xEF\xBB\xBF");
+    return bytes;
 }
 
 bool writeAll(QIODevice& device, const QByteArray& bytes) {

@@ -10,6 +10,12 @@ class QIODevice;
 // line without a line break gets one, an empty text gives no bytes).
 QByteArray paneFileBytes(const QString& paneText);
 
+// The bytes of a pane saved as an HTML page: as paneFileBytes, led by a UTF-8
+// byte-order mark when the text holds any non-ASCII character. The page
+// declares no encoding, and browsers honour the mark before any guess; a
+// pure-ASCII page gets no mark and stays as it always was.
+QByteArray htmlFileBytes(const QString& paneText);
+
 // Writes `bytes` aside and renames them over `path`, so a failure leaves any
 // earlier file intact. On failure returns false and sets `error` to a message
 // that names the file.

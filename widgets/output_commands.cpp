@@ -39,7 +39,7 @@ bool OutputCommands::save(FileDialog& dialog, bool asHtml) {
     const QString path = dialog.askSave();
     if (path.isEmpty())
         return false;
-    if (!writePane(paneText(*setup.pane), path))
+    if (!writePane(paneText(*setup.pane), path, asHtml ? FileKind::Html : FileKind::Text))
         return false;
     if (asHtml && setup.recordsHtmlSave)
         recordSaved(path);
@@ -53,9 +53,11 @@ QString OutputCommands::paneText(const QPlainTextEdit& pane) {
     return text;
 }
 
-bool OutputCommands::writePane(const QString& paneText, const QString& path) {
+bool OutputCommands::writePane(const QString& paneText, const QString& path, FileKind kind) {
+    const QByteArray bytes =
+        kind == FileKind::Html ? htmlFileBytes(paneText) : paneFileBytes(paneText);
     QString error;
-    if (writeFileAtomically(path, paneFileBytes(paneText), &error))
+    if (writeFileAtomically(path, bytes, &error))
         return true;
     desktop().notice(NoticeKind::Error, error);
     return false;
@@ -69,7 +71,7 @@ void OutputCommands::recordSaved(const QString& path) {
 void OutputCommands::preview() {
     if (setup.preview == OutputSetup::Preview::TemporaryFile) {
         const QString path = QDir(programDirectory).filePath(QStringLiteral("temp.html"));
-        if (writePane(paneText(*setup.pane), path))
+        if (writePane(paneText(*setup.pane), path, FileKind::Html))
             desktop().openFile(path);
         return;
     }

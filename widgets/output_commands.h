@@ -53,9 +53,13 @@ public:
     // non-breaking spaces into plain ones, which would alter the saved page.
     static QString paneText(const QPlainTextEdit& pane);
 
-    // Writes the pane's text to `path` as saved pages are written; reports a
+    enum class FileKind { Text, Html };
+
+    // Writes the pane's text to `path` as saved pages are written (an HTML
+    // page with a byte-order mark when it is not pure ASCII); reports a
     // failure in the error box and returns false.
-    static bool writePane(const QString& paneText, const QString& path);
+    static bool writePane(const QString& paneText, const QString& path,
+                          FileKind kind = FileKind::Text);
 
 private:
     bool save(FileDialog& dialog, bool asHtml);

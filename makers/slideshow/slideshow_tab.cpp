@@ -893,7 +893,7 @@ void SlideshowTab::Publish1Click() {
     if (pagePath.isEmpty())
         return;
     const QByteArray pageBytes =
-        paneFileBytes(page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        htmlFileBytes(page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     if (!publish(pagePath, pageBytes, slideshowPublishSources(current)))
         return;
     outputs->recordSaved(pagePath);

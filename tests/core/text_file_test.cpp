@@ -27,6 +27,28 @@ private slots:
         QCOMPARE(paneFileBytes(pane), bytes);
     }
 
+    void htmlPagesWithNonAsciiTextStartWithAByteOrderMark_data() {
+        QTest::addColumn<QString>("pane");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty pane") << "" << QByteArray();
+        QTest::newRow("ascii stays as it was") << "<p>a &amp; b</p>\n"
+                                               << QByteArray("<p>a &amp; b</p>\r\n");
+        QTest::newRow("accent") << QString::fromUtf8("<p>\u00e9t\u00e9</p>")
+                                << QByteArray("\xEF\xBB\xBF<p>\xc3\xa9t\xc3\xa9</p>\r\n");
+        QTest::newRow("emoji on the last line") << QString::fromUtf8("a\nb \U0001F600")
+                                                << QByteArray("\xEF\xBB\xBF"
+                                                              "a\r\nb \xf0\x9f\x98\x80\r\n");
+        QTest::newRow("non-breaking space") << QString::fromUtf8("a\u00a0b\n")
+                                            << QByteArray("\xEF\xBB\xBF"
+                                                          "a\xc2\xa0"
+                                                          "b\r\n");
+    }
+    void htmlPagesWithNonAsciiTextStartWithAByteOrderMark() {
+        QFETCH(QString, pane);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(htmlFileBytes(pane), bytes);
+    }
+
     void atomicWriteReplacesTheFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath("page.html");

@@ -1,5 +1,7 @@
+#include "core/text_file.h"
 #include "dropdown_fixture.h"
 #include "makers/dropdown/dropdown_page.h"
+#include "widgets/output_commands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -171,6 +173,26 @@ private slots:
         QCOMPARE(f.fake.opened.size(), 3);
         QVERIFY(f.fake.notices.isEmpty());
         QVERIFY(f.fake.fileQuestions.isEmpty());
+    }
+
+    void htmlFilesWithNonAsciiTextStartWithAByteOrderMark() {
+        DropdownFixture f;
+        f.add(QString::fromUtf8("\u00c9t\u00e9 \U0001F600"),
+              QString::fromUtf8("\u00e9t\u00e9.html"));
+        f.get<QPushButton>("BitBtn7")->click();
+        const QByteArray utf8 =
+            paneFileBytes(OutputCommands::paneText(*f.get<QPlainTextEdit>("Memo3")));
+        const QByteArray marked = "\xEF\xBB\xBF" + utf8;
+        const QString html = f.folder.file("menu.html");
+        const QString text = f.folder.file("menu.txt");
+
+        f.fake.saveAnswers = {html, text};
+        f.get<QToolButton>("ToolButton5")->click();
+        f.get<QAction>("AsText1")->trigger();
+        f.get<QAction>("PreviewinBrowser1")->trigger();
+        QCOMPARE(readBytes(html), marked);
+        QCOMPARE(readBytes(text), utf8);
+        QCOMPARE(readBytes(QDir(f.folder.path()).filePath("temp.html")), marked);
     }
 
     void failedPreviewIsReportedAndOpensNothing() {
