@@ -1,12 +1,10 @@
 #include "editor/editor_tab.h"
 
-#include "widgets/edit_actions.h"
-#include "widgets/output_commands.h"
-#include "widgets/tab_toolbar.h"
 #include "core/text_file.h"
 #include "editor/reserved_words.h"
 #include "editor/tag_palette.h"
-#include "widgets/hint.h"
+#include "widgets/form_parts.h"
+#include "widgets/output_commands.h"
 
 #include <QAction>
 #include <QDir>
@@ -26,34 +24,37 @@ namespace {
 constexpr qint64 MaxScriptBytes = 4 * 1024 * 1024;
 constexpr qsizetype MaxScriptLineLength = 256 * 1024;
 
-FileDialogSpec openDialogSpec() {
-    return {QStringLiteral("OpenDialog4"),
-            QStringLiteral("Open"),
-            {QStringLiteral("HTML Files (*.html *.htm *.shtml)"), QStringLiteral("JS Files (*.js)"),
-             QStringLiteral("All Files (*)")},
-            2,
-            QString(),
-            true};
-}
-
-FileDialogSpec saveJsDialogSpec() {
-    return {QStringLiteral("SaveDialog10"),
-            QStringLiteral("Save as JS"),
-            {QStringLiteral("JS Files (*.js)")},
-            0,
-            QStringLiteral("js"),
-            true};
-}
+const ToolBarRow ToolBar = {
+    .bar = "ToolBar7",
+    .newButton = "ToolButton63",
+    .saveButton = "ToolButton64",
+    .saveMenu = "PopupMenu14",
+    .saveAs = {{"AsJS1", "As JS"}, {"AsHTML5", "As HTML", "", FrameCommand::SaveAsHtml}},
+    .printButton = "ToolButton73",
+    .optionsButton = "ToolButton75",
+    .optionsMenu = "PopupMenu15",
+    .optionsIcon = "",
+    .options = {{"StripHTML1", "Strip HTML Tags", "Remove <script> And Comment Tags"}},
+    .optionsOnPlainClick = true,
+    .helpButton = "ToolButton76",
+    .helpEntry = "Help7",
+    .aboutEntry = "About6",
+    .helpPage = 5,
+    .helpMenu = "PopupMenu16",
+    .openButton = {"ToolButton77", "Open", "Open"},
+    .saveCaption = "Save",
+    .editButtonNames = {"ToolButton66", "ToolButton67", "ToolButton68", "ToolButton70",
+                        "ToolButton71"},
+    .toggles = {{"ToolButton78", "Tags", "Toggle Tag Inspector"},
+                {"ToolButton79", "Words", "Toggle Predefined Words"}},
+    // Thirteen buttons share the width of the fixed window.
+    .flush = true};
 
 OutputSetup outputSetup(QPlainTextEdit* pane) {
     OutputSetup setup;
     setup.pane = pane;
-    setup.htmlDialog = {QStringLiteral("SaveDialog11"),
-                        QStringLiteral("Save as HTML"),
-                        {QStringLiteral("HTML File (*.html)")},
-                        0,
-                        QStringLiteral("html"),
-                        true};
+    setup.htmlDialog =
+        htmlSaveRequest(QStringLiteral("SaveDialog11"), QStringLiteral("HTML File (*.html)"));
     setup.recordsHtmlSave = false;
     return setup;
 }
@@ -76,12 +77,19 @@ QPlainTextEdit* makeEditor(QWidget* parent) {
 } // namespace
 
 EditorTab::EditorTab(const TabContext& tabContext, QWidget* parent)
-    : QWidget(parent), OpenDialog4(openDialogSpec()), SaveDialog10(saveJsDialogSpec()),
+    : QWidget(parent), OpenDialog4(openFileRequest(
+                           QStringLiteral("OpenDialog4"), QStringLiteral("Open"),
+                           {QStringLiteral("HTML Files (*.html *.htm *.shtml)"),
+                            QStringLiteral("JS Files (*.js)"), QStringLiteral("All Files (*)")},
+                           2)),
+      SaveDialog10(saveFileRequest(QStringLiteral("SaveDialog10"), QStringLiteral("Save as JS"),
+                                   QStringLiteral("JS Files (*.js)"), QStringLiteral("js"))),
       context(tabContext) {
     setObjectName("TabSheet5");
     Memo21 = makeEditor(this);
     output = new OutputCommands(outputSetup(Memo21), context.programDirectory, this);
     ToolBar7 = buildToolBar();
+    frame.connectTo(output);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -91,91 +99,34 @@ EditorTab::EditorTab(const TabContext& tabContext, QWidget* parent)
 }
 
 QToolBar* EditorTab::buildToolBar() {
-    QToolBar* bar = TabToolBar::create(QStringLiteral("ToolBar7"), this);
-    // Thirteen buttons share the width of the fixed window.
-    bar->layout()->setContentsMargins(0, 0, 0, 0);
-    bar->layout()->setSpacing(0);
-    ToolButton63 = TabToolBar::addButton(bar, QStringLiteral("ToolButton63"), QStringLiteral("New"),
-                                         QStringLiteral("New"), QStringLiteral("document-new"));
+    frame.buildToolBar(ToolBar, context, this);
+    ToolButton63 = frame.newButton;
     connect(ToolButton63, &QToolButton::clicked, this, &EditorTab::ToolButton63Click);
-    ToolButton77 =
-        TabToolBar::addButton(bar, QStringLiteral("ToolButton77"), QStringLiteral("Open"),
-                              QStringLiteral("Open"), QStringLiteral("document-open"));
+    ToolButton77 = frame.openButton;
     connect(ToolButton77, &QToolButton::clicked, this, &EditorTab::ToolButton77Click);
-
-    PopupMenu14 = new QMenu(bar);
-    PopupMenu14->setObjectName("PopupMenu14");
-    QMenu* save = PopupMenu14->addMenu(QStringLiteral("Save"));
-    AsJS1 = save->addAction(QStringLiteral("As JS"));
-    AsJS1->setObjectName("AsJS1");
+    ToolButton64 = frame.saveButton;
+    PopupMenu14 = frame.saveMenu;
+    AsJS1 = frame.saveAs.at(0);
     connect(AsJS1, &QAction::triggered, this, &EditorTab::AsJS1Click);
-    AsHTML5 = save->addAction(QStringLiteral("As HTML"));
-    AsHTML5->setObjectName("AsHTML5");
-    connect(AsHTML5, &QAction::triggered, this, &EditorTab::AsHTML5Click);
-    // The face of Save As does nothing; its arrow opens the menu.
-    ToolButton64 = TabToolBar::addMenuButton(bar, QStringLiteral("ToolButton64"),
-                                             QStringLiteral("Save"), QStringLiteral("Save As"),
-                                             PopupMenu14, QStringLiteral("document-save-as"));
-
-    if (context.editActions) {
-        TabToolBar::addEditButtons(bar, *context.editActions);
-        nameEditButtons(bar);
+    AsHTML5 = frame.saveAs.at(1);
+    if (!frame.editButtons.isEmpty()) {
+        ToolButton66 = frame.editButtons.at(0);
+        ToolButton67 = frame.editButtons.at(1);
+        ToolButton68 = frame.editButtons.at(2);
+        ToolButton70 = frame.editButtons.at(3);
+        ToolButton71 = frame.editButtons.at(4);
     }
-
-    ToolButton73 =
-        TabToolBar::addButton(bar, QStringLiteral("ToolButton73"), QStringLiteral("Print"),
-                              QStringLiteral("Print"), QStringLiteral("document-print"));
-    connect(ToolButton73, &QToolButton::clicked, this, &EditorTab::ToolButton73Click);
-
-    ToolButton78 =
-        TabToolBar::addButton(bar, QStringLiteral("ToolButton78"), QStringLiteral("Tags"),
-                              QStringLiteral("Toggle Tag Inspector"));
-    ToolButton79 =
-        TabToolBar::addButton(bar, QStringLiteral("ToolButton79"), QStringLiteral("Words"),
-                              QStringLiteral("Toggle Predefined Words"));
-    for (QToolButton* toggle : {ToolButton78, ToolButton79}) {
-        toggle->setCheckable(true);
-        toggle->setChecked(true);
-    }
+    ToolButton73 = frame.printButton;
+    ToolButton78 = frame.toggles.at(0);
+    ToolButton79 = frame.toggles.at(1);
     connect(ToolButton78, &QToolButton::clicked, this, &EditorTab::ToolButton78Click);
     connect(ToolButton79, &QToolButton::clicked, this, &EditorTab::ToolButton79Click);
-
-    PopupMenu15 = new QMenu(bar);
-    PopupMenu15->setObjectName("PopupMenu15");
-    StripHTML1 = PopupMenu15->addAction(QStringLiteral("Strip HTML Tags"));
-    StripHTML1->setObjectName("StripHTML1");
-    setHint(StripHTML1, QStringLiteral("Remove <script> And Comment Tags"));
+    ToolButton75 = frame.optionsButton;
+    PopupMenu15 = frame.optionsMenu;
+    StripHTML1 = frame.options.at(0);
     connect(StripHTML1, &QAction::triggered, this, &EditorTab::StripHTML1Click);
-    ToolButton75 =
-        TabToolBar::addMenuButton(bar, QStringLiteral("ToolButton75"), QStringLiteral("Options"),
-                                  QStringLiteral("Options"), PopupMenu15);
-    connect(ToolButton75, &QToolButton::clicked, this, &EditorTab::StripHTML1Click);
-
-    ToolButton76 = TabToolBar::addHelpButton(bar, context, QStringLiteral("ToolButton76"),
-                                             QStringLiteral("Help7"), QStringLiteral("About6"), 5);
-    ToolButton76->menu()->setObjectName("PopupMenu16");
-    return bar;
-}
-
-void EditorTab::nameEditButtons(QToolBar* bar) {
-    const EditActions& actions = *context.editActions;
-    const struct {
-        QToolButton** button;
-        const char* name;
-        QAction* action;
-    } edits[] = {{&ToolButton66, "ToolButton66", actions.EditCut1},
-                 {&ToolButton67, "ToolButton67", actions.EditCopy1},
-                 {&ToolButton68, "ToolButton68", actions.EditPaste1},
-                 {&ToolButton70, "ToolButton70", actions.EditUndo1},
-                 {&ToolButton71, "ToolButton71", actions.EditDelete1}};
-    for (QToolButton* button : bar->findChildren<QToolButton*>()) {
-        for (const auto& edit : edits) {
-            if (button->defaultAction() == edit.action) {
-                button->setObjectName(QLatin1String(edit.name));
-                *edit.button = button;
-            }
-        }
-    }
+    ToolButton76 = frame.helpButton;
+    return frame.bar;
 }
 
 void EditorTab::attachCompanions(TForm2* tagInspector, TForm3* reservedWords) {
@@ -309,12 +260,4 @@ void EditorTab::AsJS1Click() {
     if (path.isEmpty() || !stripWrapperLines())
         return;
     OutputCommands::writePane(editorText(), path);
-}
-
-void EditorTab::AsHTML5Click() {
-    output->saveAsHtml();
-}
-
-void EditorTab::ToolButton73Click() {
-    output->print();
 }

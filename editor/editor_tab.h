@@ -1,8 +1,9 @@
 #pragma once
 
-#include "widgets/tab_context.h"
 #include "editor/editor_page.h"
 #include "widgets/desktop.h"
+#include "widgets/tab_context.h"
+#include "widgets/tool_tab_frame.h"
 
 #include <QWidget>
 
@@ -66,15 +67,12 @@ public slots:
     void ToolButton63Click(); // New
     void ToolButton77Click(); // Open
     void AsJS1Click();
-    void AsHTML5Click();
-    void ToolButton73Click(); // Print
     void ToolButton78Click(); // Toggle Tag Inspector
     void ToolButton79Click(); // Toggle Predefined Words
     void StripHTML1Click();
 
 private:
     QToolBar* buildToolBar();
-    void nameEditButtons(QToolBar* bar);
     // Writes the unfiltered text to temp.tmp, then drops the wrapper lines.
     // False (with the error shown and the document untouched) when the
     // scratch file cannot be written.
@@ -83,6 +81,7 @@ private:
     void replaceDocument(const QString& text);
 
     TabContext context;
+    ToolTabFrame frame;
     TForm2* Form2 = nullptr;
     TForm3* Form3 = nullptr;
 };

@@ -3,11 +3,16 @@
 #include "widgets/hint.h"
 
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 QPlainTextEdit* makeCodePane(const QString& objectName, QWidget* parent) {
     auto* pane = new QPlainTextEdit(parent);
@@ -32,6 +37,109 @@ QPushButton* makeButton(const QString& objectName, const QString& caption, const
     button->setObjectName(objectName);
     setHint(button, hint);
     return button;
+}
+
+QPushButton* makeChooserButton(const QString& objectName, const QString& caption,
+                               const QString& hint, QWidget* parent) {
+    QPushButton* button = makeButton(objectName, caption, hint, parent);
+    button->setFixedSize(24, 22);
+    return button;
+}
+
+QToolButton* makeStyleToggle(const QString& objectName, const QString& letter, const QString& hint,
+                             void (QFont::*style)(bool), ToggleFrame frame, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(objectName);
+    button->setText(letter);
+    QFont look = button->font();
+    (look.*style)(true);
+    button->setFont(look);
+    button->setCheckable(true);
+    button->setAutoRaise(frame == ToggleFrame::Flat);
+    button->setFixedSize(22, 22);
+    setHint(button, hint);
+    return button;
+}
+
+QCheckBox* makeCheckBox(const QString& objectName, const QString& caption, QWidget* parent) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(objectName);
+    return box;
+}
+
+QLabel* makeLabel(const QString& objectName, const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(objectName);
+    return label;
+}
+
+QLineEdit* makeLineEdit(const QString& objectName, QWidget* parent, const QString& text) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(objectName);
+    return edit;
+}
+
+QComboBox* makeComboBox(const QString& objectName, const QStringList& items, const QString& current,
+                        QWidget* parent, Typing typing) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(objectName);
+    if (typing == Typing::Editable) {
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+    }
+    combo->addItems(items);
+    if (!current.isEmpty())
+        combo->setCurrentIndex(combo->findText(current));
+    return combo;
+}
+
+QGroupBox* makeGroupBox(const QString& objectName, const QString& title, QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(objectName);
+    return group;
+}
+
+QStringList numberList(int first, int last) {
+    QStringList items;
+    for (int n = first; n <= last; ++n)
+        items << QString::number(n);
+    return items;
+}
+
+void applyDensity(QLayout* layout, const Density& density) {
+    layout->setContentsMargins(density.margins);
+    if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+        grid->setHorizontalSpacing(density.horizontal);
+        grid->setVerticalSpacing(density.vertical);
+    } else {
+        layout->setSpacing(density.horizontal);
+    }
+}
+
+FileDialogSpec openFileRequest(const QString& name, const QString& title,
+                               const QStringList& filters, int selectedFilter) {
+    FileDialogSpec request;
+    request.name = name;
+    request.title = title;
+    request.filters = filters;
+    request.selectedFilter = selectedFilter;
+    return request;
+}
+
+FileDialogSpec saveFileRequest(const QString& name, const QString& title, const QString& filter,
+                               const QString& suffix) {
+    FileDialogSpec request = openFileRequest(name, title, {filter});
+    request.defaultSuffix = suffix;
+    return request;
+}
+
+FileDialogSpec htmlSaveRequest(const QString& name, const QString& filter) {
+    return saveFileRequest(name, QStringLiteral("Save as HTML"), filter, QStringLiteral("html"));
+}
+
+FileDialogSpec textSaveRequest(const QString& name) {
+    return saveFileRequest(name, QStringLiteral("Save as TeXT"),
+                           QStringLiteral("Text Files (*.txt)"), QStringLiteral("txt"));
 }
 
 QLineEdit* lineEditOf(QWidget* control) {

@@ -1,11 +1,24 @@
 #pragma once
 
-#include <QString>
+#include "widgets/desktop.h"
 
+#include <QMargins>
+#include <QString>
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+class QFont;
+class QGroupBox;
+class QLabel;
+class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QToolButton;
 class QWidget;
+
+// The pieces every tab's form is made of, each with its objectName.
 
 // A pane that shows generated code: plain text in the fixed-pitch font at the
 // window's size, no wrapping, both scroll bars, Tab typed into the text.
@@ -15,6 +28,49 @@ void styleCodePane(QPlainTextEdit* pane);
 // A push button with a "short|long" hint.
 QPushButton* makeButton(const QString& objectName, const QString& caption, const QString& hint,
                         QWidget* parent);
+// A small button for the "..." choosers: 24 by 22 pixels.
+QPushButton* makeChooserButton(const QString& objectName, const QString& caption,
+                               const QString& hint, QWidget* parent);
+// A toggle whose letter shows the font style it stands for, one row high and
+// square; a flat one shows its frame only under the mouse.
+enum class ToggleFrame { Raised, Flat };
+QToolButton* makeStyleToggle(const QString& objectName, const QString& letter, const QString& hint,
+                             void (QFont::*style)(bool), ToggleFrame frame, QWidget* parent);
+
+QCheckBox* makeCheckBox(const QString& objectName, const QString& caption, QWidget* parent);
+QLabel* makeLabel(const QString& objectName, const QString& caption, QWidget* parent);
+QLineEdit* makeLineEdit(const QString& objectName, QWidget* parent, const QString& text = {});
+// A list of choices showing `current` (the first item when empty); an
+// editable one never adds typed text to its items.
+enum class Typing { Fixed, Editable };
+QComboBox* makeComboBox(const QString& objectName, const QStringList& items, const QString& current,
+                        QWidget* parent, Typing typing = Typing::Fixed);
+QGroupBox* makeGroupBox(const QString& objectName, const QString& title, QWidget* parent);
+
+// The numbers from `first` to `last` as list items.
+QStringList numberList(int first, int last);
+
+// A layout's margins and spacing; a grid takes the two spacings apart.
+struct Density {
+    QMargins margins;
+    int horizontal;
+    int vertical;
+};
+void applyDensity(QLayout* layout, const Density& density);
+template <class Layout> Layout* compact(Layout* layout, const Density& density) {
+    applyDensity(layout, density);
+    return layout;
+}
+
+// File dialog requests: an open dialog, and the save dialogs of the tabs'
+// Save As menus ("Save as HTML", "Save as TeXT").
+FileDialogSpec openFileRequest(const QString& name, const QString& title,
+                               const QStringList& filters, int selectedFilter = 0);
+FileDialogSpec saveFileRequest(const QString& name, const QString& title, const QString& filter,
+                               const QString& suffix);
+FileDialogSpec htmlSaveRequest(const QString& name,
+                               const QString& filter = QStringLiteral("HTML Files (*.html)"));
+FileDialogSpec textSaveRequest(const QString& name);
 
 // The line edit a text control types into: itself, or the one inside an
 // editable combo box or a spin box; nothing for other widgets.

@@ -1,7 +1,5 @@
 #include "makers/dropdown/dropdown_tab.h"
 
-#include "widgets/output_commands.h"
-#include "widgets/tab_toolbar.h"
 #include "makers/dropdown/dropdown_page.h"
 #include "widgets/colour_setting.h"
 #include "widgets/default_button.h"
@@ -9,6 +7,7 @@
 #include "widgets/font_box.h"
 #include "widgets/form_parts.h"
 #include "widgets/hint.h"
+#include "widgets/output_commands.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -30,41 +29,33 @@ namespace {
 // The settings a new document starts with.
 const DropdownSettings defaults;
 
-QStringList numbers(int from, int to) {
-    QStringList list;
-    for (int n = from; n <= to; ++n)
-        list << QString::number(n);
-    return list;
-}
+const ToolBarRow ToolBar = {.bar = "ToolBar1",
+                            .newButton = "ToolButton4",
+                            .saveButton = "ToolButton5",
+                            .saveAs = {saveAsHtmlEntry("AsHTML1"), saveAsTextEntry("AsText1")},
+                            .saveOnPlainClick = true,
+                            .printButton = "ToolButton14",
+                            .optionsButton = "ToolButton17",
+                            .options = {previewEntry("PreviewinBrowser1", "temp.html")},
+                            .helpButton = "ToolButton15",
+                            .helpEntry = "Help2",
+                            .aboutEntry = "About1",
+                            .helpPage = 1};
 
 // The tab has little room: every field, list and button is one short row.
 constexpr int RowHeight = 22;
 
-QPushButton* rowButton(const char* name, const QString& caption, const QString& hint,
-                       QWidget* parent) {
-    QPushButton* button = makeButton(QLatin1String(name), caption, hint, parent);
-    button->setFixedHeight(RowHeight);
-    return button;
-}
+const CodeAreaRow CodeArea = {
+    .pane = "Memo3",
+    .buttons = {copyCodeButton("BitBtn3", "C&opy to Clipboard"), clearCodeButton("BitBtn8")},
+    .buttonSpacing = 2,
+    .buttonHeight = RowHeight};
 
-QLineEdit* makeEdit(const char* name, const QString& text, QWidget* parent) {
-    auto* edit = new QLineEdit(text, parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setFixedHeight(RowHeight);
-    return edit;
-}
+const Density GroupDensity = {{6, 2, 6, 4}, 4, 2};
 
-// A fixed or editable list of choices; typed text is never added to it.
-QComboBox* makeCombo(const char* name, const QStringList& items, const QString& current,
-                     bool editable, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->setFixedHeight(RowHeight);
-    combo->setEditable(editable);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(items);
-    combo->setCurrentIndex(combo->findText(current));
-    return combo;
+template <class Widget> Widget* oneRowHigh(Widget* widget) {
+    widget->setFixedHeight(RowHeight);
+    return widget;
 }
 
 void selectText(QComboBox* combo, const QString& text) {
@@ -73,50 +64,11 @@ void selectText(QComboBox* combo, const QString& text) {
         combo->setEditText(text);
 }
 
-// A toggle whose letter shows the style it stands for.
-QToolButton* makeStyleToggle(const char* name, const QString& letter, const QString& hint,
-                             void (QFont::*style)(bool), QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(letter);
-    QFont look = button->font();
-    (look.*style)(true);
-    button->setFont(look);
-    button->setCheckable(true);
-    button->setAutoRaise(true);
-    button->setFixedSize(RowHeight, RowHeight);
-    setHint(button, hint);
-    return button;
-}
-
-QGridLayout* compactGrid(QWidget* parent) {
-    auto* grid = new QGridLayout(parent);
-    grid->setContentsMargins(6, 2, 6, 4);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
-    return grid;
-}
-
 } // namespace
 
 DropdownTab::DropdownTab(const TabContext& tabContext, QWidget* parent)
     : QWidget(parent), context(tabContext) {
     setObjectName("TabSheet1");
-
-    Memo3 = new QPlainTextEdit(this);
-    OutputSetup setup;
-    setup.pane = Memo3;
-    setup.htmlDialog = {.name = QStringLiteral("SaveDialog1"),
-                        .title = QStringLiteral("Save as HTML"),
-                        .filters = {QStringLiteral("HTML Files (*.html)")},
-                        .defaultSuffix = QStringLiteral("html")};
-    setup.textDialog = {.name = QStringLiteral("SaveDialog3"),
-                        .title = QStringLiteral("Save as TeXT"),
-                        .filters = {QStringLiteral("Text Files (*.txt)")},
-                        .defaultSuffix = QStringLiteral("txt")};
-    setup.preview = OutputSetup::Preview::TemporaryFile;
-    setup.recordsHtmlSave = false;
-    output = new OutputCommands(std::move(setup), context.programDirectory, this);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, 2, 4, 4);
@@ -134,6 +86,15 @@ DropdownTab::DropdownTab(const TabContext& tabContext, QWidget* parent)
     page->addLayout(upper);
     page->addWidget(buildCode(), 1);
 
+    OutputSetup setup;
+    setup.pane = Memo3;
+    setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog1"));
+    setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog3"));
+    setup.preview = OutputSetup::Preview::TemporaryFile;
+    setup.recordsHtmlSave = false;
+    output = new OutputCommands(std::move(setup), context.programDirectory, this);
+    frame.connectTo(output);
+
     // The sample panel floats over the tab's top right corner while the font
     // list is open.
     Panel1->raise();
@@ -149,41 +110,20 @@ DropdownTab::DropdownTab(const TabContext& tabContext, QWidget* parent)
 }
 
 QToolBar* DropdownTab::buildToolBar() {
-    ToolBar1 = TabToolBar::create(QStringLiteral("ToolBar1"), this);
-
-    ToolButton4 =
-        TabToolBar::addButton(ToolBar1, QStringLiteral("ToolButton4"), QStringLiteral("New"),
-                              QStringLiteral("New"), QStringLiteral("document-new"));
+    frame.buildToolBar(ToolBar, context, this);
+    ToolBar1 = frame.bar;
+    ToolButton4 = frame.newButton;
     connect(ToolButton4, &QToolButton::clicked, this, &DropdownTab::ToolButton4Click);
+    ToolButton5 = frame.saveButton;
+    AsHTML1 = frame.saveAs.at(0);
+    AsText1 = frame.saveAs.at(1);
+    ToolButton14 = frame.printButton;
+    ToolButton17 = frame.optionsButton;
+    PreviewinBrowser1 = frame.options.at(0);
+    ToolButton15 = frame.helpButton;
 
-    auto* saveMenu = new QMenu(ToolBar1);
-    QMenu* save = saveMenu->addMenu(QStringLiteral("Save"));
-    AsHTML1 = save->addAction(QStringLiteral("As HTML"));
-    AsHTML1->setObjectName("AsHTML1");
-    AsText1 = save->addAction(QStringLiteral("As Text"));
-    AsText1->setObjectName("AsText1");
-    ToolButton5 = TabToolBar::addMenuButton(ToolBar1, QStringLiteral("ToolButton5"),
-                                            QStringLiteral("Save As"), QStringLiteral("Save As"),
-                                            saveMenu, QStringLiteral("document-save-as"));
-    connect(ToolButton5, &QToolButton::clicked, output, &OutputCommands::saveAsHtml);
-    connect(AsHTML1, &QAction::triggered, output, &OutputCommands::saveAsHtml);
-    connect(AsText1, &QAction::triggered, output, &OutputCommands::saveAsText);
-
-    if (context.editActions)
-        TabToolBar::addEditButtons(ToolBar1, *context.editActions);
-
-    ToolButton14 =
-        TabToolBar::addButton(ToolBar1, QStringLiteral("ToolButton14"), QStringLiteral("Print"),
-                              QStringLiteral("Print"), QStringLiteral("document-print"));
-    connect(ToolButton14, &QToolButton::clicked, output, &OutputCommands::print);
-
-    // Options: the face does nothing, the menu holds the preview and the
-    // choice of the whole page or the relevant fragment.
-    auto* options = new QMenu(ToolBar1);
-    PreviewinBrowser1 = options->addAction(QStringLiteral("Preview"));
-    PreviewinBrowser1->setObjectName("PreviewinBrowser1");
-    setHint(PreviewinBrowser1, QStringLiteral("temp.html"));
-    connect(PreviewinBrowser1, &QAction::triggered, output, &OutputCommands::preview);
+    // Below the preview, the choice of the whole page or the relevant fragment.
+    QMenu* options = frame.optionsMenu;
     options->addSeparator();
     MakeRelevantCodeOnly1 = options->addAction(QStringLiteral("Make Relevant Code Only"));
     MakeRelevantCodeOnly1->setObjectName("MakeRelevantCodeOnly1");
@@ -198,21 +138,15 @@ QToolBar* DropdownTab::buildToolBar() {
         scope->addAction(choice);
     }
     MakeRelevantCodeOnly1->setChecked(true);
-    ToolButton17 = TabToolBar::addMenuButton(ToolBar1, QStringLiteral("ToolButton17"),
-                                             QStringLiteral("Options"), QStringLiteral("Options"),
-                                             options, QStringLiteral("preferences-system"));
-
-    ToolButton15 = TabToolBar::addHelpButton(ToolBar1, context, QStringLiteral("ToolButton15"),
-                                             QStringLiteral("Help2"), QStringLiteral("About1"), 1);
     return ToolBar1;
 }
 
 QWidget* DropdownTab::buildItemProperties() {
     auto* group = new QGroupBox(QStringLiteral(" Item Properties "), this);
-    QGridLayout* grid = compactGrid(group);
+    auto* grid = compact(new QGridLayout(group), GroupDensity);
 
-    Edit3 = makeEdit("Edit3", QString(), group);
-    Edit4 = makeEdit("Edit4", QString(), group);
+    Edit3 = oneRowHigh(makeLineEdit("Edit3", group));
+    Edit4 = oneRowHigh(makeLineEdit("Edit4", group));
     // Both fields run the same rule.
     connect(Edit3, &QLineEdit::textChanged, this, &DropdownTab::Edit3Change);
     connect(Edit4, &QLineEdit::textChanged, this, &DropdownTab::Edit3Change);
@@ -228,8 +162,8 @@ QWidget* DropdownTab::buildItemProperties() {
     RadioButton2->setObjectName("RadioButton2");
     RadioButton3 = new QRadioButton(QStringLiteral("End"), group);
     RadioButton3->setObjectName("RadioButton3");
-    button2 = rowButton("button2", QStringLiteral("&Add Item"), QStringLiteral("Add Item To Menu"),
-                        group);
+    button2 = oneRowHigh(makeButton("button2", QStringLiteral("&Add Item"),
+                                    QStringLiteral("Add Item To Menu"), group));
     button2->setEnabled(false);
     connect(button2, &QPushButton::clicked, this, &DropdownTab::button2Click);
     auto* position = new QHBoxLayout;
@@ -263,18 +197,18 @@ QWidget* DropdownTab::buildList() {
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
-    button1 =
-        rowButton("button1", QStringLiteral("&Delete"), QStringLiteral("Delete Menu Item"), area);
+    button1 = oneRowHigh(
+        makeButton("button1", QStringLiteral("&Delete"), QStringLiteral("Delete Menu Item"), area));
     button1->setEnabled(false);
     connect(button1, &QPushButton::clicked, this, &DropdownTab::button1Click);
-    BitBtn5 = rowButton("BitBtn5", QStringLiteral("&Sort"),
-                        QStringLiteral("Sort Menu Items Alphabetically"), area);
+    BitBtn5 = oneRowHigh(makeButton("BitBtn5", QStringLiteral("&Sort"),
+                                    QStringLiteral("Sort Menu Items Alphabetically"), area));
     connect(BitBtn5, &QPushButton::clicked, this, &DropdownTab::BitBtn5Click);
-    BitBtn6 = rowButton("BitBtn6", QStringLiteral("Clear A&ll"),
-                        QStringLiteral("Erase All Menu Items"), area);
+    BitBtn6 = oneRowHigh(makeButton("BitBtn6", QStringLiteral("Clear A&ll"),
+                                    QStringLiteral("Erase All Menu Items"), area));
     connect(BitBtn6, &QPushButton::clicked, this, &DropdownTab::BitBtn6Click);
-    BitBtn7 = rowButton("BitBtn7", QStringLiteral("&Make Code"),
-                        QStringLiteral("Generate HTML Code"), area);
+    BitBtn7 = oneRowHigh(makeButton("BitBtn7", QStringLiteral("&Make Code"),
+                                    QStringLiteral("Generate HTML Code"), area));
     connect(BitBtn7, &QPushButton::clicked, this, &DropdownTab::BitBtn7Click);
     for (QPushButton* button : {button1, BitBtn5, BitBtn6, BitBtn7})
         buttons->addWidget(button);
@@ -286,7 +220,7 @@ QWidget* DropdownTab::buildList() {
 QWidget* DropdownTab::buildGlobalProperties() {
     auto* group = new QGroupBox(QStringLiteral(" Global Properties "), this);
     group->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
-    QGridLayout* grid = compactGrid(group);
+    auto* grid = compact(new QGridLayout(group), GroupDensity);
 
     // Each colour: its caption, the button that opens its dialog, the
     // HtmlColor text the page inserts and a swatch.
@@ -329,12 +263,13 @@ QWidget* DropdownTab::buildGlobalProperties() {
     grid->addWidget(FontList, 2, 1);
 
     ToolButton1 = makeStyleToggle("ToolButton1", QStringLiteral("B"), QStringLiteral("Bold"),
-                                  &QFont::setBold, group);
+                                  &QFont::setBold, ToggleFrame::Flat, group);
     ToolButton2 = makeStyleToggle("ToolButton2", QStringLiteral("I"), QStringLiteral("Italics"),
-                                  &QFont::setItalic, group);
+                                  &QFont::setItalic, ToggleFrame::Flat, group);
     ToolButton3 = makeStyleToggle("ToolButton3", QStringLiteral("U"), QStringLiteral("Underline"),
-                                  &QFont::setUnderline, group);
-    ComboBox1 = makeCombo("ComboBox1", numbers(1, 72), defaults.size, true, group);
+                                  &QFont::setUnderline, ToggleFrame::Flat, group);
+    ComboBox1 = oneRowHigh(
+        makeComboBox("ComboBox1", numberList(1, 72), defaults.size, group, Typing::Editable));
     ComboBox1->setFixedWidth(56);
     auto* style = new QHBoxLayout;
     style->setSpacing(2);
@@ -346,21 +281,21 @@ QWidget* DropdownTab::buildGlobalProperties() {
     style->addWidget(ComboBox1);
     grid->addLayout(style, 3, 1);
 
-    Edit2 = makeEdit("Edit2", defaults.goText, group);
+    Edit2 = oneRowHigh(makeLineEdit("Edit2", group, defaults.goText));
     grid->addWidget(new QLabel(QStringLiteral("GO! Button Text:"), group), 4, 0);
     grid->addWidget(Edit2, 4, 1);
 
-    CheckBox1 = new QCheckBox(QStringLiteral("Invert Button Colors"), group);
-    CheckBox1->setObjectName("CheckBox1");
+    CheckBox1 = makeCheckBox("CheckBox1", QStringLiteral("Invert Button Colors"), group);
     grid->addWidget(CheckBox1, 5, 0, 1, 2);
 
-    ComboBox2 =
-        makeCombo("ComboBox2",
-                  {QStringLiteral("Solid"), QStringLiteral("Double"), QStringLiteral("Dotted"),
-                   QStringLiteral("Dashed"), QStringLiteral("Groove"), QStringLiteral("Ridge"),
-                   QStringLiteral("Inset"), QStringLiteral("Outset")},
-                  defaults.border, false, group);
-    ComboBox3 = makeCombo("ComboBox3", numbers(1, 25), defaults.borderWidth, false, group);
+    ComboBox2 = oneRowHigh(
+        makeComboBox("ComboBox2",
+                     {QStringLiteral("Solid"), QStringLiteral("Double"), QStringLiteral("Dotted"),
+                      QStringLiteral("Dashed"), QStringLiteral("Groove"), QStringLiteral("Ridge"),
+                      QStringLiteral("Inset"), QStringLiteral("Outset")},
+                     defaults.border, group));
+    ComboBox3 =
+        oneRowHigh(makeComboBox("ComboBox3", numberList(1, 25), defaults.borderWidth, group));
     ComboBox3->setFixedWidth(56);
     auto* border = new QHBoxLayout;
     border->setSpacing(4);
@@ -373,28 +308,11 @@ QWidget* DropdownTab::buildGlobalProperties() {
 }
 
 QWidget* DropdownTab::buildCode() {
-    auto* area = new QWidget(this);
-    auto* row = new QHBoxLayout(area);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(4);
-
-    Memo3->setObjectName("Memo3");
-    styleCodePane(Memo3);
+    QWidget* area = frame.buildCodeArea(CodeArea, this);
+    Memo3 = frame.pane;
     Memo3->setPlainText(QStringLiteral("\n"));
-    row->addWidget(Memo3, 1);
-
-    auto* buttons = new QVBoxLayout;
-    buttons->setSpacing(2);
-    BitBtn3 = rowButton("BitBtn3", QStringLiteral("C&opy to Clipboard"),
-                        QStringLiteral("Copy Generated Code To Clipboard"), area);
-    connect(BitBtn3, &QPushButton::clicked, output, &OutputCommands::copyToClipboard);
-    BitBtn8 = rowButton("BitBtn8", QStringLiteral("Cl&ear Code"),
-                        QStringLiteral("Delete All Generated Code"), area);
-    connect(BitBtn8, &QPushButton::clicked, output, &OutputCommands::clearCode);
-    buttons->addWidget(BitBtn3);
-    buttons->addWidget(BitBtn8);
-    buttons->addStretch(1);
-    row->addLayout(buttons);
+    BitBtn3 = frame.codeButtons.at(0);
+    BitBtn8 = frame.codeButtons.at(1);
     return area;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "widgets/tab_context.h"
+#include "widgets/tool_tab_frame.h"
 
 #include <QWidget>
 #include <optional>
@@ -118,5 +119,6 @@ private:
     int selectedRow() const;
 
     TabContext context;
+    ToolTabFrame frame;
     bool changingList = false;
 };

@@ -1,12 +1,10 @@
 #include "makers/mouseover/mouseover_tab.h"
 
-#include "widgets/output_commands.h"
-#include "widgets/tab_toolbar.h"
 #include "widgets/colour_setting.h"
 #include "widgets/default_button.h"
 #include "widgets/desktop.h"
 #include "widgets/form_parts.h"
-#include "widgets/hint.h"
+#include "widgets/output_commands.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,29 +53,31 @@ void appendLines(QPlainTextEdit* pane, const QStringList& lines) {
     pane->ensureCursorVisible();
 }
 
-QLineEdit* makeField(const QString& name, QWidget* parent) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    return field;
-}
+const ToolBarRow ToolBar = {.bar = "ToolBar4",
+                            .newButton = "ToolButton32",
+                            .saveButton = "ToolButton33",
+                            .saveAs = {saveAsHtmlEntry("AsHTML3"), saveAsTextEntry("AsText3")},
+                            .saveOnPlainClick = true,
+                            .printButton = "ToolButton42",
+                            .optionsButton = "ToolButton44",
+                            .options = {previewEntry("Preview2")},
+                            .optionsOnPlainClick = true,
+                            .helpButton = "MouseOverHelpButton",
+                            .helpEntry = "Help5",
+                            .aboutEntry = "About4",
+                            .helpPage = 3};
 
-QComboBox* makeList(const QString& name, const QStringList& items, QWidget* parent) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->addItems(items);
-    return list;
-}
+// Clear Code empties the buttons pane only, so it is the tab's own command.
+const CodeAreaRow CodeArea = {
+    .pane = "",
+    .buttons = {copyCodeButton("BitBtn12", "C&opy To Clipboard"),
+                {"BitBtn13", "Cl&ear Code", "Delete All Generated Code"},
+                {"BitBtn16", "E&nd Code", "End Off Document By Closing HTML and BODY Tags"}},
+    .placement = CodeAreaRow::Buttons::Below};
 
-QLabel* makeLabel(const QString& name, const QString& caption, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-void tighten(QLayout* layout, int margin) {
-    layout->setContentsMargins(margin, margin, margin, margin);
-    layout->setSpacing(3);
-}
+const Density Tight = {{0, 0, 0, 0}, 3, 3};
+const Density Boxed = {{4, 4, 4, 4}, 3, 3};
+const Density PageDensity = {{3, 3, 3, 3}, 3, 3};
 
 } // namespace
 
@@ -86,32 +86,27 @@ MouseOverTab::MouseOverTab(const TabContext& tabContext, QWidget* parent)
     setObjectName("TabSheet3");
 
     auto* settings = new QVBoxLayout;
-    tighten(settings, 0);
+    compact(settings, Tight);
     settings->addWidget(buildGlobalProperties());
     settings->addWidget(buildImageProperties());
     settings->addStretch();
 
     auto* body = new QHBoxLayout;
-    tighten(body, 0);
+    compact(body, Tight);
     body->addLayout(settings);
     body->addWidget(buildPanes(), 1);
 
     OutputSetup setup;
     setup.pane = Memo9;
-    setup.htmlDialog = {.name = QStringLiteral("SaveDialog5"),
-                        .title = QStringLiteral("Save as HTML"),
-                        .filters = {QStringLiteral("HTML Files (*.html)")},
-                        .defaultSuffix = QStringLiteral("html")};
-    setup.textDialog = {.name = QStringLiteral("SaveDialog6"),
-                        .title = QStringLiteral("Save as TeXT"),
-                        .filters = {QStringLiteral("Text Files (*.txt)")},
-                        .defaultSuffix = QStringLiteral("txt")};
+    setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog5"));
+    setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog6"));
     setup.prepare = [this] { assemble(); };
     outputs = new OutputCommands(std::move(setup), context.programDirectory, this);
 
     buildToolBar();
+    frame.connectTo(outputs);
     auto* page = new QVBoxLayout(this);
-    tighten(page, 3);
+    compact(page, PageDensity);
     page->addWidget(ToolBar4);
     page->addLayout(body, 1);
 
@@ -120,11 +115,9 @@ MouseOverTab::MouseOverTab(const TabContext& tabContext, QWidget* parent)
 
 QWidget* MouseOverTab::buildGlobalProperties() {
     auto* group = new QGroupBox(QStringLiteral("Global Properties"), this);
-    CheckBox11 = new QCheckBox(QStringLiteral("Preload Images (recommended)"), group);
-    CheckBox11->setObjectName("CheckBox11");
+    CheckBox11 = makeCheckBox("CheckBox11", QStringLiteral("Preload Images (recommended)"), group);
     CheckBox11->setChecked(true);
-    CheckBox12 = new QCheckBox(QStringLiteral("Image Border"), group);
-    CheckBox12->setObjectName("CheckBox12");
+    CheckBox12 = makeCheckBox("CheckBox12", QStringLiteral("Image Border"), group);
 
     borderColourLabel = makeLabel("BorderColorLabel", QStringLiteral("Border Color:"), group);
     // The swatch only shows the colour, so it is never enabled.
@@ -137,12 +130,9 @@ QWidget* MouseOverTab::buildGlobalProperties() {
     ColorDialog3 = new ColourSetting("ColorDialog3", BitBtn11, Label29, Memo5, Qt::white, this);
 
     borderTypeLabel = makeLabel("BorderTypeLabel", QStringLiteral("Border Type:"), group);
-    ComboBox6 = makeList("ComboBox6", BorderTypes, group);
+    ComboBox6 = makeComboBox("ComboBox6", BorderTypes, {}, group);
     borderSizeLabel = makeLabel("BorderSizeLabel", QStringLiteral("Size:"), group);
-    QStringList sizes;
-    for (int size = 0; size <= LargestBorderSize; ++size)
-        sizes.append(QString::number(size));
-    ComboBox7 = makeList("ComboBox7", sizes, group);
+    ComboBox7 = makeComboBox("ComboBox7", numberList(0, LargestBorderSize), {}, group);
 
     auto* orientation = makeLabel("OrientationLabel", QStringLiteral("Navbar Orientation:"), group);
     RadioButton4 = new QRadioButton(QStringLiteral("Horizontal"), group);
@@ -152,14 +142,14 @@ QWidget* MouseOverTab::buildGlobalProperties() {
     RadioButton5->setObjectName("RadioButton5");
 
     auto* colourRow = new QHBoxLayout;
-    tighten(colourRow, 0);
+    compact(colourRow, Tight);
     colourRow->addWidget(Memo5);
     colourRow->addWidget(BitBtn11);
     colourRow->addWidget(Label29);
     colourRow->addStretch();
 
     auto* typeRow = new QHBoxLayout;
-    tighten(typeRow, 0);
+    compact(typeRow, Tight);
     typeRow->addWidget(ComboBox6);
     typeRow->addSpacing(6);
     typeRow->addWidget(borderSizeLabel);
@@ -167,13 +157,13 @@ QWidget* MouseOverTab::buildGlobalProperties() {
     typeRow->addStretch();
 
     auto* orientationRow = new QHBoxLayout;
-    tighten(orientationRow, 0);
+    compact(orientationRow, Tight);
     orientationRow->addWidget(RadioButton4);
     orientationRow->addWidget(RadioButton5);
     orientationRow->addStretch();
 
     auto* grid = new QGridLayout(group);
-    tighten(grid, 4);
+    compact(grid, Boxed);
     grid->addWidget(CheckBox11, 0, 0, 1, 2);
     grid->addWidget(CheckBox12, 1, 0, 1, 2);
     grid->addWidget(borderColourLabel, 2, 0);
@@ -191,18 +181,18 @@ QWidget* MouseOverTab::buildGlobalProperties() {
 
 QWidget* MouseOverTab::buildImageProperties() {
     auto* group = new QGroupBox(QStringLiteral("Image Properties"), this);
-    Edit10 = makeField("Edit10", group);
-    Edit11 = makeField("Edit11", group);
-    Edit12 = makeField("Edit12", group);
-    Edit13 = makeField("Edit13", group);
-    Edit14 = makeField("Edit14", group);
+    Edit10 = makeLineEdit("Edit10", group);
+    Edit11 = makeLineEdit("Edit11", group);
+    Edit12 = makeLineEdit("Edit12", group);
+    Edit13 = makeLineEdit("Edit13", group);
+    Edit14 = makeLineEdit("Edit14", group);
     BitBtn14 = makeButton("BitBtn14", QStringLiteral("&Add Image"),
                           QStringLiteral("Add Image Code"), group);
     BitBtn15 = makeButton("BitBtn15", QStringLiteral("&Reset Image Properties"),
                           QStringLiteral("Reset Image Property Fields"), group);
 
     auto* grid = new QGridLayout(group);
-    tighten(grid, 4);
+    compact(grid, Boxed);
     const struct {
         QLineEdit* field;
         const char* caption;
@@ -220,7 +210,7 @@ QWidget* MouseOverTab::buildImageProperties() {
         ++row;
     }
     auto* buttons = new QHBoxLayout;
-    tighten(buttons, 0);
+    compact(buttons, Tight);
     buttons->addWidget(BitBtn14);
     buttons->addWidget(BitBtn15);
     grid->addLayout(buttons, row, 0, 1, 2);
@@ -250,64 +240,27 @@ QWidget* MouseOverTab::buildPanes() {
     Memo6->setPlainText(linesText(mouseOverHeadLines()));
     Memo7->setPlainText(linesText(mouseOverScriptLines()));
 
-    BitBtn12 = makeButton("BitBtn12", QStringLiteral("C&opy To Clipboard"),
-                          QStringLiteral("Copy Generated Code To Clipboard"), area);
-    BitBtn13 = makeButton("BitBtn13", QStringLiteral("Cl&ear Code"),
-                          QStringLiteral("Delete All Generated Code"), area);
-    BitBtn16 = makeButton("BitBtn16", QStringLiteral("E&nd Code"),
-                          QStringLiteral("End Off Document By Closing HTML and BODY Tags"), area);
-    connect(BitBtn12, &QPushButton::clicked, this, &MouseOverTab::BitBtn12Click);
+    auto* layout = compact(new QVBoxLayout(area), Tight);
+    frame.addCodeArea(CodeArea, layout, area, splitter);
+    BitBtn12 = frame.codeButtons.at(0);
+    BitBtn13 = frame.codeButtons.at(1);
+    BitBtn16 = frame.codeButtons.at(2);
     connect(BitBtn13, &QPushButton::clicked, this, &MouseOverTab::BitBtn13Click);
     connect(BitBtn16, &QPushButton::clicked, this, &MouseOverTab::BitBtn16Click);
-
-    auto* buttons = new QHBoxLayout;
-    tighten(buttons, 0);
-    buttons->addWidget(BitBtn12);
-    buttons->addWidget(BitBtn13);
-    buttons->addWidget(BitBtn16);
-
-    auto* layout = new QVBoxLayout(area);
-    tighten(layout, 0);
-    layout->addWidget(splitter, 1);
-    layout->addLayout(buttons);
     return area;
 }
 
 void MouseOverTab::buildToolBar() {
-    ToolBar4 = TabToolBar::create("ToolBar4", this);
-    ToolButton32 = TabToolBar::addButton(ToolBar4, "ToolButton32", QStringLiteral("New"),
-                                         QStringLiteral("New"), QStringLiteral("document-new"));
+    frame.buildToolBar(ToolBar, context, this);
+    ToolBar4 = frame.bar;
+    ToolButton32 = frame.newButton;
     connect(ToolButton32, &QToolButton::clicked, this, &MouseOverTab::ToolButton32Click);
-
-    auto* saveMenu = new QMenu(ToolBar4);
-    QMenu* save = saveMenu->addMenu(QStringLiteral("Save"));
-    AsHTML3 = save->addAction(QStringLiteral("As HTML"));
-    AsHTML3->setObjectName("AsHTML3");
-    AsText3 = save->addAction(QStringLiteral("As Text"));
-    AsText3->setObjectName("AsText3");
-    ToolButton33 = TabToolBar::addMenuButton(ToolBar4, "ToolButton33", QStringLiteral("Save As"),
-                                             QStringLiteral("Save As"), saveMenu,
-                                             QStringLiteral("document-save-as"));
-    connect(ToolButton33, &QToolButton::clicked, outputs, &OutputCommands::saveAsHtml);
-    connect(AsHTML3, &QAction::triggered, outputs, &OutputCommands::saveAsHtml);
-    connect(AsText3, &QAction::triggered, outputs, &OutputCommands::saveAsText);
-
-    TabToolBar::addEditButtons(ToolBar4, *context.editActions);
-
-    ToolButton42 = TabToolBar::addButton(ToolBar4, "ToolButton42", QStringLiteral("Print"),
-                                         QStringLiteral("Print"), QStringLiteral("document-print"));
-    connect(ToolButton42, &QToolButton::clicked, outputs, &OutputCommands::print);
-
-    auto* optionsMenu = new QMenu(ToolBar4);
-    Preview2 = optionsMenu->addAction(QStringLiteral("Preview"));
-    Preview2->setObjectName("Preview2");
-    ToolButton44 = TabToolBar::addMenuButton(ToolBar4, "ToolButton44", QStringLiteral("Options"),
-                                             QStringLiteral("Options"), optionsMenu,
-                                             QStringLiteral("preferences-system"));
-    connect(ToolButton44, &QToolButton::clicked, outputs, &OutputCommands::preview);
-    connect(Preview2, &QAction::triggered, outputs, &OutputCommands::preview);
-
-    TabToolBar::addHelpButton(ToolBar4, context, "MouseOverHelpButton", "Help5", "About4", 3);
+    ToolButton33 = frame.saveButton;
+    AsHTML3 = frame.saveAs.at(0);
+    AsText3 = frame.saveAs.at(1);
+    ToolButton42 = frame.printButton;
+    ToolButton44 = frame.optionsButton;
+    Preview2 = frame.options.at(0);
 }
 
 QString MouseOverTab::Edit17() const {
@@ -359,10 +312,6 @@ void MouseOverTab::BitBtn16Click() {
             "This will insert the closing BODY and HTML tags. Only click OK if you have added "
             "all your needed MouseOver buttons. Continue?")))
         appendLines(Memo8, mouseOverClosingLines());
-}
-
-void MouseOverTab::BitBtn12Click() {
-    outputs->copyToClipboard();
 }
 
 void MouseOverTab::assemble() {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "widgets/tab_context.h"
 #include "makers/mouseover/mouseover_page.h"
+#include "widgets/tab_context.h"
+#include "widgets/tool_tab_frame.h"
 
 #include <QWidget>
 
@@ -75,7 +76,6 @@ public slots:
     void BitBtn15Click();
     void BitBtn13Click();
     void BitBtn16Click();
-    void BitBtn12Click();
     void ToolButton32Click();
     void BitBtn14Click();
 
@@ -89,6 +89,7 @@ private:
     void assemble();
 
     TabContext context;
+    ToolTabFrame frame;
     ColourSetting* ColorDialog3;
     OutputCommands* outputs;
     QLabel* borderColourLabel;

@@ -1,10 +1,8 @@
 #include "makers/popup/popup_tab.h"
 
-#include "widgets/output_commands.h"
-#include "widgets/tab_toolbar.h"
 #include "widgets/desktop.h"
 #include "widgets/form_parts.h"
-#include "widgets/hint.h"
+#include "widgets/output_commands.h"
 #include "widgets/spin_edit.h"
 
 #include <QAction>
@@ -36,23 +34,31 @@ constexpr int DefaultSeconds = 1;
 constexpr int MaximumSize = 1000;
 constexpr int MaximumSeconds = 999;
 
-QCheckBox* makeCheckBox(const char* name, const QString& caption, QWidget* parent) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
+const ToolBarRow ToolBar = {.bar = "ToolBar3",
+                            .newButton = "ToolButton18",
+                            .saveButton = "ToolButton19",
+                            .saveAs = {saveAsHtmlEntry("AsHTML2"), saveAsTextEntry("AsText2")},
+                            .saveOnPlainClick = true,
+                            .printButton = "ToolButton28",
+                            .optionsButton = "ToolButton30",
+                            .options = {previewEntry("Preview1")},
+                            .optionsOnPlainClick = true,
+                            .helpButton = "ToolButton31",
+                            .helpEntry = "Help4",
+                            .aboutEntry = "About3",
+                            .helpPage = 2};
 
-QLabel* makeLabel(const char* name, const QString& caption, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
+const CodeAreaRow CodeArea = {.pane = "Memo4",
+                              .buttons = {{"BitBtn10", "&Make Code", "Generate HTML Code"},
+                                          copyCodeButton("BitBtn4", "C&opy To Clipboard"),
+                                          clearCodeButton("BitBtn9")}};
+
+const Density GroupDensity = {{6, 4, 6, 4}, 3, 3};
 
 // A single-line field: line breaks pasted into it are dropped, so that a
 // value never splits a line of the page.
 QLineEdit* makeEdit(const char* name, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
+    QLineEdit* edit = makeLineEdit(name, parent);
     QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
         static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n]"));
         if (!text.contains(lineBreaks))
@@ -63,18 +69,6 @@ QLineEdit* makeEdit(const char* name, QWidget* parent) {
         edit->setCursorPosition(cursor - before);
     });
     return edit;
-}
-
-QGroupBox* makeGroup(const char* name, const QString& title, QWidget* parent) {
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(QLatin1String(name));
-    return group;
-}
-
-template <class Layout> Layout* compact(Layout* layout) {
-    layout->setContentsMargins(6, 4, 6, 4);
-    layout->setSpacing(3);
-    return layout;
 }
 
 void enableAll(std::initializer_list<QWidget*> widgets, bool enabled) {
@@ -100,22 +94,16 @@ PopupTab::PopupTab(const TabContext& context, QWidget* parent) : QWidget(parent)
 
     OutputSetup setup;
     setup.pane = Memo4;
-    setup.htmlDialog = {.name = QStringLiteral("SaveDialog2"),
-                        .title = QStringLiteral("Save as HTML"),
-                        .filters = {QStringLiteral("HTML File (*.html)")},
-                        .defaultSuffix = QStringLiteral("html")};
+    setup.htmlDialog =
+        htmlSaveRequest(QStringLiteral("SaveDialog2"), QStringLiteral("HTML File (*.html)"));
     // This one dialog replaces an existing text file without asking.
-    setup.textDialog = {.name = QStringLiteral("SaveDialog4"),
-                        .title = QStringLiteral("Save as TeXT"),
-                        .filters = {QStringLiteral("Text Files (*.txt)")},
-                        .defaultSuffix = QStringLiteral("txt"),
-                        .confirmOverwrite = false};
+    setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog4"));
+    setup.textDialog.confirmOverwrite = false;
     setup.preview = OutputSetup::Preview::SavedFile;
     output = new OutputCommands(std::move(setup), context.programDirectory, this);
     buildToolBar(context);
+    frame.connectTo(output);
 
-    connect(BitBtn4, &QPushButton::clicked, output, &OutputCommands::copyToClipboard);
-    connect(BitBtn9, &QPushButton::clicked, output, &OutputCommands::clearCode);
     connect(BitBtn10, &QPushButton::clicked, this, &PopupTab::BitBtn10Click);
     connect(CheckBox9, &QCheckBox::toggled, this, &PopupTab::CheckBox9Click);
     connect(CheckBox10, &QCheckBox::toggled, this, &PopupTab::CheckBox10Click);
@@ -132,7 +120,7 @@ PopupTab::PopupTab(const TabContext& context, QWidget* parent) : QWidget(parent)
 }
 
 QWidget* PopupTab::buildFeatures() {
-    QGroupBox* group = makeGroup("FeaturesGroup", QStringLiteral("Popup Window Features"), this);
+    QGroupBox* group = makeGroupBox("FeaturesGroup", QStringLiteral("Popup Window Features"), this);
     CheckBox2 = makeCheckBox("CheckBox2", QStringLiteral("Directories"), group);
     CheckBox3 = makeCheckBox("CheckBox3", QStringLiteral("Location"), group);
     CheckBox4 = makeCheckBox("CheckBox4", QStringLiteral("Menubar"), group);
@@ -190,7 +178,7 @@ QWidget* PopupTab::buildFeatures() {
     closeRow->addWidget(secondsLabel);
     closeRow->addStretch();
 
-    auto* layout = compact(new QVBoxLayout(group));
+    auto* layout = compact(new QVBoxLayout(group), GroupDensity);
     layout->addLayout(boxes);
     layout->addLayout(numbers);
     layout->addWidget(CheckBox9);
@@ -201,7 +189,7 @@ QWidget* PopupTab::buildFeatures() {
 
 QWidget* PopupTab::buildUrlAndStatus() {
     // "&&" shows one ampersand.
-    QGroupBox* group = makeGroup("UrlStatusGroup", QStringLiteral("URL && Status"), this);
+    QGroupBox* group = makeGroupBox("UrlStatusGroup", QStringLiteral("URL && Status"), this);
     QLabel* urlLabel = makeLabel("UrlLabel", QStringLiteral("Window URL:"), group);
     Edit6 = makeEdit("Edit6", group);
     statusLabel = makeLabel("StatusLabel", QStringLiteral("Statusbar Message:"), group);
@@ -209,7 +197,7 @@ QWidget* PopupTab::buildUrlAndStatus() {
     urlLabel->setBuddy(Edit6);
     statusLabel->setBuddy(Edit7);
 
-    auto* layout = compact(new QGridLayout(group));
+    auto* layout = compact(new QGridLayout(group), GroupDensity);
     layout->addWidget(urlLabel, 0, 0);
     layout->addWidget(Edit6, 0, 1);
     layout->addWidget(statusLabel, 1, 0);
@@ -218,7 +206,7 @@ QWidget* PopupTab::buildUrlAndStatus() {
 }
 
 QWidget* PopupTab::buildLaunch() {
-    QGroupBox* group = makeGroup("LaunchGroup", QStringLiteral("Window Launch"), this);
+    QGroupBox* group = makeGroupBox("LaunchGroup", QStringLiteral("Window Launch"), this);
     QLabel* eventLabel = makeLabel("EventLabel", QStringLiteral("Launch Event:"), group);
     ComboBox4 = new QComboBox(group);
     ComboBox4->setObjectName("ComboBox4");
@@ -253,78 +241,33 @@ QWidget* PopupTab::buildLaunch() {
     delayRow->addWidget(SpinEdit6);
     delayRow->addStretch();
 
-    auto* layout = compact(new QVBoxLayout(group));
+    auto* layout = compact(new QVBoxLayout(group), GroupDensity);
     layout->addLayout(choices);
     layout->addLayout(delayRow);
     return group;
 }
 
 QWidget* PopupTab::buildCode() {
-    auto* area = new QWidget(this);
-    Memo4 = makeCodePane("Memo4", area);
-
-    BitBtn10 = makeButton("BitBtn10", QStringLiteral("&Make Code"),
-                          QStringLiteral("Generate HTML Code"), area);
+    QWidget* area = frame.buildCodeArea(CodeArea, this);
+    Memo4 = frame.pane;
+    BitBtn10 = frame.codeButtons.at(0);
     BitBtn10->setEnabled(false);
-    BitBtn4 = makeButton("BitBtn4", QStringLiteral("C&opy To Clipboard"),
-                         QStringLiteral("Copy Generated Code To Clipboard"), area);
-    BitBtn9 = makeButton("BitBtn9", QStringLiteral("Cl&ear Code"),
-                         QStringLiteral("Delete All Generated Code"), area);
-
-    auto* buttons = new QVBoxLayout;
-    buttons->setSpacing(3);
-    buttons->addWidget(BitBtn10);
-    buttons->addWidget(BitBtn4);
-    buttons->addWidget(BitBtn9);
-    buttons->addStretch();
-
-    auto* layout = new QHBoxLayout(area);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
-    layout->addWidget(Memo4, 1);
-    layout->addLayout(buttons);
+    BitBtn4 = frame.codeButtons.at(1);
+    BitBtn9 = frame.codeButtons.at(2);
     return area;
 }
 
 void PopupTab::buildToolBar(const TabContext& context) {
-    ToolBar3 = TabToolBar::create(QStringLiteral("ToolBar3"), this);
-    ToolButton18 =
-        TabToolBar::addButton(ToolBar3, QStringLiteral("ToolButton18"), QStringLiteral("New"),
-                              QStringLiteral("New"), QStringLiteral("document-new"));
+    frame.buildToolBar(ToolBar, context, this);
+    ToolBar3 = frame.bar;
+    ToolButton18 = frame.newButton;
     connect(ToolButton18, &QToolButton::clicked, this, &PopupTab::ToolButton18Click);
-
-    auto* saveMenu = new QMenu(this);
-    QMenu* save = saveMenu->addMenu(QStringLiteral("Save"));
-    AsHTML2 = save->addAction(QStringLiteral("As HTML"));
-    AsHTML2->setObjectName("AsHTML2");
-    AsText2 = save->addAction(QStringLiteral("As Text"));
-    AsText2->setObjectName("AsText2");
-    ToolButton19 = TabToolBar::addMenuButton(ToolBar3, QStringLiteral("ToolButton19"),
-                                             QStringLiteral("Save As"), QStringLiteral("Save As"),
-                                             saveMenu, QStringLiteral("document-save-as"));
-    connect(ToolButton19, &QToolButton::clicked, output, &OutputCommands::saveAsHtml);
-    connect(AsHTML2, &QAction::triggered, output, &OutputCommands::saveAsHtml);
-    connect(AsText2, &QAction::triggered, output, &OutputCommands::saveAsText);
-
-    if (context.editActions)
-        TabToolBar::addEditButtons(ToolBar3, *context.editActions);
-
-    ToolButton28 =
-        TabToolBar::addButton(ToolBar3, QStringLiteral("ToolButton28"), QStringLiteral("Print"),
-                              QStringLiteral("Print"), QStringLiteral("document-print"));
-    connect(ToolButton28, &QToolButton::clicked, output, &OutputCommands::print);
-
-    auto* optionsMenu = new QMenu(this);
-    Preview1 = optionsMenu->addAction(QStringLiteral("Preview"));
-    Preview1->setObjectName("Preview1");
-    ToolButton30 = TabToolBar::addMenuButton(ToolBar3, QStringLiteral("ToolButton30"),
-                                             QStringLiteral("Options"), QStringLiteral("Options"),
-                                             optionsMenu, QStringLiteral("preferences-system"));
-    connect(ToolButton30, &QToolButton::clicked, output, &OutputCommands::preview);
-    connect(Preview1, &QAction::triggered, output, &OutputCommands::preview);
-
-    TabToolBar::addHelpButton(ToolBar3, context, QStringLiteral("ToolButton31"),
-                              QStringLiteral("Help4"), QStringLiteral("About3"), 2);
+    ToolButton19 = frame.saveButton;
+    AsHTML2 = frame.saveAs.at(0);
+    AsText2 = frame.saveAs.at(1);
+    ToolButton28 = frame.printButton;
+    ToolButton30 = frame.optionsButton;
+    Preview1 = frame.options.at(0);
 }
 
 const QString& PopupTab::Edit9() const {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "widgets/tab_context.h"
 #include "makers/popup/popup_page.h"
+#include "widgets/tab_context.h"
+#include "widgets/tool_tab_frame.h"
 
 #include <QWidget>
 
@@ -96,5 +97,6 @@ private:
     QPushButton* BitBtn4;
     QPushButton* BitBtn9;
 
+    ToolTabFrame frame;
     OutputCommands* output;
 };

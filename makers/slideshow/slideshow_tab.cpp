@@ -1,14 +1,12 @@
 #include "makers/slideshow/slideshow_tab.h"
 
-#include "widgets/output_commands.h"
-#include "widgets/tab_toolbar.h"
 #include "core/text_file.h"
 #include "makers/slideshow/slideshow_page.h"
 #include "makers/slideshow/slideshow_publisher.h"
 #include "widgets/colour_setting.h"
 #include "widgets/font_box.h"
 #include "widgets/form_parts.h"
-#include "widgets/hint.h"
+#include "widgets/output_commands.h"
 #include "widgets/spin_edit.h"
 
 #include <QAction>
@@ -44,81 +42,32 @@ const QStringList BorderStyles = {QStringLiteral("Solid"),  QStringLiteral("Doub
                                   QStringLiteral("Groove"), QStringLiteral("Ridge"),
                                   QStringLiteral("Inset"),  QStringLiteral("Outset")};
 
-QStringList numbers(int first, int last) {
-    QStringList items;
-    for (int n = first; n <= last; ++n)
-        items << QString::number(n);
-    return items;
-}
+const QStringList BorderWidths = numberList(0, 25);
 
-const QStringList BorderWidths = numbers(0, 25);
+const ToolBarRow ToolBar = {.bar = "ToolBar6",
+                            .newButton = "ToolButton49",
+                            .saveButton = "ToolButton50",
+                            .saveMenu = "PopupMenu11",
+                            .saveAs = {saveAsHtmlEntry("AsHTML4"), saveAsTextEntry("AsText4")},
+                            .afterSave = {{"Publish1", "Publish"}},
+                            .printButton = "ToolButton59",
+                            .optionsButton = "ToolButton61",
+                            .optionsMenu = "PopupMenu12",
+                            .optionsIcon = "document-properties",
+                            .options = {previewEntry("Preview3")},
+                            .optionsOnPlainClick = true,
+                            .helpButton = "ToolButton62",
+                            .helpEntry = "Help6",
+                            .aboutEntry = "About5",
+                            .helpPage = 4};
 
-FileDialogSpec openDialog(const char* name, const QString& title, const QStringList& filters,
-                          int selectedFilter = 0) {
-    FileDialogSpec request;
-    request.name = QLatin1String(name);
-    request.title = title;
-    request.filters = filters;
-    request.selectedFilter = selectedFilter;
-    return request;
-}
+const CodeAreaRow CodeArea = {
+    .pane = "Memo19",
+    .buttons = {copyCodeButton("BitBtn27", "C&opy to Clipboard"), clearCodeButton("BitBtn28")},
+    .placement = CodeAreaRow::Buttons::Below,
+    .buttonSpacing = 4};
 
-FileDialogSpec saveDialog(const char* name, const QString& title, const QString& filter,
-                          const QString& suffix) {
-    FileDialogSpec request = openDialog(name, title, {filter});
-    request.defaultSuffix = suffix;
-    return request;
-}
-
-// A small square button for the "..." choosers and the colour buttons.
-QPushButton* smallButton(const char* name, const QString& text, const QString& hint,
-                         QWidget* parent) {
-    QPushButton* button = makeButton(name, text, hint, parent);
-    button->setFixedSize(24, 22);
-    return button;
-}
-
-QLineEdit* lineEdit(const char* name, QWidget* parent, bool readOnly = false) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setReadOnly(readOnly);
-    return edit;
-}
-
-QLabel* namedLabel(const char* name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
-// A drop-down list that offers only its items.
-QComboBox* listBox(const char* name, const QStringList& items, const QString& current,
-                   QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->addItems(items);
-    box->setCurrentText(current);
-    return box;
-}
-
-QToolButton* styleToggle(const char* name, const QString& text, const QString& hint,
-                         QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(text);
-    button->setCheckable(true);
-    button->setFixedSize(22, 22);
-    setHint(button, hint);
-    return button;
-}
-
-QGridLayout* compactGrid(QWidget* page) {
-    auto* grid = new QGridLayout(page);
-    grid->setContentsMargins(6, 5, 6, 5);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(3);
-    return grid;
-}
+const Density PageDensity = {{6, 5, 6, 5}, 4, 3};
 
 // Caption, colour button, swatch and the HtmlColor label in one row.
 struct ColourRow {
@@ -150,10 +99,10 @@ enum class Caption { InColumn, Spanning };
 // first column of the whole page.
 void addColourRow(QGridLayout* grid, int row, const QString& caption, const ColourRow& colour,
                   QWidget* page, Caption placement = Caption::InColumn) {
-    colour.button =
-        smallButton(colour.buttonName, QStringLiteral("..."), QLatin1String(colour.hint), page);
+    colour.button = makeChooserButton(colour.buttonName, QStringLiteral("..."),
+                                      QLatin1String(colour.hint), page);
     colour.swatch = makeSwatch(QLatin1String(colour.swatchName), White, page);
-    colour.label = namedLabel(colour.labelName, QStringLiteral("#FFFFFF"), page);
+    colour.label = makeLabel(colour.labelName, QStringLiteral("#FFFFFF"), page);
     auto* line = new QHBoxLayout;
     line->setSpacing(4);
     if (placement == Caption::Spanning)
@@ -177,21 +126,22 @@ void setListText(QComboBox* box, const QString& text) {
 } // namespace
 
 SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
-    : QWidget(parent), OpenDialog1(openDialog("OpenDialog1", QStringLiteral("Open Sound"),
-                                              {QStringLiteral("All Music Files (*.wav *.mid)")})),
-      OpenDialog2(
-          openDialog("OpenDialog2", QStringLiteral("Open Image"),
-                     {QStringLiteral("JPEG Files (*.jpg *.jpe *.jpeg)"),
-                      QStringLiteral("GIF Files (*.gif)"), QStringLiteral("Bitmap Files (*.bmp)"),
-                      QStringLiteral("PNG Files (*.png)"), QStringLiteral("All Files (*)")})),
-      OpenDialog3(openDialog(
+    : QWidget(parent),
+      OpenDialog1(openFileRequest("OpenDialog1", QStringLiteral("Open Sound"),
+                                  {QStringLiteral("All Music Files (*.wav *.mid)")})),
+      OpenDialog2(openFileRequest(
+          "OpenDialog2", QStringLiteral("Open Image"),
+          {QStringLiteral("JPEG Files (*.jpg *.jpe *.jpeg)"), QStringLiteral("GIF Files (*.gif)"),
+           QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
+           QStringLiteral("All Files (*)")})),
+      OpenDialog3(openFileRequest(
           "OpenDialog3", QStringLiteral("Open Images"),
           {QStringLiteral("JPEG Files (*.jpg *.jpeg *.jpe)"), QStringLiteral("GIF Files (*.gif)"),
            QStringLiteral("BMP Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
            QStringLiteral("All Supported Images (*.jpg *.jpeg *.jpe *.gif *.bmp *.png)")},
           4)),
-      SaveDialog9(saveDialog("SaveDialog9", QStringLiteral("Publish"),
-                             QStringLiteral("HTML Files (*.html)"), QStringLiteral("html"))),
+      SaveDialog9(saveFileRequest("SaveDialog9", QStringLiteral("Publish"),
+                                  QStringLiteral("HTML Files (*.html)"), QStringLiteral("html"))),
       context(tabContext) {
     setObjectName("TabSheet4");
 
@@ -220,10 +170,8 @@ SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
 
     OutputSetup setup;
     setup.pane = Memo19;
-    setup.htmlDialog = saveDialog("SaveDialog7", QStringLiteral("Save as HTML"),
-                                  QStringLiteral("HTML Files (*.html)"), QStringLiteral("html"));
-    setup.textDialog = saveDialog("SaveDialog8", QStringLiteral("Save as TeXT"),
-                                  QStringLiteral("Text Files (*.txt)"), QStringLiteral("txt"));
+    setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog7"));
+    setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog8"));
     setup.preview = OutputSetup::Preview::SavedFile;
     setup.savedFlagStart = QString();
     setup.notSavedNotice =
@@ -234,54 +182,26 @@ SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
         "the Publish command instead.");
     outputs = new OutputCommands(std::move(setup), context.programDirectory, this);
 
-    connect(BitBtn27, &QPushButton::clicked, outputs, &OutputCommands::copyToClipboard);
-    connect(BitBtn28, &QPushButton::clicked, outputs, &OutputCommands::clearCode);
-    connect(AsHTML4, &QAction::triggered, outputs, &OutputCommands::saveAsHtml);
-    connect(AsText4, &QAction::triggered, outputs, &OutputCommands::saveAsText);
+    frame.connectTo(outputs);
     connect(Publish1, &QAction::triggered, this, &SlideshowTab::Publish1Click);
-    connect(ToolButton61, &QToolButton::clicked, outputs, &OutputCommands::preview);
-    connect(Preview3, &QAction::triggered, outputs, &OutputCommands::preview);
-    connect(ToolButton59, &QToolButton::clicked, outputs, &OutputCommands::print);
     connect(ToolButton49, &QToolButton::clicked, this, &SlideshowTab::ToolButton49Click);
 }
 
 SlideshowTab::~SlideshowTab() = default;
 
 void SlideshowTab::buildToolBar() {
-    ToolBar6 = TabToolBar::create(QStringLiteral("ToolBar6"), this);
-    ToolButton49 =
-        TabToolBar::addButton(ToolBar6, QStringLiteral("ToolButton49"), QStringLiteral("New"),
-                              QStringLiteral("New"), QStringLiteral("document-new"));
-
-    PopupMenu11 = new QMenu(this);
-    PopupMenu11->setObjectName("PopupMenu11");
-    QMenu* save = PopupMenu11->addMenu(QStringLiteral("Save"));
-    AsHTML4 = save->addAction(QStringLiteral("As HTML"));
-    AsHTML4->setObjectName("AsHTML4");
-    AsText4 = save->addAction(QStringLiteral("As Text"));
-    AsText4->setObjectName("AsText4");
-    Publish1 = PopupMenu11->addAction(QStringLiteral("Publish"));
-    Publish1->setObjectName("Publish1");
-    // The face has no command of its own; the arrow opens the menu.
-    ToolButton50 = TabToolBar::addMenuButton(ToolBar6, QStringLiteral("ToolButton50"),
-                                             QStringLiteral("Save As"), QStringLiteral("Save As"),
-                                             PopupMenu11, QStringLiteral("document-save-as"));
-
-    if (context.editActions)
-        TabToolBar::addEditButtons(ToolBar6, *context.editActions);
-
-    ToolButton59 =
-        TabToolBar::addButton(ToolBar6, QStringLiteral("ToolButton59"), QStringLiteral("Print"),
-                              QStringLiteral("Print"), QStringLiteral("document-print"));
-    auto* options = new QMenu(this);
-    options->setObjectName("PopupMenu12");
-    Preview3 = options->addAction(QStringLiteral("Preview"));
-    Preview3->setObjectName("Preview3");
-    ToolButton61 = TabToolBar::addMenuButton(ToolBar6, QStringLiteral("ToolButton61"),
-                                             QStringLiteral("Options"), QStringLiteral("Options"),
-                                             options, QStringLiteral("document-properties"));
-    ToolButton62 = TabToolBar::addHelpButton(ToolBar6, context, QStringLiteral("ToolButton62"),
-                                             QStringLiteral("Help6"), QStringLiteral("About5"), 4);
+    frame.buildToolBar(ToolBar, context, this);
+    ToolBar6 = frame.bar;
+    ToolButton49 = frame.newButton;
+    ToolButton50 = frame.saveButton;
+    PopupMenu11 = frame.saveMenu;
+    AsHTML4 = frame.saveAs.at(0);
+    AsText4 = frame.saveAs.at(1);
+    Publish1 = frame.afterSave.at(0);
+    ToolButton59 = frame.printButton;
+    ToolButton61 = frame.optionsButton;
+    Preview3 = frame.options.at(0);
+    ToolButton62 = frame.helpButton;
 }
 
 QWidget* SlideshowTab::buildLeftHalf() {
@@ -290,22 +210,14 @@ QWidget* SlideshowTab::buildLeftHalf() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(3);
 
-    Memo19 = makeCodePane("Memo19", half);
-    column->addWidget(Memo19, 3);
-
-    BitBtn27 = makeButton("BitBtn27", QStringLiteral("C&opy to Clipboard"),
-                          QStringLiteral("Copy Generated Code To Clipboard"), half);
-    BitBtn28 = makeButton("BitBtn28", QStringLiteral("Cl&ear Code"),
-                          QStringLiteral("Delete All Generated Code"), half);
-    auto* codeButtons = new QHBoxLayout;
-    codeButtons->setSpacing(4);
-    codeButtons->addWidget(BitBtn27);
-    codeButtons->addWidget(BitBtn28);
-    column->addLayout(codeButtons);
+    frame.addCodeArea(CodeArea, column, half, nullptr, 3);
+    Memo19 = frame.pane;
+    BitBtn27 = frame.codeButtons.at(0);
+    BitBtn28 = frame.codeButtons.at(1);
 
     ListBox2 = new QListWidget(half);
     ListBox2->setObjectName("ListBox2");
-    Label74 = namedLabel("Label74", QStringLiteral("0"), half);
+    Label74 = makeLabel("Label74", QStringLiteral("0"), half);
     auto* listCaption = new QLabel(QStringLiteral("&Images In List:"), half);
     listCaption->setBuddy(ListBox2);
     auto* counter = new QHBoxLayout;
@@ -350,18 +262,19 @@ QWidget* SlideshowTab::buildLeftHalf() {
 QWidget* SlideshowTab::buildSettingsPage() {
     auto* page = new QWidget(PageControl2);
     page->setObjectName("TabSheet6");
-    QGridLayout* grid = compactGrid(page);
+    auto* grid = compact(new QGridLayout(page), PageDensity);
     grid->setColumnStretch(1, 1);
 
     BitBtn33 = makeButton("BitBtn33", QStringLiteral("&Add Slideshow Images To List"),
                           QStringLiteral("Add Images To Slideshow"), page);
     grid->addWidget(BitBtn33, 0, 0, 1, 2);
 
-    Edit23 = lineEdit("Edit23", page, true);
-    Button6 = smallButton("Button6", QStringLiteral("O&K"), {}, page);
+    Edit23 = makeLineEdit("Edit23", page);
+    Edit23->setReadOnly(true);
+    Button6 = makeChooserButton("Button6", QStringLiteral("O&K"), {}, page);
     Button6->setFixedWidth(32);
     Button6->setEnabled(false);
-    Button3 = smallButton("Button3", QStringLiteral("?"), {}, page);
+    Button3 = makeChooserButton("Button3", QStringLiteral("?"), {}, page);
     auto* initial = new QHBoxLayout;
     initial->setSpacing(3);
     initial->addWidget(Edit23);
@@ -374,29 +287,28 @@ QWidget* SlideshowTab::buildSettingsPage() {
     addRow(grid, 2, QStringLiteral("Transition Time:"),
            {SpinEdit7, new QLabel(QStringLiteral("Seconds"), page)}, page);
 
-    CheckBox13 = new QCheckBox(QStringLiteral("Center Slideshow Console"), page);
-    CheckBox13->setObjectName("CheckBox13");
+    CheckBox13 = makeCheckBox("CheckBox13", QStringLiteral("Center Slideshow Console"), page);
     grid->addWidget(CheckBox13, 3, 0, 1, 2);
 
-    CheckBox14 = new QCheckBox(QStringLiteral("Include Right-click Disable"), page);
-    CheckBox14->setObjectName("CheckBox14");
+    CheckBox14 = makeCheckBox("CheckBox14", QStringLiteral("Include Right-click Disable"), page);
     grid->addWidget(CheckBox14, 4, 0, 1, 2);
-    Label39 = namedLabel("Label39", QStringLiteral("Message On Right-click:"), page);
-    Edit19 = lineEdit("Edit19", page);
+    Label39 = makeLabel("Label39", QStringLiteral("Message On Right-click:"), page);
+    Edit19 = makeLineEdit("Edit19", page);
     auto* message = new QHBoxLayout;
     message->setSpacing(4);
     message->addWidget(Label39);
     message->addWidget(Edit19);
     grid->addLayout(message, 5, 0, 1, 2);
 
-    CheckBox15 = new QCheckBox(QStringLiteral("Play Background Sound"), page);
-    CheckBox15->setObjectName("CheckBox15");
+    CheckBox15 = makeCheckBox("CheckBox15", QStringLiteral("Play Background Sound"), page);
     grid->addWidget(CheckBox15, 6, 0, 1, 2);
-    Label40 = namedLabel("Label40", QStringLiteral("Sound:"), page);
-    Edit20 = lineEdit("Edit20", page, true);
-    Button4 = smallButton("Button4", QStringLiteral("..."),
-                          QStringLiteral("Choose Your Background Sound"), page);
-    BitBtn18 = smallButton("BitBtn18", QString(), QStringLiteral("Audition Sound (Preview)"), page);
+    Label40 = makeLabel("Label40", QStringLiteral("Sound:"), page);
+    Edit20 = makeLineEdit("Edit20", page);
+    Edit20->setReadOnly(true);
+    Button4 = makeChooserButton("Button4", QStringLiteral("..."),
+                                QStringLiteral("Choose Your Background Sound"), page);
+    BitBtn18 =
+        makeChooserButton("BitBtn18", QString(), QStringLiteral("Audition Sound (Preview)"), page);
     BitBtn18->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     auto* sound = new QHBoxLayout;
     sound->setSpacing(3);
@@ -406,7 +318,7 @@ QWidget* SlideshowTab::buildSettingsPage() {
     grid->addWidget(Label40, 7, 0);
     grid->addLayout(sound, 7, 1);
 
-    Edit21 = lineEdit("Edit21", page);
+    Edit21 = makeLineEdit("Edit21", page);
     grid->addWidget(new QLabel(QStringLiteral("Page Title:"), page), 8, 0);
     grid->addWidget(Edit21, 8, 1);
 
@@ -415,9 +327,10 @@ QWidget* SlideshowTab::buildSettingsPage() {
                   "Label45"},
                  page, Caption::Spanning);
 
-    Edit22 = lineEdit("Edit22", page, true);
-    Button5 = smallButton("Button5", QStringLiteral("..."),
-                          QStringLiteral("Choose Your Background Image"), page);
+    Edit22 = makeLineEdit("Edit22", page);
+    Edit22->setReadOnly(true);
+    Button5 = makeChooserButton("Button5", QStringLiteral("..."),
+                                QStringLiteral("Choose Your Background Image"), page);
     auto* image = new QHBoxLayout;
     image->setSpacing(3);
     image->addWidget(Edit22);
@@ -445,10 +358,10 @@ QWidget* SlideshowTab::buildSettingsPage() {
 QWidget* SlideshowTab::buildSlideshowPage() {
     auto* page = new QWidget(PageControl2);
     page->setObjectName("TabSheet7");
-    QGridLayout* grid = compactGrid(page);
+    auto* grid = compact(new QGridLayout(page), PageDensity);
     grid->setColumnStretch(1, 1);
 
-    Edit18 = lineEdit("Edit18", page);
+    Edit18 = makeLineEdit("Edit18", page);
     grid->addWidget(new QLabel(QStringLiteral("Heading Text:"), page), 0, 0);
     grid->addWidget(Edit18, 0, 1);
 
@@ -462,25 +375,14 @@ QWidget* SlideshowTab::buildSlideshowPage() {
                  {BitBtn19, "BitBtn19", "Choose Text Color", Memo11, "Memo11", Label49, "Label49"},
                  page);
 
-    ToolButton46 = styleToggle("ToolButton46", QStringLiteral("B"), QStringLiteral("Bold"), page);
-    ToolButton47 =
-        styleToggle("ToolButton47", QStringLiteral("I"), QStringLiteral("Italics"), page);
-    ToolButton48 =
-        styleToggle("ToolButton48", QStringLiteral("U"), QStringLiteral("Underline"), page);
-    QFont bold = ToolButton46->font();
-    bold.setBold(true);
-    ToolButton46->setFont(bold);
-    QFont italic = ToolButton47->font();
-    italic.setItalic(true);
-    ToolButton47->setFont(italic);
-    QFont underline = ToolButton48->font();
-    underline.setUnderline(true);
-    ToolButton48->setFont(underline);
-    ComboBox11 = new QComboBox(page);
-    ComboBox11->setObjectName("ComboBox11");
-    ComboBox11->setEditable(true);
-    ComboBox11->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox11->addItems(numbers(1, 72));
+    ToolButton46 = makeStyleToggle("ToolButton46", QStringLiteral("B"), QStringLiteral("Bold"),
+                                   &QFont::setBold, ToggleFrame::Raised, page);
+    ToolButton47 = makeStyleToggle("ToolButton47", QStringLiteral("I"), QStringLiteral("Italics"),
+                                   &QFont::setItalic, ToggleFrame::Raised, page);
+    ToolButton48 = makeStyleToggle("ToolButton48", QStringLiteral("U"), QStringLiteral("Underline"),
+                                   &QFont::setUnderline, ToggleFrame::Raised, page);
+    // The size shows "10" while the list still marks its first item.
+    ComboBox11 = makeComboBox("ComboBox11", numberList(1, 72), {}, page, Typing::Editable);
     ComboBox11->setCurrentText(QStringLiteral("10"));
     ComboBox11->setMinimumContentsLength(3);
     addRow(grid, 3, QStringLiteral("Font Style:"), {ToolButton46, ToolButton47, ToolButton48},
@@ -491,7 +393,7 @@ QWidget* SlideshowTab::buildSlideshowPage() {
         grid, 5, QStringLiteral("Border Color:"),
         {BitBtn20, "BitBtn20", "Choose Table Border Color", Memo12, "Memo12", Label52, "Label52"},
         page);
-    ComboBox10 = listBox("ComboBox10", BorderWidths, QStringLiteral("1"), page);
+    ComboBox10 = makeComboBox("ComboBox10", BorderWidths, QStringLiteral("1"), page);
     addRow(grid, 6, QStringLiteral("Border Width:"), {ComboBox10}, page);
 
     addColourRow(
@@ -570,7 +472,7 @@ QWidget* SlideshowTab::buildElementsPage() {
     for (const Group& group : groups) {
         group.box = new QGroupBox(group.title, page);
         group.box->setObjectName(QLatin1String(group.boxName));
-        QGridLayout* grid = compactGrid(group.box);
+        auto* grid = compact(new QGridLayout(group.box), PageDensity);
         grid->setContentsMargins(6, 2, 6, 3);
         grid->setColumnStretch(1, 1);
         group.panel = makeFontSample(QLatin1String(group.panelName), this);
@@ -579,8 +481,9 @@ QWidget* SlideshowTab::buildElementsPage() {
         grid->addWidget(group.font, 0, 1);
         addColourRow(grid, 1, QStringLiteral("Background Color:"), group.background, group.box);
         addColourRow(grid, 2, group.textCaption, group.text, group.box);
-        group.style = listBox(group.styleName, BorderStyles, QStringLiteral("Solid"), group.box);
-        group.width = listBox(group.widthName, BorderWidths, QStringLiteral("0"), group.box);
+        group.style =
+            makeComboBox(group.styleName, BorderStyles, QStringLiteral("Solid"), group.box);
+        group.width = makeComboBox(group.widthName, BorderWidths, QStringLiteral("0"), group.box);
         auto* border = new QHBoxLayout;
         border->setSpacing(4);
         border->addWidget(group.style);

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "widgets/tab_context.h"
 #include "widgets/desktop.h"
+#include "widgets/tab_context.h"
+#include "widgets/tool_tab_frame.h"
 
 #include <QWidget>
 
@@ -187,6 +188,7 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     TabContext context;
+    ToolTabFrame frame;
     // Set while the program itself changes the list, so that only the user's
     // selections count as a click.
     bool changingList = false;

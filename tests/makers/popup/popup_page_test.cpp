@@ -5,6 +5,9 @@
 using Event = PopupSettings::LaunchEvent;
 using Medium = PopupSettings::LaunchMedium;
 
+// Declared before the first use as test data.
+Q_DECLARE_METATYPE(PopupSettings)
+
 namespace {
 
 const QString DefaultFeatures = QStringLiteral(
@@ -268,8 +271,6 @@ private slots:
         QCOMPARE(page[24], QStringLiteral("<img src=\"\" border=\"0\" alt=\"Image\">"));
     }
 };
-
-Q_DECLARE_METATYPE(PopupSettings)
 
 QTEST_APPLESS_MAIN(PopupPageTest)
 #include "popup_page_test.moc"

@@ -1,0 +1,256 @@
+#include "widgets/tool_tab_frame.h"
+
+#include "widgets/edit_actions.h"
+#include "widgets/form_parts.h"
+#include "widgets/help_links.h"
+#include "widgets/hint.h"
+#include "widgets/output_commands.h"
+#include "widgets/tab_context.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QIcon>
+#include <QLayout>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+#include <functional>
+
+namespace {
+
+QToolBar* makeToolBar(const QString& objectName, QWidget* parent) {
+    auto* bar = new QToolBar(parent);
+    bar->setObjectName(objectName);
+    bar->setIconSize(QSize(16, 16));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    return bar;
+}
+
+QToolButton* addButton(QToolBar* bar, const QString& objectName, const QString& text,
+                       const QString& hint, const QString& iconName) {
+    auto* button = new QToolButton(bar);
+    button->setObjectName(objectName);
+    button->setText(text);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    if (!iconName.isEmpty())
+        button->setIcon(QIcon::fromTheme(iconName));
+    if (button->icon().isNull())
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    setHint(button, hint);
+    bar->addWidget(button);
+    return button;
+}
+
+QToolButton* addMenuButton(QToolBar* bar, const QString& objectName, const QString& text,
+                           const QString& hint, QMenu* menu, const QString& iconName) {
+    QToolButton* button = addButton(bar, objectName, text, hint, iconName);
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+    return button;
+}
+
+QList<QToolButton*> addEditButtons(QToolBar* bar, EditActions& actions) {
+    QList<QToolButton*> buttons;
+    bar->addSeparator();
+    const struct {
+        QAction* action;
+        const char* icon;
+    } edits[] = {{actions.EditCut1, "edit-cut"},
+                 {actions.EditCopy1, "edit-copy"},
+                 {actions.EditPaste1, "edit-paste"},
+                 {actions.EditUndo1, "edit-undo"},
+                 {actions.EditDelete1, "edit-delete"}};
+    for (const auto& edit : edits) {
+        auto* button = new QToolButton(bar);
+        button->setDefaultAction(edit.action);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        const QIcon icon = QIcon::fromTheme(QLatin1String(edit.icon));
+        if (icon.isNull())
+            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        else
+            button->setIcon(icon);
+        button->setText(edit.action->text().remove(QLatin1Char('&')));
+        bar->addWidget(button);
+        buttons.append(button);
+    }
+    bar->addSeparator();
+    return buttons;
+}
+
+QToolButton* addHelpButton(QToolBar* bar, const TabContext& context, const QString& buttonName,
+                           const QString& helpName, const QString& aboutName, int toolNumber) {
+    auto* menu = new QMenu(bar);
+    QAction* help = menu->addAction(QStringLiteral("Help"));
+    help->setObjectName(helpName);
+    menu->addSeparator();
+    QAction* about = menu->addAction(QStringLiteral("About"));
+    about->setObjectName(aboutName);
+    const QString directory = context.programDirectory;
+    QObject::connect(help, &QAction::triggered, bar,
+                     [directory, toolNumber] { openToolHelp(directory, toolNumber); });
+    const auto showAbout = context.showAbout;
+    QObject::connect(about, &QAction::triggered, bar, [showAbout] {
+        if (showAbout)
+            showAbout();
+    });
+    QToolButton* button = addButton(bar, buttonName, QStringLiteral("Help"), QStringLiteral("Help"),
+                                    QStringLiteral("help-browser"));
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    return button;
+}
+
+QString text(const char* latin1) {
+    return QLatin1String(latin1);
+}
+
+// The face of a drop-down button runs the menu's entry.
+void runOnPlainClick(QToolButton* face, QAction* entry) {
+    QObject::connect(face, &QToolButton::clicked, entry, &QAction::trigger);
+}
+
+} // namespace
+
+QList<QAction*> ToolTabFrame::addEntries(QMenu* menu, const QList<FrameControl>& entries) {
+    QList<QAction*> actions;
+    for (const FrameControl& entry : entries) {
+        QAction* action = menu->addAction(text(entry.caption));
+        action->setObjectName(text(entry.name));
+        if (*entry.hint)
+            setHint(action, text(entry.hint));
+        commands.append({action, entry.command});
+        actions.append(action);
+    }
+    return actions;
+}
+
+void ToolTabFrame::buildToolBar(const ToolBarRow& row, const TabContext& context, QWidget* tab) {
+    bar = makeToolBar(text(row.bar), tab);
+    if (row.flush) {
+        bar->layout()->setContentsMargins(0, 0, 0, 0);
+        bar->layout()->setSpacing(0);
+    }
+    newButton = addButton(bar, text(row.newButton), QStringLiteral("New"), QStringLiteral("New"),
+                          QStringLiteral("document-new"));
+    if (*row.openButton.name)
+        openButton = addButton(bar, text(row.openButton.name), text(row.openButton.caption),
+                               text(row.openButton.hint), QStringLiteral("document-open"));
+
+    saveMenu = new QMenu(bar);
+    saveMenu->setObjectName(text(row.saveMenu));
+    saveAs = addEntries(saveMenu->addMenu(QStringLiteral("Save")), row.saveAs);
+    afterSave = addEntries(saveMenu, row.afterSave);
+    saveButton =
+        addMenuButton(bar, text(row.saveButton), text(row.saveCaption), QStringLiteral("Save As"),
+                      saveMenu, QStringLiteral("document-save-as"));
+    if (row.saveOnPlainClick)
+        runOnPlainClick(saveButton, saveAs.first());
+
+    if (context.editActions)
+        editButtons = addEditButtons(bar, *context.editActions);
+    for (qsizetype i = 0; i < row.editButtonNames.size() && i < editButtons.size(); ++i)
+        editButtons.at(i)->setObjectName(text(row.editButtonNames.at(i)));
+
+    printButton = addButton(bar, text(row.printButton), QStringLiteral("Print"),
+                            QStringLiteral("Print"), QStringLiteral("document-print"));
+    commands.append({printButton, FrameCommand::Print});
+
+    // Toggles start pressed: what they show is shown with the tab.
+    for (const FrameControl& toggle : row.toggles) {
+        QToolButton* button =
+            addButton(bar, text(toggle.name), text(toggle.caption), text(toggle.hint), {});
+        button->setCheckable(true);
+        button->setChecked(true);
+        toggles.append(button);
+    }
+
+    optionsMenu = new QMenu(bar);
+    optionsMenu->setObjectName(text(row.optionsMenu));
+    options = addEntries(optionsMenu, row.options);
+    optionsButton = addMenuButton(bar, text(row.optionsButton), QStringLiteral("Options"),
+                                  QStringLiteral("Options"), optionsMenu, text(row.optionsIcon));
+    if (row.optionsOnPlainClick)
+        runOnPlainClick(optionsButton, options.first());
+
+    helpButton = addHelpButton(bar, context, text(row.helpButton), text(row.helpEntry),
+                               text(row.aboutEntry), row.helpPage);
+    helpButton->menu()->setObjectName(text(row.helpMenu));
+}
+
+QList<QPushButton*> ToolTabFrame::makeCodeButtons(const CodeAreaRow& row, QWidget* parent) {
+    QList<QPushButton*> buttons;
+    for (const FrameControl& control : row.buttons) {
+        QPushButton* button =
+            makeButton(text(control.name), text(control.caption), text(control.hint), parent);
+        if (row.buttonHeight > 0)
+            button->setFixedHeight(row.buttonHeight);
+        commands.append({button, control.command});
+        buttons.append(button);
+    }
+    return buttons;
+}
+
+QWidget* ToolTabFrame::buildCodeArea(const CodeAreaRow& row, QWidget* parent) {
+    auto* area = new QWidget(parent);
+    auto* layout = new QHBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    addCodeArea(row, layout, area);
+    return area;
+}
+
+void ToolTabFrame::addCodeArea(const CodeAreaRow& row, QBoxLayout* layout, QWidget* parent,
+                               QWidget* ownPane, int paneStretch) {
+    if (!ownPane)
+        ownPane = pane = makeCodePane(text(row.pane), parent);
+    codeButtons = makeCodeButtons(row, parent);
+    layout->addWidget(ownPane, paneStretch);
+    QBoxLayout* buttons = nullptr;
+    if (row.placement == CodeAreaRow::Buttons::Beside)
+        buttons = new QVBoxLayout;
+    else
+        buttons = new QHBoxLayout;
+    buttons->setSpacing(row.buttonSpacing);
+    for (QPushButton* button : codeButtons)
+        buttons->addWidget(button);
+    if (row.placement == CodeAreaRow::Buttons::Beside)
+        buttons->addStretch();
+    layout->addLayout(buttons);
+}
+
+void ToolTabFrame::connectTo(OutputCommands* output) const {
+    for (const auto& [control, command] : commands) {
+        std::function<void()> run;
+        switch (command) {
+        case FrameCommand::None:
+            continue;
+        case FrameCommand::SaveAsHtml:
+            run = [output] { output->saveAsHtml(); };
+            break;
+        case FrameCommand::SaveAsText:
+            run = [output] { output->saveAsText(); };
+            break;
+        case FrameCommand::Preview:
+            run = [output] { output->preview(); };
+            break;
+        case FrameCommand::Print:
+            run = [output] { output->print(); };
+            break;
+        case FrameCommand::Copy:
+            run = [output] { output->copyToClipboard(); };
+            break;
+        case FrameCommand::Clear:
+            run = [output] { output->clearCode(); };
+            break;
+        }
+        if (auto* action = qobject_cast<QAction*>(control))
+            QObject::connect(action, &QAction::triggered, output, run);
+        else
+            QObject::connect(static_cast<QAbstractButton*>(control), &QAbstractButton::clicked,
+                             output, run);
+    }
+}
