@@ -1,10 +1,12 @@
 #include "support/fake_desktop.h"
 #include "widgets/edit_actions.h"
+#include "widgets/form_parts.h"
 #include "widgets/output_commands.h"
 #include "widgets/tab_context.h"
 #include "widgets/tool_tab_frame.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLayout>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -46,8 +48,8 @@ struct FramedTab {
         layout->addWidget(frame.buildCodeArea(CodeRow, &tab));
         OutputSetup setup;
         setup.pane = frame.pane;
-        setup.htmlDialog = {.name = QStringLiteral("HtmlDialog")};
-        setup.textDialog = {.name = QStringLiteral("TextDialog")};
+        setup.htmlDialog = htmlSaveRequest(QStringLiteral("HtmlDialog"));
+        setup.textDialog = textSaveRequest(QStringLiteral("TextDialog"));
         output = new OutputCommands(std::move(setup), QDir::tempPath(), &tab);
         frame.connectTo(output);
         frame.pane->setPlainText(QStringLiteral("<p>page</p>\n"));
