@@ -1,0 +1,257 @@
+// Writes the pages the browser suite loads, each made by the program's own
+// page functions and written as Save As HTML and Publish write them.
+//
+// Usage: page_writer <request.json>. The request lists pages:
+//   {"pages": [{"file": "/abs/page.html", "maker": "dropdown", "settings": {...}}]}
+// maker is one of dropdown, popup, mouseover (with "buttons", a list of
+// settings, instead of "settings"), slideshow and slideshow-publish (the
+// page and its files published beside "file"). "bytes": "plain" writes the
+// page without the byte-order mark, as the program did before it marked
+// non-ASCII pages. Settings name the members of the page settings; a name
+// the writer does not know is an error, so a typo cannot pass unnoticed.
+
+#include "core/text_file.h"
+#include "makers/dropdown/dropdown_page.h"
+#include "makers/mouseover/mouseover_page.h"
+#include "makers/popup/popup_page.h"
+#include "makers/slideshow/slideshow_page.h"
+#include "makers/slideshow/slideshow_publisher.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <cstdio>
+#include <initializer_list>
+#include <stdexcept>
+#include <utility>
+
+namespace {
+
+template <typename S> using Texts = std::initializer_list<std::pair<const char*, QString S::*>>;
+template <typename S> using Flags = std::initializer_list<std::pair<const char*, bool S::*>>;
+
+[[noreturn]] void fail(const QString& message) {
+    throw std::runtime_error(message.toStdString());
+}
+
+template <typename S>
+S readSettings(const QJsonObject& json, Texts<S> texts, Flags<S> flags,
+               std::initializer_list<const char*> handledElsewhere = {}) {
+    S settings;
+    QSet<QString> known(handledElsewhere.begin(), handledElsewhere.end());
+    for (const auto& [key, member] : texts) {
+        known.insert(QLatin1String(key));
+        if (json.contains(QLatin1String(key)))
+            settings.*member = json.value(QLatin1String(key)).toString();
+    }
+    for (const auto& [key, member] : flags) {
+        known.insert(QLatin1String(key));
+        if (json.contains(QLatin1String(key)))
+            settings.*member = json.value(QLatin1String(key)).toBool();
+    }
+    for (const QString& key : json.keys())
+        if (!known.contains(key))
+            fail(QStringLiteral("unknown setting %1").arg(key));
+    return settings;
+}
+
+QStringList stringList(const QJsonValue& value) {
+    QStringList list;
+    for (const QJsonValue& item : value.toArray())
+        list.append(item.toString());
+    return list;
+}
+
+DropdownSettings dropdown(const QJsonObject& json) {
+    using S = DropdownSettings;
+    S settings = readSettings<S>(json,
+                                 {{"background", &S::background},
+                                  {"itemColour", &S::itemColour},
+                                  {"font", &S::font},
+                                  {"size", &S::size},
+                                  {"goText", &S::goText},
+                                  {"border", &S::border},
+                                  {"borderWidth", &S::borderWidth}},
+                                 {{"bold", &S::bold},
+                                  {"italic", &S::italic},
+                                  {"underline", &S::underline},
+                                  {"invertButton", &S::invertButton},
+                                  {"fullPage", &S::fullPage}},
+                                 {"entries"});
+    for (const QJsonValue& entry : json.value(QLatin1String("entries")).toArray()) {
+        const QJsonArray pair = entry.toArray();
+        settings.entries.append(entryText(pair.at(0).toString(), pair.at(1).toString()));
+    }
+    return settings;
+}
+
+PopupSettings popup(const QJsonObject& json) {
+    using S = PopupSettings;
+    S settings = readSettings<S>(json,
+                                 {{"height", &S::height},
+                                  {"width", &S::width},
+                                  {"left", &S::left},
+                                  {"top", &S::top},
+                                  {"closeSeconds", &S::closeSeconds},
+                                  {"url", &S::url},
+                                  {"statusText", &S::statusText},
+                                  {"imagePath", &S::imagePath},
+                                  {"delaySeconds", &S::delaySeconds}},
+                                 {{"directories", &S::directories},
+                                  {"location", &S::location},
+                                  {"menubar", &S::menubar},
+                                  {"resizable", &S::resizable},
+                                  {"scrollbars", &S::scrollbars},
+                                  {"statusbar", &S::statusbar},
+                                  {"toolbar", &S::toolbar},
+                                  {"closeAfterTime", &S::closeAfterTime},
+                                  {"fullScreen", &S::fullScreen}},
+                                 {"event", "medium"});
+    // Indexes of the "Launch Event:" and "Launch Medium:" lists.
+    settings.event = S::LaunchEvent(json.value(QLatin1String("event")).toInt());
+    settings.medium = S::LaunchMedium(json.value(QLatin1String("medium")).toInt());
+    return settings;
+}
+
+MouseOverSettings mouseOverButtonSettings(const QJsonObject& json) {
+    using S = MouseOverSettings;
+    return readSettings<S>(json,
+                           {{"borderColour", &S::borderColour},
+                            {"borderType", &S::borderType},
+                            {"borderSize", &S::borderSize},
+                            {"initialImage", &S::initialImage},
+                            {"mouseOverImage", &S::mouseOverImage},
+                            {"statusText", &S::statusText},
+                            {"alternateText", &S::alternateText},
+                            {"url", &S::url}},
+                           {{"preloadImages", &S::preloadImages},
+                            {"imageBorder", &S::imageBorder},
+                            {"vertical", &S::vertical}});
+}
+
+// The document as Add Image builds it button by button, ended by End Code.
+QStringList mouseOverPage(const QJsonArray& buttons) {
+    QStringList head = mouseOverHeadLines();
+    QStringList body;
+    MouseOverCounters counters;
+    for (const QJsonValue& button : buttons) {
+        const MouseOverButtonLines added =
+            mouseOverButton(mouseOverButtonSettings(button.toObject()), counters);
+        head += added.headLines;
+        body += added.bodyLines;
+        counters = added.counters;
+    }
+    body += mouseOverClosingLines();
+    const QString page = assembleMouseOverPage(head.join(QLatin1Char('\n')),
+                                               mouseOverScriptLines().join(QLatin1Char('\n')),
+                                               body.join(QLatin1Char('\n')));
+    return splitLines(page);
+}
+
+SlideshowSettings slideshow(const QJsonObject& json) {
+    using S = SlideshowSettings;
+    S settings = readSettings<S>(json,
+                                 {{"initialImage", &S::initialImage},
+                                  {"transitionTime", &S::transitionTime},
+                                  {"rightClickMessage", &S::rightClickMessage},
+                                  {"sound", &S::sound},
+                                  {"pageTitle", &S::pageTitle},
+                                  {"pageBackgroundColor", &S::pageBackgroundColor},
+                                  {"backgroundImage", &S::backgroundImage},
+                                  {"headingText", &S::headingText},
+                                  {"headingFont", &S::headingFont},
+                                  {"headingColor", &S::headingColor},
+                                  {"headingSize", &S::headingSize},
+                                  {"borderColor", &S::borderColor},
+                                  {"borderWidth", &S::borderWidth},
+                                  {"consoleColor", &S::consoleColor},
+                                  {"headingCellColor", &S::headingCellColor},
+                                  {"cellSpacing", &S::cellSpacing},
+                                  {"cellPadding", &S::cellPadding},
+                                  {"buttonFont", &S::buttonFont},
+                                  {"buttonBackgroundColor", &S::buttonBackgroundColor},
+                                  {"buttonTextColor", &S::buttonTextColor},
+                                  {"buttonBorderStyle", &S::buttonBorderStyle},
+                                  {"buttonBorderWidth", &S::buttonBorderWidth},
+                                  {"listFont", &S::listFont},
+                                  {"listBackgroundColor", &S::listBackgroundColor},
+                                  {"listItemColor", &S::listItemColor},
+                                  {"listBorderStyle", &S::listBorderStyle},
+                                  {"listBorderWidth", &S::listBorderWidth}},
+                                 {{"centreConsole", &S::centreConsole},
+                                  {"rightClickDisable", &S::rightClickDisable},
+                                  {"playSound", &S::playSound},
+                                  {"headingBold", &S::headingBold},
+                                  {"headingItalic", &S::headingItalic},
+                                  {"headingUnderline", &S::headingUnderline}},
+                                 {"images"});
+    settings.images = stringList(json.value(QLatin1String("images")));
+    return settings;
+}
+
+QStringList slideshowLines(const SlideshowPage& page) {
+    if (page.refused())
+        fail(page.refusal);
+    return page.lines;
+}
+
+QByteArray fileBytes(const QStringList& lines, bool marked) {
+    const QString text = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return marked ? htmlFileBytes(text) : paneFileBytes(text);
+}
+
+void writePage(const QJsonObject& request) {
+    const QString maker = request.value(QLatin1String("maker")).toString();
+    const QString file = request.value(QLatin1String("file")).toString();
+    const QJsonObject json = request.value(QLatin1String("settings")).toObject();
+    const bool marked = request.value(QLatin1String("bytes")).toString() != QLatin1String("plain");
+    if (maker == QLatin1String("slideshow-publish")) {
+        const SlideshowSettings settings = slideshow(json);
+        SlideshowPublisher publisher(
+            file, fileBytes(slideshowLines(makePublishedSlideshowPage(settings)), marked),
+            slideshowPublishSources(settings));
+        if (publisher.run() != SlideshowPublisher::Outcome::Complete)
+            fail(publisher.error());
+        return;
+    }
+    QStringList lines;
+    if (maker == QLatin1String("dropdown"))
+        lines = dropdownPage(dropdown(json));
+    else if (maker == QLatin1String("popup"))
+        lines = popupPage(popup(json));
+    else if (maker == QLatin1String("mouseover"))
+        lines = mouseOverPage(request.value(QLatin1String("buttons")).toArray());
+    else if (maker == QLatin1String("slideshow"))
+        lines = slideshowLines(makeSlideshowPage(slideshow(json)));
+    else
+        fail(QStringLiteral("unknown maker %1").arg(maker));
+    QString error;
+    if (!writeFileAtomically(file, fileBytes(lines, marked), &error))
+        fail(error);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s request.json\n", argv[0]);
+        return 2;
+    }
+    QFile file(QString::fromLocal8Bit(argv[1]));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        return 2;
+    }
+    const QJsonArray pages =
+        QJsonDocument::fromJson(file.readAll()).object().value(QLatin1String("pages")).toArray();
+    try {
+        for (const QJsonValue& page : pages)
+            writePage(page.toObject());
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "page_writer: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
