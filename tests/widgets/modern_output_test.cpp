@@ -1,0 +1,71 @@
+#include "support/fake_desktop.h"
+#include "support/test_files.h"
+#include "widgets/modern_output.h"
+
+#include <QAction>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+class ModernOutputTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void offUntilCheckedThenRemembered() {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("config/quillmint/output.cfg"));
+        FakeDesktop fake;
+        {
+            ModernOutput choice(file, nullptr);
+            QAction* action = choice.action();
+            QCOMPARE(action->objectName(), QStringLiteral("ModernOutput"));
+            QCOMPARE(action->text(), QStringLiteral("Modern HTML5 Output"));
+            QCOMPARE(action->toolTip(), QStringLiteral("Modern HTML5 Output"));
+            QCOMPARE(action->statusTip(),
+                     QStringLiteral("Generate standards-mode HTML5 pages that work in today's "
+                                    "browsers"));
+            QVERIFY(action->isCheckable());
+            QVERIFY(!choice.isOn());
+
+            QSignalSpy switched(&choice, &ModernOutput::switched);
+            action->trigger();
+            QCOMPARE(switched.size(), 1);
+            QCOMPARE(switched.first().first().toBool(), true);
+            QCOMPARE(readBytes(file), QByteArray("modern\r\n"));
+        }
+        QVERIFY(ModernOutput(file, nullptr).isOn());
+        {
+            ModernOutput choice(file, nullptr);
+            choice.action()->trigger();
+        }
+        QVERIFY(!ModernOutput(file, nullptr).isOn());
+        QVERIFY(fake.notices.isEmpty());
+
+        writeBytes(file, "Modern? yes\r\n");
+        QVERIFY(!ModernOutput(file, nullptr).isOn());
+    }
+
+    void choiceThatCannotBeKeptStillHoldsForTheRun() {
+        QTemporaryDir folder;
+        writeBytes(folder.filePath(QStringLiteral("quillmint")), "a file, not a folder");
+        const QString file = folder.filePath(QStringLiteral("quillmint/output.cfg"));
+        FakeDesktop fake;
+        ModernOutput choice(file, nullptr);
+        choice.action()->trigger();
+        QVERIFY(choice.isOn());
+        QCOMPARE(fake.notices.size(), 1);
+        QCOMPARE(fake.notices.first().kind, NoticeKind::Error);
+        QVERIFY(fake.notices.first().text.contains(file));
+    }
+
+    void keptInTheUsersConfigurationFolder() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(ModernOutput::defaultChoiceFile().startsWith(
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/"));
+        QVERIFY(ModernOutput::defaultChoiceFile().endsWith("/quillmint/output.cfg"));
+    }
+};
+
+QTEST_MAIN(ModernOutputTest)
+#include "modern_output_test.moc"
