@@ -68,14 +68,16 @@ TForm1::TForm1() : homedir(QDir::currentPath()) {
     context.programDirectory = homedir;
     context.editActions = ActionList1;
     context.showAbout = [this] { showAboutBox(); };
+    TabContext makerContext = context;
+    makerContext.modernOutput = new ModernOutput(ModernOutput::defaultChoiceFile(), this);
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName("PageControl1");
     PageControl1->setDocumentMode(false);
-    TabSheet1 = new DropdownTab(context, PageControl1);
-    TabSheet2 = new PopupTab(context, PageControl1);
-    TabSheet3 = new MouseOverTab(context, PageControl1);
-    TabSheet4 = new SlideshowTab(context, PageControl1);
+    TabSheet1 = new DropdownTab(makerContext, PageControl1);
+    TabSheet2 = new PopupTab(makerContext, PageControl1);
+    TabSheet3 = new MouseOverTab(makerContext, PageControl1);
+    TabSheet4 = new SlideshowTab(makerContext, PageControl1);
     TabSheet5 = new EditorTab(context, PageControl1);
     PageControl1->addTab(TabSheet1, QStringLiteral("Dropdown Menu Maker"));
     PageControl1->addTab(TabSheet2, QStringLiteral("Popup Maker"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/modern_output.h"
+
 #include <QString>
 #include <functional>
 
@@ -10,4 +12,9 @@ struct TabContext {
     QString programDirectory;           // ProgramDirectory, without a trailing "/"
     EditActions* editActions = nullptr; // shared Cut/Copy/Paste/Undo/Delete actions
     std::function<void()> showAbout;    // shows the About box modally
+    // The shared "Modern HTML5 Output" choice; the maker tabs have it.
+    ModernOutput* modernOutput = nullptr;
+
+    // Whether pages are made for today's browsers rather than as classic.
+    bool modern() const { return modernOutput && modernOutput->isOn(); }
 };

@@ -171,6 +171,10 @@ void ToolTabFrame::buildToolBar(const ToolBarRow& row, const TabContext& context
     optionsMenu = new QMenu(bar);
     optionsMenu->setObjectName(text(row.optionsMenu));
     options = addEntries(optionsMenu, row.options);
+    if (context.modernOutput) {
+        optionsMenu->addSeparator();
+        optionsMenu->addAction(context.modernOutput->action());
+    }
     optionsButton = addMenuButton(bar, text(row.optionsButton), QStringLiteral("Options"),
                                   QStringLiteral("Options"), optionsMenu, text(row.optionsIcon));
     if (row.optionsOnPlainClick)

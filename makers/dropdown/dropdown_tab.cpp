@@ -1,6 +1,6 @@
 #include "makers/dropdown/dropdown_tab.h"
 
-#include "makers/dropdown/dropdown_page.h"
+#include "makers/dropdown/dropdown_modern_page.h"
 #include "widgets/colour_setting.h"
 #include "widgets/default_button.h"
 #include "widgets/desktop.h"
@@ -444,7 +444,8 @@ void DropdownTab::BitBtn7Click() {
                                         "items in your list. The code will be generated anyway."));
     if (Edit2->text().isEmpty())
         Edit2->setText(defaults.goText);
-    const QStringList lines = dropdownPage(settings());
+    const QStringList lines =
+        context.modern() ? modernDropdownPage(settings()) : dropdownPage(settings());
     Memo3->setPlainText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 

@@ -85,3 +85,16 @@ MouseOverButtonLines modernMouseOverButton(const MouseOverSettings& settings,
         added.bodyLines << QStringLiteral("<br>");
     return added;
 }
+
+QStringList MouseOverDocument::headLines() const {
+    return modern ? modernMouseOverHeadLines() : mouseOverHeadLines();
+}
+
+QStringList MouseOverDocument::scriptLines() const {
+    return modern ? modernMouseOverScriptLines() : mouseOverScriptLines();
+}
+
+MouseOverButtonLines MouseOverDocument::button(const MouseOverSettings& settings,
+                                               const MouseOverCounters& counters) const {
+    return modern ? modernMouseOverButton(settings, counters) : mouseOverButton(settings, counters);
+}

@@ -17,3 +17,14 @@ QStringList modernMouseOverScriptLines();
 // document numbers them.
 MouseOverButtonLines modernMouseOverButton(const MouseOverSettings& settings,
                                            const MouseOverCounters& counters);
+
+// The kind a document was started as, classic or modern; every line added to
+// it is of that kind until the next New.
+struct MouseOverDocument {
+    bool modern = false;
+
+    QStringList headLines() const;
+    QStringList scriptLines() const;
+    MouseOverButtonLines button(const MouseOverSettings& settings,
+                                const MouseOverCounters& counters) const;
+};

@@ -1,5 +1,6 @@
 #include "makers/mouseover/mouseover_tab.h"
 
+#include "makers/mouseover/mouseover_modern_page.h"
 #include "widgets/colour_setting.h"
 #include "widgets/default_button.h"
 #include "widgets/desktop.h"
@@ -8,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,7 +20,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSplitter>
+#include <QStatusTipEvent>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -105,6 +109,9 @@ MouseOverTab::MouseOverTab(const TabContext& tabContext, QWidget* parent)
 
     buildToolBar();
     frame.connectTo(outputs);
+    if (context.modernOutput)
+        connect(context.modernOutput, &ModernOutput::switched, this,
+                &MouseOverTab::followOutputChoice);
     auto* page = new QVBoxLayout(this);
     compact(page, PageDensity);
     page->addWidget(ToolBar4);
@@ -237,8 +244,7 @@ QWidget* MouseOverTab::buildPanes() {
     Memo9 = makeCodePane("Memo9", area);
     Memo9->setVisible(false);
 
-    Memo6->setPlainText(linesText(mouseOverHeadLines()));
-    Memo7->setPlainText(linesText(mouseOverScriptLines()));
+    startDocument();
 
     auto* layout = compact(new QVBoxLayout(area), Tight);
     frame.addCodeArea(CodeArea, layout, area, splitter);
@@ -335,7 +341,30 @@ void MouseOverTab::ToolButton32Click() {
     Edit16 = 0;
     Memo9->clear();
     Memo8->clear();
-    Memo6->setPlainText(linesText(mouseOverHeadLines()));
+    startDocument();
+}
+
+void MouseOverTab::startDocument() {
+    document.modern = context.modern();
+    Memo6->setPlainText(linesText(document.headLines()));
+    Memo7->setPlainText(linesText(document.scriptLines()));
+}
+
+void MouseOverTab::followOutputChoice(bool modern) {
+    if (modern == document.modern)
+        return;
+    // A document that holds nothing yet simply starts again as the new kind.
+    if (Edit15 == 0 && Edit16 == 0 && Memo8->document()->isEmpty() &&
+        OutputCommands::paneText(*Memo6) == linesText(document.headLines())) {
+        startDocument();
+        return;
+    }
+    QStatusTipEvent tip(modern
+                            ? QStringLiteral("The MouseOver document stays classic: Modern HTML5 "
+                                             "Output takes effect there at the next New")
+                            : QStringLiteral("The MouseOver document stays modern: the classic "
+                                             "output takes effect there at the next New"));
+    QCoreApplication::sendEvent(this, &tip);
 }
 
 MouseOverSettings MouseOverTab::readSettings() const {
@@ -355,7 +384,7 @@ MouseOverSettings MouseOverTab::readSettings() const {
 }
 
 void MouseOverTab::BitBtn14Click() {
-    const MouseOverButtonLines added = mouseOverButton(readSettings(), {Edit15, Edit16});
+    const MouseOverButtonLines added = document.button(readSettings(), {Edit15, Edit16});
     appendLines(Memo6, added.headLines);
     appendLines(Memo8, added.bodyLines);
     Edit15 = added.counters.buttons;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "makers/mouseover/mouseover_page.h"
+#include "makers/mouseover/mouseover_modern_page.h"
 #include "widgets/tab_context.h"
 #include "widgets/tool_tab_frame.h"
 
@@ -87,8 +87,13 @@ private:
     MouseOverSettings readSettings() const;
     void emptyImageFields();
     void assemble();
+    // Writes the head and script panes of a new document of the kind the
+    // output choice now asks for.
+    void startDocument();
+    void followOutputChoice(bool modern);
 
     TabContext context;
+    MouseOverDocument document;
     ToolTabFrame frame;
     ColourSetting* ColorDialog3;
     OutputCommands* outputs;

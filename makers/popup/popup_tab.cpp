@@ -1,5 +1,6 @@
 #include "makers/popup/popup_tab.h"
 
+#include "makers/popup/popup_modern_page.h"
 #include "widgets/desktop.h"
 #include "widgets/form_parts.h"
 #include "widgets/output_commands.h"
@@ -78,7 +79,8 @@ void enableAll(std::initializer_list<QWidget*> widgets, bool enabled) {
 
 } // namespace
 
-PopupTab::PopupTab(const TabContext& context, QWidget* parent) : QWidget(parent) {
+PopupTab::PopupTab(const TabContext& tabContext, QWidget* parent)
+    : QWidget(parent), context(tabContext) {
     setObjectName("TabSheet2");
 
     auto* settingsRow = new QHBoxLayout;
@@ -367,6 +369,6 @@ void PopupTab::BitBtn10Click() {
     // Make Code is disabled while the URL is empty; a stray call does nothing.
     if (Edit6->text().isEmpty())
         return;
-    const QStringList page = popupPage(settings());
+    const QStringList page = context.modern() ? modernPopupPage(settings()) : popupPage(settings());
     Memo4->setPlainText(page.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }

@@ -97,6 +97,7 @@ private:
     QPushButton* BitBtn4;
     QPushButton* BitBtn9;
 
+    TabContext context;
     ToolTabFrame frame;
     OutputCommands* output;
 };

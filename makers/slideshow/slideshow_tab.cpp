@@ -1,7 +1,7 @@
 #include "makers/slideshow/slideshow_tab.h"
 
 #include "core/text_file.h"
-#include "makers/slideshow/slideshow_page.h"
+#include "makers/slideshow/slideshow_modern_page.h"
 #include "makers/slideshow/slideshow_publisher.h"
 #include "widgets/colour_setting.h"
 #include "widgets/font_box.h"
@@ -725,7 +725,8 @@ void SlideshowTab::BitBtn18Click() {
 }
 
 void SlideshowTab::BitBtn32Click() {
-    const SlideshowPage page = makeSlideshowPage(settings());
+    const SlideshowPage page =
+        context.modern() ? makeModernSlideshowPage(settings()) : makeSlideshowPage(settings());
     if (page.refused()) {
         desktop().notice(NoticeKind::Error, page.refusal);
         return;
@@ -787,7 +788,8 @@ void SlideshowTab::Publish1Click() {
     }
     const SlideshowSettings current = settings();
     // Built before anything is asked or written, so a bad setting stops here.
-    const SlideshowPage page = makePublishedSlideshowPage(current);
+    const SlideshowPage page = context.modern() ? makeModernPublishedSlideshowPage(current)
+                                                : makePublishedSlideshowPage(current);
     if (page.refused()) {
         desktop().notice(NoticeKind::Error, page.refusal);
         return;

@@ -12,7 +12,9 @@
 #error "QUILLMINT_DATA_DIR must name the source data folder"
 #endif
 
-ProgramFolder::ProgramFolder() : previous(QDir::currentPath()) {
+ProgramFolder::ProgramFolder()
+    : previous(QDir::currentPath()), previousConfig(qgetenv("XDG_CONFIG_HOME")) {
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
     const QDir source(QStringLiteral(QUILLMINT_DATA_DIR));
     QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -28,6 +30,10 @@ ProgramFolder::ProgramFolder() : previous(QDir::currentPath()) {
 
 ProgramFolder::~ProgramFolder() {
     QDir::setCurrent(previous);
+    if (previousConfig.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", previousConfig);
 }
 
 QString ProgramFolder::file(const QString& relativeName) const {

@@ -7,7 +7,9 @@
 
 // A temporary ProgramDirectory holding copies of the shipped data files,
 // made current for the lifetime of the object (the previous current
-// directory comes back afterwards).
+// directory comes back afterwards). The user's configuration folder is an
+// empty "config" inside it meanwhile, so no choice the person running the
+// tests made reaches them.
 class ProgramFolder final {
 public:
     ProgramFolder();
@@ -21,6 +23,7 @@ public:
 private:
     QTemporaryDir dir;
     QString previous;
+    QByteArray previousConfig;
 };
 
 QByteArray readBytes(const QString& path);
