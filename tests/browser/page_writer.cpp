@@ -5,15 +5,20 @@
 //   {"pages": [{"file": "/abs/page.html", "maker": "dropdown", "settings": {...}}]}
 // maker is one of dropdown, popup, mouseover (with "buttons", a list of
 // settings, instead of "settings"), slideshow and slideshow-publish (the
-// page and its files published beside "file"). "bytes": "plain" writes the
+// page and its files published beside "file"); each with "-modern" added
+// gives the modern page instead of the classic one. "bytes": "plain" writes the
 // page without the byte-order mark, as the program did before it marked
 // non-ASCII pages. Settings name the members of the page settings; a name
 // the writer does not know is an error, so a typo cannot pass unnoticed.
 
 #include "core/text_file.h"
+#include "makers/dropdown/dropdown_modern_page.h"
 #include "makers/dropdown/dropdown_page.h"
+#include "makers/mouseover/mouseover_modern_page.h"
 #include "makers/mouseover/mouseover_page.h"
+#include "makers/popup/popup_modern_page.h"
 #include "makers/popup/popup_page.h"
+#include "makers/slideshow/slideshow_modern_page.h"
 #include "makers/slideshow/slideshow_page.h"
 #include "makers/slideshow/slideshow_publisher.h"
 
@@ -132,21 +137,22 @@ MouseOverSettings mouseOverButtonSettings(const QJsonObject& json) {
 }
 
 // The document as Add Image builds it button by button, ended by End Code.
-QStringList mouseOverPage(const QJsonArray& buttons) {
-    QStringList head = mouseOverHeadLines();
+QStringList mouseOverPage(const QJsonArray& buttons, bool modern) {
+    QStringList head = modern ? modernMouseOverHeadLines() : mouseOverHeadLines();
     QStringList body;
     MouseOverCounters counters;
-    for (const QJsonValue& button : buttons) {
+    const auto button = modern ? modernMouseOverButton : mouseOverButton;
+    for (const QJsonValue& settings : buttons) {
         const MouseOverButtonLines added =
-            mouseOverButton(mouseOverButtonSettings(button.toObject()), counters);
+            button(mouseOverButtonSettings(settings.toObject()), counters);
         head += added.headLines;
         body += added.bodyLines;
         counters = added.counters;
     }
     body += mouseOverClosingLines();
-    const QString page = assembleMouseOverPage(head.join(QLatin1Char('\n')),
-                                               mouseOverScriptLines().join(QLatin1Char('\n')),
-                                               body.join(QLatin1Char('\n')));
+    const QStringList script = modern ? modernMouseOverScriptLines() : mouseOverScriptLines();
+    const QString page = assembleMouseOverPage(
+        head.join(QLatin1Char('\n')), script.join(QLatin1Char('\n')), body.join(QLatin1Char('\n')));
     return splitLines(page);
 }
 
@@ -203,28 +209,32 @@ QByteArray fileBytes(const QStringList& lines, bool marked) {
 }
 
 void writePage(const QJsonObject& request) {
-    const QString maker = request.value(QLatin1String("maker")).toString();
+    QString maker = request.value(QLatin1String("maker")).toString();
+    const bool modern = maker.endsWith(QLatin1String("-modern"));
+    maker.remove(QLatin1String("-modern"));
     const QString file = request.value(QLatin1String("file")).toString();
     const QJsonObject json = request.value(QLatin1String("settings")).toObject();
     const bool marked = request.value(QLatin1String("bytes")).toString() != QLatin1String("plain");
     if (maker == QLatin1String("slideshow-publish")) {
         const SlideshowSettings settings = slideshow(json);
-        SlideshowPublisher publisher(
-            file, fileBytes(slideshowLines(makePublishedSlideshowPage(settings)), marked),
-            slideshowPublishSources(settings));
+        const SlideshowPage page = modern ? makeModernPublishedSlideshowPage(settings)
+                                          : makePublishedSlideshowPage(settings);
+        SlideshowPublisher publisher(file, fileBytes(slideshowLines(page), marked),
+                                     slideshowPublishSources(settings));
         if (publisher.run() != SlideshowPublisher::Outcome::Complete)
             fail(publisher.error());
         return;
     }
     QStringList lines;
     if (maker == QLatin1String("dropdown"))
-        lines = dropdownPage(dropdown(json));
+        lines = modern ? modernDropdownPage(dropdown(json)) : dropdownPage(dropdown(json));
     else if (maker == QLatin1String("popup"))
-        lines = popupPage(popup(json));
+        lines = modern ? modernPopupPage(popup(json)) : popupPage(popup(json));
     else if (maker == QLatin1String("mouseover"))
-        lines = mouseOverPage(request.value(QLatin1String("buttons")).toArray());
+        lines = mouseOverPage(request.value(QLatin1String("buttons")).toArray(), modern);
     else if (maker == QLatin1String("slideshow"))
-        lines = slideshowLines(makeSlideshowPage(slideshow(json)));
+        lines = slideshowLines(modern ? makeModernSlideshowPage(slideshow(json))
+                                      : makeSlideshowPage(slideshow(json)));
     else
         fail(QStringLiteral("unknown maker %1").arg(maker));
     QString error;
