@@ -160,9 +160,19 @@ const QStringList RotationScript = {
 };
 
 // Autoplay is often blocked until the visitor first interacts with the page;
-// the control lets them pause or play at any time.
+// the control lets them pause or play at any time. A sound the browser cannot
+// play (no browser plays MIDI) is offered as a link instead of a broken
+// player.
 const QStringList SoundScript = {
     QStringLiteral("var sound = root.querySelector(\"audio\");"),
+    QStringLiteral("function offerLink() {"),
+    QStringLiteral("  sound.hidden = true;"),
+    QStringLiteral("  sound.nextElementSibling.hidden = false;"),
+    QStringLiteral("}"),
+    QStringLiteral("if (sound.error) {"),
+    QStringLiteral("  offerLink();"),
+    QStringLiteral("}"),
+    QStringLiteral("sound.addEventListener(\"error\", offerLink);"),
     QStringLiteral("function playOnFirstInteraction() {"),
     QStringLiteral("  function play() {"),
     QStringLiteral("    document.removeEventListener(\"pointerdown\", play, true);"),
@@ -204,7 +214,9 @@ QStringList pageLines(const SlideshowSettings& s, qint64 delay, const FileRefere
                  "<div role=\"region\" aria-label=\"Slideshow\" tabindex=\"0\" data-slideshow>");
     if (sound)
         lines << QLatin1String("<audio src=\"") + refer.attribute(s.sound) +
-                     QLatin1String("\" loop controls preload=\"auto\"></audio>");
+                     QLatin1String("\" loop controls preload=\"auto\"></audio>")
+              << QLatin1String("<a href=\"") + refer.attribute(s.sound) +
+                     QLatin1String("\" hidden>Background music</a>");
     lines << QLatin1String("<table style=\"") + tableStyle(s) + QLatin1String("\">")
           << QStringLiteral("<tr>")
           << QLatin1String("<td style=\"") + cellStyle(s, true) + QLatin1String("\">")

@@ -214,7 +214,7 @@ class Browser:
     """One headless Chromium through chromium-driver. Only file: and
     127.0.0.1 are reachable; everything else goes to the guard."""
 
-    def __init__(self, profile, guard_port, popup_blocker):
+    def __init__(self, profile, guard_port, popup_blocker, arguments=()):
         from selenium import webdriver
         from selenium.webdriver.chrome.service import Service
 
@@ -227,7 +227,7 @@ class Browser:
                          "--disable-dev-shm-usage", "--user-data-dir=" + profile,
                          "--proxy-server=http://127.0.0.1:%d" % guard_port,
                          "--host-resolver-rules=MAP * ~NOTFOUND , EXCLUDE 127.0.0.1",
-                         "--screen-info={1600x1200}"):
+                         "--screen-info={1600x1200}") + tuple(arguments):
             options.add_argument(argument)
         if popup_blocker:
             # The driver turns the blocker off unless told not to.

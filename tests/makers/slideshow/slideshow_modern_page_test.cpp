@@ -5,9 +5,9 @@
 
 namespace {
 
-const QSet<QString> SlideshowElements = {"html",  "head",   "meta",   "title",  "body",  "div",
-                                         "audio", "table",  "tr",     "td",     "span",  "img",
-                                         "label", "select", "option", "button", "script"};
+const QSet<QString> SlideshowElements = {"html",  "head",   "meta",   "title",  "body",   "div",
+                                         "audio", "table",  "tr",     "td",     "span",   "img",
+                                         "label", "select", "option", "button", "script", "a"};
 
 SlideshowSettings slides(const QStringList& images) {
     SlideshowSettings settings;
@@ -74,8 +74,11 @@ private slots:
         settings.borderWidth = QStringLiteral("0");
         const QStringList page = makeModernSlideshowPage(settings).lines;
         QCOMPARE(readModernPage(page, true).problems, QStringList());
-        QVERIFY(page.contains("<audio src=\"/music/th%C3%A9me.mid\" loop controls "
-                              "preload=\"auto\"></audio>"));
+        const qsizetype audio = page.indexOf("<audio src=\"/music/th%C3%A9me.mid\" loop controls "
+                                             "preload=\"auto\"></audio>");
+        QVERIFY(audio > 0);
+        QCOMPARE(page[audio + 1],
+                 QStringLiteral("<a href=\"/music/th%C3%A9me.mid\" hidden>Background music</a>"));
         QVERIFY(page.contains("  sound.play().catch(playOnFirstInteraction);"));
         QVERIFY(page.contains("  var message = \"No \\\"copies\\\", please\";"));
         QVERIFY(page.contains("<body style=\"background-color:#FFFFFF;"

@@ -1,0 +1,836 @@
+#!/usr/bin/python3
+"""Drives every maker's Modern HTML5 Output page in headless Chromium as a
+visitor of today has it: the popup blocker on and autoplay blocked until
+the first interaction, with the edge inputs typed into every field. This
+output has no known limitations: every check passes or the build fails.
+
+Usage: modern_suite.py --writer <page_writer> [--report <file>]
+Exit status as browser_suite.py."""
+
+import argparse
+import json
+import os
+import re
+import shutil
+import signal
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import browser_suite  # noqa: E402
+import harness  # noqa: E402
+from browser_suite import Page, rgb, shown  # noqa: E402
+from harness import FAIL, wait_for  # noqa: E402
+
+# Every character that has broken a value somewhere, in one text.
+EDGE = "Say \"hi\" & 'bye' <b>bold</b> </script> 100% #1 été 😀"
+QUOTED_FILE = "say \"hi\" & 'bye'.html"
+MARKUP_FILE = "<b> 100% été 😀.html"
+SCRIPT_END_FILE = "</script> end.html"  # a folder "<" holding "script> end.html"
+
+
+def modern_page(name, maker, file, settings=None, buttons=None):
+    """A page as Modern HTML5 Output makes it."""
+    return Page(name, maker + "-modern", file, settings, buttons)
+
+
+def css_family(value):
+    """The first family of a computed font-family, unquoted."""
+    match = re.match(r'\s*"((?:[^"\\]|\\.)*)"|\s*([^,]+)', value)
+    if not match:
+        return value
+    if match.group(1) is not None:
+        return re.sub(r"\\(.)", r"\1", match.group(1))
+    return match.group(2).strip()
+
+
+class ModernSuite(browser_suite.Suite):
+    def __init__(self, writer, root):
+        super().__init__(writer, root)
+        self.results = harness.Results({})
+        self.early_requests = []
+
+    def make_fixtures(self):
+        super().make_fixtures()
+        os.makedirs(self.path("<"))
+        for name, title in ((QUOTED_FILE, "Quoted"), (MARKUP_FILE, "Markup"),
+                            (SCRIPT_END_FILE, "Script end")):
+            self.write(name, harness.target_page(title))
+        for name, width in (("say \"cheese\" <1>.png", 29), ("<2 😀.png", 31)):
+            self.write(name, harness.png_bytes(width, 12, (40, 200, width)))
+            self.widths[name] = width
+
+    def finish(self, name, expected_errors=()):
+        # Nothing is excused: any error fails the page.
+        super().finish(name, [])
+        if self.early_requests:
+            self.results.record(name, "no request outside file: and 127.0.0.1", FAIL,
+                                "; ".join(self.early_requests))
+            self.early_requests = []
+
+    def requested(self):
+        """Every address the page asked for so far; those the suite forbids
+        are kept for finish()."""
+        addresses = []
+        for entry in self.browser.driver.get_log("performance"):
+            message = json.loads(entry["message"])["message"]
+            if message["method"] == "Network.requestWillBeSent":
+                addresses.append(message["params"]["request"]["url"])
+        self.early_requests += [address for address in addresses if not re.match(
+            r"(file|data|blob|about):|http://127\.0\.0\.1[:/]", address)]
+        return addresses
+
+    def standards_mode(self, page):
+        mode = self.browser.js("return document.compatMode")
+        self.results.check(page.name, "standards mode", mode == "CSS1Compat", mode)
+
+    # ------------------------------------------------------------ dropdown
+
+    def dropdown_pages(self):
+        worked = [["Home", "target1.html"], ["About", "target2.html"], ["Links", "target3.html"]]
+        edge = [["Fish & Chips", "été & co.html"], ["Été à la mer 😀", "page with space.html"],
+                ["100% #1", "100% sure.html"], ["a < b", "target1.html#part"],
+                ["</script> end", SCRIPT_END_FILE], [EDGE, QUOTED_FILE],
+                ["<b>bold</b> 😀", MARKUP_FILE], ["  spaced   name ", "target3.html"]]
+        many = [["Entry %d" % n, "target%d.html" % (n % 3 + 1)] for n in range(1, 201)]
+        styled = {"entries": worked[:2], "fullPage": True, "bold": True, "italic": True,
+                  "underline": True, "invertButton": True, "background": "#336699",
+                  "itemColour": "#FFCC00", "font": "Courier New", "size": "14",
+                  "goText": "Jump", "border": "Groove", "borderWidth": "4"}
+        return [
+            modern_page("dropdown: worked example", "dropdown", "mod-menu.html",
+                       {"entries": worked, "fullPage": True}),
+            modern_page("dropdown: styled", "dropdown", "mod-styled.html", styled),
+            modern_page("dropdown: empty menu", "dropdown", "mod-empty.html",
+                       {"entries": [], "fullPage": True}),
+            modern_page("dropdown: 200 entries", "dropdown", "mod-many.html",
+                       {"entries": many, "fullPage": True}),
+            modern_page("dropdown: every special character", "dropdown", "mod-edge menu.html",
+                       {"entries": edge, "fullPage": True, "goText": EDGE, "font": EDGE,
+                        "size": EDGE, "border": EDGE, "borderWidth": EDGE}),
+            modern_page("dropdown: fragment", "dropdown", "mod-fragment.html",
+                       {"entries": worked}),
+        ]
+
+    def check_dropdown(self, page, url):
+        r, b = self.results, self.browser
+        settings = page.settings
+        entries = settings["entries"]
+        self.visit(url)
+        self.standards_mode(page)
+        options = b.js("return Array.from(document.querySelector('select').options)"
+                       ".map(o => [o.text, new URL(o.value, document.baseURI).href]);")
+        r.check(page.name, "option count", len(options) == len(entries),
+                "%d options" % len(options))
+        wrong = [(entry, option) for entry, option in zip(entries, options)
+                 if option[0] != shown(entry[0]) or not self.same_address(option[1], entry[1])]
+        r.check(page.name, "option texts and addresses as typed", not wrong, str(wrong[:2]))
+        label = b.js("const s = document.querySelector('select');"
+                     "return s.labels.length ? s.labels[0].firstChild.textContent : null;")
+        r.check(page.name, "the menu is labelled", label == "Menu", repr(label))
+        go = b.js("return document.querySelector('form button').textContent")
+        r.check(page.name, "Go button text as typed", go == settings.get("goText", "Go!"),
+                repr(go))
+        self.check_dropdown_style(page)
+        if not entries:
+            b.js("document.querySelector('form button').click();")
+            time.sleep(0.3)
+            r.check(page.name, "Go on the empty menu stays on the page",
+                    self.same_file(b.driver.current_url, page.file), b.driver.current_url)
+        chosen = range(len(entries)) if len(entries) <= 8 else [0, len(entries) - 1]
+        for index in chosen:
+            self.navigate(page, url, "select", "form button", index, entries[index][1])
+        if page.name.endswith("worked example"):
+            self.navigate_by_keyboard(page, url, entries[1][1])
+        self.finish(page.name)
+
+    def navigate(self, page, url, menu, button, index, target, name=None, which=0):
+        from selenium.webdriver.common.by import By
+        from selenium.webdriver.support.ui import Select
+        b = self.browser
+        if not self.same_file(b.driver.current_url, page.file):
+            b.load(url)
+        Select(b.driver.find_elements(By.CSS_SELECTOR, menu)[which]).select_by_index(index)
+        b.driver.find_elements(By.CSS_SELECTOR, button)[which].click()
+        arrived = wait_for(lambda: not self.same_file(b.driver.current_url, page.file) and
+                           b.js("return document.readyState") == "complete", 5)
+        ok = arrived and self.same_address(b.driver.current_url, target)
+        self.results.check(page.name, name or "choose %d and Go" % (index + 1), ok,
+                           "%s -> %s" % (target, b.driver.current_url))
+
+    def navigate_by_keyboard(self, page, url, target):
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        b = self.browser
+        b.load(url)
+        b.js("document.querySelector('select').focus();")
+        ActionChains(b.driver).send_keys(Keys.ARROW_DOWN).send_keys(Keys.TAB) \
+            .send_keys(Keys.ENTER).perform()
+        arrived = wait_for(lambda: not self.same_file(b.driver.current_url, page.file) and
+                           b.js("return document.readyState") == "complete", 5)
+        self.results.check(page.name, "keyboard: arrow, Tab, Enter goes",
+                           arrived and self.same_address(b.driver.current_url, target),
+                           b.driver.current_url)
+
+    def check_dropdown_style(self, page):
+        s = page.settings
+        style = self.browser.js(
+            "const css = e => getComputedStyle(e);"
+            "const s = css(document.querySelector('select')),"
+            " g = css(document.querySelector('form button'));"
+            "return {bg: s.backgroundColor, color: s.color, family: s.fontFamily,"
+            " size: s.fontSize, weight: s.fontWeight, style: s.fontStyle,"
+            " decoration: s.textDecorationLine, goBg: g.backgroundColor, goColor: g.color,"
+            " goFamily: g.fontFamily, goSize: g.fontSize, border: g.borderTopStyle,"
+            " borderWidth: g.borderTopWidth};")
+        background, item = s.get("background", "#FFFFFF"), s.get("itemColour", "#000000")
+        button = (item, background) if s.get("invertButton") else (background, item)
+        expected = {"bg": rgb(background), "color": rgb(item),
+                    "family": s.get("font", "Times New Roman"),
+                    "weight": "700" if s.get("bold") else "400",
+                    "style": "italic" if s.get("italic") else "normal",
+                    "decoration": "underline" if s.get("underline") else "none",
+                    "goBg": rgb(button[0]), "goColor": rgb(button[1]),
+                    "goFamily": s.get("font", "Times New Roman")}
+        size = s.get("size", "10")
+        if size.isdigit():  # a bare number is a size in pixels
+            expected.update(size=size + "px", goSize=size + "px")
+        if s.get("border", "Solid").isalpha():
+            expected["border"] = s.get("border", "Solid").lower()
+        if s.get("borderWidth", "1").isdigit():
+            expected["borderWidth"] = s.get("borderWidth", "1") + "px"
+        style["family"] = css_family(style["family"])
+        style["goFamily"] = css_family(style["goFamily"])
+        wrong = {key: style[key] for key in expected if style[key] != expected[key]}
+        self.results.check(page.name, "computed styles", not wrong,
+                           repr(wrong) if wrong else "%d properties" % len(expected))
+
+    def check_two_menus(self, fragment):
+        """Two copies of one fragment pasted into a standards-mode page."""
+        with open(self.path(fragment.file), "rb") as file:
+            part = file.read().decode("utf-8-sig")
+        name = "dropdown: two fragments in one page"
+        self.write("mod-two menus.html", (
+            "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+            "<title>Two menus</title>\n</head>\n<body>\n%s<p>and</p>\n%s</body>\n</html>\n"
+            % (part, part)).encode("utf-8"))
+        page = Page(name, "dropdown", "mod-two menus.html")
+        url = self.file_url(page.file)
+        self.visit(url)
+        self.standards_mode(page)
+        entries = fragment.settings["entries"]
+        self.navigate(page, url, "select", "form button", 2, entries[2][1], "first menu goes")
+        self.navigate(page, url, "select", "form button", 1, entries[1][1], "second menu goes",
+                      which=-1)
+        self.finish(name)
+
+    # --------------------------------------------------------------- popup
+
+    def popup_pages(self):
+        events = self.EVENTS
+
+        def popup(name, file, event, medium=0, **settings):
+            settings.update(url=settings.get("url", "popup.html"), event=events[event],
+                            medium=medium)
+            if medium == 1:
+                settings.setdefault("imagePath", "init.png")
+            return modern_page("popup: " + name, "popup", file, settings)
+        bars = {bar: True for bar in ("directories", "location", "menubar", "resizable",
+                                       "scrollbars", "statusbar", "toolbar")}
+        return [
+            popup("onClick, text link, closes after 1 s", "mp-click.html", "onClick",
+                  statusText="Hello visitor", closeAfterTime=True, closeSeconds="1"),
+            popup("onClick, image link, 400x300 at 60,80", "mp-click-image.html", "onClick", 1,
+                  width="400", height="300", left="60", top="80"),
+            popup("onClick, window blocked, closes after 1 s", "mp-blocked.html", "onClick",
+                  closeAfterTime=True, closeSeconds="1"),
+            popup("onMouseOver, text link", "mp-over.html", "onMouseOver", statusText="Over"),
+            popup("onMouseOver, image link", "mp-over-image.html", "onMouseOver", 1,
+                  url="100% sure.html#part"),
+            popup("onMouseOut, text link", "mp-out.html", "onMouseOut"),
+            popup("onMouseOut, image link, closes after 1 s", "mp-out-image.html", "onMouseOut",
+                  1, closeAfterTime=True, closeSeconds="1",
+                  imagePath="my pictures/été & co.png"),
+            popup("onLoad, 500x200", "mp-load.html", "onLoad", 2, width="500", height="200"),
+            popup("onLoad, closes after 1 s", "mp-load-close.html", "onLoad", 2,
+                  closeAfterTime=True, closeSeconds="1"),
+            popup("after 1 s", "mp-after.html", "after", 2, delaySeconds="1"),
+            popup("leaving the page", "mp-leave.html", "onUnload", 2),
+            popup("fullscreen click", "mp-full.html", "onClick", fullScreen=True),
+            popup("fullscreen onLoad", "mp-full-load.html", "onLoad", 2, fullScreen=True),
+            popup("every bar", "mp-bars.html", "onClick", **bars),
+            popup("every special character", "mp-edge.html", "onClick", url=QUOTED_FILE,
+                  statusText=EDGE, imagePath="say \"cheese\" <1>.png", medium=1),
+            popup("</script> in URL and status, overlay", "mp-script.html", "onMouseOver",
+                  url=SCRIPT_END_FILE, statusText="</script>"),
+        ]
+
+    def launch(self, page, name):
+        """Checks the link and that nothing opens before the action, then
+        performs it; returns when it happened."""
+        from selenium.webdriver.common.by import By
+        b, r = self.browser, self.results
+        s = page.settings
+        event = s["event"]
+        if event in (0, 2, 3):
+            link = b.driver.find_element(By.TAG_NAME, "a")
+            status = s.get("statusText", "")
+            title = b.js("return document.querySelector('a').getAttribute('title')")
+            r.check(name, "status message is the link's tool tip", title == (status or None),
+                    repr(title))
+            if status:
+                description = self.link_description()
+                r.check(name, "and its accessible description", description == status,
+                        repr(description))
+            if s["medium"] == 0:
+                r.check(name, "link text", link.text == "Click Here", repr(link.text))
+            else:
+                width = self.loaded_width("document.querySelector('a img')")
+                image = s["imagePath"]
+                r.check(name, "link image and alt", width == self.widths[os.path.basename(image)]
+                        and b.js("return document.querySelector('a img').alt") == "Image",
+                        "width %s" % width)
+        else:
+            r.check(name, "no link", not b.js("return document.links.length"))
+        if event != 1:
+            time.sleep(0.3)
+            r.check(name, "nothing opens before the action",
+                    not b.popups() and not self.overlay_open())
+        if page.file == "mp-blocked.html":
+            b.js("window.open = () => null;")  # as a blocker that refuses clicks too
+        if event == 0:
+            link.click()
+        elif event == 3:
+            b.hover(link)
+        elif event == 2:
+            b.hover(link)
+            time.sleep(0.3)
+            r.check(name, "pointer over the link opens nothing",
+                    not b.popups() and not self.overlay_open())
+            b.park_pointer()
+        elif event == 5:
+            time.sleep(float(s["delaySeconds"]) * 0.5)
+            r.check(name, "nothing before the delay", not self.overlay_open())
+        elif event == 4:
+            # The pointer leaves the page through its top edge.
+            b.js("document.documentElement.dispatchEvent(new MouseEvent('mouseout',"
+                 " {bubbles: true, clientY: -1, relatedTarget: null}));")
+        return time.monotonic()
+
+    def link_description(self):
+        tree = self.browser.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})
+        for node in tree["nodes"]:
+            if node.get("role", {}).get("value") == "link":
+                return node.get("description", {}).get("value")
+        return None
+
+    def overlay_open(self):
+        return self.browser.js("const d = document.querySelector('dialog');"
+                               "return !!d && d.open;")
+
+    def check_popup(self, page, url):
+        r, b = self.results, self.browser
+        s = page.settings
+        self.visit(url)
+        self.standards_mode(page)
+        acted = self.launch(page, page.name)
+        if s["event"] == 0 and page.file != "mp-blocked.html":
+            self.check_window(page, acted)
+        else:
+            self.check_overlay(page, acted)
+        self.finish(page.name)
+
+    def check_window(self, page, acted):
+        r, b = self.results, self.browser
+        s = page.settings
+        opened = wait_for(b.popups, 3)
+        r.check(page.name, "a click opens the window with the blocker on", opened)
+        if not opened:
+            return
+        r.check(page.name, "no overlay", not self.overlay_open())
+        popup = opened[0]
+        seen = wait_for(lambda: b.in_window(popup, "return document.readyState == 'complete' && "
+                                            "[location.href, document.title, innerWidth, "
+                                            "innerHeight, outerWidth, outerHeight, screenX, "
+                                            "screenY, toolbar.visible, screen.availWidth, "
+                                            "screen.availHeight]"), 5)
+        if not seen:
+            r.check(page.name, "window shows the URL", False, "closed before it loaded")
+            return
+        href, title, inner_w, inner_h, outer_w, outer_h, x, y, toolbar, avail_w, avail_h = seen
+        r.check(page.name, "window shows the URL",
+                self.same_address(href, s["url"]) and title != "", "%s %r" % (href, title))
+        detail = "inner %dx%d, outer %dx%d at %d,%d" % (inner_w, inner_h, outer_w, outer_h, x, y)
+        if s.get("fullScreen"):
+            r.check(page.name, "the largest window the screen allows",
+                    (outer_w, outer_h, x, y) == (avail_w, avail_h, 0, 0), detail)
+        elif s.get("toolbar") or s.get("location"):
+            r.check(page.name, "an ordinary window with its bars, as asked", toolbar, detail)
+        else:
+            width, height = int(s.get("width", "320")), int(s.get("height", "240"))
+            left, top = int(s.get("left", "25")), int(s.get("top", "25"))
+            r.check(page.name, "size and position", inner_w == width and
+                    inner_h <= height <= outer_h and (x, y) == (left, top), detail)
+        if s.get("closeAfterTime"):
+            seconds = float(s["closeSeconds"])
+            gone = wait_for(lambda: popup not in b.popups(), seconds + 2)
+            r.check(page.name, "closes after the close time",
+                    gone and time.monotonic() - acted >= seconds * 0.6,
+                    "after %.1f s" % (time.monotonic() - acted))
+        else:
+            time.sleep(max(0.0, 1.2 - (time.monotonic() - acted)))
+            r.check(page.name, "stays open without a close time", popup in b.popups())
+
+    def check_overlay(self, page, acted):
+        r, b = self.results, self.browser
+        s = page.settings
+        timeout = float(s.get("delaySeconds", "1")) + 2 if s["event"] == 5 else 2
+        shown_up = wait_for(self.overlay_open, timeout)
+        r.check(page.name, "the overlay shows the page", shown_up,
+                "after %.1f s" % (time.monotonic() - acted))
+        r.check(page.name, "no window opened", not b.popups() and
+                all(not call["opened"] for call in b.js("return window.__opens")))
+        if not shown_up:
+            return
+        frame = b.js("const f = document.querySelector('dialog iframe'),"
+                     " r = f.getBoundingClientRect();"
+                     "return [f.src, r.width, r.height, innerWidth, innerHeight,"
+                     " parseFloat(getComputedStyle(f).fontSize)];")
+        src, width, height, view_w, view_h, em = frame
+        title = self.frame_title()
+        r.check(page.name, "the frame holds the URL",
+                self.same_address(src, s["url"]) and title not in (None, ""),
+                "%s %r" % (src, title))
+        if s.get("fullScreen"):
+            expected = (view_w - 4 * em, view_h - 6 * em)
+        else:
+            expected = (int(s.get("width", "320")), int(s.get("height", "240")))
+        r.check(page.name, "the frame has the requested size",
+                abs(width - expected[0]) < 1 and abs(height - expected[1]) < 1,
+                "%dx%d" % (width, height))
+        if s.get("closeAfterTime"):
+            seconds = float(s["closeSeconds"])
+            gone = wait_for(lambda: not self.overlay_open(), seconds + 2)
+            r.check(page.name, "the close timer closes it",
+                    gone and time.monotonic() - acted >= seconds * 0.6,
+                    "after %.1f s" % (time.monotonic() - acted))
+            return
+        time.sleep(max(0.0, 1.2 - (time.monotonic() - acted)))
+        r.check(page.name, "stays without a close time", self.overlay_open())
+        from selenium.webdriver.common.by import By
+        b.driver.find_element(By.CSS_SELECTOR, "dialog button").click()
+        time.sleep(0.3)
+        r.check(page.name, "its close button closes it", not self.overlay_open())
+        if s["event"] == 4:
+            b.js("document.documentElement.dispatchEvent(new MouseEvent('mouseout',"
+                 " {bubbles: true, clientY: -1, relatedTarget: null}));")
+            r.check(page.name, "leaving again shows it no more", not self.overlay_open())
+
+    def frame_title(self):
+        from selenium.webdriver.common.by import By
+        b = self.browser
+
+        def title():
+            try:
+                b.driver.switch_to.frame(b.driver.find_element(By.CSS_SELECTOR, "dialog iframe"))
+                return b.js("return document.readyState == 'complete' && document.title")
+            except Exception:
+                return None
+            finally:
+                b.driver.switch_to.default_content()
+        return wait_for(title, 3)
+
+    # ----------------------------------------------------------- mouseover
+
+    def mouseover_pages(self):
+        first = {"initialImage": "init.png", "mouseOverImage": "over.gif", "statusText": "One",
+                 "alternateText": "First", "url": "target1.html"}
+        second = {"initialImage": "init2.png", "mouseOverImage": "over2.png",
+                  "statusText": "Two", "alternateText": "Second", "url": "target2.html"}
+        border = {"imageBorder": True, "borderColour": "#FF0000", "borderType": "Dashed",
+                  "borderSize": "3", "vertical": True}
+        edge = {"initialImage": "say \"cheese\" <1>.png", "mouseOverImage": "<2 😀.png",
+                "statusText": EDGE, "alternateText": EDGE, "url": QUOTED_FILE}
+        return [
+            modern_page("mouseover: horizontal, preloaded", "mouseover", "mm-row.html",
+                       buttons=[first, second]),
+            modern_page("mouseover: vertical, border, one preloaded", "mouseover",
+                       "mm-column.html",
+                       buttons=[dict(first, preloadImages=False, **border),
+                                dict(second, **border)]),
+            modern_page("mouseover: every special character", "mouseover", "mm-edge.html",
+                       buttons=[edge, {"initialImage": "my pictures/été & co.png",
+                                       "mouseOverImage": "it's.png", "statusText": "</script>",
+                                       "alternateText": "Fish & chips < 😀",
+                                       "url": "été & co.html"},
+                                {"initialImage": "a#b.png", "mouseOverImage": "50% off.png",
+                                 "statusText": "", "alternateText": "", "url": MARKUP_FILE}]),
+        ]
+
+    def check_mouseover(self, page, url):
+        r, b = self.results, self.browser
+        buttons = page.buttons
+        self.visit(url)
+        self.standards_mode(page)
+        wait_for(lambda: b.js("return Array.from(document.images).every(i => i.complete)"), 2)
+        fetched = self.requested()
+        links = b.js("return Array.from(document.links).map(a => {"
+                     " const i = a.querySelector('img'), c = getComputedStyle(i);"
+                     " return {href: a.href, title: a.getAttribute('title'), alt: i.alt,"
+                     " border: [c.borderTopColor, c.borderTopStyle, c.borderTopWidth],"
+                     " box: [i.getBoundingClientRect().left, i.getBoundingClientRect().top]};"
+                     "});")
+        r.check(page.name, "one link per button", len(links) == len(buttons), str(len(links)))
+        for number, (button, link) in enumerate(zip(buttons, links), start=1):
+            label = "button %d" % number
+            image = "document.images[%d]" % (number - 1)
+            init = os.path.basename(button["initialImage"])
+            width = self.loaded_width(image)
+            r.check(page.name, label + " image", width == self.widths.get(init),
+                    "%s: width %s" % (init, width))
+            r.check(page.name, label + " alt, tool tip and link",
+                    link["alt"] == button["alternateText"] and
+                    link["title"] == (button["statusText"] or None) and
+                    self.same_address(link["href"], button["url"]),
+                    "%r %r %s" % (link["alt"], link["title"], link["href"]))
+            if button.get("imageBorder"):
+                border = [rgb(button["borderColour"]), button["borderType"].lower(),
+                          button["borderSize"] + "px"]
+            else:
+                border = [link["border"][0], "none", "0px"]
+            r.check(page.name, label + " border", link["border"] == border, str(link["border"]))
+            if button.get("preloadImages", True):
+                over = self.file_url(button["mouseOverImage"])
+                r.check(page.name, label + " over image preloaded",
+                        any(self.same_file(name, button["mouseOverImage"]) for name in fetched),
+                        over)
+            self.check_hover(page, number, button, image)
+        self.check_focus(page, url, buttons)
+        if len(links) > 1:
+            (x1, y1), (x2, y2) = links[0]["box"], links[1]["box"]
+            vertical = buttons[0].get("vertical", False)
+            r.check(page.name, "vertical layout" if vertical else "horizontal layout",
+                    (y2 > y1 and x2 == x1) if vertical else (y2 == y1 and x2 > x1),
+                    "second image at %d,%d after %d,%d" % (x2, y2, x1, y1))
+        self.finish(page.name)
+
+    def showing(self, image, path):
+        """Whether the image shows the file at path, loaded."""
+        width = self.widths.get(os.path.basename(path))
+        return wait_for(lambda: self.same_file(self.browser.js("return %s.src" % image), path),
+                        1) and self.loaded_width(image) == width
+
+    def check_hover(self, page, number, button, image):
+        r, b = self.results, self.browser
+        label = "button %d" % number
+        b.hover(b.js("return %s" % image))
+        r.check(page.name, label + " hover shows the over image",
+                self.showing(image, button["mouseOverImage"]), button["mouseOverImage"])
+        b.park_pointer()
+        r.check(page.name, label + " leaving restores it",
+                self.showing(image, button["initialImage"]))
+
+    def check_focus(self, page, url, buttons):
+        """Tab from the top of the page through the buttons' links."""
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        r, b = self.results, self.browser
+        b.load(url)
+        for number, button in enumerate(buttons, start=1):
+            image = "document.images[%d]" % (number - 1)
+            ActionChains(b.driver).send_keys(Keys.TAB).perform()
+            focused = wait_for(lambda: b.js("return document.activeElement === "
+                                            "document.links[%d]" % (number - 1)), 1)
+            r.check(page.name, "button %d keyboard focus shows the over image" % number,
+                    focused and self.showing(image, button["mouseOverImage"]))
+        ActionChains(b.driver).send_keys(Keys.TAB).perform()
+        restored = [self.showing("document.images[%d]" % n, button["initialImage"])
+                    for n, button in enumerate(buttons)]
+        r.check(page.name, "leaving focus restores every image", all(restored), str(restored))
+
+    # ----------------------------------------------------------- slideshow
+
+    def slideshow_pages(self):
+        full = {"images": [self.path("slide1.png"), self.path("slide2.png"),
+                           self.path("slide3.gif")],
+                "initialImage": self.path("init.png"), "transitionTime": "1",
+                "centreConsole": True, "rightClickDisable": True,
+                "rightClickMessage": "No copying, please!", "playSound": True,
+                "sound": self.path("tune.wav"), "pageTitle": "Holiday",
+                "pageBackgroundColor": "#FFEEDD", "backgroundImage": self.path("bg.png"),
+                "headingText": "My holiday", "headingBold": True, "headingItalic": True}
+        published = dict(full, images=[self.path("my pictures/été & co.png"),
+                                       self.path("slide1.png"), self.path("50% off.png"),
+                                       self.path("it's.png"), self.path("a#b.png"),
+                                       self.path("<2 😀.png")],
+                         initialImage=self.path("say \"cheese\" <1>.png"),
+                         sound=self.path("my pictures/song.mid"),
+                         pageTitle="Été 😀", headingText="Été à la mer & co 😀")
+        edge = dict(full, rightClickMessage=EDGE, headingText=EDGE, pageTitle=EDGE,
+                    backgroundImage=self.path("my pictures/été & co.png"),
+                    images=[self.path("a#b.png"), self.path("50% off.png"),
+                            self.path("<2 😀.png")])
+        return [modern_page("slideshow: every option", "slideshow", "ms-show.html", full),
+                modern_page("slideshow: published", "slideshow-publish",
+                           "pub/mod été show.html", published),
+                modern_page("slideshow: every special character", "slideshow",
+                           "ms-edge.html", edge)]
+
+    def check_slideshow(self, page, url, http=False):
+        r, b = self.results, self.browser
+        s = page.settings
+        self.visit(url)
+        self.standards_mode(page)
+        published = page.maker.startswith("slideshow-publish")
+
+        def relative(path):
+            return os.path.join("pub", os.path.basename(path)) if published else path
+
+        title = b.js("return document.title")
+        r.check(page.name, "title", title == s["pageTitle"], repr(title))
+        heading = b.js("return document.querySelector('td').textContent.trim()")
+        r.check(page.name, "heading as typed", heading == s["headingText"], repr(heading))
+        body = b.js("const c = getComputedStyle(document.body);"
+                    "return [c.backgroundColor, c.backgroundImage];")
+        background = re.search(r'url\("(.*)"\)', body[1])
+        r.check(page.name, "background colour and image",
+                body[0] == rgb(s["pageBackgroundColor"]) and background is not None and
+                self.same_file(background.group(1), relative(s["backgroundImage"])), str(body))
+        self.check_sound(page, relative(s["sound"]))
+        entries = b.js("return Array.from(document.querySelector('select').options)"
+                       ".map(o => [o.text, new URL(o.value, document.baseURI).href]);")
+        files = [s["initialImage"]] + s["images"]
+        labels = ["Start"] + ["Image %d" % n for n in range(1, len(s["images"]) + 1)]
+        r.check(page.name, "list entries",
+                [e[0] for e in entries] == labels and len(entries) == len(files) and
+                all(self.same_file(e[1], relative(f)) for e, f in zip(entries, files)),
+                "%d entries" % len(entries))
+        widths = [self.widths[os.path.basename(f)] for f in files]
+        self.check_stepping(page, widths)
+        self.check_keys(page, widths)
+        if not published and not http:
+            self.check_rotation(page)
+            self.check_right_click(page, s["rightClickMessage"])
+        table = b.js("const t = document.querySelector('table').getBoundingClientRect();"
+                     "return [t.left, document.documentElement.clientWidth - t.right];")
+        r.check(page.name, "console centred", abs(table[0] - table[1]) <= 1, str(table))
+        self.finish(page.name)
+
+    def check_sound(self, page, sound_file):
+        from selenium.webdriver.common.action_chains import ActionChains
+        r, b = self.results, self.browser
+        audio = b.js("const a = document.querySelector('audio');"
+                     "return a && [new URL(a.getAttribute('src'), document.baseURI).href,"
+                     " a.loop, a.controls, a.paused];")
+        r.check(page.name, "sound: a looping <audio> with its play/pause control",
+                audio is not None and self.same_file(audio[0], sound_file) and
+                audio[1:3] == [True, True], str(audio))
+        if not audio:
+            return
+        visible = ("const e = document.querySelector('%s');"
+                   "return !e.hidden && e.getBoundingClientRect().width > 0;")
+        if sound_file.lower().endswith(".mid"):
+            offered = wait_for(lambda: not b.js(visible % "audio") and
+                               b.js(visible % "audio + a"), 3)
+            link = b.js("return document.querySelector('audio + a').href")
+            r.check(page.name, "a sound no browser plays (MIDI) is offered as a link",
+                    offered and self.same_file(link, sound_file), link)
+            return
+        r.check(page.name, "the control shows, no link", b.js(visible % "audio") and
+                not b.js(visible % "audio + a"))
+        r.check(page.name, "sound waits while autoplay is blocked", audio[3])
+        ActionChains(b.driver).send_keys("a").perform()
+        playing = wait_for(lambda: b.js("return !document.querySelector('audio').paused"), 2)
+        r.check(page.name, "sound starts on the first interaction", playing)
+
+    def shown_entry(self):
+        return self.browser.js("const i = document.querySelector('[data-slideshow=image]');"
+                               "return [document.querySelector('select').selectedIndex,"
+                               " i.complete ? i.naturalWidth : 0];")
+
+    def check_stepping(self, page, widths):
+        from selenium.webdriver.common.by import By
+        from selenium.webdriver.support.ui import Select
+        r, b = self.results, self.browser
+        last = len(widths) - 1
+        r.check(page.name, "initial image",
+                self.loaded_width("document.querySelector('[data-slideshow=image]')") ==
+                widths[0])
+
+        def press(step, expected):
+            b.driver.find_element(By.CSS_SELECTOR, "button[data-slideshow=%s]" % step).click()
+            return wait_for(lambda: self.shown_entry() == [expected, widths[expected]], 2)
+        steps = [("next", 1), ("last", last), ("next", 0), ("previous", last),
+                 ("previous", last - 1), ("first", 0)]
+        wrong = [(step, expected, self.shown_entry()) for step, expected in steps
+                 if not press(step, expected)]
+        r.check(page.name, "buttons step and wrap around", not wrong, str(wrong))
+        Select(b.driver.find_element(By.CSS_SELECTOR, "select")).select_by_index(2)
+        r.check(page.name, "choosing in the list shows the image",
+                wait_for(lambda: self.shown_entry() == [2, widths[2]], 2),
+                str(self.shown_entry()))
+
+    def check_keys(self, page, widths):
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        r, b = self.results, self.browser
+        b.js("document.querySelector('div[data-slideshow]').focus();")
+        last = len(widths) - 1
+        wrong = []
+        for key, expected in ((Keys.HOME, 0), (Keys.ARROW_RIGHT, 1), (Keys.ARROW_RIGHT, 2),
+                              (Keys.ARROW_LEFT, 1), (Keys.END, last), (Keys.ARROW_RIGHT, 0)):
+            ActionChains(b.driver).send_keys(key).perform()
+            if not wait_for(lambda: self.shown_entry() == [expected, widths[expected]], 2):
+                wrong.append((expected, self.shown_entry()))
+        r.check(page.name, "arrow, Home and End keys step", not wrong, str(wrong))
+
+    def advances(self):
+        """Records the selector's changes; returns the delay in ms and a
+        function giving the change times, in delays since now."""
+        b = self.browser
+        b.js("window.__steps = []; const start = performance.now();"
+             "const list = document.querySelector('select'); let last = list.selectedIndex;"
+             "window.__watch = setInterval(() => { if (list.selectedIndex != last) {"
+             " window.__steps.push((performance.now() - start) / 1000);"
+             " last = list.selectedIndex; } }, 10);")
+        return 1000, lambda: b.js("return window.__steps")
+
+    def check_rotation(self, page):
+        from selenium.webdriver.common.by import By
+        r, b = self.results, self.browser
+        toggle = b.driver.find_element(By.CSS_SELECTOR, "button[data-slideshow=toggle]")
+        b.driver.find_element(By.CSS_SELECTOR, "button[data-slideshow=first]").click()
+        delay, steps = self.advances()
+        seconds = delay / 1000
+        toggle.click()
+        r.check(page.name, "Start shows Stop", toggle.text == "Stop", toggle.text)
+        time.sleep(2.6 * seconds)
+        seen = steps()
+        gaps = [later - earlier for earlier, later in zip(seen, seen[1:])]
+        r.check(page.name, "Start: at once, then two advances in 2.6 delays",
+                len(seen) == 3 and seen[0] < 0.3 and all(0.85 < gap < 1.35 for gap in gaps),
+                "advances at %s delays" % [round(t, 2) for t in seen])
+        toggle.click()
+        stopped = len(steps())
+        r.check(page.name, "Stop shows Start", toggle.text == "Start", toggle.text)
+        time.sleep(1.3 * seconds)
+        r.check(page.name, "no advance after Stop", len(steps()) == stopped,
+                "%d advances after Stop" % (len(steps()) - stopped))
+        # Start, then Stop and Start again within one delay: one timer.
+        b.js("clearInterval(window.__watch);")
+        delay, steps = self.advances()
+        toggle.click()
+        time.sleep(0.3 * seconds)
+        toggle.click()
+        toggle.click()
+        time.sleep(2.6 * seconds)
+        seen = steps()
+        toggle.click()
+        b.js("clearInterval(window.__watch);")
+        gaps = [later - earlier for earlier, later in zip(seen[1:], seen[2:])]
+        r.check(page.name, "quick Stop and Start: one timer, the same pace",
+                len(seen) == 4 and all(0.85 < gap < 1.35 for gap in gaps),
+                "advances at %s delays" % [round(t, 2) for t in seen])
+
+    def check_right_click(self, page, message):
+        from selenium.webdriver.common.action_chains import ActionChains
+        r, b = self.results, self.browser
+        heading = b.driver.find_element("css selector", "td")
+        ActionChains(b.driver).context_click(heading).perform()
+        texts = []
+        for _ in range(3):
+            alert = wait_for(self.alert, 1)
+            if not alert:
+                break
+            texts.append(alert.text)
+            alert.accept()
+        r.check(page.name, "one right click: the message, once, as typed", texts == [message],
+                str(texts))
+        b.js("window.__alerts = []; window.alert = m => window.__alerts.push(m);"
+             "document.addEventListener('contextmenu', e => window.__menu = !e.defaultPrevented);")
+        ActionChains(b.driver).context_click(heading).perform()
+        wait_for(lambda: b.js("return window.__menu !== undefined"), 1)
+        r.check(page.name, "the context menu is suppressed", b.js("return window.__menu") is False)
+        r.check(page.name, "the handler runs once per right click",
+                b.js("return window.__alerts.length") == 1)
+
+    # ------------------------------------------------------------- running
+
+    def run(self):
+        self.make_fixtures()
+        dropdowns = self.dropdown_pages()
+        popups = self.popup_pages()
+        mouseovers = self.mouseover_pages()
+        slideshows = self.slideshow_pages()
+        self.write_pages(dropdowns + popups + mouseovers + slideshows)
+        self.guard = harness.NetworkGuard()
+        self.http = harness.PlainHttpServer(self.site)
+        self.browser = harness.Browser(
+            os.path.join(self.root, "profile"), self.guard.port, popup_blocker=True,
+            arguments=["--autoplay-policy=document-user-activation-required"])
+        self.results.version = self.browser.version
+        for page in dropdowns:
+            if page.settings.get("fullPage"):
+                self.check_dropdown(page, self.file_url(page.file))
+            else:
+                self.check_two_menus(page)
+        for page in popups:
+            self.check_popup(page, self.file_url(page.file))
+        for page in mouseovers:
+            self.check_mouseover(page, self.file_url(page.file))
+        for page in slideshows:
+            self.check_slideshow(page, self.file_url(page.file))
+        published = slideshows[1]
+        self.check_slideshow(Page(published.name + " (http)", published.maker, published.file,
+                                  published.settings), self.http.url(published.file), http=True)
+        slowest = sorted(self.times.items(), key=lambda item: -item[1])[:4]
+        self.results.record("suite", "time in pages", harness.INFO, "%.1f s; slowest: %s" % (
+            sum(self.times.values()), ", ".join("%s %.1f s" % item for item in slowest)))
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--writer", required=True)
+    parser.add_argument("--report")
+    arguments = parser.parse_args()
+    try:
+        import selenium  # noqa: F401
+    except ImportError:
+        print("SKIP: python3-selenium is not installed (scripts/setup installs it)")
+        return 77
+    for program in (harness.CHROMIUM, harness.CHROMEDRIVER):
+        if not os.access(program, os.X_OK):
+            print("SKIP: %s is not installed" % program)
+            return 77
+
+    def out_of_time(*_):
+        raise TimeoutError("the modern browser suite ran out of time")
+    signal.signal(signal.SIGALRM, out_of_time)
+    signal.alarm(170)
+    started = time.monotonic()
+    root = tempfile.mkdtemp(prefix="quillmint-modern-")
+    suite = ModernSuite(os.path.abspath(arguments.writer), root)
+    try:
+        suite.run()
+    except Exception as error:
+        suite.results.record("suite", "runs to the end", FAIL, "%s: %s"
+                             % (type(error).__name__, error))
+    finally:
+        signal.alarm(0)
+        suite.close()
+        left = harness.processes_using(root)
+        for pid in left:
+            os.kill(pid, signal.SIGKILL)
+        suite.results.check("suite", "no process left behind", not left, str(left))
+        shutil.rmtree(root, ignore_errors=True)
+    table = suite.results.table(time.monotonic() - started)
+    print(table)
+    if arguments.report:
+        with open(arguments.report, "w", encoding="utf-8") as report:
+            report.write(table + "\n")
+    return 1 if suite.results.failed() else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
