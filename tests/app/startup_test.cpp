@@ -5,10 +5,14 @@
 #include "support/test_files.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
@@ -28,6 +32,39 @@ bool catchesSigterm(qint64 pid) {
             return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
     }
     return false;
+}
+
+// Whether the main thread sleeps in poll(): an event loop waits for input.
+bool waitsForEvents(qint64 pid) {
+    QFile syscall(QStringLiteral("/proc/%1/syscall").arg(pid));
+    if (!syscall.open(QIODevice::ReadOnly))
+        return false;
+    const long number = syscall.readAll().split(' ').value(0).toLong();
+    return number == SYS_poll || number == SYS_ppoll;
+}
+
+// The real executable, started offscreen from another current directory.
+void startProgram(QProcess& program, const QString& executable) {
+    program.setWorkingDirectory(QDir::tempPath());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.start(executable, {});
+    QVERIFY(program.waitForStarted());
+    // Signalled only once it handles SIGTERM, however slowly a loaded
+    // machine starts it.
+    QTRY_VERIFY_WITH_TIMEOUT(catchesSigterm(program.processId()), 60000);
+}
+
+void verifyEndsCleanlyOn(QProcess& program, int signal) {
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(program.processId() > 0); // never kill(0, ...): that is our own group
+    ::kill(pid_t(program.processId()), signal);
+    QVERIFY2(program.waitForFinished(10000), "still running 10 s after the signal");
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(program.exitCode() == 0, program.readAllStandardError().constData());
 }
 
 } // namespace
@@ -119,20 +156,35 @@ private slots:
     // files beside itself and ends cleanly when asked to.
     void theExecutableStartsAndEndsCleanly() {
         QProcess program;
-        program.setWorkingDirectory(QDir::tempPath());
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(QUILLMINT_BIN_DIR "/quillmint"), {});
-        QVERIFY(program.waitForStarted());
-        // Asked to end only once it handles SIGTERM, however slowly a loaded
-        // machine starts it.
-        QTRY_VERIFY_WITH_TIMEOUT(catchesSigterm(program.processId()), 60000);
+        startProgram(program, QStringLiteral(QUILLMINT_BIN_DIR "/quillmint"));
         QVERIFY2(!program.waitForFinished(1000), program.readAllStandardError().constData());
-        program.terminate();
-        QVERIFY(program.waitForFinished(10000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
+        verifyEndsCleanlyOn(program, SIGTERM);
+    }
+
+    // A termination signal ends the program also while the box about a
+    // missing tip file holds up the start, before the main loop runs.
+    void aSignalDuringTheStartUpBoxEndsTheProgram_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+    void aSignalDuringTheStartUpBoxEndsTheProgram() {
+        QFETCH(int, signal);
+        QTemporaryDir folder;
+        const QString executable = folder.filePath("quillmint");
+        const QString built = QStringLiteral(QUILLMINT_BIN_DIR "/quillmint");
+        // A hard link, not a symbolic one: the program looks for its files
+        // beside the path it was started from.
+        QVERIFY(::link(qPrintable(built), qPrintable(executable)) == 0 ||
+                QFile::copy(built, executable));
+        QVERIFY(QFile::copy(QStringLiteral(QUILLMINT_DATA_DIR "/prefs.cfg"),
+                            folder.filePath("prefs.cfg")));
+        QProcess program;
+        startProgram(program, executable);
+        // The box waits for OK: the main thread sleeps in its event loop.
+        QTRY_VERIFY_WITH_TIMEOUT(waitsForEvents(program.processId()), 60000);
+        verifyEndsCleanlyOn(program, signal);
     }
 };
 
