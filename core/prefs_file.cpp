@@ -1,31 +1,71 @@
 #include "core/prefs_file.h"
 
+#include "core/text_file.h"
+
 #include <QFile>
-#include <QFileInfo>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-QString ioMessage(const QFile& file) {
-    if (!QFileInfo::exists(file.fileName()))
-        return QStringLiteral("File not found");
-    return file.errorString();
+// Closes the descriptor when it goes out of scope.
+class Descriptor final {
+public:
+    explicit Descriptor(int fd) : fd(fd) {}
+    ~Descriptor() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    Q_DISABLE_COPY_MOVE(Descriptor)
+    const int fd;
+};
+
+// What keeps a path from being a file we can use, or nothing: a folder or a
+// FIFO must be named as such, not by the error of a failed open.
+std::optional<QString> kindProblem(const struct stat& status) {
+    if (S_ISDIR(status.st_mode))
+        return QStringLiteral("it is a folder");
+    if (!S_ISREG(status.st_mode))
+        return QStringLiteral("it is not a regular file");
+    return std::nullopt;
 }
 
-// Opens prefs.cfg for reading and writing and reads its first record.
-std::optional<TPrefsRecord> openAndRead(QFile& file, QString* error) {
-    if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadWrite)) {
-        *error = ioMessage(file);
-        return std::nullopt;
-    }
+// "<action> file <path>: <reason>"
+QString failure(const char* action, const QString& path, const QString& reason) {
+    return QStringLiteral("%1 file %2: %3").arg(QLatin1String(action), path, reason);
+}
+
+// The message for an open that failed with `openErrno`.
+QString openFailure(const char* action, const QString& path, int openErrno) {
+    if (openErrno == ENOENT)
+        return QStringLiteral("File not found: %1").arg(path);
+    struct stat status = {};
+    std::optional<QString> problem;
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0)
+        problem = kindProblem(status);
+    return failure(action, path, problem.value_or(errnoReason(openErrno)));
+}
+
+// Reads record 0 from an open descriptor of a regular file.
+std::optional<TPrefsRecord> readRecord(int fd, const QString& path, QString* error) {
     char bytes[TPrefsRecord::Size];
-    const qint64 got = file.read(bytes, TPrefsRecord::Size);
-    if (got < 0) {
-        *error = file.errorString();
-        return std::nullopt;
-    }
-    if (got < TPrefsRecord::Size) {
-        *error = QStringLiteral("Read beyond end of file");
-        return std::nullopt;
+    qsizetype got = 0;
+    while (got < TPrefsRecord::Size) {
+        const ssize_t n = ::pread(fd, bytes + got, size_t(TPrefsRecord::Size - got), got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            *error = failure("Cannot read", path, errnoReason(errno));
+            return std::nullopt;
+        }
+        if (n == 0) {
+            *error = QStringLiteral("Read beyond end of file: %1").arg(path);
+            return std::nullopt;
+        }
+        got += n;
     }
     TPrefsRecord record;
     std::copy(bytes, bytes + record.reserved.size(), record.reserved.begin());
@@ -33,21 +73,67 @@ std::optional<TPrefsRecord> openAndRead(QFile& file, QString* error) {
     return record;
 }
 
+// Checks that the open descriptor is a regular file.
+bool isRegularFile(int fd, const QString& path, const char* action, QString* error) {
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0) {
+        *error = failure(action, path, errnoReason(errno));
+        return false;
+    }
+    if (const std::optional<QString> problem = kindProblem(status)) {
+        *error = failure(action, path, *problem);
+        return false;
+    }
+    return true;
+}
+
+QByteArray recordBytes(const TPrefsRecord& record) {
+    QByteArray bytes(record.reserved.data(), qsizetype(record.reserved.size()));
+    bytes.append(char(record.ShowTips));
+    return bytes;
+}
+
 } // namespace
 
 std::optional<TPrefsRecord> readPrefs(const QString& path, QString* error) {
-    QFile file(path);
-    return openAndRead(file, error);
+    // Read-only: a prefs.cfg the user may read but not write still counts.
+    // Non-blocking, so that a FIFO in its place cannot hang the start.
+    const Descriptor file(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.fd < 0) {
+        *error = openFailure("Cannot read", path, errno);
+        return std::nullopt;
+    }
+    if (!isRegularFile(file.fd, path, "Cannot read", error))
+        return std::nullopt;
+    return readRecord(file.fd, path, error);
 }
 
 bool storeShowTipsValue(const QString& path, quint8 value, QString* error) {
-    QFile file(path);
-    if (!openAndRead(file, error))
+    const Descriptor file(
+        ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (file.fd < 0 && errno == ELOOP) {
+        // A symbolic link where prefs.cfg belongs: its target is not ours to
+        // change or cut, so the record goes into a file of our own instead.
+        std::optional<TPrefsRecord> record = readPrefs(path, error);
+        if (!record)
+            return false;
+        record->ShowTips = value;
+        return replaceFileAtomically(path, recordBytes(*record), error);
+    }
+    if (file.fd < 0) {
+        *error = openFailure("Cannot write", path, errno);
         return false;
+    }
+    if (!isRegularFile(file.fd, path, "Cannot write", error))
+        return false;
+    if (!readRecord(file.fd, path, error))
+        return false;
+    // In place: only byte 83 changes, then the file is cut to one record, so
+    // no failure can leave it empty.
     const char byte = static_cast<char>(value);
-    if (!file.seek(83) || file.write(&byte, 1) != 1 || !file.flush() ||
-        !file.resize(TPrefsRecord::Size)) {
-        *error = file.errorString();
+    if (::pwrite(file.fd, &byte, 1, 83) != 1 || ::ftruncate(file.fd, TPrefsRecord::Size) != 0) {
+        *error = failure("Cannot write", path, errnoReason(errno));
         return false;
     }
     return true;

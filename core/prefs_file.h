@@ -12,11 +12,15 @@ struct TPrefsRecord {
     quint8 ShowTips = 1;
 };
 
-// Reads record 0; nothing when the file is missing, short or unreadable,
-// with the runtime-style message in `error`.
+// Reads record 0, opening the file read-only; nothing when the file is
+// missing, short, unreadable or not a regular file, with a message in
+// `error` that names the file and the reason: "File not found: <path>",
+// "Read beyond end of file: <path>", "Cannot read file <path>: <reason>".
 std::optional<TPrefsRecord> readPrefs(const QString& path, QString* error);
 
 // Stores a new ShowTips value in place: reads the record afresh, writes byte
 // 83, then cuts the file to one record. The file is never emptied, even when
-// a step fails. Returns false with the message in `error`.
+// a step fails, and a symbolic link in its place is replaced by a file of our
+// own, never written through. Returns false with a message in `error` as for
+// reading, or "Cannot write file <path>: <reason>".
 bool storeShowTipsValue(const QString& path, quint8 value, QString* error);

@@ -1,10 +1,15 @@
 #include "core/text_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QTemporaryFile>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <unistd.h>
 
 QByteArray paneFileBytes(const QString& paneText) {
     if (paneText.isEmpty())
@@ -55,6 +60,41 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         *error = QStringLiteral("Cannot write file %1: %2").arg(path, file.errorString());
         return false;
     }
+    return true;
+}
+
+bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+    // QSaveFile follows a link to its target, so the file is written aside
+    // here and renamed over the path itself, a link in its place included.
+    const QFileInfo info(path);
+    if (info.isDir() && !info.isSymLink()) {
+        *error = cannotCreateMessage(path);
+        return false;
+    }
+    QTemporaryFile aside(
+        info.dir().filePath(QLatin1Char('.') + info.fileName() + QLatin1String(".XXXXXX")));
+    if (!aside.open()) {
+        *error = cannotCreateMessage(path);
+        return false;
+    }
+    const auto failed = [&](const QString& reason) {
+        *error = QStringLiteral("Cannot write file %1: %2").arg(path, reason);
+        return false;
+    };
+    if (!writeAll(aside, bytes) || !aside.flush())
+        return failed(aside.errorString());
+    if (info.isFile() && !info.isSymLink())
+        aside.setPermissions(info.permissions());
+    else
+        aside.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                             QFile::ReadOther);
+    if (::fsync(aside.handle()) != 0)
+        return failed(errnoReason(errno));
+    aside.close();
+    if (std::rename(QFile::encodeName(aside.fileName()).constData(),
+                    QFile::encodeName(path).constData()) != 0)
+        return failed(errnoReason(errno));
+    aside.setAutoRemove(false);
     return true;
 }
 
@@ -115,6 +155,13 @@ QStringList splitLines(const QString& text) {
     if (start < size)
         lines.append(text.mid(start));
     return lines;
+}
+
+QString errnoReason(int error) {
+    QString reason = qt_error_string(error);
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toLower();
+    return reason;
 }
 
 QString cannotOpenMessage(const QString& path) {

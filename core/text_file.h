@@ -21,6 +21,11 @@ QByteArray htmlFileBytes(const QString& paneText);
 // that names the file.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
 
+// Writes one of the program's own fixed-name files (temp.html, temp.tmp) the
+// same way, except that a symbolic link in its place is replaced by a file of
+// our own and never written through: the link may point anywhere.
+bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
+
 // Writes all of `bytes` to `device`; false on any short or failed write.
 bool writeAll(QIODevice& device, const QByteArray& bytes);
 
@@ -40,6 +45,9 @@ QString decodeText(const QByteArray& bytes);
 // Splits text on CR LF, LF or a lone CR; a final line break ends the last
 // line and adds no empty line.
 QStringList splitLines(const QString& text);
+
+// The reason of an errno value as a message continues it: "permission denied".
+QString errnoReason(int error);
 
 // "Cannot open file <path>" / "Cannot create file <path>".
 QString cannotOpenMessage(const QString& path);

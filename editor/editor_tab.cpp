@@ -243,7 +243,7 @@ bool EditorTab::stripWrapperLines() {
     const QString text = editorText();
     const QString scratch = QDir(context.programDirectory).filePath(QStringLiteral("temp.tmp"));
     QString error;
-    if (!writeFileAtomically(scratch, paneFileBytes(text), &error)) {
+    if (!replaceFileAtomically(scratch, paneFileBytes(text), &error)) {
         desktop().notice(NoticeKind::Error, error);
         return false;
     }

@@ -70,9 +70,13 @@ void OutputCommands::recordSaved(const QString& path) {
 
 void OutputCommands::preview() {
     if (setup.preview == OutputSetup::Preview::TemporaryFile) {
+        // A fixed name in the program's folder: never written through a link.
         const QString path = QDir(programDirectory).filePath(QStringLiteral("temp.html"));
-        if (writePane(paneText(*setup.pane), path, FileKind::Html))
+        QString error;
+        if (replaceFileAtomically(path, htmlFileBytes(paneText(*setup.pane)), &error))
             desktop().openFile(path);
+        else
+            desktop().notice(NoticeKind::Error, error);
         return;
     }
     if (flag != QLatin1String("Yes")) {

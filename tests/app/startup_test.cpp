@@ -75,19 +75,29 @@ private slots:
     void theStoredFlagDecidesTheTipWindow_data() {
         QTest::addColumn<QByteArray>("prefs");
         QTest::addColumn<bool>("shown");
-        QTest::newRow("1") << prefsWith(1) << true;
-        QTest::newRow("0") << prefsWith(0) << false;
-        QTest::newRow("2") << prefsWith(2) << false;
-        QTest::newRow("two records, first off") << prefsWith(0) + prefsWith(1) << false;
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("1") << prefsWith(1) << true << false;
+        QTest::newRow("0") << prefsWith(0) << false << false;
+        QTest::newRow("2") << prefsWith(2) << false << false;
+        QTest::newRow("two records, first off") << prefsWith(0) + prefsWith(1) << false << false;
+        // Reading needs no write access (a portable copy on read-only media).
+        QTest::newRow("0, read-only file and folder") << prefsWith(0) << false << true;
     }
     void theStoredFlagDecidesTheTipWindow() {
         QFETCH(QByteArray, prefs);
         QFETCH(bool, shown);
+        QFETCH(bool, readOnly);
         ProgramFolder folder;
         writeBytes(folder.file("prefs.cfg"), prefs);
+        if (readOnly) {
+            QFile::setPermissions(folder.file("prefs.cfg"), QFileDevice::ReadOwner);
+            QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        }
         FakeDesktop fake;
         ApplicationWindows windows;
-        windows.applyPreferences();
+        withFilePermissionsEnforced([&] { windows.applyPreferences(); });
+        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ExeOwner);
         QCOMPARE(windows.Form5->isVisible(), shown);
         QCOMPARE(windows.Form1->ShowStartupTips1->isChecked(), shown);
         QCOMPARE(readBytes(folder.file("prefs.cfg")), prefs); // reading changes nothing
@@ -147,7 +157,7 @@ private slots:
         QFile::remove(folder.file("prefs.cfg"));
         windows.Form1->ShowStartupTips1->trigger();
         QVERIFY(!windows.Form1->ShowStartupTips1->isChecked());
-        QCOMPARE(fake.noticeTexts(), QStringList{"File not found"});
+        QCOMPARE(fake.noticeTexts(), QStringList{"File not found: " + folder.file("prefs.cfg")});
         QCOMPARE(fake.notices[0].kind, NoticeKind::Error);
         QVERIFY(!QFile::exists(folder.file("prefs.cfg"))); // never created
     }

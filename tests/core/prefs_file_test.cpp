@@ -5,9 +5,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <unistd.h>
+#include <sys/stat.h>
 
 namespace {
+
+enum Kind { Missing, Plain, Folder, Fifo, WriteOnly, ReadOnly };
 
 QByteArray record(char showTips, qsizetype size = TPrefsRecord::Size) {
     QByteArray bytes;
@@ -61,62 +63,96 @@ private slots:
         QCOMPARE(readBytes(path), record(1));
     }
 
-    void shortOrMissingFilesAreReportedAndNeverCreatedOrEmptied_data() {
+    // Every failure names the file and the reason; none creates, changes or
+    // empties the file. "%1" stands for the path; an empty read message means
+    // reading succeeds.
+    void failuresNameTheFileAndTheReason_data() {
+        QTest::addColumn<int>("kind");
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("exists");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("missing") << QByteArray() << false << "File not found";
-        QTest::newRow("empty") << QByteArray() << true << "Read beyond end of file";
-        QTest::newRow("1 byte") << QByteArray(1, 'x') << true << "Read beyond end of file";
-        QTest::newRow("83 bytes") << record(1).left(83) << true << "Read beyond end of file";
+        QTest::addColumn<QString>("readMessage");
+        QTest::addColumn<QString>("storeMessage");
+        const QString notFound = "File not found: %1";
+        const QString tooShort = "Read beyond end of file: %1";
+        QTest::newRow("missing") << int(Missing) << QByteArray() << notFound << notFound;
+        QTest::newRow("empty") << int(Plain) << QByteArray() << tooShort << tooShort;
+        QTest::newRow("1 byte") << int(Plain) << QByteArray(1, 'x') << tooShort << tooShort;
+        QTest::newRow("83 bytes") << int(Plain) << record(1).left(83) << tooShort << tooShort;
+        QTest::newRow("folder") << int(Folder) << QByteArray()
+                                << "Cannot read file %1: it is a folder"
+                                << "Cannot write file %1: it is a folder";
+        QTest::newRow("FIFO") << int(Fifo) << QByteArray()
+                              << "Cannot read file %1: it is not a regular file"
+                              << "Cannot write file %1: it is not a regular file";
+        QTest::newRow("unreadable")
+            << int(WriteOnly) << record(1) << "Cannot read file %1: permission denied"
+            << "Cannot write file %1: permission denied";
+        QTest::newRow("read-only") << int(ReadOnly) << record(1, 168) << QString()
+                                   << "Cannot write file %1: permission denied";
     }
-    void shortOrMissingFilesAreReportedAndNeverCreatedOrEmptied() {
+    void failuresNameTheFileAndTheReason() {
+        QFETCH(int, kind);
         QFETCH(QByteArray, content);
-        QFETCH(bool, exists);
-        QFETCH(QString, message);
+        QFETCH(QString, readMessage);
+        QFETCH(QString, storeMessage);
         QTemporaryDir dir;
         const QString path = dir.filePath("prefs.cfg");
-        if (exists)
+        if (kind == Folder)
+            QVERIFY(QDir().mkdir(path));
+        else if (kind == Fifo)
+            QCOMPARE(::mkfifo(qPrintable(path), 0600), 0);
+        else if (kind != Missing)
             writeBytes(path, content);
-        QString error;
-        QVERIFY(!readPrefs(path, &error));
-        QCOMPARE(error, message);
-        error.clear();
-        QVERIFY(!storeShowTipsValue(path, 1, &error));
-        QCOMPARE(error, message);
-        QCOMPARE(QFile::exists(path), exists);
-        QCOMPARE(readBytes(path), content);
+        if (kind == WriteOnly)
+            QFile::setPermissions(path, QFileDevice::WriteOwner);
+        if (kind == ReadOnly)
+            QFile::setPermissions(path, QFileDevice::ReadOwner);
+        withFilePermissionsEnforced([&] {
+            QString error;
+            QCOMPARE(bool(readPrefs(path, &error)), readMessage.isEmpty());
+            QCOMPARE(error, readMessage.isEmpty() ? QString() : readMessage.arg(path));
+            error.clear();
+            QVERIFY(!storeShowTipsValue(path, 0, &error));
+            QCOMPARE(error, storeMessage.arg(path));
+        });
+        QCOMPARE(QFileInfo::exists(path), kind != Missing);
+        if (kind == Plain || kind == WriteOnly || kind == ReadOnly) {
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            QCOMPARE(readBytes(path), content);
+        }
     }
 
-    void directoryOrUnreadableFileIsAnErrorNotACrash() {
-        QTemporaryDir dir;
-        const QString folder = dir.filePath("prefs.cfg");
-        QVERIFY(QDir().mkdir(folder));
-        QString error;
-        QVERIFY(!readPrefs(folder, &error));
-        QVERIFY(!error.isEmpty());
-        QVERIFY(!storeShowTipsValue(folder, 0, &error));
-
-        if (geteuid() == 0)
-            QSKIP("root reads files without read permission");
-        const QString locked = dir.filePath("locked.cfg");
-        writeBytes(locked, record(1));
-        QFile::setPermissions(locked, QFileDevice::WriteOwner);
-        QVERIFY(!readPrefs(locked, &error));
-        QVERIFY(!storeShowTipsValue(locked, 0, &error));
-    }
-
-    void readOnlyFileKeepsItsContentWhenStoreFails() {
+    // A file the user may write in a folder he may not: stored in place.
+    void aWritableFileInAReadOnlyFolderIsStored() {
         QTemporaryDir dir;
         const QString path = dir.filePath("prefs.cfg");
-        writeBytes(path, record(1, 168));
-        QFile::setPermissions(path, QFileDevice::ReadOwner);
-        if (geteuid() == 0)
-            QSKIP("root writes read-only files");
+        writeBytes(path, record(1));
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        withFilePermissionsEnforced([&] {
+            QString error;
+            QVERIFY2(storeShowTipsValue(path, 0, &error), qPrintable(error));
+        });
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner);
+        QCOMPARE(readBytes(path), record(0));
+    }
+
+    // A link in place of prefs.cfg is read through but never written
+    // through: the store puts a file of its own in its place.
+    void aLinkedFileIsReplacedNotWrittenThrough() {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("elsewhere.txt");
+        const QByteArray someonesFile = record(1, 300);
+        writeBytes(target, someonesFile);
+        const QString path = dir.filePath("prefs.cfg");
+        QVERIFY(QFile::link(target, path));
         QString error;
-        QVERIFY(!storeShowTipsValue(path, 0, &error));
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(readBytes(path), record(1, 168));
+        const std::optional<TPrefsRecord> before = readPrefs(path, &error);
+        QVERIFY(before && before->ShowTips == 1);
+        QVERIFY2(storeShowTipsValue(path, 0, &error), qPrintable(error));
+        QCOMPARE(readBytes(target), someonesFile);
+        QVERIFY(!QFileInfo(path).isSymLink());
+        QCOMPARE(readBytes(path), record(0));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
     }
 };
 

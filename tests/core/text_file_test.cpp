@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -49,17 +50,39 @@ private slots:
         QCOMPARE(htmlFileBytes(pane), bytes);
     }
 
+    // Both writers: the one for the user's files and the one for the
+    // program's own fixed-name files.
+    void writers_data() {
+        QTest::addColumn<bool>("ownFile");
+        QTest::newRow("user's file") << false;
+        QTest::newRow("own file") << true;
+    }
+    static bool write(bool ownFile, const QString& path, const QByteArray& bytes, QString* error) {
+        return ownFile ? replaceFileAtomically(path, bytes, error)
+                       : writeFileAtomically(path, bytes, error);
+    }
+    static QStringList everyFile(const QTemporaryDir& dir) {
+        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    }
+
+    void atomicWriteReplacesTheFile_data() { writers_data(); }
     void atomicWriteReplacesTheFile() {
+        QFETCH(bool, ownFile);
         QTemporaryDir dir;
         const QString path = dir.filePath("page.html");
         writeBytes(path, "old content that is longer than the new one");
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QString error;
-        QVERIFY(writeFileAtomically(path, "new", &error));
+        QVERIFY(write(ownFile, path, "new", &error));
         QCOMPARE(readBytes(path), QByteArray("new"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"page.html"});
+        QCOMPARE(everyFile(dir), QStringList{"page.html"});
+        const auto byOwnerGroupOthers = QFile::permissions(path) & ~QFileDevice::Permissions(0x700);
+        QCOMPARE(byOwnerGroupOthers, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 
+    void failedWritesLeaveTheEarlierFileIntact_data() { writers_data(); }
     void failedWritesLeaveTheEarlierFileIntact() {
+        QFETCH(bool, ownFile);
         QTemporaryDir dir;
         const QString path = dir.filePath("page.html");
         const QByteArray earlier(1000, 'e');
@@ -68,21 +91,55 @@ private slots:
         bool written = true;
         // Like a full disk: the new content does not fit.
         withFileSizeLimit(
-            4096, [&] { written = writeFileAtomically(path, QByteArray(64 * 1024, 'n'), &error); });
+            4096, [&] { written = write(ownFile, path, QByteArray(64 * 1024, 'n'), &error); });
         QVERIFY(!written);
         QVERIFY2(error.contains(path), qPrintable(error));
         QCOMPARE(readBytes(path), earlier);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"page.html"});
+        QCOMPARE(everyFile(dir), QStringList{"page.html"});
     }
 
+    void unwritableLocationsAreReportedWithThePath_data() { writers_data(); }
     void unwritableLocationsAreReportedWithThePath() {
+        QFETCH(bool, ownFile);
         QTemporaryDir dir;
         writeBytes(dir.filePath("plain"), "x");
         const QString path = dir.filePath("plain/page.html"); // parent is a file
         QString error;
-        QVERIFY(!writeFileAtomically(path, "x", &error));
+        QVERIFY(!write(ownFile, path, "x", &error));
         QCOMPARE(error, cannotCreateMessage(path));
         QCOMPARE(readBytes(dir.filePath("plain")), QByteArray("x"));
+        const QString folder = dir.filePath("folder"); // a folder in the way
+        QVERIFY(QDir().mkdir(folder));
+        QVERIFY(!write(ownFile, folder, "x", &error));
+        QCOMPARE(error, cannotCreateMessage(folder));
+        QCOMPARE(everyFile(dir), QStringList{"plain"});
+    }
+
+    // A link the user made to his file is written through; a link in place
+    // of one of the program's own files is replaced, its target untouched.
+    void linksAreFollowedOnlyForTheUsersFiles_data() {
+        QTest::addColumn<bool>("ownFile");
+        QTest::addColumn<bool>("dangling");
+        QTest::newRow("user's file") << false << false;
+        QTest::newRow("own file") << true << false;
+        QTest::newRow("own file, dangling link") << true << true;
+    }
+    void linksAreFollowedOnlyForTheUsersFiles() {
+        QFETCH(bool, ownFile);
+        QFETCH(bool, dangling);
+        QTemporaryDir dir;
+        const QString target = dir.filePath("target.txt");
+        if (!dangling)
+            writeBytes(target, "someone's file");
+        const QString path = dir.filePath("temp.html");
+        QVERIFY(QFile::link(target, path));
+        QString error;
+        QVERIFY2(write(ownFile, path, "page", &error), qPrintable(error));
+        QCOMPARE(readBytes(path), QByteArray("page"));
+        QCOMPARE(QFileInfo(path).isSymLink(), !ownFile);
+        QCOMPARE(readBytes(target),
+                 ownFile ? QByteArray(dangling ? "" : "someone's file") : QByteArray("page"));
+        QCOMPARE(QFileInfo::exists(target), !dangling);
     }
 
     void decodesUtf8AndFallsBackToWindows1252() {

@@ -1,10 +1,11 @@
-#include "widgets/edit_actions.h"
-#include "widgets/output_commands.h"
 #include "core/text_file.h"
 #include "editor_fixture.h"
+#include "widgets/edit_actions.h"
+#include "widgets/output_commands.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
@@ -38,6 +39,7 @@ private slots:
     void stripDropsWrapperLinesAndKeepsTheUnfilteredScratch_data();
     void stripDropsWrapperLinesAndKeepsTheUnfilteredScratch();
     void unwritableScratchLeavesTheDocument();
+    void aLinkedScratchFileIsReplaced();
     void saveAsJsFiltersThenSaves();
     void cancelledDialogsChangeNothing();
     void saveAsJsToAnUncreatableFileKeepsTheFilteredText();
@@ -165,6 +167,18 @@ void EditorTabTest::unwritableScratchLeavesTheDocument() {
     QCOMPARE(f.desktop.noticeTexts(),
              QStringList(2, cannotCreateMessage(f.folder.file("temp.tmp"))));
     QCOMPARE(f.desktop.notices.first().kind, NoticeKind::Error);
+}
+
+// A link in place of temp.tmp is replaced, never written through.
+void EditorTabTest::aLinkedScratchFileIsReplaced() {
+    EditorFixture f;
+    const QString target = f.folder.file("someone.txt");
+    writeBytes(target, "someone's text");
+    QVERIFY(QFile::link(target, f.folder.file("temp.tmp")));
+    f.tab->ToolButton75->click();
+    QCOMPARE(readBytes(target), QByteArray("someone's text"));
+    QVERIFY(!QFileInfo(f.folder.file("temp.tmp")).isSymLink());
+    QCOMPARE(readBytes(f.folder.file("temp.tmp")), SkeletonBytes);
 }
 
 void EditorTabTest::saveAsJsFiltersThenSaves() {

@@ -240,7 +240,7 @@ private slots:
         QTest::mouseClick(windows.Form5->CheckBox1, Qt::LeftButton);
         QCOMPARE(desk.notices.size(), 1);
         QCOMPARE(desk.notices.first().kind, NoticeKind::Error);
-        QCOMPARE(desk.lastNotice(), QStringLiteral("File not found"));
+        QCOMPARE(desk.lastNotice(), QStringLiteral("File not found: ") + prefs);
         QVERIFY(!QFile::exists(prefs));
         QVERIFY(!windows.Form5->CheckBox1->isChecked());
         QVERIFY(!windows.Form1->ShowStartupTips1->isChecked());

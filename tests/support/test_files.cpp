@@ -6,7 +6,10 @@
 #include <QTest>
 #include <csignal>
 #include <functional>
+#include <linux/capability.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #ifndef QUILLMINT_DATA_DIR
 #error "QUILLMINT_DATA_DIR must name the source data folder"
@@ -64,4 +67,20 @@ void withFileSizeLimit(qint64 bytes, const std::function<void()>& body) {
     body();
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previousHandler);
+}
+
+void withFilePermissionsEnforced(const std::function<void()>& body) {
+    // Drops the overriding capabilities from the effective set of this thread
+    // only, and takes them back afterwards (they stay permitted).
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved[2] = {};
+    const bool dropped = syscall(SYS_capget, &header, saved) == 0 && [&] {
+        __user_cap_data_struct reduced[2] = {saved[0], saved[1]};
+        for (const int capability : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER})
+            reduced[capability / 32].effective &= ~(1u << (capability % 32));
+        return syscall(SYS_capset, &header, reduced) == 0;
+    }();
+    body();
+    if (dropped)
+        syscall(SYS_capset, &header, saved);
 }

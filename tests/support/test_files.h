@@ -32,3 +32,8 @@ void writeBytes(const QString& path, const QByteArray& bytes);
 // Runs `body` with the file size limit set to `bytes` (RLIMIT_FSIZE), which
 // makes every larger write fail as on a full disk.
 void withFileSizeLimit(qint64 bytes, const std::function<void()>& body);
+
+// Runs `body` with the permission bits of files applying to this process
+// even when it runs as root (which otherwise reads and writes any file), so
+// that unreadable and read-only files are real in every test run.
+void withFilePermissionsEnforced(const std::function<void()>& body);

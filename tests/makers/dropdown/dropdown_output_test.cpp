@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <functional>
@@ -173,6 +174,20 @@ private slots:
         QCOMPARE(f.fake.opened.size(), 3);
         QVERIFY(f.fake.notices.isEmpty());
         QVERIFY(f.fake.fileQuestions.isEmpty());
+    }
+
+    // A link in place of temp.html is replaced, never written through.
+    void previewReplacesALinkedTempHtml() {
+        DropdownFixture f;
+        const QString temp = QDir(f.folder.path()).filePath("temp.html");
+        const QString target = f.folder.file("someone.html");
+        writeBytes(target, "someone's page\r\n");
+        QVERIFY(QFile::link(target, temp));
+        f.get<QAction>("PreviewinBrowser1")->trigger();
+        QCOMPARE(readBytes(target), QByteArray("someone's page\r\n"));
+        QVERIFY(!QFileInfo(temp).isSymLink());
+        QCOMPARE(readBytes(temp), QByteArray("\r\n"));
+        QCOMPARE(f.fake.opened, QList<QUrl>{QUrl::fromLocalFile(temp)});
     }
 
     void htmlFilesWithNonAsciiTextStartWithAByteOrderMark() {
