@@ -25,15 +25,15 @@ bool useCompactFont() {
 
 } // namespace
 
-ApplicationWindows::ApplicationWindows()
-    : compactFont(useCompactFont()), Form1(std::make_unique<TForm1>()) {
+ApplicationWindows::ApplicationWindows(const ProgramFolders& folders)
+    : compactFont(useCompactFont()), Form1(std::make_unique<TForm1>(folders)) {
     // The other windows belong to the main window and die with it.
     TForm1* main = Form1.get();
     Form2 = new TForm2(main, main->TabSheet5);
-    Form3 = new TForm3(main, main->TabSheet5, main->homedir);
+    Form3 = new TForm3(main, main->TabSheet5, main->folders.shippedData);
     AboutBox = new TAboutBox(main);
-    Form5 = new TForm5(main, main->homedir);
-    Form6 = new TForm6(main, main->homedir);
+    Form5 = new TForm5(main, main->folders.shippedData);
+    Form6 = new TForm6(main, main->folders.shippedData);
     Form1->attachWindows(Form2, Form3, AboutBox, Form5, Form6);
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/program_folders.h"
+
+#include <QDir>
 #include <memory>
 
 class TAboutBox;
@@ -10,11 +13,12 @@ class TForm5;
 class TForm6;
 
 // The six windows of the program, created once in the start-up order and
-// kept until the program ends. The current directory must be
-// ProgramDirectory when they are created.
+// kept until the program ends. Without folders, everything is in the current
+// directory (the portable layout).
 class ApplicationWindows final {
 public:
-    ApplicationWindows();
+    explicit ApplicationWindows(
+        const ProgramFolders& folders = ProgramFolders::portable(QDir::currentPath()));
     ~ApplicationWindows();
     ApplicationWindows(const ApplicationWindows&) = delete;
     ApplicationWindows& operator=(const ApplicationWindows&) = delete;

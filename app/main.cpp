@@ -1,16 +1,46 @@
 #include "app/application_windows.h"
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/shutdown_signals.h"
+#include "core/program_folders.h"
+#include "widgets/icons.h"
 #include "widgets/qt_desktop.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
+#include <cstdio>
+
+namespace {
+
+// Where file dialogs start: the program's own folder when it is portable,
+// as it always was, else the user's documents (or home) folder.
+QString startFolder(const ProgramFolders& folders) {
+    if (folders.isPortable())
+        return folders.shippedData;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = parseCommandLine(arguments);
+    if (!command.run) {
+        std::fputs(command.message.toLocal8Bit().constData(), command.exitCode ? stderr : stdout);
+        return command.exitCode;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmint"));
-    // The program finds its files in its own folder, wherever it is started.
-    QDir::setCurrent(QApplication::applicationDirPath());
+    QGuiApplication::setDesktopFileName(applicationId());
+    QApplication::setWindowIcon(applicationIcon());
+    ProgramFolders folders = ProgramFolders::forExecutable(QApplication::applicationDirPath());
+    const QString userStateProblem = prepareUserState(folders);
+    QDir::setCurrent(startFolder(folders));
     // A session logout or `kill` ends the program as File > Exit does, so
     // every window is torn down normally; Publish may stop on its signal.
     ShutdownSignals shutdown;
@@ -20,10 +50,14 @@ int main(int argc, char* argv[]) {
 
     int status = 0;
     {
-        ApplicationWindows windows;
+        ApplicationWindows windows(folders);
         if (!shutdown.requested()) {
             windows.Form1->show();
+            if (!userStateProblem.isEmpty())
+                desktop().notice(NoticeKind::Warning, userStateProblem);
             windows.applyPreferences();
+            if (!command.file.isEmpty())
+                windows.Form1->openInEditor(command.file);
         }
         // Nothing runs the event loop between this check and exec(), so a
         // signal arrives either before it (no main loop at all) or inside

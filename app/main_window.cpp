@@ -1,11 +1,8 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
-#include "widgets/edit_actions.h"
 #include "core/prefs_file.h"
-#include "widgets/tab_context.h"
 #include "editor/editor_tab.h"
-#include "widgets/help_links.h"
 #include "guidance/tip_window.h"
 #include "guidance/wizard_window.h"
 #include "makers/dropdown/dropdown_tab.h"
@@ -13,11 +10,14 @@
 #include "makers/popup/popup_tab.h"
 #include "makers/slideshow/slideshow_tab.h"
 #include "widgets/desktop.h"
+#include "widgets/edit_actions.h"
+#include "widgets/help_links.h"
 #include "widgets/hint.h"
+#include "widgets/icons.h"
+#include "widgets/tab_context.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -46,6 +46,7 @@ QAction* addForwarder(QMenu* menu, const char* name, QAction* target, const QKey
     QAction* action = addItem(menu, name, target->text(), keys, QString());
     action->setToolTip(target->toolTip());
     action->setStatusTip(target->statusTip());
+    action->setIcon(target->icon());
     action->setEnabled(target->isEnabled());
     QObject::connect(action, &QAction::triggered, target, &QAction::trigger);
     QObject::connect(target, &QAction::enabledChanged, action, &QAction::setEnabled);
@@ -54,7 +55,7 @@ QAction* addForwarder(QMenu* menu, const char* name, QAction* target, const QKey
 
 } // namespace
 
-TForm1::TForm1() : homedir(QDir::currentPath()) {
+TForm1::TForm1(const ProgramFolders& programFolders) : folders(programFolders) {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Quillmint v1.0"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -65,7 +66,7 @@ TForm1::TForm1() : homedir(QDir::currentPath()) {
     addAction(ActionList1->SearchFind1);
 
     TabContext context;
-    context.programDirectory = homedir;
+    context.folders = folders;
     context.editActions = ActionList1;
     context.showAbout = [this] { showAboutBox(); };
     TabContext makerContext = context;
@@ -109,6 +110,7 @@ void TForm1::buildMenus() {
     QMenu* file = MainMenu1->addMenu(QStringLiteral("&File"));
     Exit1 = addItem(file, "Exit1", QStringLiteral("Exit"),
                     QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_X), QStringLiteral("Exit Program"));
+    Exit1->setIcon(themedIcon(QStringLiteral("application-exit")));
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
 
     QMenu* edit = MainMenu1->addMenu(QStringLiteral("&Edit"));
@@ -174,12 +176,13 @@ void TForm1::buildMenus() {
     QMenu* help = MainMenu1->addMenu(QStringLiteral("&Help"));
     Help3 = addItem(help, "Help3", QStringLiteral("Help"), QKeySequence(Qt::Key_F1),
                     QStringLiteral("Help Document"));
+    Help3->setIcon(themedIcon(QStringLiteral("help-browser")));
     connect(Help3, &QAction::triggered, this,
-            [this] { openProgramFile(homedir, QStringLiteral("help/index.html")); });
+            [this] { openProgramFile(folders.shippedData, QStringLiteral("help/index.html")); });
     Readme1 = addItem(help, "Readme1", QStringLiteral("Readme"),
                       QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R), QStringLiteral("Readme"));
     connect(Readme1, &QAction::triggered, this,
-            [this] { openProgramFile(homedir, QStringLiteral("readme.txt")); });
+            [this] { openProgramFile(folders.shippedData, QStringLiteral("readme.txt")); });
     ShowStartupTips1 = addItem(help, "ShowStartupTips1", QStringLiteral("Show Startup Tips"),
                                QKeySequence(), QStringLiteral("Show Tips At Startup"));
     ShowStartupTips1->setCheckable(true);
@@ -202,6 +205,7 @@ void TForm1::buildMenus() {
     help->addSeparator();
     About2 = addItem(help, "About2", QStringLiteral("About"),
                      QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_A), QStringLiteral("About"));
+    About2->setIcon(themedIcon(QStringLiteral("help-about")));
     connect(About2, &QAction::triggered, this, &TForm1::showAboutBox);
 
     PopupMenu4 = new QMenu(this);
@@ -253,7 +257,7 @@ void TForm1::viewTab(int index) {
 }
 
 QString TForm1::prefsPath() const {
-    return QDir(homedir).filePath(QStringLiteral("prefs.cfg"));
+    return folders.prefsPath();
 }
 
 void TForm1::ShowStartupTips1Click() {
@@ -265,6 +269,12 @@ void TForm1::storeShowTips(bool show) {
     QString error;
     if (!storeShowTipsValue(prefsPath(), show ? 1 : 0, &error))
         desktop().notice(NoticeKind::Error, error);
+}
+
+void TForm1::openInEditor(const QString& path) {
+    // As if the user picked the tab: the editor comes with its companions.
+    PageControl1->setCurrentIndex(4);
+    TabSheet5->openFile(path);
 }
 
 void TForm1::showAboutBox() {

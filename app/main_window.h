@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/program_folders.h"
+
 #include <QMainWindow>
 
 class DropdownTab;
@@ -24,20 +26,24 @@ class TForm6;
 class TForm1 final : public QMainWindow {
     Q_OBJECT
 public:
-    TForm1();
+    explicit TForm1(const ProgramFolders& folders);
 
     // Start-up hands over the windows created after this one.
     void attachWindows(TForm2* tagInspector, TForm3* reservedWords, TAboutBox* aboutBox,
                        TForm5* tipWindow, TForm6* wizard);
 
-    // ProgramDirectory: the current directory when this window was created.
-    const QString homedir;
+    // Where the shipped data is read and the user state written, fixed for
+    // the whole run.
+    const ProgramFolders folders;
 
     // Stores the "Show Startup Tips" choice in prefs.cfg; an error is shown.
     void storeShowTips(bool show);
     QString prefsPath() const;
 
     void showAboutBox();
+
+    // Opens a page or script in the JS Editor tab and makes that tab active.
+    void openInEditor(const QString& path);
 
     QTabWidget* PageControl1;
     DropdownTab* TabSheet1;

@@ -51,7 +51,7 @@ QString largeScript(int kilobytes) {
 struct Editor {
     Editor() {
         installDesktop(&desktop);
-        context.programDirectory = folder.path();
+        context.folders = ProgramFolders::portable(folder.path());
         tab = std::make_unique<EditorTab>(context);
         tab->resize(600, 340);
         tab->show();

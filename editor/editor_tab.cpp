@@ -7,7 +7,6 @@
 #include "widgets/output_commands.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMenu>
@@ -29,12 +28,13 @@ const ToolBarRow ToolBar = {
     .newButton = "ToolButton63",
     .saveButton = "ToolButton64",
     .saveMenu = "PopupMenu14",
-    .saveAs = {{"AsJS1", "As JS"}, {"AsHTML5", "As HTML", "", FrameCommand::SaveAsHtml}},
+    .saveAs = {{"AsJS1", "As JS", "", FrameCommand::None, "text-x-script"},
+               {"AsHTML5", "As HTML", "", FrameCommand::SaveAsHtml}},
     .printButton = "ToolButton73",
     .optionsButton = "ToolButton75",
     .optionsMenu = "PopupMenu15",
-    .optionsIcon = "",
-    .options = {{"StripHTML1", "Strip HTML Tags", "Remove <script> And Comment Tags"}},
+    .options = {{"StripHTML1", "Strip HTML Tags", "Remove <script> And Comment Tags",
+                 FrameCommand::None, "edit-clear"}},
     .optionsOnPlainClick = true,
     .helpButton = "ToolButton76",
     .helpEntry = "Help7",
@@ -45,8 +45,9 @@ const ToolBarRow ToolBar = {
     .saveCaption = "Save",
     .editButtonNames = {"ToolButton66", "ToolButton67", "ToolButton68", "ToolButton70",
                         "ToolButton71"},
-    .toggles = {{"ToolButton78", "Tags", "Toggle Tag Inspector"},
-                {"ToolButton79", "Words", "Toggle Predefined Words"}},
+    .toggles = {{"ToolButton78", "Tags", "Toggle Tag Inspector", FrameCommand::None, "insert-text"},
+                {"ToolButton79", "Words", "Toggle Predefined Words", FrameCommand::None,
+                 "accessories-dictionary"}},
     // Thirteen buttons share the width of the fixed window.
     .flush = true};
 
@@ -87,7 +88,7 @@ EditorTab::EditorTab(const TabContext& tabContext, QWidget* parent)
       context(tabContext) {
     setObjectName("TabSheet5");
     Memo21 = makeEditor(this);
-    output = new OutputCommands(outputSetup(Memo21), context.programDirectory, this);
+    output = new OutputCommands(outputSetup(Memo21), context.folders.userCache, this);
     ToolBar7 = buildToolBar();
     frame.connectTo(output);
 
@@ -209,9 +210,11 @@ void EditorTab::ToolButton63Click() {
 
 void EditorTab::ToolButton77Click() {
     const QStringList chosen = OpenDialog4.askOpen(false);
-    if (chosen.isEmpty())
-        return;
-    const QString path = chosen.first();
+    if (!chosen.isEmpty())
+        openFile(chosen.first());
+}
+
+void EditorTab::openFile(const QString& path) {
     const QFileInfo file(path);
     if (file.isFile() && file.size() > MaxScriptBytes) {
         desktop().notice(
@@ -241,7 +244,7 @@ void EditorTab::ToolButton77Click() {
 
 bool EditorTab::stripWrapperLines() {
     const QString text = editorText();
-    const QString scratch = QDir(context.programDirectory).filePath(QStringLiteral("temp.tmp"));
+    const QString scratch = context.folders.cacheFile(QStringLiteral("temp.tmp"));
     QString error;
     if (!replaceFileAtomically(scratch, paneFileBytes(text), &error)) {
         desktop().notice(NoticeKind::Error, error);

@@ -38,6 +38,10 @@ public:
     // kept (non-breaking spaces included).
     QString editorText() const;
 
+    // Replaces the document with a file's text; a file that cannot be read
+    // or edited is reported and leaves the document as it was.
+    void openFile(const QString& path);
+
     QToolBar* ToolBar7;
     QToolButton* ToolButton63;
     QToolButton* ToolButton77;

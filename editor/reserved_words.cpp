@@ -8,9 +8,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-TForm3::TForm3(QWidget* mainWindow, EditorTab* editor, const QString& programDirectory)
-    : ToolWindow(mainWindow, "Form3", "Reserved Words"), editor(editor),
-      programDirectory(programDirectory) {
+TForm3::TForm3(QWidget* mainWindow, EditorTab* editor, const QString& shippedData)
+    : ToolWindow(mainWindow, "Form3", "Reserved Words"), editor(editor), shippedData(shippedData) {
     setFixedSize(160, 201);
     move(406, 170);
 
@@ -36,7 +35,7 @@ void TForm3::setVisible(bool visible) {
 }
 
 void TForm3::FormShow() {
-    const QString path = QDir(programDirectory).filePath(QStringLiteral("tags.txt"));
+    const QString path = QDir(shippedData).filePath(QStringLiteral("tags.txt"));
     QString error;
     const std::optional<QString> text = readTextFile(path, &error);
     if (!text) {

@@ -14,8 +14,8 @@ class EditorTab;
 class TForm3 final : public ToolWindow {
     Q_OBJECT
 public:
-    // Words are read from tags.txt under programDirectory and go into editor.
-    TForm3(QWidget* mainWindow, EditorTab* editor, const QString& programDirectory);
+    // Words are read from tags.txt in the shipped-data folder and go into editor.
+    TForm3(QWidget* mainWindow, EditorTab* editor, const QString& shippedData);
     Q_DISABLE_COPY_MOVE(TForm3)
 
     void setVisible(bool visible) override;
@@ -33,6 +33,6 @@ public slots:
 
 private:
     EditorTab* const editor;
-    const QString programDirectory;
+    const QString shippedData;
     bool loading = false;
 };

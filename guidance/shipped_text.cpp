@@ -5,10 +5,10 @@
 #include <QDir>
 #include <QStringList>
 
-std::optional<QString> readShippedText(const QString& programDirectory, const QString& relativeName,
+std::optional<QString> readShippedText(const QString& shippedData, const QString& relativeName,
                                        QString* error) {
     const std::optional<QString> text =
-        readTextFile(QDir(programDirectory).filePath(relativeName), error);
+        readTextFile(QDir(shippedData).filePath(relativeName), error);
     if (!text)
         return std::nullopt;
     return splitLines(*text).join(QLatin1Char('\n'));

@@ -4,8 +4,8 @@
 #include <optional>
 
 // Reads one of the program's shipped text files (a tip, a wizard step) from
-// under ProgramDirectory, ready to show in a text pane: line by line, with
+// under the shipped-data folder, ready to show in a text pane: line by line, with
 // whatever line ends the file uses. On failure returns nothing and sets
 // `error` to a message that names the file by its full path.
-std::optional<QString> readShippedText(const QString& programDirectory, const QString& relativeName,
+std::optional<QString> readShippedText(const QString& shippedData, const QString& relativeName,
                                        QString* error);

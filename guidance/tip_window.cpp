@@ -27,8 +27,8 @@ std::mt19937 clockSeededGenerator() {
 
 } // namespace
 
-TForm5::TForm5(QWidget* mainWindow, const QString& programDirectory)
-    : ToolWindow(mainWindow, "Form5", "Startup Tip"), programDirectory(programDirectory),
+TForm5::TForm5(QWidget* mainWindow, const QString& shippedData)
+    : ToolWindow(mainWindow, "Form5", "Startup Tip"), shippedData(shippedData),
       randomTips(clockSeededGenerator()) {
     buildControls();
     resize(WindowSize);
@@ -118,10 +118,10 @@ void TForm5::showRandomTip() {
     std::uniform_int_distribution<int> tipNumbers(1, TipCount);
     const int TipNumber = tipNumbers(randomTips);
     const QString relativeName = QStringLiteral("tips/%1.txt").arg(TipNumber);
-    // Read under ProgramDirectory, so a file dialog that moved the current
+    // Read under the shipped-data folder, so a file dialog that moved the current
     // directory cannot break the tips; the message keeps the short name.
     QString error;
-    const std::optional<QString> tip = readShippedText(programDirectory, relativeName, &error);
+    const std::optional<QString> tip = readShippedText(shippedData, relativeName, &error);
     if (!tip) {
         desktop().notice(NoticeKind::Error, cannotOpenMessage(relativeName));
         return;

@@ -17,8 +17,8 @@ inline constexpr int TipCount = 22;
 class TForm5 final : public ToolWindow {
     Q_OBJECT
 public:
-    // Tips are read from the shipped data under programDirectory.
-    TForm5(QWidget* mainWindow, const QString& programDirectory);
+    // Tips are read from the shipped-data folder.
+    TForm5(QWidget* mainWindow, const QString& shippedData);
 
     QLabel* Image1;
     QLabel* Label1;
@@ -41,6 +41,6 @@ private:
     void buildControls();
     void showRandomTip();
 
-    const QString programDirectory;
+    const QString shippedData;
     std::mt19937 randomTips;
 };

@@ -24,9 +24,8 @@ constexpr int WizardLeft = 620;
 
 } // namespace
 
-TForm6::TForm6(QWidget* mainWindow, const QString& programDirectory)
-    : ToolWindow(mainWindow, "Form6", "Wizard"), mainWindow(mainWindow),
-      programDirectory(programDirectory) {
+TForm6::TForm6(QWidget* mainWindow, const QString& shippedData)
+    : ToolWindow(mainWindow, "Form6", "Wizard"), mainWindow(mainWindow), shippedData(shippedData) {
     buildControls();
     setFixedSize(ClientWidth, ClientHeight);
 }
@@ -143,7 +142,7 @@ void TForm6::showStep() {
 bool TForm6::loadStep(int toolNumber, quint8 step) {
     QString error;
     const std::optional<QString> text = readShippedText(
-        programDirectory, QStringLiteral("wizard/%1-%2.txt").arg(toolNumber).arg(step), &error);
+        shippedData, QStringLiteral("wizard/%1-%2.txt").arg(toolNumber).arg(step), &error);
     if (!text) {
         desktop().notice(NoticeKind::Error, error);
         return false;

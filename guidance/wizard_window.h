@@ -11,8 +11,8 @@ class QPushButton;
 class TForm6 final : public ToolWindow {
     Q_OBJECT
 public:
-    // Steps are read under programDirectory; the guide docks beside mainWindow.
-    TForm6(QWidget* mainWindow, const QString& programDirectory);
+    // Steps are read from the shipped-data folder; the guide docks beside mainWindow.
+    TForm6(QWidget* mainWindow, const QString& shippedData);
 
     // Wizards menu: start the five-step guide of tool 1..5 beside the main window.
     void startGuide(int toolNumber);
@@ -38,7 +38,7 @@ private:
     bool loadStep(int toolNumber, quint8 step);
 
     QWidget* const mainWindow;
-    const QString programDirectory;
+    const QString shippedData;
     // WizardToolNumber: the tool (1..5) whose guide is shown.
     int Edit1 = 1;
     quint8 WizardStep = 1;

@@ -3,6 +3,7 @@
 #include "widgets/desktop.h"
 #include "widgets/form_parts.h"
 #include "widgets/hint.h"
+#include "widgets/icons.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -20,10 +21,13 @@ bool clipboardHasText() {
     return data && data->hasText() && !data->text().isEmpty();
 }
 
-QAction* makeAction(QObject* parent, const char* name, const QString& text, const QString& hint) {
+QAction* makeAction(QObject* parent, const char* name, const QString& text, const QString& hint,
+                    const char* icon = nullptr) {
     auto* action = new QAction(text, parent);
     action->setObjectName(QLatin1String(name));
     setHint(action, hint);
+    if (icon)
+        action->setIcon(themedIcon(QLatin1String(icon)));
     return action;
 }
 
@@ -32,18 +36,20 @@ QAction* makeAction(QObject* parent, const char* name, const QString& text, cons
 EditActions::EditActions(QObject* parent) : QObject(parent) {
     setObjectName("ActionList1");
     EditUndo1 = makeAction(this, "EditUndo1", QStringLiteral("&Undo"),
-                           QStringLiteral("Undo|Reverts the last action"));
+                           QStringLiteral("Undo|Reverts the last action"), "edit-undo");
     EditCut1 = makeAction(this, "EditCut1", QStringLiteral("Cu&t"),
-                          QStringLiteral("Cut|Cuts the selection and puts it on the Clipboard"));
-    EditCopy1 =
-        makeAction(this, "EditCopy1", QStringLiteral("&Copy"),
-                   QStringLiteral("Copy|Copies the selection and puts it on the Clipboard"));
+                          QStringLiteral("Cut|Cuts the selection and puts it on the Clipboard"),
+                          "edit-cut");
+    EditCopy1 = makeAction(this, "EditCopy1", QStringLiteral("&Copy"),
+                           QStringLiteral("Copy|Copies the selection and puts it on the Clipboard"),
+                           "edit-copy");
     EditPaste1 = makeAction(this, "EditPaste1", QStringLiteral("&Paste"),
-                            QStringLiteral("Paste|Inserts Clipboard contents"));
+                            QStringLiteral("Paste|Inserts Clipboard contents"), "edit-paste");
     EditDelete1 = makeAction(this, "EditDelete1", QStringLiteral("&Delete"),
-                             QStringLiteral("Delete|Erases the selection"));
-    EditSelectAll1 = makeAction(this, "EditSelectAll1", QStringLiteral("Select &All"),
-                                QStringLiteral("Select All|Selects the entire document"));
+                             QStringLiteral("Delete|Erases the selection"), "edit-delete");
+    EditSelectAll1 =
+        makeAction(this, "EditSelectAll1", QStringLiteral("Select &All"),
+                   QStringLiteral("Select All|Selects the entire document"), "edit-select-all");
     SearchFind1 = makeAction(this, "SearchFind1", QStringLiteral("&Find..."),
                              QStringLiteral("Find|Finds the specified text"));
     SearchFind1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));

@@ -4,12 +4,12 @@
 
 #include <QDir>
 
-void openProgramFile(const QString& programDirectory, const QString& relativeName) {
-    desktop().openFile(QDir(programDirectory).filePath(relativeName));
+void openProgramFile(const QString& shippedData, const QString& relativeName) {
+    desktop().openFile(QDir(shippedData).filePath(relativeName));
 }
 
-void openToolHelp(const QString& programDirectory, int toolNumber) {
-    openProgramFile(programDirectory, QStringLiteral("help/con%1.html").arg(toolNumber));
+void openToolHelp(const QString& shippedData, int toolNumber) {
+    openProgramFile(shippedData, QStringLiteral("help/con%1.html").arg(toolNumber));
 }
 
 void openWebSite() {

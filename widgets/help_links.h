@@ -7,9 +7,9 @@ inline constexpr char MakerWebSiteAddress[] = "https://quillmint.example.org/";
 inline constexpr char SupportMailAddress[] = "support@quillmint.example.org";
 
 // Opens a shipped file (such as "help/index.html" or "readme.txt") that lies
-// under ProgramDirectory.
-void openProgramFile(const QString& programDirectory, const QString& relativeName);
+// under the shipped-data folder.
+void openProgramFile(const QString& shippedData, const QString& relativeName);
 // Opens the help page of tool tab 1..5 ("help/con1.html" ... "help/con5.html").
-void openToolHelp(const QString& programDirectory, int toolNumber);
+void openToolHelp(const QString& shippedData, int toolNumber);
 void openWebSite();
 void openSupportMail();

@@ -10,7 +10,7 @@
 
 OutputCommands::OutputCommands(OutputSetup outputSetup, const QString& directory, QObject* parent)
     : QObject(parent), htmlDialog(outputSetup.htmlDialog), textDialog(outputSetup.textDialog),
-      setup(std::move(outputSetup)), programDirectory(directory), flag(setup.savedFlagStart) {}
+      setup(std::move(outputSetup)), scratchFolder(directory), flag(setup.savedFlagStart) {}
 
 void OutputCommands::copyToClipboard() {
     if (setup.prepare)
@@ -70,8 +70,8 @@ void OutputCommands::recordSaved(const QString& path) {
 
 void OutputCommands::preview() {
     if (setup.preview == OutputSetup::Preview::TemporaryFile) {
-        // A fixed name in the program's folder: never written through a link.
-        const QString path = QDir(programDirectory).filePath(QStringLiteral("temp.html"));
+        // A fixed name in the scratch folder: never written through a link.
+        const QString path = QDir(scratchFolder).filePath(QStringLiteral("temp.html"));
         QString error;
         if (replaceFileAtomically(path, htmlFileBytes(paneText(*setup.pane)), &error))
             desktop().openFile(path);

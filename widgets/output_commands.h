@@ -30,7 +30,8 @@ struct OutputSetup {
 class OutputCommands final : public QObject {
     Q_OBJECT
 public:
-    OutputCommands(OutputSetup setup, const QString& programDirectory, QObject* parent);
+    // Preview writes temp.html in `scratchFolder`.
+    OutputCommands(OutputSetup setup, const QString& scratchFolder, QObject* parent);
 
     void copyToClipboard();
     void clearCode();
@@ -65,7 +66,7 @@ private:
     bool save(FileDialog& dialog, bool asHtml);
 
     OutputSetup setup;
-    QString programDirectory;
+    QString scratchFolder;
     QString flag;
     QString fileName;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/program_folders.h"
 #include "widgets/modern_output.h"
 
 #include <QString>
@@ -9,7 +10,7 @@ class EditActions;
 
 // What the main window hands to each tool tab when it creates it.
 struct TabContext {
-    QString programDirectory;           // ProgramDirectory, without a trailing "/"
+    ProgramFolders folders;             // shipped data and user state
     EditActions* editActions = nullptr; // shared Cut/Copy/Paste/Undo/Delete actions
     std::function<void()> showAbout;    // shows the About box modally
     // The shared "Modern HTML5 Output" choice; the maker tabs have it.

@@ -4,12 +4,12 @@
 #include "widgets/form_parts.h"
 #include "widgets/help_links.h"
 #include "widgets/hint.h"
+#include "widgets/icons.h"
 #include "widgets/output_commands.h"
 #include "widgets/tab_context.h"
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QIcon>
 #include <QLayout>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -36,7 +36,7 @@ QToolButton* addButton(QToolBar* bar, const QString& objectName, const QString& 
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     if (!iconName.isEmpty())
-        button->setIcon(QIcon::fromTheme(iconName));
+        button->setIcon(themedIcon(iconName));
     if (button->icon().isNull())
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     setHint(button, hint);
@@ -55,25 +55,15 @@ QToolButton* addMenuButton(QToolBar* bar, const QString& objectName, const QStri
 QList<QToolButton*> addEditButtons(QToolBar* bar, EditActions& actions) {
     QList<QToolButton*> buttons;
     bar->addSeparator();
-    const struct {
-        QAction* action;
-        const char* icon;
-    } edits[] = {{actions.EditCut1, "edit-cut"},
-                 {actions.EditCopy1, "edit-copy"},
-                 {actions.EditPaste1, "edit-paste"},
-                 {actions.EditUndo1, "edit-undo"},
-                 {actions.EditDelete1, "edit-delete"}};
-    for (const auto& edit : edits) {
+    for (QAction* action : {actions.EditCut1, actions.EditCopy1, actions.EditPaste1,
+                            actions.EditUndo1, actions.EditDelete1}) {
         auto* button = new QToolButton(bar);
-        button->setDefaultAction(edit.action);
+        button->setDefaultAction(action);
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        const QIcon icon = QIcon::fromTheme(QLatin1String(edit.icon));
-        if (icon.isNull())
+        if (action->icon().isNull())
             button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        else
-            button->setIcon(icon);
-        button->setText(edit.action->text().remove(QLatin1Char('&')));
+        button->setText(action->text().remove(QLatin1Char('&')));
         bar->addWidget(button);
         buttons.append(button);
     }
@@ -86,10 +76,12 @@ QToolButton* addHelpButton(QToolBar* bar, const TabContext& context, const QStri
     auto* menu = new QMenu(bar);
     QAction* help = menu->addAction(QStringLiteral("Help"));
     help->setObjectName(helpName);
+    help->setIcon(themedIcon(QStringLiteral("help-browser")));
     menu->addSeparator();
     QAction* about = menu->addAction(QStringLiteral("About"));
     about->setObjectName(aboutName);
-    const QString directory = context.programDirectory;
+    about->setIcon(themedIcon(QStringLiteral("help-about")));
+    const QString directory = context.folders.shippedData;
     QObject::connect(help, &QAction::triggered, bar,
                      [directory, toolNumber] { openToolHelp(directory, toolNumber); });
     const auto showAbout = context.showAbout;
@@ -108,6 +100,26 @@ QString text(const char* latin1) {
     return QLatin1String(latin1);
 }
 
+QString iconName(const FrameControl& control) {
+    if (*control.icon)
+        return text(control.icon);
+    switch (control.command) {
+    case FrameCommand::SaveAsHtml:
+        return QStringLiteral("text-html");
+    case FrameCommand::SaveAsText:
+        return QStringLiteral("text-x-generic");
+    case FrameCommand::Preview:
+        return QStringLiteral("web-browser");
+    case FrameCommand::Print:
+        return QStringLiteral("document-print");
+    case FrameCommand::Copy:
+    case FrameCommand::Clear:
+    case FrameCommand::None:
+        break;
+    }
+    return {};
+}
+
 // The face of a drop-down button runs the menu's entry.
 void runOnPlainClick(QToolButton* face, QAction* entry) {
     QObject::connect(face, &QToolButton::clicked, entry, &QAction::trigger);
@@ -120,6 +132,8 @@ QList<QAction*> ToolTabFrame::addEntries(QMenu* menu, const QList<FrameControl>&
     for (const FrameControl& entry : entries) {
         QAction* action = menu->addAction(text(entry.caption));
         action->setObjectName(text(entry.name));
+        if (const QString icon = iconName(entry); !icon.isEmpty())
+            action->setIcon(themedIcon(icon));
         if (*entry.hint)
             setHint(action, text(entry.hint));
         commands.append({action, entry.command});
@@ -161,8 +175,8 @@ void ToolTabFrame::buildToolBar(const ToolBarRow& row, const TabContext& context
 
     // Toggles start pressed: what they show is shown with the tab.
     for (const FrameControl& toggle : row.toggles) {
-        QToolButton* button =
-            addButton(bar, text(toggle.name), text(toggle.caption), text(toggle.hint), {});
+        QToolButton* button = addButton(bar, text(toggle.name), text(toggle.caption),
+                                        text(toggle.hint), iconName(toggle));
         button->setCheckable(true);
         button->setChecked(true);
         toggles.append(button);
@@ -175,8 +189,10 @@ void ToolTabFrame::buildToolBar(const ToolBarRow& row, const TabContext& context
         optionsMenu->addSeparator();
         optionsMenu->addAction(context.modernOutput->action());
     }
+    const QString optionsIcon =
+        row.optionsOnPlainClick ? iconName(row.options.first()) : text(row.optionsIcon);
     optionsButton = addMenuButton(bar, text(row.optionsButton), QStringLiteral("Options"),
-                                  QStringLiteral("Options"), optionsMenu, text(row.optionsIcon));
+                                  QStringLiteral("Options"), optionsMenu, optionsIcon);
     if (row.optionsOnPlainClick)
         runOnPlainClick(optionsButton, options.first());
 

@@ -19,12 +19,15 @@ struct TabContext;
 // What a frame control does on its own, through the tab's OutputCommands.
 enum class FrameCommand { None, SaveAsHtml, SaveAsText, Preview, Print, Copy, Clear };
 
-// A menu entry or a button of the frame. `hint` is "short|long" (none when empty).
+// A menu entry or a button of the frame. `hint` is "short|long" (none when
+// empty); `icon` is an icon-theme name (themedIcon), by default the one of
+// its command.
 struct FrameControl {
     const char* name;
     const char* caption;
     const char* hint = "";
     FrameCommand command = FrameCommand::None;
+    const char* icon = "";
 };
 
 // The entries and buttons most tabs share.
@@ -57,7 +60,8 @@ struct ToolBarRow {
     const char* printButton;
     const char* optionsButton;
     const char* optionsMenu = "";
-    const char* optionsIcon = "preferences-system"; // empty: the caption shows
+    // The face's icon; a face that runs the first option shows that option's.
+    const char* optionsIcon = "preferences-system";
     QList<FrameControl> options = {};
     bool optionsOnPlainClick = false; // the face runs the first option
     const char* helpButton;

@@ -92,7 +92,7 @@ DropdownTab::DropdownTab(const TabContext& tabContext, QWidget* parent)
     setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog3"));
     setup.preview = OutputSetup::Preview::TemporaryFile;
     setup.recordsHtmlSave = false;
-    output = new OutputCommands(std::move(setup), context.programDirectory, this);
+    output = new OutputCommands(std::move(setup), context.folders.userCache, this);
     frame.connectTo(output);
 
     // The sample panel floats over the tab's top right corner while the font

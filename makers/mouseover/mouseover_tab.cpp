@@ -105,7 +105,7 @@ MouseOverTab::MouseOverTab(const TabContext& tabContext, QWidget* parent)
     setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog5"));
     setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog6"));
     setup.prepare = [this] { assemble(); };
-    outputs = new OutputCommands(std::move(setup), context.programDirectory, this);
+    outputs = new OutputCommands(std::move(setup), context.folders.userCache, this);
 
     buildToolBar();
     frame.connectTo(outputs);

@@ -102,7 +102,7 @@ PopupTab::PopupTab(const TabContext& tabContext, QWidget* parent)
     setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog4"));
     setup.textDialog.confirmOverwrite = false;
     setup.preview = OutputSetup::Preview::SavedFile;
-    output = new OutputCommands(std::move(setup), context.programDirectory, this);
+    output = new OutputCommands(std::move(setup), context.folders.userCache, this);
     buildToolBar(context);
     frame.connectTo(output);
 

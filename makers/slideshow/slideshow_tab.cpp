@@ -44,22 +44,22 @@ const QStringList BorderStyles = {QStringLiteral("Solid"),  QStringLiteral("Doub
 
 const QStringList BorderWidths = numberList(0, 25);
 
-const ToolBarRow ToolBar = {.bar = "ToolBar6",
-                            .newButton = "ToolButton49",
-                            .saveButton = "ToolButton50",
-                            .saveMenu = "PopupMenu11",
-                            .saveAs = {saveAsHtmlEntry("AsHTML4"), saveAsTextEntry("AsText4")},
-                            .afterSave = {{"Publish1", "Publish"}},
-                            .printButton = "ToolButton59",
-                            .optionsButton = "ToolButton61",
-                            .optionsMenu = "PopupMenu12",
-                            .optionsIcon = "document-properties",
-                            .options = {previewEntry("Preview3")},
-                            .optionsOnPlainClick = true,
-                            .helpButton = "ToolButton62",
-                            .helpEntry = "Help6",
-                            .aboutEntry = "About5",
-                            .helpPage = 4};
+const ToolBarRow ToolBar = {
+    .bar = "ToolBar6",
+    .newButton = "ToolButton49",
+    .saveButton = "ToolButton50",
+    .saveMenu = "PopupMenu11",
+    .saveAs = {saveAsHtmlEntry("AsHTML4"), saveAsTextEntry("AsText4")},
+    .afterSave = {{"Publish1", "Publish", "", FrameCommand::None, "document-send"}},
+    .printButton = "ToolButton59",
+    .optionsButton = "ToolButton61",
+    .optionsMenu = "PopupMenu12",
+    .options = {previewEntry("Preview3")},
+    .optionsOnPlainClick = true,
+    .helpButton = "ToolButton62",
+    .helpEntry = "Help6",
+    .aboutEntry = "About5",
+    .helpPage = 4};
 
 const CodeAreaRow CodeArea = {
     .pane = "Memo19",
@@ -180,7 +180,7 @@ SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
         "Please note: the slideshow HTML file you are about to save will ONLY function correctly "
         "on this computer. If you would like to put your slideshow on a website or CD, please use "
         "the Publish command instead.");
-    outputs = new OutputCommands(std::move(setup), context.programDirectory, this);
+    outputs = new OutputCommands(std::move(setup), context.folders.userCache, this);
 
     frame.connectTo(outputs);
     connect(Publish1, &QAction::triggered, this, &SlideshowTab::Publish1Click);

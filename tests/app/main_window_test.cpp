@@ -52,7 +52,9 @@ private slots:
     void theFrameHasItsTabsAndFixedClientArea() {
         QCOMPARE(form1->objectName(), QString("Form1"));
         QCOMPARE(form1->windowTitle(), QString("Quillmint v1.0"));
-        QCOMPARE(form1->homedir, folder->path());
+        QCOMPARE(form1->folders.shippedData, folder->path());
+        QCOMPARE(form1->folders.userConfig, folder->path());
+        QCOMPARE(form1->folders.userCache, folder->path());
         const QStringList captions{"Dropdown Menu Maker", "Popup Maker", "MouseOver Button Maker",
                                    "Slideshow Maker", "JS Editor"};
         QCOMPARE(form1->PageControl1->count(), 5);

@@ -42,7 +42,8 @@ const CodeAreaRow CodeRow = {.pane = "Pane",
 // A tab with the frame built from the rows and connected to its commands.
 struct FramedTab {
     FramedTab(const ToolBarRow& row, EditActions* editActions = nullptr) {
-        frame.buildToolBar(row, TabContext{QDir::tempPath(), editActions, {}}, &tab);
+        frame.buildToolBar(
+            row, TabContext{ProgramFolders::portable(QDir::tempPath()), editActions, {}}, &tab);
         auto* layout = new QVBoxLayout(&tab);
         layout->addWidget(frame.bar);
         layout->addWidget(frame.buildCodeArea(CodeRow, &tab));

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "widgets/edit_actions.h"
 #include "makers/dropdown/dropdown_tab.h"
 #include "support/fake_desktop.h"
 #include "support/test_files.h"
+#include "widgets/edit_actions.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,7 +15,8 @@
 // driven through its controls' objectNames.
 class DropdownFixture final {
 public:
-    DropdownFixture() : actions(nullptr), tab(TabContext{folder.path(), &actions, {}}) {
+    DropdownFixture()
+        : actions(nullptr), tab(TabContext{ProgramFolders::portable(folder.path()), &actions, {}}) {
         tab.resize(610, 360);
     }
 

@@ -121,7 +121,7 @@ private slots:
         folder = std::make_unique<ProgramFolder>();
         actions = std::make_unique<EditActions>(nullptr);
         TabContext context;
-        context.programDirectory = folder->path();
+        context.folders = ProgramFolders::portable(folder->path());
         context.editActions = actions.get();
         tab = std::make_unique<MouseOverTab>(context);
         tab->resize(610, 360);

@@ -104,7 +104,7 @@ private slots:
         fake = std::make_unique<FakeDesktop>();
         actions = std::make_unique<EditActions>(nullptr);
         TabContext context;
-        context.programDirectory = folder->path();
+        context.folders = ProgramFolders::portable(folder->path());
         context.editActions = actions.get();
         context.showAbout = [this] { ++aboutShown; };
         aboutShown = 0;

@@ -27,7 +27,7 @@ namespace {
 struct Fixture {
     Fixture() {
         TabContext context;
-        context.programDirectory = folder.path();
+        context.folders = ProgramFolders::portable(folder.path());
         context.editActions = &actions;
         tab = std::make_unique<SlideshowTab>(context);
     }
