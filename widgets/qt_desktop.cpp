@@ -41,6 +41,7 @@ void configure(QFileDialog& dialog, const FileDialogSpec& request, const QString
 QtDesktop::QtDesktop() : sounds(std::make_unique<SoundPlayers>()) {}
 
 QtDesktop::~QtDesktop() {
+    delete lastFileDialog;
     delete findDialog;
 }
 
@@ -59,26 +60,36 @@ bool QtDesktop::confirm(const QString& text) {
     return box.exec() == QMessageBox::Ok;
 }
 
-QString QtDesktop::saveFileName(const FileDialogSpec& request, const QString& current) {
-    QFileDialog dialog(dialogParent());
-    configure(dialog, request, current);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted)
+QFileDialog* QtDesktop::fileDialog(const FileDialogSpec& request, const QString& current) {
+    delete lastFileDialog;
+    lastFileDialog = new QFileDialog(dialogParent());
+    configure(*lastFileDialog, request, current);
+    return lastFileDialog;
+}
+
+QStringList QtDesktop::chosenFiles(QFileDialog* dialog) {
+    const QPointer<QFileDialog> guard(dialog);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    if (!guard)
         return {};
-    return dialog.selectedFiles().value(0);
+    dialog->deleteLater();
+    return accepted ? dialog->selectedFiles() : QStringList();
+}
+
+QString QtDesktop::saveFileName(const FileDialogSpec& request, const QString& current) {
+    QFileDialog* dialog = fileDialog(request, current);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    return chosenFiles(dialog).value(0);
 }
 
 QStringList QtDesktop::openFileNames(const FileDialogSpec& request, const QString& current,
                                      bool multiple) {
-    QFileDialog dialog(dialogParent());
-    configure(dialog, request, current);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.selectedFiles();
+    QFileDialog* dialog = fileDialog(request, current);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    return chosenFiles(dialog);
 }
 
 QColor QtDesktop::chooseColor(const QColor& start) {
@@ -138,11 +149,11 @@ void QtDesktop::playMidi(const QString& path) {
 }
 
 void QtDesktop::showFind(QWidget* textControl) {
-    if (!findDialog)
-    {
+    if (!findDialog) {
         findDialog = new FindDialog(textControl ? textControl->window() : nullptr);
-        QObject::connect(findDialog, &FindDialog::notFound, findDialog,
-                [this](const QString& message) { notice(NoticeKind::Information, message); });
+        QObject::connect(
+            findDialog, &FindDialog::notFound, findDialog,
+            [this](const QString& message) { notice(NoticeKind::Information, message); });
     }
     findDialog->startOn(textControl);
 }

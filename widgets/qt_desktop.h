@@ -6,6 +6,7 @@
 #include <memory>
 
 class FindDialog;
+class QFileDialog;
 class SoundPlayers;
 
 // The real desktop services: Qt's own dialogs parented to the active window,
@@ -29,6 +30,14 @@ public:
     void showFind(QWidget* textControl) override;
 
 private:
+    QFileDialog* fileDialog(const FileDialogSpec& request, const QString& current);
+    // Runs the dialog and leaves it to be destroyed once the event loop runs.
+    static QStringList chosenFiles(QFileDialog* dialog);
+
     std::unique_ptr<SoundPlayers> sounds;
+    // Qt saves a file dialog's settings, syncing them to disk, when the dialog
+    // is destroyed; so each dialog lives on until the command that opened it
+    // has done its work and the event loop runs again.
+    QPointer<QFileDialog> lastFileDialog;
     QPointer<FindDialog> findDialog;
 };

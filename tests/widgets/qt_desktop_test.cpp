@@ -1,3 +1,4 @@
+#include "support/test_files.h"
 #include "widgets/qt_desktop.h"
 
 #include <QApplication>
@@ -33,7 +34,11 @@ void whenModal(const std::function<void(QWidget*)>& act) {
 class QtDesktopTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { installDesktop(&services); }
+    void initTestCase() {
+        // Qt's file dialogs keep their settings here.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
+        installDesktop(&services);
+    }
     void cleanupTestCase() { installDesktop(nullptr); }
 
     void noticesAndConfirmationsUseTheProgramsTitles() {
@@ -70,7 +75,7 @@ private slots:
     void saveDialogAddsTheExtensionAndRemembersNothingOnCancel() {
         QTemporaryDir dir;
         FileDialogSpec request{"SaveDialog1", "Save as HTML", {"HTML Files (*.html)"}, 0, "html",
-                            true};
+                               true};
         QString title;
         QStringList filters;
         whenModal([&](QWidget* modal) {
@@ -97,6 +102,28 @@ private slots:
         QCOMPARE(dialog.fileName, dir.filePath("page.html"));
     }
 
+    // Qt writes a file dialog's settings, syncing them to disk, when the
+    // dialog goes; that waits until the command has done its work.
+    void fileDialogSettingsAreWrittenAfterTheCommand() {
+        const QString settings = configHome.filePath(QStringLiteral("QtProject.conf"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QFile::remove(settings);
+        for (const bool save : {true, false}) {
+            whenModal([&](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                dialog->selectFile(configHome.filePath(QStringLiteral("page.html")));
+                static_cast<QDialog*>(dialog)->accept();
+            });
+            writeBytes(configHome.filePath(QStringLiteral("page.html")), "page");
+            FileDialog dialog({"Dialog", "Title", {"HTML Files (*.html)"}, 0, "html", false});
+            QVERIFY(!(save ? QStringList{dialog.askSave()} : dialog.askOpen(false)).isEmpty());
+            QVERIFY(!QFile::exists(settings));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(QFile::exists(settings));
+            QFile::remove(settings);
+        }
+    }
+
     void colourDialogCancelGivesTheStartColour() {
         whenModal([](QWidget* modal) {
             auto* dialog = qobject_cast<QColorDialog*>(modal);
@@ -113,6 +140,7 @@ private slots:
     }
 
 private:
+    QTemporaryDir configHome;
     QtDesktop services;
 };
 
