@@ -7,6 +7,7 @@
 #include "editor/tag_palette.h"
 #include "guidance/tip_window.h"
 #include "guidance/wizard_window.h"
+#include "makers/slideshow/publication.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,6 +36,7 @@ ApplicationWindows::ApplicationWindows(const ProgramFolders& folders)
     Form5 = new TForm5(main, main->folders.shippedData);
     Form6 = new TForm6(main, main->folders.shippedData);
     Form1->attachWindows(Form2, Form3, AboutBox, Form5, Form6);
+    publishOnTestRequest(Form1.get());
 }
 
 ApplicationWindows::~ApplicationWindows() = default;

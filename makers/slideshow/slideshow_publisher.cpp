@@ -3,23 +3,28 @@
 #include "core/text_file.h"
 #include "makers/slideshow/slideshow_page.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSet>
-#include <QTemporaryFile>
+#include <QThread>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <optional>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 // What one in-kernel copy call moves: large, since each call has its own
-// setting-up cost, and small enough for the progress to move smoothly.
-constexpr qint64 KernelCopyChunk = 8 * 1024 * 1024;
+// setting-up cost, and small enough for Cancel to be heard within a moment
+// on a slow medium.
+constexpr qint64 KernelCopyChunk = 4 * 1024 * 1024;
 
 // A file as the system knows it, whatever path leads to it.
 struct FileIdentity {
@@ -45,6 +50,10 @@ bool kernelCopyUnavailable(int error) {
            error == EBADF;
 }
 
+QString systemError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
 QString unreadableSource(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
@@ -52,10 +61,133 @@ QString unreadableSource(const QString& path) {
     return cannotOpenMessage(path) + QStringLiteral(": Not a regular file");
 }
 
+// A descriptor closed when it goes out of scope.
+class Descriptor final {
+public:
+    explicit Descriptor(int descriptor = -1) : fd(descriptor) {}
+    ~Descriptor() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    Q_DISABLE_COPY_MOVE(Descriptor)
+
+    int get() const { return fd; }
+    void reset(int descriptor) {
+        if (fd >= 0)
+            ::close(fd);
+        fd = descriptor;
+    }
+    // Closes now; false when the system reports a late write error.
+    bool close() { return ::close(std::exchange(fd, -1)) == 0; }
+
+private:
+    int fd;
+};
+
+// The file a copy is written into. Where the file system allows, it has no
+// name while it is written, so a run killed then leaves nothing behind; it
+// gets its hidden name only just before the rename over the target. It is
+// held locked, so that no other run takes it for a leftover, and is removed
+// unless renamed.
+class TemporaryCopy final {
+public:
+    explicit TemporaryCopy(const QString& target) : targetInfo(target) {
+        file.reset(::open(QFile::encodeName(targetInfo.path()).constData(),
+                          O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+        if (file.get() < 0)
+            createNamed([this](const QByteArray& name) {
+                file.reset(::open(name.constData(),
+                                  O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+                return file.get() >= 0;
+            });
+        if (file.get() >= 0)
+            ::flock(file.get(), LOCK_EX);
+    }
+    ~TemporaryCopy() {
+        if (!path.isEmpty())
+            ::unlink(path.constData());
+    }
+    Q_DISABLE_COPY_MOVE(TemporaryCopy)
+
+    int fd() const { return file.get(); }
+    bool close() { return file.close(); }
+    bool renameTo(const QString& target) {
+        if (path.isEmpty()) {
+            const QByteArray self = "/proc/self/fd/" + QByteArray::number(file.get());
+            const bool linked = createNamed([&self](const QByteArray& name) {
+                return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(),
+                                AT_SYMLINK_FOLLOW) == 0;
+            });
+            if (!linked)
+                return false;
+        }
+        if (::rename(path.constData(), QFile::encodeName(target).constData()) != 0)
+            return false;
+        path.clear();
+        return true;
+    }
+
+private:
+    // Gives the file its hidden name through `make`, retried while the name is taken.
+    bool createNamed(const std::function<bool(const QByteArray&)>& make) {
+        // Short enough to stay within the longest name a folder takes.
+        const QString name = targetInfo.path() + QStringLiteral("/.") +
+                             targetInfo.fileName().left(64) +
+                             QLatin1String(SlideshowPublisher::TemporaryMarker);
+        for (int attempt = 0; attempt < 16; ++attempt) {
+            const QByteArray candidate =
+                QFile::encodeName(name + QString::number(QRandomGenerator::global()->generate(), 16)
+                                             .rightJustified(8, u'0'));
+            if (make(candidate)) {
+                path = candidate;
+                return true;
+            }
+            if (errno != EEXIST)
+                return false;
+        }
+        return false;
+    }
+
+    const QFileInfo targetInfo;
+    QByteArray path; // the hidden name, while there is one
+    Descriptor file;
+};
+
+// Removes the hidden copies that a run killed before it renamed them left in
+// `folder`: only names of our making, only regular files of this user, and
+// only those no running publication holds locked.
+void removeLeftovers(const QString& folder) {
+    static const QRegularExpression leftover(
+        QStringLiteral("^\\..+%1[0-9a-f]{8}$")
+            .arg(QRegularExpression::escape(QLatin1String(SlideshowPublisher::TemporaryMarker))));
+    const QStringList names =
+        QDir(folder).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        if (!leftover.match(name).hasMatch())
+            continue;
+        const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + name);
+        const Descriptor file(
+            ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+        struct stat status {};
+        if (file.get() >= 0 && ::fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode) &&
+            status.st_uid == ::geteuid() && ::flock(file.get(), LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.constData());
+    }
+}
+
 } // namespace
 
 SlideshowPublisher::SlideshowPublisher(QString page, QByteArray bytes, QStringList files)
-    : pagePath(std::move(page)), pageBytes(std::move(bytes)), sources(std::move(files)) {}
+    : pagePath(std::move(page)), pageBytes(std::move(bytes)), sources(std::move(files)) {
+    const QStringList pace = qEnvironmentVariable("QUILLMINT_TEST_PUBLISH_PACE").split(u':');
+    if (pace.size() == 2)
+        setPace(pace[0].toLongLong(), pace[1].toInt());
+}
+
+void SlideshowPublisher::setPace(qint64 step, int pauseMs) {
+    paceStep = qMax<qint64>(0, step);
+    pausePerStep = qMax(0, pauseMs);
+}
 
 bool SlideshowPublisher::checkSources() {
     const QString pageName = QFileInfo(pagePath).fileName();
@@ -77,6 +209,10 @@ bool SlideshowPublisher::checkSources() {
     return true;
 }
 
+bool SlideshowPublisher::stopped(const Progress& progress) const {
+    return cancelled || (progress && !progress(done, total));
+}
+
 SlideshowPublisher::Outcome SlideshowPublisher::run(const Progress& progress) {
     failure.clear();
     total = 0;
@@ -92,6 +228,7 @@ SlideshowPublisher::Outcome SlideshowPublisher::run(const Progress& progress) {
             used.insert(*identity);
 
     const QString folder = QFileInfo(pagePath).absolutePath();
+    removeLeftovers(folder);
     QHash<QString, std::optional<FileIdentity>> copied; // target -> the file copied there
     QByteArray block(BlockSize, Qt::Uninitialized);
     for (const QString& source : sources) {
@@ -106,7 +243,7 @@ SlideshowPublisher::Outcome SlideshowPublisher::run(const Progress& progress) {
         const bool repeated = copied.contains(target) && copied.value(target) == identity;
         if (inPlace || repeated) {
             done += QFileInfo(source).size();
-            if (progress && !progress(done, total))
+            if (stopped(progress))
                 return Outcome::Cancelled;
             continue;
         }
@@ -115,9 +252,30 @@ SlideshowPublisher::Outcome SlideshowPublisher::run(const Progress& progress) {
             return outcome;
         copied.insert(target, identity);
     }
-    if (!writeFileAtomically(pagePath, pageBytes, &failure))
+    if (!makeDurable(folder, !copied.isEmpty()))
         return Outcome::Failed;
     return Outcome::Complete;
+}
+
+// The copies reach the disk together, in one sync of the target's file system
+// (a sync per file would make publishing several times slower); the page
+// follows, so a page on disk always has its files beside it, and last the
+// folder entry of the page.
+bool SlideshowPublisher::makeDurable(const QString& folder, bool copiesWritten) {
+    const Descriptor directory(
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.get() < 0 || (copiesWritten && ::syncfs(directory.get()) != 0)) {
+        failure =
+            QStringLiteral("Cannot write the published files to %1: %2").arg(folder, systemError());
+        return false;
+    }
+    if (!writeFileAtomically(pagePath, pageBytes, &failure))
+        return false;
+    if (::fsync(directory.get()) != 0) {
+        failure = QStringLiteral("Cannot write file %1: %2").arg(pagePath, systemError());
+        return false;
+    }
+    return true;
 }
 
 SlideshowPublisher::Outcome SlideshowPublisher::copy(const QString& source, const QString& target,
@@ -132,66 +290,71 @@ SlideshowPublisher::Outcome SlideshowPublisher::copy(const QString& source, cons
         return Outcome::Failed;
     }
     // Written aside in the target's folder and renamed over the target only
-    // when every byte is in; until then the temporary file removes itself.
-    // Like cp, the copy is left to the system to flush: waiting for the disk
-    // after every file would make publishing several times slower.
-    const QFileInfo targetInfo(target);
-    QTemporaryFile output(targetInfo.path() + QStringLiteral("/.") + targetInfo.fileName() +
-                          QStringLiteral(".XXXXXX"));
-    if (!output.open()) {
-        failure = cannotCreateMessage(target) + QStringLiteral(": ") + output.errorString();
+    // when every byte is in; until then the hidden copy removes itself.
+    TemporaryCopy output(target);
+    if (output.fd() < 0) {
+        failure = cannotCreateMessage(target) + QStringLiteral(": ") + systemError();
         return Outcome::Failed;
     }
+    const qint64 step = paceStep > 0 ? qMin(paceStep, BlockSize) : BlockSize;
     // The kernel copies without the bytes passing through this process where
     // the file systems allow it; otherwise they stream through the block.
-    bool inKernel = true;
+    bool inKernel = paceStep == 0;
     qint64 copied = 0;
     for (;;) {
         qint64 got = 0;
         if (inKernel) {
-            got = ::copy_file_range(input.handle(), nullptr, output.handle(), nullptr,
+            got = ::copy_file_range(input.handle(), nullptr, output.fd(), nullptr,
                                     size_t(KernelCopyChunk), 0);
             if (got < 0 && copied == 0 && kernelCopyUnavailable(errno)) {
                 inKernel = false;
                 continue;
             }
             if (got < 0) {
-                failure = QStringLiteral("Cannot write file %1: %2")
-                              .arg(target, QString::fromLocal8Bit(std::strerror(errno)));
+                failure = QStringLiteral("Cannot write file %1: %2").arg(target, systemError());
                 return Outcome::Failed;
             }
         } else {
-            got = input.read(block.data(), block.size());
+            got = input.read(block.data(), step);
             if (got < 0) {
                 failure =
                     QStringLiteral("Cannot read file %1: %2").arg(source, input.errorString());
                 return Outcome::Failed;
             }
-            if (got > 0 && (!writeAll(output, QByteArray::fromRawData(block.constData(), got)) ||
-                            !output.flush())) {
-                failure =
-                    QStringLiteral("Cannot write file %1: %2").arg(target, output.errorString());
-                return Outcome::Failed;
+            for (qint64 written = 0; written < got;) {
+                const ssize_t wrote =
+                    ::write(output.fd(), block.constData() + written, size_t(got - written));
+                if (wrote <= 0) {
+                    // A full disk can also show as a write that stores nothing.
+                    if (wrote == 0)
+                        errno = ENOSPC;
+                    failure = QStringLiteral("Cannot write file %1: %2").arg(target, systemError());
+                    return Outcome::Failed;
+                }
+                written += wrote;
             }
         }
         if (got == 0)
             break;
         copied += got;
         done += got;
-        if (progress && !progress(done, total))
+        if (pausePerStep > 0)
+            QThread::msleep(ulong(pausePerStep));
+        if (stopped(progress))
             return Outcome::Cancelled;
     }
     // The copy gets the source's permission bits, as from cp.
     struct stat status {};
     if (::fstat(input.handle(), &status) == 0)
-        ::fchmod(output.handle(), status.st_mode & 0777);
-    output.close();
-    if (::rename(QFile::encodeName(output.fileName()).constData(),
-                 QFile::encodeName(target).constData()) != 0) {
-        failure = cannotCreateMessage(target) + QStringLiteral(": ") +
-                  QString::fromLocal8Bit(std::strerror(errno));
+        ::fchmod(output.fd(), status.st_mode & 0777);
+    // Renamed while still locked, so that no other run takes it for a leftover.
+    if (!output.renameTo(target)) {
+        failure = cannotCreateMessage(target) + QStringLiteral(": ") + systemError();
         return Outcome::Failed;
     }
-    output.setAutoRemove(false);
+    if (!output.close()) {
+        failure = QStringLiteral("Cannot write file %1: %2").arg(target, systemError());
+        return Outcome::Failed;
+    }
     return Outcome::Complete;
 }

@@ -3,12 +3,14 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <functional>
 
 // Publishes a slideshow: copies its files into the page's folder, then writes
 // the page. Every copy and the page are written aside and renamed into place,
 // so a failure never leaves a truncated file; a file that already is its own
 // target (or that the slideshow uses under the target's name) is left alone.
+// A complete run has every copy, the page and the folder's entries on disk.
 // Nothing is held in memory beyond one fixed block.
 class SlideshowPublisher final {
 public:
@@ -22,19 +24,35 @@ public:
     // between the two files by itself.
     static constexpr qint64 BlockSize = 256 * 1024;
 
+    // Marks the hidden name a copy has until it is complete, so that one left
+    // behind by a killed run is known as ours ("." + name + marker + 8 hex digits).
+    static constexpr char TemporaryMarker[] = ".quillmint-";
+
     SlideshowPublisher(QString pagePath, QByteArray pageBytes, QStringList sources);
     Q_DISABLE_COPY_MOVE(SlideshowPublisher)
 
+    // Runs on any one thread; progress is told on that thread.
     Outcome run(const Progress& progress = {});
+    // From any thread: the run stops at its next step as after Cancel (copies
+    // already complete stay, no partial copy and no page); later runs too.
+    void cancel() { cancelled = true; }
+
     // After Failed: the message, naming the file that failed.
     const QString& error() const { return failure; }
     // The bytes of all sources, known after run() started.
     qint64 totalBytes() const { return total; }
 
+    // Copies move `step` bytes at a time with a pause after each, as on a slow
+    // medium, so that tests can act in the middle of a run. The environment
+    // sets it too: QUILLMINT_TEST_PUBLISH_PACE="<step bytes>:<pause ms>".
+    void setPace(qint64 step, int pauseMs);
+
 private:
     bool checkSources();
+    bool stopped(const Progress& progress) const;
     Outcome copy(const QString& source, const QString& target, QByteArray& block,
                  const Progress& progress);
+    bool makeDurable(const QString& folder, bool copiesWritten);
 
     QString pagePath;
     QByteArray pageBytes;
@@ -42,4 +60,7 @@ private:
     QString failure;
     qint64 total = 0;
     qint64 done = 0;
+    qint64 paceStep = 0;
+    int pausePerStep = 0;
+    std::atomic<bool> cancelled = false;
 };

@@ -1,6 +1,7 @@
 #include "makers/slideshow/slideshow_tab.h"
 
 #include "core/text_file.h"
+#include "makers/slideshow/publication.h"
 #include "makers/slideshow/slideshow_modern_page.h"
 #include "makers/slideshow/slideshow_publisher.h"
 #include "widgets/colour_setting.h"
@@ -10,10 +11,8 @@
 #include "widgets/spin_edit.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,7 +22,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
@@ -808,30 +806,8 @@ void SlideshowTab::Publish1Click() {
 bool SlideshowTab::publish(const QString& pagePath, const QByteArray& pageBytes,
                            const QStringList& sources) {
     publishing = true;
-    QProgressDialog progress(QStringLiteral("Publishing the slideshow..."),
-                             QStringLiteral("Cancel"), 0, 1000, this);
-    progress.setWindowTitle(QStringLiteral("Publish"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
-    progress.setAutoReset(false);
-    progress.setAutoClose(false);
-    QElapsedTimer sinceUpdate;
-    sinceUpdate.start();
-    // Between blocks the window repaints and Cancel is heard, a few times a
-    // second rather than after every block.
-    const auto report = [&](qint64 done, qint64 total) {
-        if (sinceUpdate.elapsed() < 40)
-            return true;
-        sinceUpdate.restart();
-        progress.setValue(total > 0 ? int(done * 1000 / total) : 0);
-        QApplication::processEvents();
-        return !progress.wasCanceled();
-    };
     SlideshowPublisher publisher(pagePath, pageBytes, sources);
-    const SlideshowPublisher::Outcome outcome = publisher.run(report);
-    progress.close();
+    const bool complete = runPublication(publisher, this);
     publishing = false;
-    if (outcome == SlideshowPublisher::Outcome::Failed)
-        desktop().notice(NoticeKind::Error, publisher.error());
-    return outcome == SlideshowPublisher::Outcome::Complete;
+    return complete;
 }

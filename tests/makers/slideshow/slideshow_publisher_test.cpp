@@ -5,7 +5,11 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -221,6 +225,61 @@ private slots:
         QCOMPARE(publisher.run([](qint64, qint64) { return false; }),
                  SlideshowPublisher::Outcome::Cancelled);
         QVERIFY(folders.targetEntries().isEmpty());
+    }
+
+    // Cancel from another thread, as the window and a termination signal do,
+    // stops a slow run between two steps of a copy.
+    void cancellingFromAnotherThreadKeepsOnlyCompleteCopies() {
+        Folders folders;
+        QStringList sources;
+        for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
+            sources << folders.source(QLatin1String(name), randomBytes(64 * 1024, 6));
+        SlideshowPublisher publisher(folders.target(QStringLiteral("p.html")), PageBytes, sources);
+        publisher.setPace(4096, 5);
+        auto outcome = SlideshowPublisher::Outcome::Complete;
+        QThread* worker = QThread::create([&] { outcome = publisher.run(); });
+        worker->start();
+        QTRY_VERIFY(QFile::exists(folders.target(QStringLiteral("a.jpg"))));
+        publisher.cancel();
+        QVERIFY(worker->wait(2000));
+        delete worker;
+        QCOMPARE(outcome, SlideshowPublisher::Outcome::Cancelled);
+        const QStringList left = folders.targetEntries();
+        QVERIFY2(left == QStringList({"a.jpg"}) || left == QStringList({"a.jpg", "b.jpg"}),
+                 qPrintable(left.join(u' ')));
+        for (const QString& name : left)
+            QCOMPARE(readBytes(folders.target(name)), randomBytes(64 * 1024, 6));
+    }
+
+    // A run killed before it renamed a copy leaves it under a hidden name;
+    // the next run into the folder removes such copies and nothing else.
+    void leftoversOfAKilledRunGoAndNothingElse() {
+        Folders folders;
+        const QString leftover = folders.target(QStringLiteral(".pic.jpg.quillmint-0123abcd"));
+        const QString running = folders.target(QStringLiteral(".pic.jpg.quillmint-89abcdef"));
+        const QStringList kept = {
+            running,
+            folders.target(QStringLiteral(".pic.jpg.quillmint-0123abcd.bak")),
+            folders.target(QStringLiteral(".pic.jpg.quillmint-0123")),
+            folders.target(QStringLiteral("pic.jpg.quillmint-0123abcd")),
+            folders.target(QStringLiteral(".hidden")),
+        };
+        for (const QString& path : kept + QStringList{leftover})
+            writeBytes(path, "mine");
+        QVERIFY(QDir().mkdir(folders.target(QStringLiteral(".dir.quillmint-0123abcd"))));
+        // Another publication is still writing this one.
+        const int held = ::open(QFile::encodeName(running).constData(), O_RDONLY);
+        QCOMPARE(::flock(held, LOCK_EX), 0);
+
+        const QString source = folders.source(QStringLiteral("a/pic.jpg"), "pic");
+        SlideshowPublisher publisher(folders.target(QStringLiteral("p.html")), PageBytes, {source});
+        QCOMPARE(publisher.run(), SlideshowPublisher::Outcome::Complete);
+        ::close(held);
+        QVERIFY(!QFile::exists(leftover));
+        for (const QString& path : kept)
+            QCOMPARE(readBytes(path), QByteArray("mine"));
+        QVERIFY(QFileInfo(folders.target(QStringLiteral(".dir.quillmint-0123abcd"))).isDir());
+        QCOMPARE(readBytes(folders.target(QStringLiteral("pic.jpg"))), QByteArray("pic"));
     }
 };
 

@@ -14,10 +14,13 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <memory>
 
@@ -270,7 +273,8 @@ private slots:
         QCOMPARE(f.text("Edit22"), QStringLiteral("/bg/paper.gif"));
         QCOMPARE(f.fake.fileQuestions.last().request.name, QStringLiteral("OpenDialog2"));
         QCOMPARE(f.fake.fileQuestions.last().current, QStringLiteral("/bg/paper.gif"));
-        QCOMPARE(f.fake.fileQuestions.last().request.filters.last(), QStringLiteral("All Files (*)"));
+        QCOMPARE(f.fake.fileQuestions.last().request.filters.last(),
+                 QStringLiteral("All Files (*)"));
     }
 
     void auditionChoosesThePlayerByTheLastLetter() {
@@ -487,6 +491,43 @@ private slots:
         f.click("ToolButton61");
         QCOMPARE(f.fake.lastNotice(),
                  QStringLiteral("Please save in HTML format or publish before previewing!"));
+    }
+
+    // The copying goes on while the window's own thread is busy, and Cancel
+    // stops it as before: complete copies stay, no page, no notice.
+    void publishCopiesBesideTheWindowAndCancelStopsIt() {
+        qputenv("QUILLMINT_TEST_PUBLISH_PACE", "4096:2");
+        Fixture f;
+        const QByteArray picture(256 * 1024, 'p');
+        QStringList files;
+        for (int n = 0; n < 8; ++n)
+            files << makeFile(f.folder.file(QStringLiteral("pics/%1.jpg").arg(n)), picture);
+        f.add(files);
+        f.select(0);
+        f.click("Button6");
+        f.click("BitBtn32");
+        const QString site = f.folder.file(QStringLiteral("site"));
+        QDir().mkpath(site);
+        const auto copies = [&site] {
+            return QDir(site).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        };
+        qsizetype before = -1, after = -1;
+        QTimer::singleShot(50, f.tab.get(), [&] {
+            before = copies().size();
+            QThread::msleep(400);
+            after = copies().size();
+            f.tab->findChild<QProgressDialog*>()->findChild<QPushButton*>()->click();
+        });
+        f.fake.saveAnswers << site + "/show.html";
+        f.find<QAction>("Publish1")->trigger();
+        qunsetenv("QUILLMINT_TEST_PUBLISH_PACE");
+        QVERIFY2(after > before, qPrintable(QStringLiteral("%1 %2").arg(before).arg(after)));
+        QVERIFY(!f.fake.noticeTexts().contains(QStringLiteral("Publish complete!")));
+        const QStringList left = copies();
+        QVERIFY(!left.contains(QStringLiteral("show.html")));
+        QVERIFY(left.size() < files.size());
+        for (const QString& name : left)
+            QCOMPARE(readBytes(site + u'/' + name), picture);
     }
 
     void tenThousandImagesGenerateAndPublish() {

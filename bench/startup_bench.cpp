@@ -1,0 +1,156 @@
+// Start-up of the real executable against the floor program (startup_floor),
+// in interleaved rounds: each round starts both, in alternating order, and
+// measures the time from the start of the process to its first frame (the
+// first window put on the screen, reported by first_frame_probe) and the
+// peak memory once start-up has settled. Prints the medians and the median
+// of the per-round ratios.
+//
+//   startup_bench [rounds] [settle ms]
+//
+// The platform is QT_QPA_PLATFORM (offscreen when unset); run it under
+// xvfb-run with QT_QPA_PLATFORM=xcb to measure against an X server.
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <fstream>
+#include <poll.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Start {
+    double milliseconds = 0;
+    double peakMiB = 0;
+};
+
+double monotonicSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+double peakMiBOf(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::strtod(line.c_str() + 6, nullptr) / 1024.0;
+    return 0;
+}
+
+// Starts `program`, waits for its first frame and for start-up to settle,
+// then ends it.
+Start startOnce(const std::string& program, int settleMs) {
+    int report[2];
+    if (::pipe(report) != 0) {
+        std::perror("pipe");
+        std::exit(1);
+    }
+    std::vector<std::string> settings = {
+        "LD_PRELOAD=" QUILLMINT_PROBE,
+        "QUILLMINT_PROBE_FD=" + std::to_string(report[1]),
+    };
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    settings.push_back(std::string("QT_QPA_PLATFORM=") + (platform ? platform : "offscreen"));
+    for (char** variable = environ; *variable; ++variable) {
+        const std::string entry = *variable;
+        if (entry.rfind("LD_PRELOAD=", 0) != 0 && entry.rfind("QT_QPA_PLATFORM=", 0) != 0)
+            settings.push_back(entry);
+    }
+    std::vector<char*> environment;
+    for (std::string& entry : settings)
+        environment.push_back(entry.data());
+    environment.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addclose(&actions, report[0]);
+    std::string path = program;
+    std::array<char*, 2> arguments = {path.data(), nullptr};
+    pid_t pid = 0;
+    const double started = monotonicSeconds();
+    if (posix_spawn(&pid, path.c_str(), &actions, nullptr, arguments.data(), environment.data()) !=
+        0) {
+        std::perror(path.c_str());
+        std::exit(1);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(report[1]);
+
+    pollfd wait{report[0], POLLIN, 0};
+    char line[64] = {};
+    if (::poll(&wait, 1, 30000) != 1 || ::read(report[0], line, sizeof line - 1) <= 0) {
+        std::fprintf(stderr, "%s showed no frame\n", path.c_str());
+        std::exit(1);
+    }
+    ::close(report[0]);
+    long long seconds = 0;
+    long nanoseconds = 0;
+    std::sscanf(line, "%lld %ld", &seconds, &nanoseconds);
+    Start start;
+    start.milliseconds = (double(seconds) + double(nanoseconds) / 1e9 - started) * 1000.0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
+    start.peakMiB = peakMiBOf(pid);
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    return start;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+    const int settleMs = argc > 2 ? std::max(0, std::atoi(argv[2])) : 1500;
+    const std::string program = QUILLMINT_EXECUTABLE;
+    const std::string floor = QUILLMINT_FLOOR;
+    // Both once first, so neither pays for a cold disk cache.
+    startOnce(program, 0);
+    startOnce(floor, 0);
+
+    std::vector<double> ours, floors, timeRatios, ourPeaks, floorPeaks, peakRatios;
+    for (int round = 0; round < rounds; ++round) {
+        Start a, b;
+        if (round % 2 == 0) {
+            a = startOnce(program, settleMs);
+            b = startOnce(floor, settleMs);
+        } else {
+            b = startOnce(floor, settleMs);
+            a = startOnce(program, settleMs);
+        }
+        ours.push_back(a.milliseconds);
+        floors.push_back(b.milliseconds);
+        timeRatios.push_back(a.milliseconds / b.milliseconds);
+        ourPeaks.push_back(a.peakMiB);
+        floorPeaks.push_back(b.peakMiB);
+        peakRatios.push_back(a.peakMiB / b.peakMiB);
+    }
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    std::printf("%d rounds, platform %s, peak memory %d ms after the first frame\n", rounds,
+                platform ? platform : "offscreen", settleMs);
+    std::printf("| measure | Quillmint | floor | ratio (median) |\n|---|---|---|---|\n");
+    std::printf("| start to first frame | %.1f ms | %.1f ms | %.2f |\n", median(ours),
+                median(floors), median(timeRatios));
+    std::printf("| peak memory at start | %.1f MiB | %.1f MiB | %.2f |\n", median(ourPeaks),
+                median(floorPeaks), median(peakRatios));
+    return 0;
+}
