@@ -58,9 +58,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (!parser.parse(arguments))
         return usageError(program, parser.errorText());
     if (parser.isSet(help)) {
-        // Without an application object the parser cannot name the program.
+        // "Usage: <name> [options]" names the program as it was called, with
+        // or without an application object.
         QString text = parser.helpText();
-        text.replace(QLatin1String("<executable_name>"), program);
+        const QLatin1String usage("Usage: ");
+        text.replace(usage.size(), text.indexOf(QLatin1String(" [options]")) - usage.size(),
+                     program);
         return {false, 0, text, {}};
     }
     if (parser.isSet(version))

@@ -1,8 +1,8 @@
 #include "app/application_windows.h"
 #include "app/main_window.h"
-#include "widgets/help_links.h"
 #include "support/fake_desktop.h"
 #include "support/test_files.h"
+#include "widgets/help_links.h"
 
 #include <QAction>
 #include <QFileInfo>

@@ -1,14 +1,14 @@
 #include "app/about_box.h"
 #include "app/application_windows.h"
-#include "widgets/edit_actions.h"
 #include "app/main_window.h"
 #include "editor/reserved_words.h"
 #include "editor/tag_palette.h"
-#include "widgets/help_links.h"
 #include "guidance/tip_window.h"
 #include "guidance/wizard_window.h"
 #include "support/fake_desktop.h"
 #include "support/test_files.h"
+#include "widgets/edit_actions.h"
+#include "widgets/help_links.h"
 
 #include <QApplication>
 #include <QClipboard>

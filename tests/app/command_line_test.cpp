@@ -1,0 +1,63 @@
+#include "app/command_line.h"
+
+#include <QDir>
+#include <QTest>
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+private slots:
+    void argumentsDecideWhetherTheWindowOpens_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("run");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message"); // the start of what is printed
+        QTest::addColumn<QString>("file");
+        const QString cwd = QDir::currentPath();
+        QTest::newRow("nothing") << QStringList{} << true << 0 << ""
+                                 << "";
+        QTest::newRow("--help") << QStringList{"--help"} << false << 0
+                                << "Usage: quillmint [options] [file]"
+                                << "";
+        QTest::newRow("-h") << QStringList{"-h"} << false << 0 << "Usage: quillmint"
+                            << "";
+        QTest::newRow("--version") << QStringList{"--version"} << false << 0 << "Quillmint 1.0\n"
+                                   << "";
+        QTest::newRow("-v") << QStringList{"-v"} << false << 0 << "Quillmint 1.0\n"
+                            << "";
+        QTest::newRow("unknown") << QStringList{"--colour"} << false << 2
+                                 << "quillmint: Unknown option 'colour'."
+                                 << "";
+        QTest::newRow("two files")
+            << QStringList{"a.js", "b.js"} << false << 2 << "quillmint: Only one file"
+            << "";
+        QTest::newRow("relative file")
+            << QStringList{"pages/menu.html"} << true << 0 << "" << cwd + "/pages/menu.html";
+        QTest::newRow("absolute file") << QStringList{"/srv/a b.js"} << true << 0 << ""
+                                       << "/srv/a b.js";
+        QTest::newRow("toolkit options pass")
+            << QStringList{"-platform", "offscreen", "-style", "fusion", "x.js"} << true << 0 << ""
+            << cwd + "/x.js";
+    }
+    void argumentsDecideWhetherTheWindowOpens() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, run);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        QFETCH(QString, file);
+        const CommandLine command = parseCommandLine(QStringList{"/usr/bin/quillmint"} + arguments);
+        QCOMPARE(command.run, run);
+        QCOMPARE(command.exitCode, exitCode);
+        if (!message.isEmpty())
+            QVERIFY2(command.message.startsWith(message), qPrintable(command.message));
+        QCOMPARE(command.message.isEmpty(), run);
+        QCOMPARE(command.file, file);
+    }
+
+    void usageErrorsPointToTheHelp() {
+        const CommandLine command = parseCommandLine({"quillmint", "--bogus"});
+        QVERIFY(command.message.endsWith("Try 'quillmint --help' for more information.\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "command_line_test.moc"
