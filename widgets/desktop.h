@@ -48,7 +48,8 @@ public:
     // error message, or an empty string on success.
     virtual QString print(const QString& text) = 0;
 
-    // Sound audition: asynchronous and silent on failure.
+    // Sound audition: asynchronous and silent when the file does not play;
+    // a notice says so when sounds cannot be played at all.
     virtual void playWave(const QString& path) = 0;
     virtual void playMidi(const QString& path) = 0;
 

@@ -141,11 +141,13 @@ QString QtDesktop::print(const QString& text) {
 }
 
 void QtDesktop::playWave(const QString& path) {
-    sounds->playWave(path);
+    if (const QString problem = sounds->playWave(path); !problem.isEmpty())
+        notice(NoticeKind::Warning, problem);
 }
 
 void QtDesktop::playMidi(const QString& path) {
-    sounds->playMidi(path);
+    if (const QString problem = sounds->playMidi(path); !problem.isEmpty())
+        notice(NoticeKind::Warning, problem);
 }
 
 void QtDesktop::showFind(QWidget* textControl) {

@@ -1,5 +1,6 @@
 #include "support/test_files.h"
 #include "widgets/qt_desktop.h"
+#include "widgets/sound_player.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -122,6 +123,24 @@ private slots:
             QVERIFY(QFile::exists(settings));
             QFile::remove(settings);
         }
+    }
+
+    void anAuditionWithoutTheSoundLibrarySaysSo() {
+        SoundPlayers::setPluginFile(configHome.filePath(QStringLiteral("quillmint-sound.so")));
+        QStringList texts;
+        const auto answer = [&texts](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QCOMPARE(box->icon(), QMessageBox::Warning);
+            texts << box->text();
+            box->button(QMessageBox::Ok)->click();
+        };
+        whenModal(answer);
+        desktop().playWave(configHome.filePath(QStringLiteral("a.wav")));
+        whenModal(answer);
+        desktop().playMidi(configHome.filePath(QStringLiteral("a.mid")));
+        QCOMPARE(texts.size(), 2);
+        for (const QString& text : texts)
+            QVERIFY2(text.startsWith(QStringLiteral("Sounds cannot be played:")), qPrintable(text));
     }
 
     void colourDialogCancelGivesTheStartColour() {

@@ -45,6 +45,37 @@ bool holdsSound(const QByteArray& wave) {
 class SoundPlayerTest final : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() {
+        SoundPlayers::setPluginFile(QStringLiteral(QUILLMINT_SOUND_PLUGIN_FILE));
+    }
+
+    // Without the sound library the audition says so and nothing else happens.
+    void aMissingSoundLibraryIsANoticeNotACrash() {
+        QTemporaryDir dir;
+        const QString missing = dir.filePath(QStringLiteral("quillmint-sound.so"));
+        const QString broken = dir.filePath(QStringLiteral("broken.so"));
+        writeBytes(broken, "not a library");
+        const QString song = dir.filePath(QStringLiteral("tune.mid"));
+        writeBytes(song, midiSong(24));
+        for (const QString& plugin : {missing, broken}) {
+            SoundPlayers::setPluginFile(plugin);
+            SoundPlayers players;
+            for (const QString& notice : {players.playWave(dir.filePath(QStringLiteral("a.wav"))),
+                                          players.playMidi(song)}) {
+                QVERIFY2(notice.startsWith(QStringLiteral("Sounds cannot be played: the sound "
+                                                          "library cannot be loaded (")),
+                         qPrintable(notice));
+                QVERIFY2(notice.contains(plugin), qPrintable(notice));
+            }
+            QVERIFY(!players.midiPlaying() && !players.midiPending());
+            QVERIFY(!renderMidiToWave(song, dir.filePath(QStringLiteral("out.wav"))));
+        }
+        SoundPlayers::setPluginFile(QStringLiteral(QUILLMINT_SOUND_PLUGIN_FILE));
+        SoundPlayers players;
+        players.setMidiOutput(QStringLiteral("file"), dir.filePath(QStringLiteral("out.wav")));
+        QCOMPARE(players.playMidi(song), QString());
+    }
+
     void aSongRendersWithTheSoundFont() {
         QTemporaryDir dir;
         const QString song = dir.filePath(QStringLiteral("tune.mid"));
