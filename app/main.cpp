@@ -8,21 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QStandardPaths>
 #include <cstdio>
-
-namespace {
-
-// Where file dialogs start: the program's own folder when it is portable,
-// as it always was, else the user's documents (or home) folder.
-QString startFolder(const ProgramFolders& folders) {
-    if (folders.isPortable())
-        return folders.shippedData;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(documents).exists() ? documents : QDir::homePath();
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -40,7 +26,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(applicationIcon());
     ProgramFolders folders = ProgramFolders::forExecutable(QApplication::applicationDirPath());
     const QString userStateProblem = prepareUserState(folders);
-    QDir::setCurrent(startFolder(folders));
+    // File dialogs start in the current folder.
+    QDir::setCurrent(folders.startFolder());
     // A session logout or `kill` ends the program as File > Exit does, so
     // every window is torn down normally; Publish may stop on its signal.
     ShutdownSignals shutdown;

@@ -53,6 +53,13 @@ ProgramFolders ProgramFolders::forExecutable(const QString& executableFolder) {
     return folders;
 }
 
+QString ProgramFolders::startFolder() const {
+    if (isPortable())
+        return shippedData;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
 QString ProgramFolders::shippedFile(const QString& relativeName) const {
     return QDir(shippedData).filePath(relativeName);
 }

@@ -23,6 +23,11 @@ struct ProgramFolders {
 
     bool isPortable() const { return userConfig == shippedData && userCache == shippedData; }
 
+    // Where the user starts looking for files: the program's own folder
+    // when it is portable, as it always was, else the user's documents (or
+    // home) folder.
+    QString startFolder() const;
+
     QString shippedFile(const QString& relativeName) const;
     QString prefsPath() const;
     QString cacheFile(const QString& name) const;

@@ -52,6 +52,7 @@ private slots:
         ProgramFolders prepared = folders;
         QCOMPARE(prepareUserState(prepared), QString());
         QVERIFY(!QFileInfo::exists(configHome()) && !QFileInfo::exists(cacheHome()));
+        QCOMPARE(folders.startFolder(), folder.path());
     }
 
     void installedDataIsFoundRelativeToTheExecutable() {
@@ -62,6 +63,19 @@ private slots:
         QCOMPARE(folders.shippedData, root.filePath("share/quillmint"));
         QCOMPARE(folders.prefsPath(), configHome() + "/quillmint/prefs.cfg");
         QCOMPARE(folders.cacheFile("temp.tmp"), cacheHome() + "/quillmint/temp.tmp");
+    }
+
+    // Installed, file dialogs start among the user's documents.
+    void installedDialogsStartInTheDocumentsOrHome() {
+        QTemporaryDir root;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home->path()));
+        const ProgramFolders folders =
+            ProgramFolders::forExecutable(installedTree(root, prefsWith(1)));
+        QCOMPARE(folders.startFolder(), home->path());
+        QVERIFY(QDir(home->path()).mkdir("Documents"));
+        QCOMPARE(folders.startFolder(), home->filePath("Documents"));
+        qputenv("HOME", oldHome);
     }
 
     void dataBesideAReadOnlyExecutableIsReadInPlace() {
