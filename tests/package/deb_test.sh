@@ -43,6 +43,7 @@ for file in /usr/bin/quillmint /usr/share/applications/$id.desktop \
     /usr/share/quillmint/prefs.cfg /usr/share/quillmint/help/index.html; do
     grep -qx "$file" "$work/files" || fail "the package lacks $file"
 done
+grep -q "^/usr/lib/.*quillmint/quillmint-sound.so$" "$work/files" || fail "the package lacks the sound plugin"
 
 # Installed for real only where that cannot disturb anything: as root, with
 # apt, and no quillmint of the system's own.
