@@ -1,8 +1,9 @@
 // Preloaded into a program by startup_bench: reports the moment the program
 // first puts a window on the screen, without a line of code in the program.
 // Every window reaches the screen through QBackingStore::flush, so this
-// library defines that function, writes the time of the first call to the
-// descriptor named by QUILLMINT_PROBE_FD and hands every call on to Qt.
+// library defines that function, writes the time of the first call and the
+// processor time used until then to the descriptor named by
+// QUILLMINT_PROBE_FD, and hands every call on to Qt.
 
 #include <QBackingStore>
 #include <QWindow>
@@ -19,12 +20,14 @@ void QBackingStore::flush(const QRegion& region, QWindow* window, const QPoint& 
     static bool reported = false;
     if (!reported) {
         reported = true;
-        timespec now{};
+        timespec now{}, used{};
         clock_gettime(CLOCK_MONOTONIC, &now);
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
         if (const char* fd = std::getenv("QUILLMINT_PROBE_FD")) {
-            char line[64];
-            const int size = std::snprintf(line, sizeof line, "%lld %ld\n",
-                                           static_cast<long long>(now.tv_sec), now.tv_nsec);
+            char line[96];
+            const int size = std::snprintf(line, sizeof line, "%lld %ld %lld %ld\n",
+                                           static_cast<long long>(now.tv_sec), now.tv_nsec,
+                                           static_cast<long long>(used.tv_sec), used.tv_nsec);
             [[maybe_unused]] const auto written = ::write(std::atoi(fd), line, size_t(size));
         }
     }

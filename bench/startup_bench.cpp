@@ -1,8 +1,9 @@
 // Start-up of the real executable against the floor program (startup_floor),
 // in interleaved rounds: each round starts both, in alternating order, and
 // measures the time from the start of the process to its first frame (the
-// first window put on the screen, reported by first_frame_probe) and the
-// peak memory once start-up has settled. Prints the medians and the median
+// first window put on the screen, reported by first_frame_probe), the
+// processor time used until then (which a busy machine disturbs less) and
+// the peak memory once start-up has settled. Prints the medians and the median
 // of the per-round ratios.
 //
 //   startup_bench [rounds] [settle ms]
@@ -34,6 +35,7 @@ namespace {
 
 struct Start {
     double milliseconds = 0;
+    double cpuMilliseconds = 0;
     double peakMiB = 0;
 };
 
@@ -92,17 +94,18 @@ Start startOnce(const std::string& program, int settleMs) {
     ::close(report[1]);
 
     pollfd wait{report[0], POLLIN, 0};
-    char line[64] = {};
+    char line[96] = {};
     if (::poll(&wait, 1, 30000) != 1 || ::read(report[0], line, sizeof line - 1) <= 0) {
         std::fprintf(stderr, "%s showed no frame\n", path.c_str());
         std::exit(1);
     }
     ::close(report[0]);
-    long long seconds = 0;
-    long nanoseconds = 0;
-    std::sscanf(line, "%lld %ld", &seconds, &nanoseconds);
+    long long seconds = 0, cpuSeconds = 0;
+    long nanoseconds = 0, cpuNanoseconds = 0;
+    std::sscanf(line, "%lld %ld %lld %ld", &seconds, &nanoseconds, &cpuSeconds, &cpuNanoseconds);
     Start start;
     start.milliseconds = (double(seconds) + double(nanoseconds) / 1e9 - started) * 1000.0;
+    start.cpuMilliseconds = (double(cpuSeconds) + double(cpuNanoseconds) / 1e9) * 1000.0;
     std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
     start.peakMiB = peakMiBOf(pid);
     ::kill(pid, SIGKILL);
@@ -127,7 +130,8 @@ int main(int argc, char* argv[]) {
     startOnce(program, 0);
     startOnce(floor, 0);
 
-    std::vector<double> ours, floors, timeRatios, ourPeaks, floorPeaks, peakRatios;
+    std::vector<double> ours, floors, timeRatios, ourCpu, floorCpu, cpuRatios, ourPeaks, floorPeaks,
+        peakRatios;
     for (int round = 0; round < rounds; ++round) {
         Start a, b;
         if (round % 2 == 0) {
@@ -140,6 +144,9 @@ int main(int argc, char* argv[]) {
         ours.push_back(a.milliseconds);
         floors.push_back(b.milliseconds);
         timeRatios.push_back(a.milliseconds / b.milliseconds);
+        ourCpu.push_back(a.cpuMilliseconds);
+        floorCpu.push_back(b.cpuMilliseconds);
+        cpuRatios.push_back(a.cpuMilliseconds / b.cpuMilliseconds);
         ourPeaks.push_back(a.peakMiB);
         floorPeaks.push_back(b.peakMiB);
         peakRatios.push_back(a.peakMiB / b.peakMiB);
@@ -150,6 +157,8 @@ int main(int argc, char* argv[]) {
     std::printf("| measure | Quillmint | floor | ratio (median) |\n|---|---|---|---|\n");
     std::printf("| start to first frame | %.1f ms | %.1f ms | %.2f |\n", median(ours),
                 median(floors), median(timeRatios));
+    std::printf("| processor time to first frame | %.1f ms | %.1f ms | %.2f |\n", median(ourCpu),
+                median(floorCpu), median(cpuRatios));
     std::printf("| peak memory at start | %.1f MiB | %.1f MiB | %.2f |\n", median(ourPeaks),
                 median(floorPeaks), median(peakRatios));
     return 0;
