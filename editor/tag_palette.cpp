@@ -81,6 +81,20 @@ TForm2::TForm2(QWidget* mainWindow, EditorTab* editorTab)
     PageControl1->setFocusPolicy(Qt::NoFocus);
     PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
 
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(PageControl1);
+}
+
+void TForm2::setVisible(bool visible) {
+    if (visible)
+        buildPalette();
+    ToolWindow::setVisible(visible);
+}
+
+void TForm2::buildPalette() {
+    if (PageControl1->count() > 0)
+        return;
     int pageNumber = 0;
     for (const SnippetPage& page : snippetPages()) {
         auto* sheet = new QWidget(PageControl1);
@@ -94,17 +108,12 @@ TForm2::TForm2(QWidget* mainWindow, EditorTab* editorTab)
             row->addWidget(button);
             // The table lives as long as the program, so the snippet can be
             // referred to.
-            connect(button, &QToolButton::clicked, this, [this, &snippet] {
-                editor->insertSnippet(snippet.lines, snippet.mode);
-            });
+            connect(button, &QToolButton::clicked, this,
+                    [this, &snippet] { editor->insertSnippet(snippet.lines, snippet.mode); });
         }
         row->addStretch(1);
         PageControl1->addTab(sheet, page.caption);
         ++pageNumber;
     }
     PageControl1->setCurrentIndex(0);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(PageControl1);
 }

@@ -2,6 +2,7 @@
 #include "editor_fixture.h"
 
 #include <QLayout>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -44,8 +45,13 @@ QStringList range(int first, int last) {
 class TagInspectorTest final : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { fixture = std::make_unique<EditorFixture>(); }
+    void initTestCase() {
+        fixture = std::make_unique<EditorFixture>();
+        // As the JS Editor tab does; the palette is made when first shown.
+        fixture->windows.Form2->show();
+    }
     void cleanupTestCase() { fixture.reset(); }
+    void theButtonsAreMadeWhenThePaletteIsFirstShown();
     void pagesHoldTheirButtonsInOrder();
     void everyWordButtonInsertsItsText_data();
     void everyWordButtonInsertsItsText();
@@ -57,6 +63,18 @@ private slots:
 private:
     std::unique_ptr<EditorFixture> fixture;
 };
+
+// Start-up does not wait for the 97 buttons of a window it does not show.
+void TagInspectorTest::theButtonsAreMadeWhenThePaletteIsFirstShown() {
+    EditorFixture f;
+    const auto palette = [&f] {
+        return f.windows.Form2->findChildren<QToolButton*>(QRegularExpression("^SpeedButton"));
+    };
+    QVERIFY(palette().isEmpty());
+    f.windows.Form2->show();
+    QCOMPARE(palette().size(), 97);
+    QCOMPARE(f.windows.Form2->PageControl1->count(), 10);
+}
 
 void TagInspectorTest::pagesHoldTheirButtonsInOrder() {
     EditorFixture& f = *fixture;
