@@ -8,6 +8,7 @@
 #include "guidance/tip_window.h"
 #include "guidance/wizard_window.h"
 #include "makers/slideshow/publication.h"
+#include "widgets/single_line_fields.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,6 +38,9 @@ ApplicationWindows::ApplicationWindows(const ProgramFolders& folders)
     Form6 = new TForm6(main, main->folders.shippedData);
     Form1->attachWindows(Form2, Form3, AboutBox, Form5, Form6);
     publishOnTestRequest(Form1.get());
+    // Every window is the main window's child; this reaches also the fields
+    // that no form factory made, such as the font lists.
+    keepFieldsSingleLine(main);
 }
 
 ApplicationWindows::~ApplicationWindows() = default;

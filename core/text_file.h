@@ -29,6 +29,11 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
 // Writes all of `bytes` to `device`; false on any short or failed write.
 bool writeAll(QIODevice& device, const QByteArray& bytes);
 
+// The longest line a text control takes: beyond it every keystroke lags.
+// The script editor refuses files with longer lines, a single-line field
+// longer text.
+inline constexpr qsizetype MaxLineLength = 256 * 1024;
+
 // Files larger than this are refused by readTextFile (they cannot be edited
 // comfortably in a text pane).
 inline constexpr qint64 MaxReadableTextFile = 64 * 1024 * 1024;

@@ -18,10 +18,9 @@
 
 namespace {
 
-// Beyond these the pane takes seconds to lay the text out and every
-// keystroke lags, so such files are refused with a notice instead.
+// Beyond this the pane takes seconds to lay the text out, so such files are
+// refused with a notice instead (as are lines beyond MaxLineLength).
 constexpr qint64 MaxScriptBytes = 4 * 1024 * 1024;
-constexpr qsizetype MaxScriptLineLength = 256 * 1024;
 
 const ToolBarRow ToolBar = {
     .bar = "ToolBar7",
@@ -231,12 +230,12 @@ void EditorTab::openFile(const QString& path) {
         desktop().notice(NoticeKind::Error, error);
         return;
     }
-    if (longestLineLength(*text) > MaxScriptLineLength) {
+    if (longestLineLength(*text) > MaxLineLength) {
         desktop().notice(NoticeKind::Error,
                          QStringLiteral("The file %1 has lines longer than the editor can show "
                                         "(at most %2 characters a line).")
                              .arg(path)
-                             .arg(MaxScriptLineLength));
+                             .arg(MaxLineLength));
         return;
     }
     replaceDocument(editorLineBreaks(*text));

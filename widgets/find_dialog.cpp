@@ -1,6 +1,7 @@
 #include "widgets/find_dialog.h"
 
 #include "widgets/form_parts.h"
+#include "widgets/single_line_fields.h"
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
@@ -85,6 +86,7 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
 
     findWhat = new QLineEdit(this);
     findWhat->setObjectName("FindWhat");
+    keepSingleLine(findWhat);
     auto* label = new QLabel(QStringLiteral("Fi&nd what:"), this);
     label->setBuddy(findWhat);
     wholeWord = new QCheckBox(QStringLiteral("Match &whole word only"), this);

@@ -1,6 +1,7 @@
 #include "widgets/form_parts.h"
 
 #include "widgets/hint.h"
+#include "widgets/single_line_fields.h"
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
@@ -76,6 +77,7 @@ QLabel* makeLabel(const QString& objectName, const QString& caption, QWidget* pa
 QLineEdit* makeLineEdit(const QString& objectName, QWidget* parent, const QString& text) {
     auto* edit = new QLineEdit(text, parent);
     edit->setObjectName(objectName);
+    keepSingleLine(edit);
     return edit;
 }
 
@@ -86,6 +88,7 @@ QComboBox* makeComboBox(const QString& objectName, const QStringList& items, con
     if (typing == Typing::Editable) {
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        keepSingleLine(combo->lineEdit());
     }
     combo->addItems(items);
     if (!current.isEmpty())

@@ -17,7 +17,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -55,22 +54,6 @@ const CodeAreaRow CodeArea = {.pane = "Memo4",
                                           clearCodeButton("BitBtn9")}};
 
 const Density GroupDensity = {{6, 4, 6, 4}, 3, 3};
-
-// A single-line field: line breaks pasted into it are dropped, so that a
-// value never splits a line of the page.
-QLineEdit* makeEdit(const char* name, QWidget* parent) {
-    QLineEdit* edit = makeLineEdit(name, parent);
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-        static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n]"));
-        if (!text.contains(lineBreaks))
-            return;
-        const int cursor = edit->cursorPosition();
-        const int before = int(text.left(cursor).count(lineBreaks));
-        edit->setText(QString(text).remove(lineBreaks));
-        edit->setCursorPosition(cursor - before);
-    });
-    return edit;
-}
 
 void enableAll(std::initializer_list<QWidget*> widgets, bool enabled) {
     for (QWidget* widget : widgets)
@@ -193,9 +176,9 @@ QWidget* PopupTab::buildUrlAndStatus() {
     // "&&" shows one ampersand.
     QGroupBox* group = makeGroupBox("UrlStatusGroup", QStringLiteral("URL && Status"), this);
     QLabel* urlLabel = makeLabel("UrlLabel", QStringLiteral("Window URL:"), group);
-    Edit6 = makeEdit("Edit6", group);
+    Edit6 = makeLineEdit("Edit6", group);
     statusLabel = makeLabel("StatusLabel", QStringLiteral("Statusbar Message:"), group);
-    Edit7 = makeEdit("Edit7", group);
+    Edit7 = makeLineEdit("Edit7", group);
     urlLabel->setBuddy(Edit6);
     statusLabel->setBuddy(Edit7);
 
@@ -221,7 +204,7 @@ QWidget* PopupTab::buildLaunch() {
     ComboBox5->addItems(
         {QStringLiteral("Text Link"), QStringLiteral("Image Link"), QStringLiteral("Other")});
     imagePathLabel = makeLabel("ImagePathLabel", QStringLiteral("Path To Image:"), group);
-    Edit8 = makeEdit("Edit8", group);
+    Edit8 = makeLineEdit("Edit8", group);
     delayLabel = makeLabel("DelayLabel", QStringLiteral("Seconds Before Popup:"), group);
     SpinEdit6 = new SpinEdit(QStringLiteral("SpinEdit6"), 1, MaximumSeconds, DefaultSeconds, group);
     enableAll({imagePathLabel, Edit8, delayLabel, SpinEdit6}, false);

@@ -1,0 +1,79 @@
+#include "app/application_windows.h"
+#include "app/main_window.h"
+#include "core/text_file.h"
+#include "support/fake_desktop.h"
+#include "support/find_control.h"
+#include "support/test_files.h"
+#include "widgets/find_dialog.h"
+#include "widgets/form_parts.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+// What a field shows: its objectName, or that of the combo or spin box
+// it belongs to.
+QString nameOf(const QLineEdit* field) {
+    return field->objectName().isEmpty() ? field->parent()->objectName() : field->objectName();
+}
+
+} // namespace
+
+class SingleLineFieldsTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every single-line field of every window takes a long paste in full and
+    // drops its line breaks; a spin box refuses text that is not a number.
+    void everyFieldTakesALongPasteInFullWithoutLineBreaks() {
+        ProgramFolder folder;
+        FakeDesktop fake;
+        ApplicationWindows windows;
+        FindDialog find;
+        QList<QLineEdit*> fields = windows.Form1->findChildren<QLineEdit*>();
+        fields += find.findChildren<QLineEdit*>();
+        QVERIFY(fields.size() > 20);
+
+        const QString half(50000, QLatin1Char('x'));
+        QApplication::clipboard()->setText(half + QStringLiteral("\r\n") + half + "\n");
+        int spinBoxes = 0;
+        for (QLineEdit* field : std::as_const(fields)) {
+            const bool spinBox = qobject_cast<QAbstractSpinBox*>(field->parent());
+            spinBoxes += spinBox;
+            field->selectAll();
+            const QString before = field->text();
+            field->paste();
+            QCOMPARE(field->text().size(), spinBox ? before.size() : 100000);
+            QVERIFY2(spinBox || field->text() == half + half, qPrintable(nameOf(field)));
+        }
+        QVERIFY(spinBoxes > 0);
+        QVERIFY(fake.notices.isEmpty());
+    }
+
+    // Beyond the longest line a text control takes, the paste is refused
+    // with a notice that names the limit; the field keeps its text.
+    void aPasteBeyondTheLimitIsRefusedWithANotice() {
+        ProgramFolder folder;
+        FakeDesktop fake;
+        ApplicationWindows windows;
+        for (const char* name : {"Edit3", "FontList"}) {
+            QLineEdit* field = lineEditOf(findControl<QWidget>(windows.Form1.get(), name));
+            field->setText(QStringLiteral("kept"));
+            field->setCursorPosition(2);
+            QApplication::clipboard()->setText(QString(MaxLineLength, QLatin1Char('y')));
+            field->paste();
+            QCOMPARE(field->text(), QStringLiteral("kept"));
+        }
+        QTRY_COMPARE(fake.noticeTexts(),
+                     QStringList(2, QStringLiteral("The text is too long for this field "
+                                                   "(262148 characters; at most 262144).")));
+        QCOMPARE(fake.notices.first().kind, NoticeKind::Warning);
+    }
+};
+
+QTEST_MAIN(SingleLineFieldsTest)
+#include "single_line_fields_test.moc"
