@@ -157,6 +157,15 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
+QStringList shortenedForDisplay(QStringList lines) {
+    for (QString& line : lines) {
+        if (line.size() > MaxShownLineLength)
+            line = line.left(MaxShownLineLength) +
+                   QStringLiteral(" \u2026 [line shortened: %1 characters]").arg(line.size());
+    }
+    return lines;
+}
+
 QString errnoReason(int error) {
     QString reason = qt_error_string(error);
     if (!reason.isEmpty())

@@ -29,6 +29,15 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
 // Writes all of `bytes` to `device`; false on any short or failed write.
 bool writeAll(QIODevice& device, const QByteArray& bytes);
 
+// A list or a wrapping pane lays out every character of a line it shows, and
+// a long unbroken line takes it seconds; so lines of the shipped files (tips,
+// wizard pages, tags.txt) are shortened for display beyond this.
+inline constexpr qsizetype MaxShownLineLength = 500;
+
+// The lines as shown: a longer line keeps its first MaxShownLineLength
+// characters and ends in " … [line shortened: <n> characters]".
+QStringList shortenedForDisplay(QStringList lines);
+
 // The longest line a text control takes: beyond it every keystroke lags.
 // The script editor refuses files with longer lines, a single-line field
 // longer text.

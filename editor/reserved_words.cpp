@@ -16,6 +16,9 @@ TForm3::TForm3(QWidget* mainWindow, EditorTab* editor, const QString& shippedDat
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName("ListBox1");
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A long word list is laid out a batch at a time between events, so
+    // showing the window never waits for the whole list.
+    ListBox1->setLayoutMode(QListView::Batched);
     ListBox1->setGeometry(0, 0, 160, 173);
     Button1 = new QPushButton(QStringLiteral("Add Selected Tag"), this);
     Button1->setObjectName("Button1");
@@ -45,7 +48,8 @@ void TForm3::FormShow() {
     }
     loading = true;
     ListBox1->clear();
-    ListBox1->addItems(splitLines(*text));
+    // A word list never holds long lines; a damaged one must not freeze the list.
+    ListBox1->addItems(shortenedForDisplay(splitLines(*text)));
     loading = false;
 }
 

@@ -11,5 +11,5 @@ std::optional<QString> readShippedText(const QString& shippedData, const QString
         readTextFile(QDir(shippedData).filePath(relativeName), error);
     if (!text)
         return std::nullopt;
-    return splitLines(*text).join(QLatin1Char('\n'));
+    return shortenedForDisplay(splitLines(*text)).join(QLatin1Char('\n'));
 }

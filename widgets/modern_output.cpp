@@ -48,7 +48,7 @@ void ModernOutput::store(bool on) {
     if (!QDir().mkpath(QFileInfo(choiceFile).absolutePath()))
         error = cannotCreateMessage(choiceFile);
     else
-        writeFileAtomically(choiceFile, paneFileBytes(on ? Modern : Classic), &error);
+        replaceFileAtomically(choiceFile, paneFileBytes(on ? Modern : Classic), &error);
     if (!error.isEmpty())
         desktop().notice(NoticeKind::Error, error);
 }

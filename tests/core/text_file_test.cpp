@@ -142,6 +142,26 @@ private slots:
         QCOMPARE(QFileInfo::exists(target), !dangling);
     }
 
+    void longTextIsShortenedForDisplay_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("shown");
+        const QString limit(MaxShownLineLength, 'a');
+        QTest::newRow("short lines")
+            << QStringList{"if", "", "else"} << QStringList{"if", "", "else"};
+        QTest::newRow("at the limit") << QStringList{limit, limit} << QStringList{limit, limit};
+        QTest::newRow("one character over")
+            << QStringList{"x", limit + "b"}
+            << QStringList{"x", limit + QString::fromUtf8(" … [line shortened: 501 characters]")};
+        QTest::newRow("5 MB line")
+            << QStringList{QString(5 * 1024 * 1024, 'a')}
+            << QStringList{limit + QString::fromUtf8(" … [line shortened: 5242880 characters]")};
+    }
+    void longTextIsShortenedForDisplay() {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, shown);
+        QCOMPARE(shortenedForDisplay(lines), shown);
+    }
+
     void decodesUtf8AndFallsBackToWindows1252() {
         QCOMPARE(decodeText("\xEF\xBB\xBFplain"), QString("plain"));
         QCOMPARE(decodeText("caf\xc3\xa9"), QString::fromUtf8("caf\u00e9"));

@@ -1,14 +1,18 @@
 #include "app/application_windows.h"
 #include "app/main_window.h"
+#include "core/text_file.h"
+#include "editor/reserved_words.h"
 #include "guidance/shipped_text.h"
 #include "guidance/tip_window.h"
 #include "guidance/wizard_window.h"
 #include "support/fake_desktop.h"
+#include "support/find_control.h"
 #include "support/test_files.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -60,6 +64,32 @@ class ShippedFilesTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A damaged shipped file with a very long line is shown shortened, in
+    // the tip and wizard panes and in the Reserved Words list alike.
+    void overLongLinesAreShownShortened() {
+        ProgramFolder folder;
+        FakeDesktop fake;
+        const QString longLine(5 * 1024 * 1024, QLatin1Char('w'));
+        const QString shortened = longLine.left(MaxShownLineLength) +
+                                  QString::fromUtf8(" … [line shortened: 5242880 characters]");
+        for (int tip = 1; tip <= TipCount; ++tip)
+            writeBytes(folder.file(QStringLiteral("tips/%1.txt").arg(tip)),
+                       "Did you\r\n" + longLine.toLatin1());
+        writeBytes(folder.file("wizard/1-1.txt"), longLine.toLatin1() + "\nstep");
+        writeBytes(folder.file("tags.txt"), "if\r\n" + longLine.toLatin1() + "\r\nelse\r\n");
+        ApplicationWindows windows;
+        QCOMPARE(findControl<QPlainTextEdit>(windows.Form5, "Memo1")->toPlainText(),
+                 "Did you\n" + shortened);
+        findControl<QAction>(windows.Form1.get(), "DropdownMenuMaker2")->trigger();
+        QCOMPARE(findControl<QPlainTextEdit>(windows.Form6, "Memo1")->toPlainText(),
+                 shortened + "\nstep");
+        windows.Form3->show();
+        auto* words = findControl<QListWidget>(windows.Form3, "ListBox1");
+        QCOMPARE(words->count(), 3);
+        QCOMPARE(words->item(1)->text(), shortened);
+        QVERIFY(fake.notices.isEmpty());
+    }
+
     void everyNamedFileIsShippedAsUtf8WithCrLfLines() {
         for (const QString& name : namedTextFiles()) {
             const QByteArray bytes = readBytes(dataFile(name));

@@ -3,6 +3,8 @@
 #include "widgets/modern_output.h"
 
 #include <QAction>
+#include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -44,6 +46,20 @@ private slots:
 
         writeBytes(file, "Modern? yes\r\n");
         QVERIFY(!ModernOutput(file, nullptr).isOn());
+    }
+
+    // A link in place of the choice file is replaced, never written through.
+    void aLinkedChoiceFileIsReplaced() {
+        QTemporaryDir folder;
+        const QString target = folder.filePath(QStringLiteral("someone.txt"));
+        const QString file = folder.filePath(QStringLiteral("output.cfg"));
+        writeBytes(target, "someone's text");
+        QVERIFY(QFile::link(target, file));
+        FakeDesktop fake;
+        ModernOutput(file, nullptr).action()->trigger();
+        QCOMPARE(readBytes(target), QByteArray("someone's text"));
+        QVERIFY(!QFileInfo(file).isSymLink());
+        QCOMPARE(readBytes(file), QByteArray("modern\r\n"));
     }
 
     void choiceThatCannotBeKeptStillHoldsForTheRun() {
