@@ -80,7 +80,7 @@ QString prepareUserState(ProgramFolders& folders) {
     if (problem.isEmpty() && !QFileInfo::exists(folders.prefsPath())) {
         QFile shipped(folders.shippedFile(QStringLiteral("prefs.cfg")));
         if (shipped.open(QIODevice::ReadOnly))
-            writeFileAtomically(folders.prefsPath(), shipped.readAll(), &problem);
+            replaceFileAtomically(folders.prefsPath(), shipped.readAll(), &problem);
     }
     if (!problem.isEmpty()) {
         problems << problem

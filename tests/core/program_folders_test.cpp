@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -105,6 +106,20 @@ private slots:
         QCOMPARE(prepareUserState(again), QString());
         QCOMPARE(readBytes(again.prefsPath()), prefsWith(0));
         QCOMPARE(again.userConfig, folders.userConfig);
+    }
+
+    // A dangling link in place of the user's prefs.cfg is replaced by the
+    // copy; the file it points to is never created.
+    void theFirstStartReplacesADanglingLink() {
+        QTemporaryDir root;
+        ProgramFolders folders = ProgramFolders::forExecutable(installedTree(root, prefsWith(1)));
+        QVERIFY(QDir().mkpath(configHome() + "/quillmint"));
+        const QString target = home->filePath("elsewhere.cfg");
+        QVERIFY(QFile::link(target, folders.prefsPath()));
+        QCOMPARE(prepareUserState(folders), QString());
+        QVERIFY(!QFileInfo::exists(target));
+        QVERIFY(!QFileInfo(folders.prefsPath()).isSymLink());
+        QCOMPARE(readBytes(folders.prefsPath()), prefsWith(1));
     }
 
     // A folder that cannot be made is named once; the settings then come
