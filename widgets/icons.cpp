@@ -11,75 +11,54 @@
 
 namespace {
 
-// The sizes, in device pixels, at which each drawing also ships as a bitmap.
-constexpr int BitmapSizes[] = {16, 32};
-
-// One of our drawings. At the sizes it ships as a bitmap it shows the bitmap,
-// at any other size the drawing itself; each is read when first needed and
-// every copy of the icon shares the reading, so that start-up reads only the
-// bitmaps of the first frame.
+// One of our drawings, read when it is first drawn: the tool bars of hidden
+// tabs hold dozens of them, and reading each at start-up would delay the
+// first frame. Every copy shares the one reading.
 class DrawingIconEngine final : public QIconEngine {
 public:
-    explicit DrawingIconEngine(const QString& name) : readings(std::make_shared<Readings>()) {
-        readings->name = name;
-    }
+    explicit DrawingIconEngine(QString drawing)
+        : path(std::move(drawing)), icon(std::make_shared<std::optional<QIcon>>()) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
-        const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        iconFor(rect.size() * scale).paint(painter, rect, Qt::AlignCenter, mode, state);
+        drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return iconFor(size).pixmap(size, mode, state);
+        return drawn().pixmap(size, mode, state);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override {
-        return iconFor(size * scale).pixmap(size, scale, mode, state);
+        return drawn().pixmap(size, scale, mode, state);
     }
-    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        QList<QSize> sizes;
-        for (const int side : BitmapSizes)
-            sizes << QSize(side, side);
-        return sizes;
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return drawn().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return drawn().availableSizes(mode, state);
     }
     QIconEngine* clone() const override { return new DrawingIconEngine(*this); }
     QString key() const override { return QStringLiteral("QuillmintDrawing"); }
     bool isNull() override { return false; }
 
 private:
-    struct Readings {
-        QString name;
-        QIcon bitmaps;
-        QList<int> bitmapsRead;
-        std::optional<QIcon> drawing;
-    };
-
     DrawingIconEngine(const DrawingIconEngine&) = default;
 
-    const QIcon& iconFor(const QSize& devicePixels) const {
-        for (const int side : BitmapSizes)
-            if (devicePixels == QSize(side, side)) {
-                if (!readings->bitmapsRead.contains(side)) {
-                    readings->bitmaps.addPixmap(QPixmap(
-                        QStringLiteral(":/icon-bitmaps/%1/%2.png").arg(side).arg(readings->name), "PNG"));
-                    readings->bitmapsRead << side;
-                }
-                return readings->bitmaps;
-            }
-        if (!readings->drawing)
-            readings->drawing.emplace(QStringLiteral(":/icons/%1.svg").arg(readings->name));
-        return *readings->drawing;
+    const QIcon& drawn() const {
+        if (!*icon)
+            icon->emplace(path);
+        return **icon;
     }
 
-    std::shared_ptr<Readings> readings;
+    QString path;
+    std::shared_ptr<std::optional<QIcon>> icon;
 };
 
 QIcon ownDrawing(const QString& name) {
     static QHash<QString, QIcon> drawings;
     auto known = drawings.constFind(name);
     if (known == drawings.cend())
-        known = drawings.insert(name, QIcon(new DrawingIconEngine(name)));
+        known = drawings.insert(
+            name, QIcon(new DrawingIconEngine(QStringLiteral(":/icons/%1.svg").arg(name))));
     return *known;
 }
 
