@@ -1075,7 +1075,9 @@ class Suite:
                     print("closing: %s" % error, file=sys.stderr)
 
 
-def main():
+def run_main(make_suite, name, seconds):
+    """Runs one suite from the command line: skips without a browser, bounds
+    the whole run by `seconds`, kills what it left behind, prints the table."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--writer", required=True)
     parser.add_argument("--report")
@@ -1092,12 +1094,12 @@ def main():
             return 77
 
     def out_of_time(*_):
-        raise TimeoutError("the browser suite ran out of time")
+        raise TimeoutError("the %s suite ran out of time" % name)
     signal.signal(signal.SIGALRM, out_of_time)
-    signal.alarm(175)
+    signal.alarm(seconds)
     started = time.monotonic()
-    root = tempfile.mkdtemp(prefix="quillmint-browser-")
-    suite = Suite(os.path.abspath(arguments.writer), root)
+    root = tempfile.mkdtemp(prefix="quillmint-%s-" % name)
+    suite = make_suite(os.path.abspath(arguments.writer), root)
     try:
         suite.run()
     except Exception as error:
@@ -1117,6 +1119,10 @@ def main():
         with open(arguments.report, "w", encoding="utf-8") as report:
             report.write(table + "\n")
     return 1 if suite.results.failed() else 0
+
+
+def main():
+    return run_main(Suite, "browser", 175)
 
 
 if __name__ == "__main__":

@@ -7,14 +7,10 @@ output has no known limitations: every check passes or the build fails.
 Usage: modern_suite.py --writer <page_writer> [--report <file>]
 Exit status as browser_suite.py."""
 
-import argparse
 import json
 import os
 import re
-import shutil
-import signal
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -790,46 +786,7 @@ class ModernSuite(browser_suite.Suite):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--writer", required=True)
-    parser.add_argument("--report")
-    arguments = parser.parse_args()
-    try:
-        import selenium  # noqa: F401
-    except ImportError:
-        print("SKIP: python3-selenium is not installed (scripts/setup installs it)")
-        return 77
-    for program in (harness.CHROMIUM, harness.CHROMEDRIVER):
-        if not os.access(program, os.X_OK):
-            print("SKIP: %s is not installed" % program)
-            return 77
-
-    def out_of_time(*_):
-        raise TimeoutError("the modern browser suite ran out of time")
-    signal.signal(signal.SIGALRM, out_of_time)
-    signal.alarm(170)
-    started = time.monotonic()
-    root = tempfile.mkdtemp(prefix="quillmint-modern-")
-    suite = ModernSuite(os.path.abspath(arguments.writer), root)
-    try:
-        suite.run()
-    except Exception as error:
-        suite.results.record("suite", "runs to the end", FAIL, "%s: %s"
-                             % (type(error).__name__, error))
-    finally:
-        signal.alarm(0)
-        suite.close()
-        left = harness.processes_using(root)
-        for pid in left:
-            os.kill(pid, signal.SIGKILL)
-        suite.results.check("suite", "no process left behind", not left, str(left))
-        shutil.rmtree(root, ignore_errors=True)
-    table = suite.results.table(time.monotonic() - started)
-    print(table)
-    if arguments.report:
-        with open(arguments.report, "w", encoding="utf-8") as report:
-            report.write(table + "\n")
-    return 1 if suite.results.failed() else 0
+    return browser_suite.run_main(ModernSuite, "modern", 170)
 
 
 if __name__ == "__main__":
