@@ -43,7 +43,7 @@ QByteArray crlfLines(const QStringList& lines) {
 QStringList workedExample(DropdownFixture& f) {
     f.add("Home", "index.html");
     f.add("About", "about.html");
-    f.get<QPushButton>("BitBtn7")->click();
+    findControl<QPushButton>(f.tab, "BitBtn7")->click();
     DropdownSettings settings;
     settings.entries = {"Home [index.html]", "About [about.html]"};
     return dropdownPage(settings);
@@ -61,8 +61,8 @@ private slots:
         const QString text = f.folder.file("menu");
 
         f.fake.saveAnswers = {html, text};
-        f.get<QToolButton>("ToolButton5")->click();
-        f.get<QAction>("AsText1")->trigger();
+        findControl<QToolButton>(f.tab, "ToolButton5")->click();
+        findControl<QAction>(f.tab, "AsText1")->trigger();
         QCOMPARE(readBytes(html), crlfLines(lines));
         QCOMPARE(readBytes(text + ".txt"), crlfLines(lines));
 
@@ -82,9 +82,9 @@ private slots:
 
         // The menu item saves as the button does; each dialog shows its own
         // last name, and hand edits in the pane are what gets saved.
-        f.get<QPlainTextEdit>("Memo3")->setPlainText("edited\nby hand");
+        findControl<QPlainTextEdit>(f.tab, "Memo3")->setPlainText("edited\nby hand");
         f.fake.saveAnswers = {html};
-        f.get<QAction>("AsHTML1")->trigger();
+        findControl<QAction>(f.tab, "AsHTML1")->trigger();
         QCOMPARE(f.fake.fileQuestions.at(2).current, html);
         QCOMPARE(readBytes(html), QByteArray("edited\r\nby hand\r\n"));
         QVERIFY(f.fake.notices.isEmpty());
@@ -96,12 +96,12 @@ private slots:
         const QString earlier = f.folder.file("menu.html");
         writeBytes(earlier, "earlier page\r\n");
         f.fake.saveAnswers = {earlier};
-        f.get<QToolButton>("ToolButton5")->click();
-        f.get<QPlainTextEdit>("Memo3")->setPlainText("changed");
+        findControl<QToolButton>(f.tab, "ToolButton5")->click();
+        findControl<QPlainTextEdit>(f.tab, "Memo3")->setPlainText("changed");
 
         const QStringList before = QDir(f.folder.path()).entryList(QDir::Files);
-        f.get<QToolButton>("ToolButton5")->click();
-        f.get<QAction>("AsText1")->trigger();
+        findControl<QToolButton>(f.tab, "ToolButton5")->click();
+        findControl<QAction>(f.tab, "AsText1")->trigger();
         QCOMPARE(f.fake.fileQuestions.size(), 3);
         QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files), before);
         QVERIFY(readBytes(earlier).startsWith("<script"));
@@ -128,12 +128,12 @@ private slots:
 
         asOrdinaryUser([&] {
             f.fake.saveAnswers = {locked, inShut};
-            f.get<QToolButton>("ToolButton5")->click();
-            f.get<QAction>("AsText1")->trigger();
+            findControl<QToolButton>(f.tab, "ToolButton5")->click();
+            findControl<QAction>(f.tab, "AsText1")->trigger();
         });
         withFileSizeLimit(64, [&] {
             f.fake.saveAnswers = {full};
-            f.get<QToolButton>("ToolButton5")->click();
+            findControl<QToolButton>(f.tab, "ToolButton5")->click();
         });
         setMode(f.folder.file("shut"), 0755);
 
@@ -153,7 +153,7 @@ private slots:
     void previewWritesTempHtmlAndOpensIt() {
         DropdownFixture f;
         const QString temp = QDir(f.folder.path()).filePath("temp.html");
-        auto* preview = f.get<QAction>("PreviewinBrowser1");
+        auto* preview = findControl<QAction>(f.tab, "PreviewinBrowser1");
 
         // Before any code: the pane's single empty line.
         preview->trigger();
@@ -167,10 +167,10 @@ private slots:
         QCOMPARE(f.fake.opened.last(), QUrl::fromLocalFile(temp));
 
         // An empty pane gives an empty file, and the face of Options does nothing.
-        f.get<QPushButton>("BitBtn8")->click();
+        findControl<QPushButton>(f.tab, "BitBtn8")->click();
         preview->trigger();
         QCOMPARE(readBytes(temp), QByteArray());
-        f.get<QToolButton>("ToolButton17")->click();
+        findControl<QToolButton>(f.tab, "ToolButton17")->click();
         QCOMPARE(f.fake.opened.size(), 3);
         QVERIFY(f.fake.notices.isEmpty());
         QVERIFY(f.fake.fileQuestions.isEmpty());
@@ -183,7 +183,7 @@ private slots:
         const QString target = f.folder.file("someone.html");
         writeBytes(target, "someone's page\r\n");
         QVERIFY(QFile::link(target, temp));
-        f.get<QAction>("PreviewinBrowser1")->trigger();
+        findControl<QAction>(f.tab, "PreviewinBrowser1")->trigger();
         QCOMPARE(readBytes(target), QByteArray("someone's page\r\n"));
         QVERIFY(!QFileInfo(temp).isSymLink());
         QCOMPARE(readBytes(temp), QByteArray("\r\n"));
@@ -194,17 +194,17 @@ private slots:
         DropdownFixture f;
         f.add(QString::fromUtf8("\u00c9t\u00e9 \U0001F600"),
               QString::fromUtf8("\u00e9t\u00e9.html"));
-        f.get<QPushButton>("BitBtn7")->click();
+        findControl<QPushButton>(f.tab, "BitBtn7")->click();
         const QByteArray utf8 =
-            paneFileBytes(OutputCommands::paneText(*f.get<QPlainTextEdit>("Memo3")));
+            paneFileBytes(OutputCommands::paneText(*findControl<QPlainTextEdit>(f.tab, "Memo3")));
         const QByteArray marked = "\xEF\xBB\xBF" + utf8;
         const QString html = f.folder.file("menu.html");
         const QString text = f.folder.file("menu.txt");
 
         f.fake.saveAnswers = {html, text};
-        f.get<QToolButton>("ToolButton5")->click();
-        f.get<QAction>("AsText1")->trigger();
-        f.get<QAction>("PreviewinBrowser1")->trigger();
+        findControl<QToolButton>(f.tab, "ToolButton5")->click();
+        findControl<QAction>(f.tab, "AsText1")->trigger();
+        findControl<QAction>(f.tab, "PreviewinBrowser1")->trigger();
         QCOMPARE(readBytes(html), marked);
         QCOMPARE(readBytes(text), utf8);
         QCOMPARE(readBytes(QDir(f.folder.path()).filePath("temp.html")), marked);
@@ -217,7 +217,7 @@ private slots:
         workedExample(f);
         setMode(f.folder.path(), 0555);
         setMode(temp, 0444);
-        asOrdinaryUser([&] { f.get<QAction>("PreviewinBrowser1")->trigger(); });
+        asOrdinaryUser([&] { findControl<QAction>(f.tab, "PreviewinBrowser1")->trigger(); });
         setMode(f.folder.path(), 0755);
 
         QCOMPARE(f.fake.notices.size(), 1);
@@ -230,22 +230,22 @@ private slots:
     void copyClearAndPrint() {
         DropdownFixture f;
         const QStringList lines = workedExample(f);
-        auto* pane = f.get<QPlainTextEdit>("Memo3");
+        auto* pane = findControl<QPlainTextEdit>(f.tab, "Memo3");
         const QString text = lines.join('\n') + '\n';
 
-        f.get<QPushButton>("BitBtn3")->click();
+        findControl<QPushButton>(f.tab, "BitBtn3")->click();
         QCOMPARE(QApplication::clipboard()->text(), text);
         QCOMPARE(pane->textCursor().selectedText().size(), text.size());
 
-        f.get<QToolButton>("ToolButton14")->click();
+        findControl<QToolButton>(f.tab, "ToolButton14")->click();
         QCOMPARE(f.fake.printed, QStringList{text});
         f.fake.printError = "There is no default printer currently selected";
-        f.get<QToolButton>("ToolButton14")->click();
+        findControl<QToolButton>(f.tab, "ToolButton14")->click();
         QCOMPARE(f.fake.notices.size(), 1);
         QCOMPARE(f.fake.notices.first().kind, NoticeKind::Error);
         QCOMPARE(f.fake.lastNotice(), f.fake.printError);
 
-        f.get<QPushButton>("BitBtn8")->click();
+        findControl<QPushButton>(f.tab, "BitBtn8")->click();
         QCOMPARE(pane->toPlainText(), "");
         QVERIFY(f.fake.confirmations.isEmpty());
         QCOMPARE(f.entries().size(), 2);

@@ -1,8 +1,9 @@
-#include "widgets/edit_actions.h"
-#include "widgets/tab_context.h"
 #include "makers/popup/popup_tab.h"
 #include "support/fake_desktop.h"
+#include "support/find_control.h"
 #include "support/test_files.h"
+#include "widgets/edit_actions.h"
+#include "widgets/tab_context.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -41,18 +42,12 @@ class PopupTabTest final : public QObject {
     std::unique_ptr<PopupTab> tab;
     int aboutShown = 0;
 
-    template <class T> T* child(const char* name) const {
-        T* widget = tab->findChild<T*>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-    QCheckBox* box(const char* name) const { return child<QCheckBox>(name); }
-    QSpinBox* spin(const char* name) const { return child<QSpinBox>(name); }
-    QLineEdit* edit(const char* name) const { return child<QLineEdit>(name); }
-    QComboBox* combo(const char* name) const { return child<QComboBox>(name); }
-    QPlainTextEdit* pane() const { return child<QPlainTextEdit>("Memo4"); }
-    QPushButton* makeCode() const { return child<QPushButton>("BitBtn10"); }
+    QCheckBox* box(const char* name) const { return findControl<QCheckBox>(*tab, name); }
+    QSpinBox* spin(const char* name) const { return findControl<QSpinBox>(*tab, name); }
+    QLineEdit* edit(const char* name) const { return findControl<QLineEdit>(*tab, name); }
+    QComboBox* combo(const char* name) const { return findControl<QComboBox>(*tab, name); }
+    QPlainTextEdit* pane() const { return findControl<QPlainTextEdit>(*tab, "Memo4"); }
+    QPushButton* makeCode() const { return findControl<QPushButton>(*tab, "BitBtn10"); }
 
     // The label showing `caption`; the enabling rules reach labels too.
     QLabel* label(const QString& caption) const {
@@ -90,7 +85,7 @@ class PopupTabTest final : public QObject {
         return text.split(QLatin1Char('\n'));
     }
 
-    void triggerMenuItem(const char* name) { child<QAction>(name)->trigger(); }
+    void triggerMenuItem(const char* name) { findControl<QAction>(*tab, name)->trigger(); }
 
     void makePage(const QString& url = QStringLiteral("http://example.com/pop.html")) {
         edit("Edit6")->clear();
@@ -420,7 +415,7 @@ private slots:
         makePage();
         const QString page = pane()->toPlainText();
         fake->saveAnswers << folder->file(QStringLiteral("saved.html"));
-        click(child<QToolButton>("ToolButton19"));
+        click(findControl<QToolButton>(*tab, "ToolButton19"));
         QCOMPARE(tab->Edit9(), QStringLiteral("Yes"));
         // A number typed but not committed, where the value itself is still
         // the start value.
@@ -430,7 +425,7 @@ private slots:
         click(box("CheckBox10"));
 
         fake->confirmAnswers << false;
-        click(child<QToolButton>("ToolButton18"));
+        click(findControl<QToolButton>(*tab, "ToolButton18"));
         QCOMPARE(
             fake->confirmations,
             QStringList{"Are you sure you want to erase all fields and start a new document?"});
@@ -439,7 +434,7 @@ private slots:
         QCOMPARE(tab->Edit9(), QStringLiteral("Yes"));
         QCOMPARE(spin("SpinEdit4")->text(), QStringLiteral("259"));
 
-        click(child<QToolButton>("ToolButton18"));
+        click(findControl<QToolButton>(*tab, "ToolButton18"));
         QCOMPARE(spin("SpinEdit4")->text(), QStringLiteral("25"));
         for (const char* name : {"CheckBox2", "CheckBox5", "CheckBox8", "CheckBox9", "CheckBox10"})
             QVERIFY2(!box(name)->isChecked(), name);
@@ -463,7 +458,7 @@ private slots:
     }
 
     void previewOpensTheSavedPage() {
-        click(child<QToolButton>("ToolButton30"));
+        click(findControl<QToolButton>(*tab, "ToolButton30"));
         QCOMPARE(fake->noticeTexts(), QStringList{NotSaved});
         QCOMPARE(fake->notices[0].kind, NoticeKind::Information);
         QVERIFY(fake->opened.isEmpty());
@@ -471,7 +466,7 @@ private slots:
         makePage();
         const QString path = folder->file(QStringLiteral("page.html"));
         fake->saveAnswers << folder->file(QStringLiteral("page"));
-        click(child<QToolButton>("ToolButton19"));
+        click(findControl<QToolButton>(*tab, "ToolButton19"));
         QCOMPARE(tab->Edit9(), QStringLiteral("Yes"));
         QCOMPARE(tab->filen(), path);
         QCOMPARE(readBytes(path), pane()->toPlainText().replace("\n", "\r\n").toUtf8());
@@ -479,13 +474,13 @@ private slots:
         // Changes after the save show only after the next save.
         pane()->appendPlainText(QStringLiteral("later"));
         triggerMenuItem("Preview1");
-        click(child<QToolButton>("ToolButton30"));
+        click(findControl<QToolButton>(*tab, "ToolButton30"));
         QCOMPARE(fake->opened, (QList<QUrl>{QUrl::fromLocalFile(path), QUrl::fromLocalFile(path)}));
         QVERIFY(!readBytes(path).contains("later"));
 
         fake->confirmAnswers << true;
-        click(child<QToolButton>("ToolButton18"));
-        click(child<QToolButton>("ToolButton30"));
+        click(findControl<QToolButton>(*tab, "ToolButton18"));
+        click(findControl<QToolButton>(*tab, "ToolButton30"));
         QCOMPARE(fake->lastNotice(), NotSaved);
         QCOMPARE(fake->opened.size(), 2);
     }
@@ -526,18 +521,18 @@ private slots:
     void paneCommandsAndTools() {
         makePage();
         const QString page = pane()->toPlainText();
-        click(child<QPushButton>("BitBtn4"));
+        click(findControl<QPushButton>(*tab, "BitBtn4"));
         QCOMPARE(QApplication::clipboard()->text(), page);
         QCOMPARE(pane()->textCursor().selectedText().size(), page.size());
 
-        click(child<QToolButton>("ToolButton28"));
+        click(findControl<QToolButton>(*tab, "ToolButton28"));
         QCOMPARE(fake->printed, QStringList{page});
 
-        click(child<QPushButton>("BitBtn9"));
+        click(findControl<QPushButton>(*tab, "BitBtn9"));
         QVERIFY(pane()->toPlainText().isEmpty());
         QVERIFY(fake->confirmations.isEmpty());
 
-        auto* bar = child<QToolBar>("ToolBar3");
+        auto* bar = findControl<QToolBar>(*tab, "ToolBar3");
         QVERIFY(bar->isVisible());
         triggerMenuItem("Help4");
         QCOMPARE(fake->opened.last(), QUrl::fromLocalFile(folder->file("help/con2.html")));
