@@ -4,6 +4,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <memory>
+#include <optional>
 
 #ifndef QUILLMINT_APP_ID
 #error "QUILLMINT_APP_ID must name the program to the desktop"
@@ -11,54 +12,73 @@
 
 namespace {
 
-// One of our drawings, read when it is first drawn: the tool bars of hidden
-// tabs hold dozens of them, and reading each at start-up would delay the
-// first frame. Every copy shares the one reading.
+// The sizes, in device pixels, at which each drawing also ships as a bitmap.
+constexpr int BitmapSizes[] = {16, 32};
+
+// One of our drawings. At the sizes it ships as a bitmap it shows the bitmap,
+// at any other size the drawing itself; each is read when first needed and
+// every copy of the icon shares the reading, so that start-up reads only the
+// bitmaps of the first frame.
 class DrawingIconEngine final : public QIconEngine {
 public:
-    explicit DrawingIconEngine(QString drawing)
-        : path(std::move(drawing)), icon(std::make_shared<std::optional<QIcon>>()) {}
+    explicit DrawingIconEngine(const QString& name) : readings(std::make_shared<Readings>()) {
+        readings->name = name;
+    }
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
-        drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        iconFor(rect.size() * scale).paint(painter, rect, Qt::AlignCenter, mode, state);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return drawn().pixmap(size, mode, state);
+        return iconFor(size).pixmap(size, mode, state);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override {
-        return drawn().pixmap(size, scale, mode, state);
+        return iconFor(size * scale).pixmap(size, scale, mode, state);
     }
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return drawn().actualSize(size, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        return drawn().availableSizes(mode, state);
-    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    // A drawing has every size, so none is listed: a window icon is then made
+    // at each size the desktop asks for.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {}; }
     QIconEngine* clone() const override { return new DrawingIconEngine(*this); }
     QString key() const override { return QStringLiteral("QuillmintDrawing"); }
     bool isNull() override { return false; }
 
 private:
+    struct Readings {
+        QString name;
+        QIcon bitmaps;
+        QList<int> bitmapsRead;
+        std::optional<QIcon> drawing;
+    };
+
     DrawingIconEngine(const DrawingIconEngine&) = default;
 
-    const QIcon& drawn() const {
-        if (!*icon)
-            icon->emplace(path);
-        return **icon;
+    const QIcon& iconFor(const QSize& devicePixels) const {
+        for (const int side : BitmapSizes)
+            if (devicePixels == QSize(side, side)) {
+                if (!readings->bitmapsRead.contains(side)) {
+                    readings->bitmaps.addPixmap(QPixmap(
+                        QStringLiteral(":/icon-bitmaps/%1/%2.png").arg(side).arg(readings->name),
+                        "PNG"));
+                    readings->bitmapsRead << side;
+                }
+                return readings->bitmaps;
+            }
+        if (!readings->drawing)
+            readings->drawing.emplace(QStringLiteral(":/icons/%1.svg").arg(readings->name));
+        return *readings->drawing;
     }
 
-    QString path;
-    std::shared_ptr<std::optional<QIcon>> icon;
+    std::shared_ptr<Readings> readings;
 };
 
 QIcon ownDrawing(const QString& name) {
     static QHash<QString, QIcon> drawings;
     auto known = drawings.constFind(name);
     if (known == drawings.cend())
-        known = drawings.insert(
-            name, QIcon(new DrawingIconEngine(QStringLiteral(":/icons/%1.svg").arg(name))));
+        known = drawings.insert(name, QIcon(new DrawingIconEngine(name)));
     return *known;
 }
 

@@ -2,11 +2,14 @@
 #include "app/main_window.h"
 #include "support/fake_desktop.h"
 #include "support/test_files.h"
+#include "widgets/icons.h"
 
 #include <QAction>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
 #include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
@@ -25,6 +28,22 @@ int paintedPixels(const QImage& image) {
         for (int x = 0; x < image.width(); ++x)
             painted += qAlpha(image.pixel(x, y)) > 0;
     return painted;
+}
+
+// Equal but for rounding: every channel, premultiplied, within one step.
+bool alike(QImage a, QImage b) {
+    a.convertTo(QImage::Format_ARGB32_Premultiplied);
+    b.convertTo(QImage::Format_ARGB32_Premultiplied);
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            for (const int shift : {0, 8, 16, 24})
+                if (qAbs(int((p >> shift) & 0xFF) - int((q >> shift) & 0xFF)) > 1)
+                    return false;
+        }
+    return true;
 }
 
 } // namespace
@@ -72,6 +91,26 @@ private slots:
             ++drawings;
         }
         QVERIFY(drawings >= 20);
+    }
+
+    // At the tool-bar sizes an icon shows its bitmap, which must be its
+    // drawing rendered at that size: scripts/icon-bitmaps remakes them.
+    void bitmapsAreTheirDrawings() {
+        QDirIterator it(":/icons");
+        while (it.hasNext()) {
+            const QString drawing = it.next();
+            const QString name = QFileInfo(drawing).completeBaseName();
+            for (const int side : {16, 32}) {
+                const QString where = QStringLiteral("%1 at %2 pixels").arg(name).arg(side);
+                const QImage bitmap(QStringLiteral(":/icon-bitmaps/%1/%2.png").arg(side).arg(name));
+                QVERIFY2(!bitmap.isNull(), qPrintable(where + ": no bitmap"));
+                QImageReader reader(drawing);
+                reader.setScaledSize(QSize(side, side));
+                QVERIFY2(alike(bitmap, reader.read()),
+                         qPrintable(where + ": run scripts/icon-bitmaps"));
+                QVERIFY2(alike(bitmap, picture(themedIcon(name), side / 16.0)), qPrintable(where));
+            }
+        }
     }
 
     // Each button shows a picture of its own, its caption as the tool tip.
