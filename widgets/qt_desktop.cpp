@@ -1,19 +1,17 @@
 #include "widgets/qt_desktop.h"
 
-#include "core/print_layout.h"
 #include "widgets/find_dialog.h"
+#include "widgets/print_engine.h"
 #include "widgets/sound_player.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
-#include <QFontDatabase>
-#include <QFontMetricsF>
+#include <QFileInfo>
+#include <QLibrary>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 namespace {
 
@@ -34,6 +32,42 @@ void configure(QFileDialog& dialog, const FileDialogSpec& request, const QString
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!current.isEmpty())
         dialog.selectFile(current);
+}
+
+QString& printPluginOverride() {
+    static QString path;
+    return path;
+}
+
+// Loads the print plugin on first use and keeps it loaded; on failure returns
+// nothing and says why in `notice`, and the next call tries again.
+PrintText printFunction(QString* notice) {
+    static PrintText print = nullptr;
+    if (print)
+        return print;
+    const QDir executable(QCoreApplication::applicationDirPath());
+    const QStringList candidates =
+        !printPluginOverride().isEmpty()
+            ? QStringList{printPluginOverride()}
+            : QStringList{executable.filePath(QStringLiteral(QUILLMINT_PRINT_PLUGIN)),
+                          QDir::cleanPath(executable.filePath(
+                              QStringLiteral(QUILLMINT_PRINT_PLUGIN_INSTALLED)))};
+    QStringList reasons;
+    for (const QString& path : candidates) {
+        if (!QFileInfo::exists(path)) {
+            reasons << QStringLiteral("%1: not found").arg(path);
+            continue;
+        }
+        static QLibrary library;
+        library.setFileName(path);
+        print = reinterpret_cast<PrintText>(library.resolve(PrintTextSymbol));
+        if (print)
+            return print;
+        reasons << library.errorString();
+    }
+    *notice = QStringLiteral("Printing is not available: the print library cannot be loaded (%1).")
+                  .arg(reasons.join(QStringLiteral("; ")));
+    return nullptr;
 }
 
 } // namespace
@@ -105,39 +139,14 @@ void QtDesktop::openUrl(const QUrl& url) {
 }
 
 QString QtDesktop::print(const QString& text) {
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (printerInfo.isNull())
-        return QStringLiteral("There is no default printer currently selected");
-    QPrinter printer(printerInfo);
-    printer.setFullPage(false);
-    printer.setDocName(QStringLiteral("Quillmint"));
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return QStringLiteral("Printing failed on %1").arg(printerInfo.printerName());
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(10);
-    painter.setFont(font);
-    const QFontMetricsF metrics(font, &printer);
-    const QRectF area = painter.viewport();
-    PrintMetrics layout;
-    layout.pageWidth = area.width();
-    layout.linesPerPage = qMax(1, int(area.height() / metrics.lineSpacing()));
-    layout.tabWidth = 8 * metrics.averageCharWidth();
-    layout.charWidth = [&metrics](QChar c) { return metrics.horizontalAdvance(c); };
-    const QList<PrintPage> pages = layoutPrintPages(text, layout);
-    for (qsizetype p = 0; p < pages.size(); ++p) {
-        if (p > 0)
-            printer.newPage();
-        qreal y = metrics.ascent();
-        for (const PrintLine& line : pages.at(p)) {
-            for (const PrintRun& run : line)
-                painter.drawText(QPointF(run.x, y), run.text);
-            y += metrics.lineSpacing();
-        }
-    }
-    if (!painter.end())
-        return QStringLiteral("Printing failed on %1").arg(printerInfo.printerName());
-    return {};
+    QString problem;
+    if (const PrintText print = printFunction(&problem))
+        print(text, &problem);
+    return problem;
+}
+
+void QtDesktop::setPrintPluginFile(const QString& path) {
+    printPluginOverride() = path;
 }
 
 void QtDesktop::playWave(const QString& path) {

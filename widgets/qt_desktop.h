@@ -29,6 +29,10 @@ public:
     void playMidi(const QString& path) override;
     void showFind(QWidget* textControl) override;
 
+    // The print plugin to load instead of the one beside the executable or
+    // installed with it (for tests).
+    static void setPrintPluginFile(const QString& path);
+
 private:
     QFileDialog* fileDialog(const FileDialogSpec& request, const QString& current);
     // Runs the dialog and leaves it to be destroyed once the event loop runs.

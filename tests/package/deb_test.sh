@@ -31,7 +31,7 @@ fi
 
 # Dependencies from the shared libraries plus what is loaded at run time.
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libfluidsynth3 libjpeg62-turbo timgm6mb-soundfont libqt6svg6 \
+for needed in libqt6widgets6 libqt6printsupport6 libfluidsynth3 libjpeg62-turbo timgm6mb-soundfont libqt6svg6 \
     qt6-qpa-plugins fonts-dejavu-core; do
     echo "$depends" | grep -q "$needed" || fail "Depends lacks $needed: $depends"
 done
@@ -43,7 +43,10 @@ for file in /usr/bin/quillmint /usr/share/applications/$id.desktop \
     /usr/share/quillmint/prefs.cfg /usr/share/quillmint/help/index.html; do
     grep -qx "$file" "$work/files" || fail "the package lacks $file"
 done
-grep -q "^/usr/lib/.*quillmint/quillmint-sound.so$" "$work/files" || fail "the package lacks the sound plugin"
+for plugin in sound print; do
+    grep -q "^/usr/lib/.*quillmint/quillmint-$plugin.so$" "$work/files" ||
+        fail "the package lacks the $plugin plugin"
+done
 
 # Installed for real only where that cannot disturb anything: as root, with
 # apt, and no quillmint of the system's own.

@@ -143,6 +143,26 @@ private slots:
             QVERIFY2(text.startsWith(QStringLiteral("Sounds cannot be played:")), qPrintable(text));
     }
 
+    // Print loads its library on first use: a missing one is a clear answer,
+    // the real one answers for the default printer (none: no print server).
+    void printLoadsItsLibraryOnFirstUse() {
+        qputenv("CUPS_SERVER", "/nonexistent/print-server");
+        const struct {
+            QString plugin;
+            QString answer;
+        } rows[] = {
+            {configHome.filePath(QStringLiteral("quillmint-print.so")),
+             QStringLiteral("Printing is not available: the print library cannot be loaded")},
+            {QStringLiteral(QUILLMINT_PRINT_PLUGIN_FILE),
+             QStringLiteral("There is no default printer currently selected")},
+        };
+        for (const auto& row : rows) {
+            QtDesktop::setPrintPluginFile(row.plugin);
+            const QString answer = desktop().print(QStringLiteral("text\n"));
+            QVERIFY2(answer.startsWith(row.answer), qPrintable(answer));
+        }
+    }
+
     void colourDialogCancelGivesTheStartColour() {
         whenModal([](QWidget* modal) {
             auto* dialog = qobject_cast<QColorDialog*>(modal);
