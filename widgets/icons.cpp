@@ -33,9 +33,9 @@ public:
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         return iconFor(size).pixmap(size, mode, state);
     }
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override {
-        return iconFor(size * scale).pixmap(size, scale, mode, state);
+    // Asked for in device pixels already: QIcon sets the pixel ratio itself.
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal) override {
+        return iconFor(size).pixmap(size, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
     // A drawing has every size, so none is listed: a window icon is then made
