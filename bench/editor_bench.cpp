@@ -1,16 +1,18 @@
 // How the JS Editor copes with large scripts: opening, stripping the wrapper
 // lines and inserting a snippet.
-#include "widgets/tab_context.h"
 #include "core/text_file.h"
 #include "editor/editor_page.h"
 #include "editor/editor_tab.h"
 #include "widgets/desktop.h"
+#include "widgets/tab_context.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextCursor>
+#include <QToolButton>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -55,6 +57,9 @@ struct Editor {
         tab = std::make_unique<EditorTab>(context);
         tab->resize(600, 340);
         tab->show();
+        memo = tab->findChild<QPlainTextEdit*>(QStringLiteral("Memo21"));
+        open = tab->findChild<QToolButton*>(QStringLiteral("ToolButton77"));
+        strip = tab->findChild<QAction*>(QStringLiteral("StripHTML1"));
     }
     ~Editor() { installDesktop(nullptr); }
 
@@ -62,6 +67,9 @@ struct Editor {
     QTemporaryDir folder;
     TabContext context;
     std::unique_ptr<EditorTab> tab;
+    QPlainTextEdit* memo;
+    QToolButton* open;
+    QAction* strip;
 };
 
 void BM_OpenScript(benchmark::State& state) {
@@ -71,7 +79,7 @@ void BM_OpenScript(benchmark::State& state) {
     writeFileAtomically(path, paneFileBytes(largeScript(int(state.range(0)))), &error);
     editor.desktop.openPath = path;
     for (auto _ : state) {
-        editor.tab->ToolButton77Click();
+        editor.open->click();
         QApplication::processEvents();
     }
     if (!editor.desktop.notices.isEmpty())
@@ -87,7 +95,7 @@ void BM_OpenOneLongLine(benchmark::State& state) {
     writeFileAtomically(path, line, &error);
     editor.desktop.openPath = path;
     for (auto _ : state) {
-        editor.tab->ToolButton77Click();
+        editor.open->click();
         QApplication::processEvents();
     }
     if (!editor.desktop.notices.isEmpty())
@@ -99,17 +107,17 @@ void BM_StripWrapperLines(benchmark::State& state) {
     const QString script = largeScript(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        editor.tab->Memo21->setPlainText(script);
+        editor.memo->setPlainText(script);
         state.ResumeTiming();
-        editor.tab->StripHTML1Click();
+        editor.strip->trigger();
         QApplication::processEvents();
     }
 }
 
 void BM_InsertSnippet(benchmark::State& state) {
     Editor editor;
-    editor.tab->Memo21->setPlainText(largeScript(int(state.range(0))));
-    editor.tab->Memo21->moveCursor(QTextCursor::Start);
+    editor.memo->setPlainText(largeScript(int(state.range(0))));
+    editor.memo->moveCursor(QTextCursor::Start);
     for (auto _ : state) {
         editor.tab->insertSnippet({QStringLiteral("var")}, SnippetInsertMode::ReplaceSelection);
         QApplication::processEvents();

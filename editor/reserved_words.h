@@ -19,6 +19,8 @@ public:
     Q_DISABLE_COPY_MOVE(TForm3)
 
     void setVisible(bool visible) override;
+    // The row the user last selected, if any; a reload does not forget it.
+    std::optional<int> rememberedRow() const { return Edit1; }
 
     QListWidget* ListBox1;
     QPushButton* Button1;

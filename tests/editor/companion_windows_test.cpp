@@ -1,6 +1,7 @@
 #include "editor/reserved_words.h"
 #include "editor/tag_palette.h"
 #include "editor_fixture.h"
+#include "support/find_control.h"
 
 #include <QTabBar>
 #include <QTabWidget>
@@ -11,18 +12,18 @@ namespace {
 
 // Selects a tab the way a user does, on the tab strip.
 void clickTab(EditorFixture& f, int index) {
-    QTabBar* bar = f.windows.Form1->PageControl1->tabBar();
+    QTabBar* bar = findControl<QTabWidget>(f.mainWindow, "PageControl1")->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-    QCOMPARE(f.windows.Form1->PageControl1->currentIndex(), index);
+    QCOMPARE(findControl<QTabWidget>(f.mainWindow, "PageControl1")->currentIndex(), index);
 }
 
 // Which companions are visible and which toggles are pressed.
 QString state(const EditorFixture& f) {
     return QStringLiteral("inspector %1 %2, words %3 %4")
-        .arg(f.windows.Form2->isVisible() ? "shown" : "hidden",
-             f.tab->ToolButton78->isChecked() ? "pressed" : "released",
-             f.windows.Form3->isVisible() ? "shown" : "hidden",
-             f.tab->ToolButton79->isChecked() ? "pressed" : "released");
+        .arg(f.inspector->isVisible() ? "shown" : "hidden",
+             findControl<QToolButton>(f.tab, "ToolButton78")->isChecked() ? "pressed" : "released",
+             f.words->isVisible() ? "shown" : "hidden",
+             findControl<QToolButton>(f.tab, "ToolButton79")->isChecked() ? "pressed" : "released");
 }
 
 const QString BothShown = QStringLiteral("inspector shown pressed, words shown pressed");
@@ -42,7 +43,7 @@ private slots:
 
 void CompanionWindowsTest::tabStripShowsAndClosesBoth() {
     EditorFixture f;
-    QVERIFY(!f.windows.Form2->isVisible() && !f.windows.Form3->isVisible());
+    QVERIFY(!f.inspector->isVisible() && !f.words->isVisible());
     clickTab(f, 4);
     QCOMPARE(state(f), BothShown);
     clickTab(f, 1);
@@ -52,7 +53,7 @@ void CompanionWindowsTest::tabStripShowsAndClosesBoth() {
     clickTab(f, 4);
     QCOMPARE(state(f), BothShown);
     // The tab change presses a toggle the user had released.
-    f.tab->ToolButton78->click();
+    findControl<QToolButton>(f.tab, "ToolButton78")->click();
     clickTab(f, 0);
     clickTab(f, 4);
     QCOMPARE(state(f), BothShown);
@@ -61,45 +62,45 @@ void CompanionWindowsTest::tabStripShowsAndClosesBoth() {
 void CompanionWindowsTest::togglesWorkOneWindowEach() {
     EditorFixture f;
     clickTab(f, 4);
-    f.windows.Form2->PageControl1->setCurrentIndex(5);
-    f.tab->ToolButton78->click();
+    findControl<QTabWidget>(f.inspector, "PageControl1")->setCurrentIndex(5);
+    findControl<QToolButton>(f.tab, "ToolButton78")->click();
     QCOMPARE(state(f), QStringLiteral("inspector hidden released, words shown pressed"));
-    f.tab->ToolButton79->click();
+    findControl<QToolButton>(f.tab, "ToolButton79")->click();
     QCOMPARE(state(f), BothClosed);
-    f.tab->ToolButton78->click();
+    findControl<QToolButton>(f.tab, "ToolButton78")->click();
     QCOMPARE(state(f), QStringLiteral("inspector shown pressed, words hidden released"));
     // Hiding keeps the page the user was on.
-    QCOMPARE(f.windows.Form2->PageControl1->currentIndex(), 5);
+    QCOMPARE(findControl<QTabWidget>(f.inspector, "PageControl1")->currentIndex(), 5);
 }
 
 void CompanionWindowsTest::closeBoxesReleaseTheirToggles() {
     EditorFixture f;
     clickTab(f, 4);
-    f.windows.Form2->close();
+    f.inspector->close();
     QCOMPARE(state(f), QStringLiteral("inspector hidden released, words shown pressed"));
-    f.windows.Form3->close();
+    f.words->close();
     QCOMPARE(state(f), BothClosed);
-    f.tab->ToolButton79->click();
+    findControl<QToolButton>(f.tab, "ToolButton79")->click();
     QCOMPARE(state(f), QStringLiteral("inspector hidden released, words shown pressed"));
 }
 
 void CompanionWindowsTest::viewKeysChangeTheTabOnly() {
     EditorFixture f;
-    f.windows.Form1->activateWindow();
-    QTest::keyClick(f.windows.Form1.get(), Qt::Key_F6);
-    QCOMPARE(f.windows.Form1->PageControl1->currentIndex(), 4);
-    QVERIFY(!f.windows.Form2->isVisible() && !f.windows.Form3->isVisible());
+    f.mainWindow->activateWindow();
+    QTest::keyClick(f.mainWindow, Qt::Key_F6);
+    QCOMPARE(findControl<QTabWidget>(f.mainWindow, "PageControl1")->currentIndex(), 4);
+    QVERIFY(!f.inspector->isVisible() && !f.words->isVisible());
     // The toggles still work: both start pressed, so the first click closes.
-    f.tab->ToolButton78->click();
-    f.tab->ToolButton78->click();
+    findControl<QToolButton>(f.tab, "ToolButton78")->click();
+    findControl<QToolButton>(f.tab, "ToolButton78")->click();
     QCOMPARE(state(f), QStringLiteral("inspector shown pressed, words hidden pressed"));
 
-    QTest::keyClick(f.windows.Form1.get(), Qt::Key_F2);
-    QCOMPARE(f.windows.Form1->PageControl1->currentIndex(), 0);
-    QVERIFY(f.windows.Form2->isVisible());
+    QTest::keyClick(f.mainWindow, Qt::Key_F2);
+    QCOMPARE(findControl<QTabWidget>(f.mainWindow, "PageControl1")->currentIndex(), 0);
+    QVERIFY(f.inspector->isVisible());
     // With the editor's page hidden the palette still inserts into it.
     f.setMarkedText(QStringLiteral("x|"));
-    f.windows.Form2->findChild<QToolButton*>("SpeedButton2")->click();
+    findControl<QToolButton>(f.inspector, "SpeedButton2")->click();
     QCOMPARE(f.markedText(), QStringLiteral("xvar|"));
 }
 
@@ -110,14 +111,14 @@ void CompanionWindowsTest::companionsAreToolWindowsAtTheirPlaces() {
         const char* caption;
         QSize size;
         QPoint position;
-    } expected[] = {{f.windows.Form2, "Tag Inspector", QSize(538, 57), QPoint(198, 46)},
-                    {f.windows.Form3, "Reserved Words", QSize(160, 201), QPoint(406, 170)}};
+    } expected[] = {{f.inspector, "Tag Inspector", QSize(538, 57), QPoint(198, 46)},
+                    {f.words, "Reserved Words", QSize(160, 201), QPoint(406, 170)}};
     for (const auto& window : expected) {
         QCOMPARE(window.window->windowTitle(), QLatin1String(window.caption));
         QCOMPARE(window.window->size(), window.size);
         QCOMPARE(window.window->pos(), window.position);
         QCOMPARE(window.window->windowType(), Qt::Tool);
-        QCOMPARE(window.window->parentWidget(), f.windows.Form1.get());
+        QCOMPARE(window.window->parentWidget(), f.mainWindow);
     }
 }
 

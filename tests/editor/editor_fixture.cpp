@@ -1,14 +1,20 @@
 #include "editor_fixture.h"
 
 #include "core/text_file.h"
+#include "support/find_control.h"
 
+#include <QAction>
 #include <QTest>
 #include <QTextCursor>
 
-EditorFixture::EditorFixture() : tab(windows.Form1->TabSheet5), memo(tab->Memo21) {
-    windows.Form1->show();
-    windows.Form1->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(windows.Form1.get()));
+EditorFixture::EditorFixture()
+    : mainWindow(windows.Form1.get()), tab(findControl<EditorTab>(mainWindow, "TabSheet5")),
+      memo(findControl<QPlainTextEdit>(tab, "Memo21")),
+      inspector(findControl<TForm2>(mainWindow, "Form2")),
+      words(findControl<TForm3>(mainWindow, "Form3")) {
+    mainWindow->show();
+    mainWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mainWindow));
 }
 
 QStringList EditorFixture::lines() const {
@@ -35,4 +41,8 @@ void EditorFixture::setMarkedText(QString text) {
 
 QString EditorFixture::markedText() const {
     return tab->editorText().insert(memo->textCursor().position(), QLatin1Char('|'));
+}
+
+void EditorFixture::viewEditor() {
+    findControl<QAction>(mainWindow, "JSEditor1")->trigger();
 }

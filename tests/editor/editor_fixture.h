@@ -3,6 +3,8 @@
 #include "app/application_windows.h"
 #include "app/main_window.h"
 #include "editor/editor_tab.h"
+#include "editor/reserved_words.h"
+#include "editor/tag_palette.h"
 #include "support/fake_desktop.h"
 #include "support/test_files.h"
 
@@ -21,10 +23,16 @@ struct EditorFixture {
     void setMarkedText(QString text);
     // The editor's text with the caret marked by "|" (selection dropped).
     QString markedText() const;
+    // Brings the JS Editor page up through the View menu, which leaves the
+    // companion windows as they are.
+    void viewEditor();
 
     FakeDesktop desktop;
     ProgramFolder folder;
     ApplicationWindows windows;
+    QWidget* mainWindow;
     EditorTab* tab;
     QPlainTextEdit* memo;
+    TForm2* inspector;
+    TForm3* words;
 };

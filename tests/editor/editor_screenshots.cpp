@@ -4,10 +4,8 @@
 //   xvfb-run -a -s "-screen 0 1280x1024x24" editor_screenshots /tmp/shots
 #include "app/application_windows.h"
 #include "app/main_window.h"
-#include "editor/editor_tab.h"
-#include "editor/reserved_words.h"
-#include "editor/tag_palette.h"
 #include "support/fake_desktop.h"
+#include "support/find_control.h"
 #include "support/test_files.h"
 #include "widgets/find_dialog.h"
 
@@ -27,21 +25,22 @@ int main(int argc, char* argv[]) {
     FakeDesktop desktop;
     ProgramFolder folder;
     ApplicationWindows windows;
-    windows.Form1->show();
-    windows.Form1->PageControl1->setCurrentIndex(4);
+    QWidget* mainWindow = windows.Form1.get();
+    mainWindow->show();
+    findControl<QTabWidget>(mainWindow, "PageControl1")->setCurrentIndex(4);
     const auto shoot = [&out](const QString& name) {
         QTest::qWait(300);
         QGuiApplication::primaryScreen()->grabWindow(0).save(out.filePath(name));
     };
-    QTabWidget* pages = windows.Form2->PageControl1;
+    QTabWidget* pages = findControl<QTabWidget>(findControl(mainWindow, "Form2"), "PageControl1");
     for (int page = 0; page < pages->count(); ++page) {
         pages->setCurrentIndex(page);
         shoot(QStringLiteral("editor-%1.png").arg(page + 1));
     }
-    windows.Form3->ListBox1->setCurrentRow(3);
-    FindDialog find(windows.Form1.get());
+    findControl<QListWidget>(findControl(mainWindow, "Form3"), "ListBox1")->setCurrentRow(3);
+    FindDialog find(mainWindow);
     find.move(700, 500);
-    find.startOn(windows.Form1->TabSheet5->Memo21);
+    find.startOn(findControl<QPlainTextEdit>(mainWindow, "Memo21"));
     find.findWhat->setText(QStringLiteral("script"));
     shoot(QStringLiteral("editor-find.png"));
     return 0;

@@ -1,5 +1,6 @@
 #include "core/text_file.h"
 #include "editor_fixture.h"
+#include "support/find_control.h"
 #include "widgets/edit_actions.h"
 #include "widgets/output_commands.h"
 
@@ -59,7 +60,7 @@ void EditorTabTest::startsWithTheSkeletonInAPlainScriptPane() {
     QCOMPARE(f.memo->palette().color(QPalette::Text), QColor(0, 0, 128));
     QCOMPARE(f.memo->lineWrapMode(), QPlainTextEdit::NoWrap);
     // Tab types a tab character instead of moving on.
-    f.windows.Form1->viewTab(4);
+    f.viewEditor();
     f.memo->setFocus();
     f.setMarkedText(QStringLiteral("a|b"));
     QTest::keyClick(f.memo, Qt::Key_Tab);
@@ -71,9 +72,9 @@ void EditorTabTest::newAsksBeforeRestoringTheSkeleton() {
     EditorFixture f;
     f.memo->setPlainText(QStringLiteral("alert(1);"));
     f.desktop.confirmAnswers = {false, true};
-    f.tab->ToolButton63->click();
+    findControl<QToolButton>(f.tab, "ToolButton63")->click();
     QCOMPARE(f.memo->toPlainText(), QStringLiteral("alert(1);"));
-    f.tab->ToolButton63->click();
+    findControl<QToolButton>(f.tab, "ToolButton63")->click();
     QCOMPARE(f.lines(), ScriptSkeleton);
     QCOMPARE(f.desktop.confirmations,
              QStringList(2, QStringLiteral("Are you sure you want to start a new document?")));
@@ -85,38 +86,44 @@ void EditorTabTest::toolBarHoldsEveryCommand() {
     const struct {
         QToolButton* button;
         const char* hint;
-    } hints[] = {{tab->ToolButton63, "New"},
-                 {tab->ToolButton77, "Open"},
-                 {tab->ToolButton64, "Save As"},
-                 {tab->ToolButton73, "Print"},
-                 {tab->ToolButton78, "Toggle Tag Inspector"},
-                 {tab->ToolButton79, "Toggle Predefined Words"},
-                 {tab->ToolButton75, "Options"},
-                 {tab->ToolButton76, "Help"}};
+    } hints[] = {{findControl<QToolButton>(tab, "ToolButton63"), "New"},
+                 {findControl<QToolButton>(tab, "ToolButton77"), "Open"},
+                 {findControl<QToolButton>(tab, "ToolButton64"), "Save As"},
+                 {findControl<QToolButton>(tab, "ToolButton73"), "Print"},
+                 {findControl<QToolButton>(tab, "ToolButton78"), "Toggle Tag Inspector"},
+                 {findControl<QToolButton>(tab, "ToolButton79"), "Toggle Predefined Words"},
+                 {findControl<QToolButton>(tab, "ToolButton75"), "Options"},
+                 {findControl<QToolButton>(tab, "ToolButton76"), "Help"}};
     for (const auto& expected : hints) {
         QVERIFY(expected.button);
         QCOMPARE(expected.button->toolTip(), QLatin1String(expected.hint));
         QCOMPARE(tab->findChild<QToolButton*>(expected.button->objectName()), expected.button);
     }
-    for (QToolButton* toggle : {tab->ToolButton78, tab->ToolButton79})
+    for (QToolButton* toggle : {findControl<QToolButton>(tab, "ToolButton78"),
+                                findControl<QToolButton>(tab, "ToolButton79")})
         QVERIFY(toggle->isCheckable() && toggle->isChecked());
 
-    const EditActions& actions = *f.windows.Form1->ActionList1;
+    const EditActions& actions = *findControl<EditActions>(f.mainWindow, "ActionList1");
     QCOMPARE(tab->findChild<QToolButton*>("ToolButton66")->defaultAction(), actions.EditCut1);
     QCOMPARE(tab->findChild<QToolButton*>("ToolButton67")->defaultAction(), actions.EditCopy1);
     QCOMPARE(tab->findChild<QToolButton*>("ToolButton68")->defaultAction(), actions.EditPaste1);
     QCOMPARE(tab->findChild<QToolButton*>("ToolButton70")->defaultAction(), actions.EditUndo1);
     QCOMPARE(tab->findChild<QToolButton*>("ToolButton71")->defaultAction(), actions.EditDelete1);
 
-    QCOMPARE(actionNamed(tab->ToolButton64->menu(), "AsJS1"), tab->AsJS1);
-    QCOMPARE(actionNamed(tab->ToolButton64->menu(), "AsHTML5"), tab->AsHTML5);
-    QCOMPARE(tab->AsJS1->text(), QStringLiteral("As JS"));
-    QCOMPARE(tab->ToolButton75->menu()->objectName(), QStringLiteral("PopupMenu15"));
-    QCOMPARE(actionNamed(tab->ToolButton75->menu(), "StripHTML1")->statusTip(),
+    QCOMPARE(actionNamed(findControl<QToolButton>(tab, "ToolButton64")->menu(), "AsJS1"),
+             findControl<QAction>(tab, "AsJS1"));
+    QCOMPARE(actionNamed(findControl<QToolButton>(tab, "ToolButton64")->menu(), "AsHTML5"),
+             findControl<QAction>(tab, "AsHTML5"));
+    QCOMPARE(findControl<QAction>(tab, "AsJS1")->text(), QStringLiteral("As JS"));
+    QCOMPARE(findControl<QToolButton>(tab, "ToolButton75")->menu()->objectName(),
+             QStringLiteral("PopupMenu15"));
+    QCOMPARE(actionNamed(findControl<QToolButton>(tab, "ToolButton75")->menu(), "StripHTML1")
+                 ->statusTip(),
              QStringLiteral("Remove <script> And Comment Tags"));
-    QCOMPARE(tab->ToolButton76->menu()->objectName(), QStringLiteral("PopupMenu16"));
-    QVERIFY(actionNamed(tab->ToolButton76->menu(), "Help7"));
-    QVERIFY(actionNamed(tab->ToolButton76->menu(), "About6"));
+    QCOMPARE(findControl<QToolButton>(tab, "ToolButton76")->menu()->objectName(),
+             QStringLiteral("PopupMenu16"));
+    QVERIFY(actionNamed(findControl<QToolButton>(tab, "ToolButton76")->menu(), "Help7"));
+    QVERIFY(actionNamed(findControl<QToolButton>(tab, "ToolButton76")->menu(), "About6"));
 }
 
 void EditorTabTest::stripDropsWrapperLinesAndKeepsTheUnfilteredScratch_data() {
@@ -141,9 +148,9 @@ void EditorTabTest::stripDropsWrapperLinesAndKeepsTheUnfilteredScratch() {
     for (const bool fromMenu : {false, true}) {
         f.memo->setPlainText(document);
         if (fromMenu)
-            f.tab->StripHTML1->trigger();
+            findControl<QAction>(f.tab, "StripHTML1")->trigger();
         else
-            f.tab->ToolButton75->click();
+            findControl<QToolButton>(f.tab, "ToolButton75")->click();
         QCOMPARE(f.lines(), kept);
         QCOMPARE(readBytes(f.folder.file("temp.tmp")), scratch);
     }
@@ -160,8 +167,8 @@ void EditorTabTest::unwritableScratchLeavesTheDocument() {
     const QString document = documentText(ScriptSkeleton);
     const QString target = f.folder.file("out.js");
     f.desktop.saveAnswers = {target};
-    f.tab->ToolButton75->click();
-    f.tab->AsJS1->trigger();
+    findControl<QToolButton>(f.tab, "ToolButton75")->click();
+    findControl<QAction>(f.tab, "AsJS1")->trigger();
     QCOMPARE(f.memo->toPlainText(), document);
     QVERIFY(!QFile::exists(target));
     QCOMPARE(f.desktop.noticeTexts(),
@@ -175,7 +182,7 @@ void EditorTabTest::aLinkedScratchFileIsReplaced() {
     const QString target = f.folder.file("someone.txt");
     writeBytes(target, "someone's text");
     QVERIFY(QFile::link(target, f.folder.file("temp.tmp")));
-    f.tab->ToolButton75->click();
+    findControl<QToolButton>(f.tab, "ToolButton75")->click();
     QCOMPARE(readBytes(target), QByteArray("someone's text"));
     QVERIFY(!QFileInfo(f.folder.file("temp.tmp")).isSymLink());
     QCOMPARE(readBytes(f.folder.file("temp.tmp")), SkeletonBytes);
@@ -185,7 +192,7 @@ void EditorTabTest::saveAsJsFiltersThenSaves() {
     EditorFixture f;
     const QString target = f.folder.file("script");
     f.desktop.saveAnswers = {target};
-    f.tab->AsJS1->trigger();
+    findControl<QAction>(f.tab, "AsJS1")->trigger();
     const FakeDesktop::FileQuestion& asked = f.desktop.fileQuestions.first();
     QCOMPARE(asked.request.title, QStringLiteral("Save as JS"));
     QCOMPARE(asked.request.filters, QStringList{QStringLiteral("JS Files (*.js)")});
@@ -195,7 +202,7 @@ void EditorTabTest::saveAsJsFiltersThenSaves() {
     QCOMPARE(readBytes(f.folder.file("temp.tmp")), SkeletonBytes);
     // A later Save > As HTML saves the filtered text.
     f.desktop.saveAnswers = {f.folder.file("page.html")};
-    f.tab->AsHTML5->trigger();
+    findControl<QAction>(f.tab, "AsHTML5")->trigger();
     QCOMPARE(readBytes(f.folder.file("page.html")), QByteArray("\r\n\r\n\r\n"));
 }
 
@@ -204,15 +211,15 @@ void EditorTabTest::cancelledDialogsChangeNothing() {
     const QString script = f.folder.file("a.js");
     writeBytes(script, "var a;\r\n");
     f.desktop.openAnswers = {{script}};
-    f.tab->ToolButton77->click();
+    findControl<QToolButton>(f.tab, "ToolButton77")->click();
     f.desktop.saveAnswers = {f.folder.file("b.js")};
-    f.tab->AsJS1->trigger();
+    findControl<QAction>(f.tab, "AsJS1")->trigger();
     const QByteArray scratch = readBytes(f.folder.file("temp.tmp"));
     const QByteArray saved = readBytes(f.folder.file("b.js"));
     f.memo->setPlainText(documentText(ScriptSkeleton));
 
-    f.tab->ToolButton77->click(); // cancelled: no answer queued
-    f.tab->AsJS1->trigger();
+    findControl<QToolButton>(f.tab, "ToolButton77")->click(); // cancelled: no answer queued
+    findControl<QAction>(f.tab, "AsJS1")->trigger();
     QCOMPARE(f.lines(), ScriptSkeleton);
     QCOMPARE(readBytes(f.folder.file("temp.tmp")), scratch);
     QCOMPARE(readBytes(f.folder.file("b.js")), saved);
@@ -225,7 +232,7 @@ void EditorTabTest::saveAsJsToAnUncreatableFileKeepsTheFilteredText() {
     EditorFixture f;
     const QString target = f.folder.file("missing/folder/x.js");
     f.desktop.saveAnswers = {target};
-    f.tab->AsJS1->trigger();
+    findControl<QAction>(f.tab, "AsJS1")->trigger();
     QCOMPARE(f.desktop.noticeTexts(), QStringList{cannotCreateMessage(target)});
     QCOMPARE(f.lines(), QStringList(3, QString()));
 }
@@ -235,7 +242,7 @@ void EditorTabTest::saveAsHtmlAndPrintTakeTheEditorText() {
     // A non-breaking space survives the round trip.
     f.memo->setPlainText(QStringLiteral("a\u00A0b\n\tc"));
     f.desktop.saveAnswers = {f.folder.file("page")};
-    f.tab->AsHTML5->trigger();
+    findControl<QAction>(f.tab, "AsHTML5")->trigger();
     const FileDialogSpec& request = f.desktop.fileQuestions.first().request;
     QCOMPARE(request.title, QStringLiteral("Save as HTML"));
     QCOMPARE(request.filters, QStringList{QStringLiteral("HTML File (*.html)")});
@@ -243,7 +250,7 @@ void EditorTabTest::saveAsHtmlAndPrintTakeTheEditorText() {
     QCOMPARE(readBytes(f.folder.file("page.html")), QByteArray("\xEF\xBB\xBF"
                                                                "a\xC2\xA0"
                                                                "b\r\n\tc\r\n"));
-    f.tab->ToolButton73->click();
+    findControl<QToolButton>(f.tab, "ToolButton73")->click();
     QCOMPARE(f.desktop.printed, QStringList{QStringLiteral("a\u00A0b\n\tc")});
 }
 
@@ -270,7 +277,7 @@ void EditorTabTest::openReplacesTheDocument() {
     const QString path = f.folder.file("in.js");
     writeBytes(path, bytes);
     f.desktop.openAnswers = {{path}};
-    f.tab->ToolButton77->click();
+    findControl<QToolButton>(f.tab, "ToolButton77")->click();
     const FileDialogSpec& request = f.desktop.fileQuestions.first().request;
     QCOMPARE(request.title, QStringLiteral("Open"));
     QCOMPARE(request.filters.size(), 3);
@@ -286,7 +293,7 @@ void EditorTabTest::openRefusesWhatIsNotARegularFile() {
     const QStringList refused = {fifo, f.folder.path(), f.folder.file("missing.js"), "/dev/zero"};
     for (const QString& path : refused) {
         f.desktop.openAnswers = {{path}};
-        f.tab->ToolButton77->click();
+        findControl<QToolButton>(f.tab, "ToolButton77")->click();
         QCOMPARE(f.desktop.lastNotice(), cannotOpenMessage(path));
     }
     QCOMPARE(f.lines(), ScriptSkeleton);
@@ -301,8 +308,8 @@ void EditorTabTest::openRefusesWhatCannotBeEditedComfortably() {
     const QString minified = f.folder.file("min.js");
     writeBytes(minified, "a\n" + QByteArray(300 * 1024, 'x') + "\n");
     f.desktop.openAnswers = {{huge}, {minified}};
-    f.tab->ToolButton77->click();
-    f.tab->ToolButton77->click();
+    findControl<QToolButton>(f.tab, "ToolButton77")->click();
+    findControl<QToolButton>(f.tab, "ToolButton77")->click();
     QCOMPARE(f.desktop.notices.size(), 2);
     QVERIFY(f.desktop.noticeTexts().at(0).startsWith("The file " + huge + " is too large"));
     QVERIFY(f.desktop.noticeTexts().at(1).startsWith("The file " + minified + " has lines longer"));
@@ -310,14 +317,14 @@ void EditorTabTest::openRefusesWhatCannotBeEditedComfortably() {
     // A long line that still fits is opened.
     writeBytes(minified, QByteArray(100 * 1024, 'x'));
     f.desktop.openAnswers = {{minified}};
-    f.tab->ToolButton77->click();
+    findControl<QToolButton>(f.tab, "ToolButton77")->click();
     QCOMPARE(f.memo->toPlainText().size(), 100 * 1024);
 }
 
 void EditorTabTest::findOpensOnTheFocusedTextControl() {
     EditorFixture f;
-    f.windows.Form1->viewTab(4);
-    f.windows.Form1->activateWindow();
+    f.viewEditor();
+    f.mainWindow->activateWindow();
     f.memo->setFocus();
     QTest::keyClick(f.memo, Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(f.desktop.findTargets, QList<QWidget*>{f.memo});

@@ -1,6 +1,7 @@
 #include "core/text_file.h"
 #include "editor/reserved_words.h"
 #include "editor_fixture.h"
+#include "support/find_control.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -16,11 +17,16 @@ QStringList items(const QListWidget* list) {
 }
 
 // Clicks a word in the list as a user does.
-void clickWord(TForm3* words, int row) {
-    QListWidget* list = words->ListBox1;
+void clickWord(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(row)).center());
 }
+
+// The windows with the list and the button of the Reserved Words window.
+struct WordsFixture : EditorFixture {
+    QListWidget* list = findControl<QListWidget>(words, "ListBox1");
+    QPushButton* add = findControl<QPushButton>(words, "Button1");
+};
 
 } // namespace
 
@@ -37,103 +43,102 @@ private slots:
 };
 
 void ReservedWordsTest::listIsReadAtEveryShowing() {
-    EditorFixture f;
-    TForm3* words = f.windows.Form3;
+    WordsFixture f;
+    TForm3* words = f.words;
     writeBytes(f.folder.file("tags.txt"), "break\r\n\r\ncase\nthis \r\n");
     words->show();
-    QCOMPARE(items(words->ListBox1), (QStringList{"break", "", "case", "this "}));
+    QCOMPARE(items(f.list), (QStringList{"break", "", "case", "this "}));
     writeBytes(f.folder.file("tags.txt"), "with");
     words->show(); // already visible: not read again
-    QCOMPARE(words->ListBox1->count(), 4);
+    QCOMPARE(f.list->count(), 4);
     words->close();
     words->show();
-    QCOMPARE(items(words->ListBox1), QStringList{"with"});
+    QCOMPARE(items(f.list), QStringList{"with"});
     QVERIFY(f.desktop.notices.isEmpty());
 }
 
 void ReservedWordsTest::addSelectedTagInsertsOncePerSelection() {
-    EditorFixture f;
-    TForm3* words = f.windows.Form3;
+    WordsFixture f;
+    TForm3* words = f.words;
     writeBytes(f.folder.file("tags.txt"), "alpha\nbeta\n");
     words->show();
-    QVERIFY(!words->Button1->isEnabled());
+    QVERIFY(!f.add->isEnabled());
     f.setMarkedText(QStringLiteral("x|y"));
-    clickWord(words, 1);
-    QCOMPARE(words->Edit1, std::optional<int>(1));
-    QVERIFY(words->Button1->isEnabled());
-    QTest::mouseClick(words->Button1, Qt::LeftButton);
+    clickWord(f.list, 1);
+    QCOMPARE(words->rememberedRow(), std::optional<int>(1));
+    QVERIFY(f.add->isEnabled());
+    QTest::mouseClick(f.add, Qt::LeftButton);
     QCOMPARE(f.markedText(), QStringLiteral("xbeta|y"));
-    QVERIFY(!words->Button1->isEnabled());
-    QTest::mouseClick(words->Button1, Qt::LeftButton);
+    QVERIFY(!f.add->isEnabled());
+    QTest::mouseClick(f.add, Qt::LeftButton);
     QCOMPARE(f.markedText(), QStringLiteral("xbeta|y"));
     // The arrow keys select too; the word replaces the editor's selection.
-    words->ListBox1->setFocus();
-    QTest::keyClick(words->ListBox1, Qt::Key_Up);
-    QVERIFY(words->Button1->isEnabled());
+    f.list->setFocus();
+    QTest::keyClick(f.list, Qt::Key_Up);
+    QVERIFY(f.add->isEnabled());
     f.setMarkedText(QStringLiteral("[xbeta]y"));
-    words->Button1->click();
+    f.add->click();
     QCOMPARE(f.markedText(), QStringLiteral("alpha|y"));
 }
 
 void ReservedWordsTest::doubleClickInsertsTheWordOnce() {
-    EditorFixture f;
-    TForm3* words = f.windows.Form3;
+    WordsFixture f;
+    TForm3* words = f.words;
     writeBytes(f.folder.file("tags.txt"), "alpha\nbeta\n");
     words->show();
     f.setMarkedText(QStringLiteral("|"));
-    QListWidget* list = words->ListBox1;
-    const QPoint spot = list->visualItemRect(list->item(0)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, spot);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, spot);
+    const QPoint spot = f.list->visualItemRect(f.list->item(0)).center();
+    QTest::mouseClick(f.list->viewport(), Qt::LeftButton, {}, spot);
+    QTest::mouseDClick(f.list->viewport(), Qt::LeftButton, {}, spot);
     QCOMPARE(f.markedText(), QStringLiteral("alpha|"));
-    QVERIFY(!words->Button1->isEnabled());
+    QVERIFY(!f.add->isEnabled());
 }
 
 void ReservedWordsTest::staleIndexInsertsNothing() {
-    EditorFixture f;
-    TForm3* words = f.windows.Form3;
+    WordsFixture f;
+    TForm3* words = f.words;
     writeBytes(f.folder.file("tags.txt"), "alpha\nbeta\n");
     words->show();
-    clickWord(words, 1);
+    clickWord(f.list, 1);
     words->close();
     words->show();
     // The reload cleared the selection; the button kept its state and the
     // index is still remembered, but names no selected word.
-    QVERIFY(words->Button1->isEnabled());
-    QCOMPARE(words->Edit1, std::optional<int>(1));
+    QVERIFY(f.add->isEnabled());
+    QCOMPARE(words->rememberedRow(), std::optional<int>(1));
     f.setMarkedText(QStringLiteral("x|"));
-    words->Button1->click();
+    f.add->click();
     QCOMPARE(f.markedText(), QStringLiteral("x|"));
-    QVERIFY(!words->Button1->isEnabled());
-    // A shorter list leaves the remembered index beyond its end.
+    QVERIFY(!f.add->isEnabled());
+    // A shorter f.list leaves the remembered index beyond its end.
     writeBytes(f.folder.file("tags.txt"), "");
     words->close();
     words->show();
-    QCOMPARE(words->ListBox1->count(), 0);
+    QCOMPARE(f.list->count(), 0);
     words->Button1Click();
     QCOMPARE(f.markedText(), QStringLiteral("x|"));
 }
 
 void ReservedWordsTest::emptyItemOnlyDeletesTheSelection() {
-    EditorFixture f;
-    TForm3* words = f.windows.Form3;
+    WordsFixture f;
+    TForm3* words = f.words;
     writeBytes(f.folder.file("tags.txt"), "a\n\nb\n");
     words->show();
-    clickWord(words, 1);
+    clickWord(f.list, 1);
     f.setMarkedText(QStringLiteral("x[sel]y"));
-    words->Button1->click();
+    f.add->click();
     QCOMPARE(f.markedText(), QStringLiteral("x|y"));
 }
 
 void ReservedWordsTest::missingWordFileStillOpensTheWindow() {
-    EditorFixture f;
-    TForm3* words = f.windows.Form3;
+    WordsFixture f;
+    TForm3* words = f.words;
     const QString path = f.folder.file("tags.txt");
     QVERIFY(QFile::remove(path));
     words->show();
     QVERIFY(words->isVisible());
     QCOMPARE(f.desktop.noticeTexts(), QStringList{cannotOpenMessage(path)});
-    QCOMPARE(words->ListBox1->count(), 0);
+    QCOMPARE(f.list->count(), 0);
     // Later the words read before stay when the file goes missing again.
     writeBytes(path, "one\ntwo\n");
     words->close();
@@ -141,14 +146,14 @@ void ReservedWordsTest::missingWordFileStillOpensTheWindow() {
     QVERIFY(QFile::remove(path));
     words->close();
     words->show();
-    QCOMPARE(items(words->ListBox1), (QStringList{"one", "two"}));
+    QCOMPARE(items(f.list), (QStringList{"one", "two"}));
     QCOMPARE(f.desktop.noticeTexts().size(), 2);
 }
 
 void ReservedWordsTest::shippedListHoldsTheReservedWords() {
     EditorFixture f;
-    f.windows.Form3->show();
-    const QStringList words = items(f.windows.Form3->ListBox1);
+    f.words->show();
+    const QStringList words = items(findControl<QListWidget>(f.words, "ListBox1"));
     for (const char* word : {"break", "function", "return", "typeof", "var", "while", "document",
                              "getElementById", "Math", "parseInt"})
         QVERIFY2(words.contains(QLatin1String(word)), word);

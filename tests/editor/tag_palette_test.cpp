@@ -1,5 +1,6 @@
 #include "editor/tag_palette.h"
 #include "editor_fixture.h"
+#include "support/find_control.h"
 
 #include <QLayout>
 #include <QRegularExpression>
@@ -10,10 +11,7 @@
 namespace {
 
 QToolButton* button(const EditorFixture& f, const QString& name) {
-    auto* found = f.windows.Form2->findChild<QToolButton*>(name);
-    if (!found)
-        qFatal("no button %s", qPrintable(name));
-    return found;
+    return findControl<QToolButton>(f.inspector, name);
 }
 
 // The button names of one page, left to right.
@@ -48,7 +46,7 @@ private slots:
     void initTestCase() {
         fixture = std::make_unique<EditorFixture>();
         // As the JS Editor tab does; the palette is made when first shown.
-        fixture->windows.Form2->show();
+        fixture->inspector->show();
     }
     void cleanupTestCase() { fixture.reset(); }
     void theButtonsAreMadeWhenThePaletteIsFirstShown();
@@ -68,17 +66,17 @@ private:
 void TagInspectorTest::theButtonsAreMadeWhenThePaletteIsFirstShown() {
     EditorFixture f;
     const auto palette = [&f] {
-        return f.windows.Form2->findChildren<QToolButton*>(QRegularExpression("^SpeedButton"));
+        return f.inspector->findChildren<QToolButton*>(QRegularExpression("^SpeedButton"));
     };
     QVERIFY(palette().isEmpty());
-    f.windows.Form2->show();
+    f.inspector->show();
     QCOMPARE(palette().size(), 97);
-    QCOMPARE(f.windows.Form2->PageControl1->count(), 10);
+    QCOMPARE(findControl<QTabWidget>(f.inspector, "PageControl1")->count(), 10);
 }
 
 void TagInspectorTest::pagesHoldTheirButtonsInOrder() {
     EditorFixture& f = *fixture;
-    QTabWidget* pages = f.windows.Form2->PageControl1;
+    QTabWidget* pages = findControl<QTabWidget>(f.inspector, "PageControl1");
     const QStringList captions = {
         "Common", "Operators", "Loops/Branches", "Escape Sequences", "Events", "Win Obj Methods",
         "New",    "Get",       "Math Functions", "String Functions"};
@@ -271,9 +269,9 @@ void TagInspectorTest::lineButtonsInsertWholeLines() {
 
 void TagInspectorTest::clicksAddUpAndGiveTheEditorTheFocus() {
     EditorFixture& f = *fixture;
-    f.windows.Form1->viewTab(4);
-    f.windows.Form2->show();
-    f.windows.Form2->activateWindow();
+    f.viewEditor();
+    f.inspector->show();
+    f.inspector->activateWindow();
     f.setMarkedText(QStringLiteral("a|b"));
     QTest::mouseClick(button(f, "SpeedButton3"), Qt::LeftButton);
     QTest::mouseClick(button(f, "SpeedButton3"), Qt::LeftButton);

@@ -1,9 +1,10 @@
+#include "makers/mouseover/mouseover_tab.h"
+#include "support/fake_desktop.h"
+#include "support/find_control.h"
+#include "support/test_files.h"
 #include "widgets/edit_actions.h"
 #include "widgets/output_commands.h"
 #include "widgets/tab_context.h"
-#include "makers/mouseover/mouseover_tab.h"
-#include "support/fake_desktop.h"
-#include "support/test_files.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -80,16 +81,10 @@ private:
     std::unique_ptr<EditActions> actions;
     std::unique_ptr<MouseOverTab> tab;
 
-    template <typename T> T* control(const char* name) {
-        T* found = tab->findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-    QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
-    QPushButton* button(const char* name) { return control<QPushButton>(name); }
+    QLineEdit* field(const char* name) { return findControl<QLineEdit>(*tab, name); }
+    QPushButton* button(const char* name) { return findControl<QPushButton>(*tab, name); }
     QString pane(const char* name) {
-        return OutputCommands::paneText(*control<QPlainTextEdit>(name));
+        return OutputCommands::paneText(*findControl<QPlainTextEdit>(*tab, name));
     }
 
     // Types the fields of button `n` the way a user would and presses Add Image.
@@ -113,7 +108,7 @@ private:
         QVERIFY(QTest::qWaitForWindowActive(tab.get()));
     }
 
-    void setPreload(bool on) { control<QCheckBox>("CheckBox11")->setChecked(on); }
+    void setPreload(bool on) { findControl<QCheckBox>(*tab, "CheckBox11")->setChecked(on); }
 
 private slots:
     void init() {
@@ -136,7 +131,7 @@ private slots:
 
     void startsAsAnEmptyEighteenLinePage() {
         QCOMPARE(pane("Memo6"), HeadLines);
-        QVERIFY(control<QPlainTextEdit>("Memo7")->isReadOnly());
+        QVERIFY(findControl<QPlainTextEdit>(*tab, "Memo7")->isReadOnly());
         QCOMPARE(pane("Memo8"), QString());
         QCOMPARE(pane("Memo9"), QString());
 
@@ -144,22 +139,22 @@ private slots:
         QCOMPARE(pane("Memo9"), EmptyPage);
         QCOMPARE(EmptyPage.count('\n'), 18);
 
-        QVERIFY(control<QCheckBox>("CheckBox11")->isChecked());
-        QVERIFY(!control<QCheckBox>("CheckBox12")->isChecked());
-        QCOMPARE(control<QLabel>("Label29")->text(), QString("#FFFFFF"));
-        QCOMPARE(control<QComboBox>("ComboBox6")->currentText(), QString("Solid"));
-        QCOMPARE(control<QComboBox>("ComboBox6")->count(), 8);
-        QCOMPARE(control<QComboBox>("ComboBox7")->currentText(), QString("0"));
-        QCOMPARE(control<QComboBox>("ComboBox7")->itemText(25), QString("25"));
-        QCOMPARE(control<QComboBox>("ComboBox7")->count(), 26);
-        QVERIFY(control<QRadioButton>("RadioButton4")->isChecked());
+        QVERIFY(findControl<QCheckBox>(*tab, "CheckBox11")->isChecked());
+        QVERIFY(!findControl<QCheckBox>(*tab, "CheckBox12")->isChecked());
+        QCOMPARE(findControl<QLabel>(*tab, "Label29")->text(), QString("#FFFFFF"));
+        QCOMPARE(findControl<QComboBox>(*tab, "ComboBox6")->currentText(), QString("Solid"));
+        QCOMPARE(findControl<QComboBox>(*tab, "ComboBox6")->count(), 8);
+        QCOMPARE(findControl<QComboBox>(*tab, "ComboBox7")->currentText(), QString("0"));
+        QCOMPARE(findControl<QComboBox>(*tab, "ComboBox7")->itemText(25), QString("25"));
+        QCOMPARE(findControl<QComboBox>(*tab, "ComboBox7")->count(), 26);
+        QVERIFY(findControl<QRadioButton>(*tab, "RadioButton4")->isChecked());
         QVERIFY(!button("BitBtn14")->isEnabled());
         QVERIFY(fake->notices.isEmpty());
     }
 
     void oneVerticalButtonAndEndCodeMakeTheWholePage() {
         showTab();
-        control<QRadioButton>("RadioButton5")->setChecked(true);
+        findControl<QRadioButton>(*tab, "RadioButton5")->setChecked(true);
         addButton(1);
 
         // The fields are ready for the next button.
@@ -181,7 +176,7 @@ private slots:
         addButton(2);
         setPreload(true);
         addButton(3);
-        control<QRadioButton>("RadioButton5")->setChecked(true);
+        findControl<QRadioButton>(*tab, "RadioButton5")->setChecked(true);
         addButton(4);
 
         QCOMPARE(fake->noticeTexts(), QStringList{PreloadWarning});
@@ -237,39 +232,39 @@ private slots:
         const QString saved = folder->file("buttons.html");
         fake->saveAnswers = {saved};
         fake->colourAnswers = {QColor(10, 171, 205)};
-        control<QCheckBox>("CheckBox12")->setChecked(true);
+        findControl<QCheckBox>(*tab, "CheckBox12")->setChecked(true);
         QTest::mouseClick(button("BitBtn11"), Qt::LeftButton);
-        control<QComboBox>("ComboBox6")->setCurrentIndex(3);
-        control<QComboBox>("ComboBox7")->setCurrentIndex(12);
-        control<QRadioButton>("RadioButton5")->setChecked(true);
+        findControl<QComboBox>(*tab, "ComboBox6")->setCurrentIndex(3);
+        findControl<QComboBox>(*tab, "ComboBox7")->setCurrentIndex(12);
+        findControl<QRadioButton>(*tab, "RadioButton5")->setChecked(true);
         addButton(1);
         setPreload(false);
         addButton(2);
         QTest::keyClicks(field("Edit10"), "left over");
-        control<QToolButton>("ToolButton33")->click();
+        findControl<QToolButton>(*tab, "ToolButton33")->click();
         QCOMPARE(tab->Edit17(), QString("Yes"));
         const QStringList beforeNew = {pane("Memo6"), pane("Memo8"), pane("Memo9")};
 
         fake->confirmAnswers = {false};
-        control<QToolButton>("ToolButton32")->click();
+        findControl<QToolButton>(*tab, "ToolButton32")->click();
         QCOMPARE((QStringList{pane("Memo6"), pane("Memo8"), pane("Memo9")}), beforeNew);
         QCOMPARE(field("Edit10")->text(), QString("left over"));
 
-        control<QToolButton>("ToolButton32")->click();
+        findControl<QToolButton>(*tab, "ToolButton32")->click();
         QCOMPARE(fake->confirmations.last(),
                  QString("Are you sure you want to erase all fields and start a new document?"));
         QCOMPARE(pane("Memo6"), HeadLines);
         QCOMPARE(pane("Memo7"), EmptyPage.mid(HeadLines.size()));
         QCOMPARE(pane("Memo8"), QString());
         QCOMPARE(pane("Memo9"), QString());
-        QVERIFY(control<QCheckBox>("CheckBox11")->isChecked());
+        QVERIFY(findControl<QCheckBox>(*tab, "CheckBox11")->isChecked());
         QCOMPARE(fake->notices.size(), 1); // only the warning of switching preloading off
-        QVERIFY(!control<QCheckBox>("CheckBox12")->isChecked());
-        QVERIFY(!control<QComboBox>("ComboBox6")->isEnabled());
-        QCOMPARE(control<QLabel>("Label29")->text(), QString("#FFFFFF"));
-        QCOMPARE(control<QComboBox>("ComboBox6")->currentText(), QString("Solid"));
-        QCOMPARE(control<QComboBox>("ComboBox7")->currentText(), QString("0"));
-        QVERIFY(control<QRadioButton>("RadioButton4")->isChecked());
+        QVERIFY(!findControl<QCheckBox>(*tab, "CheckBox12")->isChecked());
+        QVERIFY(!findControl<QComboBox>(*tab, "ComboBox6")->isEnabled());
+        QCOMPARE(findControl<QLabel>(*tab, "Label29")->text(), QString("#FFFFFF"));
+        QCOMPARE(findControl<QComboBox>(*tab, "ComboBox6")->currentText(), QString("Solid"));
+        QCOMPARE(findControl<QComboBox>(*tab, "ComboBox7")->currentText(), QString("0"));
+        QVERIFY(findControl<QRadioButton>(*tab, "RadioButton4")->isChecked());
         QVERIFY(field("Edit10")->text().isEmpty());
         QVERIFY(!button("BitBtn14")->isEnabled());
 
@@ -280,12 +275,12 @@ private slots:
         // The saved page and the colour dialog's own colour outlive New.
         QCOMPARE(tab->Edit17(), QString("Yes"));
         QCOMPARE(tab->filena(), saved);
-        control<QToolButton>("ToolButton44")->click();
+        findControl<QToolButton>(*tab, "ToolButton44")->click();
         QCOMPARE(fake->opened.value(0), QUrl::fromLocalFile(saved));
-        control<QCheckBox>("CheckBox12")->setChecked(true);
+        findControl<QCheckBox>(*tab, "CheckBox12")->setChecked(true);
         QTest::mouseClick(button("BitBtn11"), Qt::LeftButton);
         QCOMPARE(fake->colourStarts.last(), QColor(10, 171, 205));
-        QCOMPARE(control<QLabel>("Label29")->text(), QString("#0AABCD"));
+        QCOMPARE(findControl<QLabel>(*tab, "Label29")->text(), QString("#0AABCD"));
     }
 
     void addImageNeedsThreeCharactersInBothImageFields() {
@@ -322,46 +317,47 @@ private slots:
     }
 
     void borderControlsFollowImageBorder() {
-        QList<QWidget*> border = {control<QLabel>("Label29"), button("BitBtn11"),
-                                  control<QComboBox>("ComboBox6"), control<QComboBox>("ComboBox7")};
+        QList<QWidget*> border = {findControl<QLabel>(*tab, "Label29"), button("BitBtn11"),
+                                  findControl<QComboBox>(*tab, "ComboBox6"),
+                                  findControl<QComboBox>(*tab, "ComboBox7")};
         for (QLabel* label : tab->findChildren<QLabel*>())
             if (QStringList{"Border Color:", "Border Type:", "Size:"}.contains(label->text()))
                 border << label;
         QCOMPARE(border.size(), 7);
-        QWidget* swatch = control<QWidget>("Memo5");
+        QWidget* swatch = findControl<QWidget>(*tab, "Memo5");
 
         for (QWidget* widget : border)
             QVERIFY2(!widget->isEnabled(), qPrintable(widget->objectName()));
-        control<QCheckBox>("CheckBox12")->setChecked(true);
+        findControl<QCheckBox>(*tab, "CheckBox12")->setChecked(true);
         for (QWidget* widget : border)
             QVERIFY2(widget->isEnabled(), qPrintable(widget->objectName()));
         QVERIFY(!swatch->isEnabled());
 
         // The first Cancel applies the dialog's black.
         QTest::mouseClick(button("BitBtn11"), Qt::LeftButton);
-        QCOMPARE(control<QLabel>("Label29")->text(), QString("#000000"));
+        QCOMPARE(findControl<QLabel>(*tab, "Label29")->text(), QString("#000000"));
         fake->colourAnswers = {QColor(0xab, 0x0c, 0xde)};
         QTest::mouseClick(button("BitBtn11"), Qt::LeftButton);
         QCOMPARE(swatch->palette().color(QPalette::Window), QColor(0xab, 0x0c, 0xde));
-        control<QComboBox>("ComboBox6")->setCurrentIndex(7);
-        control<QComboBox>("ComboBox7")->setCurrentIndex(25);
+        findControl<QComboBox>(*tab, "ComboBox6")->setCurrentIndex(7);
+        findControl<QComboBox>(*tab, "ComboBox7")->setCurrentIndex(25);
         addButton(1);
         QVERIFY(pane("Memo8").endsWith(
             "alt=\"Alt 1\" style=\"border-color:#AB0CDE;border-style:Outset;border-width:25px\">"
             "</a>\n"));
 
-        control<QCheckBox>("CheckBox12")->setChecked(false);
+        findControl<QCheckBox>(*tab, "CheckBox12")->setChecked(false);
         for (QWidget* widget : border)
             QVERIFY2(!widget->isEnabled(), qPrintable(widget->objectName()));
-        QCOMPARE(control<QLabel>("Label29")->text(), QString("#AB0CDE"));
-        QCOMPARE(control<QComboBox>("ComboBox6")->currentText(), QString("Outset"));
+        QCOMPARE(findControl<QLabel>(*tab, "Label29")->text(), QString("#AB0CDE"));
+        QCOMPARE(findControl<QComboBox>(*tab, "ComboBox6")->currentText(), QString("Outset"));
     }
 
     // A pane's last line stays a line of its own, whether or not the user
     // ended it; lines are only ever appended whole.
     void panesWithoutAFinalLineBreak() {
-        auto* head = control<QPlainTextEdit>("Memo6");
-        auto* body = control<QPlainTextEdit>("Memo8");
+        auto* head = findControl<QPlainTextEdit>(*tab, "Memo6");
+        auto* body = findControl<QPlainTextEdit>(*tab, "Memo8");
         head->setPlainText("<html><head>");
         body->setPlainText("<p>intro</p>");
         QCOMPARE(copiedPage(),
@@ -374,9 +370,9 @@ private slots:
 
     // Non-breaking spaces and all reach the file and the printer unchanged.
     void savePrintAndPreviewUseTheAssembledPage() {
-        control<QPlainTextEdit>("Memo8")->setPlainText("typed\u00A0by hand\n");
-        QToolButton* saveAs = control<QToolButton>("ToolButton33");
-        QToolButton* options = control<QToolButton>("ToolButton44");
+        findControl<QPlainTextEdit>(*tab, "Memo8")->setPlainText("typed\u00A0by hand\n");
+        QToolButton* saveAs = findControl<QToolButton>(*tab, "ToolButton33");
+        QToolButton* options = findControl<QToolButton>(*tab, "ToolButton44");
 
         options->click();
         QCOMPARE(fake->lastNotice(),
@@ -390,8 +386,8 @@ private slots:
 
         const QString text = folder->file("page.txt");
         fake->saveAnswers = {text};
-        control<QPlainTextEdit>("Memo8")->setPlainText("typed\u00A0by hand\nmore\n");
-        tab->findChild<QAction*>("AsText3")->trigger();
+        findControl<QPlainTextEdit>(*tab, "Memo8")->setPlainText("typed\u00A0by hand\nmore\n");
+        findControl<QAction>(*tab, "AsText3")->trigger();
         QByteArray expected = (EmptyPage + "typed\u00A0by hand\nmore\n").toUtf8();
         expected.replace("\n", "\r\n");
         QCOMPARE(readBytes(text), expected);
@@ -400,15 +396,15 @@ private slots:
 
         const QString html = folder->file("page.html");
         fake->saveAnswers = {html};
-        tab->findChild<QAction*>("AsHTML3")->trigger();
+        findControl<QAction>(*tab, "AsHTML3")->trigger();
         // The non-breaking space makes the page non-ASCII: it is marked as UTF-8.
         QCOMPARE(readBytes(html), "\xEF\xBB\xBF" + expected);
         QCOMPARE(tab->filena(), html);
-        tab->findChild<QAction*>("Preview2")->trigger();
+        findControl<QAction>(*tab, "Preview2")->trigger();
         QCOMPARE(fake->opened, QList<QUrl>{QUrl::fromLocalFile(html)});
 
-        control<QPlainTextEdit>("Memo6")->setPlainText("<html>\n");
-        control<QToolButton>("ToolButton42")->click();
+        findControl<QPlainTextEdit>(*tab, "Memo6")->setPlainText("<html>\n");
+        findControl<QToolButton>(*tab, "ToolButton42")->click();
         QCOMPARE(fake->printed, QStringList{"<html>\n" + EmptyPage.mid(HeadLines.size()) +
                                             "typed\u00A0by hand\nmore\n"});
     }
@@ -422,7 +418,7 @@ private slots:
             field("Edit12")->setText(QStringLiteral("Status %1").arg(n));
             field("Edit13")->setText(QStringLiteral("Alt %1").arg(n));
             field("Edit14")->setText(QStringLiteral("page%1.html").arg(n));
-            tab->BitBtn14Click();
+            button("BitBtn14")->click();
         }
         const QStringList head = pane("Memo6").split('\n');
         const QStringList body = pane("Memo8").split('\n');
