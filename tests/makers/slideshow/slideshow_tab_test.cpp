@@ -1,10 +1,11 @@
 #include "core/text_file.h"
+#include "makers/slideshow/slideshow_tab.h"
+#include "support/fake_desktop.h"
+#include "support/find_control.h"
+#include "support/test_files.h"
 #include "widgets/edit_actions.h"
 #include "widgets/output_commands.h"
 #include "widgets/tab_context.h"
-#include "makers/slideshow/slideshow_tab.h"
-#include "support/fake_desktop.h"
-#include "support/test_files.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,19 +36,13 @@ struct Fixture {
         tab = std::make_unique<SlideshowTab>(context);
     }
 
-    template <typename T> T* find(const char* name) const {
-        T* child = tab->findChild<T*>(QLatin1String(name));
-        if (!child)
-            qFatal("no control %s", name);
-        return child;
-    }
-    void click(const char* name) const { find<QAbstractButton>(name)->click(); }
-    QString text(const char* name) const { return find<QLineEdit>(name)->text(); }
-    QString caption(const char* name) const { return find<QLabel>(name)->text(); }
-    bool enabled(const char* name) const { return find<QWidget>(name)->isEnabled(); }
+    void click(const char* name) const { findControl<QAbstractButton>(*tab, name)->click(); }
+    QString text(const char* name) const { return findControl<QLineEdit>(*tab, name)->text(); }
+    QString caption(const char* name) const { return findControl<QLabel>(*tab, name)->text(); }
+    bool enabled(const char* name) const { return findControl<QWidget>(*tab, name)->isEnabled(); }
     QStringList entries() const {
         QStringList texts;
-        const auto* list = find<QListWidget>("ListBox2");
+        const auto* list = findControl<QListWidget>(*tab, "ListBox2");
         for (int row = 0; row < list->count(); ++row)
             texts << list->item(row)->text();
         return texts;
@@ -58,17 +53,17 @@ struct Fixture {
     }
     // The user clicks the entry in the given row.
     void select(int row) const {
-        auto* list = find<QListWidget>("ListBox2");
+        auto* list = findControl<QListWidget>(*tab, "ListBox2");
         list->setCurrentRow(row);
     }
     // The user clicks the entry with the mouse.
     void clickEntry(int row) const {
-        auto* list = find<QListWidget>("ListBox2");
+        auto* list = findControl<QListWidget>(*tab, "ListBox2");
         tab->show();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(row)).center());
     }
-    QString pane() const { return find<QPlainTextEdit>("Memo19")->toPlainText(); }
+    QString pane() const { return findControl<QPlainTextEdit>(*tab, "Memo19")->toPlainText(); }
 
     ProgramFolder folder;
     FakeDesktop fake;
@@ -89,7 +84,7 @@ class SlideshowTabTest final : public QObject {
 private slots:
     void startsWithTheDefaults() {
         Fixture f;
-        QCOMPARE(f.find<QTabWidget>("PageControl2")->currentWidget()->objectName(),
+        QCOMPARE(findControl<QTabWidget>(*f.tab, "PageControl2")->currentWidget()->objectName(),
                  QStringLiteral("TabSheet6"));
         QCOMPARE(f.caption("Label74"), QStringLiteral("0"));
         for (const char* off : {"BitBtn29", "Button6", "Label39", "Edit19", "Label40", "Edit20",
@@ -98,44 +93,48 @@ private slots:
         for (const char* label : {"Label45", "Label49", "Label52", "Label56", "Label57", "Label65",
                                   "Label66", "Label72", "Label73"})
             QCOMPARE(f.caption(label), QStringLiteral("#FFFFFF"));
-        QCOMPARE(f.find<QSpinBox>("SpinEdit7")->text(), QStringLiteral("1"));
-        QCOMPARE(f.find<QSpinBox>("SpinEdit7")->maximum(), 999);
-        QCOMPARE(f.find<QSpinBox>("SpinEdit8")->text(), QStringLiteral("2"));
-        QCOMPARE(f.find<QSpinBox>("SpinEdit9")->maximum(), 25);
+        QCOMPARE(findControl<QSpinBox>(*f.tab, "SpinEdit7")->text(), QStringLiteral("1"));
+        QCOMPARE(findControl<QSpinBox>(*f.tab, "SpinEdit7")->maximum(), 999);
+        QCOMPARE(findControl<QSpinBox>(*f.tab, "SpinEdit8")->text(), QStringLiteral("2"));
+        QCOMPARE(findControl<QSpinBox>(*f.tab, "SpinEdit9")->maximum(), 25);
         for (const char* font : {"ComboBox9", "ComboBox12", "ComboBox15"})
-            QCOMPARE(f.find<QComboBox>(font)->currentText(), QStringLiteral("Times New Roman"));
-        QCOMPARE(f.find<QComboBox>("ComboBox11")->currentText(), QStringLiteral("10"));
-        QCOMPARE(f.find<QComboBox>("ComboBox11")->count(), 72);
-        QCOMPARE(f.find<QComboBox>("ComboBox10")->currentText(), QStringLiteral("1"));
-        QCOMPARE(f.find<QComboBox>("ComboBox13")->count(), 8);
-        QCOMPARE(f.find<QComboBox>("ComboBox16")->currentText(), QStringLiteral("Solid"));
-        QCOMPARE(f.find<QComboBox>("ComboBox17")->count(), 26);
-        QCOMPARE(f.find<QComboBox>("ComboBox17")->currentText(), QStringLiteral("0"));
-        QCOMPARE(f.find<QWidget>("BitBtn32")->toolTip(), QStringLiteral("Generate HTML Code"));
-        QCOMPARE(f.find<QWidget>("BitBtn18")->toolTip(),
+            QCOMPARE(findControl<QComboBox>(*f.tab, font)->currentText(),
+                     QStringLiteral("Times New Roman"));
+        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox11")->currentText(), QStringLiteral("10"));
+        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox11")->count(), 72);
+        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox10")->currentText(), QStringLiteral("1"));
+        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox13")->count(), 8);
+        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox16")->currentText(),
+                 QStringLiteral("Solid"));
+        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox17")->count(), 26);
+        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox17")->currentText(), QStringLiteral("0"));
+        QCOMPARE(findControl<QWidget>(*f.tab, "BitBtn32")->toolTip(),
+                 QStringLiteral("Generate HTML Code"));
+        QCOMPARE(findControl<QWidget>(*f.tab, "BitBtn18")->toolTip(),
                  QStringLiteral("Audition Sound (Preview)"));
-        QCOMPARE(f.find<QWidget>("BitBtn26")->toolTip(),
+        QCOMPARE(findControl<QWidget>(*f.tab, "BitBtn26")->toolTip(),
                  QStringLiteral("Choose Image List Text Color"));
     }
 
     void toolBarMenus() {
         Fixture f;
-        auto* saveAs = f.find<QToolButton>("ToolButton50");
-        QCOMPARE(saveAs->menu(), f.find<QMenu>("PopupMenu11"));
+        auto* saveAs = findControl<QToolButton>(*f.tab, "ToolButton50");
+        QCOMPARE(saveAs->menu(), findControl<QMenu>(*f.tab, "PopupMenu11"));
         const QList<QAction*> items = saveAs->menu()->actions();
         QCOMPARE(items.size(), 2);
         QCOMPARE(items[0]->text(), QStringLiteral("Save"));
         QCOMPARE(items[0]->menu()->actions(),
-                 QList<QAction*>({f.find<QAction>("AsHTML4"), f.find<QAction>("AsText4")}));
-        QCOMPARE(items[1], f.find<QAction>("Publish1"));
+                 QList<QAction*>({findControl<QAction>(*f.tab, "AsHTML4"),
+                                  findControl<QAction>(*f.tab, "AsText4")}));
+        QCOMPARE(items[1], findControl<QAction>(*f.tab, "Publish1"));
         // The face of Save As does nothing of its own.
         saveAs->click();
         QVERIFY(f.fake.fileQuestions.isEmpty());
         QVERIFY(f.fake.notices.isEmpty());
-        QVERIFY(f.find<QAction>("Help6"));
-        QVERIFY(f.find<QAction>("About5"));
-        QCOMPARE(f.find<QToolButton>("ToolButton61")->menu()->actions(),
-                 QList<QAction*>({f.find<QAction>("Preview3")}));
+        QVERIFY(findControl<QAction>(*f.tab, "Help6"));
+        QVERIFY(findControl<QAction>(*f.tab, "About5"));
+        QCOMPARE(findControl<QToolButton>(*f.tab, "ToolButton61")->menu()->actions(),
+                 QList<QAction*>({findControl<QAction>(*f.tab, "Preview3")}));
     }
 
     void addingImagesKeepsOrderAndDuplicates() {
@@ -161,10 +160,10 @@ private slots:
         f.add({"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"});
         f.select(1);
         QVERIFY(f.enabled("BitBtn29") && f.enabled("Button6"));
-        QCOMPARE(f.find<QWidget>("ListBox2")->toolTip(), QStringLiteral("/p/2.jpg"));
+        QCOMPARE(findControl<QWidget>(*f.tab, "ListBox2")->toolTip(), QStringLiteral("/p/2.jpg"));
         f.click("Button6");
         QCOMPARE(f.text("Edit23"), QStringLiteral("/p/2.jpg"));
-        QCOMPARE(f.find<QWidget>("Edit23")->toolTip(), QStringLiteral("/p/2.jpg"));
+        QCOMPARE(findControl<QWidget>(*f.tab, "Edit23")->toolTip(), QStringLiteral("/p/2.jpg"));
         QCOMPARE(f.entries(), QStringList({"/p/1.jpg", "/p/3.jpg"}));
         QCOMPARE(f.caption("Label74"), QStringLiteral("2"));
         QVERIFY(!f.enabled("BitBtn29") && !f.enabled("Button6"));
@@ -235,15 +234,15 @@ private slots:
 
     void checkBoxesEnableTheirControlsAndKeepTexts() {
         Fixture f;
-        auto* rightClick = f.find<QCheckBox>("CheckBox14");
+        auto* rightClick = findControl<QCheckBox>(*f.tab, "CheckBox14");
         rightClick->click();
         QVERIFY(f.enabled("Label39") && f.enabled("Edit19"));
-        f.find<QLineEdit>("Edit19")->setText(QStringLiteral("No!"));
+        findControl<QLineEdit>(*f.tab, "Edit19")->setText(QStringLiteral("No!"));
         rightClick->click();
         QVERIFY(!f.enabled("Label39") && !f.enabled("Edit19"));
         QCOMPARE(f.text("Edit19"), QStringLiteral("No!"));
 
-        auto* sound = f.find<QCheckBox>("CheckBox15");
+        auto* sound = findControl<QCheckBox>(*f.tab, "CheckBox15");
         sound->click();
         for (const char* name : {"Label40", "Edit20", "Button4", "BitBtn18"})
             QVERIFY2(f.enabled(name), name);
@@ -257,7 +256,7 @@ private slots:
 
     void choosersRememberTheirFiles() {
         Fixture f;
-        f.find<QCheckBox>("CheckBox15")->click();
+        findControl<QCheckBox>(*f.tab, "CheckBox15")->click();
         f.fake.openAnswers << QStringList{"/music/a.wav"};
         f.click("Button4");
         f.click("Button4"); // cancelled
@@ -279,7 +278,7 @@ private slots:
 
     void auditionChoosesThePlayerByTheLastLetter() {
         Fixture f;
-        f.find<QCheckBox>("CheckBox15")->click();
+        findControl<QCheckBox>(*f.tab, "CheckBox15")->click();
         f.click("BitBtn18");
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Error);
         QCOMPARE(f.fake.lastNotice(), QStringLiteral("No sound specified!"));
@@ -295,7 +294,7 @@ private slots:
 
     void makeCodeRefusesInOrderAndKeepsThePane() {
         Fixture f;
-        f.find<QPlainTextEdit>("Memo19")->setPlainText(QStringLiteral("my own text"));
+        findControl<QPlainTextEdit>(*f.tab, "Memo19")->setPlainText(QStringLiteral("my own text"));
         f.click("BitBtn32");
         QCOMPARE(
             f.fake.lastNotice(),
@@ -309,9 +308,9 @@ private slots:
         f.add({"/p/2.jpg"});
         f.select(0);
         f.click("Button6");
-        f.find<QCheckBox>("CheckBox13")->click();
-        f.find<QToolButton>("ToolButton46")->click();
-        f.find<QSpinBox>("SpinEdit7")->setValue(7);
+        findControl<QCheckBox>(*f.tab, "CheckBox13")->click();
+        findControl<QToolButton>(*f.tab, "ToolButton46")->click();
+        findControl<QSpinBox>(*f.tab, "SpinEdit7")->setValue(7);
         f.click("BitBtn32");
         QCOMPARE(f.fake.notices.size(), 2);
         const QStringList lines = f.pane().split(QLatin1Char('\n'));
@@ -334,23 +333,23 @@ private slots:
         f.select(0);
         f.click("Button6");
         f.click("BitBtn32");
-        f.find<QTabWidget>("PageControl2")->setCurrentIndex(2);
-        f.find<QCheckBox>("CheckBox13")->click();
-        f.find<QCheckBox>("CheckBox14")->click();
-        f.find<QCheckBox>("CheckBox15")->click();
+        findControl<QTabWidget>(*f.tab, "PageControl2")->setCurrentIndex(2);
+        findControl<QCheckBox>(*f.tab, "CheckBox13")->click();
+        findControl<QCheckBox>(*f.tab, "CheckBox14")->click();
+        findControl<QCheckBox>(*f.tab, "CheckBox15")->click();
         f.fake.openAnswers << QStringList{"/s/x.wav"} << QStringList{"/bg/y.gif"};
         f.click("Button4");
         f.click("Button5");
         for (const char* edit : {"Edit18", "Edit19", "Edit21"})
-            f.find<QLineEdit>(edit)->setText(QStringLiteral("typed"));
-        f.find<QSpinBox>("SpinEdit7")->setValue(9);
-        f.find<QSpinBox>("SpinEdit9")->setValue(20);
-        f.find<QComboBox>("ComboBox9")->setEditText(QStringLiteral("Arial"));
-        f.find<QComboBox>("ComboBox11")->setEditText(QStringLiteral("33"));
-        f.find<QComboBox>("ComboBox10")->setCurrentIndex(5);
-        f.find<QComboBox>("ComboBox16")->setCurrentIndex(3);
-        f.find<QComboBox>("ComboBox14")->setCurrentIndex(9);
-        f.find<QToolButton>("ToolButton48")->click();
+            findControl<QLineEdit>(*f.tab, edit)->setText(QStringLiteral("typed"));
+        findControl<QSpinBox>(*f.tab, "SpinEdit7")->setValue(9);
+        findControl<QSpinBox>(*f.tab, "SpinEdit9")->setValue(20);
+        findControl<QComboBox>(*f.tab, "ComboBox9")->setEditText(QStringLiteral("Arial"));
+        findControl<QComboBox>(*f.tab, "ComboBox11")->setEditText(QStringLiteral("33"));
+        findControl<QComboBox>(*f.tab, "ComboBox10")->setCurrentIndex(5);
+        findControl<QComboBox>(*f.tab, "ComboBox16")->setCurrentIndex(3);
+        findControl<QComboBox>(*f.tab, "ComboBox14")->setCurrentIndex(9);
+        findControl<QToolButton>(*f.tab, "ToolButton48")->click();
 
         f.fake.confirmAnswers << false;
         f.click("ToolButton49");
@@ -360,24 +359,26 @@ private slots:
         QCOMPARE(f.text("Edit21"), QStringLiteral("typed"));
 
         f.click("ToolButton49");
-        QCOMPARE(f.find<QTabWidget>("PageControl2")->currentIndex(), 0);
+        QCOMPARE(findControl<QTabWidget>(*f.tab, "PageControl2")->currentIndex(), 0);
         QCOMPARE(f.pane(), QString());
         QVERIFY(f.entries().isEmpty());
         QCOMPARE(f.caption("Label74"), QStringLiteral("0"));
         for (const char* edit : {"Edit18", "Edit19", "Edit20", "Edit21", "Edit22", "Edit23"})
             QCOMPARE(f.text(edit), QString());
         for (const char* box : {"CheckBox13", "CheckBox14", "CheckBox15"})
-            QVERIFY(!f.find<QCheckBox>(box)->isChecked());
+            QVERIFY(!findControl<QCheckBox>(*f.tab, box)->isChecked());
         for (const char* off : {"BitBtn29", "Button6", "Edit19", "Edit20", "Button4", "BitBtn18"})
             QVERIFY2(!f.enabled(off), off);
-        QCOMPARE(f.find<QSpinBox>("SpinEdit7")->text(), QStringLiteral("1"));
-        QCOMPARE(f.find<QSpinBox>("SpinEdit9")->text(), QStringLiteral("2"));
-        QCOMPARE(f.find<QComboBox>("ComboBox9")->currentText(), QStringLiteral("Times New Roman"));
-        QCOMPARE(f.find<QComboBox>("ComboBox11")->currentText(), QStringLiteral("10"));
-        QCOMPARE(f.find<QComboBox>("ComboBox10")->currentText(), QStringLiteral("1"));
-        QCOMPARE(f.find<QComboBox>("ComboBox16")->currentText(), QStringLiteral("Solid"));
-        QCOMPARE(f.find<QComboBox>("ComboBox14")->currentText(), QStringLiteral("0"));
-        QVERIFY(!f.find<QToolButton>("ToolButton48")->isChecked());
+        QCOMPARE(findControl<QSpinBox>(*f.tab, "SpinEdit7")->text(), QStringLiteral("1"));
+        QCOMPARE(findControl<QSpinBox>(*f.tab, "SpinEdit9")->text(), QStringLiteral("2"));
+        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox9")->currentText(),
+                 QStringLiteral("Times New Roman"));
+        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox11")->currentText(), QStringLiteral("10"));
+        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox10")->currentText(), QStringLiteral("1"));
+        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox16")->currentText(),
+                 QStringLiteral("Solid"));
+        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox14")->currentText(), QStringLiteral("0"));
+        QVERIFY(!findControl<QToolButton>(*f.tab, "ToolButton48")->isChecked());
         QCOMPARE(f.caption("Label73"), QStringLiteral("#FFFFFF"));
 
         // Kept: the colour dialog's colour and the choosers' last files.
@@ -392,15 +393,16 @@ private slots:
         f.click("ToolButton61");
         QCOMPARE(f.fake.lastNotice(),
                  QStringLiteral("Please save in HTML format or publish before previewing!"));
-        f.find<QPlainTextEdit>("Memo19")->setPlainText(QStringLiteral("<html></html>"));
+        findControl<QPlainTextEdit>(*f.tab, "Memo19")
+            ->setPlainText(QStringLiteral("<html></html>"));
         const QString saved = f.folder.file(QStringLiteral("saved"));
         f.fake.saveAnswers << saved;
-        f.find<QAction>("AsHTML4")->trigger();
+        findControl<QAction>(*f.tab, "AsHTML4")->trigger();
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Warning);
         QVERIFY(f.fake.lastNotice().startsWith("Please note: the slideshow HTML file"));
         QCOMPARE(f.fake.fileQuestions.last().request.name, QStringLiteral("SaveDialog7"));
         QCOMPARE(readBytes(saved + ".html"), QByteArray("<html></html>\r\n"));
-        f.find<QAction>("Preview3")->trigger();
+        findControl<QAction>(*f.tab, "Preview3")->trigger();
         QCOMPARE(f.fake.opened.last(), QUrl::fromLocalFile(saved + ".html"));
     }
 
@@ -411,7 +413,7 @@ private slots:
         const QString two = makeFile(pics + "y/one's \"best\" é.jpg", "two");
         const QString start = makeFile(pics + "start.jpg", "start");
         const QString tune = makeFile(pics + "tune.mid", "tune");
-        f.find<QAction>("Publish1")->trigger();
+        findControl<QAction>(*f.tab, "Publish1")->trigger();
         QCOMPARE(f.fake.lastNotice(),
                  QStringLiteral("Please first generate code before publishing!"));
         QVERIFY(f.fake.fileQuestions.isEmpty());
@@ -420,7 +422,7 @@ private slots:
         f.select(0);
         f.click("Button6");
         // The sound is copied although it does not play.
-        auto* sound = f.find<QCheckBox>("CheckBox15");
+        auto* sound = findControl<QCheckBox>(*f.tab, "CheckBox15");
         sound->click();
         f.fake.openAnswers << QStringList{tune};
         f.click("Button4");
@@ -431,7 +433,7 @@ private slots:
         const QString site = f.folder.file(QStringLiteral("site"));
         QDir().mkpath(site);
         f.fake.saveAnswers << site + "/show";
-        f.find<QAction>("Publish1")->trigger();
+        findControl<QAction>(*f.tab, "Publish1")->trigger();
         QCOMPARE(f.fake.lastNotice(), QStringLiteral("Publish complete!"));
         QCOMPARE(f.fake.fileQuestions.last().request.name, QStringLiteral("SaveDialog9"));
         QCOMPARE(f.fake.fileQuestions.last().request.title, QStringLiteral("Publish"));
@@ -452,7 +454,7 @@ private slots:
         f.click("ToolButton61");
         QCOMPARE(f.fake.opened.last(), QUrl::fromLocalFile(site + "/show.html"));
         // The dialog offers the last page next time.
-        f.find<QAction>("Publish1")->trigger();
+        findControl<QAction>(*f.tab, "Publish1")->trigger();
         QCOMPARE(f.fake.fileQuestions.last().current, site + "/show.html");
     }
 
@@ -471,7 +473,7 @@ private slots:
 
         QFile::remove(gone);
         f.fake.saveAnswers << site + "/show.html";
-        f.find<QAction>("Publish1")->trigger();
+        findControl<QAction>(*f.tab, "Publish1")->trigger();
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Error);
         QCOMPARE(f.fake.lastNotice(), "Cannot open file " + gone + ": File not found");
         QCOMPARE(QDir(site).entryList(QDir::Files), QStringList({"big.jpg"}));
@@ -480,7 +482,7 @@ private slots:
         // A full disk: the earlier copy stays whole and nothing claims success.
         makeFile(gone, "back");
         f.fake.saveAnswers << site + "/show.html";
-        withFileSizeLimit(100 * 1024, [&] { f.find<QAction>("Publish1")->trigger(); });
+        withFileSizeLimit(100 * 1024, [&] { findControl<QAction>(*f.tab, "Publish1")->trigger(); });
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Error);
         QVERIFY2(f.fake.lastNotice().startsWith("Cannot write file " + site + "/big.jpg"),
                  qPrintable(f.fake.lastNotice()));
@@ -519,7 +521,7 @@ private slots:
             f.tab->findChild<QProgressDialog*>()->findChild<QPushButton*>()->click();
         });
         f.fake.saveAnswers << site + "/show.html";
-        f.find<QAction>("Publish1")->trigger();
+        findControl<QAction>(*f.tab, "Publish1")->trigger();
         qunsetenv("QUILLMINT_TEST_PUBLISH_PACE");
         QVERIFY2(after > before, qPrintable(QStringLiteral("%1 %2").arg(before).arg(after)));
         QVERIFY(!f.fake.noticeTexts().contains(QStringLiteral("Publish complete!")));
@@ -545,7 +547,7 @@ private slots:
         f.click("BitBtn32");
         QCOMPARE(f.pane().count(QLatin1Char('\n')), 83 + 9999);
         f.fake.saveAnswers << f.folder.file(QStringLiteral("site.html"));
-        f.find<QAction>("Publish1")->trigger();
+        findControl<QAction>(*f.tab, "Publish1")->trigger();
         QCOMPARE(f.fake.lastNotice(), QStringLiteral("Publish complete!"));
     }
 };
