@@ -125,21 +125,21 @@ void setListText(QComboBox* box, const QString& text) {
 
 SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
     : QWidget(parent),
-      OpenDialog1(openFileRequest("OpenDialog1", QStringLiteral("Open Sound"),
+      soundDialog(openFileRequest("OpenDialog1", QStringLiteral("Open Sound"),
                                   {QStringLiteral("All Music Files (*.wav *.mid)")})),
-      OpenDialog2(openFileRequest(
+      backgroundImageDialog(openFileRequest(
           "OpenDialog2", QStringLiteral("Open Image"),
           {QStringLiteral("JPEG Files (*.jpg *.jpe *.jpeg)"), QStringLiteral("GIF Files (*.gif)"),
            QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
            QStringLiteral("All Files (*)")})),
-      OpenDialog3(openFileRequest(
+      imagesDialog(openFileRequest(
           "OpenDialog3", QStringLiteral("Open Images"),
           {QStringLiteral("JPEG Files (*.jpg *.jpeg *.jpe)"), QStringLiteral("GIF Files (*.gif)"),
            QStringLiteral("BMP Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
            QStringLiteral("All Supported Images (*.jpg *.jpeg *.jpe *.gif *.bmp *.png)")},
           4)),
-      SaveDialog9(saveFileRequest("SaveDialog9", QStringLiteral("Publish"),
-                                  QStringLiteral("HTML Files (*.html)"), QStringLiteral("html"))),
+      publishDialog(saveFileRequest("SaveDialog9", QStringLiteral("Publish"),
+                                    QStringLiteral("HTML Files (*.html)"), QStringLiteral("html"))),
       context(tabContext) {
     setObjectName("TabSheet4");
 
@@ -147,27 +147,27 @@ SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
     layout->setContentsMargins(2, 0, 2, 2);
     layout->setSpacing(2);
     buildToolBar();
-    layout->addWidget(ToolBar6);
+    layout->addWidget(toolBar);
 
-    PageControl2 = new QTabWidget(this);
-    PageControl2->setObjectName("PageControl2");
-    TabSheet6 = buildSettingsPage();
-    TabSheet7 = buildSlideshowPage();
-    TabSheet8 = buildElementsPage();
-    PageControl2->addTab(TabSheet6, QStringLiteral("Settings"));
-    PageControl2->addTab(TabSheet7, QStringLiteral("Slideshow"));
-    PageControl2->addTab(TabSheet8, QStringLiteral("Elements"));
-    PageControl2->setCurrentIndex(0);
+    subPages = new QTabWidget(this);
+    subPages->setObjectName("PageControl2");
+    settingsPage = buildSettingsPage();
+    slideshowPage = buildSlideshowPage();
+    elementsPage = buildElementsPage();
+    subPages->addTab(settingsPage, QStringLiteral("Settings"));
+    subPages->addTab(slideshowPage, QStringLiteral("Slideshow"));
+    subPages->addTab(elementsPage, QStringLiteral("Elements"));
+    subPages->setCurrentIndex(0);
 
     auto* halves = new QHBoxLayout;
     halves->setSpacing(4);
     halves->addWidget(buildLeftHalf(), 1);
-    halves->addWidget(PageControl2, 1);
+    halves->addWidget(subPages, 1);
     layout->addLayout(halves);
     buildColourSettings();
 
     OutputSetup setup;
-    setup.pane = Memo19;
+    setup.pane = codePane;
     setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog7"));
     setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog8"));
     setup.preview = OutputSetup::Preview::SavedFile;
@@ -181,25 +181,25 @@ SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
     outputs = new OutputCommands(std::move(setup), context.folders.userCache, this);
 
     frame.connectTo(outputs);
-    connect(Publish1, &QAction::triggered, this, &SlideshowTab::Publish1Click);
-    connect(ToolButton49, &QToolButton::clicked, this, &SlideshowTab::ToolButton49Click);
+    connect(publishAction, &QAction::triggered, this, &SlideshowTab::publishPage);
+    connect(newButton, &QToolButton::clicked, this, &SlideshowTab::newDocument);
 }
 
 SlideshowTab::~SlideshowTab() = default;
 
 void SlideshowTab::buildToolBar() {
     frame.buildToolBar(ToolBar, context, this);
-    ToolBar6 = frame.bar;
-    ToolButton49 = frame.newButton;
-    ToolButton50 = frame.saveButton;
-    PopupMenu11 = frame.saveMenu;
-    AsHTML4 = frame.saveAs.at(0);
-    AsText4 = frame.saveAs.at(1);
-    Publish1 = frame.afterSave.at(0);
-    ToolButton59 = frame.printButton;
-    ToolButton61 = frame.optionsButton;
-    Preview3 = frame.options.at(0);
-    ToolButton62 = frame.helpButton;
+    toolBar = frame.bar;
+    newButton = frame.newButton;
+    saveAsButton = frame.saveButton;
+    saveMenu = frame.saveMenu;
+    saveAsHtmlAction = frame.saveAs.at(0);
+    saveAsTextAction = frame.saveAs.at(1);
+    publishAction = frame.afterSave.at(0);
+    printButton = frame.printButton;
+    optionsButton = frame.optionsButton;
+    previewAction = frame.options.at(0);
+    helpButton = frame.helpButton;
 }
 
 QWidget* SlideshowTab::buildLeftHalf() {
@@ -209,210 +209,215 @@ QWidget* SlideshowTab::buildLeftHalf() {
     column->setSpacing(3);
 
     frame.addCodeArea(CodeArea, column, half, nullptr, 3);
-    Memo19 = frame.pane;
-    BitBtn27 = frame.codeButtons.at(0);
-    BitBtn28 = frame.codeButtons.at(1);
+    codePane = frame.pane;
+    codeCopyButton = frame.codeButtons.at(0);
+    codeClearButton = frame.codeButtons.at(1);
 
-    ListBox2 = new QListWidget(half);
-    ListBox2->setObjectName("ListBox2");
-    Label74 = makeLabel("Label74", QStringLiteral("0"), half);
+    imageList = new QListWidget(half);
+    imageList->setObjectName("ListBox2");
+    imageCount = makeLabel("Label74", QStringLiteral("0"), half);
     auto* listCaption = new QLabel(QStringLiteral("&Images In List:"), half);
-    listCaption->setBuddy(ListBox2);
+    listCaption->setBuddy(imageList);
     auto* counter = new QHBoxLayout;
     counter->setSpacing(4);
     counter->addWidget(listCaption);
-    counter->addWidget(Label74);
+    counter->addWidget(imageCount);
     counter->addStretch();
     column->addLayout(counter);
 
-    ListBox2->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    imageList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Large lists stay quick: every entry has the same height.
-    ListBox2->setUniformItemSizes(true);
-    column->addWidget(ListBox2, 2);
-    connect(ListBox2, &QListWidget::currentRowChanged, this, [this](int row) {
+    imageList->setUniformItemSizes(true);
+    column->addWidget(imageList, 2);
+    connect(imageList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!changingList && row >= 0)
-            ListBox2Click();
+            selectEntry();
     });
 
-    BitBtn29 = makeButton("BitBtn29", QStringLiteral("&Delete"), {}, half);
-    BitBtn29->setEnabled(false);
-    BitBtn30 = makeButton("BitBtn30", QStringLiteral("&Sort"),
-                          QStringLiteral("Sort Image List Images Alphabetically"), half);
-    BitBtn31 = makeButton("BitBtn31", QStringLiteral("Clear A&ll"),
-                          QStringLiteral("Erase All Image List Images"), half);
-    BitBtn32 = makeButton("BitBtn32", QStringLiteral("&Make Code"),
-                          QStringLiteral("Generate HTML Code"), half);
+    deleteButton = makeButton("BitBtn29", QStringLiteral("&Delete"), {}, half);
+    deleteButton->setEnabled(false);
+    sortButton = makeButton("BitBtn30", QStringLiteral("&Sort"),
+                            QStringLiteral("Sort Image List Images Alphabetically"), half);
+    clearAllButton = makeButton("BitBtn31", QStringLiteral("Clear A&ll"),
+                                QStringLiteral("Erase All Image List Images"), half);
+    makeCodeButton = makeButton("BitBtn32", QStringLiteral("&Make Code"),
+                                QStringLiteral("Generate HTML Code"), half);
     auto* listButtons = new QHBoxLayout;
     listButtons->setSpacing(3);
-    for (QPushButton* button : {BitBtn29, BitBtn30, BitBtn31, BitBtn32}) {
+    for (QPushButton* button : {deleteButton, sortButton, clearAllButton, makeCodeButton}) {
         button->setMinimumWidth(0);
         listButtons->addWidget(button);
     }
     column->addLayout(listButtons);
 
-    connect(BitBtn29, &QPushButton::clicked, this, &SlideshowTab::BitBtn29Click);
-    connect(BitBtn30, &QPushButton::clicked, this, &SlideshowTab::BitBtn30Click);
-    connect(BitBtn31, &QPushButton::clicked, this, &SlideshowTab::BitBtn31Click);
-    connect(BitBtn32, &QPushButton::clicked, this, &SlideshowTab::BitBtn32Click);
+    connect(deleteButton, &QPushButton::clicked, this, &SlideshowTab::deleteEntry);
+    connect(sortButton, &QPushButton::clicked, this, &SlideshowTab::sortList);
+    connect(clearAllButton, &QPushButton::clicked, this, &SlideshowTab::clearAllImages);
+    connect(makeCodeButton, &QPushButton::clicked, this, &SlideshowTab::makeCode);
     return half;
 }
 
 QWidget* SlideshowTab::buildSettingsPage() {
-    auto* page = new QWidget(PageControl2);
+    auto* page = new QWidget(subPages);
     page->setObjectName("TabSheet6");
     auto* grid = compact(new QGridLayout(page), PageDensity);
     grid->setColumnStretch(1, 1);
 
-    BitBtn33 = makeButton("BitBtn33", QStringLiteral("&Add Slideshow Images To List"),
-                          QStringLiteral("Add Images To Slideshow"), page);
-    grid->addWidget(BitBtn33, 0, 0, 1, 2);
+    addImagesButton = makeButton("BitBtn33", QStringLiteral("&Add Slideshow Images To List"),
+                                 QStringLiteral("Add Images To Slideshow"), page);
+    grid->addWidget(addImagesButton, 0, 0, 1, 2);
 
-    Edit23 = makeLineEdit("Edit23", page);
-    Edit23->setReadOnly(true);
-    Button6 = makeChooserButton("Button6", QStringLiteral("O&K"), {}, page);
-    Button6->setFixedWidth(32);
-    Button6->setEnabled(false);
-    Button3 = makeChooserButton("Button3", QStringLiteral("?"), {}, page);
+    initialImage = makeLineEdit("Edit23", page);
+    initialImage->setReadOnly(true);
+    chooseInitialButton = makeChooserButton("Button6", QStringLiteral("O&K"), {}, page);
+    chooseInitialButton->setFixedWidth(32);
+    chooseInitialButton->setEnabled(false);
+    initialHelpButton = makeChooserButton("Button3", QStringLiteral("?"), {}, page);
     auto* initial = new QHBoxLayout;
     initial->setSpacing(3);
-    initial->addWidget(Edit23);
-    initial->addWidget(Button6);
-    initial->addWidget(Button3);
+    initial->addWidget(initialImage);
+    initial->addWidget(chooseInitialButton);
+    initial->addWidget(initialHelpButton);
     grid->addWidget(new QLabel(QStringLiteral("Initial Image:"), page), 1, 0);
     grid->addLayout(initial, 1, 1);
 
-    SpinEdit7 = new SpinEdit(QStringLiteral("SpinEdit7"), 1, 999, 1, page);
+    transitionTime = new SpinEdit(QStringLiteral("SpinEdit7"), 1, 999, 1, page);
     addRow(grid, 2, QStringLiteral("Transition Time:"),
-           {SpinEdit7, new QLabel(QStringLiteral("Seconds"), page)}, page);
+           {transitionTime, new QLabel(QStringLiteral("Seconds"), page)}, page);
 
-    CheckBox13 = makeCheckBox("CheckBox13", QStringLiteral("Center Slideshow Console"), page);
-    grid->addWidget(CheckBox13, 3, 0, 1, 2);
+    centreConsole = makeCheckBox("CheckBox13", QStringLiteral("Center Slideshow Console"), page);
+    grid->addWidget(centreConsole, 3, 0, 1, 2);
 
-    CheckBox14 = makeCheckBox("CheckBox14", QStringLiteral("Include Right-click Disable"), page);
-    grid->addWidget(CheckBox14, 4, 0, 1, 2);
-    Label39 = makeLabel("Label39", QStringLiteral("Message On Right-click:"), page);
-    Edit19 = makeLineEdit("Edit19", page);
+    rightClickDisable =
+        makeCheckBox("CheckBox14", QStringLiteral("Include Right-click Disable"), page);
+    grid->addWidget(rightClickDisable, 4, 0, 1, 2);
+    rightClickMessageLabel = makeLabel("Label39", QStringLiteral("Message On Right-click:"), page);
+    rightClickMessage = makeLineEdit("Edit19", page);
     auto* message = new QHBoxLayout;
     message->setSpacing(4);
-    message->addWidget(Label39);
-    message->addWidget(Edit19);
+    message->addWidget(rightClickMessageLabel);
+    message->addWidget(rightClickMessage);
     grid->addLayout(message, 5, 0, 1, 2);
 
-    CheckBox15 = makeCheckBox("CheckBox15", QStringLiteral("Play Background Sound"), page);
-    grid->addWidget(CheckBox15, 6, 0, 1, 2);
-    Label40 = makeLabel("Label40", QStringLiteral("Sound:"), page);
-    Edit20 = makeLineEdit("Edit20", page);
-    Edit20->setReadOnly(true);
-    Button4 = makeChooserButton("Button4", QStringLiteral("..."),
-                                QStringLiteral("Choose Your Background Sound"), page);
-    BitBtn18 =
+    playSound = makeCheckBox("CheckBox15", QStringLiteral("Play Background Sound"), page);
+    grid->addWidget(playSound, 6, 0, 1, 2);
+    soundLabel = makeLabel("Label40", QStringLiteral("Sound:"), page);
+    soundFile = makeLineEdit("Edit20", page);
+    soundFile->setReadOnly(true);
+    chooseSoundButton = makeChooserButton("Button4", QStringLiteral("..."),
+                                          QStringLiteral("Choose Your Background Sound"), page);
+    auditionButton =
         makeChooserButton("BitBtn18", QString(), QStringLiteral("Audition Sound (Preview)"), page);
-    BitBtn18->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    auditionButton->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     auto* sound = new QHBoxLayout;
     sound->setSpacing(3);
-    sound->addWidget(Edit20);
-    sound->addWidget(Button4);
-    sound->addWidget(BitBtn18);
-    grid->addWidget(Label40, 7, 0);
+    sound->addWidget(soundFile);
+    sound->addWidget(chooseSoundButton);
+    sound->addWidget(auditionButton);
+    grid->addWidget(soundLabel, 7, 0);
     grid->addLayout(sound, 7, 1);
 
-    Edit21 = makeLineEdit("Edit21", page);
+    pageTitle = makeLineEdit("Edit21", page);
     grid->addWidget(new QLabel(QStringLiteral("Page Title:"), page), 8, 0);
-    grid->addWidget(Edit21, 8, 1);
+    grid->addWidget(pageTitle, 8, 1);
 
     addColourRow(grid, 9, QStringLiteral("Page Background Color:"),
-                 {BitBtn17, "BitBtn17", "Choose Page Background Color", Memo10, "Memo10", Label45,
-                  "Label45"},
+                 {pageBackgroundButton, "BitBtn17", "Choose Page Background Color",
+                  pageBackgroundSwatch, "Memo10", pageBackgroundLabel, "Label45"},
                  page, Caption::Spanning);
 
-    Edit22 = makeLineEdit("Edit22", page);
-    Edit22->setReadOnly(true);
-    Button5 = makeChooserButton("Button5", QStringLiteral("..."),
-                                QStringLiteral("Choose Your Background Image"), page);
+    backgroundImage = makeLineEdit("Edit22", page);
+    backgroundImage->setReadOnly(true);
+    chooseBackgroundButton = makeChooserButton(
+        "Button5", QStringLiteral("..."), QStringLiteral("Choose Your Background Image"), page);
     auto* image = new QHBoxLayout;
     image->setSpacing(3);
-    image->addWidget(Edit22);
-    image->addWidget(Button5);
+    image->addWidget(backgroundImage);
+    image->addWidget(chooseBackgroundButton);
     grid->addWidget(new QLabel(QStringLiteral("Image:"), page), 10, 0);
     grid->addLayout(image, 10, 1);
     grid->setRowStretch(11, 1);
 
     for (QWidget* dependent :
-         std::initializer_list<QWidget*>{Label39, Edit19, Label40, Edit20, Button4, BitBtn18})
+         std::initializer_list<QWidget*>{rightClickMessageLabel, rightClickMessage, soundLabel,
+                                         soundFile, chooseSoundButton, auditionButton})
         dependent->setEnabled(false);
 
-    connect(BitBtn33, &QPushButton::clicked, this, &SlideshowTab::BitBtn33Click);
-    connect(Button6, &QPushButton::clicked, this, &SlideshowTab::Button6Click);
-    connect(Button3, &QPushButton::clicked, this, &SlideshowTab::Button3Click);
-    connect(Edit23, &QLineEdit::textChanged, this, &SlideshowTab::Edit23Change);
-    connect(CheckBox14, &QCheckBox::toggled, this, &SlideshowTab::CheckBox14Click);
-    connect(CheckBox15, &QCheckBox::toggled, this, &SlideshowTab::CheckBox15Click);
-    connect(Button4, &QPushButton::clicked, this, &SlideshowTab::Button4Click);
-    connect(Button5, &QPushButton::clicked, this, &SlideshowTab::Button5Click);
-    connect(BitBtn18, &QPushButton::clicked, this, &SlideshowTab::BitBtn18Click);
+    connect(addImagesButton, &QPushButton::clicked, this, &SlideshowTab::addImages);
+    connect(chooseInitialButton, &QPushButton::clicked, this, &SlideshowTab::chooseInitialImage);
+    connect(initialHelpButton, &QPushButton::clicked, this, &SlideshowTab::explainInitialImage);
+    connect(initialImage, &QLineEdit::textChanged, this, &SlideshowTab::showInitialImageHint);
+    connect(rightClickDisable, &QCheckBox::toggled, this, &SlideshowTab::enableRightClickMessage);
+    connect(playSound, &QCheckBox::toggled, this, &SlideshowTab::enableSound);
+    connect(chooseSoundButton, &QPushButton::clicked, this, &SlideshowTab::chooseSound);
+    connect(chooseBackgroundButton, &QPushButton::clicked, this,
+            &SlideshowTab::chooseBackgroundImage);
+    connect(auditionButton, &QPushButton::clicked, this, &SlideshowTab::auditionSound);
     return page;
 }
 
 QWidget* SlideshowTab::buildSlideshowPage() {
-    auto* page = new QWidget(PageControl2);
+    auto* page = new QWidget(subPages);
     page->setObjectName("TabSheet7");
     auto* grid = compact(new QGridLayout(page), PageDensity);
     grid->setColumnStretch(1, 1);
 
-    Edit18 = makeLineEdit("Edit18", page);
+    headingText = makeLineEdit("Edit18", page);
     grid->addWidget(new QLabel(QStringLiteral("Heading Text:"), page), 0, 0);
-    grid->addWidget(Edit18, 0, 1);
+    grid->addWidget(headingText, 0, 1);
 
     // The sample panels float over the tab, above the right end of their lists.
-    Panel2 = makeFontSample(QStringLiteral("Panel2"), this);
-    ComboBox9 = new FontBox(QStringLiteral("ComboBox9"), Panel2, page);
+    headingFontSample = makeFontSample(QStringLiteral("Panel2"), this);
+    headingFont = new FontBox(QStringLiteral("ComboBox9"), headingFontSample, page);
     grid->addWidget(new QLabel(QStringLiteral("Font:"), page), 1, 0);
-    grid->addWidget(ComboBox9, 1, 1);
+    grid->addWidget(headingFont, 1, 1);
 
     addColourRow(grid, 2, QStringLiteral("Color:"),
-                 {BitBtn19, "BitBtn19", "Choose Text Color", Memo11, "Memo11", Label49, "Label49"},
+                 {headingColourButton, "BitBtn19", "Choose Text Color", headingColourSwatch,
+                  "Memo11", headingColourLabel, "Label49"},
                  page);
 
-    ToolButton46 = makeStyleToggle("ToolButton46", QStringLiteral("B"), QStringLiteral("Bold"),
-                                   &QFont::setBold, ToggleFrame::Raised, page);
-    ToolButton47 = makeStyleToggle("ToolButton47", QStringLiteral("I"), QStringLiteral("Italics"),
+    boldToggle = makeStyleToggle("ToolButton46", QStringLiteral("B"), QStringLiteral("Bold"),
+                                 &QFont::setBold, ToggleFrame::Raised, page);
+    italicToggle = makeStyleToggle("ToolButton47", QStringLiteral("I"), QStringLiteral("Italics"),
                                    &QFont::setItalic, ToggleFrame::Raised, page);
-    ToolButton48 = makeStyleToggle("ToolButton48", QStringLiteral("U"), QStringLiteral("Underline"),
-                                   &QFont::setUnderline, ToggleFrame::Raised, page);
+    underlineToggle =
+        makeStyleToggle("ToolButton48", QStringLiteral("U"), QStringLiteral("Underline"),
+                        &QFont::setUnderline, ToggleFrame::Raised, page);
     // The size shows "10" while the list still marks its first item.
-    ComboBox11 = makeComboBox("ComboBox11", numberList(1, 72), {}, page, Typing::Editable);
-    ComboBox11->setCurrentText(QStringLiteral("10"));
-    ComboBox11->setMinimumContentsLength(3);
-    addRow(grid, 3, QStringLiteral("Font Style:"), {ToolButton46, ToolButton47, ToolButton48},
+    headingSize = makeComboBox("ComboBox11", numberList(1, 72), {}, page, Typing::Editable);
+    headingSize->setCurrentText(QStringLiteral("10"));
+    headingSize->setMinimumContentsLength(3);
+    addRow(grid, 3, QStringLiteral("Font Style:"), {boldToggle, italicToggle, underlineToggle},
            page);
-    addRow(grid, 4, QStringLiteral("Size:"), {ComboBox11}, page);
+    addRow(grid, 4, QStringLiteral("Size:"), {headingSize}, page);
 
-    addColourRow(
-        grid, 5, QStringLiteral("Border Color:"),
-        {BitBtn20, "BitBtn20", "Choose Table Border Color", Memo12, "Memo12", Label52, "Label52"},
-        page);
-    ComboBox10 = makeComboBox("ComboBox10", BorderWidths, QStringLiteral("1"), page);
-    addRow(grid, 6, QStringLiteral("Border Width:"), {ComboBox10}, page);
+    addColourRow(grid, 5, QStringLiteral("Border Color:"),
+                 {borderColourButton, "BitBtn20", "Choose Table Border Color", borderColourSwatch,
+                  "Memo12", borderColourLabel, "Label52"},
+                 page);
+    borderWidth = makeComboBox("ComboBox10", BorderWidths, QStringLiteral("1"), page);
+    addRow(grid, 6, QStringLiteral("Border Width:"), {borderWidth}, page);
 
-    addColourRow(
-        grid, 7, QStringLiteral("Slideshow Console Color:"),
-        {BitBtn21, "BitBtn21", "Choose Slideshow Color", Memo13, "Memo13", Label56, "Label56"},
-        page);
+    addColourRow(grid, 7, QStringLiteral("Slideshow Console Color:"),
+                 {consoleColourButton, "BitBtn21", "Choose Slideshow Color", consoleColourSwatch,
+                  "Memo13", consoleColourLabel, "Label56"},
+                 page);
     addColourRow(grid, 8, QStringLiteral("Heading Cell Color:"),
-                 {BitBtn22, "BitBtn22", "Choose Slideshow Heading Cell Color", Memo14, "Memo14",
-                  Label57, "Label57"},
+                 {headingCellColourButton, "BitBtn22", "Choose Slideshow Heading Cell Color",
+                  headingCellColourSwatch, "Memo14", headingCellColourLabel, "Label57"},
                  page);
 
-    SpinEdit8 = new SpinEdit(QStringLiteral("SpinEdit8"), 0, 25, 2, page);
-    SpinEdit9 = new SpinEdit(QStringLiteral("SpinEdit9"), 0, 25, 2, page);
-    addRow(grid, 9, QStringLiteral("Cellspacing:"), {SpinEdit8}, page);
-    addRow(grid, 10, QStringLiteral("Cellpadding:"), {SpinEdit9}, page);
+    cellSpacing = new SpinEdit(QStringLiteral("SpinEdit8"), 0, 25, 2, page);
+    cellPadding = new SpinEdit(QStringLiteral("SpinEdit9"), 0, 25, 2, page);
+    addRow(grid, 9, QStringLiteral("Cellspacing:"), {cellSpacing}, page);
+    addRow(grid, 10, QStringLiteral("Cellpadding:"), {cellPadding}, page);
     grid->setRowStretch(11, 1);
     return page;
 }
 
 QWidget* SlideshowTab::buildElementsPage() {
-    auto* page = new QWidget(PageControl2);
+    auto* page = new QWidget(subPages);
     page->setObjectName("TabSheet8");
     auto* column = new QVBoxLayout(page);
     column->setContentsMargins(4, 3, 4, 3);
@@ -435,36 +440,37 @@ QWidget* SlideshowTab::buildElementsPage() {
         const char* widthName;
     };
     const Group groups[] = {
-        {GroupBox8,
+        {buttonsGroup,
          "GroupBox8",
          QStringLiteral(" Control Buttons "),
-         Panel3,
+         buttonFontSample,
          "Panel3",
-         ComboBox12,
+         buttonFont,
          "ComboBox12",
-         {BitBtn23, "BitBtn23", "Choose Control Buttons Color", Memo15, "Memo15", Label65,
-          "Label65"},
-         {BitBtn24, "BitBtn24", "Choose Control Buttons Text Color", Memo16, "Memo16", Label66,
-          "Label66"},
+         {buttonBackgroundButton, "BitBtn23", "Choose Control Buttons Color",
+          buttonBackgroundSwatch, "Memo15", buttonBackgroundLabel, "Label65"},
+         {buttonTextColourButton, "BitBtn24", "Choose Control Buttons Text Color",
+          buttonTextColourSwatch, "Memo16", buttonTextColourLabel, "Label66"},
          QStringLiteral("Text Color:"),
-         ComboBox13,
+         buttonBorderStyle,
          "ComboBox13",
-         ComboBox14,
+         buttonBorderWidth,
          "ComboBox14"},
-        {GroupBox9,
+        {listGroup,
          "GroupBox9",
          QStringLiteral(" Image List "),
-         Panel4,
+         listFontSample,
          "Panel4",
-         ComboBox15,
+         listFont,
          "ComboBox15",
-         {BitBtn25, "BitBtn25", "Choose Image List Color", Memo17, "Memo17", Label72, "Label72"},
-         {BitBtn26, "BitBtn26", "Choose Image List Text Color", Memo18, "Memo18", Label73,
-          "Label73"},
+         {listBackgroundButton, "BitBtn25", "Choose Image List Color", listBackgroundSwatch,
+          "Memo17", listBackgroundLabel, "Label72"},
+         {listItemColourButton, "BitBtn26", "Choose Image List Text Color", listItemColourSwatch,
+          "Memo18", listItemColourLabel, "Label73"},
          QStringLiteral("Item Color:"),
-         ComboBox16,
+         listBorderStyle,
          "ComboBox16",
-         ComboBox17,
+         listBorderWidth,
          "ComboBox17"},
     };
     for (const Group& group : groups) {
@@ -505,20 +511,28 @@ void SlideshowTab::buildColourSettings() {
         QLabel* label;
         QWidget* swatch;
     } colours[] = {
-        {ColorDialog4, "ColorDialog4", BitBtn17, Label45, Memo10},
-        {ColorDialog5, "ColorDialog5", BitBtn19, Label49, Memo11},
-        {ColorDialog6, "ColorDialog6", BitBtn20, Label52, Memo12},
-        {ColorDialog7, "ColorDialog7", BitBtn21, Label56, Memo13},
-        {ColorDialog8, "ColorDialog8", BitBtn22, Label57, Memo14},
-        {ColorDialog9, "ColorDialog9", BitBtn23, Label65, Memo15},
-        {ColorDialog10, "ColorDialog10", BitBtn24, Label66, Memo16},
-        {ColorDialog11, "ColorDialog11", BitBtn25, Label72, Memo17},
-        {ColorDialog12, "ColorDialog12", BitBtn26, Label73, Memo18},
+        {pageBackgroundColour, "ColorDialog4", pageBackgroundButton, pageBackgroundLabel,
+         pageBackgroundSwatch},
+        {headingColour, "ColorDialog5", headingColourButton, headingColourLabel,
+         headingColourSwatch},
+        {borderColour, "ColorDialog6", borderColourButton, borderColourLabel, borderColourSwatch},
+        {consoleColour, "ColorDialog7", consoleColourButton, consoleColourLabel,
+         consoleColourSwatch},
+        {headingCellColour, "ColorDialog8", headingCellColourButton, headingCellColourLabel,
+         headingCellColourSwatch},
+        {buttonBackgroundColour, "ColorDialog9", buttonBackgroundButton, buttonBackgroundLabel,
+         buttonBackgroundSwatch},
+        {buttonTextColour, "ColorDialog10", buttonTextColourButton, buttonTextColourLabel,
+         buttonTextColourSwatch},
+        {listBackgroundColour, "ColorDialog11", listBackgroundButton, listBackgroundLabel,
+         listBackgroundSwatch},
+        {listItemColour, "ColorDialog12", listItemColourButton, listItemColourLabel,
+         listItemColourSwatch},
     };
     for (const auto& colour : colours)
         colour.setting = new ColourSetting(QLatin1String(colour.name), colour.button, colour.label,
                                            colour.swatch, White, this);
-    for (QLabel* panel : {Panel2, Panel3, Panel4})
+    for (QLabel* panel : {headingFontSample, buttonFontSample, listFontSample})
         panel->installEventFilter(this);
 }
 
@@ -527,7 +541,9 @@ bool SlideshowTab::eventFilter(QObject* watched, QEvent* event) {
         const struct {
             QLabel* panel;
             QComboBox* box;
-        } samples[] = {{Panel2, ComboBox9}, {Panel3, ComboBox12}, {Panel4, ComboBox15}};
+        } samples[] = {{headingFontSample, headingFont},
+                       {buttonFontSample, buttonFont},
+                       {listFontSample, listFont}};
         for (const auto& sample : samples) {
             if (watched != sample.panel)
                 continue;
@@ -542,176 +558,177 @@ bool SlideshowTab::eventFilter(QObject* watched, QEvent* event) {
 
 SlideshowSettings SlideshowTab::settings() {
     SlideshowSettings s;
-    s.images.reserve(ListBox2->count());
-    for (int row = 0; row < ListBox2->count(); ++row)
-        s.images << ListBox2->item(row)->text();
-    s.initialImage = Edit23->text();
-    s.transitionTime = SpinEdit7->committedText();
-    s.centreConsole = CheckBox13->isChecked();
-    s.rightClickDisable = CheckBox14->isChecked();
-    s.rightClickMessage = Edit19->text();
-    s.playSound = CheckBox15->isChecked();
-    s.sound = Edit20->text();
-    s.pageTitle = Edit21->text();
-    s.pageBackgroundColor = Label45->text();
-    s.backgroundImage = Edit22->text();
+    s.images.reserve(imageList->count());
+    for (int row = 0; row < imageList->count(); ++row)
+        s.images << imageList->item(row)->text();
+    s.initialImage = initialImage->text();
+    s.transitionTime = transitionTime->committedText();
+    s.centreConsole = centreConsole->isChecked();
+    s.rightClickDisable = rightClickDisable->isChecked();
+    s.rightClickMessage = rightClickMessage->text();
+    s.playSound = playSound->isChecked();
+    s.sound = soundFile->text();
+    s.pageTitle = pageTitle->text();
+    s.pageBackgroundColor = pageBackgroundLabel->text();
+    s.backgroundImage = backgroundImage->text();
 
-    s.headingText = Edit18->text();
-    s.headingFont = ComboBox9->currentText();
-    s.headingColor = Label49->text();
-    s.headingBold = ToolButton46->isChecked();
-    s.headingItalic = ToolButton47->isChecked();
-    s.headingUnderline = ToolButton48->isChecked();
-    s.headingSize = ComboBox11->currentText();
-    s.borderColor = Label52->text();
-    s.borderWidth = ComboBox10->currentText();
-    s.consoleColor = Label56->text();
-    s.headingCellColor = Label57->text();
-    s.cellSpacing = SpinEdit8->committedText();
-    s.cellPadding = SpinEdit9->committedText();
+    s.headingText = headingText->text();
+    s.headingFont = headingFont->currentText();
+    s.headingColor = headingColourLabel->text();
+    s.headingBold = boldToggle->isChecked();
+    s.headingItalic = italicToggle->isChecked();
+    s.headingUnderline = underlineToggle->isChecked();
+    s.headingSize = headingSize->currentText();
+    s.borderColor = borderColourLabel->text();
+    s.borderWidth = borderWidth->currentText();
+    s.consoleColor = consoleColourLabel->text();
+    s.headingCellColor = headingCellColourLabel->text();
+    s.cellSpacing = cellSpacing->committedText();
+    s.cellPadding = cellPadding->committedText();
 
-    s.buttonFont = ComboBox12->currentText();
-    s.buttonBackgroundColor = Label65->text();
-    s.buttonTextColor = Label66->text();
-    s.buttonBorderStyle = ComboBox13->currentText();
-    s.buttonBorderWidth = ComboBox14->currentText();
-    s.listFont = ComboBox15->currentText();
-    s.listBackgroundColor = Label72->text();
-    s.listItemColor = Label73->text();
-    s.listBorderStyle = ComboBox16->currentText();
-    s.listBorderWidth = ComboBox17->currentText();
+    s.buttonFont = buttonFont->currentText();
+    s.buttonBackgroundColor = buttonBackgroundLabel->text();
+    s.buttonTextColor = buttonTextColourLabel->text();
+    s.buttonBorderStyle = buttonBorderStyle->currentText();
+    s.buttonBorderWidth = buttonBorderWidth->currentText();
+    s.listFont = listFont->currentText();
+    s.listBackgroundColor = listBackgroundLabel->text();
+    s.listItemColor = listItemColourLabel->text();
+    s.listBorderStyle = listBorderStyle->currentText();
+    s.listBorderWidth = listBorderWidth->currentText();
     return s;
 }
 
 void SlideshowTab::showImageCount() {
-    Label74->setText(QString::number(ListBox2->count()));
+    imageCount->setText(QString::number(imageList->count()));
 }
 
 // After the program removed entries nothing is selected, as after a fresh
 // start, so the next click on any entry counts.
 void SlideshowTab::clearListSelection() {
     changingList = true;
-    ListBox2->setCurrentRow(-1);
-    ListBox2->clearSelection();
+    imageList->setCurrentRow(-1);
+    imageList->clearSelection();
     changingList = false;
 }
 
-void SlideshowTab::BitBtn33Click() {
-    OpenDialog3.fileName.clear();
-    const QStringList files = OpenDialog3.askOpen(true);
+void SlideshowTab::addImages() {
+    imagesDialog.fileName.clear();
+    const QStringList files = imagesDialog.askOpen(true);
     if (files.isEmpty())
         return;
     changingList = true;
-    ListBox2->addItems(files);
+    imageList->addItems(files);
     changingList = false;
     showImageCount();
 }
 
-void SlideshowTab::ListBox2Click() {
-    listind = ListBox2->currentRow();
-    if (QListWidgetItem* item = ListBox2->item(listind))
-        ListBox2->setToolTip(item->text());
-    BitBtn29->setEnabled(true);
-    Button6->setEnabled(true);
+void SlideshowTab::selectEntry() {
+    rememberedRow = imageList->currentRow();
+    if (QListWidgetItem* item = imageList->item(rememberedRow))
+        imageList->setToolTip(item->text());
+    deleteButton->setEnabled(true);
+    chooseInitialButton->setEnabled(true);
 }
 
-void SlideshowTab::Button6Click() {
-    if (listind >= 0 && listind < ListBox2->count()) {
+void SlideshowTab::chooseInitialImage() {
+    if (rememberedRow >= 0 && rememberedRow < imageList->count()) {
         changingList = true;
-        std::unique_ptr<QListWidgetItem> chosen(ListBox2->takeItem(listind));
+        std::unique_ptr<QListWidgetItem> chosen(imageList->takeItem(rememberedRow));
         changingList = false;
-        Edit23->setText(chosen->text());
+        initialImage->setText(chosen->text());
         clearListSelection();
     }
     showImageCount();
-    Button6->setEnabled(false);
-    BitBtn29->setEnabled(false);
+    chooseInitialButton->setEnabled(false);
+    deleteButton->setEnabled(false);
 }
 
-void SlideshowTab::Button3Click() {
+void SlideshowTab::explainInitialImage() {
     desktop().notice(NoticeKind::Information,
                      QStringLiteral("Choose the image you would like to be the image to start the "
                                     "slideshow by clicking on the image in the image list box, "
                                     "and then clicking the OK button left of the ? button."));
 }
 
-void SlideshowTab::Edit23Change(const QString& text) {
-    Edit23->setToolTip(text);
+void SlideshowTab::showInitialImageHint(const QString& text) {
+    initialImage->setToolTip(text);
 }
 
-void SlideshowTab::BitBtn29Click() {
+void SlideshowTab::deleteEntry() {
     if (!desktop().confirm(QStringLiteral("Are you sure you want to delete the selected item?")))
         return;
-    QListWidgetItem* item = ListBox2->item(listind);
+    QListWidgetItem* item = imageList->item(rememberedRow);
     if (item && item->isSelected()) {
-        if (item->text() == Edit23->text())
-            Edit23->clear();
+        if (item->text() == initialImage->text())
+            initialImage->clear();
         changingList = true;
-        delete ListBox2->takeItem(listind);
+        delete imageList->takeItem(rememberedRow);
         changingList = false;
         clearListSelection();
     }
-    BitBtn29->setEnabled(false);
+    deleteButton->setEnabled(false);
     showImageCount();
-    Button6->setEnabled(false);
+    chooseInitialButton->setEnabled(false);
 }
 
-void SlideshowTab::BitBtn30Click() {
+void SlideshowTab::sortList() {
     QStringList entries;
-    entries.reserve(ListBox2->count());
-    for (int row = 0; row < ListBox2->count(); ++row)
-        entries << ListBox2->item(row)->text();
+    entries.reserve(imageList->count());
+    for (int row = 0; row < imageList->count(); ++row)
+        entries << imageList->item(row)->text();
     // Stable, so paths equal but for letter case keep their order.
     std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
-    const bool selected = ListBox2->currentItem() && ListBox2->currentItem()->isSelected();
+    const bool selected = imageList->currentItem() && imageList->currentItem()->isSelected();
     changingList = true;
-    ListBox2->clear();
-    ListBox2->addItems(entries);
+    imageList->clear();
+    imageList->addItems(entries);
     // The remembered position stays; it now marks whatever entry stands there.
-    if (selected && listind >= 0 && listind < ListBox2->count())
-        ListBox2->setCurrentRow(listind);
+    if (selected && rememberedRow >= 0 && rememberedRow < imageList->count())
+        imageList->setCurrentRow(rememberedRow);
     changingList = false;
 }
 
-void SlideshowTab::BitBtn31Click() {
+void SlideshowTab::clearAllImages() {
     if (!desktop().confirm(
             QStringLiteral("Are you sure you want to erase ALL images in the image list box?")))
         return;
     changingList = true;
-    ListBox2->clear();
+    imageList->clear();
     changingList = false;
-    BitBtn29->setEnabled(false);
+    deleteButton->setEnabled(false);
     showImageCount();
-    Button6->setEnabled(false);
-    Edit23->clear();
+    chooseInitialButton->setEnabled(false);
+    initialImage->clear();
 }
 
-void SlideshowTab::CheckBox14Click(bool checked) {
-    Label39->setEnabled(checked);
-    Edit19->setEnabled(checked);
+void SlideshowTab::enableRightClickMessage(bool checked) {
+    rightClickMessageLabel->setEnabled(checked);
+    rightClickMessage->setEnabled(checked);
 }
 
-void SlideshowTab::CheckBox15Click(bool checked) {
-    for (QWidget* control : std::initializer_list<QWidget*>{Label40, Edit20, Button4, BitBtn18})
+void SlideshowTab::enableSound(bool checked) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{soundLabel, soundFile, chooseSoundButton, auditionButton})
         control->setEnabled(checked);
 }
 
-void SlideshowTab::Button4Click() {
-    const QStringList files = OpenDialog1.askOpen(false);
+void SlideshowTab::chooseSound() {
+    const QStringList files = soundDialog.askOpen(false);
     if (!files.isEmpty())
-        Edit20->setText(files.first());
+        soundFile->setText(files.first());
 }
 
-void SlideshowTab::Button5Click() {
-    const QStringList files = OpenDialog2.askOpen(false);
+void SlideshowTab::chooseBackgroundImage() {
+    const QStringList files = backgroundImageDialog.askOpen(false);
     if (!files.isEmpty())
-        Edit22->setText(files.first());
+        backgroundImage->setText(files.first());
 }
 
-void SlideshowTab::BitBtn18Click() {
-    const QString sound = Edit20->text();
+void SlideshowTab::auditionSound() {
+    const QString sound = soundFile->text();
     if (sound.trimmed().isEmpty()) {
         desktop().notice(NoticeKind::Error, QStringLiteral("No sound specified!"));
         return;
@@ -722,64 +739,64 @@ void SlideshowTab::BitBtn18Click() {
         desktop().playMidi(sound);
 }
 
-void SlideshowTab::BitBtn32Click() {
+void SlideshowTab::makeCode() {
     const SlideshowPage page =
         context.modern() ? makeModernSlideshowPage(settings()) : makeSlideshowPage(settings());
     if (page.refused()) {
         desktop().notice(NoticeKind::Error, page.refusal);
         return;
     }
-    Memo19->setPlainText(page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    codePane->setPlainText(page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
-void SlideshowTab::ToolButton49Click() {
+void SlideshowTab::newDocument() {
     if (!desktop().confirm(
             QStringLiteral("Are you sure you want to erase all fields and start a new document?")))
         return;
-    PageControl2->setCurrentIndex(0);
+    subPages->setCurrentIndex(0);
 
-    Memo19->clear();
+    codePane->clear();
     changingList = true;
-    ListBox2->clear();
+    imageList->clear();
     changingList = false;
-    ListBox2->setToolTip(QString());
-    listind = -1;
-    BitBtn29->setEnabled(false);
-    Edit23->clear();
-    Button6->setEnabled(false);
+    imageList->setToolTip(QString());
+    rememberedRow = -1;
+    deleteButton->setEnabled(false);
+    initialImage->clear();
+    chooseInitialButton->setEnabled(false);
     showImageCount();
 
-    SpinEdit7->setValue(1);
-    for (QCheckBox* box : {CheckBox13, CheckBox14, CheckBox15})
+    transitionTime->setValue(1);
+    for (QCheckBox* box : {centreConsole, rightClickDisable, playSound})
         box->setChecked(false);
-    for (QLineEdit* edit : {Edit19, Edit20, Edit21, Edit22, Edit18})
+    for (QLineEdit* edit : {rightClickMessage, soundFile, pageTitle, backgroundImage, headingText})
         edit->clear();
-    BitBtn18->setEnabled(false);
+    auditionButton->setEnabled(false);
 
-    for (FontBox* font : {ComboBox9, ComboBox12, ComboBox15})
+    for (FontBox* font : {headingFont, buttonFont, listFont})
         font->setEditText(TimesNewRoman);
-    for (QToolButton* toggle : {ToolButton46, ToolButton47, ToolButton48})
+    for (QToolButton* toggle : {boldToggle, italicToggle, underlineToggle})
         toggle->setChecked(false);
-    setListText(ComboBox11, QStringLiteral("10"));
-    ComboBox11->setEditText(QStringLiteral("10"));
-    setListText(ComboBox10, QStringLiteral("1"));
-    SpinEdit8->setValue(2);
-    SpinEdit9->setValue(2);
-    for (QComboBox* style : {ComboBox13, ComboBox16})
+    setListText(headingSize, QStringLiteral("10"));
+    headingSize->setEditText(QStringLiteral("10"));
+    setListText(borderWidth, QStringLiteral("1"));
+    cellSpacing->setValue(2);
+    cellPadding->setValue(2);
+    for (QComboBox* style : {buttonBorderStyle, listBorderStyle})
         setListText(style, QStringLiteral("Solid"));
-    for (QComboBox* width : {ComboBox14, ComboBox17})
+    for (QComboBox* width : {buttonBorderWidth, listBorderWidth})
         setListText(width, QStringLiteral("0"));
 
     for (ColourSetting* colour :
-         {ColorDialog4, ColorDialog5, ColorDialog6, ColorDialog7, ColorDialog8, ColorDialog9,
-          ColorDialog10, ColorDialog11, ColorDialog12})
+         {pageBackgroundColour, headingColour, borderColour, consoleColour, headingCellColour,
+          buttonBackgroundColour, buttonTextColour, listBackgroundColour, listItemColour})
         colour->restoreDefault();
 }
 
-void SlideshowTab::Publish1Click() {
+void SlideshowTab::publishPage() {
     if (publishing)
         return;
-    if (Memo19->toPlainText().size() < 10) {
+    if (codePane->toPlainText().size() < 10) {
         desktop().notice(NoticeKind::Information,
                          QStringLiteral("Please first generate code before publishing!"));
         return;
@@ -792,7 +809,7 @@ void SlideshowTab::Publish1Click() {
         desktop().notice(NoticeKind::Error, page.refusal);
         return;
     }
-    const QString pagePath = SaveDialog9.askSave();
+    const QString pagePath = publishDialog.askSave();
     if (pagePath.isEmpty())
         return;
     const QByteArray pageBytes =

@@ -37,143 +37,143 @@ public:
     // The settings as the controls hold them now.
     SlideshowSettings settings();
 
-    QToolBar* ToolBar6;
-    QToolButton* ToolButton49;
-    QToolButton* ToolButton50;
-    QMenu* PopupMenu11;
-    QAction* AsHTML4;
-    QAction* AsText4;
-    QAction* Publish1;
-    QToolButton* ToolButton59;
-    QToolButton* ToolButton61;
-    QAction* Preview3;
-    QToolButton* ToolButton62;
+    QToolBar* toolBar;
+    QToolButton* newButton;
+    QToolButton* saveAsButton;
+    QMenu* saveMenu;
+    QAction* saveAsHtmlAction;
+    QAction* saveAsTextAction;
+    QAction* publishAction;
+    QToolButton* printButton;
+    QToolButton* optionsButton;
+    QAction* previewAction;
+    QToolButton* helpButton;
 
-    QPlainTextEdit* Memo19;
-    QPushButton* BitBtn27;
-    QPushButton* BitBtn28;
-    QLabel* Label74;
-    QListWidget* ListBox2;
-    QPushButton* BitBtn29;
-    QPushButton* BitBtn30;
-    QPushButton* BitBtn31;
-    QPushButton* BitBtn32;
+    QPlainTextEdit* codePane;
+    QPushButton* codeCopyButton;
+    QPushButton* codeClearButton;
+    QLabel* imageCount;
+    QListWidget* imageList;
+    QPushButton* deleteButton;
+    QPushButton* sortButton;
+    QPushButton* clearAllButton;
+    QPushButton* makeCodeButton;
 
-    QTabWidget* PageControl2;
-    QWidget* TabSheet6;
-    QWidget* TabSheet7;
-    QWidget* TabSheet8;
+    QTabWidget* subPages;
+    QWidget* settingsPage;
+    QWidget* slideshowPage;
+    QWidget* elementsPage;
 
     // Settings
-    QPushButton* BitBtn33;
-    QLineEdit* Edit23;
-    QPushButton* Button6;
-    QPushButton* Button3;
-    SpinEdit* SpinEdit7;
-    QCheckBox* CheckBox13;
-    QCheckBox* CheckBox14;
-    QLabel* Label39;
-    QLineEdit* Edit19;
-    QCheckBox* CheckBox15;
-    QLabel* Label40;
-    QLineEdit* Edit20;
-    QPushButton* Button4;
-    QPushButton* BitBtn18;
-    QLineEdit* Edit21;
-    QPushButton* BitBtn17;
-    QWidget* Memo10;
-    QLabel* Label45;
-    QLineEdit* Edit22;
-    QPushButton* Button5;
+    QPushButton* addImagesButton;
+    QLineEdit* initialImage;
+    QPushButton* chooseInitialButton;
+    QPushButton* initialHelpButton;
+    SpinEdit* transitionTime;
+    QCheckBox* centreConsole;
+    QCheckBox* rightClickDisable;
+    QLabel* rightClickMessageLabel;
+    QLineEdit* rightClickMessage;
+    QCheckBox* playSound;
+    QLabel* soundLabel;
+    QLineEdit* soundFile;
+    QPushButton* chooseSoundButton;
+    QPushButton* auditionButton;
+    QLineEdit* pageTitle;
+    QPushButton* pageBackgroundButton;
+    QWidget* pageBackgroundSwatch;
+    QLabel* pageBackgroundLabel;
+    QLineEdit* backgroundImage;
+    QPushButton* chooseBackgroundButton;
 
     // Slideshow
-    QLineEdit* Edit18;
-    QLabel* Panel2;
-    FontBox* ComboBox9;
-    QPushButton* BitBtn19;
-    QWidget* Memo11;
-    QLabel* Label49;
-    QToolButton* ToolButton46;
-    QToolButton* ToolButton47;
-    QToolButton* ToolButton48;
-    QComboBox* ComboBox11;
-    QPushButton* BitBtn20;
-    QWidget* Memo12;
-    QLabel* Label52;
-    QComboBox* ComboBox10;
-    QPushButton* BitBtn21;
-    QWidget* Memo13;
-    QLabel* Label56;
-    QPushButton* BitBtn22;
-    QWidget* Memo14;
-    QLabel* Label57;
-    SpinEdit* SpinEdit8;
-    SpinEdit* SpinEdit9;
+    QLineEdit* headingText;
+    QLabel* headingFontSample;
+    FontBox* headingFont;
+    QPushButton* headingColourButton;
+    QWidget* headingColourSwatch;
+    QLabel* headingColourLabel;
+    QToolButton* boldToggle;
+    QToolButton* italicToggle;
+    QToolButton* underlineToggle;
+    QComboBox* headingSize;
+    QPushButton* borderColourButton;
+    QWidget* borderColourSwatch;
+    QLabel* borderColourLabel;
+    QComboBox* borderWidth;
+    QPushButton* consoleColourButton;
+    QWidget* consoleColourSwatch;
+    QLabel* consoleColourLabel;
+    QPushButton* headingCellColourButton;
+    QWidget* headingCellColourSwatch;
+    QLabel* headingCellColourLabel;
+    SpinEdit* cellSpacing;
+    SpinEdit* cellPadding;
 
     // Elements
-    QGroupBox* GroupBox8;
-    QLabel* Panel3;
-    FontBox* ComboBox12;
-    QPushButton* BitBtn23;
-    QWidget* Memo15;
-    QLabel* Label65;
-    QPushButton* BitBtn24;
-    QWidget* Memo16;
-    QLabel* Label66;
-    QComboBox* ComboBox13;
-    QComboBox* ComboBox14;
-    QGroupBox* GroupBox9;
-    QLabel* Panel4;
-    FontBox* ComboBox15;
-    QPushButton* BitBtn25;
-    QWidget* Memo17;
-    QLabel* Label72;
-    QPushButton* BitBtn26;
-    QWidget* Memo18;
-    QLabel* Label73;
-    QComboBox* ComboBox16;
-    QComboBox* ComboBox17;
+    QGroupBox* buttonsGroup;
+    QLabel* buttonFontSample;
+    FontBox* buttonFont;
+    QPushButton* buttonBackgroundButton;
+    QWidget* buttonBackgroundSwatch;
+    QLabel* buttonBackgroundLabel;
+    QPushButton* buttonTextColourButton;
+    QWidget* buttonTextColourSwatch;
+    QLabel* buttonTextColourLabel;
+    QComboBox* buttonBorderStyle;
+    QComboBox* buttonBorderWidth;
+    QGroupBox* listGroup;
+    QLabel* listFontSample;
+    FontBox* listFont;
+    QPushButton* listBackgroundButton;
+    QWidget* listBackgroundSwatch;
+    QLabel* listBackgroundLabel;
+    QPushButton* listItemColourButton;
+    QWidget* listItemColourSwatch;
+    QLabel* listItemColourLabel;
+    QComboBox* listBorderStyle;
+    QComboBox* listBorderWidth;
 
     // The colour dialogs, one per colour setting.
-    ColourSetting* ColorDialog4;
-    ColourSetting* ColorDialog5;
-    ColourSetting* ColorDialog6;
-    ColourSetting* ColorDialog7;
-    ColourSetting* ColorDialog8;
-    ColourSetting* ColorDialog9;
-    ColourSetting* ColorDialog10;
-    ColourSetting* ColorDialog11;
-    ColourSetting* ColorDialog12;
+    ColourSetting* pageBackgroundColour;
+    ColourSetting* headingColour;
+    ColourSetting* borderColour;
+    ColourSetting* consoleColour;
+    ColourSetting* headingCellColour;
+    ColourSetting* buttonBackgroundColour;
+    ColourSetting* buttonTextColour;
+    ColourSetting* listBackgroundColour;
+    ColourSetting* listItemColour;
 
-    FileDialog OpenDialog1; // sound
-    FileDialog OpenDialog2; // background image
-    FileDialog OpenDialog3; // slideshow images
-    FileDialog SaveDialog9; // Publish
+    FileDialog soundDialog;           // sound
+    FileDialog backgroundImageDialog; // background image
+    FileDialog imagesDialog;          // slideshow images
+    FileDialog publishDialog;         // Publish
 
-    // Copy, Clear, Save, Preview and Print on Memo19, with the preview target
+    // Copy, Clear, Save, Preview and Print on codePane, with the preview target
     // (the saved flag and file name) that Save as HTML and Publish record.
     OutputCommands* outputs;
 
     // The list position last selected by the user, or -1.
-    int listind = -1;
+    int rememberedRow = -1;
 
 public slots:
-    void BitBtn33Click();
-    void ListBox2Click();
-    void Button6Click();
-    void Button3Click();
-    void Edit23Change(const QString& text);
-    void BitBtn29Click();
-    void BitBtn30Click();
-    void BitBtn31Click();
-    void CheckBox14Click(bool checked);
-    void CheckBox15Click(bool checked);
-    void Button4Click();
-    void Button5Click();
-    void BitBtn18Click();
-    void BitBtn32Click();
-    void ToolButton49Click();
-    void Publish1Click();
+    void addImages();
+    void selectEntry();
+    void chooseInitialImage();
+    void explainInitialImage();
+    void showInitialImageHint(const QString& text);
+    void deleteEntry();
+    void sortList();
+    void clearAllImages();
+    void enableRightClickMessage(bool checked);
+    void enableSound(bool checked);
+    void chooseSound();
+    void chooseBackgroundImage();
+    void auditionSound();
+    void makeCode();
+    void newDocument();
+    void publishPage();
 
 private:
     void buildToolBar();
