@@ -42,6 +42,11 @@ QString ColourSetting::text() const {
     return label->text();
 }
 
+void ColourSetting::setText(const QString& htmlColour) {
+    apply(QColor(htmlColour));
+    label->setText(htmlColour);
+}
+
 QColor ColourSetting::swatchColour() const {
     return swatch->palette().color(QPalette::Window);
 }

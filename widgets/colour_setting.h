@@ -23,6 +23,9 @@ public:
     void restoreDefault();
 
     QString text() const;
+    // A setting applied from elsewhere: the label shows `htmlColour` as given,
+    // the swatch its colour; the dialog keeps its own.
+    void setText(const QString& htmlColour);
     QColor swatchColour() const;
     QColor dialogColour() const { return remembered; }
 
