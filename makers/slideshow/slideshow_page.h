@@ -42,6 +42,8 @@ struct SlideshowSettings {
     QString listItemColor = QStringLiteral("#FFFFFF");         // Label73
     QString listBorderStyle = QStringLiteral("Solid");         // ComboBox16
     QString listBorderWidth = QStringLiteral("0");             // ComboBox17
+
+    bool operator==(const SlideshowSettings&) const = default;
 };
 
 // A page, or the message that explains why there is none.

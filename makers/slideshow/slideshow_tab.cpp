@@ -13,109 +13,17 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 namespace {
-
-const QString TimesNewRoman = QStringLiteral("Times New Roman");
-const QColor White = Qt::white;
-
-const QStringList BorderStyles = {QStringLiteral("Solid"),  QStringLiteral("Double"),
-                                  QStringLiteral("Dotted"), QStringLiteral("Dashed"),
-                                  QStringLiteral("Groove"), QStringLiteral("Ridge"),
-                                  QStringLiteral("Inset"),  QStringLiteral("Outset")};
-
-const QStringList BorderWidths = numberList(0, 25);
-
-const ToolBarRow ToolBar = {
-    .bar = "ToolBar6",
-    .newButton = "ToolButton49",
-    .saveButton = "ToolButton50",
-    .saveMenu = "PopupMenu11",
-    .saveAs = {saveAsHtmlEntry("AsHTML4"), saveAsTextEntry("AsText4")},
-    .afterSave = {{"Publish1", "Publish", "", FrameCommand::None, "document-send"}},
-    .printButton = "ToolButton59",
-    .optionsButton = "ToolButton61",
-    .optionsMenu = "PopupMenu12",
-    .options = {previewEntry("Preview3")},
-    .optionsOnPlainClick = true,
-    .helpButton = "ToolButton62",
-    .helpEntry = "Help6",
-    .aboutEntry = "About5",
-    .helpPage = 4};
-
-const CodeAreaRow CodeArea = {
-    .pane = "Memo19",
-    .buttons = {copyCodeButton("BitBtn27", "C&opy to Clipboard"), clearCodeButton("BitBtn28")},
-    .placement = CodeAreaRow::Buttons::Below,
-    .buttonSpacing = 4};
-
-const Density PageDensity = {{6, 5, 6, 5}, 4, 3};
-
-// Caption, colour button, swatch and the HtmlColor label in one row.
-struct ColourRow {
-    QPushButton*& button;
-    const char* buttonName;
-    const char* hint;
-    QWidget*& swatch;
-    const char* swatchName;
-    QLabel*& label;
-    const char* labelName;
-};
-
-// A caption in the first column and controls, kept to their own width, in
-// the second.
-void addRow(QGridLayout* grid, int row, const QString& caption,
-            std::initializer_list<QWidget*> controls, QWidget* page) {
-    auto* line = new QHBoxLayout;
-    line->setSpacing(3);
-    for (QWidget* control : controls)
-        line->addWidget(control);
-    line->addStretch();
-    grid->addWidget(new QLabel(caption, page), row, 0);
-    grid->addLayout(line, row, 1);
-}
-
-enum class Caption { InColumn, Spanning };
-
-// A long caption may run across both columns, so that it does not widen the
-// first column of the whole page.
-void addColourRow(QGridLayout* grid, int row, const QString& caption, const ColourRow& colour,
-                  QWidget* page, Caption placement = Caption::InColumn) {
-    colour.button = makeChooserButton(colour.buttonName, QStringLiteral("..."),
-                                      QLatin1String(colour.hint), page);
-    colour.swatch = makeSwatch(QLatin1String(colour.swatchName), White, page);
-    colour.label = makeLabel(colour.labelName, QStringLiteral("#FFFFFF"), page);
-    auto* line = new QHBoxLayout;
-    line->setSpacing(4);
-    if (placement == Caption::Spanning)
-        line->addWidget(new QLabel(caption, page));
-    line->addWidget(colour.button);
-    line->addWidget(colour.swatch);
-    line->addWidget(colour.label);
-    line->addStretch();
-    if (placement == Caption::Spanning) {
-        grid->addLayout(line, row, 0, 1, 2);
-        return;
-    }
-    grid->addWidget(new QLabel(caption, page), row, 0);
-    grid->addLayout(line, row, 1);
-}
 
 void setListText(QComboBox* box, const QString& text) {
     box->setCurrentIndex(box->findText(text));
@@ -124,50 +32,11 @@ void setListText(QComboBox* box, const QString& text) {
 } // namespace
 
 SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
-    : QWidget(parent),
-      soundDialog(openFileRequest("OpenDialog1", QStringLiteral("Open Sound"),
-                                  {QStringLiteral("All Music Files (*.wav *.mid)")})),
-      backgroundImageDialog(openFileRequest(
-          "OpenDialog2", QStringLiteral("Open Image"),
-          {QStringLiteral("JPEG Files (*.jpg *.jpe *.jpeg)"), QStringLiteral("GIF Files (*.gif)"),
-           QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
-           QStringLiteral("All Files (*)")})),
-      imagesDialog(openFileRequest(
-          "OpenDialog3", QStringLiteral("Open Images"),
-          {QStringLiteral("JPEG Files (*.jpg *.jpeg *.jpe)"), QStringLiteral("GIF Files (*.gif)"),
-           QStringLiteral("BMP Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
-           QStringLiteral("All Supported Images (*.jpg *.jpeg *.jpe *.gif *.bmp *.png)")},
-          4)),
-      publishDialog(saveFileRequest("SaveDialog9", QStringLiteral("Publish"),
-                                    QStringLiteral("HTML Files (*.html)"), QStringLiteral("html"))),
-      context(tabContext) {
-    setObjectName("TabSheet4");
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(2, 0, 2, 2);
-    layout->setSpacing(2);
-    buildToolBar();
-    layout->addWidget(toolBar);
-
-    subPages = new QTabWidget(this);
-    subPages->setObjectName("PageControl2");
-    settingsPage = buildSettingsPage();
-    slideshowPage = buildSlideshowPage();
-    elementsPage = buildElementsPage();
-    subPages->addTab(settingsPage, QStringLiteral("Settings"));
-    subPages->addTab(slideshowPage, QStringLiteral("Slideshow"));
-    subPages->addTab(elementsPage, QStringLiteral("Elements"));
-    subPages->setCurrentIndex(0);
-
-    auto* halves = new QHBoxLayout;
-    halves->setSpacing(4);
-    halves->addWidget(buildLeftHalf(), 1);
-    halves->addWidget(subPages, 1);
-    layout->addLayout(halves);
-    buildColourSettings();
+    : QWidget(parent), context(tabContext) {
+    ui.setupUi(this, context);
 
     OutputSetup setup;
-    setup.pane = codePane;
+    setup.pane = ui.codePane;
     setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog7"));
     setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog8"));
     setup.preview = OutputSetup::Preview::SavedFile;
@@ -179,469 +48,188 @@ SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
         "on this computer. If you would like to put your slideshow on a website or CD, please use "
         "the Publish command instead.");
     outputs = new OutputCommands(std::move(setup), context.folders.userCache, this);
+    ui.frame.connectTo(outputs);
 
-    frame.connectTo(outputs);
-    connect(publishAction, &QAction::triggered, this, &SlideshowTab::publishPage);
-    connect(newButton, &QToolButton::clicked, this, &SlideshowTab::newDocument);
+    connectControls();
+    applySettings(SlideshowSettings());
 }
 
 SlideshowTab::~SlideshowTab() = default;
 
-void SlideshowTab::buildToolBar() {
-    frame.buildToolBar(ToolBar, context, this);
-    toolBar = frame.bar;
-    newButton = frame.newButton;
-    saveAsButton = frame.saveButton;
-    saveMenu = frame.saveMenu;
-    saveAsHtmlAction = frame.saveAs.at(0);
-    saveAsTextAction = frame.saveAs.at(1);
-    publishAction = frame.afterSave.at(0);
-    printButton = frame.printButton;
-    optionsButton = frame.optionsButton;
-    previewAction = frame.options.at(0);
-    helpButton = frame.helpButton;
-}
-
-QWidget* SlideshowTab::buildLeftHalf() {
-    auto* half = new QWidget(this);
-    auto* column = new QVBoxLayout(half);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(3);
-
-    frame.addCodeArea(CodeArea, column, half, nullptr, 3);
-    codePane = frame.pane;
-    codeCopyButton = frame.codeButtons.at(0);
-    codeClearButton = frame.codeButtons.at(1);
-
-    imageList = new QListWidget(half);
-    imageList->setObjectName("ListBox2");
-    imageCount = makeLabel("Label74", QStringLiteral("0"), half);
-    auto* listCaption = new QLabel(QStringLiteral("&Images In List:"), half);
-    listCaption->setBuddy(imageList);
-    auto* counter = new QHBoxLayout;
-    counter->setSpacing(4);
-    counter->addWidget(listCaption);
-    counter->addWidget(imageCount);
-    counter->addStretch();
-    column->addLayout(counter);
-
-    imageList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // Large lists stay quick: every entry has the same height.
-    imageList->setUniformItemSizes(true);
-    column->addWidget(imageList, 2);
-    connect(imageList, &QListWidget::currentRowChanged, this, [this](int row) {
+void SlideshowTab::connectControls() {
+    connect(ui.publishAction, &QAction::triggered, this, &SlideshowTab::publishPage);
+    connect(ui.newButton, &QToolButton::clicked, this, &SlideshowTab::newDocument);
+    connect(ui.imageList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!changingList && row >= 0)
             selectEntry();
     });
-
-    deleteButton = makeButton("BitBtn29", QStringLiteral("&Delete"), {}, half);
-    deleteButton->setEnabled(false);
-    sortButton = makeButton("BitBtn30", QStringLiteral("&Sort"),
-                            QStringLiteral("Sort Image List Images Alphabetically"), half);
-    clearAllButton = makeButton("BitBtn31", QStringLiteral("Clear A&ll"),
-                                QStringLiteral("Erase All Image List Images"), half);
-    makeCodeButton = makeButton("BitBtn32", QStringLiteral("&Make Code"),
-                                QStringLiteral("Generate HTML Code"), half);
-    auto* listButtons = new QHBoxLayout;
-    listButtons->setSpacing(3);
-    for (QPushButton* button : {deleteButton, sortButton, clearAllButton, makeCodeButton}) {
-        button->setMinimumWidth(0);
-        listButtons->addWidget(button);
-    }
-    column->addLayout(listButtons);
-
-    connect(deleteButton, &QPushButton::clicked, this, &SlideshowTab::deleteEntry);
-    connect(sortButton, &QPushButton::clicked, this, &SlideshowTab::sortList);
-    connect(clearAllButton, &QPushButton::clicked, this, &SlideshowTab::clearAllImages);
-    connect(makeCodeButton, &QPushButton::clicked, this, &SlideshowTab::makeCode);
-    return half;
-}
-
-QWidget* SlideshowTab::buildSettingsPage() {
-    auto* page = new QWidget(subPages);
-    page->setObjectName("TabSheet6");
-    auto* grid = compact(new QGridLayout(page), PageDensity);
-    grid->setColumnStretch(1, 1);
-
-    addImagesButton = makeButton("BitBtn33", QStringLiteral("&Add Slideshow Images To List"),
-                                 QStringLiteral("Add Images To Slideshow"), page);
-    grid->addWidget(addImagesButton, 0, 0, 1, 2);
-
-    initialImage = makeLineEdit("Edit23", page);
-    initialImage->setReadOnly(true);
-    chooseInitialButton = makeChooserButton("Button6", QStringLiteral("O&K"), {}, page);
-    chooseInitialButton->setFixedWidth(32);
-    chooseInitialButton->setEnabled(false);
-    initialHelpButton = makeChooserButton("Button3", QStringLiteral("?"), {}, page);
-    auto* initial = new QHBoxLayout;
-    initial->setSpacing(3);
-    initial->addWidget(initialImage);
-    initial->addWidget(chooseInitialButton);
-    initial->addWidget(initialHelpButton);
-    grid->addWidget(new QLabel(QStringLiteral("Initial Image:"), page), 1, 0);
-    grid->addLayout(initial, 1, 1);
-
-    transitionTime = new SpinEdit(QStringLiteral("SpinEdit7"), 1, 999, 1, page);
-    addRow(grid, 2, QStringLiteral("Transition Time:"),
-           {transitionTime, new QLabel(QStringLiteral("Seconds"), page)}, page);
-
-    centreConsole = makeCheckBox("CheckBox13", QStringLiteral("Center Slideshow Console"), page);
-    grid->addWidget(centreConsole, 3, 0, 1, 2);
-
-    rightClickDisable =
-        makeCheckBox("CheckBox14", QStringLiteral("Include Right-click Disable"), page);
-    grid->addWidget(rightClickDisable, 4, 0, 1, 2);
-    rightClickMessageLabel = makeLabel("Label39", QStringLiteral("Message On Right-click:"), page);
-    rightClickMessage = makeLineEdit("Edit19", page);
-    auto* message = new QHBoxLayout;
-    message->setSpacing(4);
-    message->addWidget(rightClickMessageLabel);
-    message->addWidget(rightClickMessage);
-    grid->addLayout(message, 5, 0, 1, 2);
-
-    playSound = makeCheckBox("CheckBox15", QStringLiteral("Play Background Sound"), page);
-    grid->addWidget(playSound, 6, 0, 1, 2);
-    soundLabel = makeLabel("Label40", QStringLiteral("Sound:"), page);
-    soundFile = makeLineEdit("Edit20", page);
-    soundFile->setReadOnly(true);
-    chooseSoundButton = makeChooserButton("Button4", QStringLiteral("..."),
-                                          QStringLiteral("Choose Your Background Sound"), page);
-    auditionButton =
-        makeChooserButton("BitBtn18", QString(), QStringLiteral("Audition Sound (Preview)"), page);
-    auditionButton->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-    auto* sound = new QHBoxLayout;
-    sound->setSpacing(3);
-    sound->addWidget(soundFile);
-    sound->addWidget(chooseSoundButton);
-    sound->addWidget(auditionButton);
-    grid->addWidget(soundLabel, 7, 0);
-    grid->addLayout(sound, 7, 1);
-
-    pageTitle = makeLineEdit("Edit21", page);
-    grid->addWidget(new QLabel(QStringLiteral("Page Title:"), page), 8, 0);
-    grid->addWidget(pageTitle, 8, 1);
-
-    addColourRow(grid, 9, QStringLiteral("Page Background Color:"),
-                 {pageBackgroundButton, "BitBtn17", "Choose Page Background Color",
-                  pageBackgroundSwatch, "Memo10", pageBackgroundLabel, "Label45"},
-                 page, Caption::Spanning);
-
-    backgroundImage = makeLineEdit("Edit22", page);
-    backgroundImage->setReadOnly(true);
-    chooseBackgroundButton = makeChooserButton(
-        "Button5", QStringLiteral("..."), QStringLiteral("Choose Your Background Image"), page);
-    auto* image = new QHBoxLayout;
-    image->setSpacing(3);
-    image->addWidget(backgroundImage);
-    image->addWidget(chooseBackgroundButton);
-    grid->addWidget(new QLabel(QStringLiteral("Image:"), page), 10, 0);
-    grid->addLayout(image, 10, 1);
-    grid->setRowStretch(11, 1);
-
-    for (QWidget* dependent :
-         std::initializer_list<QWidget*>{rightClickMessageLabel, rightClickMessage, soundLabel,
-                                         soundFile, chooseSoundButton, auditionButton})
-        dependent->setEnabled(false);
-
-    connect(addImagesButton, &QPushButton::clicked, this, &SlideshowTab::addImages);
-    connect(chooseInitialButton, &QPushButton::clicked, this, &SlideshowTab::chooseInitialImage);
-    connect(initialHelpButton, &QPushButton::clicked, this, &SlideshowTab::explainInitialImage);
-    connect(initialImage, &QLineEdit::textChanged, this, &SlideshowTab::showInitialImageHint);
-    connect(rightClickDisable, &QCheckBox::toggled, this, &SlideshowTab::enableRightClickMessage);
-    connect(playSound, &QCheckBox::toggled, this, &SlideshowTab::enableSound);
-    connect(chooseSoundButton, &QPushButton::clicked, this, &SlideshowTab::chooseSound);
-    connect(chooseBackgroundButton, &QPushButton::clicked, this,
-            &SlideshowTab::chooseBackgroundImage);
-    connect(auditionButton, &QPushButton::clicked, this, &SlideshowTab::auditionSound);
-    return page;
-}
-
-QWidget* SlideshowTab::buildSlideshowPage() {
-    auto* page = new QWidget(subPages);
-    page->setObjectName("TabSheet7");
-    auto* grid = compact(new QGridLayout(page), PageDensity);
-    grid->setColumnStretch(1, 1);
-
-    headingText = makeLineEdit("Edit18", page);
-    grid->addWidget(new QLabel(QStringLiteral("Heading Text:"), page), 0, 0);
-    grid->addWidget(headingText, 0, 1);
-
-    // The sample panels float over the tab, above the right end of their lists.
-    headingFontSample = makeFontSample(QStringLiteral("Panel2"), this);
-    headingFont = new FontBox(QStringLiteral("ComboBox9"), headingFontSample, page);
-    grid->addWidget(new QLabel(QStringLiteral("Font:"), page), 1, 0);
-    grid->addWidget(headingFont, 1, 1);
-
-    addColourRow(grid, 2, QStringLiteral("Color:"),
-                 {headingColourButton, "BitBtn19", "Choose Text Color", headingColourSwatch,
-                  "Memo11", headingColourLabel, "Label49"},
-                 page);
-
-    boldToggle = makeStyleToggle("ToolButton46", QStringLiteral("B"), QStringLiteral("Bold"),
-                                 &QFont::setBold, ToggleFrame::Raised, page);
-    italicToggle = makeStyleToggle("ToolButton47", QStringLiteral("I"), QStringLiteral("Italics"),
-                                   &QFont::setItalic, ToggleFrame::Raised, page);
-    underlineToggle =
-        makeStyleToggle("ToolButton48", QStringLiteral("U"), QStringLiteral("Underline"),
-                        &QFont::setUnderline, ToggleFrame::Raised, page);
-    // The size shows "10" while the list still marks its first item.
-    headingSize = makeComboBox("ComboBox11", numberList(1, 72), {}, page, Typing::Editable);
-    headingSize->setCurrentText(QStringLiteral("10"));
-    headingSize->setMinimumContentsLength(3);
-    addRow(grid, 3, QStringLiteral("Font Style:"), {boldToggle, italicToggle, underlineToggle},
-           page);
-    addRow(grid, 4, QStringLiteral("Size:"), {headingSize}, page);
-
-    addColourRow(grid, 5, QStringLiteral("Border Color:"),
-                 {borderColourButton, "BitBtn20", "Choose Table Border Color", borderColourSwatch,
-                  "Memo12", borderColourLabel, "Label52"},
-                 page);
-    borderWidth = makeComboBox("ComboBox10", BorderWidths, QStringLiteral("1"), page);
-    addRow(grid, 6, QStringLiteral("Border Width:"), {borderWidth}, page);
-
-    addColourRow(grid, 7, QStringLiteral("Slideshow Console Color:"),
-                 {consoleColourButton, "BitBtn21", "Choose Slideshow Color", consoleColourSwatch,
-                  "Memo13", consoleColourLabel, "Label56"},
-                 page);
-    addColourRow(grid, 8, QStringLiteral("Heading Cell Color:"),
-                 {headingCellColourButton, "BitBtn22", "Choose Slideshow Heading Cell Color",
-                  headingCellColourSwatch, "Memo14", headingCellColourLabel, "Label57"},
-                 page);
-
-    cellSpacing = new SpinEdit(QStringLiteral("SpinEdit8"), 0, 25, 2, page);
-    cellPadding = new SpinEdit(QStringLiteral("SpinEdit9"), 0, 25, 2, page);
-    addRow(grid, 9, QStringLiteral("Cellspacing:"), {cellSpacing}, page);
-    addRow(grid, 10, QStringLiteral("Cellpadding:"), {cellPadding}, page);
-    grid->setRowStretch(11, 1);
-    return page;
-}
-
-QWidget* SlideshowTab::buildElementsPage() {
-    auto* page = new QWidget(subPages);
-    page->setObjectName("TabSheet8");
-    auto* column = new QVBoxLayout(page);
-    column->setContentsMargins(4, 3, 4, 3);
-    column->setSpacing(3);
-
-    struct Group {
-        QGroupBox*& box;
-        const char* boxName;
-        QString title;
-        QLabel*& panel;
-        const char* panelName;
-        FontBox*& font;
-        const char* fontName;
-        ColourRow background;
-        ColourRow text;
-        QString textCaption;
-        QComboBox*& style;
-        const char* styleName;
-        QComboBox*& width;
-        const char* widthName;
-    };
-    const Group groups[] = {
-        {buttonsGroup,
-         "GroupBox8",
-         QStringLiteral(" Control Buttons "),
-         buttonFontSample,
-         "Panel3",
-         buttonFont,
-         "ComboBox12",
-         {buttonBackgroundButton, "BitBtn23", "Choose Control Buttons Color",
-          buttonBackgroundSwatch, "Memo15", buttonBackgroundLabel, "Label65"},
-         {buttonTextColourButton, "BitBtn24", "Choose Control Buttons Text Color",
-          buttonTextColourSwatch, "Memo16", buttonTextColourLabel, "Label66"},
-         QStringLiteral("Text Color:"),
-         buttonBorderStyle,
-         "ComboBox13",
-         buttonBorderWidth,
-         "ComboBox14"},
-        {listGroup,
-         "GroupBox9",
-         QStringLiteral(" Image List "),
-         listFontSample,
-         "Panel4",
-         listFont,
-         "ComboBox15",
-         {listBackgroundButton, "BitBtn25", "Choose Image List Color", listBackgroundSwatch,
-          "Memo17", listBackgroundLabel, "Label72"},
-         {listItemColourButton, "BitBtn26", "Choose Image List Text Color", listItemColourSwatch,
-          "Memo18", listItemColourLabel, "Label73"},
-         QStringLiteral("Item Color:"),
-         listBorderStyle,
-         "ComboBox16",
-         listBorderWidth,
-         "ComboBox17"},
-    };
-    for (const Group& group : groups) {
-        group.box = new QGroupBox(group.title, page);
-        group.box->setObjectName(QLatin1String(group.boxName));
-        auto* grid = compact(new QGridLayout(group.box), PageDensity);
-        grid->setContentsMargins(6, 2, 6, 3);
-        grid->setColumnStretch(1, 1);
-        group.panel = makeFontSample(QLatin1String(group.panelName), this);
-        group.font = new FontBox(QLatin1String(group.fontName), group.panel, group.box);
-        grid->addWidget(new QLabel(QStringLiteral("Font:"), group.box), 0, 0);
-        grid->addWidget(group.font, 0, 1);
-        addColourRow(grid, 1, QStringLiteral("Background Color:"), group.background, group.box);
-        addColourRow(grid, 2, group.textCaption, group.text, group.box);
-        group.style =
-            makeComboBox(group.styleName, BorderStyles, QStringLiteral("Solid"), group.box);
-        group.width = makeComboBox(group.widthName, BorderWidths, QStringLiteral("0"), group.box);
-        auto* border = new QHBoxLayout;
-        border->setSpacing(4);
-        border->addWidget(group.style);
-        border->addSpacing(6);
-        border->addWidget(new QLabel(QStringLiteral("Width:"), group.box));
-        border->addWidget(group.width);
-        border->addStretch();
-        grid->addWidget(new QLabel(QStringLiteral("Border Style:"), group.box), 3, 0);
-        grid->addLayout(border, 3, 1);
-        column->addWidget(group.box);
-    }
-    column->addStretch();
-    return page;
-}
-
-void SlideshowTab::buildColourSettings() {
     const struct {
-        ColourSetting*& setting;
-        const char* name;
         QPushButton* button;
-        QLabel* label;
-        QWidget* swatch;
-    } colours[] = {
-        {pageBackgroundColour, "ColorDialog4", pageBackgroundButton, pageBackgroundLabel,
-         pageBackgroundSwatch},
-        {headingColour, "ColorDialog5", headingColourButton, headingColourLabel,
-         headingColourSwatch},
-        {borderColour, "ColorDialog6", borderColourButton, borderColourLabel, borderColourSwatch},
-        {consoleColour, "ColorDialog7", consoleColourButton, consoleColourLabel,
-         consoleColourSwatch},
-        {headingCellColour, "ColorDialog8", headingCellColourButton, headingCellColourLabel,
-         headingCellColourSwatch},
-        {buttonBackgroundColour, "ColorDialog9", buttonBackgroundButton, buttonBackgroundLabel,
-         buttonBackgroundSwatch},
-        {buttonTextColour, "ColorDialog10", buttonTextColourButton, buttonTextColourLabel,
-         buttonTextColourSwatch},
-        {listBackgroundColour, "ColorDialog11", listBackgroundButton, listBackgroundLabel,
-         listBackgroundSwatch},
-        {listItemColour, "ColorDialog12", listItemColourButton, listItemColourLabel,
-         listItemColourSwatch},
+        void (SlideshowTab::*command)();
+    } buttons[] = {
+        {ui.deleteButton, &SlideshowTab::deleteEntry},
+        {ui.sortButton, &SlideshowTab::sortList},
+        {ui.clearAllButton, &SlideshowTab::clearAllImages},
+        {ui.makeCodeButton, &SlideshowTab::makeCode},
+        {ui.addImagesButton, &SlideshowTab::addImages},
+        {ui.chooseInitialButton, &SlideshowTab::chooseInitialImage},
+        {ui.initialHelpButton, &SlideshowTab::explainInitialImage},
+        {ui.chooseSoundButton, &SlideshowTab::chooseSound},
+        {ui.chooseBackgroundButton, &SlideshowTab::chooseBackgroundImage},
+        {ui.auditionButton, &SlideshowTab::auditionSound},
     };
-    for (const auto& colour : colours)
-        colour.setting = new ColourSetting(QLatin1String(colour.name), colour.button, colour.label,
-                                           colour.swatch, White, this);
-    for (QLabel* panel : {headingFontSample, buttonFontSample, listFontSample})
-        panel->installEventFilter(this);
-}
-
-bool SlideshowTab::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show) {
-        const struct {
-            QLabel* panel;
-            QComboBox* box;
-        } samples[] = {{headingFontSample, headingFont},
-                       {buttonFontSample, buttonFont},
-                       {listFontSample, listFont}};
-        for (const auto& sample : samples) {
-            if (watched != sample.panel)
-                continue;
-            // Just above the right end of the list, where the open list does not cover it.
-            const QPoint corner = sample.box->mapTo(this, QPoint(sample.box->width(), 0));
-            sample.panel->move(qMax(0, corner.x() - sample.panel->width()),
-                               qMax(0, corner.y() - sample.panel->height() - 1));
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    for (const auto& [button, command] : buttons)
+        connect(button, &QPushButton::clicked, this, command);
+    // The full path shows as the initial image's tooltip.
+    connect(ui.initialImage, &QLineEdit::textChanged, ui.initialImage, &QWidget::setToolTip);
+    connect(ui.rightClickDisable, &QCheckBox::toggled, this,
+            &SlideshowTab::enableRightClickMessage);
+    connect(ui.playSound, &QCheckBox::toggled, this, &SlideshowTab::enableSound);
 }
 
 SlideshowSettings SlideshowTab::settings() {
     SlideshowSettings s;
-    s.images.reserve(imageList->count());
-    for (int row = 0; row < imageList->count(); ++row)
-        s.images << imageList->item(row)->text();
-    s.initialImage = initialImage->text();
-    s.transitionTime = transitionTime->committedText();
-    s.centreConsole = centreConsole->isChecked();
-    s.rightClickDisable = rightClickDisable->isChecked();
-    s.rightClickMessage = rightClickMessage->text();
-    s.playSound = playSound->isChecked();
-    s.sound = soundFile->text();
-    s.pageTitle = pageTitle->text();
-    s.pageBackgroundColor = pageBackgroundLabel->text();
-    s.backgroundImage = backgroundImage->text();
+    s.images.reserve(ui.imageList->count());
+    for (int row = 0; row < ui.imageList->count(); ++row)
+        s.images << ui.imageList->item(row)->text();
+    s.initialImage = ui.initialImage->text();
+    s.transitionTime = ui.transitionTime->committedText();
+    s.centreConsole = ui.centreConsole->isChecked();
+    s.rightClickDisable = ui.rightClickDisable->isChecked();
+    s.rightClickMessage = ui.rightClickMessage->text();
+    s.playSound = ui.playSound->isChecked();
+    s.sound = ui.soundFile->text();
+    s.pageTitle = ui.pageTitle->text();
+    s.pageBackgroundColor = ui.pageBackgroundColour->text();
+    s.backgroundImage = ui.backgroundImage->text();
 
-    s.headingText = headingText->text();
-    s.headingFont = headingFont->currentText();
-    s.headingColor = headingColourLabel->text();
-    s.headingBold = boldToggle->isChecked();
-    s.headingItalic = italicToggle->isChecked();
-    s.headingUnderline = underlineToggle->isChecked();
-    s.headingSize = headingSize->currentText();
-    s.borderColor = borderColourLabel->text();
-    s.borderWidth = borderWidth->currentText();
-    s.consoleColor = consoleColourLabel->text();
-    s.headingCellColor = headingCellColourLabel->text();
-    s.cellSpacing = cellSpacing->committedText();
-    s.cellPadding = cellPadding->committedText();
+    s.headingText = ui.headingText->text();
+    s.headingFont = ui.headingFont->currentText();
+    s.headingColor = ui.headingColour->text();
+    s.headingBold = ui.boldToggle->isChecked();
+    s.headingItalic = ui.italicToggle->isChecked();
+    s.headingUnderline = ui.underlineToggle->isChecked();
+    s.headingSize = ui.headingSize->currentText();
+    s.borderColor = ui.borderColour->text();
+    s.borderWidth = ui.borderWidth->currentText();
+    s.consoleColor = ui.consoleColour->text();
+    s.headingCellColor = ui.headingCellColour->text();
+    s.cellSpacing = ui.cellSpacing->committedText();
+    s.cellPadding = ui.cellPadding->committedText();
 
-    s.buttonFont = buttonFont->currentText();
-    s.buttonBackgroundColor = buttonBackgroundLabel->text();
-    s.buttonTextColor = buttonTextColourLabel->text();
-    s.buttonBorderStyle = buttonBorderStyle->currentText();
-    s.buttonBorderWidth = buttonBorderWidth->currentText();
-    s.listFont = listFont->currentText();
-    s.listBackgroundColor = listBackgroundLabel->text();
-    s.listItemColor = listItemColourLabel->text();
-    s.listBorderStyle = listBorderStyle->currentText();
-    s.listBorderWidth = listBorderWidth->currentText();
+    s.buttonFont = ui.buttonFont->currentText();
+    s.buttonBackgroundColor = ui.buttonBackgroundColour->text();
+    s.buttonTextColor = ui.buttonTextColour->text();
+    s.buttonBorderStyle = ui.buttonBorderStyle->currentText();
+    s.buttonBorderWidth = ui.buttonBorderWidth->currentText();
+    s.listFont = ui.listFont->currentText();
+    s.listBackgroundColor = ui.listBackgroundColour->text();
+    s.listItemColor = ui.listItemColour->text();
+    s.listBorderStyle = ui.listBorderStyle->currentText();
+    s.listBorderWidth = ui.listBorderWidth->currentText();
     return s;
 }
 
+void SlideshowTab::applySettings(const SlideshowSettings& s) {
+    setImages(s.images);
+    ui.initialImage->setText(s.initialImage);
+    ui.transitionTime->setValue(s.transitionTime.toInt());
+    ui.centreConsole->setChecked(s.centreConsole);
+    ui.rightClickDisable->setChecked(s.rightClickDisable);
+    enableRightClickMessage(s.rightClickDisable);
+    ui.rightClickMessage->setText(s.rightClickMessage);
+    ui.playSound->setChecked(s.playSound);
+    enableSound(s.playSound);
+    ui.soundFile->setText(s.sound);
+    ui.pageTitle->setText(s.pageTitle);
+    ui.pageBackgroundColour->setText(s.pageBackgroundColor);
+    ui.backgroundImage->setText(s.backgroundImage);
+
+    ui.headingText->setText(s.headingText);
+    ui.headingFont->setEditText(s.headingFont);
+    ui.headingColour->setText(s.headingColor);
+    ui.boldToggle->setChecked(s.headingBold);
+    ui.italicToggle->setChecked(s.headingItalic);
+    ui.underlineToggle->setChecked(s.headingUnderline);
+    setListText(ui.headingSize, s.headingSize);
+    ui.headingSize->setEditText(s.headingSize);
+    ui.borderColour->setText(s.borderColor);
+    setListText(ui.borderWidth, s.borderWidth);
+    ui.consoleColour->setText(s.consoleColor);
+    ui.headingCellColour->setText(s.headingCellColor);
+    ui.cellSpacing->setValue(s.cellSpacing.toInt());
+    ui.cellPadding->setValue(s.cellPadding.toInt());
+
+    ui.buttonFont->setEditText(s.buttonFont);
+    ui.buttonBackgroundColour->setText(s.buttonBackgroundColor);
+    ui.buttonTextColour->setText(s.buttonTextColor);
+    setListText(ui.buttonBorderStyle, s.buttonBorderStyle);
+    setListText(ui.buttonBorderWidth, s.buttonBorderWidth);
+    ui.listFont->setEditText(s.listFont);
+    ui.listBackgroundColour->setText(s.listBackgroundColor);
+    ui.listItemColour->setText(s.listItemColor);
+    setListText(ui.listBorderStyle, s.listBorderStyle);
+    setListText(ui.listBorderWidth, s.listBorderWidth);
+}
+
+void SlideshowTab::setImages(const QStringList& images) {
+    changingList = true;
+    ui.imageList->clear();
+    ui.imageList->addItems(images);
+    changingList = false;
+    ui.imageList->setToolTip(QString());
+    rememberedRow = -1;
+    enableEntryCommands(false);
+    showImageCount();
+}
+
 void SlideshowTab::showImageCount() {
-    imageCount->setText(QString::number(imageList->count()));
+    ui.imageCount->setText(QString::number(ui.imageList->count()));
+}
+
+// Delete and OK act on the remembered entry, so only while one is selected.
+void SlideshowTab::enableEntryCommands(bool enabled) {
+    ui.deleteButton->setEnabled(enabled);
+    ui.chooseInitialButton->setEnabled(enabled);
 }
 
 // After the program removed entries nothing is selected, as after a fresh
 // start, so the next click on any entry counts.
 void SlideshowTab::clearListSelection() {
     changingList = true;
-    imageList->setCurrentRow(-1);
-    imageList->clearSelection();
+    ui.imageList->setCurrentRow(-1);
+    ui.imageList->clearSelection();
     changingList = false;
 }
 
 void SlideshowTab::addImages() {
-    imagesDialog.fileName.clear();
-    const QStringList files = imagesDialog.askOpen(true);
+    ui.imagesDialog.fileName.clear();
+    const QStringList files = ui.imagesDialog.askOpen(true);
     if (files.isEmpty())
         return;
     changingList = true;
-    imageList->addItems(files);
+    ui.imageList->addItems(files);
     changingList = false;
     showImageCount();
 }
 
 void SlideshowTab::selectEntry() {
-    rememberedRow = imageList->currentRow();
-    if (QListWidgetItem* item = imageList->item(rememberedRow))
-        imageList->setToolTip(item->text());
-    deleteButton->setEnabled(true);
-    chooseInitialButton->setEnabled(true);
+    rememberedRow = ui.imageList->currentRow();
+    if (QListWidgetItem* item = ui.imageList->item(rememberedRow))
+        ui.imageList->setToolTip(item->text());
+    enableEntryCommands(true);
 }
 
 void SlideshowTab::chooseInitialImage() {
-    if (rememberedRow >= 0 && rememberedRow < imageList->count()) {
+    if (rememberedRow >= 0 && rememberedRow < ui.imageList->count()) {
         changingList = true;
-        std::unique_ptr<QListWidgetItem> chosen(imageList->takeItem(rememberedRow));
+        std::unique_ptr<QListWidgetItem> chosen(ui.imageList->takeItem(rememberedRow));
         changingList = false;
-        initialImage->setText(chosen->text());
+        ui.initialImage->setText(chosen->text());
         clearListSelection();
     }
     showImageCount();
-    chooseInitialButton->setEnabled(false);
-    deleteButton->setEnabled(false);
+    enableEntryCommands(false);
 }
 
 void SlideshowTab::explainInitialImage() {
@@ -651,43 +239,38 @@ void SlideshowTab::explainInitialImage() {
                                     "and then clicking the OK button left of the ? button."));
 }
 
-void SlideshowTab::showInitialImageHint(const QString& text) {
-    initialImage->setToolTip(text);
-}
-
 void SlideshowTab::deleteEntry() {
     if (!desktop().confirm(QStringLiteral("Are you sure you want to delete the selected item?")))
         return;
-    QListWidgetItem* item = imageList->item(rememberedRow);
+    QListWidgetItem* item = ui.imageList->item(rememberedRow);
     if (item && item->isSelected()) {
-        if (item->text() == initialImage->text())
-            initialImage->clear();
+        if (item->text() == ui.initialImage->text())
+            ui.initialImage->clear();
         changingList = true;
-        delete imageList->takeItem(rememberedRow);
+        delete ui.imageList->takeItem(rememberedRow);
         changingList = false;
         clearListSelection();
     }
-    deleteButton->setEnabled(false);
+    enableEntryCommands(false);
     showImageCount();
-    chooseInitialButton->setEnabled(false);
 }
 
 void SlideshowTab::sortList() {
     QStringList entries;
-    entries.reserve(imageList->count());
-    for (int row = 0; row < imageList->count(); ++row)
-        entries << imageList->item(row)->text();
+    entries.reserve(ui.imageList->count());
+    for (int row = 0; row < ui.imageList->count(); ++row)
+        entries << ui.imageList->item(row)->text();
     // Stable, so paths equal but for letter case keep their order.
     std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
-    const bool selected = imageList->currentItem() && imageList->currentItem()->isSelected();
+    const bool selected = ui.imageList->currentItem() && ui.imageList->currentItem()->isSelected();
     changingList = true;
-    imageList->clear();
-    imageList->addItems(entries);
+    ui.imageList->clear();
+    ui.imageList->addItems(entries);
     // The remembered position stays; it now marks whatever entry stands there.
-    if (selected && rememberedRow >= 0 && rememberedRow < imageList->count())
-        imageList->setCurrentRow(rememberedRow);
+    if (selected && rememberedRow >= 0 && rememberedRow < ui.imageList->count())
+        ui.imageList->setCurrentRow(rememberedRow);
     changingList = false;
 }
 
@@ -696,39 +279,38 @@ void SlideshowTab::clearAllImages() {
             QStringLiteral("Are you sure you want to erase ALL images in the image list box?")))
         return;
     changingList = true;
-    imageList->clear();
+    ui.imageList->clear();
     changingList = false;
-    deleteButton->setEnabled(false);
+    enableEntryCommands(false);
     showImageCount();
-    chooseInitialButton->setEnabled(false);
-    initialImage->clear();
+    ui.initialImage->clear();
 }
 
 void SlideshowTab::enableRightClickMessage(bool checked) {
-    rightClickMessageLabel->setEnabled(checked);
-    rightClickMessage->setEnabled(checked);
+    ui.rightClickMessageLabel->setEnabled(checked);
+    ui.rightClickMessage->setEnabled(checked);
 }
 
 void SlideshowTab::enableSound(bool checked) {
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{soundLabel, soundFile, chooseSoundButton, auditionButton})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             ui.soundLabel, ui.soundFile, ui.chooseSoundButton, ui.auditionButton})
         control->setEnabled(checked);
 }
 
 void SlideshowTab::chooseSound() {
-    const QStringList files = soundDialog.askOpen(false);
+    const QStringList files = ui.soundDialog.askOpen(false);
     if (!files.isEmpty())
-        soundFile->setText(files.first());
+        ui.soundFile->setText(files.first());
 }
 
 void SlideshowTab::chooseBackgroundImage() {
-    const QStringList files = backgroundImageDialog.askOpen(false);
+    const QStringList files = ui.backgroundImageDialog.askOpen(false);
     if (!files.isEmpty())
-        backgroundImage->setText(files.first());
+        ui.backgroundImage->setText(files.first());
 }
 
 void SlideshowTab::auditionSound() {
-    const QString sound = soundFile->text();
+    const QString sound = ui.soundFile->text();
     if (sound.trimmed().isEmpty()) {
         desktop().notice(NoticeKind::Error, QStringLiteral("No sound specified!"));
         return;
@@ -746,57 +328,13 @@ void SlideshowTab::makeCode() {
         desktop().notice(NoticeKind::Error, page.refusal);
         return;
     }
-    codePane->setPlainText(page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
-}
-
-void SlideshowTab::newDocument() {
-    if (!desktop().confirm(
-            QStringLiteral("Are you sure you want to erase all fields and start a new document?")))
-        return;
-    subPages->setCurrentIndex(0);
-
-    codePane->clear();
-    changingList = true;
-    imageList->clear();
-    changingList = false;
-    imageList->setToolTip(QString());
-    rememberedRow = -1;
-    deleteButton->setEnabled(false);
-    initialImage->clear();
-    chooseInitialButton->setEnabled(false);
-    showImageCount();
-
-    transitionTime->setValue(1);
-    for (QCheckBox* box : {centreConsole, rightClickDisable, playSound})
-        box->setChecked(false);
-    for (QLineEdit* edit : {rightClickMessage, soundFile, pageTitle, backgroundImage, headingText})
-        edit->clear();
-    auditionButton->setEnabled(false);
-
-    for (FontBox* font : {headingFont, buttonFont, listFont})
-        font->setEditText(TimesNewRoman);
-    for (QToolButton* toggle : {boldToggle, italicToggle, underlineToggle})
-        toggle->setChecked(false);
-    setListText(headingSize, QStringLiteral("10"));
-    headingSize->setEditText(QStringLiteral("10"));
-    setListText(borderWidth, QStringLiteral("1"));
-    cellSpacing->setValue(2);
-    cellPadding->setValue(2);
-    for (QComboBox* style : {buttonBorderStyle, listBorderStyle})
-        setListText(style, QStringLiteral("Solid"));
-    for (QComboBox* width : {buttonBorderWidth, listBorderWidth})
-        setListText(width, QStringLiteral("0"));
-
-    for (ColourSetting* colour :
-         {pageBackgroundColour, headingColour, borderColour, consoleColour, headingCellColour,
-          buttonBackgroundColour, buttonTextColour, listBackgroundColour, listItemColour})
-        colour->restoreDefault();
+    ui.codePane->setPlainText(page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
 void SlideshowTab::publishPage() {
     if (publishing)
         return;
-    if (codePane->toPlainText().size() < 10) {
+    if (ui.codePane->toPlainText().size() < 10) {
         desktop().notice(NoticeKind::Information,
                          QStringLiteral("Please first generate code before publishing!"));
         return;
@@ -809,7 +347,7 @@ void SlideshowTab::publishPage() {
         desktop().notice(NoticeKind::Error, page.refusal);
         return;
     }
-    const QString pagePath = publishDialog.askSave();
+    const QString pagePath = ui.publishDialog.askSave();
     if (pagePath.isEmpty())
         return;
     const QByteArray pageBytes =
@@ -818,6 +356,15 @@ void SlideshowTab::publishPage() {
         return;
     outputs->recordSaved(pagePath);
     desktop().notice(NoticeKind::Information, QStringLiteral("Publish complete!"));
+}
+
+void SlideshowTab::newDocument() {
+    if (!desktop().confirm(
+            QStringLiteral("Are you sure you want to erase all fields and start a new document?")))
+        return;
+    ui.subPages->setCurrentIndex(0);
+    ui.codePane->clear();
+    applySettings(SlideshowSettings());
 }
 
 bool SlideshowTab::publish(const QString& pagePath, const QByteArray& pageBytes,

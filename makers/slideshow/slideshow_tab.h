@@ -1,28 +1,11 @@
 #pragma once
 
-#include "widgets/desktop.h"
+#include "makers/slideshow/slideshow_form.h"
 #include "widgets/tab_context.h"
-#include "widgets/tool_tab_frame.h"
 
 #include <QWidget>
 
-class ColourSetting;
-class FontBox;
 class OutputCommands;
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QMenu;
-class QPlainTextEdit;
-class QPushButton;
-class QTabWidget;
-class QToolBar;
-class QToolButton;
-class SpinEdit;
 struct SlideshowSettings;
 
 // The "Slideshow Maker" tab: an image list, the page settings on three
@@ -36,133 +19,15 @@ public:
 
     // The settings as the controls hold them now.
     SlideshowSettings settings();
+    // The inverse of settings(): every control shows `s`, the list starts
+    // with nothing selected. Colour and file dialogs keep what they hold.
+    void applySettings(const SlideshowSettings& s);
 
-    QToolBar* toolBar;
-    QToolButton* newButton;
-    QToolButton* saveAsButton;
-    QMenu* saveMenu;
-    QAction* saveAsHtmlAction;
-    QAction* saveAsTextAction;
-    QAction* publishAction;
-    QToolButton* printButton;
-    QToolButton* optionsButton;
-    QAction* previewAction;
-    QToolButton* helpButton;
-
-    QPlainTextEdit* codePane;
-    QPushButton* codeCopyButton;
-    QPushButton* codeClearButton;
-    QLabel* imageCount;
-    QListWidget* imageList;
-    QPushButton* deleteButton;
-    QPushButton* sortButton;
-    QPushButton* clearAllButton;
-    QPushButton* makeCodeButton;
-
-    QTabWidget* subPages;
-    QWidget* settingsPage;
-    QWidget* slideshowPage;
-    QWidget* elementsPage;
-
-    // Settings
-    QPushButton* addImagesButton;
-    QLineEdit* initialImage;
-    QPushButton* chooseInitialButton;
-    QPushButton* initialHelpButton;
-    SpinEdit* transitionTime;
-    QCheckBox* centreConsole;
-    QCheckBox* rightClickDisable;
-    QLabel* rightClickMessageLabel;
-    QLineEdit* rightClickMessage;
-    QCheckBox* playSound;
-    QLabel* soundLabel;
-    QLineEdit* soundFile;
-    QPushButton* chooseSoundButton;
-    QPushButton* auditionButton;
-    QLineEdit* pageTitle;
-    QPushButton* pageBackgroundButton;
-    QWidget* pageBackgroundSwatch;
-    QLabel* pageBackgroundLabel;
-    QLineEdit* backgroundImage;
-    QPushButton* chooseBackgroundButton;
-
-    // Slideshow
-    QLineEdit* headingText;
-    QLabel* headingFontSample;
-    FontBox* headingFont;
-    QPushButton* headingColourButton;
-    QWidget* headingColourSwatch;
-    QLabel* headingColourLabel;
-    QToolButton* boldToggle;
-    QToolButton* italicToggle;
-    QToolButton* underlineToggle;
-    QComboBox* headingSize;
-    QPushButton* borderColourButton;
-    QWidget* borderColourSwatch;
-    QLabel* borderColourLabel;
-    QComboBox* borderWidth;
-    QPushButton* consoleColourButton;
-    QWidget* consoleColourSwatch;
-    QLabel* consoleColourLabel;
-    QPushButton* headingCellColourButton;
-    QWidget* headingCellColourSwatch;
-    QLabel* headingCellColourLabel;
-    SpinEdit* cellSpacing;
-    SpinEdit* cellPadding;
-
-    // Elements
-    QGroupBox* buttonsGroup;
-    QLabel* buttonFontSample;
-    FontBox* buttonFont;
-    QPushButton* buttonBackgroundButton;
-    QWidget* buttonBackgroundSwatch;
-    QLabel* buttonBackgroundLabel;
-    QPushButton* buttonTextColourButton;
-    QWidget* buttonTextColourSwatch;
-    QLabel* buttonTextColourLabel;
-    QComboBox* buttonBorderStyle;
-    QComboBox* buttonBorderWidth;
-    QGroupBox* listGroup;
-    QLabel* listFontSample;
-    FontBox* listFont;
-    QPushButton* listBackgroundButton;
-    QWidget* listBackgroundSwatch;
-    QLabel* listBackgroundLabel;
-    QPushButton* listItemColourButton;
-    QWidget* listItemColourSwatch;
-    QLabel* listItemColourLabel;
-    QComboBox* listBorderStyle;
-    QComboBox* listBorderWidth;
-
-    // The colour dialogs, one per colour setting.
-    ColourSetting* pageBackgroundColour;
-    ColourSetting* headingColour;
-    ColourSetting* borderColour;
-    ColourSetting* consoleColour;
-    ColourSetting* headingCellColour;
-    ColourSetting* buttonBackgroundColour;
-    ColourSetting* buttonTextColour;
-    ColourSetting* listBackgroundColour;
-    ColourSetting* listItemColour;
-
-    FileDialog soundDialog;           // sound
-    FileDialog backgroundImageDialog; // background image
-    FileDialog imagesDialog;          // slideshow images
-    FileDialog publishDialog;         // Publish
-
-    // Copy, Clear, Save, Preview and Print on codePane, with the preview target
-    // (the saved flag and file name) that Save as HTML and Publish record.
-    OutputCommands* outputs;
-
-    // The list position last selected by the user, or -1.
-    int rememberedRow = -1;
-
-public slots:
+private:
     void addImages();
     void selectEntry();
     void chooseInitialImage();
     void explainInitialImage();
-    void showInitialImageHint(const QString& text);
     void deleteEntry();
     void sortList();
     void clearAllImages();
@@ -175,20 +40,20 @@ public slots:
     void newDocument();
     void publishPage();
 
-private:
-    void buildToolBar();
-    QWidget* buildLeftHalf();
-    QWidget* buildSettingsPage();
-    QWidget* buildSlideshowPage();
-    QWidget* buildElementsPage();
-    void buildColourSettings();
+    void connectControls();
+    void setImages(const QStringList& images);
     void showImageCount();
     void clearListSelection();
+    void enableEntryCommands(bool enabled);
     bool publish(const QString& pagePath, const QByteArray& pageBytes, const QStringList& sources);
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     TabContext context;
-    ToolTabFrame frame;
+    SlideshowForm ui;
+    // Copy, Clear, Save, Preview and Print on the code pane, with the preview
+    // target (the saved flag and file name) that Save as HTML and Publish record.
+    OutputCommands* outputs = nullptr;
+    // The list position last selected by the user, or -1.
+    int rememberedRow = -1;
     // Set while the program itself changes the list, so that only the user's
     // selections count as a click.
     bool changingList = false;

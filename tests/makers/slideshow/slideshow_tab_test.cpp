@@ -1,4 +1,5 @@
 #include "core/text_file.h"
+#include "makers/slideshow/slideshow_page.h"
 #include "makers/slideshow/slideshow_tab.h"
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
@@ -114,6 +115,52 @@ private slots:
                  QStringLiteral("Audition Sound (Preview)"));
         QCOMPARE(findControl<QWidget>(*f.tab, "BitBtn26")->toolTip(),
                  QStringLiteral("Choose Image List Text Color"));
+    }
+
+    // Every setting reaches its control and comes back; the start and New
+    // both show the defaults.
+    void appliedSettingsComeBack() {
+        Fixture f;
+        QCOMPARE(f.tab->settings(), SlideshowSettings());
+        SlideshowSettings s;
+        s.images = {"/p/b.jpg", "/p/a.jpg", "/p/b.jpg"};
+        s.initialImage = "/p/start.jpg";
+        s.transitionTime = "7";
+        s.centreConsole = s.rightClickDisable = s.playSound = true;
+        s.rightClickMessage = "No!";
+        s.sound = "/s/tune.mid";
+        s.pageTitle = "Title";
+        s.backgroundImage = "/bg/paper.gif";
+        s.headingText = "Heading";
+        s.headingFont = "Arial";
+        s.headingBold = s.headingItalic = s.headingUnderline = true;
+        s.headingSize = "33";
+        s.borderWidth = "5";
+        s.cellSpacing = "0";
+        s.cellPadding = "25";
+        s.buttonFont = "Courier";
+        s.buttonBorderStyle = "Dotted";
+        s.buttonBorderWidth = "9";
+        s.listFont = "Verdana";
+        s.listBorderStyle = "Inset";
+        s.listBorderWidth = "25";
+        QString* colours[] = {&s.pageBackgroundColor,   &s.headingColor,        &s.borderColor,
+                              &s.consoleColor,          &s.headingCellColor,    &s.buttonTextColor,
+                              &s.buttonBackgroundColor, &s.listBackgroundColor, &s.listItemColor};
+        for (int n = 0; n < 9; ++n)
+            *colours[n] = QStringLiteral("#1234A%1").arg(n);
+
+        f.tab->applySettings(s);
+        QCOMPARE(f.tab->settings(), s);
+        QCOMPARE(f.caption("Label74"), QStringLiteral("3"));
+        QCOMPARE(findControl<QWidget>(*f.tab, "Memo18")->palette().color(QPalette::Window),
+                 QColor(0x12, 0x34, 0xA8));
+        for (const char* on : {"Label39", "Edit19", "Label40", "Edit20", "Button4", "BitBtn18"})
+            QVERIFY2(f.enabled(on), on);
+        QVERIFY(!f.enabled("BitBtn29") && !f.enabled("Button6"));
+
+        f.click("ToolButton49");
+        QCOMPARE(f.tab->settings(), SlideshowSettings());
     }
 
     void toolBarMenus() {

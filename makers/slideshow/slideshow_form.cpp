@@ -1,0 +1,504 @@
+#include "makers/slideshow/slideshow_form.h"
+
+#include "widgets/colour_setting.h"
+#include "widgets/font_box.h"
+#include "widgets/form_parts.h"
+#include "widgets/spin_edit.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <utility>
+
+namespace {
+const QColor White = Qt::white;
+
+const QStringList BorderStyles = {QStringLiteral("Solid"),  QStringLiteral("Double"),
+                                  QStringLiteral("Dotted"), QStringLiteral("Dashed"),
+                                  QStringLiteral("Groove"), QStringLiteral("Ridge"),
+                                  QStringLiteral("Inset"),  QStringLiteral("Outset")};
+
+const QStringList BorderWidths = numberList(0, 25);
+
+const ToolBarRow ToolBar = {
+    .bar = "ToolBar6",
+    .newButton = "ToolButton49",
+    .saveButton = "ToolButton50",
+    .saveMenu = "PopupMenu11",
+    .saveAs = {saveAsHtmlEntry("AsHTML4"), saveAsTextEntry("AsText4")},
+    .afterSave = {{"Publish1", "Publish", "", FrameCommand::None, "document-send"}},
+    .printButton = "ToolButton59",
+    .optionsButton = "ToolButton61",
+    .optionsMenu = "PopupMenu12",
+    .options = {previewEntry("Preview3")},
+    .optionsOnPlainClick = true,
+    .helpButton = "ToolButton62",
+    .helpEntry = "Help6",
+    .aboutEntry = "About5",
+    .helpPage = 4};
+
+const CodeAreaRow CodeArea = {
+    .pane = "Memo19",
+    .buttons = {copyCodeButton("BitBtn27", "C&opy to Clipboard"), clearCodeButton("BitBtn28")},
+    .placement = CodeAreaRow::Buttons::Below,
+    .buttonSpacing = 4};
+
+const Density PageDensity = {{6, 5, 6, 5}, 4, 3};
+
+// Caption, colour button, swatch and the HtmlColor label in one row.
+struct ColourRow {
+    QPushButton*& button;
+    const char* buttonName;
+    const char* hint;
+    QWidget*& swatch;
+    const char* swatchName;
+    QLabel*& label;
+    const char* labelName;
+};
+
+// A caption in the first column and controls, kept to their own width, in
+// the second.
+void addRow(QGridLayout* grid, int row, const QString& caption,
+            std::initializer_list<QWidget*> controls, QWidget* page) {
+    auto* line = new QHBoxLayout;
+    line->setSpacing(3);
+    for (QWidget* control : controls)
+        line->addWidget(control);
+    line->addStretch();
+    grid->addWidget(new QLabel(caption, page), row, 0);
+    grid->addLayout(line, row, 1);
+}
+
+enum class Caption { InColumn, Spanning };
+
+// A long caption may run across both columns, so that it does not widen the
+// first column of the whole page.
+void addColourRow(QGridLayout* grid, int row, const QString& caption, const ColourRow& colour,
+                  QWidget* page, Caption placement = Caption::InColumn) {
+    colour.button = makeChooserButton(colour.buttonName, QStringLiteral("..."),
+                                      QLatin1String(colour.hint), page);
+    colour.swatch = makeSwatch(QLatin1String(colour.swatchName), White, page);
+    colour.label = makeLabel(colour.labelName, QStringLiteral("#FFFFFF"), page);
+    auto* line = new QHBoxLayout;
+    line->setSpacing(4);
+    if (placement == Caption::Spanning)
+        line->addWidget(new QLabel(caption, page));
+    line->addWidget(colour.button);
+    line->addWidget(colour.swatch);
+    line->addWidget(colour.label);
+    line->addStretch();
+    if (placement == Caption::Spanning) {
+        grid->addLayout(line, row, 0, 1, 2);
+        return;
+    }
+    grid->addWidget(new QLabel(caption, page), row, 0);
+    grid->addLayout(line, row, 1);
+}
+
+// Keeps a font sample panel, which floats over the tab, just above the right
+// end of its list, where the open list does not cover it.
+class SamplePlacer final : public QObject {
+public:
+    SamplePlacer(QLabel* samplePanel, QComboBox* fontList, QWidget* tab)
+        : QObject(tab), panel(samplePanel), list(fontList), over(tab) {
+        panel->installEventFilter(this);
+    }
+
+private:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == panel && event->type() == QEvent::Show) {
+            const QPoint corner = list->mapTo(over, QPoint(list->width(), 0));
+            panel->move(qMax(0, corner.x() - panel->width()),
+                        qMax(0, corner.y() - panel->height() - 1));
+        }
+        return false;
+    }
+
+    QLabel* panel;
+    QComboBox* list;
+    QWidget* over;
+};
+
+} // namespace
+
+SlideshowForm::SlideshowForm()
+    : soundDialog(openFileRequest("OpenDialog1", QStringLiteral("Open Sound"),
+                                  {QStringLiteral("All Music Files (*.wav *.mid)")})),
+      backgroundImageDialog(openFileRequest(
+          "OpenDialog2", QStringLiteral("Open Image"),
+          {QStringLiteral("JPEG Files (*.jpg *.jpe *.jpeg)"), QStringLiteral("GIF Files (*.gif)"),
+           QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
+           QStringLiteral("All Files (*)")})),
+      imagesDialog(openFileRequest(
+          "OpenDialog3", QStringLiteral("Open Images"),
+          {QStringLiteral("JPEG Files (*.jpg *.jpeg *.jpe)"), QStringLiteral("GIF Files (*.gif)"),
+           QStringLiteral("BMP Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
+           QStringLiteral("All Supported Images (*.jpg *.jpeg *.jpe *.gif *.bmp *.png)")},
+          4)),
+      publishDialog(saveFileRequest("SaveDialog9", QStringLiteral("Publish"),
+                                    QStringLiteral("HTML Files (*.html)"),
+                                    QStringLiteral("html"))) {}
+
+void SlideshowForm::setupUi(QWidget* tab, const TabContext& context) {
+    tab->setObjectName("TabSheet4");
+
+    auto* layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(2, 0, 2, 2);
+    layout->setSpacing(2);
+    buildToolBar(tab, context);
+    layout->addWidget(toolBar);
+
+    subPages = new QTabWidget(tab);
+    subPages->setObjectName("PageControl2");
+    settingsPage = buildSettingsPage(tab);
+    slideshowPage = buildSlideshowPage(tab);
+    elementsPage = buildElementsPage(tab);
+    subPages->addTab(settingsPage, QStringLiteral("Settings"));
+    subPages->addTab(slideshowPage, QStringLiteral("Slideshow"));
+    subPages->addTab(elementsPage, QStringLiteral("Elements"));
+    subPages->setCurrentIndex(0);
+
+    auto* halves = new QHBoxLayout;
+    halves->setSpacing(4);
+    halves->addWidget(buildLeftHalf(tab), 1);
+    halves->addWidget(subPages, 1);
+    layout->addLayout(halves);
+    buildColourSettings(tab);
+}
+
+void SlideshowForm::buildToolBar(QWidget* tab, const TabContext& context) {
+    frame.buildToolBar(ToolBar, context, tab);
+    toolBar = frame.bar;
+    newButton = frame.newButton;
+    saveAsButton = frame.saveButton;
+    saveMenu = frame.saveMenu;
+    saveAsHtmlAction = frame.saveAs.at(0);
+    saveAsTextAction = frame.saveAs.at(1);
+    publishAction = frame.afterSave.at(0);
+    printButton = frame.printButton;
+    optionsButton = frame.optionsButton;
+    previewAction = frame.options.at(0);
+    helpButton = frame.helpButton;
+}
+
+QWidget* SlideshowForm::buildLeftHalf(QWidget* tab) {
+    auto* half = new QWidget(tab);
+    auto* column = new QVBoxLayout(half);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(3);
+
+    frame.addCodeArea(CodeArea, column, half, nullptr, 3);
+    codePane = frame.pane;
+    codeCopyButton = frame.codeButtons.at(0);
+    codeClearButton = frame.codeButtons.at(1);
+
+    imageList = new QListWidget(half);
+    imageList->setObjectName("ListBox2");
+    imageCount = makeLabel("Label74", QStringLiteral("0"), half);
+    auto* listCaption = new QLabel(QStringLiteral("&Images In List:"), half);
+    listCaption->setBuddy(imageList);
+    auto* counter = new QHBoxLayout;
+    counter->setSpacing(4);
+    counter->addWidget(listCaption);
+    counter->addWidget(imageCount);
+    counter->addStretch();
+    column->addLayout(counter);
+
+    imageList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Large lists stay quick: every entry has the same height.
+    imageList->setUniformItemSizes(true);
+    column->addWidget(imageList, 2);
+
+    deleteButton = makeButton("BitBtn29", QStringLiteral("&Delete"), {}, half);
+    sortButton = makeButton("BitBtn30", QStringLiteral("&Sort"),
+                            QStringLiteral("Sort Image List Images Alphabetically"), half);
+    clearAllButton = makeButton("BitBtn31", QStringLiteral("Clear A&ll"),
+                                QStringLiteral("Erase All Image List Images"), half);
+    makeCodeButton = makeButton("BitBtn32", QStringLiteral("&Make Code"),
+                                QStringLiteral("Generate HTML Code"), half);
+    auto* listButtons = new QHBoxLayout;
+    listButtons->setSpacing(3);
+    for (QPushButton* button : {deleteButton, sortButton, clearAllButton, makeCodeButton}) {
+        button->setMinimumWidth(0);
+        listButtons->addWidget(button);
+    }
+    column->addLayout(listButtons);
+
+    return half;
+}
+
+QWidget* SlideshowForm::buildSettingsPage(QWidget* tab) {
+    auto* page = new QWidget(subPages);
+    page->setObjectName("TabSheet6");
+    auto* grid = compact(new QGridLayout(page), PageDensity);
+    grid->setColumnStretch(1, 1);
+
+    addImagesButton = makeButton("BitBtn33", QStringLiteral("&Add Slideshow Images To List"),
+                                 QStringLiteral("Add Images To Slideshow"), page);
+    grid->addWidget(addImagesButton, 0, 0, 1, 2);
+
+    initialImage = makeLineEdit("Edit23", page);
+    initialImage->setReadOnly(true);
+    chooseInitialButton = makeChooserButton("Button6", QStringLiteral("O&K"), {}, page);
+    chooseInitialButton->setFixedWidth(32);
+    initialHelpButton = makeChooserButton("Button3", QStringLiteral("?"), {}, page);
+    auto* initial = new QHBoxLayout;
+    initial->setSpacing(3);
+    initial->addWidget(initialImage);
+    initial->addWidget(chooseInitialButton);
+    initial->addWidget(initialHelpButton);
+    grid->addWidget(new QLabel(QStringLiteral("Initial Image:"), page), 1, 0);
+    grid->addLayout(initial, 1, 1);
+
+    transitionTime = new SpinEdit(QStringLiteral("SpinEdit7"), 1, 999, 1, page);
+    addRow(grid, 2, QStringLiteral("Transition Time:"),
+           {transitionTime, new QLabel(QStringLiteral("Seconds"), page)}, page);
+
+    centreConsole = makeCheckBox("CheckBox13", QStringLiteral("Center Slideshow Console"), page);
+    grid->addWidget(centreConsole, 3, 0, 1, 2);
+
+    rightClickDisable =
+        makeCheckBox("CheckBox14", QStringLiteral("Include Right-click Disable"), page);
+    grid->addWidget(rightClickDisable, 4, 0, 1, 2);
+    rightClickMessageLabel = makeLabel("Label39", QStringLiteral("Message On Right-click:"), page);
+    rightClickMessage = makeLineEdit("Edit19", page);
+    auto* message = new QHBoxLayout;
+    message->setSpacing(4);
+    message->addWidget(rightClickMessageLabel);
+    message->addWidget(rightClickMessage);
+    grid->addLayout(message, 5, 0, 1, 2);
+
+    playSound = makeCheckBox("CheckBox15", QStringLiteral("Play Background Sound"), page);
+    grid->addWidget(playSound, 6, 0, 1, 2);
+    soundLabel = makeLabel("Label40", QStringLiteral("Sound:"), page);
+    soundFile = makeLineEdit("Edit20", page);
+    soundFile->setReadOnly(true);
+    chooseSoundButton = makeChooserButton("Button4", QStringLiteral("..."),
+                                          QStringLiteral("Choose Your Background Sound"), page);
+    auditionButton =
+        makeChooserButton("BitBtn18", QString(), QStringLiteral("Audition Sound (Preview)"), page);
+    auditionButton->setIcon(tab->style()->standardIcon(QStyle::SP_MediaPlay));
+    auto* sound = new QHBoxLayout;
+    sound->setSpacing(3);
+    sound->addWidget(soundFile);
+    sound->addWidget(chooseSoundButton);
+    sound->addWidget(auditionButton);
+    grid->addWidget(soundLabel, 7, 0);
+    grid->addLayout(sound, 7, 1);
+
+    pageTitle = makeLineEdit("Edit21", page);
+    grid->addWidget(new QLabel(QStringLiteral("Page Title:"), page), 8, 0);
+    grid->addWidget(pageTitle, 8, 1);
+
+    addColourRow(grid, 9, QStringLiteral("Page Background Color:"),
+                 {pageBackgroundButton, "BitBtn17", "Choose Page Background Color",
+                  pageBackgroundSwatch, "Memo10", pageBackgroundLabel, "Label45"},
+                 page, Caption::Spanning);
+
+    backgroundImage = makeLineEdit("Edit22", page);
+    backgroundImage->setReadOnly(true);
+    chooseBackgroundButton = makeChooserButton(
+        "Button5", QStringLiteral("..."), QStringLiteral("Choose Your Background Image"), page);
+    auto* image = new QHBoxLayout;
+    image->setSpacing(3);
+    image->addWidget(backgroundImage);
+    image->addWidget(chooseBackgroundButton);
+    grid->addWidget(new QLabel(QStringLiteral("Image:"), page), 10, 0);
+    grid->addLayout(image, 10, 1);
+    grid->setRowStretch(11, 1);
+
+    return page;
+}
+
+QWidget* SlideshowForm::buildSlideshowPage(QWidget* tab) {
+    auto* page = new QWidget(subPages);
+    page->setObjectName("TabSheet7");
+    auto* grid = compact(new QGridLayout(page), PageDensity);
+    grid->setColumnStretch(1, 1);
+
+    headingText = makeLineEdit("Edit18", page);
+    grid->addWidget(new QLabel(QStringLiteral("Heading Text:"), page), 0, 0);
+    grid->addWidget(headingText, 0, 1);
+
+    // The sample panels float over the tab, above the right end of their lists.
+    headingFontSample = makeFontSample(QStringLiteral("Panel2"), tab);
+    headingFont = new FontBox(QStringLiteral("ComboBox9"), headingFontSample, page);
+    grid->addWidget(new QLabel(QStringLiteral("Font:"), page), 1, 0);
+    grid->addWidget(headingFont, 1, 1);
+
+    addColourRow(grid, 2, QStringLiteral("Color:"),
+                 {headingColourButton, "BitBtn19", "Choose Text Color", headingColourSwatch,
+                  "Memo11", headingColourLabel, "Label49"},
+                 page);
+
+    boldToggle = makeStyleToggle("ToolButton46", QStringLiteral("B"), QStringLiteral("Bold"),
+                                 &QFont::setBold, ToggleFrame::Raised, page);
+    italicToggle = makeStyleToggle("ToolButton47", QStringLiteral("I"), QStringLiteral("Italics"),
+                                   &QFont::setItalic, ToggleFrame::Raised, page);
+    underlineToggle =
+        makeStyleToggle("ToolButton48", QStringLiteral("U"), QStringLiteral("Underline"),
+                        &QFont::setUnderline, ToggleFrame::Raised, page);
+    headingSize = makeComboBox("ComboBox11", numberList(1, 72), {}, page, Typing::Editable);
+    headingSize->setMinimumContentsLength(3);
+    addRow(grid, 3, QStringLiteral("Font Style:"), {boldToggle, italicToggle, underlineToggle},
+           page);
+    addRow(grid, 4, QStringLiteral("Size:"), {headingSize}, page);
+
+    addColourRow(grid, 5, QStringLiteral("Border Color:"),
+                 {borderColourButton, "BitBtn20", "Choose Table Border Color", borderColourSwatch,
+                  "Memo12", borderColourLabel, "Label52"},
+                 page);
+    borderWidth = makeComboBox("ComboBox10", BorderWidths, {}, page);
+    addRow(grid, 6, QStringLiteral("Border Width:"), {borderWidth}, page);
+
+    addColourRow(grid, 7, QStringLiteral("Slideshow Console Color:"),
+                 {consoleColourButton, "BitBtn21", "Choose Slideshow Color", consoleColourSwatch,
+                  "Memo13", consoleColourLabel, "Label56"},
+                 page);
+    addColourRow(grid, 8, QStringLiteral("Heading Cell Color:"),
+                 {headingCellColourButton, "BitBtn22", "Choose Slideshow Heading Cell Color",
+                  headingCellColourSwatch, "Memo14", headingCellColourLabel, "Label57"},
+                 page);
+
+    cellSpacing = new SpinEdit(QStringLiteral("SpinEdit8"), 0, 25, 2, page);
+    cellPadding = new SpinEdit(QStringLiteral("SpinEdit9"), 0, 25, 2, page);
+    addRow(grid, 9, QStringLiteral("Cellspacing:"), {cellSpacing}, page);
+    addRow(grid, 10, QStringLiteral("Cellpadding:"), {cellPadding}, page);
+    grid->setRowStretch(11, 1);
+    return page;
+}
+
+QWidget* SlideshowForm::buildElementsPage(QWidget* tab) {
+    auto* page = new QWidget(subPages);
+    page->setObjectName("TabSheet8");
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(4, 3, 4, 3);
+    column->setSpacing(3);
+
+    struct Group {
+        QGroupBox*& box;
+        const char* boxName;
+        QString title;
+        QLabel*& panel;
+        const char* panelName;
+        FontBox*& font;
+        const char* fontName;
+        ColourRow background;
+        ColourRow text;
+        QString textCaption;
+        QComboBox*& style;
+        const char* styleName;
+        QComboBox*& width;
+        const char* widthName;
+    };
+    const Group groups[] = {
+        {buttonsGroup,
+         "GroupBox8",
+         QStringLiteral(" Control Buttons "),
+         buttonFontSample,
+         "Panel3",
+         buttonFont,
+         "ComboBox12",
+         {buttonBackgroundButton, "BitBtn23", "Choose Control Buttons Color",
+          buttonBackgroundSwatch, "Memo15", buttonBackgroundLabel, "Label65"},
+         {buttonTextColourButton, "BitBtn24", "Choose Control Buttons Text Color",
+          buttonTextColourSwatch, "Memo16", buttonTextColourLabel, "Label66"},
+         QStringLiteral("Text Color:"),
+         buttonBorderStyle,
+         "ComboBox13",
+         buttonBorderWidth,
+         "ComboBox14"},
+        {listGroup,
+         "GroupBox9",
+         QStringLiteral(" Image List "),
+         listFontSample,
+         "Panel4",
+         listFont,
+         "ComboBox15",
+         {listBackgroundButton, "BitBtn25", "Choose Image List Color", listBackgroundSwatch,
+          "Memo17", listBackgroundLabel, "Label72"},
+         {listItemColourButton, "BitBtn26", "Choose Image List Text Color", listItemColourSwatch,
+          "Memo18", listItemColourLabel, "Label73"},
+         QStringLiteral("Item Color:"),
+         listBorderStyle,
+         "ComboBox16",
+         listBorderWidth,
+         "ComboBox17"},
+    };
+    for (const Group& group : groups) {
+        group.box = new QGroupBox(group.title, page);
+        group.box->setObjectName(QLatin1String(group.boxName));
+        auto* grid = compact(new QGridLayout(group.box), PageDensity);
+        grid->setContentsMargins(6, 2, 6, 3);
+        grid->setColumnStretch(1, 1);
+        group.panel = makeFontSample(QLatin1String(group.panelName), tab);
+        group.font = new FontBox(QLatin1String(group.fontName), group.panel, group.box);
+        grid->addWidget(new QLabel(QStringLiteral("Font:"), group.box), 0, 0);
+        grid->addWidget(group.font, 0, 1);
+        addColourRow(grid, 1, QStringLiteral("Background Color:"), group.background, group.box);
+        addColourRow(grid, 2, group.textCaption, group.text, group.box);
+        group.style = makeComboBox(group.styleName, BorderStyles, {}, group.box);
+        group.width = makeComboBox(group.widthName, BorderWidths, {}, group.box);
+        auto* border = new QHBoxLayout;
+        border->setSpacing(4);
+        border->addWidget(group.style);
+        border->addSpacing(6);
+        border->addWidget(new QLabel(QStringLiteral("Width:"), group.box));
+        border->addWidget(group.width);
+        border->addStretch();
+        grid->addWidget(new QLabel(QStringLiteral("Border Style:"), group.box), 3, 0);
+        grid->addLayout(border, 3, 1);
+        column->addWidget(group.box);
+    }
+    column->addStretch();
+    return page;
+}
+
+void SlideshowForm::buildColourSettings(QWidget* tab) {
+    const struct {
+        ColourSetting*& setting;
+        const char* name;
+        QPushButton* button;
+        QLabel* label;
+        QWidget* swatch;
+    } colours[] = {
+        {pageBackgroundColour, "ColorDialog4", pageBackgroundButton, pageBackgroundLabel,
+         pageBackgroundSwatch},
+        {headingColour, "ColorDialog5", headingColourButton, headingColourLabel,
+         headingColourSwatch},
+        {borderColour, "ColorDialog6", borderColourButton, borderColourLabel, borderColourSwatch},
+        {consoleColour, "ColorDialog7", consoleColourButton, consoleColourLabel,
+         consoleColourSwatch},
+        {headingCellColour, "ColorDialog8", headingCellColourButton, headingCellColourLabel,
+         headingCellColourSwatch},
+        {buttonBackgroundColour, "ColorDialog9", buttonBackgroundButton, buttonBackgroundLabel,
+         buttonBackgroundSwatch},
+        {buttonTextColour, "ColorDialog10", buttonTextColourButton, buttonTextColourLabel,
+         buttonTextColourSwatch},
+        {listBackgroundColour, "ColorDialog11", listBackgroundButton, listBackgroundLabel,
+         listBackgroundSwatch},
+        {listItemColour, "ColorDialog12", listItemColourButton, listItemColourLabel,
+         listItemColourSwatch},
+    };
+    for (const auto& colour : colours)
+        colour.setting = new ColourSetting(QLatin1String(colour.name), colour.button, colour.label,
+                                           colour.swatch, White, tab);
+    for (const auto& [panel, box] :
+         {std::pair{headingFontSample, headingFont}, std::pair{buttonFontSample, buttonFont},
+          std::pair{listFontSample, listFont}})
+        new SamplePlacer(panel, box, tab);
+}
