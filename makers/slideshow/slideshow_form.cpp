@@ -70,6 +70,13 @@ struct ColourRow {
     const char* labelName;
 };
 
+// A caption that names `buddy` for screen readers.
+QLabel* captionFor(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* caption = new QLabel(text, parent);
+    caption->setBuddy(buddy);
+    return caption;
+}
+
 // A caption in the first column and controls, kept to their own width, in
 // the second.
 void addRow(QGridLayout* grid, int row, const QString& caption,
@@ -79,7 +86,7 @@ void addRow(QGridLayout* grid, int row, const QString& caption,
     for (QWidget* control : controls)
         line->addWidget(control);
     line->addStretch();
-    grid->addWidget(new QLabel(caption, page), row, 0);
+    grid->addWidget(captionFor(caption, *controls.begin(), page), row, 0);
     grid->addLayout(line, row, 1);
 }
 
@@ -91,6 +98,7 @@ void addColourRow(QGridLayout* grid, int row, const QString& caption, const Colo
                   QWidget* page, Caption placement = Caption::InColumn) {
     colour.button = makeChooserButton(colour.buttonName, QStringLiteral("..."),
                                       QLatin1String(colour.hint), page);
+    colour.button->setAccessibleName(QLatin1String(colour.hint));
     colour.swatch = makeSwatch(QLatin1String(colour.swatchName), White, page);
     colour.label = makeLabel(colour.labelName, QStringLiteral("#FFFFFF"), page);
     auto* line = new QHBoxLayout;
@@ -162,6 +170,8 @@ void SlideshowForm::setupUi(QWidget* tab, const TabContext& context) {
     buildToolBar(tab, context);
     layout->addWidget(toolBar);
 
+    // Built first, so that Tab reads the left half before the sub-pages.
+    QWidget* leftHalf = buildLeftHalf(tab);
     subPages = new QTabWidget(tab);
     subPages->setObjectName("PageControl2");
     settingsPage = buildSettingsPage(tab);
@@ -174,7 +184,7 @@ void SlideshowForm::setupUi(QWidget* tab, const TabContext& context) {
 
     auto* halves = new QHBoxLayout;
     halves->setSpacing(4);
-    halves->addWidget(buildLeftHalf(tab), 1);
+    halves->addWidget(leftHalf, 1);
     halves->addWidget(subPages, 1);
     layout->addLayout(halves);
     buildColourSettings(tab);
@@ -203,6 +213,7 @@ QWidget* SlideshowForm::buildLeftHalf(QWidget* tab) {
 
     frame.addCodeArea(CodeArea, column, half, nullptr, 3);
     codePane = frame.pane;
+    codePane->setAccessibleName(QStringLiteral("Generated Code"));
     codeCopyButton = frame.codeButtons.at(0);
     codeClearButton = frame.codeButtons.at(1);
 
@@ -255,13 +266,15 @@ QWidget* SlideshowForm::buildSettingsPage(QWidget* tab) {
     initialImage->setReadOnly(true);
     chooseInitialButton = makeChooserButton("Button6", QStringLiteral("O&K"), {}, page);
     chooseInitialButton->setFixedWidth(32);
+    chooseInitialButton->setAccessibleName(QStringLiteral("Use Selected Image As Initial Image"));
     initialHelpButton = makeChooserButton("Button3", QStringLiteral("?"), {}, page);
+    initialHelpButton->setAccessibleName(QStringLiteral("Help On Initial Image"));
     auto* initial = new QHBoxLayout;
     initial->setSpacing(3);
     initial->addWidget(initialImage);
     initial->addWidget(chooseInitialButton);
     initial->addWidget(initialHelpButton);
-    grid->addWidget(new QLabel(QStringLiteral("Initial Image:"), page), 1, 0);
+    grid->addWidget(captionFor(QStringLiteral("Initial Image:"), initialImage, page), 1, 0);
     grid->addLayout(initial, 1, 1);
 
     transitionTime = new SpinEdit(QStringLiteral("SpinEdit7"), 1, 999, 1, page);
@@ -276,6 +289,7 @@ QWidget* SlideshowForm::buildSettingsPage(QWidget* tab) {
     grid->addWidget(rightClickDisable, 4, 0, 1, 2);
     rightClickMessageLabel = makeLabel("Label39", QStringLiteral("Message On Right-click:"), page);
     rightClickMessage = makeLineEdit("Edit19", page);
+    rightClickMessageLabel->setBuddy(rightClickMessage);
     auto* message = new QHBoxLayout;
     message->setSpacing(4);
     message->addWidget(rightClickMessageLabel);
@@ -287,10 +301,13 @@ QWidget* SlideshowForm::buildSettingsPage(QWidget* tab) {
     soundLabel = makeLabel("Label40", QStringLiteral("Sound:"), page);
     soundFile = makeLineEdit("Edit20", page);
     soundFile->setReadOnly(true);
+    soundLabel->setBuddy(soundFile);
     chooseSoundButton = makeChooserButton("Button4", QStringLiteral("..."),
                                           QStringLiteral("Choose Your Background Sound"), page);
     auditionButton =
         makeChooserButton("BitBtn18", QString(), QStringLiteral("Audition Sound (Preview)"), page);
+    chooseSoundButton->setAccessibleName(QStringLiteral("Choose Background Sound"));
+    auditionButton->setAccessibleName(QStringLiteral("Audition Sound"));
     auditionButton->setIcon(tab->style()->standardIcon(QStyle::SP_MediaPlay));
     auto* sound = new QHBoxLayout;
     sound->setSpacing(3);
@@ -301,7 +318,7 @@ QWidget* SlideshowForm::buildSettingsPage(QWidget* tab) {
     grid->addLayout(sound, 7, 1);
 
     pageTitle = makeLineEdit("Edit21", page);
-    grid->addWidget(new QLabel(QStringLiteral("Page Title:"), page), 8, 0);
+    grid->addWidget(captionFor(QStringLiteral("Page Title:"), pageTitle, page), 8, 0);
     grid->addWidget(pageTitle, 8, 1);
 
     addColourRow(grid, 9, QStringLiteral("Page Background Color:"),
@@ -311,13 +328,15 @@ QWidget* SlideshowForm::buildSettingsPage(QWidget* tab) {
 
     backgroundImage = makeLineEdit("Edit22", page);
     backgroundImage->setReadOnly(true);
+    backgroundImage->setAccessibleName(QStringLiteral("Background Image"));
     chooseBackgroundButton = makeChooserButton(
         "Button5", QStringLiteral("..."), QStringLiteral("Choose Your Background Image"), page);
+    chooseBackgroundButton->setAccessibleName(QStringLiteral("Choose Background Image"));
     auto* image = new QHBoxLayout;
     image->setSpacing(3);
     image->addWidget(backgroundImage);
     image->addWidget(chooseBackgroundButton);
-    grid->addWidget(new QLabel(QStringLiteral("Image:"), page), 10, 0);
+    grid->addWidget(captionFor(QStringLiteral("Image:"), backgroundImage, page), 10, 0);
     grid->addLayout(image, 10, 1);
     grid->setRowStretch(11, 1);
 
@@ -331,13 +350,14 @@ QWidget* SlideshowForm::buildSlideshowPage(QWidget* tab) {
     grid->setColumnStretch(1, 1);
 
     headingText = makeLineEdit("Edit18", page);
-    grid->addWidget(new QLabel(QStringLiteral("Heading Text:"), page), 0, 0);
+    grid->addWidget(captionFor(QStringLiteral("Heading Text:"), headingText, page), 0, 0);
     grid->addWidget(headingText, 0, 1);
 
     // The sample panels float over the tab, above the right end of their lists.
     headingFontSample = makeFontSample(QStringLiteral("Panel2"), tab);
     headingFont = new FontBox(QStringLiteral("ComboBox9"), headingFontSample, page);
-    grid->addWidget(new QLabel(QStringLiteral("Font:"), page), 1, 0);
+    headingFont->setAccessibleName(QStringLiteral("Heading Font"));
+    grid->addWidget(captionFor(QStringLiteral("Font:"), headingFont, page), 1, 0);
     grid->addWidget(headingFont, 1, 1);
 
     addColourRow(grid, 2, QStringLiteral("Color:"),
@@ -352,6 +372,10 @@ QWidget* SlideshowForm::buildSlideshowPage(QWidget* tab) {
     underlineToggle =
         makeStyleToggle("ToolButton48", QStringLiteral("U"), QStringLiteral("Underline"),
                         &QFont::setUnderline, ToggleFrame::Raised, page);
+    const std::pair<QToolButton*, const char*> styleNames[] = {
+        {boldToggle, "Bold"}, {italicToggle, "Italic"}, {underlineToggle, "Underline"}};
+    for (const auto& [toggle, name] : styleNames)
+        toggle->setAccessibleName(QLatin1String(name));
     headingSize = makeComboBox("ComboBox11", numberList(1, 72), {}, page, Typing::Editable);
     headingSize->setMinimumContentsLength(3);
     addRow(grid, 3, QStringLiteral("Font Style:"), {boldToggle, italicToggle, underlineToggle},
@@ -447,20 +471,25 @@ QWidget* SlideshowForm::buildElementsPage(QWidget* tab) {
         grid->setColumnStretch(1, 1);
         group.panel = makeFontSample(QLatin1String(group.panelName), tab);
         group.font = new FontBox(QLatin1String(group.fontName), group.panel, group.box);
-        grid->addWidget(new QLabel(QStringLiteral("Font:"), group.box), 0, 0);
+        // Both groups have the same captions, so each field also says its group.
+        const QString groupName = group.title.trimmed();
+        group.font->setAccessibleName(groupName + QStringLiteral(" Font"));
+        grid->addWidget(captionFor(QStringLiteral("Font:"), group.font, group.box), 0, 0);
         grid->addWidget(group.font, 0, 1);
         addColourRow(grid, 1, QStringLiteral("Background Color:"), group.background, group.box);
         addColourRow(grid, 2, group.textCaption, group.text, group.box);
         group.style = makeComboBox(group.styleName, BorderStyles, {}, group.box);
         group.width = makeComboBox(group.widthName, BorderWidths, {}, group.box);
+        group.style->setAccessibleName(groupName + QStringLiteral(" Border Style"));
+        group.width->setAccessibleName(groupName + QStringLiteral(" Border Width"));
         auto* border = new QHBoxLayout;
         border->setSpacing(4);
         border->addWidget(group.style);
         border->addSpacing(6);
-        border->addWidget(new QLabel(QStringLiteral("Width:"), group.box));
+        border->addWidget(captionFor(QStringLiteral("Width:"), group.width, group.box));
         border->addWidget(group.width);
         border->addStretch();
-        grid->addWidget(new QLabel(QStringLiteral("Border Style:"), group.box), 3, 0);
+        grid->addWidget(captionFor(QStringLiteral("Border Style:"), group.style, group.box), 3, 0);
         grid->addLayout(border, 3, 1);
         column->addWidget(group.box);
     }

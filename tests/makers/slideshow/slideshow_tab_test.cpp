@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -161,6 +162,52 @@ private slots:
 
         f.click("ToolButton49");
         QCOMPARE(f.tab->settings(), SlideshowSettings());
+    }
+
+    // Each control has a name of its own for screen readers, and Tab reads
+    // the left half, then each sub-page from top to bottom.
+    void controlsAreNamedAndTabbedInReadingOrder() {
+        Fixture f;
+        const QStringList order = {
+            "Memo19",     "BitBtn27",   "BitBtn28",     "ListBox2",     "BitBtn29",
+            "BitBtn30",   "BitBtn31",   "BitBtn32",     "BitBtn33",     "Edit23",
+            "Button6",    "Button3",    "SpinEdit7",    "CheckBox13",   "CheckBox14",
+            "Edit19",     "CheckBox15", "Edit20",       "Button4",      "BitBtn18",
+            "Edit21",     "BitBtn17",   "Edit22",       "Button5",      "Edit18",
+            "ComboBox9",  "BitBtn19",   "ToolButton46", "ToolButton47", "ToolButton48",
+            "ComboBox11", "BitBtn20",   "ComboBox10",   "BitBtn21",     "BitBtn22",
+            "SpinEdit8",  "SpinEdit9",  "ComboBox12",   "BitBtn23",     "BitBtn24",
+            "ComboBox13", "ComboBox14", "ComboBox15",   "BitBtn25",     "BitBtn26",
+            "ComboBox16", "ComboBox17"};
+        const auto spokenName = [&f](QWidget* control) {
+            if (!control->accessibleName().isEmpty())
+                return control->accessibleName();
+            if (auto* button = qobject_cast<QAbstractButton*>(control))
+                return button->text().remove(QLatin1Char('&'));
+            for (QLabel* label : f.tab->findChildren<QLabel*>())
+                if (label->buddy() == control)
+                    return label->text().remove(QLatin1Char('&'));
+            return QString();
+        };
+        QStringList names;
+        for (const QString& name : order) {
+            QWidget* control = findControl<QWidget>(*f.tab, name);
+            const QString spoken = spokenName(control);
+            QVERIFY2(spoken.contains(QRegularExpression("[A-Za-z]{2}")) && spoken != "OK",
+                     qPrintable(name + ": " + spoken));
+            QVERIFY2(!names.contains(spoken), qPrintable(spoken));
+            QVERIFY2(control->focusPolicy() & Qt::TabFocus, qPrintable(name));
+            names << spoken;
+        }
+        QStringList reached;
+        QWidget* first = findControl<QWidget>(*f.tab, order.first());
+        QWidget* control = first;
+        do {
+            if (order.contains(control->objectName()) && !reached.contains(control->objectName()))
+                reached << control->objectName();
+            control = control->nextInFocusChain();
+        } while (control != first);
+        QCOMPARE(reached, order);
     }
 
     void toolBarMenus() {
