@@ -3,6 +3,8 @@
 #include "widgets/desktop.h"
 #include "widgets/tool_tab_frame.h"
 
+#include <QtGlobal>
+
 class ColourSetting;
 class FontBox;
 class QAction;
@@ -25,8 +27,10 @@ struct TabContext;
 // The Slideshow tab's widgets, each named for its role: the tool bar and code
 // pane on the left above the image list, the settings on three sub-pages on
 // the right. The tab owns them all; setupUi only builds and lays them out.
-struct SlideshowForm {
+struct SlideshowForm final {
     SlideshowForm();
+    Q_DISABLE_COPY_MOVE(SlideshowForm)
+
     void setupUi(QWidget* tab, const TabContext& context);
 
     ToolTabFrame frame;

@@ -89,9 +89,7 @@ void SlideshowTab::connectControls() {
 
 SlideshowSettings SlideshowTab::settings() {
     SlideshowSettings s;
-    s.images.reserve(ui.imageList->count());
-    for (int row = 0; row < ui.imageList->count(); ++row)
-        s.images << ui.imageList->item(row)->text();
+    s.images = listEntries();
     s.initialImage = ui.initialImage->text();
     s.transitionTime = ui.transitionTime->committedText();
     s.centreConsole = ui.centreConsole->isChecked();
@@ -183,6 +181,14 @@ void SlideshowTab::setImages(const QStringList& images) {
     showImageCount();
 }
 
+QStringList SlideshowTab::listEntries() const {
+    QStringList entries;
+    entries.reserve(ui.imageList->count());
+    for (int row = 0; row < ui.imageList->count(); ++row)
+        entries << ui.imageList->item(row)->text();
+    return entries;
+}
+
 void SlideshowTab::showImageCount() {
     ui.imageCount->setText(QString::number(ui.imageList->count()));
 }
@@ -256,10 +262,7 @@ void SlideshowTab::deleteEntry() {
 }
 
 void SlideshowTab::sortList() {
-    QStringList entries;
-    entries.reserve(ui.imageList->count());
-    for (int row = 0; row < ui.imageList->count(); ++row)
-        entries << ui.imageList->item(row)->text();
+    QStringList entries = listEntries();
     // Stable, so paths equal but for letter case keep their order.
     std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;

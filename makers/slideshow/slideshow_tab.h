@@ -42,6 +42,7 @@ private:
 
     void connectControls();
     void setImages(const QStringList& images);
+    QStringList listEntries() const;
     void showImageCount();
     void clearListSelection();
     void enableEntryCommands(bool enabled);
