@@ -1,6 +1,7 @@
 #include "widgets/output_commands.h"
 
 #include "core/text_file.h"
+#include "widgets/pane_text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,7 +21,7 @@ void OutputCommands::copyToClipboard() {
 }
 
 void OutputCommands::clearCode() {
-    setup.pane->clear();
+    replacePaneText(*setup.pane, {});
 }
 
 bool OutputCommands::saveAsHtml() {

@@ -8,6 +8,7 @@
 #include "widgets/form_parts.h"
 #include "widgets/hint.h"
 #include "widgets/output_commands.h"
+#include "widgets/pane_text.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -446,7 +447,7 @@ void DropdownTab::BitBtn7Click() {
         Edit2->setText(defaults.goText);
     const QStringList lines =
         context.modern() ? modernDropdownPage(settings()) : dropdownPage(settings());
-    Memo3->setPlainText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    replacePaneText(*Memo3, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
 void DropdownTab::ToolButton4Click() {

@@ -6,6 +6,7 @@
 #include "widgets/desktop.h"
 #include "widgets/form_parts.h"
 #include "widgets/output_commands.h"
+#include "widgets/pane_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -310,7 +311,7 @@ void MouseOverTab::emptyImageFields() {
 void MouseOverTab::BitBtn13Click() {
     if (desktop().confirm(QStringLiteral("This will delete all your mouseover images code but not "
                                          "the preload code. Are you sure you want to continue?")))
-        Memo8->clear();
+        replacePaneText(*Memo8, {});
 }
 
 void MouseOverTab::BitBtn16Click() {
@@ -321,9 +322,9 @@ void MouseOverTab::BitBtn16Click() {
 }
 
 void MouseOverTab::assemble() {
-    Memo9->setPlainText(assembleMouseOverPage(OutputCommands::paneText(*Memo6),
-                                              OutputCommands::paneText(*Memo7),
-                                              OutputCommands::paneText(*Memo8)));
+    replacePaneText(*Memo9, assembleMouseOverPage(OutputCommands::paneText(*Memo6),
+                                                  OutputCommands::paneText(*Memo7),
+                                                  OutputCommands::paneText(*Memo8)));
 }
 
 void MouseOverTab::ToolButton32Click() {
@@ -339,15 +340,15 @@ void MouseOverTab::ToolButton32Click() {
     emptyImageFields();
     Edit15 = 0;
     Edit16 = 0;
-    Memo9->clear();
-    Memo8->clear();
+    replacePaneText(*Memo9, {});
+    replacePaneText(*Memo8, {});
     startDocument();
 }
 
 void MouseOverTab::startDocument() {
     document.modern = context.modern();
-    Memo6->setPlainText(linesText(document.headLines()));
-    Memo7->setPlainText(linesText(document.scriptLines()));
+    replacePaneText(*Memo6, linesText(document.headLines()));
+    replacePaneText(*Memo7, linesText(document.scriptLines()));
 }
 
 void MouseOverTab::followOutputChoice(bool modern) {

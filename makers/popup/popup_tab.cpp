@@ -4,6 +4,7 @@
 #include "widgets/desktop.h"
 #include "widgets/form_parts.h"
 #include "widgets/output_commands.h"
+#include "widgets/pane_text.h"
 #include "widgets/spin_edit.h"
 
 #include <QAction>
@@ -353,5 +354,5 @@ void PopupTab::BitBtn10Click() {
     if (Edit6->text().isEmpty())
         return;
     const QStringList page = context.modern() ? modernPopupPage(settings()) : popupPage(settings());
-    Memo4->setPlainText(page.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    replacePaneText(*Memo4, page.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }

@@ -8,6 +8,7 @@
 #include "widgets/font_box.h"
 #include "widgets/form_parts.h"
 #include "widgets/output_commands.h"
+#include "widgets/pane_text.h"
 #include "widgets/spin_edit.h"
 
 #include <QAction>
@@ -331,7 +332,7 @@ void SlideshowTab::makeCode() {
         desktop().notice(NoticeKind::Error, page.refusal);
         return;
     }
-    ui.codePane->setPlainText(page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    replacePaneText(*ui.codePane, page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
 void SlideshowTab::publishPage() {
@@ -366,7 +367,7 @@ void SlideshowTab::newDocument() {
             QStringLiteral("Are you sure you want to erase all fields and start a new document?")))
         return;
     ui.subPages->setCurrentIndex(0);
-    ui.codePane->clear();
+    replacePaneText(*ui.codePane, {});
     applySettings(SlideshowSettings());
 }
 
