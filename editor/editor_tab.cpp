@@ -5,6 +5,7 @@
 #include "editor/tag_palette.h"
 #include "widgets/form_parts.h"
 #include "widgets/output_commands.h"
+#include "widgets/pane_text.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -62,14 +63,8 @@ OutputSetup outputSetup(QPlainTextEdit* pane) {
 QPlainTextEdit* makeEditor(QWidget* parent) {
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName("Memo21");
-    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo->setTabChangesFocus(false);
-    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo->setFont(QFont(QStringLiteral("Verdana"), 8));
-    QPalette palette = memo->palette();
-    palette.setColor(QPalette::Text, QColor(0, 0, 128));
-    memo->setPalette(palette);
+    styleCodePane(memo, TabKey::Typed);
+    showNavyText(memo);
     memo->setPlainText(documentText(ScriptSkeleton));
     return memo;
 }
@@ -192,13 +187,7 @@ QString EditorTab::editorText() const {
 void EditorTab::replaceDocument(const QString& text) {
     // One undoable step, so Undo brings back the text before New, Open or
     // Strip HTML Tags.
-    QTextCursor cursor(Memo21->document());
-    cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    cursor.insertText(text);
-    cursor.endEditBlock();
-    cursor.movePosition(QTextCursor::Start);
-    Memo21->setTextCursor(cursor);
+    replacePaneText(*Memo21, text);
 }
 
 void EditorTab::ToolButton63Click() {

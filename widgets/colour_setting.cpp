@@ -30,8 +30,7 @@ ColourSetting::ColourSetting(const QString& dialogName, QAbstractButton* button,
 }
 
 void ColourSetting::choose() {
-    remembered = desktop().chooseColor(remembered);
-    apply(remembered);
+    apply(desktop().chooseColor(swatchColour()));
 }
 
 void ColourSetting::restoreDefault() {

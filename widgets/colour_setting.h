@@ -16,10 +16,10 @@ public:
     ColourSetting(const QString& dialogName, QAbstractButton* button, QLabel* label,
                   QWidget* swatch, const QColor& defaultColour, QObject* parent = nullptr);
 
-    // The HtmlColor rule: the dialog opens on the colour it last held (black
-    // at first); OK or Cancel, its colour is then applied to swatch and label.
+    // The dialog opens on the setting's colour; OK applies the chosen colour
+    // to swatch and label, Cancel leaves the setting as it was.
     void choose();
-    // New: label and swatch back to the default; the dialog keeps its colour.
+    // New: label and swatch back to the default.
     void restoreDefault();
 
     QString text() const;
@@ -27,7 +27,6 @@ public:
     // the swatch its colour; the dialog keeps its own.
     void setText(const QString& htmlColour);
     QColor swatchColour() const;
-    QColor dialogColour() const { return remembered; }
 
 private:
     void apply(const QColor& colour);
@@ -35,7 +34,6 @@ private:
     QLabel* label;
     QWidget* swatch;
     QColor defaultColour;
-    QColor remembered = Qt::black;
 };
 
 // A small framed square that shows a colour.

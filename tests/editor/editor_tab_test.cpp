@@ -55,9 +55,11 @@ private slots:
 void EditorTabTest::startsWithTheSkeletonInAPlainScriptPane() {
     EditorFixture f;
     QCOMPARE(f.lines(), ScriptSkeleton);
-    QCOMPARE(f.memo->font().family(), QStringLiteral("Verdana"));
-    QCOMPARE(f.memo->font().pointSize(), 8);
+    QCOMPARE(f.memo->fontMetrics().horizontalAdvance("iiii"),
+             f.memo->fontMetrics().horizontalAdvance("WWWW"));
+    QCOMPARE(f.memo->font().pointSizeF(), QApplication::font().pointSizeF());
     QCOMPARE(f.memo->palette().color(QPalette::Text), QColor(0, 0, 128));
+    QCOMPARE(f.memo->palette().color(QPalette::Base), QColor(Qt::white));
     QCOMPARE(f.memo->lineWrapMode(), QPlainTextEdit::NoWrap);
     // Tab types a tab character instead of moving on.
     f.viewEditor();

@@ -2,9 +2,11 @@
 #include "widgets/colour_setting.h"
 #include "widgets/default_button.h"
 #include "widgets/font_box.h"
+#include "widgets/form_parts.h"
 #include "widgets/hint.h"
 #include "widgets/spin_edit.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -25,25 +27,63 @@ private slots:
         ColourSetting setting("ColorDialog1", button, label, swatch, Qt::white);
         QCOMPARE(setting.text(), QString("#FFFFFF"));
 
-        // Cancel before any choice: the dialog's own colour, black, is applied.
-        fake.colourAnswers << QColor();
-        button->click();
-        QCOMPARE(fake.colourStarts.last(), QColor(Qt::black));
-        QCOMPARE(setting.text(), QString("#000000"));
-        QCOMPARE(setting.swatchColour(), QColor(Qt::black));
+        // Each click: the colour the dialog opens on, its answer (invalid
+        // for Cancel), and the setting afterwards.
+        const struct {
+            QColor start;
+            QColor answer;
+            const char* after;
+        } clicks[] = {{Qt::white, QColor(), "#FFFFFF"},
+                      {Qt::white, QColor(10, 171, 255), "#0AABFF"},
+                      {QColor(10, 171, 255), QColor(), "#0AABFF"},
+                      {QColor(10, 171, 255), Qt::black, "#000000"}};
+        for (const auto& click : clicks) {
+            fake.colourAnswers << click.answer;
+            button->click();
+            QCOMPARE(fake.colourStarts.last(), click.start);
+            QCOMPARE(setting.text(), QString(click.after));
+            QCOMPARE(setting.swatchColour(), QColor(QString(click.after)));
+        }
 
-        fake.colourAnswers << QColor(10, 171, 255);
-        button->click();
-        QCOMPARE(setting.text(), QString("#0AABFF"));
-
-        // New restores the label, the dialog keeps the colour last chosen.
+        // New restores the default, and the dialog then opens on it.
         setting.restoreDefault();
         QCOMPARE(setting.text(), QString("#FFFFFF"));
         QCOMPARE(setting.swatchColour(), QColor(Qt::white));
-        fake.colourAnswers << QColor();
         button->click();
-        QCOMPARE(fake.colourStarts.last(), QColor(10, 171, 255));
-        QCOMPARE(setting.text(), QString("#0AABFF"));
+        QCOMPARE(fake.colourStarts.last(), QColor(Qt::white));
+    }
+
+    // Generated-code panes pass Tab on; the script pane keeps it. Both use the
+    // fixed-pitch font, and the navy text keeps a background it can be read on.
+    void codePanesFollowTheKeyboardAndThePalette() {
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        QWidget tab;
+        QPlainTextEdit* generated = makeCodePane("Memo3", &tab);
+        auto* script = new QPlainTextEdit(&tab);
+        styleCodePane(script, TabKey::Typed);
+        showNavyText(script);
+        QVERIFY(generated->tabChangesFocus());
+        QVERIFY(!script->tabChangesFocus());
+        for (QPlainTextEdit* pane : {generated, script})
+            QCOMPARE(pane->fontMetrics().horizontalAdvance("iiii"),
+                     pane->fontMetrics().horizontalAdvance("WWWW"));
+
+        const struct {
+            const QPalette& palette;
+            QColor text;
+            QColor base;
+        } cases[] = {{light, QColor(0, 0, 128), Qt::white},
+                     {dark, QColor(230, 230, 230), QColor(30, 30, 30)},
+                     {light, QColor(0, 0, 128), Qt::white}};
+        for (const auto& c : cases) {
+            QApplication::setPalette(c.palette);
+            QApplication::processEvents();
+            QCOMPARE(script->palette().color(QPalette::Text), c.text);
+            QCOMPARE(script->palette().color(QPalette::Base), c.base);
+        }
     }
 
     void hintsSplitIntoToolTipAndStatusText() {

@@ -361,12 +361,12 @@ private slots:
 
     void colourButtonsFollowTheirDialogs() {
         DropdownFixture f;
-        // Cancel before any choice applies the dialog's black.
+        // The dialog opens on the setting's colour; Cancel changes nothing.
         f.fake.colourAnswers = {QColor()};
         findControl<QPushButton>(f.tab, "BitBtn1")->click();
-        QCOMPARE(findControl<QLabel>(f.tab, "Label5")->text(), "#000000");
+        QCOMPARE(findControl<QLabel>(f.tab, "Label5")->text(), "#FFFFFF");
         QCOMPARE(findControl<QWidget>(f.tab, "Memo1")->palette().color(QPalette::Window),
-                 QColor(Qt::black));
+                 QColor(Qt::white));
 
         f.fake.colourAnswers = {QColor(255, 0, 0), QColor()};
         findControl<QPushButton>(f.tab, "BitBtn2")->click();
@@ -374,7 +374,7 @@ private slots:
         QCOMPARE(findControl<QLabel>(f.tab, "Label4")->text(), "#FF0000");
         QCOMPARE(findControl<QWidget>(f.tab, "Memo2")->palette().color(QPalette::Window),
                  QColor(Qt::red));
-        QCOMPARE(f.fake.colourStarts, (QList<QColor>{Qt::black, Qt::black, QColor(255, 0, 0)}));
+        QCOMPARE(f.fake.colourStarts, (QList<QColor>{Qt::white, Qt::black, QColor(255, 0, 0)}));
     }
 
     void newRestoresDefaultsAndKeepsTheRest() {
@@ -411,11 +411,11 @@ private slots:
         QVERIFY(!findControl<QRadioButton>(f.tab, "RadioButton3")->isChecked());
         checkNewDocument(f);
 
-        // Kept: the invert box, the page choice, the dialogs' colours...
+        // Kept: the invert box, the page choice; the dialog opens on the restored colour...
         QVERIFY(findControl<QCheckBox>(f.tab, "CheckBox1")->isChecked());
         QVERIFY(findControl<QAction>(f.tab, "MakeAllHTMLCode1")->isChecked());
         findControl<QPushButton>(f.tab, "BitBtn1")->click();
-        QCOMPARE(f.fake.colourStarts.last(), QColor(1, 2, 3));
+        QCOMPARE(f.fake.colourStarts.last(), QColor(Qt::white));
         // ...and the remembered position, which now lies past the empty list.
         f.add("C", "c", "RadioButton2");
         QCOMPARE(f.fake.lastNotice(), "Unable to insert a line.");

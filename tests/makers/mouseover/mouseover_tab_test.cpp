@@ -272,15 +272,15 @@ private slots:
         QCOMPARE(pane("Memo6"), HeadLines + preloadLines(1, 1));
         QCOMPARE(pane("Memo8"), linkLine(1) + '\n');
 
-        // The saved page and the colour dialog's own colour outlive New.
+        // The saved page outlives New; the colour dialog opens on the restored colour.
         QCOMPARE(tab->Edit17(), QString("Yes"));
         QCOMPARE(tab->filena(), saved);
         findControl<QToolButton>(*tab, "ToolButton44")->click();
         QCOMPARE(fake->opened.value(0), QUrl::fromLocalFile(saved));
         findControl<QCheckBox>(*tab, "CheckBox12")->setChecked(true);
         QTest::mouseClick(button("BitBtn11"), Qt::LeftButton);
-        QCOMPARE(fake->colourStarts.last(), QColor(10, 171, 205));
-        QCOMPARE(findControl<QLabel>(*tab, "Label29")->text(), QString("#0AABCD"));
+        QCOMPARE(fake->colourStarts.last(), QColor(Qt::white));
+        QCOMPARE(findControl<QLabel>(*tab, "Label29")->text(), QString("#FFFFFF"));
     }
 
     void addImageNeedsThreeCharactersInBothImageFields() {
@@ -333,9 +333,9 @@ private slots:
             QVERIFY2(widget->isEnabled(), qPrintable(widget->objectName()));
         QVERIFY(!swatch->isEnabled());
 
-        // The first Cancel applies the dialog's black.
+        // Cancel leaves the colour as it was.
         QTest::mouseClick(button("BitBtn11"), Qt::LeftButton);
-        QCOMPARE(findControl<QLabel>(*tab, "Label29")->text(), QString("#000000"));
+        QCOMPARE(findControl<QLabel>(*tab, "Label29")->text(), QString("#FFFFFF"));
         fake->colourAnswers = {QColor(0xab, 0x0c, 0xde)};
         QTest::mouseClick(button("BitBtn11"), Qt::LeftButton);
         QCOMPARE(swatch->palette().color(QPalette::Window), QColor(0xab, 0x0c, 0xde));
