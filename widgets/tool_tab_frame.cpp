@@ -225,8 +225,10 @@ QWidget* ToolTabFrame::buildCodeArea(const CodeAreaRow& row, QWidget* parent) {
 
 void ToolTabFrame::addCodeArea(const CodeAreaRow& row, QBoxLayout* layout, QWidget* parent,
                                QWidget* ownPane, int paneStretch) {
-    if (!ownPane)
+    if (!ownPane) {
         ownPane = pane = makeCodePane(text(row.pane), parent);
+        pane->setAccessibleName(QStringLiteral("Generated code"));
+    }
     codeButtons = makeCodeButtons(row, parent);
     layout->addWidget(ownPane, paneStretch);
     QBoxLayout* buttons = nullptr;
