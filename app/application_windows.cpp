@@ -31,8 +31,8 @@ ApplicationWindows::ApplicationWindows(const ProgramFolders& folders)
     : compactFont(useCompactFont()), Form1(std::make_unique<TForm1>(folders)) {
     // The other windows belong to the main window and die with it.
     TForm1* main = Form1.get();
-    Form2 = new TForm2(main, main->TabSheet5);
-    Form3 = new TForm3(main, main->TabSheet5, main->folders.shippedData);
+    Form2 = new TagInspector(main, main->TabSheet5);
+    Form3 = new ReservedWordsWindow(main, main->TabSheet5, main->folders.shippedData);
     AboutBox = new TAboutBox(main);
     Form5 = new TForm5(main, main->folders.shippedData);
     Form6 = new TForm6(main, main->folders.shippedData);

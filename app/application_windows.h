@@ -7,8 +7,8 @@
 
 class TAboutBox;
 class TForm1;
-class TForm2;
-class TForm3;
+class TagInspector;
+class ReservedWordsWindow;
 class TForm5;
 class TForm6;
 
@@ -33,8 +33,8 @@ private:
 
 public:
     std::unique_ptr<TForm1> Form1;
-    TForm2* Form2;
-    TForm3* Form3;
+    TagInspector* Form2;
+    ReservedWordsWindow* Form3;
     TAboutBox* AboutBox;
     TForm5* Form5;
     TForm6* Form6;

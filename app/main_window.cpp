@@ -232,7 +232,7 @@ void TForm1::buildStatusBar() {
     StatusBar1->addWidget(emptyPanel, 1);
 }
 
-void TForm1::attachWindows(TForm2* tagInspector, TForm3* reservedWords, TAboutBox* aboutBox,
+void TForm1::attachWindows(TagInspector* tagInspector, ReservedWordsWindow* reservedWords, TAboutBox* aboutBox,
                            TForm5* tipWindow, TForm6* wizard) {
     Form2 = tagInspector;
     Form3 = reservedWords;

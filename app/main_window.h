@@ -17,8 +17,8 @@ class QStatusBar;
 class QTabWidget;
 class SlideshowTab;
 class TAboutBox;
-class TForm2;
-class TForm3;
+class TagInspector;
+class ReservedWordsWindow;
 class TForm5;
 class TForm6;
 
@@ -29,8 +29,8 @@ public:
     explicit TForm1(const ProgramFolders& folders);
 
     // Start-up hands over the windows created after this one.
-    void attachWindows(TForm2* tagInspector, TForm3* reservedWords, TAboutBox* aboutBox,
-                       TForm5* tipWindow, TForm6* wizard);
+    void attachWindows(TagInspector* tagInspector, ReservedWordsWindow* reservedWords,
+                       TAboutBox* aboutBox, TForm5* tipWindow, TForm6* wizard);
 
     // Where the shipped data is read and the user state written, fixed for
     // the whole run.
@@ -83,8 +83,8 @@ public:
     QAction* SupportForum1;
     QAction* About2;
 
-    TForm2* Form2 = nullptr;
-    TForm3* Form3 = nullptr;
+    TagInspector* Form2 = nullptr;
+    ReservedWordsWindow* Form3 = nullptr;
     TAboutBox* AboutBox = nullptr;
     TForm5* Form5 = nullptr;
     TForm6* Form6 = nullptr;

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -23,34 +24,6 @@ namespace {
 // refused with a notice instead (as are lines beyond MaxLineLength).
 constexpr qint64 MaxScriptBytes = 4 * 1024 * 1024;
 
-const ToolBarRow ToolBar = {
-    .bar = "ToolBar7",
-    .newButton = "ToolButton63",
-    .saveButton = "ToolButton64",
-    .saveMenu = "PopupMenu14",
-    .saveAs = {{"AsJS1", "As JS", "", FrameCommand::None, "text-x-script"},
-               {"AsHTML5", "As HTML", "", FrameCommand::SaveAsHtml}},
-    .printButton = "ToolButton73",
-    .optionsButton = "ToolButton75",
-    .optionsMenu = "PopupMenu15",
-    .options = {{"StripHTML1", "Strip HTML Tags", "Remove <script> And Comment Tags",
-                 FrameCommand::None, "edit-clear"}},
-    .optionsOnPlainClick = true,
-    .helpButton = "ToolButton76",
-    .helpEntry = "Help7",
-    .aboutEntry = "About6",
-    .helpPage = 5,
-    .helpMenu = "PopupMenu16",
-    .openButton = {"ToolButton77", "Open", "Open"},
-    .saveCaption = "Save",
-    .editButtonNames = {"ToolButton66", "ToolButton67", "ToolButton68", "ToolButton70",
-                        "ToolButton71"},
-    .toggles = {{"ToolButton78", "Tags", "Toggle Tag Inspector", FrameCommand::None, "insert-text"},
-                {"ToolButton79", "Words", "Toggle Predefined Words", FrameCommand::None,
-                 "accessories-dictionary"}},
-    // Thirteen buttons share the width of the fixed window.
-    .flush = true};
-
 OutputSetup outputSetup(QPlainTextEdit* pane) {
     OutputSetup setup;
     setup.pane = pane;
@@ -60,144 +33,157 @@ OutputSetup outputSetup(QPlainTextEdit* pane) {
     return setup;
 }
 
-QPlainTextEdit* makeEditor(QWidget* parent) {
-    auto* memo = new QPlainTextEdit(parent);
-    memo->setObjectName("Memo21");
-    styleCodePane(memo, TabKey::Typed);
-    showNavyText(memo);
-    memo->setPlainText(documentText(ScriptSkeleton));
-    return memo;
+// A shortcut of the tab, active while the keyboard is anywhere in it.
+void addShortcut(QWidget* tab, QKeyCombination keys, void (EditorTab::*slot)()) {
+    auto* action = new QAction(tab);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    tab->addAction(action);
+    QObject::connect(action, &QAction::triggered, static_cast<EditorTab*>(tab), slot);
 }
 
 } // namespace
 
 EditorTab::EditorTab(const TabContext& tabContext, QWidget* parent)
-    : QWidget(parent), OpenDialog4(openFileRequest(
-                           QStringLiteral("OpenDialog4"), QStringLiteral("Open"),
-                           {QStringLiteral("HTML Files (*.html *.htm *.shtml)"),
-                            QStringLiteral("JS Files (*.js)"), QStringLiteral("All Files (*)")},
-                           2)),
-      SaveDialog10(saveFileRequest(QStringLiteral("SaveDialog10"), QStringLiteral("Save as JS"),
-                                   QStringLiteral("JS Files (*.js)"), QStringLiteral("js"))),
-      context(tabContext) {
-    setObjectName("TabSheet5");
-    Memo21 = makeEditor(this);
-    output = new OutputCommands(outputSetup(Memo21), context.folders.userCache, this);
-    ToolBar7 = buildToolBar();
-    frame.connectTo(output);
+    : QWidget(parent), context(tabContext),
+      openDialog(
+          openFileRequest(QStringLiteral("OpenDialog4"), QStringLiteral("Open"),
+                          {QStringLiteral("HTML Files (*.html *.htm *.shtml)"),
+                           QStringLiteral("JS Files (*.js)"), QStringLiteral("All Files (*)")},
+                          2)),
+      saveJsDialog(saveFileRequest(QStringLiteral("SaveDialog10"), QStringLiteral("Save as JS"),
+                                   QStringLiteral("JS Files (*.js)"), QStringLiteral("js"))) {
+    ui.setupUi(this, frame, context);
+    outputs = new OutputCommands(outputSetup(ui.editorPane), context.folders.userCache, this);
+    frame.connectTo(outputs);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->setSpacing(2);
-    layout->addWidget(ToolBar7);
-    layout->addWidget(Memo21, 1);
+    connect(ui.newButton, &QToolButton::clicked, this, &EditorTab::newDocument);
+    connect(ui.openButton, &QToolButton::clicked, this, &EditorTab::openDocument);
+    connect(ui.saveAsJsAction, &QAction::triggered, this, &EditorTab::saveAsJs);
+    connect(ui.tagInspectorToggle, &QToolButton::clicked, this, &EditorTab::toggleTagInspector);
+    connect(ui.wordsToggle, &QToolButton::clicked, this, &EditorTab::toggleReservedWords);
+    connect(ui.stripAction, &QAction::triggered, this, &EditorTab::stripHtmlTags);
+    addShortcut(this, Qt::CTRL | Qt::SHIFT | Qt::Key_T, &EditorTab::goToTagInspector);
+    addShortcut(this, Qt::CTRL | Qt::SHIFT | Qt::Key_W, &EditorTab::goToReservedWords);
+    ui.editorPane->installEventFilter(this);
 }
 
-QToolBar* EditorTab::buildToolBar() {
-    frame.buildToolBar(ToolBar, context, this);
-    ToolButton63 = frame.newButton;
-    connect(ToolButton63, &QToolButton::clicked, this, &EditorTab::ToolButton63Click);
-    ToolButton77 = frame.openButton;
-    connect(ToolButton77, &QToolButton::clicked, this, &EditorTab::ToolButton77Click);
-    ToolButton64 = frame.saveButton;
-    PopupMenu14 = frame.saveMenu;
-    AsJS1 = frame.saveAs.at(0);
-    connect(AsJS1, &QAction::triggered, this, &EditorTab::AsJS1Click);
-    AsHTML5 = frame.saveAs.at(1);
-    if (!frame.editButtons.isEmpty()) {
-        ToolButton66 = frame.editButtons.at(0);
-        ToolButton67 = frame.editButtons.at(1);
-        ToolButton68 = frame.editButtons.at(2);
-        ToolButton70 = frame.editButtons.at(3);
-        ToolButton71 = frame.editButtons.at(4);
-    }
-    ToolButton73 = frame.printButton;
-    ToolButton78 = frame.toggles.at(0);
-    ToolButton79 = frame.toggles.at(1);
-    connect(ToolButton78, &QToolButton::clicked, this, &EditorTab::ToolButton78Click);
-    connect(ToolButton79, &QToolButton::clicked, this, &EditorTab::ToolButton79Click);
-    ToolButton75 = frame.optionsButton;
-    PopupMenu15 = frame.optionsMenu;
-    StripHTML1 = frame.options.at(0);
-    connect(StripHTML1, &QAction::triggered, this, &EditorTab::StripHTML1Click);
-    ToolButton76 = frame.helpButton;
-    return frame.bar;
-}
-
-void EditorTab::attachCompanions(TForm2* tagInspector, TForm3* reservedWords) {
-    Form2 = tagInspector;
-    Form3 = reservedWords;
+void EditorTab::attachCompanions(TagInspector* inspector, ReservedWordsWindow* words) {
+    tagInspector = inspector;
+    reservedWords = words;
     // However a companion closes (close box, toggle, tab change), its toggle
     // is released.
-    connect(Form2, &ToolWindow::closed, this, [this] { ToolButton78->setChecked(false); });
-    connect(Form3, &ToolWindow::closed, this, [this] { ToolButton79->setChecked(false); });
+    connect(tagInspector, &ToolWindow::closed, this,
+            [this] { ui.tagInspectorToggle->setChecked(false); });
+    connect(reservedWords, &ToolWindow::closed, this,
+            [this] { ui.wordsToggle->setChecked(false); });
 }
 
 void EditorTab::followTabChange(bool editorActive) {
-    if (!Form2 || !Form3)
+    if (!tagInspector || !reservedWords)
         return;
     if (editorActive) {
-        ToolButton78->setChecked(true);
-        ToolButton79->setChecked(true);
-        Form2->show();
-        Form3->show();
+        ui.tagInspectorToggle->setChecked(true);
+        ui.wordsToggle->setChecked(true);
+        tagInspector->show();
+        reservedWords->show();
     } else {
-        Form2->close();
-        Form3->close();
+        tagInspector->close();
+        reservedWords->close();
     }
 }
 
-void EditorTab::ToolButton78Click() {
-    if (!Form2)
+void EditorTab::toggleTagInspector() {
+    if (!tagInspector)
         return;
-    if (ToolButton78->isChecked())
-        Form2->show();
+    if (ui.tagInspectorToggle->isChecked())
+        tagInspector->show();
     else
-        Form2->close();
+        tagInspector->close();
 }
 
-void EditorTab::ToolButton79Click() {
-    if (!Form3)
+void EditorTab::toggleReservedWords() {
+    if (!reservedWords)
         return;
-    if (ToolButton79->isChecked())
-        Form3->show();
+    if (ui.wordsToggle->isChecked())
+        reservedWords->show();
     else
-        Form3->close();
+        reservedWords->close();
 }
 
 void EditorTab::insertSnippet(const QStringList& lines, SnippetInsertMode mode) {
-    QTextCursor cursor = Memo21->textCursor();
+    QTextCursor cursor = ui.editorPane->textCursor();
     const SnippetEdit edit =
         snippetEdit(editorText(), cursor.selectionStart(), cursor.selectionEnd(), lines, mode);
     cursor.setPosition(edit.from);
     cursor.setPosition(edit.to, QTextCursor::KeepAnchor);
     cursor.insertText(edit.text);
     cursor.setPosition(edit.caret);
-    Memo21->setTextCursor(cursor);
+    ui.editorPane->setTextCursor(cursor);
+    returnFocus();
+}
+
+void EditorTab::returnFocus() {
     // While another tab is showing, the editor cannot take the focus; it
     // gets it when its tab comes back.
     window()->activateWindow();
-    Memo21->setFocus();
+    ui.editorPane->setFocus();
+}
+
+void EditorTab::goToTagInspector() {
+    if (!tagInspector)
+        return;
+    ui.tagInspectorToggle->setChecked(true);
+    tagInspector->show();
+    tagInspector->takeKeyboard();
+}
+
+void EditorTab::goToReservedWords() {
+    if (!reservedWords)
+        return;
+    ui.wordsToggle->setChecked(true);
+    reservedWords->show();
+    reservedWords->takeKeyboard();
+}
+
+// Tab indents in the editor, as in code editors; Ctrl+Tab, or Esc and then
+// Tab, moves the focus on (with Shift, back).
+bool EditorTab::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != ui.editorPane)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusOut)
+        escapePressed = false;
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    const bool leave = tab && (escapePressed || key->modifiers() & Qt::ControlModifier);
+    escapePressed = key->key() == Qt::Key_Escape;
+    if (!leave)
+        return false;
+    const bool back = key->key() == Qt::Key_Backtab || key->modifiers() & Qt::ShiftModifier;
+    focusNextPrevChild(!back);
+    return true;
 }
 
 QString EditorTab::editorText() const {
-    return OutputCommands::paneText(*Memo21);
+    return OutputCommands::paneText(*ui.editorPane);
 }
 
 void EditorTab::replaceDocument(const QString& text) {
     // One undoable step, so Undo brings back the text before New, Open or
     // Strip HTML Tags.
-    replacePaneText(*Memo21, text);
+    replacePaneText(*ui.editorPane, text);
 }
 
-void EditorTab::ToolButton63Click() {
+void EditorTab::newDocument() {
     if (!desktop().confirm(QStringLiteral("Are you sure you want to start a new document?")))
         return;
     replaceDocument(documentText(ScriptSkeleton));
 }
 
-void EditorTab::ToolButton77Click() {
-    const QStringList chosen = OpenDialog4.askOpen(false);
+void EditorTab::openDocument() {
+    const QStringList chosen = openDialog.askOpen(false);
     if (!chosen.isEmpty())
         openFile(chosen.first());
 }
@@ -242,12 +228,12 @@ bool EditorTab::stripWrapperLines() {
     return true;
 }
 
-void EditorTab::StripHTML1Click() {
+void EditorTab::stripHtmlTags() {
     stripWrapperLines();
 }
 
-void EditorTab::AsJS1Click() {
-    const QString path = SaveDialog10.askSave();
+void EditorTab::saveAsJs() {
+    const QString path = saveJsDialog.askSave();
     if (path.isEmpty() || !stripWrapperLines())
         return;
     OutputCommands::writePane(editorText(), path);

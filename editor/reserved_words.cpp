@@ -5,39 +5,47 @@
 #include "widgets/desktop.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 
-TForm3::TForm3(QWidget* mainWindow, EditorTab* editor, const QString& shippedData)
+ReservedWordsWindow::ReservedWordsWindow(QWidget* mainWindow, EditorTab* editor,
+                                         const QString& shippedData)
     : ToolWindow(mainWindow, "Form3", "Reserved Words"), editor(editor), shippedData(shippedData) {
     setFixedSize(160, 201);
     move(406, 170);
 
-    ListBox1 = new QListWidget(this);
-    ListBox1->setObjectName("ListBox1");
-    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    wordList = new QListWidget(this);
+    wordList->setObjectName("ListBox1");
+    wordList->setSelectionMode(QAbstractItemView::SingleSelection);
     // A long word list is laid out a batch at a time between events, so
     // showing the window never waits for the whole list.
-    ListBox1->setLayoutMode(QListView::Batched);
-    ListBox1->setGeometry(0, 0, 160, 173);
-    Button1 = new QPushButton(QStringLiteral("Add Selected Tag"), this);
-    Button1->setObjectName("Button1");
-    Button1->setGeometry(4, 175, 152, 24);
-    Button1->setEnabled(false);
+    wordList->setLayoutMode(QListView::Batched);
+    wordList->setGeometry(0, 0, 160, 173);
+    addButton = new QPushButton(QStringLiteral("Add Selected Tag"), this);
+    addButton->setObjectName("Button1");
+    addButton->setGeometry(4, 175, 152, 24);
+    addButton->setEnabled(false);
 
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm3::ListBox1Click);
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TForm3::ListBox1DblClick);
-    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    connect(wordList, &QListWidget::itemSelectionChanged, this,
+            &ReservedWordsWindow::rememberSelection);
+    connect(wordList, &QListWidget::itemDoubleClicked, this,
+            &ReservedWordsWindow::insertRememberedWord);
+    wordList->setAccessibleName(QStringLiteral("Reserved words"));
+    wordList->setToolTip(QStringLiteral("Ctrl+Shift+W in the JS Editor comes here: Enter "
+                                        "inserts the selected word, Esc goes back to the editor"));
+    wordList->installEventFilter(this);
+    connect(addButton, &QPushButton::clicked, this, &ReservedWordsWindow::insertRememberedWord);
 }
 
-void TForm3::setVisible(bool visible) {
+void ReservedWordsWindow::setVisible(bool visible) {
     const bool becomesVisible = visible && !isVisible();
     ToolWindow::setVisible(visible);
     if (becomesVisible)
-        FormShow();
+        reloadWords();
 }
 
-void TForm3::FormShow() {
+void ReservedWordsWindow::reloadWords() {
     const QString path = QDir(shippedData).filePath(QStringLiteral("tags.txt"));
     QString error;
     const std::optional<QString> text = readTextFile(path, &error);
@@ -47,32 +55,52 @@ void TForm3::FormShow() {
         return;
     }
     loading = true;
-    ListBox1->clear();
+    wordList->clear();
     // A word list never holds long lines; a damaged one must not freeze the list.
-    ListBox1->addItems(shortenedForDisplay(splitLines(*text)));
+    wordList->addItems(shortenedForDisplay(splitLines(*text)));
     loading = false;
 }
 
-void TForm3::ListBox1Click() {
+void ReservedWordsWindow::rememberSelection() {
     if (loading)
         return;
-    const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
+    const QList<QListWidgetItem*> selected = wordList->selectedItems();
     if (selected.isEmpty())
         return;
-    Edit1 = ListBox1->row(selected.first());
-    Button1->setEnabled(true);
+    lastSelectedRow = wordList->row(selected.first());
+    addButton->setEnabled(true);
 }
 
-void TForm3::Button1Click() {
+void ReservedWordsWindow::insertRememberedWord() {
     // The remembered index counts only while it still names the selected
     // item; a reload clears the selection but not the index.
     const QListWidgetItem* item =
-        Edit1 && *Edit1 >= 0 && *Edit1 < ListBox1->count() ? ListBox1->item(*Edit1) : nullptr;
+        lastSelectedRow && *lastSelectedRow >= 0 && *lastSelectedRow < wordList->count()
+            ? wordList->item(*lastSelectedRow)
+            : nullptr;
     if (item && item->isSelected())
         editor->insertSnippet({item->text()}, SnippetInsertMode::ReplaceSelection);
-    Button1->setEnabled(false);
+    addButton->setEnabled(false);
 }
 
-void TForm3::ListBox1DblClick() {
-    Button1Click();
+void ReservedWordsWindow::takeKeyboard() {
+    activateWindow();
+    raise();
+    wordList->setFocus(Qt::ShortcutFocusReason);
+}
+
+bool ReservedWordsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != wordList || event->type() != QEvent::KeyPress)
+        return ToolWindow::eventFilter(watched, event);
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        insertRememberedWord();
+        return true;
+    case Qt::Key_Escape:
+        editor->returnFocus();
+        return true;
+    default:
+        return false;
+    }
 }

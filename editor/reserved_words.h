@@ -11,30 +11,36 @@ class EditorTab;
 // The "Reserved Words" window: the words of tags.txt, inserted into the
 // script editor on request. The list is read again every time the window
 // becomes visible, so edits to the file show up at the next opening.
-class TForm3 final : public ToolWindow {
+// From the keyboard: takeKeyboard() (the editor's Ctrl+Shift+W) moves into
+// the list, Enter inserts the selected word, Esc returns to the editor.
+class ReservedWordsWindow final : public ToolWindow {
     Q_OBJECT
 public:
     // Words are read from tags.txt in the shipped-data folder and go into editor.
-    TForm3(QWidget* mainWindow, EditorTab* editor, const QString& shippedData);
-    Q_DISABLE_COPY_MOVE(TForm3)
+    ReservedWordsWindow(QWidget* mainWindow, EditorTab* editor, const QString& shippedData);
+    Q_DISABLE_COPY_MOVE(ReservedWordsWindow)
 
     void setVisible(bool visible) override;
     // The row the user last selected, if any; a reload does not forget it.
-    std::optional<int> rememberedRow() const { return Edit1; }
-
-    QListWidget* ListBox1;
-    QPushButton* Button1;
-    // The index of the item the user last selected; kept across reloads.
-    std::optional<int> Edit1;
+    std::optional<int> rememberedRow() const { return lastSelectedRow; }
+    // Activates the window with the keyboard in the list.
+    void takeKeyboard();
 
 public slots:
-    void FormShow();
-    void ListBox1Click();
-    void Button1Click();
-    void ListBox1DblClick();
+    void reloadWords();
+    void rememberSelection();
+    // Inserts the remembered word if it is still the selected one; either
+    // way "Add Selected Tag" ends disabled.
+    void insertRememberedWord();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QListWidget* wordList;
+    QPushButton* addButton;
     EditorTab* const editor;
     const QString shippedData;
+    std::optional<int> lastSelectedRow;
     bool loading = false;
 };

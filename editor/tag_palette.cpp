@@ -5,6 +5,7 @@
 #include "widgets/hint.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTabBar>
 #include <QTabWidget>
@@ -45,9 +46,14 @@ QToolButton* makeButton(const Snippet& snippet, int width, const QColor& tint, Q
     auto* button = new QToolButton(page);
     button->setObjectName(snippet.button);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    // The keyboard reaches the buttons (takeKeyboard), a click does not.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setFixedSize(width, ButtonHeight);
     setHint(button, snippet.hint);
+    // What it inserts, for screen readers: the hint, or the text itself.
+    button->setAccessibleName(snippet.hint.isEmpty() ? snippet.lines.first() : snippet.hint);
+    button->setAccessibleDescription(QStringLiteral("Inserts ") +
+                                     snippet.lines.join(QStringLiteral(" / ")));
     switch (snippet.face) {
     case SnippetFace::Icon:
         button->setIconSize(IconSize);
@@ -70,34 +76,37 @@ QToolButton* makeButton(const Snippet& snippet, int width, const QColor& tint, Q
 
 } // namespace
 
-TForm2::TForm2(QWidget* mainWindow, EditorTab* editorTab)
+TagInspector::TagInspector(QWidget* mainWindow, EditorTab* editorTab)
     : ToolWindow(mainWindow, "Form2", "Tag Inspector"), editor(editorTab) {
     setFixedSize(538, 57);
     move(198, 46);
+    setToolTip(QStringLiteral(
+        "Ctrl+Shift+T in the JS Editor comes here: arrows choose a button, Ctrl+Tab or "
+        "Ctrl+PgDn/PgUp a page, Enter inserts, Esc goes back to the editor"));
 
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName("PageControl1");
-    PageControl1->setUsesScrollButtons(true);
-    PageControl1->setFocusPolicy(Qt::NoFocus);
-    PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
+    pages = new QTabWidget(this);
+    pages->setObjectName("PageControl1");
+    pages->setUsesScrollButtons(true);
+    pages->setFocusPolicy(Qt::NoFocus);
+    pages->tabBar()->setFocusPolicy(Qt::NoFocus);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(PageControl1);
+    layout->addWidget(pages);
 }
 
-void TForm2::setVisible(bool visible) {
+void TagInspector::setVisible(bool visible) {
     if (visible)
         buildPalette();
     ToolWindow::setVisible(visible);
 }
 
-void TForm2::buildPalette() {
-    if (PageControl1->count() > 0)
+void TagInspector::buildPalette() {
+    if (pages->count() > 0)
         return;
     int pageNumber = 0;
     for (const SnippetPage& page : snippetPages()) {
-        auto* sheet = new QWidget(PageControl1);
+        auto* sheet = new QWidget(pages);
         sheet->setObjectName(QStringLiteral("Page%1").arg(pageNumber + 1));
         auto* row = new QHBoxLayout(sheet);
         row->setContentsMargins(2, 1, 2, 1);
@@ -106,14 +115,74 @@ void TForm2::buildPalette() {
             QToolButton* button =
                 makeButton(snippet, page.buttonWidth, pageTint(pageNumber), sheet);
             row->addWidget(button);
+            button->installEventFilter(this);
             // The table lives as long as the program, so the snippet can be
             // referred to.
             connect(button, &QToolButton::clicked, this,
                     [this, &snippet] { editor->insertSnippet(snippet.lines, snippet.mode); });
         }
         row->addStretch(1);
-        PageControl1->addTab(sheet, page.caption);
+        pages->addTab(sheet, page.caption);
         ++pageNumber;
     }
-    PageControl1->setCurrentIndex(0);
+    pages->setCurrentIndex(0);
+}
+
+QList<QToolButton*> TagInspector::buttonsOfPage(int page) const {
+    return pages->widget(page)->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+}
+
+void TagInspector::focusButton(int page, qsizetype index) {
+    pages->setCurrentIndex(page);
+    const QList<QToolButton*> buttons = buttonsOfPage(page);
+    buttons.at((index + buttons.size()) % buttons.size())->setFocus(Qt::TabFocusReason);
+}
+
+void TagInspector::takeKeyboard() {
+    buildPalette();
+    activateWindow();
+    raise();
+    focusButton(pages->currentIndex(), 0);
+}
+
+bool TagInspector::eventFilter(QObject* watched, QEvent* event) {
+    auto* button = qobject_cast<QToolButton*>(watched);
+    if (!button || event->type() != QEvent::KeyPress)
+        return ToolWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int page = pages->currentIndex();
+    const qsizetype index = buttonsOfPage(page).indexOf(button);
+    const bool control = key->modifiers() & Qt::ControlModifier;
+    const int pageCount = pages->count();
+    switch (key->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        focusButton(page, index - 1);
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        focusButton(page, index + 1);
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_PageDown:
+        if (!control)
+            return false;
+        focusButton((page + 1) % pageCount, 0);
+        return true;
+    case Qt::Key_Backtab:
+    case Qt::Key_PageUp:
+        if (!control)
+            return false;
+        focusButton((page + pageCount - 1) % pageCount, 0);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        button->click();
+        return true;
+    case Qt::Key_Escape:
+        editor->returnFocus();
+        return true;
+    default:
+        return false;
+    }
 }

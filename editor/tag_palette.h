@@ -3,25 +3,38 @@
 #include "widgets/tool_window.h"
 
 class QTabWidget;
+class QToolButton;
 class EditorTab;
 
 // The "Tag Inspector" window: a palette of snippet buttons in ten pages that
 // insert into the script editor. The 97 buttons are made when the window is
 // first shown, or earlier through buildPalette(), so that start-up does not
 // wait for them.
-class TForm2 final : public ToolWindow {
+//
+// A click never takes the keyboard from the editor. From the keyboard:
+// takeKeyboard() (the editor's Ctrl+Shift+T) moves into the current page,
+// the arrows go from button to button, Ctrl+Tab or Ctrl+PgDn / Ctrl+PgUp
+// from page to page, Enter or Space inserts and Esc returns to the editor.
+class TagInspector final : public ToolWindow {
     Q_OBJECT
 public:
     // Every button inserts its snippet into editor.
-    TForm2(QWidget* mainWindow, EditorTab* editor);
-    Q_DISABLE_COPY_MOVE(TForm2)
+    TagInspector(QWidget* mainWindow, EditorTab* editor);
+    Q_DISABLE_COPY_MOVE(TagInspector)
 
     // Makes the pages and their buttons, once.
     void buildPalette();
     void setVisible(bool visible) override;
+    // Activates the window with the keyboard on the current page's first button.
+    void takeKeyboard();
 
-    QTabWidget* PageControl1;
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QList<QToolButton*> buttonsOfPage(int page) const;
+    void focusButton(int page, qsizetype index);
+
+    QTabWidget* pages;
     EditorTab* const editor;
 };

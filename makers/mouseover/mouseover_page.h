@@ -19,6 +19,8 @@ struct MouseOverSettings {
     QString statusText;     // Edit12
     QString alternateText;  // Edit13
     QString url;            // Edit14
+
+    friend bool operator==(const MouseOverSettings&, const MouseOverSettings&) = default;
 };
 
 // The document's two counters: buttons added (Edit15) and preload objects

@@ -11,28 +11,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSplitter>
 #include <QStatusTipEvent>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace {
-
-const QStringList BorderTypes = {"Solid",  "Double", "Dotted", "Dashed",
-                                 "Groove", "Ridge",  "Inset",  "Outset"};
-constexpr int LargestBorderSize = 25;
 
 // Add Image needs both image paths, each at least this long.
 constexpr int ShortestImagePath = 3;
@@ -58,305 +47,148 @@ void appendLines(QPlainTextEdit* pane, const QStringList& lines) {
     pane->ensureCursorVisible();
 }
 
-const ToolBarRow ToolBar = {.bar = "ToolBar4",
-                            .newButton = "ToolButton32",
-                            .saveButton = "ToolButton33",
-                            .saveAs = {saveAsHtmlEntry("AsHTML3"), saveAsTextEntry("AsText3")},
-                            .saveOnPlainClick = true,
-                            .printButton = "ToolButton42",
-                            .optionsButton = "ToolButton44",
-                            .options = {previewEntry("Preview2")},
-                            .optionsOnPlainClick = true,
-                            .helpButton = "MouseOverHelpButton",
-                            .helpEntry = "Help5",
-                            .aboutEntry = "About4",
-                            .helpPage = 3};
-
-// Clear Code empties the buttons pane only, so it is the tab's own command.
-const CodeAreaRow CodeArea = {
-    .pane = "",
-    .buttons = {copyCodeButton("BitBtn12", "C&opy To Clipboard"),
-                {"BitBtn13", "Cl&ear Code", "Delete All Generated Code"},
-                {"BitBtn16", "E&nd Code", "End Off Document By Closing HTML and BODY Tags"}},
-    .placement = CodeAreaRow::Buttons::Below};
-
-const Density Tight = {{0, 0, 0, 0}, 3, 3};
-const Density Boxed = {{4, 4, 4, 4}, 3, 3};
-const Density PageDensity = {{3, 3, 3, 3}, 3, 3};
-
 } // namespace
 
 MouseOverTab::MouseOverTab(const TabContext& tabContext, QWidget* parent)
     : QWidget(parent), context(tabContext) {
-    setObjectName("TabSheet3");
-
-    auto* settings = new QVBoxLayout;
-    compact(settings, Tight);
-    settings->addWidget(buildGlobalProperties());
-    settings->addWidget(buildImageProperties());
-    settings->addStretch();
-
-    auto* body = new QHBoxLayout;
-    compact(body, Tight);
-    body->addLayout(settings);
-    body->addWidget(buildPanes(), 1);
+    ui.setupUi(this, frame, context);
 
     OutputSetup setup;
-    setup.pane = Memo9;
+    setup.pane = ui.pagePane;
     setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog5"));
     setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog6"));
     setup.prepare = [this] { assemble(); };
     outputs = new OutputCommands(std::move(setup), context.folders.userCache, this);
-
-    buildToolBar();
     frame.connectTo(outputs);
     if (context.modernOutput)
         connect(context.modernOutput, &ModernOutput::switched, this,
                 &MouseOverTab::followOutputChoice);
-    auto* page = new QVBoxLayout(this);
-    compact(page, PageDensity);
-    page->addWidget(ToolBar4);
-    page->addLayout(body, 1);
 
-    installDefaultButton(this, BitBtn14);
-}
+    connect(ui.preloadCheck, &QCheckBox::toggled, this, &MouseOverTab::warnIfPreloadOff);
+    connect(ui.borderCheck, &QCheckBox::toggled, this, &MouseOverTab::enableBorderControls);
+    connect(ui.initialImageField, &QLineEdit::textChanged, this, &MouseOverTab::enableAddImage);
+    connect(ui.mouseOverImageField, &QLineEdit::textChanged, this, &MouseOverTab::enableAddImage);
+    connect(ui.addImageButton, &QPushButton::clicked, this, &MouseOverTab::addImage);
+    connect(ui.resetButton, &QPushButton::clicked, this, &MouseOverTab::resetImageFields);
+    connect(ui.clearCodeButton, &QPushButton::clicked, this, &MouseOverTab::clearCode);
+    connect(ui.endCodeButton, &QPushButton::clicked, this, &MouseOverTab::endCode);
+    connect(ui.newButton, &QToolButton::clicked, this, &MouseOverTab::newDocument);
+    installDefaultButton(this, ui.addImageButton);
 
-QWidget* MouseOverTab::buildGlobalProperties() {
-    auto* group = new QGroupBox(QStringLiteral("Global Properties"), this);
-    CheckBox11 = makeCheckBox("CheckBox11", QStringLiteral("Preload Images (recommended)"), group);
-    CheckBox11->setChecked(true);
-    CheckBox12 = makeCheckBox("CheckBox12", QStringLiteral("Image Border"), group);
-
-    borderColourLabel = makeLabel("BorderColorLabel", QStringLiteral("Border Color:"), group);
-    // The swatch only shows the colour, so it is never enabled.
-    Memo5 = makeSwatch("Memo5", Qt::white, group);
-    Memo5->setEnabled(false);
-    BitBtn11 = makeButton("BitBtn11", QStringLiteral("..."),
-                          QStringLiteral("Choose Image Border Color"), group);
-    BitBtn11->setFixedWidth(28);
-    Label29 = makeLabel("Label29", QString(), group);
-    ColorDialog3 = new ColourSetting("ColorDialog3", BitBtn11, Label29, Memo5, Qt::white, this);
-
-    borderTypeLabel = makeLabel("BorderTypeLabel", QStringLiteral("Border Type:"), group);
-    ComboBox6 = makeComboBox("ComboBox6", BorderTypes, {}, group);
-    borderSizeLabel = makeLabel("BorderSizeLabel", QStringLiteral("Size:"), group);
-    ComboBox7 = makeComboBox("ComboBox7", numberList(0, LargestBorderSize), {}, group);
-
-    auto* orientation = makeLabel("OrientationLabel", QStringLiteral("Navbar Orientation:"), group);
-    RadioButton4 = new QRadioButton(QStringLiteral("Horizontal"), group);
-    RadioButton4->setObjectName("RadioButton4");
-    RadioButton4->setChecked(true);
-    RadioButton5 = new QRadioButton(QStringLiteral("Vertical"), group);
-    RadioButton5->setObjectName("RadioButton5");
-
-    auto* colourRow = new QHBoxLayout;
-    compact(colourRow, Tight);
-    colourRow->addWidget(Memo5);
-    colourRow->addWidget(BitBtn11);
-    colourRow->addWidget(Label29);
-    colourRow->addStretch();
-
-    auto* typeRow = new QHBoxLayout;
-    compact(typeRow, Tight);
-    typeRow->addWidget(ComboBox6);
-    typeRow->addSpacing(6);
-    typeRow->addWidget(borderSizeLabel);
-    typeRow->addWidget(ComboBox7);
-    typeRow->addStretch();
-
-    auto* orientationRow = new QHBoxLayout;
-    compact(orientationRow, Tight);
-    orientationRow->addWidget(RadioButton4);
-    orientationRow->addWidget(RadioButton5);
-    orientationRow->addStretch();
-
-    auto* grid = new QGridLayout(group);
-    compact(grid, Boxed);
-    grid->addWidget(CheckBox11, 0, 0, 1, 2);
-    grid->addWidget(CheckBox12, 1, 0, 1, 2);
-    grid->addWidget(borderColourLabel, 2, 0);
-    grid->addLayout(colourRow, 2, 1);
-    grid->addWidget(borderTypeLabel, 3, 0);
-    grid->addLayout(typeRow, 3, 1);
-    grid->addWidget(orientation, 4, 0);
-    grid->addLayout(orientationRow, 4, 1);
-
-    connect(CheckBox11, &QCheckBox::toggled, this, &MouseOverTab::CheckBox11Click);
-    connect(CheckBox12, &QCheckBox::toggled, this, &MouseOverTab::CheckBox12Click);
-    CheckBox12Click();
-    return group;
-}
-
-QWidget* MouseOverTab::buildImageProperties() {
-    auto* group = new QGroupBox(QStringLiteral("Image Properties"), this);
-    Edit10 = makeLineEdit("Edit10", group);
-    Edit11 = makeLineEdit("Edit11", group);
-    Edit12 = makeLineEdit("Edit12", group);
-    Edit13 = makeLineEdit("Edit13", group);
-    Edit14 = makeLineEdit("Edit14", group);
-    BitBtn14 = makeButton("BitBtn14", QStringLiteral("&Add Image"),
-                          QStringLiteral("Add Image Code"), group);
-    BitBtn15 = makeButton("BitBtn15", QStringLiteral("&Reset Image Properties"),
-                          QStringLiteral("Reset Image Property Fields"), group);
-
-    auto* grid = new QGridLayout(group);
-    compact(grid, Boxed);
-    const struct {
-        QLineEdit* field;
-        const char* caption;
-    } rows[] = {{Edit10, "Initial Image:"},
-                {Edit11, "MouseOver Image:"},
-                {Edit12, "Statusbar Message:"},
-                {Edit13, "Image Alternate Text:"},
-                {Edit14, "URL:"}};
-    int row = 0;
-    for (const auto& entry : rows) {
-        auto* label = new QLabel(QLatin1String(entry.caption), group);
-        label->setBuddy(entry.field);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(entry.field, row, 1);
-        ++row;
-    }
-    auto* buttons = new QHBoxLayout;
-    compact(buttons, Tight);
-    buttons->addWidget(BitBtn14);
-    buttons->addWidget(BitBtn15);
-    grid->addLayout(buttons, row, 0, 1, 2);
-
-    connect(Edit10, &QLineEdit::textChanged, this, &MouseOverTab::Edit10Change);
-    connect(Edit11, &QLineEdit::textChanged, this, &MouseOverTab::Edit11Change);
-    connect(BitBtn14, &QPushButton::clicked, this, &MouseOverTab::BitBtn14Click);
-    connect(BitBtn15, &QPushButton::clicked, this, &MouseOverTab::BitBtn15Click);
-    Edit10Change();
-    return group;
-}
-
-QWidget* MouseOverTab::buildPanes() {
-    auto* area = new QWidget(this);
-    auto* splitter = new QSplitter(Qt::Vertical, area);
-    splitter->setChildrenCollapsible(false);
-    Memo6 = makeCodePane("Memo6", splitter);
-    Memo7 = makeCodePane("Memo7", splitter);
-    Memo7->setReadOnly(true);
-    Memo8 = makeCodePane("Memo8", splitter);
-    for (QPlainTextEdit* pane : {Memo6, Memo7, Memo8})
-        splitter->addWidget(pane);
-
-    Memo9 = makeCodePane("Memo9", area);
-    Memo9->setVisible(false);
-
+    applySettings(MouseOverSettings());
+    enableBorderControls();
+    enableAddImage();
     startDocument();
-
-    auto* layout = compact(new QVBoxLayout(area), Tight);
-    frame.addCodeArea(CodeArea, layout, area, splitter);
-    BitBtn12 = frame.codeButtons.at(0);
-    BitBtn13 = frame.codeButtons.at(1);
-    BitBtn16 = frame.codeButtons.at(2);
-    connect(BitBtn13, &QPushButton::clicked, this, &MouseOverTab::BitBtn13Click);
-    connect(BitBtn16, &QPushButton::clicked, this, &MouseOverTab::BitBtn16Click);
-    return area;
 }
 
-void MouseOverTab::buildToolBar() {
-    frame.buildToolBar(ToolBar, context, this);
-    ToolBar4 = frame.bar;
-    ToolButton32 = frame.newButton;
-    connect(ToolButton32, &QToolButton::clicked, this, &MouseOverTab::ToolButton32Click);
-    ToolButton33 = frame.saveButton;
-    AsHTML3 = frame.saveAs.at(0);
-    AsText3 = frame.saveAs.at(1);
-    ToolButton42 = frame.printButton;
-    ToolButton44 = frame.optionsButton;
-    Preview2 = frame.options.at(0);
-}
-
-QString MouseOverTab::Edit17() const {
+QString MouseOverTab::savedFlag() const {
     return outputs->savedFlag();
 }
 
-QString MouseOverTab::filena() const {
+QString MouseOverTab::savedPagePath() const {
     return outputs->savedFileName();
 }
 
-void MouseOverTab::CheckBox11Click() {
-    if (!CheckBox11->isChecked())
+MouseOverSettings MouseOverTab::settings() const {
+    MouseOverSettings settings;
+    settings.preloadImages = ui.preloadCheck->isChecked();
+    settings.imageBorder = ui.borderCheck->isChecked();
+    settings.borderColour = ui.borderColour->text();
+    settings.borderType = ui.borderTypeBox->currentText();
+    settings.borderSize = ui.borderSizeBox->currentText();
+    settings.vertical = ui.verticalRadio->isChecked();
+    settings.initialImage = ui.initialImageField->text();
+    settings.mouseOverImage = ui.mouseOverImageField->text();
+    settings.statusText = ui.statusTextField->text();
+    settings.alternateText = ui.altTextField->text();
+    settings.url = ui.urlField->text();
+    return settings;
+}
+
+void MouseOverTab::applySettings(const MouseOverSettings& settings) {
+    ui.preloadCheck->setChecked(settings.preloadImages);
+    ui.borderCheck->setChecked(settings.imageBorder);
+    ui.borderColour->setText(settings.borderColour);
+    ui.borderTypeBox->setCurrentText(settings.borderType);
+    ui.borderSizeBox->setCurrentText(settings.borderSize);
+    (settings.vertical ? ui.verticalRadio : ui.horizontalRadio)->setChecked(true);
+    ui.initialImageField->setText(settings.initialImage);
+    ui.mouseOverImageField->setText(settings.mouseOverImage);
+    ui.statusTextField->setText(settings.statusText);
+    ui.altTextField->setText(settings.alternateText);
+    ui.urlField->setText(settings.url);
+}
+
+void MouseOverTab::warnIfPreloadOff() {
+    if (!ui.preloadCheck->isChecked())
         desktop().notice(NoticeKind::Warning,
                          QStringLiteral("It is recommended that you preload your images. Failure "
                                         "to do so may lead to a delay in the mouseover effect."));
 }
 
-void MouseOverTab::CheckBox12Click() {
-    const bool border = CheckBox12->isChecked();
+void MouseOverTab::enableBorderControls() {
+    const bool border = ui.borderCheck->isChecked();
     const std::initializer_list<QWidget*> borderControls = {
-        borderColourLabel, borderTypeLabel, borderSizeLabel, Label29,
-        BitBtn11,          ComboBox6,       ComboBox7};
+        ui.borderColourLabel,  ui.borderTypeLabel, ui.borderSizeLabel, ui.borderColourText,
+        ui.borderColourButton, ui.borderTypeBox,   ui.borderSizeBox};
     for (QWidget* control : borderControls)
         control->setEnabled(border);
 }
 
-void MouseOverTab::Edit10Change() {
-    BitBtn14->setEnabled(Edit10->text().size() >= ShortestImagePath &&
-                         Edit11->text().size() >= ShortestImagePath);
+void MouseOverTab::enableAddImage() {
+    ui.addImageButton->setEnabled(ui.initialImageField->text().size() >= ShortestImagePath &&
+                                  ui.mouseOverImageField->text().size() >= ShortestImagePath);
 }
 
-void MouseOverTab::BitBtn15Click() {
-    emptyImageFields();
-}
-
-void MouseOverTab::emptyImageFields() {
-    for (QLineEdit* field : {Edit10, Edit11, Edit12, Edit13, Edit14})
+void MouseOverTab::resetImageFields() {
+    for (QLineEdit* field : {ui.initialImageField, ui.mouseOverImageField, ui.statusTextField,
+                             ui.altTextField, ui.urlField})
         field->clear();
 }
 
-void MouseOverTab::BitBtn13Click() {
+void MouseOverTab::clearCode() {
     if (desktop().confirm(QStringLiteral("This will delete all your mouseover images code but not "
                                          "the preload code. Are you sure you want to continue?")))
-        replacePaneText(*Memo8, {});
+        replacePaneText(*ui.bodyPane, {});
 }
 
-void MouseOverTab::BitBtn16Click() {
+void MouseOverTab::endCode() {
     if (desktop().confirm(QStringLiteral(
             "This will insert the closing BODY and HTML tags. Only click OK if you have added "
             "all your needed MouseOver buttons. Continue?")))
-        appendLines(Memo8, mouseOverClosingLines());
+        appendLines(ui.bodyPane, mouseOverClosingLines());
 }
 
 void MouseOverTab::assemble() {
-    replacePaneText(*Memo9, assembleMouseOverPage(OutputCommands::paneText(*Memo6),
-                                                  OutputCommands::paneText(*Memo7),
-                                                  OutputCommands::paneText(*Memo8)));
+    replacePaneText(*ui.pagePane, assembleMouseOverPage(OutputCommands::paneText(*ui.headPane),
+                                                        OutputCommands::paneText(*ui.scriptPane),
+                                                        OutputCommands::paneText(*ui.bodyPane)));
 }
 
-void MouseOverTab::ToolButton32Click() {
+void MouseOverTab::newDocument() {
     if (!desktop().confirm(
             QStringLiteral("Are you sure you want to erase all fields and start a new document?")))
         return;
-    CheckBox11->setChecked(true);
-    CheckBox12->setChecked(false);
-    ColorDialog3->restoreDefault();
-    ComboBox6->setCurrentIndex(0);
-    ComboBox7->setCurrentIndex(0);
-    RadioButton4->setChecked(true);
-    emptyImageFields();
-    Edit15 = 0;
-    Edit16 = 0;
-    replacePaneText(*Memo9, {});
-    replacePaneText(*Memo8, {});
+    applySettings(MouseOverSettings());
+    buttonCount = 0;
+    preloadCount = 0;
+    replacePaneText(*ui.pagePane, {});
+    replacePaneText(*ui.bodyPane, {});
     startDocument();
 }
 
 void MouseOverTab::startDocument() {
     document.modern = context.modern();
-    replacePaneText(*Memo6, linesText(document.headLines()));
-    replacePaneText(*Memo7, linesText(document.scriptLines()));
+    replacePaneText(*ui.headPane, linesText(document.headLines()));
+    replacePaneText(*ui.scriptPane, linesText(document.scriptLines()));
 }
 
 void MouseOverTab::followOutputChoice(bool modern) {
     if (modern == document.modern)
         return;
     // A document that holds nothing yet simply starts again as the new kind.
-    if (Edit15 == 0 && Edit16 == 0 && Memo8->document()->isEmpty() &&
-        OutputCommands::paneText(*Memo6) == linesText(document.headLines())) {
+    if (buttonCount == 0 && preloadCount == 0 && ui.bodyPane->document()->isEmpty() &&
+        OutputCommands::paneText(*ui.headPane) == linesText(document.headLines())) {
         startDocument();
         return;
     }
@@ -368,28 +200,12 @@ void MouseOverTab::followOutputChoice(bool modern) {
     QCoreApplication::sendEvent(this, &tip);
 }
 
-MouseOverSettings MouseOverTab::readSettings() const {
-    MouseOverSettings settings;
-    settings.preloadImages = CheckBox11->isChecked();
-    settings.imageBorder = CheckBox12->isChecked();
-    settings.borderColour = Label29->text();
-    settings.borderType = ComboBox6->currentText();
-    settings.borderSize = ComboBox7->currentText();
-    settings.vertical = RadioButton5->isChecked();
-    settings.initialImage = Edit10->text();
-    settings.mouseOverImage = Edit11->text();
-    settings.statusText = Edit12->text();
-    settings.alternateText = Edit13->text();
-    settings.url = Edit14->text();
-    return settings;
-}
-
-void MouseOverTab::BitBtn14Click() {
-    const MouseOverButtonLines added = document.button(readSettings(), {Edit15, Edit16});
-    appendLines(Memo6, added.headLines);
-    appendLines(Memo8, added.bodyLines);
-    Edit15 = added.counters.buttons;
-    Edit16 = added.counters.preloads;
-    emptyImageFields();
-    Edit10->setFocus();
+void MouseOverTab::addImage() {
+    const MouseOverButtonLines added = document.button(settings(), {buttonCount, preloadCount});
+    appendLines(ui.headPane, added.headLines);
+    appendLines(ui.bodyPane, added.bodyLines);
+    buttonCount = added.counters.buttons;
+    preloadCount = added.counters.preloads;
+    resetImageFields();
+    ui.initialImageField->setFocus();
 }

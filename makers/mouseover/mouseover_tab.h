@@ -1,23 +1,13 @@
 #pragma once
 
+#include "makers/mouseover/mouseover_form.h"
 #include "makers/mouseover/mouseover_modern_page.h"
 #include "widgets/tab_context.h"
 #include "widgets/tool_tab_frame.h"
 
 #include <QWidget>
 
-class ColourSetting;
 class OutputCommands;
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QToolBar;
-class QToolButton;
 
 // The "MouseOver Button Maker" tab: a page under construction in a head, a
 // script and a body pane. Add Image appends one button at a time; Copy, Save
@@ -26,66 +16,29 @@ class MouseOverTab final : public QWidget {
     Q_OBJECT
 public:
     explicit MouseOverTab(const TabContext& context, QWidget* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(MouseOverTab)
 
     // Saved-page memory for Preview: "No" until saved as HTML, then "Yes",
     // and the path of the file last saved as HTML. New leaves both alone.
-    QString Edit17() const;
-    QString filena() const;
+    QString savedFlag() const;
+    QString savedPagePath() const;
 
-    QToolBar* ToolBar4;
-    QToolButton* ToolButton32;
-    QToolButton* ToolButton33;
-    QAction* AsHTML3;
-    QAction* AsText3;
-    QToolButton* ToolButton42;
-    QToolButton* ToolButton44;
-    QAction* Preview2;
-
-    QPlainTextEdit* Memo6; // head, editable
-    QPlainTextEdit* Memo7; // script, read-only
-    QPlainTextEdit* Memo8; // body, editable
-    QPlainTextEdit* Memo9; // the assembled page, never shown
-
-    QCheckBox* CheckBox11;
-    QCheckBox* CheckBox12;
-    QWidget* Memo5;
-    QPushButton* BitBtn11;
-    QLabel* Label29;
-    QComboBox* ComboBox6;
-    QComboBox* ComboBox7;
-    QRadioButton* RadioButton4;
-    QRadioButton* RadioButton5;
-
-    QLineEdit* Edit10;
-    QLineEdit* Edit11;
-    QLineEdit* Edit12;
-    QLineEdit* Edit13;
-    QLineEdit* Edit14;
-    QPushButton* BitBtn14;
-    QPushButton* BitBtn15;
-
-    QPushButton* BitBtn12;
-    QPushButton* BitBtn13;
-    QPushButton* BitBtn16;
+    // The settings as the controls hold them, and the inverse: the controls
+    // set from `settings` (the enabling and warning rules run as for a user).
+    MouseOverSettings settings() const;
+    void applySettings(const MouseOverSettings& settings);
 
 public slots:
-    void CheckBox11Click();
-    void CheckBox12Click();
-    void Edit10Change();
-    void Edit11Change() { Edit10Change(); }
-    void BitBtn15Click();
-    void BitBtn13Click();
-    void BitBtn16Click();
-    void ToolButton32Click();
-    void BitBtn14Click();
+    void warnIfPreloadOff();
+    void enableBorderControls();
+    void enableAddImage();
+    void resetImageFields();
+    void clearCode();
+    void endCode();
+    void newDocument();
+    void addImage();
 
 private:
-    QWidget* buildGlobalProperties();
-    QWidget* buildImageProperties();
-    QWidget* buildPanes();
-    void buildToolBar();
-    MouseOverSettings readSettings() const;
-    void emptyImageFields();
     void assemble();
     // Writes the head and script panes of a new document of the kind the
     // output choice now asks for.
@@ -95,13 +48,10 @@ private:
     TabContext context;
     MouseOverDocument document;
     ToolTabFrame frame;
-    ColourSetting* ColorDialog3;
+    MouseOverForm ui;
     OutputCommands* outputs;
-    QLabel* borderColourLabel;
-    QLabel* borderTypeLabel;
-    QLabel* borderSizeLabel;
 
     // Buttons and preload objects added since the last New.
-    qint64 Edit15 = 0;
-    qint64 Edit16 = 0;
+    qint64 buttonCount = 0;
+    qint64 preloadCount = 0;
 };

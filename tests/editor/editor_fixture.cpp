@@ -10,8 +10,8 @@
 EditorFixture::EditorFixture()
     : mainWindow(windows.Form1.get()), tab(findControl<EditorTab>(mainWindow, "TabSheet5")),
       memo(findControl<QPlainTextEdit>(tab, "Memo21")),
-      inspector(findControl<TForm2>(mainWindow, "Form2")),
-      words(findControl<TForm3>(mainWindow, "Form3")) {
+      inspector(findControl<TagInspector>(mainWindow, "Form2")),
+      words(findControl<ReservedWordsWindow>(mainWindow, "Form3")) {
     mainWindow->show();
     mainWindow->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(mainWindow));

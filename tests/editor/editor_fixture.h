@@ -33,6 +33,6 @@ struct EditorFixture {
     QWidget* mainWindow;
     EditorTab* tab;
     QPlainTextEdit* memo;
-    TForm2* inspector;
-    TForm3* words;
+    TagInspector* inspector;
+    ReservedWordsWindow* words;
 };

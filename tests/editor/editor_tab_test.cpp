@@ -92,8 +92,10 @@ void EditorTabTest::toolBarHoldsEveryCommand() {
                  {findControl<QToolButton>(tab, "ToolButton77"), "Open"},
                  {findControl<QToolButton>(tab, "ToolButton64"), "Save As"},
                  {findControl<QToolButton>(tab, "ToolButton73"), "Print"},
-                 {findControl<QToolButton>(tab, "ToolButton78"), "Toggle Tag Inspector"},
-                 {findControl<QToolButton>(tab, "ToolButton79"), "Toggle Predefined Words"},
+                 {findControl<QToolButton>(tab, "ToolButton78"),
+                  "Toggle Tag Inspector (Ctrl+Shift+T goes to it)"},
+                 {findControl<QToolButton>(tab, "ToolButton79"),
+                  "Toggle Predefined Words (Ctrl+Shift+W goes to them)"},
                  {findControl<QToolButton>(tab, "ToolButton75"), "Options"},
                  {findControl<QToolButton>(tab, "ToolButton76"), "Help"}};
     for (const auto& expected : hints) {

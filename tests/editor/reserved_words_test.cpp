@@ -44,7 +44,7 @@ private slots:
 
 void ReservedWordsTest::listIsReadAtEveryShowing() {
     WordsFixture f;
-    TForm3* words = f.words;
+    ReservedWordsWindow* words = f.words;
     writeBytes(f.folder.file("tags.txt"), "break\r\n\r\ncase\nthis \r\n");
     words->show();
     QCOMPARE(items(f.list), (QStringList{"break", "", "case", "this "}));
@@ -59,7 +59,7 @@ void ReservedWordsTest::listIsReadAtEveryShowing() {
 
 void ReservedWordsTest::addSelectedTagInsertsOncePerSelection() {
     WordsFixture f;
-    TForm3* words = f.words;
+    ReservedWordsWindow* words = f.words;
     writeBytes(f.folder.file("tags.txt"), "alpha\nbeta\n");
     words->show();
     QVERIFY(!f.add->isEnabled());
@@ -83,7 +83,7 @@ void ReservedWordsTest::addSelectedTagInsertsOncePerSelection() {
 
 void ReservedWordsTest::doubleClickInsertsTheWordOnce() {
     WordsFixture f;
-    TForm3* words = f.words;
+    ReservedWordsWindow* words = f.words;
     writeBytes(f.folder.file("tags.txt"), "alpha\nbeta\n");
     words->show();
     f.setMarkedText(QStringLiteral("|"));
@@ -96,7 +96,7 @@ void ReservedWordsTest::doubleClickInsertsTheWordOnce() {
 
 void ReservedWordsTest::staleIndexInsertsNothing() {
     WordsFixture f;
-    TForm3* words = f.words;
+    ReservedWordsWindow* words = f.words;
     writeBytes(f.folder.file("tags.txt"), "alpha\nbeta\n");
     words->show();
     clickWord(f.list, 1);
@@ -115,13 +115,13 @@ void ReservedWordsTest::staleIndexInsertsNothing() {
     words->close();
     words->show();
     QCOMPARE(f.list->count(), 0);
-    words->Button1Click();
+    words->insertRememberedWord();
     QCOMPARE(f.markedText(), QStringLiteral("x|"));
 }
 
 void ReservedWordsTest::emptyItemOnlyDeletesTheSelection() {
     WordsFixture f;
-    TForm3* words = f.words;
+    ReservedWordsWindow* words = f.words;
     writeBytes(f.folder.file("tags.txt"), "a\n\nb\n");
     words->show();
     clickWord(f.list, 1);
@@ -132,7 +132,7 @@ void ReservedWordsTest::emptyItemOnlyDeletesTheSelection() {
 
 void ReservedWordsTest::missingWordFileStillOpensTheWindow() {
     WordsFixture f;
-    TForm3* words = f.words;
+    ReservedWordsWindow* words = f.words;
     const QString path = f.folder.file("tags.txt");
     QVERIFY(QFile::remove(path));
     words->show();

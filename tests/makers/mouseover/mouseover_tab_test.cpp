@@ -70,6 +70,19 @@ QString preloadLines(int firstObject, int button) {
         .arg(button);
 }
 
+// What a screen reader announces for a control: its accessible name, else
+// the label it is the buddy of, else a button's caption.
+QString spokenName(QWidget* control) {
+    if (!control->accessibleName().isEmpty())
+        return control->accessibleName();
+    for (const QLabel* label : control->window()->findChildren<QLabel*>())
+        if (label->buddy() == control)
+            return label->text();
+    if (const auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->text().remove('&');
+    return {};
+}
+
 } // namespace
 
 class MouseOverTabTest final : public QObject {
@@ -242,7 +255,7 @@ private slots:
         addButton(2);
         QTest::keyClicks(field("Edit10"), "left over");
         findControl<QToolButton>(*tab, "ToolButton33")->click();
-        QCOMPARE(tab->Edit17(), QString("Yes"));
+        QCOMPARE(tab->savedFlag(), QString("Yes"));
         const QStringList beforeNew = {pane("Memo6"), pane("Memo8"), pane("Memo9")};
 
         fake->confirmAnswers = {false};
@@ -273,8 +286,8 @@ private slots:
         QCOMPARE(pane("Memo8"), linkLine(1) + '\n');
 
         // The saved page outlives New; the colour dialog opens on the restored colour.
-        QCOMPARE(tab->Edit17(), QString("Yes"));
-        QCOMPARE(tab->filena(), saved);
+        QCOMPARE(tab->savedFlag(), QString("Yes"));
+        QCOMPARE(tab->savedPagePath(), saved);
         findControl<QToolButton>(*tab, "ToolButton44")->click();
         QCOMPARE(fake->opened.value(0), QUrl::fromLocalFile(saved));
         findControl<QCheckBox>(*tab, "CheckBox12")->setChecked(true);
@@ -382,7 +395,7 @@ private slots:
         saveAs->click();
         QCOMPARE(pane("Memo9"), EmptyPage + "typed\u00A0by hand\n");
         QCOMPARE(fake->fileQuestions.value(0).request.title, QString("Save as HTML"));
-        QCOMPARE(tab->Edit17(), QString("No"));
+        QCOMPARE(tab->savedFlag(), QString("No"));
 
         const QString text = folder->file("page.txt");
         fake->saveAnswers = {text};
@@ -392,14 +405,14 @@ private slots:
         expected.replace("\n", "\r\n");
         QCOMPARE(readBytes(text), expected);
         QCOMPARE(fake->fileQuestions.value(1).request.title, QString("Save as TeXT"));
-        QCOMPARE(tab->Edit17(), QString("No"));
+        QCOMPARE(tab->savedFlag(), QString("No"));
 
         const QString html = folder->file("page.html");
         fake->saveAnswers = {html};
         findControl<QAction>(*tab, "AsHTML3")->trigger();
         // The non-breaking space makes the page non-ASCII: it is marked as UTF-8.
         QCOMPARE(readBytes(html), "\xEF\xBB\xBF" + expected);
-        QCOMPARE(tab->filena(), html);
+        QCOMPARE(tab->savedPagePath(), html);
         findControl<QAction>(*tab, "Preview2")->trigger();
         QCOMPARE(fake->opened, QList<QUrl>{QUrl::fromLocalFile(html)});
 
@@ -407,6 +420,52 @@ private slots:
         findControl<QToolButton>(*tab, "ToolButton42")->click();
         QCOMPARE(fake->printed, QStringList{"<html>\n" + EmptyPage.mid(HeadLines.size()) +
                                             "typed\u00A0by hand\nmore\n"});
+    }
+
+    // Every setting comes back as applied, and the enabling rules follow.
+    void appliedSettingsReadBack() {
+        MouseOverSettings changed;
+        changed.preloadImages = false;
+        changed.imageBorder = true;
+        changed.borderColour = "#0AABCD";
+        changed.borderType = "Groove";
+        changed.borderSize = "7";
+        changed.vertical = true;
+        changed.initialImage = "in.gif";
+        changed.mouseOverImage = "over.gif";
+        changed.statusText = "status";
+        changed.alternateText = "alt";
+        changed.url = "page.html";
+        tab->applySettings(changed);
+        QVERIFY(tab->settings() == changed);
+        QVERIFY(findControl<QComboBox>(*tab, "ComboBox6")->isEnabled());
+        QVERIFY(button("BitBtn14")->isEnabled());
+        QCOMPARE(fake->noticeTexts(), QStringList{PreloadWarning});
+        tab->applySettings(MouseOverSettings());
+        QVERIFY(tab->settings() == MouseOverSettings());
+        QVERIFY(!findControl<QComboBox>(*tab, "ComboBox6")->isEnabled());
+    }
+
+    // Each control a screen reader meets says what it is, and Tab follows
+    // the reading order: settings, then panes and their buttons.
+    void controlsAreNamedAndInReadingOrder() {
+        const QStringList order = {"CheckBox11", "CheckBox12",   "BitBtn11",     "ComboBox6",
+                                   "ComboBox7",  "RadioButton4", "RadioButton5", "Edit10",
+                                   "Edit11",     "Edit12",       "Edit13",       "Edit14",
+                                   "BitBtn14",   "BitBtn15",     "Memo6",        "Memo7",
+                                   "Memo8",      "BitBtn12",     "BitBtn13",     "BitBtn16"};
+        QStringList names;
+        for (const QString& name : order) {
+            names << spokenName(findControl<QWidget>(*tab, name));
+            QVERIFY2(names.last().size() > 3, qPrintable(name));
+        }
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            QWidget* next = findControl<QWidget>(*tab, order.at(i - 1))->nextInFocusChain();
+            while (next->focusPolicy() == Qt::NoFocus)
+                next = next->nextInFocusChain();
+            QCOMPARE(next->objectName(), order.at(i));
+        }
     }
 
     // Thousands of buttons keep exact numbering (speed: bench/mouseover_bench).

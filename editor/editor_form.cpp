@@ -1,0 +1,82 @@
+#include "editor/editor_form.h"
+
+#include "editor/editor_page.h"
+#include "widgets/form_parts.h"
+#include "widgets/tool_tab_frame.h"
+
+#include <QPlainTextEdit>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const ToolBarRow ToolBar = {
+    .bar = "ToolBar7",
+    .newButton = "ToolButton63",
+    .saveButton = "ToolButton64",
+    .saveMenu = "PopupMenu14",
+    .saveAs = {{"AsJS1", "As JS", "", FrameCommand::None, "text-x-script"},
+               {"AsHTML5", "As HTML", "", FrameCommand::SaveAsHtml}},
+    .printButton = "ToolButton73",
+    .optionsButton = "ToolButton75",
+    .optionsMenu = "PopupMenu15",
+    .options = {{"StripHTML1", "Strip HTML Tags", "Remove <script> And Comment Tags",
+                 FrameCommand::None, "edit-clear"}},
+    .optionsOnPlainClick = true,
+    .helpButton = "ToolButton76",
+    .helpEntry = "Help7",
+    .aboutEntry = "About6",
+    .helpPage = 5,
+    .helpMenu = "PopupMenu16",
+    .openButton = {"ToolButton77", "Open", "Open"},
+    .saveCaption = "Save",
+    .editButtonNames = {"ToolButton66", "ToolButton67", "ToolButton68", "ToolButton70",
+                        "ToolButton71"},
+    .toggles = {{"ToolButton78", "Tags",
+                 "Toggle Tag Inspector (Ctrl+Shift+T goes to it)|Show or close the Tag Inspector; "
+                 "Ctrl+Shift+T moves the keyboard into it",
+                 FrameCommand::None, "insert-text"},
+                {"ToolButton79", "Words",
+                 "Toggle Predefined Words (Ctrl+Shift+W goes to them)|Show or close the Reserved "
+                 "Words; Ctrl+Shift+W moves the keyboard into the list",
+                 FrameCommand::None, "accessories-dictionary"}},
+    // Thirteen buttons share the width of the fixed window.
+    .flush = true};
+
+QPlainTextEdit* makeEditor(QWidget* parent) {
+    auto* pane = new QPlainTextEdit(parent);
+    pane->setObjectName("Memo21");
+    // Tab indents here; Ctrl+Tab, or Esc then Tab, moves on (EditorTab).
+    styleCodePane(pane, TabKey::Typed);
+    showNavyText(pane);
+    pane->setAccessibleName(QStringLiteral("Script editor"));
+    const QString keys = QStringLiteral(
+        "Tab indents. Ctrl+Tab, or Esc then Tab, moves the focus out of the editor "
+        "(Ctrl+Shift+Tab, or Esc then Shift+Tab, moves back). Ctrl+Shift+T goes to the Tag "
+        "Inspector, Ctrl+Shift+W to the Reserved Words.");
+    pane->setAccessibleDescription(keys);
+    pane->setWhatsThis(keys);
+    pane->setToolTip(keys);
+    pane->setPlainText(documentText(ScriptSkeleton));
+    return pane;
+}
+
+} // namespace
+
+void EditorForm::setupUi(QWidget* tab, ToolTabFrame& frame, const TabContext& context) {
+    tab->setObjectName("TabSheet5");
+    editorPane = makeEditor(tab);
+    frame.buildToolBar(ToolBar, context, tab);
+    newButton = frame.newButton;
+    openButton = frame.openButton;
+    saveAsJsAction = frame.saveAs.at(0);
+    tagInspectorToggle = frame.toggles.at(0);
+    wordsToggle = frame.toggles.at(1);
+    stripAction = frame.options.at(0);
+
+    auto* layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+    layout->addWidget(frame.bar);
+    layout->addWidget(editorPane, 1);
+}

@@ -1,0 +1,219 @@
+#include "makers/mouseover/mouseover_form.h"
+
+#include "widgets/colour_setting.h"
+#include "widgets/form_parts.h"
+#include "widgets/tool_tab_frame.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QStringList BorderTypes = {"Solid",  "Double", "Dotted", "Dashed",
+                                 "Groove", "Ridge",  "Inset",  "Outset"};
+constexpr int LargestBorderSize = 25;
+
+const ToolBarRow ToolBar = {.bar = "ToolBar4",
+                            .newButton = "ToolButton32",
+                            .saveButton = "ToolButton33",
+                            .saveAs = {saveAsHtmlEntry("AsHTML3"), saveAsTextEntry("AsText3")},
+                            .saveOnPlainClick = true,
+                            .printButton = "ToolButton42",
+                            .optionsButton = "ToolButton44",
+                            .options = {previewEntry("Preview2")},
+                            .optionsOnPlainClick = true,
+                            .helpButton = "MouseOverHelpButton",
+                            .helpEntry = "Help5",
+                            .aboutEntry = "About4",
+                            .helpPage = 3};
+
+// Clear Code empties the buttons pane only, so it is the tab's own command.
+const CodeAreaRow CodeArea = {
+    .pane = "",
+    .buttons = {copyCodeButton("BitBtn12", "C&opy To Clipboard"),
+                {"BitBtn13", "Cl&ear Code", "Delete All Generated Code"},
+                {"BitBtn16", "E&nd Code", "End Off Document By Closing HTML and BODY Tags"}},
+    .placement = CodeAreaRow::Buttons::Below};
+
+const Density Tight = {{0, 0, 0, 0}, 3, 3};
+const Density Boxed = {{4, 4, 4, 4}, 3, 3};
+const Density PageDensity = {{3, 3, 3, 3}, 3, 3};
+
+} // namespace
+
+void MouseOverForm::setupUi(QWidget* tab, ToolTabFrame& frame, const TabContext& context) {
+    tab->setObjectName("TabSheet3");
+
+    auto* settings = new QVBoxLayout;
+    compact(settings, Tight);
+    settings->addWidget(buildGlobalProperties(tab));
+    settings->addWidget(buildImageProperties(tab));
+    settings->addStretch();
+
+    auto* body = new QHBoxLayout;
+    compact(body, Tight);
+    body->addLayout(settings);
+    body->addWidget(buildPanes(tab, frame), 1);
+
+    frame.buildToolBar(ToolBar, context, tab);
+    newButton = frame.newButton;
+
+    auto* page = new QVBoxLayout(tab);
+    compact(page, PageDensity);
+    page->addWidget(frame.bar);
+    page->addLayout(body, 1);
+
+    // Reading order: the settings column, then the panes and their buttons.
+    QWidget* const order[] = {
+        preloadCheck,    borderCheck,   borderColourButton, borderTypeBox,       borderSizeBox,
+        horizontalRadio, verticalRadio, initialImageField,  mouseOverImageField, statusTextField,
+        altTextField,    urlField,      addImageButton,     resetButton,         headPane,
+        scriptPane,      bodyPane,      copyButton,         clearCodeButton,     endCodeButton};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+QWidget* MouseOverForm::buildGlobalProperties(QWidget* tab) {
+    auto* group = new QGroupBox(QStringLiteral("Global Properties"), tab);
+    preloadCheck =
+        makeCheckBox("CheckBox11", QStringLiteral("Preload Images (recommended)"), group);
+    borderCheck = makeCheckBox("CheckBox12", QStringLiteral("Image Border"), group);
+
+    borderColourLabel = makeLabel("BorderColorLabel", QStringLiteral("Border Color:"), group);
+    // The swatch only shows the colour, so it is never enabled.
+    borderSwatch = makeSwatch("Memo5", Qt::white, group);
+    borderSwatch->setEnabled(false);
+    borderColourButton = makeButton("BitBtn11", QStringLiteral("..."),
+                                    QStringLiteral("Choose Image Border Color"), group);
+    borderColourButton->setFixedWidth(28);
+    borderColourButton->setAccessibleName(QStringLiteral("Choose image border colour"));
+    borderColourText = makeLabel("Label29", QString(), group);
+    borderColourText->setAccessibleName(QStringLiteral("Image border colour"));
+    borderColour = new ColourSetting("ColorDialog3", borderColourButton, borderColourText,
+                                     borderSwatch, Qt::white, tab);
+
+    borderTypeLabel = makeLabel("BorderTypeLabel", QStringLiteral("Border Type:"), group);
+    borderTypeBox = makeComboBox("ComboBox6", BorderTypes, {}, group);
+    borderTypeLabel->setBuddy(borderTypeBox);
+    borderSizeLabel = makeLabel("BorderSizeLabel", QStringLiteral("Size:"), group);
+    borderSizeBox = makeComboBox("ComboBox7", numberList(0, LargestBorderSize), {}, group);
+    borderSizeLabel->setBuddy(borderSizeBox);
+    borderSizeBox->setAccessibleName(QStringLiteral("Border size"));
+
+    auto* orientation = makeLabel("OrientationLabel", QStringLiteral("Navbar Orientation:"), group);
+    horizontalRadio = new QRadioButton(QStringLiteral("Horizontal"), group);
+    horizontalRadio->setObjectName("RadioButton4");
+    verticalRadio = new QRadioButton(QStringLiteral("Vertical"), group);
+    verticalRadio->setObjectName("RadioButton5");
+    for (QRadioButton* radio : {horizontalRadio, verticalRadio})
+        radio->setAccessibleDescription(QStringLiteral("Navbar orientation"));
+
+    auto* colourRow = new QHBoxLayout;
+    compact(colourRow, Tight);
+    colourRow->addWidget(borderSwatch);
+    colourRow->addWidget(borderColourButton);
+    colourRow->addWidget(borderColourText);
+    colourRow->addStretch();
+
+    auto* typeRow = new QHBoxLayout;
+    compact(typeRow, Tight);
+    typeRow->addWidget(borderTypeBox);
+    typeRow->addSpacing(6);
+    typeRow->addWidget(borderSizeLabel);
+    typeRow->addWidget(borderSizeBox);
+    typeRow->addStretch();
+
+    auto* orientationRow = new QHBoxLayout;
+    compact(orientationRow, Tight);
+    orientationRow->addWidget(horizontalRadio);
+    orientationRow->addWidget(verticalRadio);
+    orientationRow->addStretch();
+
+    auto* grid = new QGridLayout(group);
+    compact(grid, Boxed);
+    grid->addWidget(preloadCheck, 0, 0, 1, 2);
+    grid->addWidget(borderCheck, 1, 0, 1, 2);
+    grid->addWidget(borderColourLabel, 2, 0);
+    grid->addLayout(colourRow, 2, 1);
+    grid->addWidget(borderTypeLabel, 3, 0);
+    grid->addLayout(typeRow, 3, 1);
+    grid->addWidget(orientation, 4, 0);
+    grid->addLayout(orientationRow, 4, 1);
+    return group;
+}
+
+QWidget* MouseOverForm::buildImageProperties(QWidget* tab) {
+    auto* group = new QGroupBox(QStringLiteral("Image Properties"), tab);
+    initialImageField = makeLineEdit("Edit10", group);
+    mouseOverImageField = makeLineEdit("Edit11", group);
+    statusTextField = makeLineEdit("Edit12", group);
+    altTextField = makeLineEdit("Edit13", group);
+    urlField = makeLineEdit("Edit14", group);
+    addImageButton = makeButton("BitBtn14", QStringLiteral("&Add Image"),
+                                QStringLiteral("Add Image Code"), group);
+    resetButton = makeButton("BitBtn15", QStringLiteral("&Reset Image Properties"),
+                             QStringLiteral("Reset Image Property Fields"), group);
+
+    auto* grid = new QGridLayout(group);
+    compact(grid, Boxed);
+    const struct {
+        QLineEdit* field;
+        const char* caption;
+    } rows[] = {{initialImageField, "Initial Image:"},
+                {mouseOverImageField, "MouseOver Image:"},
+                {statusTextField, "Statusbar Message:"},
+                {altTextField, "Image Alternate Text:"},
+                {urlField, "URL:"}};
+    int row = 0;
+    for (const auto& entry : rows) {
+        auto* label = new QLabel(QLatin1String(entry.caption), group);
+        label->setBuddy(entry.field);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(entry.field, row, 1);
+        ++row;
+    }
+    auto* buttons = new QHBoxLayout;
+    compact(buttons, Tight);
+    buttons->addWidget(addImageButton);
+    buttons->addWidget(resetButton);
+    grid->addLayout(buttons, row, 0, 1, 2);
+    return group;
+}
+
+QWidget* MouseOverForm::buildPanes(QWidget* tab, ToolTabFrame& frame) {
+    auto* area = new QWidget(tab);
+    auto* splitter = new QSplitter(Qt::Vertical, area);
+    splitter->setChildrenCollapsible(false);
+    headPane = makeCodePane("Memo6", splitter);
+    headPane->setAccessibleName(QStringLiteral("Page head code"));
+    scriptPane = makeCodePane("Memo7", splitter);
+    scriptPane->setReadOnly(true);
+    scriptPane->setAccessibleName(QStringLiteral("Mouse-over script code"));
+    bodyPane = makeCodePane("Memo8", splitter);
+    bodyPane->setAccessibleName(QStringLiteral("Image buttons code"));
+    for (QPlainTextEdit* pane : {headPane, scriptPane, bodyPane})
+        splitter->addWidget(pane);
+
+    pagePane = makeCodePane("Memo9", area);
+    pagePane->setAccessibleName(QStringLiteral("Assembled page"));
+    pagePane->setVisible(false);
+
+    auto* layout = compact(new QVBoxLayout(area), Tight);
+    frame.addCodeArea(CodeArea, layout, area, splitter);
+    copyButton = frame.codeButtons.at(0);
+    clearCodeButton = frame.codeButtons.at(1);
+    endCodeButton = frame.codeButtons.at(2);
+    return area;
+}
