@@ -88,7 +88,7 @@ DropdownTab::DropdownTab(const TabContext& tabContext, QWidget* parent)
     page->addWidget(buildCode(), 1);
 
     OutputSetup setup;
-    setup.pane = Memo3;
+    setup.pane = codePane;
     setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog1"));
     setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog3"));
     setup.preview = OutputSetup::Preview::TemporaryFile;
@@ -98,82 +98,83 @@ DropdownTab::DropdownTab(const TabContext& tabContext, QWidget* parent)
 
     // The sample panel floats over the tab's top right corner while the font
     // list is open.
-    Panel1->raise();
+    fontSample->raise();
 
-    installDefaultButton(this, button2);
+    installDefaultButton(this, addEntryButton);
     const QList<QWidget*> tabOrder = {
-        Edit3,       Edit4,       RadioButton1, RadioButton2, RadioButton3, button2,   ListBox1,
-        button1,     BitBtn5,     BitBtn6,      BitBtn7,      BitBtn1,      BitBtn2,   FontList,
-        ToolButton1, ToolButton2, ToolButton3,  ComboBox1,    Edit2,        CheckBox1, ComboBox2,
-        ComboBox3,   Memo3,       BitBtn3,      BitBtn8};
+        nameField,      urlField,         insertAtStart,    insertAtCurrent, insertAtEnd,
+        addEntryButton, entryList,        deleteButton,     sortButton,      clearAllButton,
+        makeCodeButton, backgroundButton, itemColourButton, fontList,        boldToggle,
+        italicToggle,   underlineToggle,  fontSize,         goTextField,     invertColours,
+        borderStyle,    borderWidth,      codePane,         copyButton,      clearButton};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
 }
 
 QToolBar* DropdownTab::buildToolBar() {
     frame.buildToolBar(ToolBar, context, this);
-    ToolBar1 = frame.bar;
-    ToolButton4 = frame.newButton;
-    connect(ToolButton4, &QToolButton::clicked, this, &DropdownTab::ToolButton4Click);
-    ToolButton5 = frame.saveButton;
-    AsHTML1 = frame.saveAs.at(0);
-    AsText1 = frame.saveAs.at(1);
-    ToolButton14 = frame.printButton;
-    ToolButton17 = frame.optionsButton;
-    PreviewinBrowser1 = frame.options.at(0);
-    ToolButton15 = frame.helpButton;
+    toolBar = frame.bar;
+    newButton = frame.newButton;
+    connect(newButton, &QToolButton::clicked, this, &DropdownTab::newDocument);
+    saveButton = frame.saveButton;
+    saveAsHtml = frame.saveAs.at(0);
+    saveAsText = frame.saveAs.at(1);
+    printButton = frame.printButton;
+    optionsButton = frame.optionsButton;
+    previewAction = frame.options.at(0);
+    helpButton = frame.helpButton;
 
     // Below the preview, the choice of the whole page or the relevant fragment.
     QMenu* options = frame.optionsMenu;
     options->addSeparator();
-    MakeRelevantCodeOnly1 = options->addAction(QStringLiteral("Make Relevant Code Only"));
-    MakeRelevantCodeOnly1->setObjectName("MakeRelevantCodeOnly1");
-    setHint(MakeRelevantCodeOnly1, QStringLiteral("Make Relevant HTML Code Only"));
-    MakeAllHTMLCode1 = options->addAction(QStringLiteral("Make All HTML Code"));
-    MakeAllHTMLCode1->setObjectName("MakeAllHTMLCode1");
-    setHint(MakeAllHTMLCode1, QStringLiteral("Make All HTML Code"));
+    relevantCodeOnly = options->addAction(QStringLiteral("Make Relevant Code Only"));
+    relevantCodeOnly->setObjectName("MakeRelevantCodeOnly1");
+    setHint(relevantCodeOnly, QStringLiteral("Make Relevant HTML Code Only"));
+    wholePage = options->addAction(QStringLiteral("Make All HTML Code"));
+    wholePage->setObjectName("MakeAllHTMLCode1");
+    setHint(wholePage, QStringLiteral("Make All HTML Code"));
     auto* scope = new QActionGroup(options);
     scope->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    for (QAction* choice : {MakeRelevantCodeOnly1, MakeAllHTMLCode1}) {
+    for (QAction* choice : {relevantCodeOnly, wholePage}) {
         choice->setCheckable(true);
         scope->addAction(choice);
     }
-    MakeRelevantCodeOnly1->setChecked(true);
-    return ToolBar1;
+    relevantCodeOnly->setChecked(true);
+    return toolBar;
 }
 
 QWidget* DropdownTab::buildItemProperties() {
     auto* group = new QGroupBox(QStringLiteral(" Item Properties "), this);
     auto* grid = compact(new QGridLayout(group), GroupDensity);
 
-    Edit3 = oneRowHigh(makeLineEdit("Edit3", group));
-    Edit4 = oneRowHigh(makeLineEdit("Edit4", group));
+    nameField = oneRowHigh(makeLineEdit("Edit3", group));
+    urlField = oneRowHigh(makeLineEdit("Edit4", group));
     // Both fields run the same rule.
-    connect(Edit3, &QLineEdit::textChanged, this, &DropdownTab::Edit3Change);
-    connect(Edit4, &QLineEdit::textChanged, this, &DropdownTab::Edit3Change);
+    connect(nameField, &QLineEdit::textChanged, this, &DropdownTab::updateAddEntry);
+    connect(urlField, &QLineEdit::textChanged, this, &DropdownTab::updateAddEntry);
     grid->addWidget(new QLabel(QStringLiteral("Menu Item Name:"), group), 0, 0);
-    grid->addWidget(Edit3, 0, 1);
+    grid->addWidget(nameField, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("URL:"), group), 1, 0);
-    grid->addWidget(Edit4, 1, 1);
+    grid->addWidget(urlField, 1, 1);
 
-    RadioButton1 = new QRadioButton(QStringLiteral("Start"), group);
-    RadioButton1->setObjectName("RadioButton1");
-    RadioButton1->setChecked(true);
-    RadioButton2 = new QRadioButton(QStringLiteral("Current Pos"), group);
-    RadioButton2->setObjectName("RadioButton2");
-    RadioButton3 = new QRadioButton(QStringLiteral("End"), group);
-    RadioButton3->setObjectName("RadioButton3");
-    button2 = oneRowHigh(makeButton("button2", QStringLiteral("&Add Item"),
-                                    QStringLiteral("Add Item To Menu"), group));
-    button2->setEnabled(false);
-    connect(button2, &QPushButton::clicked, this, &DropdownTab::button2Click);
+    insertAtStart = new QRadioButton(QStringLiteral("Start"), group);
+    insertAtStart->setObjectName("RadioButton1");
+    insertAtStart->setChecked(true);
+    insertAtCurrent = new QRadioButton(QStringLiteral("Current Pos"), group);
+    insertAtCurrent->setObjectName("RadioButton2");
+    insertAtEnd = new QRadioButton(QStringLiteral("End"), group);
+    insertAtEnd->setObjectName("RadioButton3");
+    addEntryButton = oneRowHigh(makeButton("button2", QStringLiteral("&Add Item"),
+                                           QStringLiteral("Add Item To Menu"), group));
+    addEntryButton->setEnabled(false);
+    connect(addEntryButton, &QPushButton::clicked, this, &DropdownTab::addEntry);
     auto* position = new QHBoxLayout;
     position->setSpacing(6);
-    position->addWidget(RadioButton1);
-    position->addWidget(RadioButton2);
-    position->addWidget(RadioButton3);
+    position->addWidget(insertAtStart);
+    position->addWidget(insertAtCurrent);
+    position->addWidget(insertAtEnd);
     position->addStretch(1);
-    position->addWidget(button2);
+    position->addWidget(addEntryButton);
     grid->addLayout(position, 2, 0, 1, 2);
     return group;
 }
@@ -184,34 +185,34 @@ QWidget* DropdownTab::buildList() {
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(4);
 
-    ListBox1 = new QListWidget(area);
-    ListBox1->setObjectName("ListBox1");
-    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBox1->setUniformItemSizes(true);
+    entryList = new QListWidget(area);
+    entryList->setObjectName("ListBox1");
+    entryList->setSelectionMode(QAbstractItemView::SingleSelection);
+    entryList->setUniformItemSizes(true);
     // The list takes the height the style settings beside it leave.
-    ListBox1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] {
+    entryList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    connect(entryList, &QListWidget::itemSelectionChanged, this, [this] {
         if (!changingList)
-            ListBox1Click();
+            rememberSelection();
     });
-    row->addWidget(ListBox1, 1);
+    row->addWidget(entryList, 1);
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
-    button1 = oneRowHigh(
+    deleteButton = oneRowHigh(
         makeButton("button1", QStringLiteral("&Delete"), QStringLiteral("Delete Menu Item"), area));
-    button1->setEnabled(false);
-    connect(button1, &QPushButton::clicked, this, &DropdownTab::button1Click);
-    BitBtn5 = oneRowHigh(makeButton("BitBtn5", QStringLiteral("&Sort"),
-                                    QStringLiteral("Sort Menu Items Alphabetically"), area));
-    connect(BitBtn5, &QPushButton::clicked, this, &DropdownTab::BitBtn5Click);
-    BitBtn6 = oneRowHigh(makeButton("BitBtn6", QStringLiteral("Clear A&ll"),
-                                    QStringLiteral("Erase All Menu Items"), area));
-    connect(BitBtn6, &QPushButton::clicked, this, &DropdownTab::BitBtn6Click);
-    BitBtn7 = oneRowHigh(makeButton("BitBtn7", QStringLiteral("&Make Code"),
-                                    QStringLiteral("Generate HTML Code"), area));
-    connect(BitBtn7, &QPushButton::clicked, this, &DropdownTab::BitBtn7Click);
-    for (QPushButton* button : {button1, BitBtn5, BitBtn6, BitBtn7})
+    deleteButton->setEnabled(false);
+    connect(deleteButton, &QPushButton::clicked, this, &DropdownTab::deleteEntry);
+    sortButton = oneRowHigh(makeButton("BitBtn5", QStringLiteral("&Sort"),
+                                       QStringLiteral("Sort Menu Items Alphabetically"), area));
+    connect(sortButton, &QPushButton::clicked, this, &DropdownTab::sortList);
+    clearAllButton = oneRowHigh(makeButton("BitBtn6", QStringLiteral("Clear A&ll"),
+                                           QStringLiteral("Erase All Menu Items"), area));
+    connect(clearAllButton, &QPushButton::clicked, this, &DropdownTab::clearAll);
+    makeCodeButton = oneRowHigh(makeButton("BitBtn7", QStringLiteral("&Make Code"),
+                                           QStringLiteral("Generate HTML Code"), area));
+    connect(makeCodeButton, &QPushButton::clicked, this, &DropdownTab::makeCode);
+    for (QPushButton* button : {deleteButton, sortButton, clearAllButton, makeCodeButton})
         buttons->addWidget(button);
     buttons->addStretch(1);
     row->addLayout(buttons);
@@ -244,65 +245,66 @@ QWidget* DropdownTab::buildGlobalProperties() {
         grid->addLayout(line, row, 1);
         return button;
     };
-    BitBtn1 = addColour(0, QStringLiteral("Menu BG Color:"), "BitBtn1",
-                        QStringLiteral("Choose Menu Background Color"), Label5, "Label5", Memo1,
-                        "Memo1", Qt::white);
-    ColorDialog1 =
-        new ColourSetting(QStringLiteral("ColorDialog1"), BitBtn1, Label5, Memo1, Qt::white, this);
-    BitBtn2 =
-        addColour(1, QStringLiteral("Menu Item Color:"), "BitBtn2",
-                  QStringLiteral("Choose Item Color"), Label4, "Label4", Memo2, "Memo2", Qt::black);
-    ColorDialog2 =
-        new ColourSetting(QStringLiteral("ColorDialog2"), BitBtn2, Label4, Memo2, Qt::black, this);
+    backgroundButton = addColour(0, QStringLiteral("Menu BG Color:"), "BitBtn1",
+                                 QStringLiteral("Choose Menu Background Color"), backgroundLabel,
+                                 "Label5", backgroundSwatch, "Memo1", Qt::white);
+    backgroundColour = new ColourSetting(QStringLiteral("ColorDialog1"), backgroundButton,
+                                         backgroundLabel, backgroundSwatch, Qt::white, this);
+    itemColourButton = addColour(1, QStringLiteral("Menu Item Color:"), "BitBtn2",
+                                 QStringLiteral("Choose Item Color"), itemColourLabel, "Label4",
+                                 itemColourSwatch, "Memo2", Qt::black);
+    itemColour = new ColourSetting(QStringLiteral("ColorDialog2"), itemColourButton,
+                                   itemColourLabel, itemColourSwatch, Qt::black, this);
 
-    Panel1 = makeFontSample(QStringLiteral("Panel1"), this);
-    FontList = new FontBox(QStringLiteral("FontList"), Panel1, group);
-    FontList->setFixedHeight(RowHeight);
-    FontList->setMinimumContentsLength(12);
-    FontList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    fontSample = makeFontSample(QStringLiteral("Panel1"), this);
+    fontList = new FontBox(QStringLiteral("FontList"), fontSample, group);
+    fontList->setFixedHeight(RowHeight);
+    fontList->setMinimumContentsLength(12);
+    fontList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     grid->addWidget(new QLabel(QStringLiteral("Font:"), group), 2, 0);
-    grid->addWidget(FontList, 2, 1);
+    grid->addWidget(fontList, 2, 1);
 
-    ToolButton1 = makeStyleToggle("ToolButton1", QStringLiteral("B"), QStringLiteral("Bold"),
-                                  &QFont::setBold, ToggleFrame::Flat, group);
-    ToolButton2 = makeStyleToggle("ToolButton2", QStringLiteral("I"), QStringLiteral("Italics"),
-                                  &QFont::setItalic, ToggleFrame::Flat, group);
-    ToolButton3 = makeStyleToggle("ToolButton3", QStringLiteral("U"), QStringLiteral("Underline"),
-                                  &QFont::setUnderline, ToggleFrame::Flat, group);
-    ComboBox1 = oneRowHigh(
+    boldToggle = makeStyleToggle("ToolButton1", QStringLiteral("B"), QStringLiteral("Bold"),
+                                 &QFont::setBold, ToggleFrame::Flat, group);
+    italicToggle = makeStyleToggle("ToolButton2", QStringLiteral("I"), QStringLiteral("Italics"),
+                                   &QFont::setItalic, ToggleFrame::Flat, group);
+    underlineToggle =
+        makeStyleToggle("ToolButton3", QStringLiteral("U"), QStringLiteral("Underline"),
+                        &QFont::setUnderline, ToggleFrame::Flat, group);
+    fontSize = oneRowHigh(
         makeComboBox("ComboBox1", numberList(1, 72), defaults.size, group, Typing::Editable));
-    ComboBox1->setFixedWidth(56);
+    fontSize->setFixedWidth(56);
     auto* style = new QHBoxLayout;
     style->setSpacing(2);
-    style->addWidget(ToolButton1);
-    style->addWidget(ToolButton2);
-    style->addWidget(ToolButton3);
+    style->addWidget(boldToggle);
+    style->addWidget(italicToggle);
+    style->addWidget(underlineToggle);
     style->addStretch(1);
     style->addWidget(new QLabel(QStringLiteral("Size:"), group));
-    style->addWidget(ComboBox1);
+    style->addWidget(fontSize);
     grid->addLayout(style, 3, 1);
 
-    Edit2 = oneRowHigh(makeLineEdit("Edit2", group, defaults.goText));
+    goTextField = oneRowHigh(makeLineEdit("Edit2", group, defaults.goText));
     grid->addWidget(new QLabel(QStringLiteral("GO! Button Text:"), group), 4, 0);
-    grid->addWidget(Edit2, 4, 1);
+    grid->addWidget(goTextField, 4, 1);
 
-    CheckBox1 = makeCheckBox("CheckBox1", QStringLiteral("Invert Button Colors"), group);
-    grid->addWidget(CheckBox1, 5, 0, 1, 2);
+    invertColours = makeCheckBox("CheckBox1", QStringLiteral("Invert Button Colors"), group);
+    grid->addWidget(invertColours, 5, 0, 1, 2);
 
-    ComboBox2 = oneRowHigh(
+    borderStyle = oneRowHigh(
         makeComboBox("ComboBox2",
                      {QStringLiteral("Solid"), QStringLiteral("Double"), QStringLiteral("Dotted"),
                       QStringLiteral("Dashed"), QStringLiteral("Groove"), QStringLiteral("Ridge"),
                       QStringLiteral("Inset"), QStringLiteral("Outset")},
                      defaults.border, group));
-    ComboBox3 =
+    borderWidth =
         oneRowHigh(makeComboBox("ComboBox3", numberList(1, 25), defaults.borderWidth, group));
-    ComboBox3->setFixedWidth(56);
+    borderWidth->setFixedWidth(56);
     auto* border = new QHBoxLayout;
     border->setSpacing(4);
-    border->addWidget(ComboBox2, 1);
+    border->addWidget(borderStyle, 1);
     border->addWidget(new QLabel(QStringLiteral("Size:"), group));
-    border->addWidget(ComboBox3);
+    border->addWidget(borderWidth);
     grid->addWidget(new QLabel(QStringLiteral("Border:"), group), 6, 0);
     grid->addLayout(border, 6, 1);
     return group;
@@ -310,16 +312,16 @@ QWidget* DropdownTab::buildGlobalProperties() {
 
 QWidget* DropdownTab::buildCode() {
     QWidget* area = frame.buildCodeArea(CodeArea, this);
-    Memo3 = frame.pane;
-    Memo3->setPlainText(QStringLiteral("\n"));
-    BitBtn3 = frame.codeButtons.at(0);
-    BitBtn8 = frame.codeButtons.at(1);
+    codePane = frame.pane;
+    codePane->setPlainText(QStringLiteral("\n"));
+    copyButton = frame.codeButtons.at(0);
+    clearButton = frame.codeButtons.at(1);
     return area;
 }
 
 void DropdownTab::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    Panel1->move(width() - Panel1->width() - 6, ToolBar1->geometry().bottom() + 2);
+    fontSample->move(width() - fontSample->width() - 6, toolBar->geometry().bottom() + 2);
 }
 
 template <typename Change> void DropdownTab::changeList(Change change) {
@@ -330,143 +332,143 @@ template <typename Change> void DropdownTab::changeList(Change change) {
 
 void DropdownTab::forgetSelection() {
     changeList([this] {
-        ListBox1->clearSelection();
-        ListBox1->setCurrentRow(-1);
+        entryList->clearSelection();
+        entryList->setCurrentRow(-1);
     });
-    button1->setEnabled(false);
+    deleteButton->setEnabled(false);
 }
 
 DropdownSettings DropdownTab::settings() const {
     DropdownSettings s;
-    s.background = ColorDialog1->text();
-    s.itemColour = ColorDialog2->text();
-    s.font = FontList->currentText();
-    s.size = ComboBox1->currentText();
-    s.bold = ToolButton1->isChecked();
-    s.italic = ToolButton2->isChecked();
-    s.underline = ToolButton3->isChecked();
-    s.goText = Edit2->text();
-    s.border = ComboBox2->currentText();
-    s.borderWidth = ComboBox3->currentText();
-    s.invertButton = CheckBox1->isChecked();
-    s.fullPage = MakeAllHTMLCode1->isChecked();
-    s.entries.reserve(ListBox1->count());
-    for (int row = 0; row < ListBox1->count(); ++row)
-        s.entries << ListBox1->item(row)->text();
+    s.background = backgroundColour->text();
+    s.itemColour = itemColour->text();
+    s.font = fontList->currentText();
+    s.size = fontSize->currentText();
+    s.bold = boldToggle->isChecked();
+    s.italic = italicToggle->isChecked();
+    s.underline = underlineToggle->isChecked();
+    s.goText = goTextField->text();
+    s.border = borderStyle->currentText();
+    s.borderWidth = borderWidth->currentText();
+    s.invertButton = invertColours->isChecked();
+    s.fullPage = wholePage->isChecked();
+    s.entries.reserve(entryList->count());
+    for (int row = 0; row < entryList->count(); ++row)
+        s.entries << entryList->item(row)->text();
     return s;
 }
 
-void DropdownTab::Edit3Change() {
-    button2->setEnabled(!Edit3->text().isEmpty() && !Edit4->text().isEmpty());
+void DropdownTab::updateAddEntry() {
+    addEntryButton->setEnabled(!nameField->text().isEmpty() && !urlField->text().isEmpty());
 }
 
-void DropdownTab::button2Click() {
-    const QString name = Edit3->text();
-    const QString url = Edit4->text();
+void DropdownTab::addEntry() {
+    const QString name = nameField->text();
+    const QString url = urlField->text();
     if (name.isEmpty() || url.isEmpty())
         return;
     // The GO! text is checked too: a quote there would break the button line.
     if (hasForbiddenCharacters(url) || hasForbiddenCharacters(name) ||
-        hasForbiddenCharacters(Edit2->text())) {
+        hasForbiddenCharacters(goTextField->text())) {
         desktop().notice(
             NoticeKind::Error,
             QStringLiteral(
                 "The item name or URL may not contain quotation marks or square brackets!"));
         return;
     }
-    if (!Edit5)
-        Edit5 = 0;
+    if (!rememberedRow)
+        rememberedRow = 0;
     int row = 0;
-    if (RadioButton2->isChecked()) {
+    if (insertAtCurrent->isChecked()) {
         // The remembered entry may have gone since it was selected.
-        if (*Edit5 < 0 || *Edit5 > ListBox1->count()) {
+        if (*rememberedRow < 0 || *rememberedRow > entryList->count()) {
             desktop().notice(NoticeKind::Error, QStringLiteral("Unable to insert a line."));
             return;
         }
-        row = *Edit5;
-    } else if (RadioButton3->isChecked()) {
-        row = ListBox1->count();
+        row = *rememberedRow;
+    } else if (insertAtEnd->isChecked()) {
+        row = entryList->count();
     }
-    changeList([&] { ListBox1->insertItem(row, entryText(name, url)); });
+    changeList([&] { entryList->insertItem(row, entryText(name, url)); });
     forgetSelection();
-    Edit3->clear();
-    Edit4->clear();
-    Edit3->setFocus();
+    nameField->clear();
+    urlField->clear();
+    nameField->setFocus();
 }
 
 int DropdownTab::selectedRow() const {
-    const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
-    return selected.isEmpty() ? -1 : ListBox1->row(selected.first());
+    const QList<QListWidgetItem*> selected = entryList->selectedItems();
+    return selected.isEmpty() ? -1 : entryList->row(selected.first());
 }
 
-void DropdownTab::ListBox1Click() {
+void DropdownTab::rememberSelection() {
     const int row = selectedRow();
     if (row < 0)
         return;
-    Edit5 = row;
-    button1->setEnabled(true);
+    rememberedRow = row;
+    deleteButton->setEnabled(true);
 }
 
-void DropdownTab::button1Click() {
+void DropdownTab::deleteEntry() {
     if (!desktop().confirm(QStringLiteral("Are you sure you want to delete the selected item?")))
         return;
-    if (Edit5 && *Edit5 == selectedRow())
-        changeList([this] { delete ListBox1->takeItem(*Edit5); });
+    if (rememberedRow && *rememberedRow == selectedRow())
+        changeList([this] { delete entryList->takeItem(*rememberedRow); });
     forgetSelection();
 }
 
-void DropdownTab::BitBtn5Click() {
+void DropdownTab::sortList() {
     QStringList entries;
-    entries.reserve(ListBox1->count());
-    for (int row = 0; row < ListBox1->count(); ++row)
-        entries << ListBox1->item(row)->text();
+    entries.reserve(entryList->count());
+    for (int row = 0; row < entryList->count(); ++row)
+        entries << entryList->item(row)->text();
     sortEntries(entries);
     // The selection stays at its position, whichever entry now stands there.
     const int selected = selectedRow();
     changeList([&] {
-        ListBox1->clear();
-        ListBox1->addItems(entries);
+        entryList->clear();
+        entryList->addItems(entries);
         if (selected >= 0)
-            ListBox1->setCurrentRow(selected);
+            entryList->setCurrentRow(selected);
     });
 }
 
-void DropdownTab::BitBtn6Click() {
+void DropdownTab::clearAll() {
     if (!desktop().confirm(QStringLiteral("Are you sure you want to erase ALL menu items?")))
         return;
-    changeList([this] { ListBox1->clear(); });
+    changeList([this] { entryList->clear(); });
     forgetSelection();
 }
 
-void DropdownTab::BitBtn7Click() {
-    if (ListBox1->count() == 0)
+void DropdownTab::makeCode() {
+    if (entryList->count() == 0)
         desktop().notice(NoticeKind::Warning,
                          QStringLiteral("This is just a message to inform you that there are no "
                                         "items in your list. The code will be generated anyway."));
-    if (Edit2->text().isEmpty())
-        Edit2->setText(defaults.goText);
+    if (goTextField->text().isEmpty())
+        goTextField->setText(defaults.goText);
     const QStringList lines =
         context.modern() ? modernDropdownPage(settings()) : dropdownPage(settings());
-    replacePaneText(*Memo3, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    replacePaneText(*codePane, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
-void DropdownTab::ToolButton4Click() {
+void DropdownTab::newDocument() {
     if (!desktop().confirm(
             QStringLiteral("Are you sure you want to erase all fields and start a new document?")))
         return;
     output->clearCode();
-    changeList([this] { ListBox1->clear(); });
+    changeList([this] { entryList->clear(); });
     forgetSelection();
-    RadioButton1->setChecked(true);
-    Edit4->clear();
-    Edit3->clear();
-    Edit2->setText(defaults.goText);
-    selectText(ComboBox1, defaults.size);
-    for (QToolButton* toggle : {ToolButton1, ToolButton2, ToolButton3})
+    insertAtStart->setChecked(true);
+    urlField->clear();
+    nameField->clear();
+    goTextField->setText(defaults.goText);
+    selectText(fontSize, defaults.size);
+    for (QToolButton* toggle : {boldToggle, italicToggle, underlineToggle})
         toggle->setChecked(false);
-    FontList->setEditText(defaults.font);
-    ColorDialog1->restoreDefault();
-    ColorDialog2->restoreDefault();
-    selectText(ComboBox2, defaults.border);
-    selectText(ComboBox3, defaults.borderWidth);
+    fontList->setEditText(defaults.font);
+    backgroundColour->restoreDefault();
+    itemColour->restoreDefault();
+    selectText(borderStyle, defaults.border);
+    selectText(borderWidth, defaults.borderWidth);
 }

@@ -31,73 +31,73 @@ public:
     explicit DropdownTab(const TabContext& context, QWidget* parent = nullptr);
 
     // Tool bar.
-    QToolBar* ToolBar1;
-    QToolButton* ToolButton4; // New
-    QToolButton* ToolButton5; // Save As
-    QAction* AsHTML1;
-    QAction* AsText1;
-    QToolButton* ToolButton14; // Print
-    QToolButton* ToolButton17; // Options
-    QAction* PreviewinBrowser1;
-    QAction* MakeRelevantCodeOnly1;
-    QAction* MakeAllHTMLCode1;
-    QToolButton* ToolButton15; // Help
+    QToolBar* toolBar;
+    QToolButton* newButton;
+    QToolButton* saveButton;
+    QAction* saveAsHtml;
+    QAction* saveAsText;
+    QToolButton* printButton;
+    QToolButton* optionsButton;
+    QAction* previewAction;
+    QAction* relevantCodeOnly;
+    QAction* wholePage;
+    QToolButton* helpButton;
 
     // Item properties.
-    QLineEdit* Edit3;           // name
-    QLineEdit* Edit4;           // URL
-    QPushButton* button2;       // Add Item
-    QRadioButton* RadioButton1; // Start
-    QRadioButton* RadioButton2; // Current Pos
-    QRadioButton* RadioButton3; // End
+    QLineEdit* nameField;
+    QLineEdit* urlField;
+    QPushButton* addEntryButton;
+    QRadioButton* insertAtStart;
+    QRadioButton* insertAtCurrent;
+    QRadioButton* insertAtEnd;
 
     // The list.
-    QListWidget* ListBox1;
-    QPushButton* button1; // Delete
-    QPushButton* BitBtn5; // Sort
-    QPushButton* BitBtn6; // Clear All
-    QPushButton* BitBtn7; // Make Code
+    QListWidget* entryList;
+    QPushButton* deleteButton;
+    QPushButton* sortButton;
+    QPushButton* clearAllButton;
+    QPushButton* makeCodeButton;
 
     // Global properties.
-    QPushButton* BitBtn1;
-    QLabel* Label5;
-    QWidget* Memo1;
-    ColourSetting* ColorDialog1;
-    QPushButton* BitBtn2;
-    QLabel* Label4;
-    QWidget* Memo2;
-    ColourSetting* ColorDialog2;
-    QLabel* Panel1;
-    FontBox* FontList;
-    QToolButton* ToolButton1; // Bold
-    QToolButton* ToolButton2; // Italics
-    QToolButton* ToolButton3; // Underline
-    QComboBox* ComboBox1;     // font size
-    QLineEdit* Edit2;         // GO! button text
-    QCheckBox* CheckBox1;     // Invert Button Colors
-    QComboBox* ComboBox2;     // border style
-    QComboBox* ComboBox3;     // border width
+    QPushButton* backgroundButton;
+    QLabel* backgroundLabel;
+    QWidget* backgroundSwatch;
+    ColourSetting* backgroundColour;
+    QPushButton* itemColourButton;
+    QLabel* itemColourLabel;
+    QWidget* itemColourSwatch;
+    ColourSetting* itemColour;
+    QLabel* fontSample;
+    FontBox* fontList;
+    QToolButton* boldToggle;
+    QToolButton* italicToggle;
+    QToolButton* underlineToggle;
+    QComboBox* fontSize;
+    QLineEdit* goTextField;
+    QCheckBox* invertColours;
+    QComboBox* borderStyle;
+    QComboBox* borderWidth;
 
     // Generated code.
-    QPlainTextEdit* Memo3;
-    QPushButton* BitBtn3; // Copy to Clipboard
-    QPushButton* BitBtn8; // Clear Code
+    QPlainTextEdit* codePane;
+    QPushButton* copyButton;
+    QPushButton* clearButton;
 
     OutputCommands* output;
 
     // The position of the entry last selected in the list; nothing until the
     // first selection or insertion. Delete, Sort, Clear All and New keep it.
-    std::optional<int> Edit5;
+    std::optional<int> rememberedRow;
 
 public slots:
-    void button2Click();
-    void Edit3Change();
-    void ListBox1Click();
-    void button1Click();
-    void BitBtn5Click();
-    void BitBtn6Click();
-    void BitBtn7Click();
-    void ToolButton4Click();
+    void addEntry();
+    void updateAddEntry();
+    void rememberSelection();
+    void deleteEntry();
+    void sortList();
+    void clearAll();
+    void makeCode();
+    void newDocument();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

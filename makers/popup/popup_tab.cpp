@@ -79,7 +79,7 @@ PopupTab::PopupTab(const TabContext& tabContext, QWidget* parent)
     QWidget* code = buildCode();
 
     OutputSetup setup;
-    setup.pane = Memo4;
+    setup.pane = codePane;
     setup.htmlDialog =
         htmlSaveRequest(QStringLiteral("SaveDialog2"), QStringLiteral("HTML File (*.html)"));
     // This one dialog replaces an existing text file without asking.
@@ -90,84 +90,85 @@ PopupTab::PopupTab(const TabContext& tabContext, QWidget* parent)
     buildToolBar(context);
     frame.connectTo(output);
 
-    connect(BitBtn10, &QPushButton::clicked, this, &PopupTab::BitBtn10Click);
-    connect(CheckBox9, &QCheckBox::toggled, this, &PopupTab::CheckBox9Click);
-    connect(CheckBox10, &QCheckBox::toggled, this, &PopupTab::CheckBox10Click);
-    connect(ComboBox4, &QComboBox::activated, this, &PopupTab::ComboBox4Change);
-    connect(ComboBox5, &QComboBox::activated, this, &PopupTab::ComboBox5Change);
-    connect(Edit6, &QLineEdit::textChanged, this, &PopupTab::Edit6Change);
+    connect(makeCodeButton, &QPushButton::clicked, this, &PopupTab::makeCode);
+    connect(closeAfterTimeBox, &QCheckBox::toggled, this, &PopupTab::closeTimeToggled);
+    connect(fullScreenBox, &QCheckBox::toggled, this, &PopupTab::fullScreenToggled);
+    connect(eventList, &QComboBox::activated, this, &PopupTab::eventChosen);
+    connect(mediumList, &QComboBox::activated, this, &PopupTab::mediumChosen);
+    connect(urlField, &QLineEdit::textChanged, this, &PopupTab::urlChanged);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 0, 4, 4);
     layout->setSpacing(2);
-    layout->addWidget(ToolBar3);
+    layout->addWidget(toolBar);
     layout->addLayout(settingsRow);
     layout->addWidget(code, 1);
 }
 
 QWidget* PopupTab::buildFeatures() {
     QGroupBox* group = makeGroupBox("FeaturesGroup", QStringLiteral("Popup Window Features"), this);
-    CheckBox2 = makeCheckBox("CheckBox2", QStringLiteral("Directories"), group);
-    CheckBox3 = makeCheckBox("CheckBox3", QStringLiteral("Location"), group);
-    CheckBox4 = makeCheckBox("CheckBox4", QStringLiteral("Menubar"), group);
-    CheckBox5 = makeCheckBox("CheckBox5", QStringLiteral("Resizable"), group);
-    CheckBox6 = makeCheckBox("CheckBox6", QStringLiteral("Scrollbars"), group);
-    CheckBox7 = makeCheckBox("CheckBox7", QStringLiteral("Statusbar"), group);
-    CheckBox8 = makeCheckBox("CheckBox8", QStringLiteral("Toolbar"), group);
-    CheckBox10 = makeCheckBox("CheckBox10", QStringLiteral("Fullscreen Window"), group);
+    directoriesBox = makeCheckBox("CheckBox2", QStringLiteral("Directories"), group);
+    locationBox = makeCheckBox("CheckBox3", QStringLiteral("Location"), group);
+    menubarBox = makeCheckBox("CheckBox4", QStringLiteral("Menubar"), group);
+    resizableBox = makeCheckBox("CheckBox5", QStringLiteral("Resizable"), group);
+    scrollbarsBox = makeCheckBox("CheckBox6", QStringLiteral("Scrollbars"), group);
+    statusbarBox = makeCheckBox("CheckBox7", QStringLiteral("Statusbar"), group);
+    toolbarBox = makeCheckBox("CheckBox8", QStringLiteral("Toolbar"), group);
+    fullScreenBox = makeCheckBox("CheckBox10", QStringLiteral("Fullscreen Window"), group);
 
     heightLabel = makeLabel("HeightLabel", QStringLiteral("Window Height:"), group);
-    SpinEdit1 = new SpinEdit(QStringLiteral("SpinEdit1"), 1, MaximumSize, DefaultHeight, group);
+    heightSpin = new SpinEdit(QStringLiteral("SpinEdit1"), 1, MaximumSize, DefaultHeight, group);
     widthLabel = makeLabel("WidthLabel", QStringLiteral("Window Width:"), group);
-    SpinEdit2 = new SpinEdit(QStringLiteral("SpinEdit2"), 1, MaximumSize, DefaultWidth, group);
+    widthSpin = new SpinEdit(QStringLiteral("SpinEdit2"), 1, MaximumSize, DefaultWidth, group);
     leftLabel = makeLabel("LeftLabel", QStringLiteral("Win Pos Left:"), group);
-    SpinEdit3 = new SpinEdit(QStringLiteral("SpinEdit3"), 1, MaximumSize, DefaultPosition, group);
+    leftSpin = new SpinEdit(QStringLiteral("SpinEdit3"), 1, MaximumSize, DefaultPosition, group);
     topLabel = makeLabel("TopLabel", QStringLiteral("Win Pos Top:"), group);
-    SpinEdit4 = new SpinEdit(QStringLiteral("SpinEdit4"), 1, MaximumSize, DefaultPosition, group);
+    topSpin = new SpinEdit(QStringLiteral("SpinEdit4"), 1, MaximumSize, DefaultPosition, group);
 
-    CheckBox9 =
+    closeAfterTimeBox =
         makeCheckBox("CheckBox9", QStringLiteral("Close Window After A Predefined Time"), group);
     afterLabel = makeLabel("AfterLabel", QStringLiteral("After "), group);
-    SpinEdit5 = new SpinEdit(QStringLiteral("SpinEdit5"), 1, MaximumSeconds, DefaultSeconds, group);
+    closeSecondsSpin =
+        new SpinEdit(QStringLiteral("SpinEdit5"), 1, MaximumSeconds, DefaultSeconds, group);
     secondsLabel = makeLabel("SecondsLabel", QStringLiteral("second(s)"), group);
-    enableAll({afterLabel, SpinEdit5, secondsLabel}, false);
+    enableAll({afterLabel, closeSecondsSpin, secondsLabel}, false);
 
     auto* boxes = new QGridLayout;
     boxes->setHorizontalSpacing(6);
     boxes->setVerticalSpacing(1);
     int cell = 0;
-    for (QCheckBox* box :
-         {CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox7, CheckBox8}) {
+    for (QCheckBox* box : {directoriesBox, locationBox, menubarBox, resizableBox, scrollbarsBox,
+                           statusbarBox, toolbarBox}) {
         boxes->addWidget(box, cell / 3, cell % 3);
         ++cell;
     }
-    boxes->addWidget(CheckBox10, 2, 1, 1, 2);
+    boxes->addWidget(fullScreenBox, 2, 1, 1, 2);
 
     auto* numbers = new QGridLayout;
     numbers->setHorizontalSpacing(4);
     numbers->setVerticalSpacing(2);
     numbers->addWidget(heightLabel, 0, 0);
-    numbers->addWidget(SpinEdit1, 0, 1);
+    numbers->addWidget(heightSpin, 0, 1);
     numbers->addWidget(widthLabel, 0, 2);
-    numbers->addWidget(SpinEdit2, 0, 3);
+    numbers->addWidget(widthSpin, 0, 3);
     numbers->addWidget(leftLabel, 1, 0);
-    numbers->addWidget(SpinEdit3, 1, 1);
+    numbers->addWidget(leftSpin, 1, 1);
     numbers->addWidget(topLabel, 1, 2);
-    numbers->addWidget(SpinEdit4, 1, 3);
+    numbers->addWidget(topSpin, 1, 3);
     numbers->setColumnStretch(4, 1);
 
     auto* closeRow = new QHBoxLayout;
     closeRow->setSpacing(2);
     closeRow->addSpacing(18);
     closeRow->addWidget(afterLabel);
-    closeRow->addWidget(SpinEdit5);
+    closeRow->addWidget(closeSecondsSpin);
     closeRow->addWidget(secondsLabel);
     closeRow->addStretch();
 
     auto* layout = compact(new QVBoxLayout(group), GroupDensity);
     layout->addLayout(boxes);
     layout->addLayout(numbers);
-    layout->addWidget(CheckBox9);
+    layout->addWidget(closeAfterTimeBox);
     layout->addLayout(closeRow);
     layout->addStretch();
     return group;
@@ -177,54 +178,54 @@ QWidget* PopupTab::buildUrlAndStatus() {
     // "&&" shows one ampersand.
     QGroupBox* group = makeGroupBox("UrlStatusGroup", QStringLiteral("URL && Status"), this);
     QLabel* urlLabel = makeLabel("UrlLabel", QStringLiteral("Window URL:"), group);
-    Edit6 = makeLineEdit("Edit6", group);
+    urlField = makeLineEdit("Edit6", group);
     statusLabel = makeLabel("StatusLabel", QStringLiteral("Statusbar Message:"), group);
-    Edit7 = makeLineEdit("Edit7", group);
-    urlLabel->setBuddy(Edit6);
-    statusLabel->setBuddy(Edit7);
+    statusField = makeLineEdit("Edit7", group);
+    urlLabel->setBuddy(urlField);
+    statusLabel->setBuddy(statusField);
 
     auto* layout = compact(new QGridLayout(group), GroupDensity);
     layout->addWidget(urlLabel, 0, 0);
-    layout->addWidget(Edit6, 0, 1);
+    layout->addWidget(urlField, 0, 1);
     layout->addWidget(statusLabel, 1, 0);
-    layout->addWidget(Edit7, 1, 1);
+    layout->addWidget(statusField, 1, 1);
     return group;
 }
 
 QWidget* PopupTab::buildLaunch() {
     QGroupBox* group = makeGroupBox("LaunchGroup", QStringLiteral("Window Launch"), this);
     QLabel* eventLabel = makeLabel("EventLabel", QStringLiteral("Launch Event:"), group);
-    ComboBox4 = new QComboBox(group);
-    ComboBox4->setObjectName("ComboBox4");
-    ComboBox4->addItems({QStringLiteral("onClick"), QStringLiteral("onLoad"),
+    eventList = new QComboBox(group);
+    eventList->setObjectName("ComboBox4");
+    eventList->addItems({QStringLiteral("onClick"), QStringLiteral("onLoad"),
                          QStringLiteral("onMouseOut"), QStringLiteral("onMouseOver"),
                          QStringLiteral("onUnload"), QStringLiteral("Popup After x Seconds")});
     mediumLabel = makeLabel("MediumLabel", QStringLiteral("Launch Medium:"), group);
-    ComboBox5 = new QComboBox(group);
-    ComboBox5->setObjectName("ComboBox5");
-    ComboBox5->addItems(
+    mediumList = new QComboBox(group);
+    mediumList->setObjectName("ComboBox5");
+    mediumList->addItems(
         {QStringLiteral("Text Link"), QStringLiteral("Image Link"), QStringLiteral("Other")});
     imagePathLabel = makeLabel("ImagePathLabel", QStringLiteral("Path To Image:"), group);
-    Edit8 = makeLineEdit("Edit8", group);
+    imagePathField = makeLineEdit("Edit8", group);
     delayLabel = makeLabel("DelayLabel", QStringLiteral("Seconds Before Popup:"), group);
-    SpinEdit6 = new SpinEdit(QStringLiteral("SpinEdit6"), 1, MaximumSeconds, DefaultSeconds, group);
-    enableAll({imagePathLabel, Edit8, delayLabel, SpinEdit6}, false);
+    delaySpin = new SpinEdit(QStringLiteral("SpinEdit6"), 1, MaximumSeconds, DefaultSeconds, group);
+    enableAll({imagePathLabel, imagePathField, delayLabel, delaySpin}, false);
 
     auto* choices = new QGridLayout;
     choices->setSpacing(3);
     choices->addWidget(eventLabel, 0, 0);
-    choices->addWidget(ComboBox4, 0, 1);
+    choices->addWidget(eventList, 0, 1);
     choices->addWidget(mediumLabel, 1, 0);
-    choices->addWidget(ComboBox5, 1, 1);
+    choices->addWidget(mediumList, 1, 1);
     choices->addWidget(imagePathLabel, 2, 0);
-    choices->addWidget(Edit8, 2, 1);
+    choices->addWidget(imagePathField, 2, 1);
     choices->setColumnStretch(1, 1);
 
     // Its own row, so that the longest caption does not widen the column above.
     auto* delayRow = new QHBoxLayout;
     delayRow->setSpacing(3);
     delayRow->addWidget(delayLabel);
-    delayRow->addWidget(SpinEdit6);
+    delayRow->addWidget(delaySpin);
     delayRow->addStretch();
 
     auto* layout = compact(new QVBoxLayout(group), GroupDensity);
@@ -235,124 +236,124 @@ QWidget* PopupTab::buildLaunch() {
 
 QWidget* PopupTab::buildCode() {
     QWidget* area = frame.buildCodeArea(CodeArea, this);
-    Memo4 = frame.pane;
-    BitBtn10 = frame.codeButtons.at(0);
-    BitBtn10->setEnabled(false);
-    BitBtn4 = frame.codeButtons.at(1);
-    BitBtn9 = frame.codeButtons.at(2);
+    codePane = frame.pane;
+    makeCodeButton = frame.codeButtons.at(0);
+    makeCodeButton->setEnabled(false);
+    copyButton = frame.codeButtons.at(1);
+    clearButton = frame.codeButtons.at(2);
     return area;
 }
 
 void PopupTab::buildToolBar(const TabContext& context) {
     frame.buildToolBar(ToolBar, context, this);
-    ToolBar3 = frame.bar;
-    ToolButton18 = frame.newButton;
-    connect(ToolButton18, &QToolButton::clicked, this, &PopupTab::ToolButton18Click);
-    ToolButton19 = frame.saveButton;
-    AsHTML2 = frame.saveAs.at(0);
-    AsText2 = frame.saveAs.at(1);
-    ToolButton28 = frame.printButton;
-    ToolButton30 = frame.optionsButton;
-    Preview1 = frame.options.at(0);
+    toolBar = frame.bar;
+    newButton = frame.newButton;
+    connect(newButton, &QToolButton::clicked, this, &PopupTab::newDocument);
+    saveButton = frame.saveButton;
+    saveAsHtml = frame.saveAs.at(0);
+    saveAsText = frame.saveAs.at(1);
+    printButton = frame.printButton;
+    optionsButton = frame.optionsButton;
+    previewAction = frame.options.at(0);
 }
 
-const QString& PopupTab::Edit9() const {
+const QString& PopupTab::savedFlag() const {
     return output->savedFlag();
 }
 
-const QString& PopupTab::filen() const {
+const QString& PopupTab::savedPagePath() const {
     return output->savedFileName();
 }
 
 PopupSettings PopupTab::settings() {
     PopupSettings s;
-    s.directories = CheckBox2->isChecked();
-    s.location = CheckBox3->isChecked();
-    s.menubar = CheckBox4->isChecked();
-    s.resizable = CheckBox5->isChecked();
-    s.scrollbars = CheckBox6->isChecked();
-    s.statusbar = CheckBox7->isChecked();
-    s.toolbar = CheckBox8->isChecked();
-    s.height = SpinEdit1->committedText();
-    s.width = SpinEdit2->committedText();
-    s.left = SpinEdit3->committedText();
-    s.top = SpinEdit4->committedText();
-    s.closeAfterTime = CheckBox9->isChecked();
-    s.closeSeconds = SpinEdit5->committedText();
-    s.fullScreen = CheckBox10->isChecked();
-    s.url = Edit6->text();
-    s.statusText = Edit7->text();
-    s.event = static_cast<Event>(ComboBox4->currentIndex());
-    s.medium = static_cast<Medium>(ComboBox5->currentIndex());
-    s.imagePath = Edit8->text();
-    s.delaySeconds = SpinEdit6->committedText();
+    s.directories = directoriesBox->isChecked();
+    s.location = locationBox->isChecked();
+    s.menubar = menubarBox->isChecked();
+    s.resizable = resizableBox->isChecked();
+    s.scrollbars = scrollbarsBox->isChecked();
+    s.statusbar = statusbarBox->isChecked();
+    s.toolbar = toolbarBox->isChecked();
+    s.height = heightSpin->committedText();
+    s.width = widthSpin->committedText();
+    s.left = leftSpin->committedText();
+    s.top = topSpin->committedText();
+    s.closeAfterTime = closeAfterTimeBox->isChecked();
+    s.closeSeconds = closeSecondsSpin->committedText();
+    s.fullScreen = fullScreenBox->isChecked();
+    s.url = urlField->text();
+    s.statusText = statusField->text();
+    s.event = static_cast<Event>(eventList->currentIndex());
+    s.medium = static_cast<Medium>(mediumList->currentIndex());
+    s.imagePath = imagePathField->text();
+    s.delaySeconds = delaySpin->committedText();
     return s;
 }
 
-void PopupTab::CheckBox9Click(bool ticked) {
-    enableAll({afterLabel, SpinEdit5, secondsLabel}, ticked);
+void PopupTab::closeTimeToggled(bool ticked) {
+    enableAll({afterLabel, closeSecondsSpin, secondsLabel}, ticked);
 }
 
-void PopupTab::CheckBox10Click(bool ticked) {
+void PopupTab::fullScreenToggled(bool ticked) {
     // Ticks and numbers stay, so unticking brings the former features back.
-    enableAll({CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox7, CheckBox8,
-               heightLabel, widthLabel, leftLabel, topLabel, SpinEdit1, SpinEdit2, SpinEdit3,
-               SpinEdit4},
+    enableAll({directoriesBox, locationBox, menubarBox, resizableBox, scrollbarsBox, statusbarBox,
+               toolbarBox, heightLabel, widthLabel, leftLabel, topLabel, heightSpin, widthSpin,
+               leftSpin, topSpin},
               !ticked);
 }
 
-void PopupTab::ComboBox4Change(int index) {
+void PopupTab::eventChosen(int index) {
     const auto event = static_cast<Event>(index);
     const bool linkEvent =
         event == Event::OnClick || event == Event::OnMouseOut || event == Event::OnMouseOver;
     // A link event always starts from a text link; page events have no link.
-    ComboBox5->setCurrentIndex(static_cast<int>(linkEvent ? Medium::TextLink : Medium::Other));
-    enableAll({mediumLabel, ComboBox5, statusLabel, Edit7}, linkEvent);
-    enableAll({imagePathLabel, Edit8}, false);
-    enableAll({delayLabel, SpinEdit6}, event == Event::AfterDelay);
+    mediumList->setCurrentIndex(static_cast<int>(linkEvent ? Medium::TextLink : Medium::Other));
+    enableAll({mediumLabel, mediumList, statusLabel, statusField}, linkEvent);
+    enableAll({imagePathLabel, imagePathField}, false);
+    enableAll({delayLabel, delaySpin}, event == Event::AfterDelay);
     if (event == Event::OnUnload)
-        CheckBox9->setChecked(false);
-    CheckBox9->setEnabled(event != Event::OnUnload);
+        closeAfterTimeBox->setChecked(false);
+    closeAfterTimeBox->setEnabled(event != Event::OnUnload);
 }
 
-void PopupTab::ComboBox5Change(int index) {
+void PopupTab::mediumChosen(int index) {
     const auto medium = static_cast<Medium>(index);
-    enableAll({imagePathLabel, Edit8}, medium == Medium::ImageLink);
+    enableAll({imagePathLabel, imagePathField}, medium == Medium::ImageLink);
     if (medium == Medium::Other) {
         desktop().notice(NoticeKind::Information,
                          QStringLiteral("This option may not be selected. It is used when "
                                         "onMouse, etc. events are not used."));
-        ComboBox5->setCurrentIndex(static_cast<int>(Medium::TextLink));
+        mediumList->setCurrentIndex(static_cast<int>(Medium::TextLink));
     }
 }
 
-void PopupTab::Edit6Change(const QString& text) {
-    BitBtn10->setEnabled(!text.isEmpty());
+void PopupTab::urlChanged(const QString& text) {
+    makeCodeButton->setEnabled(!text.isEmpty());
 }
 
-void PopupTab::ToolButton18Click() {
+void PopupTab::newDocument() {
     if (!desktop().confirm(
             QStringLiteral("Are you sure you want to erase all fields and start a new document?")))
         return;
     output->resetSavedFlag();
-    for (QCheckBox* box : {CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox7,
-                           CheckBox8, CheckBox9, CheckBox10})
+    for (QCheckBox* box : {directoriesBox, locationBox, menubarBox, resizableBox, scrollbarsBox,
+                           statusbarBox, toolbarBox, closeAfterTimeBox, fullScreenBox})
         box->setChecked(false);
-    Edit6->clear();
-    Edit7->clear();
-    Edit8->clear();
-    SpinEdit1->setValue(DefaultHeight);
-    SpinEdit2->setValue(DefaultWidth);
-    SpinEdit3->setValue(DefaultPosition);
-    SpinEdit4->setValue(DefaultPosition);
-    SpinEdit5->setValue(DefaultSeconds);
-    SpinEdit6->setValue(DefaultSeconds);
+    urlField->clear();
+    statusField->clear();
+    imagePathField->clear();
+    heightSpin->setValue(DefaultHeight);
+    widthSpin->setValue(DefaultWidth);
+    leftSpin->setValue(DefaultPosition);
+    topSpin->setValue(DefaultPosition);
+    closeSecondsSpin->setValue(DefaultSeconds);
+    delaySpin->setValue(DefaultSeconds);
 }
 
-void PopupTab::BitBtn10Click() {
+void PopupTab::makeCode() {
     // Make Code is disabled while the URL is empty; a stray call does nothing.
-    if (Edit6->text().isEmpty())
+    if (urlField->text().isEmpty())
         return;
     const QStringList page = context.modern() ? modernPopupPage(settings()) : popupPage(settings());
-    replacePaneText(*Memo4, page.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    replacePaneText(*codePane, page.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }

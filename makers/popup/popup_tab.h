@@ -28,17 +28,17 @@ public:
 
     // Saved-page memory: "Yes" once the page was saved as HTML (back to "No"
     // on New), and the file it was saved to.
-    const QString& Edit9() const;
-    const QString& filen() const;
+    const QString& savedFlag() const;
+    const QString& savedPagePath() const;
 
 public slots:
-    void CheckBox9Click(bool ticked);
-    void CheckBox10Click(bool ticked);
-    void ComboBox4Change(int index);
-    void ComboBox5Change(int index);
-    void Edit6Change(const QString& text);
-    void ToolButton18Click();
-    void BitBtn10Click();
+    void closeTimeToggled(bool ticked);
+    void fullScreenToggled(bool ticked);
+    void eventChosen(int index);
+    void mediumChosen(int index);
+    void urlChanged(const QString& text);
+    void newDocument();
+    void makeCode();
 
 private:
     // The settings as the controls hold them now, spin edits committed.
@@ -50,52 +50,52 @@ private:
     QWidget* buildCode();
     void buildToolBar(const TabContext& context);
 
-    QToolBar* ToolBar3;
-    QToolButton* ToolButton18;
-    QToolButton* ToolButton19;
-    QToolButton* ToolButton28;
-    QToolButton* ToolButton30;
-    QAction* AsHTML2;
-    QAction* AsText2;
-    QAction* Preview1;
+    QToolBar* toolBar;
+    QToolButton* newButton;
+    QToolButton* saveButton;
+    QToolButton* printButton;
+    QToolButton* optionsButton;
+    QAction* saveAsHtml;
+    QAction* saveAsText;
+    QAction* previewAction;
 
-    QCheckBox* CheckBox2;
-    QCheckBox* CheckBox3;
-    QCheckBox* CheckBox4;
-    QCheckBox* CheckBox5;
-    QCheckBox* CheckBox6;
-    QCheckBox* CheckBox7;
-    QCheckBox* CheckBox8;
+    QCheckBox* directoriesBox;
+    QCheckBox* locationBox;
+    QCheckBox* menubarBox;
+    QCheckBox* resizableBox;
+    QCheckBox* scrollbarsBox;
+    QCheckBox* statusbarBox;
+    QCheckBox* toolbarBox;
     QLabel* heightLabel;
     QLabel* widthLabel;
     QLabel* leftLabel;
     QLabel* topLabel;
-    SpinEdit* SpinEdit1;
-    SpinEdit* SpinEdit2;
-    SpinEdit* SpinEdit3;
-    SpinEdit* SpinEdit4;
-    QCheckBox* CheckBox9;
+    SpinEdit* heightSpin;
+    SpinEdit* widthSpin;
+    SpinEdit* leftSpin;
+    SpinEdit* topSpin;
+    QCheckBox* closeAfterTimeBox;
     QLabel* afterLabel;
-    SpinEdit* SpinEdit5;
+    SpinEdit* closeSecondsSpin;
     QLabel* secondsLabel;
-    QCheckBox* CheckBox10;
+    QCheckBox* fullScreenBox;
 
-    QLineEdit* Edit6;
+    QLineEdit* urlField;
     QLabel* statusLabel;
-    QLineEdit* Edit7;
+    QLineEdit* statusField;
 
-    QComboBox* ComboBox4;
+    QComboBox* eventList;
     QLabel* mediumLabel;
-    QComboBox* ComboBox5;
+    QComboBox* mediumList;
     QLabel* imagePathLabel;
-    QLineEdit* Edit8;
+    QLineEdit* imagePathField;
     QLabel* delayLabel;
-    SpinEdit* SpinEdit6;
+    SpinEdit* delaySpin;
 
-    QPlainTextEdit* Memo4;
-    QPushButton* BitBtn10;
-    QPushButton* BitBtn4;
-    QPushButton* BitBtn9;
+    QPlainTextEdit* codePane;
+    QPushButton* makeCodeButton;
+    QPushButton* copyButton;
+    QPushButton* clearButton;
 
     TabContext context;
     ToolTabFrame frame;

@@ -156,8 +156,8 @@ private slots:
             QVERIFY2(label(caption)->isEnabled(), caption);
         QVERIFY(!edit("Edit8")->isEnabled());
         QVERIFY(!makeCode()->isEnabled());
-        QCOMPARE(tab->Edit9(), QStringLiteral("No"));
-        QVERIFY(tab->filen().isEmpty());
+        QCOMPARE(tab->savedFlag(), QStringLiteral("No"));
+        QVERIFY(tab->savedPagePath().isEmpty());
     }
 
     void makeCodeNeedsAUrl() {
@@ -416,7 +416,7 @@ private slots:
         const QString page = pane()->toPlainText();
         fake->saveAnswers << folder->file(QStringLiteral("saved.html"));
         click(findControl<QToolButton>(*tab, "ToolButton19"));
-        QCOMPARE(tab->Edit9(), QStringLiteral("Yes"));
+        QCOMPARE(tab->savedFlag(), QStringLiteral("Yes"));
         // A number typed but not committed, where the value itself is still
         // the start value.
         spin("SpinEdit4")->setFocus();
@@ -431,7 +431,7 @@ private slots:
             QStringList{"Are you sure you want to erase all fields and start a new document?"});
         QVERIFY(box("CheckBox10")->isChecked());
         QCOMPARE(spin("SpinEdit6")->value(), 9);
-        QCOMPARE(tab->Edit9(), QStringLiteral("Yes"));
+        QCOMPARE(tab->savedFlag(), QStringLiteral("Yes"));
         QCOMPARE(spin("SpinEdit4")->text(), QStringLiteral("259"));
 
         click(findControl<QToolButton>(*tab, "ToolButton18"));
@@ -447,13 +447,13 @@ private slots:
         const int values[] = {240, 320, 25, 25, 1, 1};
         for (int i = 0; i < 6; ++i)
             QCOMPARE(spin(qPrintable(QStringLiteral("SpinEdit%1").arg(i + 1)))->value(), values[i]);
-        QCOMPARE(tab->Edit9(), QStringLiteral("No"));
+        QCOMPARE(tab->savedFlag(), QStringLiteral("No"));
 
         // Kept: the launch choice with its enabling, the saved file name, the page.
         QCOMPARE(combo("ComboBox4")->currentIndex(), int(AfterDelay));
         QCOMPARE(combo("ComboBox5")->currentIndex(), int(Other));
         QVERIFY(spin("SpinEdit6")->isEnabled());
-        QCOMPARE(tab->filen(), folder->file(QStringLiteral("saved.html")));
+        QCOMPARE(tab->savedPagePath(), folder->file(QStringLiteral("saved.html")));
         QCOMPARE(pane()->toPlainText(), page);
     }
 
@@ -467,8 +467,8 @@ private slots:
         const QString path = folder->file(QStringLiteral("page.html"));
         fake->saveAnswers << folder->file(QStringLiteral("page"));
         click(findControl<QToolButton>(*tab, "ToolButton19"));
-        QCOMPARE(tab->Edit9(), QStringLiteral("Yes"));
-        QCOMPARE(tab->filen(), path);
+        QCOMPARE(tab->savedFlag(), QStringLiteral("Yes"));
+        QCOMPARE(tab->savedPagePath(), path);
         QCOMPARE(readBytes(path), pane()->toPlainText().replace("\n", "\r\n").toUtf8());
 
         // Changes after the save show only after the next save.
@@ -493,7 +493,7 @@ private slots:
         triggerMenuItem("AsHTML2");
         QCOMPARE(fake->notices.size(), 1);
         QCOMPARE(fake->notices[0].kind, NoticeKind::Error);
-        QCOMPARE(tab->Edit9(), QStringLiteral("No"));
+        QCOMPARE(tab->savedFlag(), QStringLiteral("No"));
         const FileDialogSpec html = fake->fileQuestions.at(0).request;
         QCOMPARE(html.name, QStringLiteral("SaveDialog2"));
         QCOMPARE(html.title, QStringLiteral("Save as HTML"));
@@ -514,8 +514,8 @@ private slots:
         QCOMPARE(textSpec.defaultSuffix, QStringLiteral("txt"));
         QVERIFY(!textSpec.confirmOverwrite);
         QCOMPARE(readBytes(text), pane()->toPlainText().replace("\n", "\r\n").toUtf8());
-        QCOMPARE(tab->Edit9(), QStringLiteral("No"));
-        QVERIFY(tab->filen().isEmpty());
+        QCOMPARE(tab->savedFlag(), QStringLiteral("No"));
+        QVERIFY(tab->savedPagePath().isEmpty());
     }
 
     void paneCommandsAndTools() {
