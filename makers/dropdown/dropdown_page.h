@@ -19,6 +19,8 @@ struct DropdownSettings {
     bool invertButton = false;
     bool fullPage = false; // the whole page rather than the script and form only
     QStringList entries;   // "name [url]", in menu order
+
+    friend bool operator==(const DropdownSettings&, const DropdownSettings&) = default;
 };
 
 struct MenuEntry {

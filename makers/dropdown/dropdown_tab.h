@@ -1,25 +1,12 @@
 #pragma once
 
+#include "makers/dropdown/dropdown_form.h"
 #include "widgets/tab_context.h"
-#include "widgets/tool_tab_frame.h"
 
 #include <QWidget>
 #include <optional>
 
-class ColourSetting;
-class FontBox;
 class OutputCommands;
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QToolBar;
-class QToolButton;
 struct DropdownSettings;
 
 // The "Dropdown Menu Maker" tab: a list of menu entries, the style of the
@@ -30,69 +17,13 @@ class DropdownTab final : public QWidget {
 public:
     explicit DropdownTab(const TabContext& context, QWidget* parent = nullptr);
 
-    // Tool bar.
-    QToolBar* toolBar;
-    QToolButton* newButton;
-    QToolButton* saveButton;
-    QAction* saveAsHtml;
-    QAction* saveAsText;
-    QToolButton* printButton;
-    QToolButton* optionsButton;
-    QAction* previewAction;
-    QAction* relevantCodeOnly;
-    QAction* wholePage;
-    QToolButton* helpButton;
-
-    // Item properties.
-    QLineEdit* nameField;
-    QLineEdit* urlField;
-    QPushButton* addEntryButton;
-    QRadioButton* insertAtStart;
-    QRadioButton* insertAtCurrent;
-    QRadioButton* insertAtEnd;
-
-    // The list.
-    QListWidget* entryList;
-    QPushButton* deleteButton;
-    QPushButton* sortButton;
-    QPushButton* clearAllButton;
-    QPushButton* makeCodeButton;
-
-    // Global properties.
-    QPushButton* backgroundButton;
-    QLabel* backgroundLabel;
-    QWidget* backgroundSwatch;
-    ColourSetting* backgroundColour;
-    QPushButton* itemColourButton;
-    QLabel* itemColourLabel;
-    QWidget* itemColourSwatch;
-    ColourSetting* itemColour;
-    QLabel* fontSample;
-    FontBox* fontList;
-    QToolButton* boldToggle;
-    QToolButton* italicToggle;
-    QToolButton* underlineToggle;
-    QComboBox* fontSize;
-    QLineEdit* goTextField;
-    QCheckBox* invertColours;
-    QComboBox* borderStyle;
-    QComboBox* borderWidth;
-
-    // Generated code.
-    QPlainTextEdit* codePane;
-    QPushButton* copyButton;
-    QPushButton* clearButton;
-
-    OutputCommands* output;
-
-    // The position of the entry last selected in the list; nothing until the
-    // first selection or insertion. Delete, Sort, Clear All and New keep it.
-    std::optional<int> rememberedRow;
+    // The settings the page is made of, as the controls hold them now, and
+    // the way back: the controls then show `settings`.
+    DropdownSettings settings() const;
+    void applySettings(const DropdownSettings& settings);
 
 public slots:
     void addEntry();
-    void updateAddEntry();
-    void rememberSelection();
     void deleteEntry();
     void sortList();
     void clearAll();
@@ -103,15 +34,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The settings the page is made of, as the controls hold them now.
-    DropdownSettings settings() const;
-
-    QToolBar* buildToolBar();
-    QWidget* buildItemProperties();
-    QWidget* buildList();
-    QWidget* buildGlobalProperties();
-    QWidget* buildCode();
-
+    // Add Item is there while both the name and the address hold something.
+    void updateAddEntry();
+    // The user selected an entry: remember its position.
+    void rememberSelection();
     // Changes the list without treating it as the user's selection.
     template <typename Change> void changeList(Change change);
     void forgetSelection();
@@ -119,6 +45,10 @@ private:
     int selectedRow() const;
 
     TabContext context;
-    ToolTabFrame frame;
+    DropdownForm ui;
+    OutputCommands* output;
     bool changingList = false;
+    // The position of the entry last selected in the list; nothing until the
+    // first selection or insertion. Delete, Sort, Clear All and New keep it.
+    std::optional<int> rememberedRow;
 };

@@ -33,6 +33,8 @@ struct PopupSettings {
     LaunchMedium medium = LaunchMedium::TextLink;
     QString imagePath;
     QString delaySeconds = QStringLiteral("1");
+
+    friend bool operator==(const PopupSettings&, const PopupSettings&) = default;
 };
 
 // The `windowprops` assignment: the full-screen line, or the seven features

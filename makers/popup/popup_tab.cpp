@@ -7,79 +7,36 @@
 #include "widgets/pane_text.h"
 #include "widgets/spin_edit.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace {
 
 using Event = PopupSettings::LaunchEvent;
 using Medium = PopupSettings::LaunchMedium;
 
-// Start values, written back by New.
-constexpr int DefaultHeight = 240;
-constexpr int DefaultWidth = 320;
-constexpr int DefaultPosition = 25;
-constexpr int DefaultSeconds = 1;
-constexpr int MaximumSize = 1000;
-constexpr int MaximumSeconds = 999;
-
-const ToolBarRow ToolBar = {.bar = "ToolBar3",
-                            .newButton = "ToolButton18",
-                            .saveButton = "ToolButton19",
-                            .saveAs = {saveAsHtmlEntry("AsHTML2"), saveAsTextEntry("AsText2")},
-                            .saveOnPlainClick = true,
-                            .printButton = "ToolButton28",
-                            .optionsButton = "ToolButton30",
-                            .options = {previewEntry("Preview1")},
-                            .optionsOnPlainClick = true,
-                            .helpButton = "ToolButton31",
-                            .helpEntry = "Help4",
-                            .aboutEntry = "About3",
-                            .helpPage = 2};
-
-const CodeAreaRow CodeArea = {.pane = "Memo4",
-                              .buttons = {{"BitBtn10", "&Make Code", "Generate HTML Code"},
-                                          copyCodeButton("BitBtn4", "C&opy To Clipboard"),
-                                          clearCodeButton("BitBtn9")}};
-
-const Density GroupDensity = {{6, 4, 6, 4}, 3, 3};
-
 void enableAll(std::initializer_list<QWidget*> widgets, bool enabled) {
     for (QWidget* widget : widgets)
         widget->setEnabled(enabled);
+}
+
+bool isLinkEvent(Event event) {
+    return event == Event::OnClick || event == Event::OnMouseOut || event == Event::OnMouseOver;
 }
 
 } // namespace
 
 PopupTab::PopupTab(const TabContext& tabContext, QWidget* parent)
     : QWidget(parent), context(tabContext) {
-    setObjectName("TabSheet2");
-
-    auto* settingsRow = new QHBoxLayout;
-    settingsRow->setSpacing(4);
-    settingsRow->addWidget(buildFeatures(), 1);
-    auto* rightColumn = new QVBoxLayout;
-    rightColumn->setSpacing(2);
-    rightColumn->addWidget(buildUrlAndStatus());
-    rightColumn->addWidget(buildLaunch());
-    rightColumn->addStretch();
-    settingsRow->addLayout(rightColumn, 1);
-    QWidget* code = buildCode();
+    ui.setupUi(this, context);
 
     OutputSetup setup;
-    setup.pane = codePane;
+    setup.pane = ui.codePane;
     setup.htmlDialog =
         htmlSaveRequest(QStringLiteral("SaveDialog2"), QStringLiteral("HTML File (*.html)"));
     // This one dialog replaces an existing text file without asking.
@@ -87,174 +44,17 @@ PopupTab::PopupTab(const TabContext& tabContext, QWidget* parent)
     setup.textDialog.confirmOverwrite = false;
     setup.preview = OutputSetup::Preview::SavedFile;
     output = new OutputCommands(std::move(setup), context.folders.userCache, this);
-    buildToolBar(context);
-    frame.connectTo(output);
+    ui.frame.connectTo(output);
 
-    connect(makeCodeButton, &QPushButton::clicked, this, &PopupTab::makeCode);
-    connect(closeAfterTimeBox, &QCheckBox::toggled, this, &PopupTab::closeTimeToggled);
-    connect(fullScreenBox, &QCheckBox::toggled, this, &PopupTab::fullScreenToggled);
-    connect(eventList, &QComboBox::activated, this, &PopupTab::eventChosen);
-    connect(mediumList, &QComboBox::activated, this, &PopupTab::mediumChosen);
-    connect(urlField, &QLineEdit::textChanged, this, &PopupTab::urlChanged);
+    connect(ui.frame.newButton, &QToolButton::clicked, this, &PopupTab::newDocument);
+    connect(ui.makeCodeButton, &QPushButton::clicked, this, &PopupTab::makeCode);
+    connect(ui.closeAfterTimeBox, &QCheckBox::toggled, this, &PopupTab::closeTimeToggled);
+    connect(ui.fullScreenBox, &QCheckBox::toggled, this, &PopupTab::fullScreenToggled);
+    connect(ui.eventList, &QComboBox::activated, this, &PopupTab::eventChosen);
+    connect(ui.mediumList, &QComboBox::activated, this, &PopupTab::mediumChosen);
+    connect(ui.urlField, &QLineEdit::textChanged, this, &PopupTab::urlChanged);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 0, 4, 4);
-    layout->setSpacing(2);
-    layout->addWidget(toolBar);
-    layout->addLayout(settingsRow);
-    layout->addWidget(code, 1);
-}
-
-QWidget* PopupTab::buildFeatures() {
-    QGroupBox* group = makeGroupBox("FeaturesGroup", QStringLiteral("Popup Window Features"), this);
-    directoriesBox = makeCheckBox("CheckBox2", QStringLiteral("Directories"), group);
-    locationBox = makeCheckBox("CheckBox3", QStringLiteral("Location"), group);
-    menubarBox = makeCheckBox("CheckBox4", QStringLiteral("Menubar"), group);
-    resizableBox = makeCheckBox("CheckBox5", QStringLiteral("Resizable"), group);
-    scrollbarsBox = makeCheckBox("CheckBox6", QStringLiteral("Scrollbars"), group);
-    statusbarBox = makeCheckBox("CheckBox7", QStringLiteral("Statusbar"), group);
-    toolbarBox = makeCheckBox("CheckBox8", QStringLiteral("Toolbar"), group);
-    fullScreenBox = makeCheckBox("CheckBox10", QStringLiteral("Fullscreen Window"), group);
-
-    heightLabel = makeLabel("HeightLabel", QStringLiteral("Window Height:"), group);
-    heightSpin = new SpinEdit(QStringLiteral("SpinEdit1"), 1, MaximumSize, DefaultHeight, group);
-    widthLabel = makeLabel("WidthLabel", QStringLiteral("Window Width:"), group);
-    widthSpin = new SpinEdit(QStringLiteral("SpinEdit2"), 1, MaximumSize, DefaultWidth, group);
-    leftLabel = makeLabel("LeftLabel", QStringLiteral("Win Pos Left:"), group);
-    leftSpin = new SpinEdit(QStringLiteral("SpinEdit3"), 1, MaximumSize, DefaultPosition, group);
-    topLabel = makeLabel("TopLabel", QStringLiteral("Win Pos Top:"), group);
-    topSpin = new SpinEdit(QStringLiteral("SpinEdit4"), 1, MaximumSize, DefaultPosition, group);
-
-    closeAfterTimeBox =
-        makeCheckBox("CheckBox9", QStringLiteral("Close Window After A Predefined Time"), group);
-    afterLabel = makeLabel("AfterLabel", QStringLiteral("After "), group);
-    closeSecondsSpin =
-        new SpinEdit(QStringLiteral("SpinEdit5"), 1, MaximumSeconds, DefaultSeconds, group);
-    secondsLabel = makeLabel("SecondsLabel", QStringLiteral("second(s)"), group);
-    enableAll({afterLabel, closeSecondsSpin, secondsLabel}, false);
-
-    auto* boxes = new QGridLayout;
-    boxes->setHorizontalSpacing(6);
-    boxes->setVerticalSpacing(1);
-    int cell = 0;
-    for (QCheckBox* box : {directoriesBox, locationBox, menubarBox, resizableBox, scrollbarsBox,
-                           statusbarBox, toolbarBox}) {
-        boxes->addWidget(box, cell / 3, cell % 3);
-        ++cell;
-    }
-    boxes->addWidget(fullScreenBox, 2, 1, 1, 2);
-
-    auto* numbers = new QGridLayout;
-    numbers->setHorizontalSpacing(4);
-    numbers->setVerticalSpacing(2);
-    numbers->addWidget(heightLabel, 0, 0);
-    numbers->addWidget(heightSpin, 0, 1);
-    numbers->addWidget(widthLabel, 0, 2);
-    numbers->addWidget(widthSpin, 0, 3);
-    numbers->addWidget(leftLabel, 1, 0);
-    numbers->addWidget(leftSpin, 1, 1);
-    numbers->addWidget(topLabel, 1, 2);
-    numbers->addWidget(topSpin, 1, 3);
-    numbers->setColumnStretch(4, 1);
-
-    auto* closeRow = new QHBoxLayout;
-    closeRow->setSpacing(2);
-    closeRow->addSpacing(18);
-    closeRow->addWidget(afterLabel);
-    closeRow->addWidget(closeSecondsSpin);
-    closeRow->addWidget(secondsLabel);
-    closeRow->addStretch();
-
-    auto* layout = compact(new QVBoxLayout(group), GroupDensity);
-    layout->addLayout(boxes);
-    layout->addLayout(numbers);
-    layout->addWidget(closeAfterTimeBox);
-    layout->addLayout(closeRow);
-    layout->addStretch();
-    return group;
-}
-
-QWidget* PopupTab::buildUrlAndStatus() {
-    // "&&" shows one ampersand.
-    QGroupBox* group = makeGroupBox("UrlStatusGroup", QStringLiteral("URL && Status"), this);
-    QLabel* urlLabel = makeLabel("UrlLabel", QStringLiteral("Window URL:"), group);
-    urlField = makeLineEdit("Edit6", group);
-    statusLabel = makeLabel("StatusLabel", QStringLiteral("Statusbar Message:"), group);
-    statusField = makeLineEdit("Edit7", group);
-    urlLabel->setBuddy(urlField);
-    statusLabel->setBuddy(statusField);
-
-    auto* layout = compact(new QGridLayout(group), GroupDensity);
-    layout->addWidget(urlLabel, 0, 0);
-    layout->addWidget(urlField, 0, 1);
-    layout->addWidget(statusLabel, 1, 0);
-    layout->addWidget(statusField, 1, 1);
-    return group;
-}
-
-QWidget* PopupTab::buildLaunch() {
-    QGroupBox* group = makeGroupBox("LaunchGroup", QStringLiteral("Window Launch"), this);
-    QLabel* eventLabel = makeLabel("EventLabel", QStringLiteral("Launch Event:"), group);
-    eventList = new QComboBox(group);
-    eventList->setObjectName("ComboBox4");
-    eventList->addItems({QStringLiteral("onClick"), QStringLiteral("onLoad"),
-                         QStringLiteral("onMouseOut"), QStringLiteral("onMouseOver"),
-                         QStringLiteral("onUnload"), QStringLiteral("Popup After x Seconds")});
-    mediumLabel = makeLabel("MediumLabel", QStringLiteral("Launch Medium:"), group);
-    mediumList = new QComboBox(group);
-    mediumList->setObjectName("ComboBox5");
-    mediumList->addItems(
-        {QStringLiteral("Text Link"), QStringLiteral("Image Link"), QStringLiteral("Other")});
-    imagePathLabel = makeLabel("ImagePathLabel", QStringLiteral("Path To Image:"), group);
-    imagePathField = makeLineEdit("Edit8", group);
-    delayLabel = makeLabel("DelayLabel", QStringLiteral("Seconds Before Popup:"), group);
-    delaySpin = new SpinEdit(QStringLiteral("SpinEdit6"), 1, MaximumSeconds, DefaultSeconds, group);
-    enableAll({imagePathLabel, imagePathField, delayLabel, delaySpin}, false);
-
-    auto* choices = new QGridLayout;
-    choices->setSpacing(3);
-    choices->addWidget(eventLabel, 0, 0);
-    choices->addWidget(eventList, 0, 1);
-    choices->addWidget(mediumLabel, 1, 0);
-    choices->addWidget(mediumList, 1, 1);
-    choices->addWidget(imagePathLabel, 2, 0);
-    choices->addWidget(imagePathField, 2, 1);
-    choices->setColumnStretch(1, 1);
-
-    // Its own row, so that the longest caption does not widen the column above.
-    auto* delayRow = new QHBoxLayout;
-    delayRow->setSpacing(3);
-    delayRow->addWidget(delayLabel);
-    delayRow->addWidget(delaySpin);
-    delayRow->addStretch();
-
-    auto* layout = compact(new QVBoxLayout(group), GroupDensity);
-    layout->addLayout(choices);
-    layout->addLayout(delayRow);
-    return group;
-}
-
-QWidget* PopupTab::buildCode() {
-    QWidget* area = frame.buildCodeArea(CodeArea, this);
-    codePane = frame.pane;
-    makeCodeButton = frame.codeButtons.at(0);
-    makeCodeButton->setEnabled(false);
-    copyButton = frame.codeButtons.at(1);
-    clearButton = frame.codeButtons.at(2);
-    return area;
-}
-
-void PopupTab::buildToolBar(const TabContext& context) {
-    frame.buildToolBar(ToolBar, context, this);
-    toolBar = frame.bar;
-    newButton = frame.newButton;
-    connect(newButton, &QToolButton::clicked, this, &PopupTab::newDocument);
-    saveButton = frame.saveButton;
-    saveAsHtml = frame.saveAs.at(0);
-    saveAsText = frame.saveAs.at(1);
-    printButton = frame.printButton;
-    optionsButton = frame.optionsButton;
-    previewAction = frame.options.at(0);
+    applySettings(PopupSettings());
 }
 
 const QString& PopupTab::savedFlag() const {
@@ -267,68 +67,101 @@ const QString& PopupTab::savedPagePath() const {
 
 PopupSettings PopupTab::settings() {
     PopupSettings s;
-    s.directories = directoriesBox->isChecked();
-    s.location = locationBox->isChecked();
-    s.menubar = menubarBox->isChecked();
-    s.resizable = resizableBox->isChecked();
-    s.scrollbars = scrollbarsBox->isChecked();
-    s.statusbar = statusbarBox->isChecked();
-    s.toolbar = toolbarBox->isChecked();
-    s.height = heightSpin->committedText();
-    s.width = widthSpin->committedText();
-    s.left = leftSpin->committedText();
-    s.top = topSpin->committedText();
-    s.closeAfterTime = closeAfterTimeBox->isChecked();
-    s.closeSeconds = closeSecondsSpin->committedText();
-    s.fullScreen = fullScreenBox->isChecked();
-    s.url = urlField->text();
-    s.statusText = statusField->text();
-    s.event = static_cast<Event>(eventList->currentIndex());
-    s.medium = static_cast<Medium>(mediumList->currentIndex());
-    s.imagePath = imagePathField->text();
-    s.delaySeconds = delaySpin->committedText();
+    s.directories = ui.directoriesBox->isChecked();
+    s.location = ui.locationBox->isChecked();
+    s.menubar = ui.menubarBox->isChecked();
+    s.resizable = ui.resizableBox->isChecked();
+    s.scrollbars = ui.scrollbarsBox->isChecked();
+    s.statusbar = ui.statusbarBox->isChecked();
+    s.toolbar = ui.toolbarBox->isChecked();
+    s.height = ui.heightSpin->committedText();
+    s.width = ui.widthSpin->committedText();
+    s.left = ui.leftSpin->committedText();
+    s.top = ui.topSpin->committedText();
+    s.closeAfterTime = ui.closeAfterTimeBox->isChecked();
+    s.closeSeconds = ui.closeSecondsSpin->committedText();
+    s.fullScreen = ui.fullScreenBox->isChecked();
+    s.url = ui.urlField->text();
+    s.statusText = ui.statusField->text();
+    s.event = static_cast<Event>(ui.eventList->currentIndex());
+    s.medium = static_cast<Medium>(ui.mediumList->currentIndex());
+    s.imagePath = ui.imagePathField->text();
+    s.delaySeconds = ui.delaySpin->committedText();
     return s;
 }
 
+void PopupTab::applySettings(const PopupSettings& s) {
+    ui.directoriesBox->setChecked(s.directories);
+    ui.locationBox->setChecked(s.location);
+    ui.menubarBox->setChecked(s.menubar);
+    ui.resizableBox->setChecked(s.resizable);
+    ui.scrollbarsBox->setChecked(s.scrollbars);
+    ui.statusbarBox->setChecked(s.statusbar);
+    ui.toolbarBox->setChecked(s.toolbar);
+    ui.closeAfterTimeBox->setChecked(s.closeAfterTime);
+    ui.fullScreenBox->setChecked(s.fullScreen);
+    ui.urlField->setText(s.url);
+    ui.statusField->setText(s.statusText);
+    ui.imagePathField->setText(s.imagePath);
+    ui.heightSpin->setValue(s.height.toInt());
+    ui.widthSpin->setValue(s.width.toInt());
+    ui.leftSpin->setValue(s.left.toInt());
+    ui.topSpin->setValue(s.top.toInt());
+    ui.closeSecondsSpin->setValue(s.closeSeconds.toInt());
+    ui.delaySpin->setValue(s.delaySeconds.toInt());
+    ui.eventList->setCurrentIndex(static_cast<int>(s.event));
+    ui.mediumList->setCurrentIndex(static_cast<int>(s.medium));
+    // A tick or text set to what it already held raises no rule.
+    closeTimeToggled(s.closeAfterTime);
+    fullScreenToggled(s.fullScreen);
+    urlChanged(s.url);
+    enableForLaunch();
+}
+
 void PopupTab::closeTimeToggled(bool ticked) {
-    enableAll({afterLabel, closeSecondsSpin, secondsLabel}, ticked);
+    enableAll({ui.afterLabel, ui.closeSecondsSpin, ui.secondsLabel}, ticked);
 }
 
 void PopupTab::fullScreenToggled(bool ticked) {
     // Ticks and numbers stay, so unticking brings the former features back.
-    enableAll({directoriesBox, locationBox, menubarBox, resizableBox, scrollbarsBox, statusbarBox,
-               toolbarBox, heightLabel, widthLabel, leftLabel, topLabel, heightSpin, widthSpin,
-               leftSpin, topSpin},
+    enableAll({ui.directoriesBox, ui.locationBox, ui.menubarBox, ui.resizableBox, ui.scrollbarsBox,
+               ui.statusbarBox, ui.toolbarBox, ui.heightLabel, ui.widthLabel, ui.leftLabel,
+               ui.topLabel, ui.heightSpin, ui.widthSpin, ui.leftSpin, ui.topSpin},
               !ticked);
+}
+
+void PopupTab::enableForLaunch() {
+    const auto event = static_cast<Event>(ui.eventList->currentIndex());
+    const bool linkEvent = isLinkEvent(event);
+    enableAll({ui.mediumLabel, ui.mediumList, ui.statusLabel, ui.statusField}, linkEvent);
+    enableAll({ui.imagePathLabel, ui.imagePathField},
+              linkEvent && static_cast<Medium>(ui.mediumList->currentIndex()) == Medium::ImageLink);
+    enableAll({ui.delayLabel, ui.delaySpin}, event == Event::AfterDelay);
+    ui.closeAfterTimeBox->setEnabled(event != Event::OnUnload);
 }
 
 void PopupTab::eventChosen(int index) {
     const auto event = static_cast<Event>(index);
-    const bool linkEvent =
-        event == Event::OnClick || event == Event::OnMouseOut || event == Event::OnMouseOver;
     // A link event always starts from a text link; page events have no link.
-    mediumList->setCurrentIndex(static_cast<int>(linkEvent ? Medium::TextLink : Medium::Other));
-    enableAll({mediumLabel, mediumList, statusLabel, statusField}, linkEvent);
-    enableAll({imagePathLabel, imagePathField}, false);
-    enableAll({delayLabel, delaySpin}, event == Event::AfterDelay);
+    ui.mediumList->setCurrentIndex(
+        static_cast<int>(isLinkEvent(event) ? Medium::TextLink : Medium::Other));
     if (event == Event::OnUnload)
-        closeAfterTimeBox->setChecked(false);
-    closeAfterTimeBox->setEnabled(event != Event::OnUnload);
+        ui.closeAfterTimeBox->setChecked(false);
+    enableForLaunch();
 }
 
 void PopupTab::mediumChosen(int index) {
-    const auto medium = static_cast<Medium>(index);
-    enableAll({imagePathLabel, imagePathField}, medium == Medium::ImageLink);
-    if (medium == Medium::Other) {
+    if (static_cast<Medium>(index) == Medium::Other) {
         desktop().notice(NoticeKind::Information,
                          QStringLiteral("This option may not be selected. It is used when "
                                         "onMouse, etc. events are not used."));
-        mediumList->setCurrentIndex(static_cast<int>(Medium::TextLink));
+        ui.mediumList->setCurrentIndex(static_cast<int>(Medium::TextLink));
     }
+    enableForLaunch();
 }
 
 void PopupTab::urlChanged(const QString& text) {
-    makeCodeButton->setEnabled(!text.isEmpty());
+    ui.makeCodeButton->setEnabled(!text.isEmpty());
 }
 
 void PopupTab::newDocument() {
@@ -336,24 +169,18 @@ void PopupTab::newDocument() {
             QStringLiteral("Are you sure you want to erase all fields and start a new document?")))
         return;
     output->resetSavedFlag();
-    for (QCheckBox* box : {directoriesBox, locationBox, menubarBox, resizableBox, scrollbarsBox,
-                           statusbarBox, toolbarBox, closeAfterTimeBox, fullScreenBox})
-        box->setChecked(false);
-    urlField->clear();
-    statusField->clear();
-    imagePathField->clear();
-    heightSpin->setValue(DefaultHeight);
-    widthSpin->setValue(DefaultWidth);
-    leftSpin->setValue(DefaultPosition);
-    topSpin->setValue(DefaultPosition);
-    closeSecondsSpin->setValue(DefaultSeconds);
-    delaySpin->setValue(DefaultSeconds);
+    // New leaves the launch event and medium as they are.
+    PopupSettings fresh;
+    fresh.event = static_cast<Event>(ui.eventList->currentIndex());
+    fresh.medium = static_cast<Medium>(ui.mediumList->currentIndex());
+    applySettings(fresh);
 }
 
 void PopupTab::makeCode() {
     // Make Code is disabled while the URL is empty; a stray call does nothing.
-    if (urlField->text().isEmpty())
+    if (ui.urlField->text().isEmpty())
         return;
-    const QStringList page = context.modern() ? modernPopupPage(settings()) : popupPage(settings());
-    replacePaneText(*codePane, page.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    const PopupSettings now = settings();
+    const QStringList page = context.modern() ? modernPopupPage(now) : popupPage(now);
+    replacePaneText(*ui.codePane, page.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }

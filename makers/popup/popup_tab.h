@@ -1,22 +1,12 @@
 #pragma once
 
+#include "makers/popup/popup_form.h"
 #include "makers/popup/popup_page.h"
 #include "widgets/tab_context.h"
-#include "widgets/tool_tab_frame.h"
 
 #include <QWidget>
 
 class OutputCommands;
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QToolBar;
-class QToolButton;
-class SpinEdit;
 
 // The "Popup Maker" tab: window features, URL and status text, launch event
 // and medium, and the page that opens the popup.
@@ -31,6 +21,12 @@ public:
     const QString& savedFlag() const;
     const QString& savedPagePath() const;
 
+    // The settings as the controls hold them now, spin edits committed, and
+    // the way back: the controls then show `settings`, enabled as its launch
+    // event, medium and ticks would have them.
+    PopupSettings settings();
+    void applySettings(const PopupSettings& settings);
+
 public slots:
     void closeTimeToggled(bool ticked);
     void fullScreenToggled(bool ticked);
@@ -41,63 +37,10 @@ public slots:
     void makeCode();
 
 private:
-    // The settings as the controls hold them now, spin edits committed.
-    PopupSettings settings();
-
-    QWidget* buildFeatures();
-    QWidget* buildUrlAndStatus();
-    QWidget* buildLaunch();
-    QWidget* buildCode();
-    void buildToolBar(const TabContext& context);
-
-    QToolBar* toolBar;
-    QToolButton* newButton;
-    QToolButton* saveButton;
-    QToolButton* printButton;
-    QToolButton* optionsButton;
-    QAction* saveAsHtml;
-    QAction* saveAsText;
-    QAction* previewAction;
-
-    QCheckBox* directoriesBox;
-    QCheckBox* locationBox;
-    QCheckBox* menubarBox;
-    QCheckBox* resizableBox;
-    QCheckBox* scrollbarsBox;
-    QCheckBox* statusbarBox;
-    QCheckBox* toolbarBox;
-    QLabel* heightLabel;
-    QLabel* widthLabel;
-    QLabel* leftLabel;
-    QLabel* topLabel;
-    SpinEdit* heightSpin;
-    SpinEdit* widthSpin;
-    SpinEdit* leftSpin;
-    SpinEdit* topSpin;
-    QCheckBox* closeAfterTimeBox;
-    QLabel* afterLabel;
-    SpinEdit* closeSecondsSpin;
-    QLabel* secondsLabel;
-    QCheckBox* fullScreenBox;
-
-    QLineEdit* urlField;
-    QLabel* statusLabel;
-    QLineEdit* statusField;
-
-    QComboBox* eventList;
-    QLabel* mediumLabel;
-    QComboBox* mediumList;
-    QLabel* imagePathLabel;
-    QLineEdit* imagePathField;
-    QLabel* delayLabel;
-    SpinEdit* delaySpin;
-
-    QPlainTextEdit* codePane;
-    QPushButton* makeCodeButton;
-    QPushButton* copyButton;
-    QPushButton* clearButton;
+    // What the chosen event and medium leave open to the user.
+    void enableForLaunch();
 
     TabContext context;
-    ToolTabFrame frame;
+    PopupForm ui;
     OutputCommands* output;
 };

@@ -1,5 +1,6 @@
 #include "dropdown_fixture.h"
 #include "makers/dropdown/dropdown_page.h"
+#include "support/keyboard_access.h"
 
 #include <QAction>
 #include <QApplication>
@@ -438,6 +439,66 @@ private slots:
         fonts->hidePopup();
         QVERIFY(panel->isHidden());
         QCOMPARE(fonts->currentText(), "Times New Roman");
+    }
+
+    void settingsComeBackAsApplied() {
+        DropdownFixture f;
+        DropdownSettings s;
+        s.background = "#12AB0C";
+        s.itemColour = "#0000FF";
+        s.font = "Comic Sans MS";
+        s.size = "12px";
+        s.bold = s.italic = s.underline = true;
+        s.goText = "Jump";
+        s.border = "Groove";
+        s.borderWidth = "25";
+        s.invertButton = true;
+        s.fullPage = true;
+        s.entries = {"B [b.html]", "A [a.html]"};
+        f.tab.applySettings(s);
+        QCOMPARE(f.tab.settings(), s);
+        QCOMPARE(findControl<QWidget>(f.tab, "Memo1")->palette().color(QPalette::Window),
+                 QColor(0x12, 0xab, 0x0c));
+        QVERIFY(!findControl<QAction>(f.tab, "MakeRelevantCodeOnly1")->isChecked());
+        f.tab.applySettings(DropdownSettings());
+        QCOMPARE(f.tab.settings(), DropdownSettings());
+    }
+
+    void everyControlIsNamedAndOnTheTabChain() {
+        DropdownFixture f;
+        const QList<std::pair<QString, QString>> controls = {
+            {"Edit3", "Menu Item Name:"},
+            {"Edit4", "URL:"},
+            {"RadioButton1", "Start"},
+            {"RadioButton2", "Current Pos"},
+            {"RadioButton3", "End"},
+            {"button2", "Add Item"},
+            {"ListBox1", "Menu items"},
+            {"button1", "Delete"},
+            {"BitBtn5", "Sort"},
+            {"BitBtn6", "Clear All"},
+            {"BitBtn7", "Make Code"},
+            {"BitBtn1", "Choose menu background colour"},
+            {"BitBtn2", "Choose menu item colour"},
+            {"FontList", "Font"},
+            {"ToolButton1", "Bold"},
+            {"ToolButton2", "Italic"},
+            {"ToolButton3", "Underline"},
+            {"ComboBox1", "Font size"},
+            {"Edit2", "GO! Button Text:"},
+            {"CheckBox1", "Invert Button Colors"},
+            {"ComboBox2", "Border style"},
+            {"ComboBox3", "Border width"},
+            {"Memo3", "Generated code"},
+            {"BitBtn3", "Copy to Clipboard"},
+            {"BitBtn8", "Clear Code"},
+        };
+        QStringList names;
+        for (const auto& [name, spoken] : controls) {
+            QCOMPARE(spokenName(findControl<QWidget>(f.tab, name)), spoken);
+            names << name;
+        }
+        QCOMPARE(tabSequence(&f.tab, names), names);
     }
 
     void largeListsStayWhole() {

@@ -1,6 +1,7 @@
 #include "makers/popup/popup_tab.h"
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
+#include "support/keyboard_access.h"
 #include "support/test_files.h"
 #include "widgets/edit_actions.h"
 #include "widgets/tab_context.h"
@@ -158,6 +159,72 @@ private slots:
         QVERIFY(!makeCode()->isEnabled());
         QCOMPARE(tab->savedFlag(), QStringLiteral("No"));
         QVERIFY(tab->savedPagePath().isEmpty());
+    }
+
+    void settingsComeBackAsAppliedWithTheirEnabling() {
+        PopupSettings s;
+        s.directories = s.location = s.menubar = s.resizable = true;
+        s.scrollbars = s.statusbar = s.toolbar = true;
+        s.height = "1000";
+        s.width = "2";
+        s.left = "3";
+        s.top = "4";
+        s.closeAfterTime = true;
+        s.closeSeconds = "999";
+        s.fullScreen = true;
+        s.url = "u.html";
+        s.statusText = "status";
+        s.event = PopupSettings::LaunchEvent::AfterDelay;
+        s.medium = PopupSettings::LaunchMedium::Other;
+        s.imagePath = "i.png";
+        s.delaySeconds = "7";
+        tab->applySettings(s);
+        QCOMPARE(tab->settings(), s);
+        for (const char* open : {"SpinEdit5", "SpinEdit6", "BitBtn10"})
+            QVERIFY2(findControl<QWidget>(*tab, open)->isEnabled(), open);
+        for (const char* shut : {"SpinEdit1", "CheckBox2", "ComboBox5", "Edit7", "Edit8"})
+            QVERIFY2(!findControl<QWidget>(*tab, shut)->isEnabled(), shut);
+
+        tab->applySettings(PopupSettings());
+        QCOMPARE(tab->settings(), PopupSettings());
+        QVERIFY(!spin("SpinEdit5")->isEnabled());
+        QVERIFY(combo("ComboBox5")->isEnabled());
+        QVERIFY(!makeCode()->isEnabled());
+    }
+
+    void everyControlIsNamedAndOnTheTabChain() {
+        const QList<std::pair<QString, QString>> controls = {
+            {"CheckBox2", "Directories"},
+            {"CheckBox3", "Location"},
+            {"CheckBox4", "Menubar"},
+            {"CheckBox5", "Resizable"},
+            {"CheckBox6", "Scrollbars"},
+            {"CheckBox7", "Statusbar"},
+            {"CheckBox8", "Toolbar"},
+            {"CheckBox10", "Fullscreen Window"},
+            {"SpinEdit1", "Window Height:"},
+            {"SpinEdit2", "Window Width:"},
+            {"SpinEdit3", "Win Pos Left:"},
+            {"SpinEdit4", "Win Pos Top:"},
+            {"CheckBox9", "Close Window After A Predefined Time"},
+            {"SpinEdit5", "Seconds before the popup closes"},
+            {"Edit6", "Window URL:"},
+            {"Edit7", "Statusbar Message:"},
+            {"ComboBox4", "Launch event"},
+            {"ComboBox5", "Launch medium"},
+            {"Edit8", "Path To Image:"},
+            {"SpinEdit6", "Seconds Before Popup:"},
+            {"Memo4", "Generated code"},
+            {"BitBtn10", "Make Code"},
+            {"BitBtn4", "Copy To Clipboard"},
+            {"BitBtn9", "Clear Code"},
+        };
+        QStringList names;
+        for (const auto& [name, spoken] : controls) {
+            QCOMPARE(spokenName(findControl<QWidget>(*tab, name)), spoken);
+            names << name;
+        }
+        QCOMPARE(tabSequence(tab.get(), names), names);
     }
 
     void makeCodeNeedsAUrl() {

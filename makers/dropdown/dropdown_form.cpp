@@ -1,0 +1,302 @@
+#include "makers/dropdown/dropdown_form.h"
+
+#include "makers/dropdown/dropdown_page.h"
+#include "widgets/colour_setting.h"
+#include "widgets/font_box.h"
+#include "widgets/form_parts.h"
+#include "widgets/hint.h"
+
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+const ToolBarRow ToolBar = {.bar = "ToolBar1",
+                            .newButton = "ToolButton4",
+                            .saveButton = "ToolButton5",
+                            .saveAs = {saveAsHtmlEntry("AsHTML1"), saveAsTextEntry("AsText1")},
+                            .saveOnPlainClick = true,
+                            .printButton = "ToolButton14",
+                            .optionsButton = "ToolButton17",
+                            .options = {previewEntry("PreviewinBrowser1", "temp.html")},
+                            .helpButton = "ToolButton15",
+                            .helpEntry = "Help2",
+                            .aboutEntry = "About1",
+                            .helpPage = 1};
+
+// The tab has little room: every field, list and button is one short row.
+constexpr int RowHeight = 22;
+
+const CodeAreaRow CodeArea = {
+    .pane = "Memo3",
+    .buttons = {copyCodeButton("BitBtn3", "C&opy to Clipboard"), clearCodeButton("BitBtn8")},
+    .buttonSpacing = 2,
+    .buttonHeight = RowHeight};
+
+const Density GroupDensity = {{6, 2, 6, 4}, 4, 2};
+
+template <class Widget> Widget* oneRowHigh(Widget* widget) {
+    widget->setFixedHeight(RowHeight);
+    return widget;
+}
+
+// A caption that names the field beside it for the screen reader.
+QLabel* captionFor(QWidget* field, const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setBuddy(field);
+    return label;
+}
+
+// Below the preview, the choice of the whole page or the relevant fragment.
+void addScopeChoice(DropdownForm& ui) {
+    QMenu* options = ui.frame.optionsMenu;
+    options->addSeparator();
+    ui.relevantCodeOnly = options->addAction(QStringLiteral("Make Relevant Code Only"));
+    ui.relevantCodeOnly->setObjectName("MakeRelevantCodeOnly1");
+    setHint(ui.relevantCodeOnly, QStringLiteral("Make Relevant HTML Code Only"));
+    ui.wholePage = options->addAction(QStringLiteral("Make All HTML Code"));
+    ui.wholePage->setObjectName("MakeAllHTMLCode1");
+    setHint(ui.wholePage, QStringLiteral("Make All HTML Code"));
+    auto* scope = new QActionGroup(options);
+    scope->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (QAction* choice : {ui.relevantCodeOnly, ui.wholePage}) {
+        choice->setCheckable(true);
+        scope->addAction(choice);
+    }
+}
+
+QWidget* buildItemProperties(DropdownForm& ui, QWidget* tab) {
+    auto* group = new QGroupBox(QStringLiteral(" Item Properties "), tab);
+    auto* grid = compact(new QGridLayout(group), GroupDensity);
+
+    ui.nameField = oneRowHigh(makeLineEdit("Edit3", group));
+    ui.urlField = oneRowHigh(makeLineEdit("Edit4", group));
+    grid->addWidget(captionFor(ui.nameField, QStringLiteral("Menu Item Name:"), group), 0, 0);
+    grid->addWidget(ui.nameField, 0, 1);
+    grid->addWidget(captionFor(ui.urlField, QStringLiteral("URL:"), group), 1, 0);
+    grid->addWidget(ui.urlField, 1, 1);
+
+    ui.insertAtStart = new QRadioButton(QStringLiteral("Start"), group);
+    ui.insertAtStart->setObjectName("RadioButton1");
+    ui.insertAtStart->setChecked(true);
+    ui.insertAtCurrent = new QRadioButton(QStringLiteral("Current Pos"), group);
+    ui.insertAtCurrent->setObjectName("RadioButton2");
+    ui.insertAtEnd = new QRadioButton(QStringLiteral("End"), group);
+    ui.insertAtEnd->setObjectName("RadioButton3");
+    ui.addEntryButton = oneRowHigh(makeButton("button2", QStringLiteral("&Add Item"),
+                                              QStringLiteral("Add Item To Menu"), group));
+    auto* position = new QHBoxLayout;
+    position->setSpacing(6);
+    position->addWidget(ui.insertAtStart);
+    position->addWidget(ui.insertAtCurrent);
+    position->addWidget(ui.insertAtEnd);
+    position->addStretch(1);
+    position->addWidget(ui.addEntryButton);
+    grid->addLayout(position, 2, 0, 1, 2);
+    return group;
+}
+
+QWidget* buildList(DropdownForm& ui, QWidget* tab) {
+    auto* area = new QWidget(tab);
+    auto* row = new QHBoxLayout(area);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
+
+    ui.entryList = new QListWidget(area);
+    ui.entryList->setObjectName("ListBox1");
+    ui.entryList->setAccessibleName(QStringLiteral("Menu items"));
+    ui.entryList->setSelectionMode(QAbstractItemView::SingleSelection);
+    ui.entryList->setUniformItemSizes(true);
+    // The list takes the height the style settings beside it leave.
+    ui.entryList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    row->addWidget(ui.entryList, 1);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(2);
+    ui.deleteButton = oneRowHigh(
+        makeButton("button1", QStringLiteral("&Delete"), QStringLiteral("Delete Menu Item"), area));
+    ui.sortButton = oneRowHigh(makeButton("BitBtn5", QStringLiteral("&Sort"),
+                                          QStringLiteral("Sort Menu Items Alphabetically"), area));
+    ui.clearAllButton = oneRowHigh(makeButton("BitBtn6", QStringLiteral("Clear A&ll"),
+                                              QStringLiteral("Erase All Menu Items"), area));
+    ui.makeCodeButton = oneRowHigh(makeButton("BitBtn7", QStringLiteral("&Make Code"),
+                                              QStringLiteral("Generate HTML Code"), area));
+    for (QPushButton* button :
+         {ui.deleteButton, ui.sortButton, ui.clearAllButton, ui.makeCodeButton})
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+    row->addLayout(buttons);
+    return area;
+}
+
+QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
+    auto* group = new QGroupBox(QStringLiteral(" Global Properties "), tab);
+    group->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    auto* grid = compact(new QGridLayout(group), GroupDensity);
+    const DropdownSettings defaults;
+
+    // Each colour: its caption, the button that opens its dialog, the
+    // HtmlColor text the page inserts and a swatch.
+    const auto addColour = [&](int row, const QString& caption, const char* buttonName,
+                               const QString& hint, const QString& spoken, const char* labelName,
+                               const char* swatchName, const char* dialogName,
+                               const QString& colour, ColourSetting*& setting) {
+        auto* button = makeButton(buttonName, QStringLiteral("..."), hint, group);
+        button->setFixedWidth(28);
+        button->setAccessibleName(spoken);
+        auto* label = new QLabel(group);
+        label->setObjectName(QLatin1String(labelName));
+        QWidget* swatch = makeSwatch(QLatin1String(swatchName), QColor(colour), group);
+        setting = new ColourSetting(QLatin1String(dialogName), button, label, swatch,
+                                    QColor(colour), tab);
+        auto* line = new QHBoxLayout;
+        line->setSpacing(4);
+        line->addWidget(button);
+        line->addWidget(label);
+        line->addSpacing(4);
+        line->addWidget(swatch);
+        line->addStretch(1);
+        grid->addWidget(new QLabel(caption, group), row, 0);
+        grid->addLayout(line, row, 1);
+        return button;
+    };
+    ui.backgroundButton =
+        addColour(0, QStringLiteral("Menu BG Color:"), "BitBtn1",
+                  QStringLiteral("Choose Menu Background Color"),
+                  QStringLiteral("Choose menu background colour"), "Label5", "Memo1",
+                  "ColorDialog1", defaults.background, ui.backgroundColour);
+    ui.itemColourButton =
+        addColour(1, QStringLiteral("Menu Item Color:"), "BitBtn2",
+                  QStringLiteral("Choose Item Color"), QStringLiteral("Choose menu item colour"),
+                  "Label4", "Memo2", "ColorDialog2", defaults.itemColour, ui.itemColour);
+
+    ui.fontSample = makeFontSample(QStringLiteral("Panel1"), tab);
+    ui.fontList = new FontBox(QStringLiteral("FontList"), ui.fontSample, group);
+    ui.fontList->setFixedHeight(RowHeight);
+    // A list box announces its current text unless it has a name of its own.
+    ui.fontList->setAccessibleName(QStringLiteral("Font"));
+    ui.fontList->setMinimumContentsLength(12);
+    ui.fontList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    grid->addWidget(captionFor(ui.fontList, QStringLiteral("Font:"), group), 2, 0);
+    grid->addWidget(ui.fontList, 2, 1);
+
+    ui.boldToggle = makeStyleToggle("ToolButton1", QStringLiteral("B"), QStringLiteral("Bold"),
+                                    &QFont::setBold, ToggleFrame::Flat, group);
+    ui.italicToggle = makeStyleToggle("ToolButton2", QStringLiteral("I"), QStringLiteral("Italics"),
+                                      &QFont::setItalic, ToggleFrame::Flat, group);
+    ui.underlineToggle =
+        makeStyleToggle("ToolButton3", QStringLiteral("U"), QStringLiteral("Underline"),
+                        &QFont::setUnderline, ToggleFrame::Flat, group);
+    ui.boldToggle->setAccessibleName(QStringLiteral("Bold"));
+    ui.italicToggle->setAccessibleName(QStringLiteral("Italic"));
+    ui.underlineToggle->setAccessibleName(QStringLiteral("Underline"));
+    ui.fontSize =
+        oneRowHigh(makeComboBox("ComboBox1", numberList(1, 72), {}, group, Typing::Editable));
+    ui.fontSize->setFixedWidth(56);
+    ui.fontSize->setAccessibleName(QStringLiteral("Font size"));
+    auto* style = new QHBoxLayout;
+    style->setSpacing(2);
+    style->addWidget(ui.boldToggle);
+    style->addWidget(ui.italicToggle);
+    style->addWidget(ui.underlineToggle);
+    style->addStretch(1);
+    style->addWidget(new QLabel(QStringLiteral("Size:"), group));
+    style->addWidget(ui.fontSize);
+    grid->addLayout(style, 3, 1);
+
+    ui.goTextField = oneRowHigh(makeLineEdit("Edit2", group));
+    grid->addWidget(captionFor(ui.goTextField, QStringLiteral("GO! Button Text:"), group), 4, 0);
+    grid->addWidget(ui.goTextField, 4, 1);
+
+    ui.invertColours = makeCheckBox("CheckBox1", QStringLiteral("Invert Button Colors"), group);
+    grid->addWidget(ui.invertColours, 5, 0, 1, 2);
+
+    ui.borderStyle = oneRowHigh(
+        makeComboBox("ComboBox2",
+                     {QStringLiteral("Solid"), QStringLiteral("Double"), QStringLiteral("Dotted"),
+                      QStringLiteral("Dashed"), QStringLiteral("Groove"), QStringLiteral("Ridge"),
+                      QStringLiteral("Inset"), QStringLiteral("Outset")},
+                     {}, group));
+    ui.borderWidth = oneRowHigh(makeComboBox("ComboBox3", numberList(1, 25), {}, group));
+    ui.borderWidth->setFixedWidth(56);
+    ui.borderStyle->setAccessibleName(QStringLiteral("Border style"));
+    ui.borderWidth->setAccessibleName(QStringLiteral("Border width"));
+    auto* border = new QHBoxLayout;
+    border->setSpacing(4);
+    border->addWidget(ui.borderStyle, 1);
+    border->addWidget(new QLabel(QStringLiteral("Size:"), group));
+    border->addWidget(ui.borderWidth);
+    grid->addWidget(captionFor(ui.borderStyle, QStringLiteral("Border:"), group), 6, 0);
+    grid->addLayout(border, 6, 1);
+    return group;
+}
+
+} // namespace
+
+void DropdownForm::setupUi(QWidget* tab, const TabContext& context) {
+    tab->setObjectName("TabSheet1");
+    auto* page = new QVBoxLayout(tab);
+    page->setContentsMargins(4, 2, 4, 4);
+    page->setSpacing(3);
+    frame.buildToolBar(ToolBar, context, tab);
+    addScopeChoice(*this);
+    page->addWidget(frame.bar);
+
+    auto* upper = new QHBoxLayout;
+    upper->setSpacing(6);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(3);
+    left->addWidget(buildItemProperties(*this, tab));
+    left->addWidget(buildList(*this, tab), 1);
+    upper->addLayout(left, 1);
+    upper->addWidget(buildGlobalProperties(*this, tab));
+    page->addLayout(upper);
+
+    page->addWidget(frame.buildCodeArea(CodeArea, tab), 1);
+    codePane = frame.pane;
+    codePane->setAccessibleName(QStringLiteral("Generated code"));
+    codePane->setPlainText(QStringLiteral("\n"));
+
+    // The sample panel floats over the tab's top right corner.
+    fontSample->raise();
+
+    const QList<QWidget*> tabOrder = {nameField,
+                                      urlField,
+                                      insertAtStart,
+                                      insertAtCurrent,
+                                      insertAtEnd,
+                                      addEntryButton,
+                                      entryList,
+                                      deleteButton,
+                                      sortButton,
+                                      clearAllButton,
+                                      makeCodeButton,
+                                      backgroundButton,
+                                      itemColourButton,
+                                      fontList,
+                                      boldToggle,
+                                      italicToggle,
+                                      underlineToggle,
+                                      fontSize,
+                                      goTextField,
+                                      invertColours,
+                                      borderStyle,
+                                      borderWidth,
+                                      codePane,
+                                      frame.codeButtons.at(0),
+                                      frame.codeButtons.at(1)};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+}

@@ -1,0 +1,240 @@
+#include "makers/popup/popup_form.h"
+
+#include "widgets/form_parts.h"
+#include "widgets/spin_edit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int MaximumSize = 1000;
+constexpr int MaximumSeconds = 999;
+
+const ToolBarRow ToolBar = {.bar = "ToolBar3",
+                            .newButton = "ToolButton18",
+                            .saveButton = "ToolButton19",
+                            .saveAs = {saveAsHtmlEntry("AsHTML2"), saveAsTextEntry("AsText2")},
+                            .saveOnPlainClick = true,
+                            .printButton = "ToolButton28",
+                            .optionsButton = "ToolButton30",
+                            .options = {previewEntry("Preview1")},
+                            .optionsOnPlainClick = true,
+                            .helpButton = "ToolButton31",
+                            .helpEntry = "Help4",
+                            .aboutEntry = "About3",
+                            .helpPage = 2};
+
+const CodeAreaRow CodeArea = {.pane = "Memo4",
+                              .buttons = {{"BitBtn10", "&Make Code", "Generate HTML Code"},
+                                          copyCodeButton("BitBtn4", "C&opy To Clipboard"),
+                                          clearCodeButton("BitBtn9")}};
+
+const Density GroupDensity = {{6, 4, 6, 4}, 3, 3};
+
+// A spin edit named by the label beside it; the tab sets its value.
+SpinEdit* makeSpin(const char* name, int maximum, QLabel* label, QWidget* parent) {
+    auto* spin = new SpinEdit(QLatin1String(name), 1, maximum, 1, parent);
+    if (label)
+        label->setBuddy(spin);
+    return spin;
+}
+
+QWidget* buildFeatures(PopupForm& ui, QWidget* tab) {
+    QGroupBox* group = makeGroupBox("FeaturesGroup", QStringLiteral("Popup Window Features"), tab);
+    ui.directoriesBox = makeCheckBox("CheckBox2", QStringLiteral("Directories"), group);
+    ui.locationBox = makeCheckBox("CheckBox3", QStringLiteral("Location"), group);
+    ui.menubarBox = makeCheckBox("CheckBox4", QStringLiteral("Menubar"), group);
+    ui.resizableBox = makeCheckBox("CheckBox5", QStringLiteral("Resizable"), group);
+    ui.scrollbarsBox = makeCheckBox("CheckBox6", QStringLiteral("Scrollbars"), group);
+    ui.statusbarBox = makeCheckBox("CheckBox7", QStringLiteral("Statusbar"), group);
+    ui.toolbarBox = makeCheckBox("CheckBox8", QStringLiteral("Toolbar"), group);
+    ui.fullScreenBox = makeCheckBox("CheckBox10", QStringLiteral("Fullscreen Window"), group);
+
+    ui.heightLabel = makeLabel("HeightLabel", QStringLiteral("Window Height:"), group);
+    ui.heightSpin = makeSpin("SpinEdit1", MaximumSize, ui.heightLabel, group);
+    ui.widthLabel = makeLabel("WidthLabel", QStringLiteral("Window Width:"), group);
+    ui.widthSpin = makeSpin("SpinEdit2", MaximumSize, ui.widthLabel, group);
+    ui.leftLabel = makeLabel("LeftLabel", QStringLiteral("Win Pos Left:"), group);
+    ui.leftSpin = makeSpin("SpinEdit3", MaximumSize, ui.leftLabel, group);
+    ui.topLabel = makeLabel("TopLabel", QStringLiteral("Win Pos Top:"), group);
+    ui.topSpin = makeSpin("SpinEdit4", MaximumSize, ui.topLabel, group);
+
+    ui.closeAfterTimeBox =
+        makeCheckBox("CheckBox9", QStringLiteral("Close Window After A Predefined Time"), group);
+    ui.afterLabel = makeLabel("AfterLabel", QStringLiteral("After "), group);
+    ui.closeSecondsSpin = makeSpin("SpinEdit5", MaximumSeconds, nullptr, group);
+    // Between "After " and "second(s)", neither of which names it alone.
+    ui.closeSecondsSpin->setAccessibleName(QStringLiteral("Seconds before the popup closes"));
+    ui.secondsLabel = makeLabel("SecondsLabel", QStringLiteral("second(s)"), group);
+
+    auto* boxes = new QGridLayout;
+    boxes->setHorizontalSpacing(6);
+    boxes->setVerticalSpacing(1);
+    int cell = 0;
+    for (QCheckBox* box : {ui.directoriesBox, ui.locationBox, ui.menubarBox, ui.resizableBox,
+                           ui.scrollbarsBox, ui.statusbarBox, ui.toolbarBox}) {
+        boxes->addWidget(box, cell / 3, cell % 3);
+        ++cell;
+    }
+    boxes->addWidget(ui.fullScreenBox, 2, 1, 1, 2);
+
+    auto* numbers = new QGridLayout;
+    numbers->setHorizontalSpacing(4);
+    numbers->setVerticalSpacing(2);
+    numbers->addWidget(ui.heightLabel, 0, 0);
+    numbers->addWidget(ui.heightSpin, 0, 1);
+    numbers->addWidget(ui.widthLabel, 0, 2);
+    numbers->addWidget(ui.widthSpin, 0, 3);
+    numbers->addWidget(ui.leftLabel, 1, 0);
+    numbers->addWidget(ui.leftSpin, 1, 1);
+    numbers->addWidget(ui.topLabel, 1, 2);
+    numbers->addWidget(ui.topSpin, 1, 3);
+    numbers->setColumnStretch(4, 1);
+
+    auto* closeRow = new QHBoxLayout;
+    closeRow->setSpacing(2);
+    closeRow->addSpacing(18);
+    closeRow->addWidget(ui.afterLabel);
+    closeRow->addWidget(ui.closeSecondsSpin);
+    closeRow->addWidget(ui.secondsLabel);
+    closeRow->addStretch();
+
+    auto* layout = compact(new QVBoxLayout(group), GroupDensity);
+    layout->addLayout(boxes);
+    layout->addLayout(numbers);
+    layout->addWidget(ui.closeAfterTimeBox);
+    layout->addLayout(closeRow);
+    layout->addStretch();
+    return group;
+}
+
+QWidget* buildUrlAndStatus(PopupForm& ui, QWidget* tab) {
+    // "&&" shows one ampersand.
+    QGroupBox* group = makeGroupBox("UrlStatusGroup", QStringLiteral("URL && Status"), tab);
+    QLabel* urlLabel = makeLabel("UrlLabel", QStringLiteral("Window URL:"), group);
+    ui.urlField = makeLineEdit("Edit6", group);
+    ui.statusLabel = makeLabel("StatusLabel", QStringLiteral("Statusbar Message:"), group);
+    ui.statusField = makeLineEdit("Edit7", group);
+    urlLabel->setBuddy(ui.urlField);
+    ui.statusLabel->setBuddy(ui.statusField);
+
+    auto* layout = compact(new QGridLayout(group), GroupDensity);
+    layout->addWidget(urlLabel, 0, 0);
+    layout->addWidget(ui.urlField, 0, 1);
+    layout->addWidget(ui.statusLabel, 1, 0);
+    layout->addWidget(ui.statusField, 1, 1);
+    return group;
+}
+
+QWidget* buildLaunch(PopupForm& ui, QWidget* tab) {
+    QGroupBox* group = makeGroupBox("LaunchGroup", QStringLiteral("Window Launch"), tab);
+    QLabel* eventLabel = makeLabel("EventLabel", QStringLiteral("Launch Event:"), group);
+    ui.eventList =
+        makeComboBox("ComboBox4",
+                     {QStringLiteral("onClick"), QStringLiteral("onLoad"),
+                      QStringLiteral("onMouseOut"), QStringLiteral("onMouseOver"),
+                      QStringLiteral("onUnload"), QStringLiteral("Popup After x Seconds")},
+                     {}, group);
+    eventLabel->setBuddy(ui.eventList);
+    // A list box announces its current text unless it has a name of its own.
+    ui.eventList->setAccessibleName(QStringLiteral("Launch event"));
+    ui.mediumLabel = makeLabel("MediumLabel", QStringLiteral("Launch Medium:"), group);
+    ui.mediumList = makeComboBox(
+        "ComboBox5",
+        {QStringLiteral("Text Link"), QStringLiteral("Image Link"), QStringLiteral("Other")}, {},
+        group);
+    ui.mediumLabel->setBuddy(ui.mediumList);
+    ui.mediumList->setAccessibleName(QStringLiteral("Launch medium"));
+    ui.imagePathLabel = makeLabel("ImagePathLabel", QStringLiteral("Path To Image:"), group);
+    ui.imagePathField = makeLineEdit("Edit8", group);
+    ui.imagePathLabel->setBuddy(ui.imagePathField);
+    ui.delayLabel = makeLabel("DelayLabel", QStringLiteral("Seconds Before Popup:"), group);
+    ui.delaySpin = makeSpin("SpinEdit6", MaximumSeconds, ui.delayLabel, group);
+
+    auto* choices = new QGridLayout;
+    choices->setSpacing(3);
+    choices->addWidget(eventLabel, 0, 0);
+    choices->addWidget(ui.eventList, 0, 1);
+    choices->addWidget(ui.mediumLabel, 1, 0);
+    choices->addWidget(ui.mediumList, 1, 1);
+    choices->addWidget(ui.imagePathLabel, 2, 0);
+    choices->addWidget(ui.imagePathField, 2, 1);
+    choices->setColumnStretch(1, 1);
+
+    // Its own row, so that the longest caption does not widen the column above.
+    auto* delayRow = new QHBoxLayout;
+    delayRow->setSpacing(3);
+    delayRow->addWidget(ui.delayLabel);
+    delayRow->addWidget(ui.delaySpin);
+    delayRow->addStretch();
+
+    auto* layout = compact(new QVBoxLayout(group), GroupDensity);
+    layout->addLayout(choices);
+    layout->addLayout(delayRow);
+    return group;
+}
+
+} // namespace
+
+void PopupForm::setupUi(QWidget* tab, const TabContext& context) {
+    tab->setObjectName("TabSheet2");
+    auto* settingsRow = new QHBoxLayout;
+    settingsRow->setSpacing(4);
+    settingsRow->addWidget(buildFeatures(*this, tab), 1);
+    auto* rightColumn = new QVBoxLayout;
+    rightColumn->setSpacing(2);
+    rightColumn->addWidget(buildUrlAndStatus(*this, tab));
+    rightColumn->addWidget(buildLaunch(*this, tab));
+    rightColumn->addStretch();
+    settingsRow->addLayout(rightColumn, 1);
+    QWidget* code = frame.buildCodeArea(CodeArea, tab);
+    codePane = frame.pane;
+    codePane->setAccessibleName(QStringLiteral("Generated code"));
+    makeCodeButton = frame.codeButtons.at(0);
+    frame.buildToolBar(ToolBar, context, tab);
+
+    auto* layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(4, 0, 4, 4);
+    layout->setSpacing(2);
+    layout->addWidget(frame.bar);
+    layout->addLayout(settingsRow);
+    layout->addWidget(code, 1);
+
+    // Left column row by row, then the right column, then the code.
+    const QList<QWidget*> tabOrder = {directoriesBox,
+                                      locationBox,
+                                      menubarBox,
+                                      resizableBox,
+                                      scrollbarsBox,
+                                      statusbarBox,
+                                      toolbarBox,
+                                      fullScreenBox,
+                                      heightSpin,
+                                      widthSpin,
+                                      leftSpin,
+                                      topSpin,
+                                      closeAfterTimeBox,
+                                      closeSecondsSpin,
+                                      urlField,
+                                      statusField,
+                                      eventList,
+                                      mediumList,
+                                      imagePathField,
+                                      delaySpin,
+                                      codePane,
+                                      makeCodeButton,
+                                      frame.codeButtons.at(1),
+                                      frame.codeButtons.at(2)};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+}
