@@ -1,6 +1,7 @@
 #include "app/application_windows.h"
 #include "app/main_window.h"
 #include "support/fake_desktop.h"
+#include "support/find_control.h"
 #include "support/test_files.h"
 #include "widgets/help_links.h"
 
@@ -33,17 +34,17 @@ private slots:
         ApplicationWindows windows;
         TForm1& main = *windows.Form1;
 
-        main.Help3->trigger();
-        main.Readme1->trigger();
+        findControl<QAction>(main, "Help3")->trigger();
+        findControl<QAction>(main, "Readme1")->trigger();
         QCOMPARE(desk.opened.size(), 2);
         expectShippedFile(desk.opened.at(0), folder.file(QStringLiteral("help/index.html")));
         expectShippedFile(desk.opened.at(1), folder.file(QStringLiteral("readme.txt")));
 
         desk.opened.clear();
-        main.Website1->trigger();
-        main.CheckForUpdate1->trigger();
-        main.SupportForum1->trigger();
-        main.SupportEmail1->trigger();
+        findControl<QAction>(main, "Website1")->trigger();
+        findControl<QAction>(main, "CheckForUpdate1")->trigger();
+        findControl<QAction>(main, "SupportForum1")->trigger();
+        findControl<QAction>(main, "SupportEmail1")->trigger();
         QCOMPARE(desk.opened,
                  (QList<QUrl>{WebSite, WebSite, WebSite,
                               QUrl(QStringLiteral("mailto:support@quillmint.example.org"))}));
@@ -55,16 +56,23 @@ private slots:
         ProgramFolder folder;
         ApplicationWindows windows;
         TForm1& main = *windows.Form1;
-        QCOMPARE(main.OnTheWeb1->actions(),
-                 (QList<QAction*>{main.Website1, main.CheckForUpdate1, main.SupportEmail1,
-                                  main.SupportForum1}));
-        QCOMPARE(main.OnTheWeb1->title(), QStringLiteral("On The Web"));
-        QCOMPARE(main.SupportEmail1->text(), QStringLiteral("Support (E-mail)"));
-        QCOMPARE(main.SupportEmail1->statusTip(), QStringLiteral("Get Free E-mail Support"));
-        QCOMPARE(main.CheckForUpdate1->statusTip(), QStringLiteral("Check For Program Update"));
-        QCOMPARE(main.SupportForum1->statusTip(), QStringLiteral("Get Help On The Support Forum"));
-        QVERIFY(
-            main.Website1->statusTip().contains(QStringLiteral("Web Site"), Qt::CaseInsensitive));
+        QCOMPARE(findControl<QMenu>(main, "OnTheWeb1")->actions(),
+                 (QList<QAction*>{findControl<QAction>(main, "Website1"),
+                                  findControl<QAction>(main, "CheckForUpdate1"),
+                                  findControl<QAction>(main, "SupportEmail1"),
+                                  findControl<QAction>(main, "SupportForum1")}));
+        QCOMPARE(findControl<QMenu>(main, "OnTheWeb1")->title(), QStringLiteral("On The Web"));
+        QCOMPARE(findControl<QAction>(main, "SupportEmail1")->text(),
+                 QStringLiteral("Support (E-mail)"));
+        QCOMPARE(findControl<QAction>(main, "SupportEmail1")->statusTip(),
+                 QStringLiteral("Get Free E-mail Support"));
+        QCOMPARE(findControl<QAction>(main, "CheckForUpdate1")->statusTip(),
+                 QStringLiteral("Check For Program Update"));
+        QCOMPARE(findControl<QAction>(main, "SupportForum1")->statusTip(),
+                 QStringLiteral("Get Help On The Support Forum"));
+        QVERIFY(findControl<QAction>(main, "Website1")
+                    ->statusTip()
+                    .contains(QStringLiteral("Web Site"), Qt::CaseInsensitive));
     }
 
     void f1OpensTheHelpIndexOnEveryTab() {
@@ -73,13 +81,13 @@ private slots:
         ApplicationWindows windows;
         TForm1& main = *windows.Form1;
         main.show();
-        for (int tab = 0; tab < main.PageControl1->count(); ++tab) {
+        for (int tab = 0; tab < findControl<QTabWidget>(main, "PageControl1")->count(); ++tab) {
             main.viewTab(tab);
             main.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&main));
             QTest::keyClick(&main, Qt::Key_F1);
         }
-        QCOMPARE(desk.opened.size(), main.PageControl1->count());
+        QCOMPARE(desk.opened.size(), findControl<QTabWidget>(main, "PageControl1")->count());
         for (const QUrl& opened : desk.opened)
             expectShippedFile(opened, folder.file(QStringLiteral("help/index.html")));
     }
@@ -90,7 +98,8 @@ private slots:
         ApplicationWindows windows;
         const char* const items[] = {"Help2", "Help4", "Help5", "Help6", "Help7"};
         for (int tool = 1; tool <= 5; ++tool) {
-            QWidget* tab = windows.Form1->PageControl1->widget(tool - 1);
+            QWidget* tab =
+                findControl<QTabWidget>(windows.Form1.get(), "PageControl1")->widget(tool - 1);
             auto* item = tab->findChild<QAction*>(QLatin1String(items[tool - 1]));
             QVERIFY2(item, items[tool - 1]);
             QCOMPARE(item->text(), QStringLiteral("Help"));

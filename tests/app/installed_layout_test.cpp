@@ -106,36 +106,36 @@ private slots:
 
     void tipsAreToggledInTheUsersConfig() {
         const QByteArray shipped = readBytes(folders.shippedFile("prefs.cfg"));
-        QAction* menu = windows->Form1->ShowStartupTips1;
+        QAction* menu = findControl<QAction>(windows->Form1.get(), "ShowStartupTips1");
         QVERIFY(menu->isChecked());
         menu->trigger();
         QCOMPARE(readBytes(folders.prefsPath()), shipped.left(83) + '\0');
         // The next start reads the user's choice.
         start();
-        QVERIFY(!windows->Form1->ShowStartupTips1->isChecked());
+        QVERIFY(!findControl<QAction>(windows->Form1.get(), "ShowStartupTips1")->isChecked());
         QVERIFY(!windows->Form5->isVisible());
-        windows->Form1->ShowStartupTips1->trigger();
+        findControl<QAction>(windows->Form1.get(), "ShowStartupTips1")->trigger();
         QCOMPARE(readBytes(folders.prefsPath()), shipped);
         findControl<QCheckBox>(windows->Form5, "CheckBox1")->setChecked(false);
         QCOMPARE(readBytes(folders.prefsPath()).at(83), '\0');
     }
 
     void previewAndStripWriteInTheUsersCache() {
-        windows->Form1->findChild<QAction*>("PreviewinBrowser1")->trigger();
+        findControl<QAction>(windows->Form1.get(), "PreviewinBrowser1")->trigger();
         const QString preview = folders.cacheFile("temp.html");
         QCOMPARE(fake->opened, QList<QUrl>{QUrl::fromLocalFile(preview)});
         QCOMPARE(readBytes(preview), QByteArray("\r\n"));
 
         auto* editor = findControl<QPlainTextEdit>(windows->Form1.get(), "Memo21");
         editor->setPlainText("<script>\nvar a = 1;\n</script>");
-        windows->Form1->findChild<QAction*>("StripHTML1")->trigger();
+        findControl<QAction>(windows->Form1.get(), "StripHTML1")->trigger();
         QVERIFY(!editor->toPlainText().contains("</script>"));
         QCOMPARE(readBytes(folders.cacheFile("temp.tmp")),
                  QByteArray("<script>\r\nvar a = 1;\r\n</script>\r\n"));
     }
 
     void shippedFilesAreReadFromTheDataFolder() {
-        windows->Form1->Help3->trigger();
+        findControl<QAction>(windows->Form1.get(), "Help3")->trigger();
         QCOMPARE(fake->opened,
                  QList<QUrl>{QUrl::fromLocalFile(folders.shippedFile("help/index.html"))});
         windows->Form3->show();
@@ -146,7 +146,7 @@ private slots:
         const QString script = home.filePath("menu.js");
         writeBytes(script, "alert(1);\r\n");
         windows->Form1->openInEditor(script);
-        QCOMPARE(windows->Form1->PageControl1->currentIndex(), 4);
+        QCOMPARE(findControl<QTabWidget>(windows->Form1.get(), "PageControl1")->currentIndex(), 4);
         QCOMPARE(findControl<QPlainTextEdit>(windows->Form1.get(), "Memo21")->toPlainText(),
                  QString("alert(1);\n"));
         QVERIFY(windows->Form2->isVisible() && windows->Form3->isVisible());

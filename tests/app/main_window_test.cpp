@@ -6,6 +6,7 @@
 #include "guidance/tip_window.h"
 #include "guidance/wizard_window.h"
 #include "support/fake_desktop.h"
+#include "support/find_control.h"
 #include "support/test_files.h"
 #include "widgets/edit_actions.h"
 #include "widgets/help_links.h"
@@ -26,7 +27,7 @@
 #include <QToolButton>
 #include <memory>
 
-class MainWindowTest : public QObject {
+    class MainWindowTest : public QObject {
     Q_OBJECT
 private:
     std::unique_ptr<ProgramFolder> folder;
@@ -34,7 +35,18 @@ private:
     std::unique_ptr<ApplicationWindows> windows;
     TForm1* form1 = nullptr;
 
-    QLabel* panel(const char* name) { return form1->StatusBar1->findChild<QLabel*>(name); }
+    QLabel* panel(const char* name) {
+        return findControl<QLabel>(statusBar(), name);
+    }
+    QStatusBar* statusBar() {
+        return findControl<QStatusBar>(form1, "StatusBar1");
+    }
+    QTabWidget* pages() {
+        return findControl<QTabWidget>(form1, "PageControl1");
+    }
+    QAction* action(const char* name) {
+        return findControl<QAction>(form1, name);
+    }
 
 private slots:
     void init() {
@@ -57,13 +69,12 @@ private slots:
         QCOMPARE(form1->folders.userCache, folder->path());
         const QStringList captions{"Dropdown Menu Maker", "Popup Maker", "MouseOver Button Maker",
                                    "Slideshow Maker", "JS Editor"};
-        QCOMPARE(form1->PageControl1->count(), 5);
+        QCOMPARE(pages()->count(), 5);
         for (int i = 0; i < 5; ++i) {
-            QCOMPARE(form1->PageControl1->tabText(i), captions[i]);
-            QCOMPARE(form1->PageControl1->widget(i)->objectName(),
-                     QString("TabSheet%1").arg(i + 1));
+            QCOMPARE(pages()->tabText(i), captions[i]);
+            QCOMPARE(pages()->widget(i)->objectName(), QString("TabSheet%1").arg(i + 1));
         }
-        QCOMPARE(form1->PageControl1->currentIndex(), 0);
+        QCOMPARE(pages()->currentIndex(), 0);
         QCOMPARE(form1->width(), 610);
         QCOMPARE(form1->height() - form1->menuBar()->sizeHint().height(), 388);
         QCOMPARE(form1->minimumSize(), form1->maximumSize());
@@ -137,20 +148,17 @@ private slots:
             {"About2", "About", QKeySequence("Ctrl+Alt+A"), "About"},
         };
         for (const auto& item : items) {
-            auto* action = form1->MainMenu1->findChild<QAction*>(item.name);
-            if (!action)
-                action = form1->findChild<QAction*>(item.name);
-            QVERIFY2(action, item.name);
+            QAction* action = this->action(item.name);
             QCOMPARE(action->text(), QString(item.caption));
             QCOMPARE(action->shortcut(), item.keys);
             QCOMPARE(action->statusTip(), QString(item.status));
         }
-        QVERIFY(form1->ShowStartupTips1->isCheckable());
-        QCOMPARE(form1->MainMenu1->actions().size(), 5);
+        QVERIFY(action("ShowStartupTips1")->isCheckable());
+        QCOMPARE(findControl<QMenuBar>(form1, "MainMenu1")->actions().size(), 5);
         const QStringList context{"&Undo",  "",        "Cu&t", "&Copy",
                                   "&Paste", "&Delete", "",     "Select &All"};
         QStringList shown;
-        for (QAction* action : form1->PopupMenu4->actions())
+        for (QAction* action : findControl<QMenu>(form1, "PopupMenu4")->actions())
             shown << action->text();
         QCOMPARE(shown, context);
     }
@@ -162,23 +170,23 @@ private slots:
         QVERIFY(panel("StatusPanel1")->isVisible());
 
         // A tool bar button with a two-part hint: tool tip short, status bar long.
-        auto* cut = new QToolButton(form1->PageControl1->currentWidget());
-        cut->setDefaultAction(form1->ActionList1->EditCut1);
+        auto* cut = new QToolButton(pages()->currentWidget());
+        cut->setDefaultAction(findControl<QAction>(form1, "EditCut1"));
         QCOMPARE(cut->toolTip(), QString("Cut"));
         QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
         QApplication::sendEvent(cut, &enter);
-        QCOMPARE(form1->StatusBar1->currentMessage(),
+        QCOMPARE(statusBar()->currentMessage(),
                  QString("Cuts the selection and puts it on the Clipboard"));
         QVERIFY(!panel("StatusPanel1")->isVisible());
 
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(cut, &leave);
-        QVERIFY(form1->StatusBar1->currentMessage().isEmpty());
+        QVERIFY(statusBar()->currentMessage().isEmpty());
         QVERIFY(panel("StatusPanel1")->isVisible());
 
         // A highlighted menu item shows its hint the same way.
-        form1->Help3->showStatusText(form1);
-        QCOMPARE(form1->StatusBar1->currentMessage(), QString("Help Document"));
+        action("Help3")->showStatusText(form1);
+        QCOMPARE(statusBar()->currentMessage(), QString("Help Document"));
     }
 
     void viewKeysChangeTheTabWithoutShowingTheCompanions() {
@@ -188,15 +196,15 @@ private slots:
         const int tabs[] = {1, 2, 3, 4, 0};
         for (int i = 0; i < 5; ++i) {
             QTest::keyClick(form1, keys[i]);
-            QCOMPARE(form1->PageControl1->currentIndex(), tabs[i]);
+            QCOMPARE(pages()->currentIndex(), tabs[i]);
             QVERIFY(!windows->Form2->isVisible());
             QVERIFY(!windows->Form3->isVisible());
         }
         // Selecting the editor tab on the strip is a tab change.
-        form1->PageControl1->tabBar()->setCurrentIndex(4);
+        pages()->tabBar()->setCurrentIndex(4);
         QVERIFY(windows->Form2->isVisible());
         QVERIFY(windows->Form3->isVisible());
-        form1->PageControl1->tabBar()->setCurrentIndex(1);
+        pages()->tabBar()->setCurrentIndex(1);
         QVERIFY(!windows->Form2->isVisible());
         QVERIFY(!windows->Form3->isVisible());
     }
@@ -204,58 +212,57 @@ private slots:
     void editCommandsFollowTheFocusedField() {
         form1->show();
         QVERIFY(QTest::qWaitForWindowActive(form1));
-        auto* field = new QLineEdit(form1->PageControl1->currentWidget());
+        auto* field = new QLineEdit(pages()->currentWidget());
         field->setObjectName("ScratchField");
         field->show();
         field->setFocus();
         QCoreApplication::processEvents();
         QApplication::clipboard()->clear();
-        EditActions& edit = *form1->ActionList1;
+        EditActions& edit = *findControl<EditActions>(form1, "ActionList1");
         QCOMPARE(edit.target(), field);
-        QVERIFY(!edit.EditCut1->isEnabled());
-        QVERIFY(!edit.EditCopy1->isEnabled());
-        QVERIFY(!edit.EditUndo1->isEnabled());
-        QVERIFY(!edit.EditPaste1->isEnabled());
+        QVERIFY(!action("EditCut1")->isEnabled());
+        QVERIFY(!action("EditCopy1")->isEnabled());
+        QVERIFY(!action("EditUndo1")->isEnabled());
+        QVERIFY(!action("EditPaste1")->isEnabled());
 
         QTest::keyClicks(field, "hello world");
-        QVERIFY(edit.EditUndo1->isEnabled());
-        QVERIFY(form1->Undo1->isEnabled());
+        QVERIFY(action("EditUndo1")->isEnabled());
+        QVERIFY(action("Undo1")->isEnabled());
         field->setSelection(0, 5);
-        QVERIFY(edit.EditCut1->isEnabled());
-        QVERIFY(form1->Copy1->isEnabled());
-        form1->Cut1->trigger();
+        QVERIFY(action("EditCut1")->isEnabled());
+        QVERIFY(action("Copy1")->isEnabled());
+        action("Cut1")->trigger();
         QCOMPARE(field->text(), QString(" world"));
         QCOMPARE(QApplication::clipboard()->text(), QString("hello"));
-        QVERIFY(edit.EditPaste1->isEnabled());
-        QVERIFY(!edit.EditCut1->isEnabled());
+        QVERIFY(action("EditPaste1")->isEnabled());
+        QVERIFY(!action("EditCut1")->isEnabled());
 
-        form1->SelectAll1->trigger();
-        form1->Delete1->trigger();
+        action("SelectAll1")->trigger();
+        action("Delete1")->trigger();
         QCOMPARE(field->text(), QString());
-        form1->Paste1->trigger();
+        action("Paste1")->trigger();
         QCOMPARE(field->text(), QString("hello"));
-        form1->Undo1->trigger();
+        action("Undo1")->trigger();
         QCOMPARE(field->text(), QString());
 
         field->setReadOnly(true);
         field->setText("read only");
         field->selectAll();
-        QVERIFY(edit.EditCopy1->isEnabled());
-        QVERIFY(!edit.EditCut1->isEnabled());
-        QVERIFY(!edit.EditPaste1->isEnabled());
+        QVERIFY(action("EditCopy1")->isEnabled());
+        QVERIFY(!action("EditCut1")->isEnabled());
+        QVERIFY(!action("EditPaste1")->isEnabled());
     }
 
     void aboutBoxShowsVersionsAndOpensTheWebSite() {
         TAboutBox* about = windows->AboutBox;
-        auto* versions = about->findChild<QLabel*>("AboutVersionText");
-        QVERIFY(versions);
+        auto* versions = findControl<QLabel>(about, "AboutVersionText");
         QCOMPARE(
             versions->text().split('\n'),
             (QStringList{"Quillmint v1.0.0.0", "Dropdown Menu Maker v1.0", "Popup Maker v1.0",
                          "MouseOver Button Maker v1.0", "Slideshow Maker v1.0", "JS Editor v1.0"}));
-        auto* picture = about->findChild<QLabel*>("AboutPicture");
+        auto* picture = findControl<QLabel>(about, "AboutPicture");
         QVERIFY(!picture->pixmap().isNull());
-        auto* link = about->findChild<QPushButton*>("AboutLink");
+        auto* link = findControl<QPushButton>(about, "AboutLink");
         QCOMPARE(link->text(), QString(MakerWebSiteAddress));
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
         link->click();
@@ -265,9 +272,9 @@ private slots:
         bool seen = false;
         QTimer::singleShot(0, this, [&] {
             seen = QApplication::activeModalWidget() == about;
-            about->findChild<QPushButton*>("AboutCloseButton")->click();
+            findControl<QPushButton>(about, "AboutCloseButton")->click();
         });
-        form1->About2->trigger();
+        action("About2")->trigger();
         QVERIFY(seen);
         QVERIFY(!about->isVisible());
     }
@@ -276,7 +283,7 @@ private slots:
         form1->show();
         windows->Form2->show();
         windows->Form3->show();
-        QTimer::singleShot(0, form1->Exit1, &QAction::trigger);
+        QTimer::singleShot(0, action("Exit1"), &QAction::trigger);
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!form1->isVisible());

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "guidance/tip_window.h"
 #include "support/fake_desktop.h"
+#include "support/find_control.h"
 #include "support/test_files.h"
 
 #include <QAction>
@@ -15,6 +16,11 @@
 #include <unistd.h>
 
 namespace {
+
+// Help > "Show Startup Tips".
+QAction* tipsItem(const ApplicationWindows& windows) {
+    return findControl<QAction>(windows.Form1.get(), "ShowStartupTips1");
+}
 
 QByteArray prefsWith(char showTips) {
     QByteArray bytes(83, '\x07');
@@ -99,7 +105,7 @@ private slots:
         QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                  QFileDevice::ExeOwner);
         QCOMPARE(windows.Form5->isVisible(), shown);
-        QCOMPARE(windows.Form1->ShowStartupTips1->isChecked(), shown);
+        QCOMPARE(tipsItem(windows)->isChecked(), shown);
         QCOMPARE(readBytes(folder.file("prefs.cfg")), prefs); // reading changes nothing
         QVERIFY(fake.notices.isEmpty());
     }
@@ -126,7 +132,7 @@ private slots:
         ApplicationWindows windows;
         windows.applyPreferences();
         QVERIFY(windows.Form5->isVisible());
-        QVERIFY(windows.Form1->ShowStartupTips1->isChecked());
+        QVERIFY(tipsItem(windows)->isChecked());
         QVERIFY(fake.notices.isEmpty());
         QCOMPARE(QFileInfo::exists(path), size != -1);
     }
@@ -137,11 +143,11 @@ private slots:
         FakeDesktop fake;
         ApplicationWindows windows;
         windows.applyPreferences();
-        QVERIFY(!windows.Form1->ShowStartupTips1->isChecked());
-        windows.Form1->ShowStartupTips1->trigger();
-        QVERIFY(windows.Form1->ShowStartupTips1->isChecked());
+        QVERIFY(!tipsItem(windows)->isChecked());
+        tipsItem(windows)->trigger();
+        QVERIFY(tipsItem(windows)->isChecked());
         QCOMPARE(readBytes(folder.file("prefs.cfg")), prefsWith(1));
-        windows.Form1->ShowStartupTips1->trigger();
+        tipsItem(windows)->trigger();
         QCOMPARE(readBytes(folder.file("prefs.cfg")), prefsWith(0));
         // Changing the setting never shows or hides the tip window now.
         QVERIFY(!windows.Form5->isVisible());
@@ -155,8 +161,8 @@ private slots:
         ApplicationWindows windows;
         windows.applyPreferences();
         QFile::remove(folder.file("prefs.cfg"));
-        windows.Form1->ShowStartupTips1->trigger();
-        QVERIFY(!windows.Form1->ShowStartupTips1->isChecked());
+        tipsItem(windows)->trigger();
+        QVERIFY(!tipsItem(windows)->isChecked());
         QCOMPARE(fake.noticeTexts(), QStringList{"File not found: " + folder.file("prefs.cfg")});
         QCOMPARE(fake.notices[0].kind, NoticeKind::Error);
         QVERIFY(!QFile::exists(folder.file("prefs.cfg"))); // never created

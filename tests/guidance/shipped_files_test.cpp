@@ -151,19 +151,19 @@ private slots:
         FakeDesktop desk;
         ProgramFolder folder;
         ApplicationWindows windows;
-        TForm6& wizard = *windows.Form6;
-        QAction* const guides[] = {windows.Form1->DropdownMenuMaker2, windows.Form1->PopupMaker2,
-                                   windows.Form1->MouseOverButtonMaker2,
-                                   windows.Form1->SlideshowMaker1, windows.Form1->JSEditor2};
-        for (QAction* guide : guides) {
+        QWidget& wizard = *windows.Form6;
+        for (const char* name : {"DropdownMenuMaker2", "PopupMaker2", "MouseOverButtonMaker2",
+                                 "SlideshowMaker1", "JSEditor2"}) {
+            QAction* guide = findControl<QAction>(windows.Form1.get(), name);
             guide->trigger();
             QVERIFY(QTest::qWaitForWindowExposed(&wizard));
             for (int step = 1; step <= 5; ++step) {
                 if (step > 1)
-                    QTest::mouseClick(wizard.Button2, Qt::LeftButton);
+                    QTest::mouseClick(findControl<QPushButton>(wizard, "Button2"), Qt::LeftButton);
                 QCoreApplication::processEvents();
                 QVERIFY2(
-                    wizard.Memo1->verticalScrollBar()->maximum() == 0,
+                    findControl<QPlainTextEdit>(wizard, "Memo1")->verticalScrollBar()->maximum() ==
+                        0,
                     qPrintable(guide->text() + QStringLiteral(" step ") + QString::number(step)));
             }
         }
@@ -174,7 +174,7 @@ private slots:
         FakeDesktop desk;
         ProgramFolder folder;
         ApplicationWindows windows;
-        TForm5& tips = *windows.Form5;
+        QWidget& tips = *windows.Form5;
         tips.show();
         QVERIFY(QTest::qWaitForWindowExposed(&tips));
         for (int tip = 1; tip <= TipCount; ++tip) {
@@ -182,9 +182,10 @@ private slots:
             const auto text =
                 readShippedText(folder.path(), QStringLiteral("tips/%1.txt").arg(tip), &error);
             QVERIFY2(text, qPrintable(error));
-            tips.Memo1->setPlainText(*text);
+            findControl<QPlainTextEdit>(tips, "Memo1")->setPlainText(*text);
             QCoreApplication::processEvents();
-            QVERIFY2(tips.Memo1->verticalScrollBar()->maximum() == 0,
+            QVERIFY2(findControl<QPlainTextEdit>(tips, "Memo1")->verticalScrollBar()->maximum() ==
+                         0,
                      qPrintable(QString::number(tip)));
         }
     }

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "guidance/tip_window.h"
 #include "support/fake_desktop.h"
+#include "support/find_control.h"
 #include "support/test_files.h"
 
 #include <QAction>
@@ -19,6 +20,11 @@
 
 namespace {
 
+// Help > "Show Startup Tips".
+QAction* tipsItem(const ApplicationWindows& windows) {
+    return findControl<QAction>(windows.Form1.get(), "ShowStartupTips1");
+}
+
 // Replaces the shipped tips by files that name their own number, including
 // the numbers just outside the range, so the text shown tells which file was read.
 void writeNumberedTips(const ProgramFolder& folder) {
@@ -33,7 +39,7 @@ void writeEveryTip(const ProgramFolder& folder, const QByteArray& bytes) {
 }
 
 QString shownTip(const ApplicationWindows& windows) {
-    return windows.Form5->Memo1->toPlainText();
+    return findControl<QPlainTextEdit>(windows.Form5, "Memo1")->toPlainText();
 }
 
 QByteArray withShowTips(QByteArray record, char value) {
@@ -51,7 +57,7 @@ private slots:
         FakeDesktop desk;
         ProgramFolder folder;
         ApplicationWindows windows;
-        TForm5& tips = *windows.Form5;
+        QWidget& tips = *windows.Form5;
 
         QVERIFY(!tips.isVisible());
         QCOMPARE(tips.windowTitle(), QStringLiteral("Startup Tip"));
@@ -59,15 +65,15 @@ private slots:
         const QPoint desktopCentre = tips.screen()->availableGeometry().center();
         QVERIFY((tips.geometry().center() - desktopCentre).manhattanLength() <= 2);
         QVERIFY(tips.minimumSize() != tips.maximumSize());
-        QVERIFY(tips.Label1->font().bold());
-        QCOMPARE(tips.Label1->text(), QStringLiteral("Did You Know?"));
-        QVERIFY(!tips.Image1->pixmap().isNull());
-        QVERIFY(tips.Memo1->isReadOnly());
-        QVERIFY(!tips.Memo1->isEnabled());
-        QVERIFY(tips.CheckBox1->isChecked());
-        QCOMPARE(tips.Button1->text(), QStringLiteral("&Next Tip >>"));
-        QCOMPARE(tips.Button2->text(), QStringLiteral("&Close"));
-        QCOMPARE(tips.focusWidget(), tips.Button1);
+        QVERIFY(findControl<QLabel>(tips, "Label1")->font().bold());
+        QCOMPARE(findControl<QLabel>(tips, "Label1")->text(), QStringLiteral("Did You Know?"));
+        QVERIFY(!findControl<QLabel>(tips, "Image1")->pixmap().isNull());
+        QVERIFY(findControl<QPlainTextEdit>(tips, "Memo1")->isReadOnly());
+        QVERIFY(!findControl<QPlainTextEdit>(tips, "Memo1")->isEnabled());
+        QVERIFY(findControl<QCheckBox>(tips, "CheckBox1")->isChecked());
+        QCOMPARE(findControl<QPushButton>(tips, "Button1")->text(), QStringLiteral("&Next Tip >>"));
+        QCOMPARE(findControl<QPushButton>(tips, "Button2")->text(), QStringLiteral("&Close"));
+        QCOMPARE(tips.focusWidget(), findControl<QPushButton>(tips, "Button1"));
 
         QVERIFY(desk.notices.isEmpty());
         QStringList shipped;
@@ -89,7 +95,7 @@ private slots:
         bool repeated = false;
         for (int press = 0; press < 3000; ++press) {
             const QString before = shownTip(windows);
-            QTest::mouseClick(windows.Form5->Button1, Qt::LeftButton);
+            QTest::mouseClick(findControl<QPushButton>(windows.Form5, "Button1"), Qt::LeftButton);
             repeated = repeated || shownTip(windows) == before;
             seen.insert(shownTip(windows));
         }
@@ -112,7 +118,7 @@ private slots:
         QVERIFY(QDir(folder.file(QStringLiteral("tips"))).removeRecursively());
         for (int number = 1; number <= TipCount; ++number)
             QVERIFY(QDir().mkpath(folder.file(QStringLiteral("tips/%1.txt").arg(number))));
-        QTest::mouseClick(windows.Form5->Button1, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.Form5, "Button1"), Qt::LeftButton);
 
         QCOMPARE(desk.notices.size(), 1);
         QCOMPARE(desk.notices.first().kind, NoticeKind::Error);
@@ -146,7 +152,7 @@ private slots:
         QVERIFY(QDir::setCurrent(elsewhere.path()));
 
         for (int press = 0; press < 20; ++press)
-            QTest::mouseClick(windows.Form5->Button1, Qt::LeftButton);
+            QTest::mouseClick(findControl<QPushButton>(windows.Form5, "Button1"), Qt::LeftButton);
         QVERIFY(desk.notices.isEmpty());
         QVERIFY(shownTip(windows).startsWith(QStringLiteral("tip ")));
     }
@@ -161,7 +167,7 @@ private slots:
 
         // Not UTF-8: read as Windows-1252, curly quotes included.
         writeEveryTip(folder, QByteArray("\x93Quoted\x94 \xE9t\xE9\r\nsecond line"));
-        QTest::mouseClick(windows.Form5->Button1, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.Form5, "Button1"), Qt::LeftButton);
         QCOMPARE(shownTip(windows),
                  QStringLiteral("\u201CQuoted\u201D \u00E9t\u00E9\nsecond line"));
         QVERIFY(desk.notices.isEmpty());
@@ -176,15 +182,15 @@ private slots:
         QCOMPARE(installed.at(83), '\1');
         ApplicationWindows windows;
         windows.applyPreferences();
-        TForm5& tips = *windows.Form5;
-        QAction* menuItem = windows.Form1->ShowStartupTips1;
+        QWidget& tips = *windows.Form5;
+        QAction* menuItem = tipsItem(windows);
 
-        QTest::mouseClick(tips.CheckBox1, Qt::LeftButton);
-        QVERIFY(!tips.CheckBox1->isChecked());
+        QTest::mouseClick(findControl<QCheckBox>(tips, "CheckBox1"), Qt::LeftButton);
+        QVERIFY(!findControl<QCheckBox>(tips, "CheckBox1")->isChecked());
         QVERIFY(!menuItem->isChecked());
         QCOMPARE(readBytes(prefs), withShowTips(installed, '\0'));
 
-        QTest::mouseClick(tips.CheckBox1, Qt::LeftButton);
+        QTest::mouseClick(findControl<QCheckBox>(tips, "CheckBox1"), Qt::LeftButton);
         QVERIFY(menuItem->isChecked());
         QCOMPARE(readBytes(prefs), installed);
         QVERIFY(tips.isVisible());
@@ -199,11 +205,11 @@ private slots:
         ApplicationWindows windows;
         windows.applyPreferences();
         windows.Form5->close();
-        QAction* menuItem = windows.Form1->ShowStartupTips1;
+        QAction* menuItem = tipsItem(windows);
 
         menuItem->trigger();
         QVERIFY(!menuItem->isChecked());
-        QVERIFY(windows.Form5->CheckBox1->isChecked());
+        QVERIFY(findControl<QCheckBox>(windows.Form5, "CheckBox1")->isChecked());
         QCOMPARE(readBytes(prefs), withShowTips(installed, '\0'));
         QVERIFY(!windows.Form5->isVisible());
 
@@ -219,14 +225,14 @@ private slots:
         {
             ApplicationWindows windows;
             windows.applyPreferences();
-            QTest::mouseClick(windows.Form5->CheckBox1, Qt::LeftButton);
+            QTest::mouseClick(findControl<QCheckBox>(windows.Form5, "CheckBox1"), Qt::LeftButton);
         }
         ApplicationWindows next;
         next.applyPreferences();
         QVERIFY(!next.Form5->isVisible());
-        QVERIFY(!next.Form1->ShowStartupTips1->isChecked());
+        QVERIFY(!tipsItem(next)->isChecked());
         // The box is the window's own: only the user changes it.
-        QVERIFY(next.Form5->CheckBox1->isChecked());
+        QVERIFY(findControl<QCheckBox>(next.Form5, "CheckBox1")->isChecked());
     }
 
     void missingPreferencesFileIsReportedAndNotCreated() {
@@ -237,13 +243,13 @@ private slots:
         windows.applyPreferences();
         QVERIFY(QFile::remove(prefs));
 
-        QTest::mouseClick(windows.Form5->CheckBox1, Qt::LeftButton);
+        QTest::mouseClick(findControl<QCheckBox>(windows.Form5, "CheckBox1"), Qt::LeftButton);
         QCOMPARE(desk.notices.size(), 1);
         QCOMPARE(desk.notices.first().kind, NoticeKind::Error);
         QCOMPARE(desk.lastNotice(), QStringLiteral("File not found: ") + prefs);
         QVERIFY(!QFile::exists(prefs));
-        QVERIFY(!windows.Form5->CheckBox1->isChecked());
-        QVERIFY(!windows.Form1->ShowStartupTips1->isChecked());
+        QVERIFY(!findControl<QCheckBox>(windows.Form5, "CheckBox1")->isChecked());
+        QVERIFY(!tipsItem(windows)->isChecked());
     }
 
     void closeHidesTheWindow() {
@@ -251,9 +257,9 @@ private slots:
         ProgramFolder folder;
         ApplicationWindows windows;
         windows.applyPreferences();
-        QPointer<TForm5> tips = windows.Form5;
+        QPointer<QWidget> tips = windows.Form5;
 
-        QTest::keyClick(tips->Button2, Qt::Key_Return);
+        QTest::keyClick(findControl<QPushButton>(tips.data(), "Button2"), Qt::Key_Return);
         QVERIFY(!tips->isVisible());
         tips->show();
         tips->activateWindow();

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "guidance/wizard_window.h"
 #include "support/fake_desktop.h"
+#include "support/find_control.h"
 #include "support/test_files.h"
 
 #include <QAction>
@@ -27,20 +28,21 @@ QString stepText(const ProgramFolder& folder, int tool, int step) {
 }
 
 QAction* guideItem(const ApplicationWindows& windows, int tool) {
-    QAction* const items[] = {windows.Form1->DropdownMenuMaker2, windows.Form1->PopupMaker2,
-                              windows.Form1->MouseOverButtonMaker2, windows.Form1->SlideshowMaker1,
-                              windows.Form1->JSEditor2};
-    return items[tool - 1];
+    const char* const items[] = {"DropdownMenuMaker2", "PopupMaker2", "MouseOverButtonMaker2",
+                                 "SlideshowMaker1", "JSEditor2"};
+    return findControl<QAction>(windows.Form1.get(), items[tool - 1]);
 }
 
 // Checks label, text and button states of one step.
 void expectStep(const ApplicationWindows& windows, const ProgramFolder& folder, int tool,
                 int step) {
-    const TForm6& wizard = *windows.Form6;
-    QCOMPARE(wizard.Label1->text(), QStringLiteral("Step %1 / 5").arg(step));
-    QCOMPARE(wizard.Memo1->toPlainText(), stepText(folder, tool, step));
-    QCOMPARE(wizard.Button1->isEnabled(), step > 1);
-    QCOMPARE(wizard.Button2->isEnabled(), step < 5);
+    const QWidget& wizard = *windows.Form6;
+    QCOMPARE(findControl<QLabel>(wizard, "Label1")->text(),
+             QStringLiteral("Step %1 / 5").arg(step));
+    QCOMPARE(findControl<QPlainTextEdit>(wizard, "Memo1")->toPlainText(),
+             stepText(folder, tool, step));
+    QCOMPARE(findControl<QPushButton>(wizard, "Button1")->isEnabled(), step > 1);
+    QCOMPARE(findControl<QPushButton>(wizard, "Button2")->isEnabled(), step < 5);
 }
 
 } // namespace
@@ -55,27 +57,27 @@ private slots:
         ApplicationWindows windows;
         windows.Form1->show();
         windows.Form1->viewTab(3);
-        const TForm6& wizard = *windows.Form6;
+        const QWidget& wizard = *windows.Form6;
         QVERIFY(!wizard.isVisible());
         QCOMPARE(wizard.windowTitle(), QStringLiteral("Wizard"));
-        QCOMPARE(wizard.Image1->pixmap().size(), QSize(193, 70));
-        QVERIFY(!wizard.Memo1->isEnabled());
+        QCOMPARE(findControl<QLabel>(wizard, "Image1")->pixmap().size(), QSize(193, 70));
+        QVERIFY(!findControl<QPlainTextEdit>(wizard, "Memo1")->isEnabled());
 
         for (int tool = 1; tool <= 5; ++tool) {
             guideItem(windows, tool)->trigger();
             QVERIFY(wizard.isVisible());
             expectStep(windows, folder, tool, 1);
             for (int step = 2; step <= 5; ++step) {
-                QTest::mouseClick(wizard.Button2, Qt::LeftButton);
+                QTest::mouseClick(findControl<QPushButton>(wizard, "Button2"), Qt::LeftButton);
                 expectStep(windows, folder, tool, step);
             }
             for (int step = 4; step >= 1; --step) {
-                QTest::mouseClick(wizard.Button1, Qt::LeftButton);
+                QTest::mouseClick(findControl<QPushButton>(wizard, "Button1"), Qt::LeftButton);
                 expectStep(windows, folder, tool, step);
             }
         }
         // The guide only shows text: the tab stays where the user left it.
-        QCOMPARE(windows.Form1->PageControl1->currentIndex(), 3);
+        QCOMPARE(findControl<QTabWidget>(windows.Form1.get(), "PageControl1")->currentIndex(), 3);
         QVERIFY(desk.notices.isEmpty());
     }
 
@@ -84,15 +86,15 @@ private slots:
         ProgramFolder folder;
         ApplicationWindows windows;
         guideItem(windows, 1)->trigger();
-        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
-        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
         expectStep(windows, folder, 1, 3);
 
         guideItem(windows, 2)->trigger();
         expectStep(windows, folder, 2, 1);
         // "Next >" has the focus, and Enter presses it.
-        QCOMPARE(windows.Form6->focusWidget(), windows.Form6->Button2);
-        QTest::keyClick(windows.Form6->Button2, Qt::Key_Return);
+        QCOMPARE(windows.Form6->focusWidget(), findControl<QPushButton>(windows.Form6, "Button2"));
+        QTest::keyClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::Key_Return);
         expectStep(windows, folder, 2, 2);
     }
 
@@ -140,7 +142,7 @@ private slots:
         QVERIFY(QDir::setCurrent(elsewhere.path()));
 
         guideItem(windows, 5)->trigger();
-        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
         expectStep(windows, folder, 5, 2);
         QVERIFY(desk.notices.isEmpty());
     }
@@ -161,13 +163,13 @@ private slots:
 
         // An open guide keeps its step and text, and goes on with its own steps.
         guideItem(windows, 1)->trigger();
-        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
-        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
         guideItem(windows, 3)->trigger();
         QCOMPARE(desk.notices.size(), 2);
         QVERIFY(windows.Form6->isVisible());
         expectStep(windows, folder, 1, 3);
-        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
         expectStep(windows, folder, 1, 4);
     }
 
@@ -176,18 +178,20 @@ private slots:
         ProgramFolder folder;
         ApplicationWindows windows;
         guideItem(windows, 4)->trigger();
-        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
         const QString missing = folder.file(QStringLiteral("wizard/4-3.txt"));
         QVERIFY(QFile::remove(missing));
 
-        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
         QCOMPARE(desk.noticeTexts(), QStringList{QStringLiteral("Cannot open file ") + missing});
-        QCOMPARE(windows.Form6->Label1->text(), QStringLiteral("Step 3 / 5"));
-        QCOMPARE(windows.Form6->Memo1->toPlainText(), stepText(folder, 4, 2));
-        QVERIFY(windows.Form6->Button1->isEnabled());
-        QVERIFY(windows.Form6->Button2->isEnabled());
+        QCOMPARE(findControl<QLabel>(windows.Form6, "Label1")->text(),
+                 QStringLiteral("Step 3 / 5"));
+        QCOMPARE(findControl<QPlainTextEdit>(windows.Form6, "Memo1")->toPlainText(),
+                 stepText(folder, 4, 2));
+        QVERIFY(findControl<QPushButton>(windows.Form6, "Button1")->isEnabled());
+        QVERIFY(findControl<QPushButton>(windows.Form6, "Button2")->isEnabled());
 
-        QTest::mouseClick(windows.Form6->Button2, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
         expectStep(windows, folder, 4, 4);
     }
 
@@ -196,7 +200,7 @@ private slots:
         ProgramFolder folder;
         ApplicationWindows windows;
         guideItem(windows, 2)->trigger();
-        QTest::mouseClick(windows.Form6->Button3, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button3"), Qt::LeftButton);
         QVERIFY(!windows.Form6->isVisible());
         guideItem(windows, 2)->trigger();
         QVERIFY(windows.Form6->isVisible());
