@@ -4,7 +4,7 @@
 
 // A small window that stays above the main window: created hidden, hidden
 // (never destroyed) when closed, and reporting each close so that a toggle
-// button elsewhere can be released.
+// button elsewhere can be released. It shows on the owner's screen, whole.
 class ToolWindow : public QWidget {
     Q_OBJECT
 public:
@@ -16,4 +16,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 };
+
+// Moves the top-level `window` onto the screen that holds `owner` (the same
+// place on it), then as little as needed to be wholly inside its available area.
+void keepOnScreenOf(QWidget* window, const QWidget* owner);
