@@ -17,6 +17,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -112,12 +113,39 @@ QString iconName(const FrameControl& control) {
         return QStringLiteral("web-browser");
     case FrameCommand::Print:
         return QStringLiteral("document-print");
+    case FrameCommand::Publish:
+        return QStringLiteral("document-send");
     case FrameCommand::Copy:
     case FrameCommand::Clear:
     case FrameCommand::None:
         break;
     }
     return {};
+}
+
+const char* const TabCommandProperty = "quillmintTabCommand";
+
+void markTabCommand(QObject* control, TabCommand command) {
+    control->setProperty(TabCommandProperty, static_cast<int>(command));
+}
+
+std::optional<TabCommand> tabCommandOf(FrameCommand command) {
+    switch (command) {
+    case FrameCommand::SaveAsHtml:
+        return TabCommand::SaveAsHtml;
+    case FrameCommand::Preview:
+        return TabCommand::Preview;
+    case FrameCommand::Print:
+        return TabCommand::Print;
+    case FrameCommand::Publish:
+        return TabCommand::Publish;
+    case FrameCommand::None:
+    case FrameCommand::SaveAsText:
+    case FrameCommand::Copy:
+    case FrameCommand::Clear:
+        break;
+    }
+    return std::nullopt;
 }
 
 // The face of a drop-down button runs the menu's entry.
@@ -136,6 +164,8 @@ QList<QAction*> ToolTabFrame::addEntries(QMenu* menu, const QList<FrameControl>&
             action->setIcon(themedIcon(icon));
         if (*entry.hint)
             setHint(action, text(entry.hint));
+        if (const auto command = tabCommandOf(entry.command))
+            markTabCommand(action, *command);
         commands.append({action, entry.command});
         actions.append(action);
     }
@@ -150,9 +180,12 @@ void ToolTabFrame::buildToolBar(const ToolBarRow& row, const TabContext& context
     }
     newButton = addButton(bar, text(row.newButton), QStringLiteral("New"), QStringLiteral("New"),
                           QStringLiteral("document-new"));
-    if (*row.openButton.name)
+    markTabCommand(newButton, TabCommand::New);
+    if (*row.openButton.name) {
         openButton = addButton(bar, text(row.openButton.name), text(row.openButton.caption),
                                text(row.openButton.hint), QStringLiteral("document-open"));
+        markTabCommand(openButton, TabCommand::Open);
+    }
 
     saveMenu = new QMenu(bar);
     saveMenu->setObjectName(text(row.saveMenu));
@@ -171,6 +204,7 @@ void ToolTabFrame::buildToolBar(const ToolBarRow& row, const TabContext& context
 
     printButton = addButton(bar, text(row.printButton), QStringLiteral("Print"),
                             QStringLiteral("Print"), QStringLiteral("document-print"));
+    markTabCommand(printButton, TabCommand::Print);
     commands.append({printButton, FrameCommand::Print});
 
     // Toggles start pressed: what they show is shown with the tab.
@@ -249,6 +283,7 @@ void ToolTabFrame::connectTo(OutputCommands* output) const {
         std::function<void()> run;
         switch (command) {
         case FrameCommand::None:
+        case FrameCommand::Publish:
             continue;
         case FrameCommand::SaveAsHtml:
             run = [output] { output->saveAsHtml(); };
@@ -275,4 +310,20 @@ void ToolTabFrame::connectTo(OutputCommands* output) const {
             QObject::connect(static_cast<QAbstractButton*>(control), &QAbstractButton::clicked,
                              output, run);
     }
+}
+
+QObject* tabCommandControl(const QWidget* tab, TabCommand command) {
+    for (QObject* control : tab->findChildren<QObject*>()) {
+        const QVariant mark = control->property(TabCommandProperty);
+        if (mark.isValid() && mark.toInt() == static_cast<int>(command))
+            return control;
+    }
+    return nullptr;
+}
+
+void runTabCommand(QObject* control) {
+    if (auto* action = qobject_cast<QAction*>(control))
+        action->trigger();
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->click();
 }

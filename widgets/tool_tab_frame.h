@@ -17,7 +17,18 @@ class QWidget;
 struct TabContext;
 
 // What a frame control does on its own, through the tab's OutputCommands.
-enum class FrameCommand { None, SaveAsHtml, SaveAsText, Preview, Print, Copy, Clear };
+// Publish is the tab's own; naming it lets menus elsewhere reach it.
+enum class FrameCommand { None, SaveAsHtml, SaveAsText, Preview, Print, Copy, Clear, Publish };
+
+// The tool-bar commands that the main window's File menu offers for the current tab.
+enum class TabCommand { New, Open, SaveAsHtml, Preview, Print, Publish };
+inline constexpr int TabCommandCount = 6;
+
+// The control of `tab` (a tab holding a frame's tool bar) that runs
+// `command`, or null when the tab has no such command.
+QObject* tabCommandControl(const QWidget* tab, TabCommand command);
+// Runs a control found so: clicks the button or triggers the menu entry.
+void runTabCommand(QObject* control);
 
 // A menu entry or a button of the frame. `hint` is "short|long" (none when
 // empty); `icon` is an icon-theme name (themedIcon), by default the one of
