@@ -1,70 +1,79 @@
 #include "app/about_box.h"
 
 #include "widgets/help_links.h"
-#include "widgets/desktop.h"
-#include "widgets/jpeg_image.h"
+#include "widgets/tool_window.h"
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QPixmap>
+#include <QEvent>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QScreen>
+#include <cmath>
 
-TAboutBox::TAboutBox(QWidget* owner)
+namespace {
+
+// Relative luminance and contrast ratio as the accessibility guidelines define them.
+double luminance(const QColor& colour) {
+    const auto channel = [](double value) {
+        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double first = luminance(a) + 0.05;
+    const double second = luminance(b) + 0.05;
+    return std::max(first, second) / std::min(first, second);
+}
+
+// The palette's link colour, lightened on a dark background or darkened on a
+// light one until it reads (4.5:1) against both: some themes' links are too faint.
+QColor readableLink(const QPalette& colours) {
+    constexpr double Readable = 4.5;
+    const QColor window = colours.color(QPalette::Window);
+    const QColor button = colours.color(QPalette::Button);
+    const bool dark = luminance(window) < 0.18;
+    QColor link = colours.color(QPalette::Link);
+    for (int step = 0;
+         step < 32 && std::min(contrast(link, window), contrast(link, button)) < Readable; ++step)
+        link = dark ? link.lighter(112) : link.darker(112);
+    return link;
+}
+
+} // namespace
+
+AboutBox::AboutBox(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::CustomizeWindowHint) {
-    setObjectName("AboutBox");
-    setWindowTitle(QStringLiteral("About Quillmint"));
-    setModal(true);
+    form.setupUi(this);
+    connect(form.link, &QPushButton::clicked, this, [] { openWebSite(); });
+    connect(form.closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    followPalette();
+}
 
-    auto* layout = new QVBoxLayout(this);
+void AboutBox::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        followPalette();
+}
 
-    auto* picture = new QLabel(this);
-    picture->setObjectName("AboutPicture");
-    picture->setAlignment(Qt::AlignCenter);
-    QString error;
-    const QImage image = loadJpeg(QStringLiteral(":/pictures/about.jpg"), &error);
-    if (!image.isNull())
-        picture->setPixmap(QPixmap::fromImage(image));
-    layout->addWidget(picture);
+void AboutBox::followPalette() {
+    // The link is drawn as button text: give that role the link colour.
+    QPalette linkColours = form.link->palette();
+    const QColor link = readableLink(palette());
+    if (linkColours.color(QPalette::ButtonText) == link)
+        return;
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        linkColours.setColor(group, QPalette::ButtonText, link);
+    form.link->setPalette(linkColours);
+}
 
-    auto* versions = new QGroupBox(this);
-    versions->setObjectName("AboutVersionGroup");
-    auto* versionLayout = new QVBoxLayout(versions);
-    auto* versionText = new QLabel(QStringLiteral("Quillmint v1.0.0.0\n"
-                                                  "Dropdown Menu Maker v1.0\n"
-                                                  "Popup Maker v1.0\n"
-                                                  "MouseOver Button Maker v1.0\n"
-                                                  "Slideshow Maker v1.0\n"
-                                                  "JS Editor v1.0"),
-                                   versions);
-    versionText->setObjectName("AboutVersionText");
-    versionLayout->addWidget(versionText);
-    layout->addWidget(versions);
-
-    auto* legal = new QGroupBox(this);
-    legal->setObjectName("AboutLegalGroup");
-    auto* legalLayout = new QVBoxLayout(legal);
-    auto* notice = new QLabel(QStringLiteral("Copyright \u00A9 2026 the Quillmint developers.\n"
-                                             "Generated pages are yours to use as you wish."),
-                              legal);
-    notice->setObjectName("AboutNotice");
-    legalLayout->addWidget(notice);
-    auto* link = new QPushButton(QString::fromLatin1(MakerWebSiteAddress), legal);
-    link->setObjectName("AboutLink");
-    link->setFlat(true);
-    link->setCursor(Qt::PointingHandCursor);
-    link->setStyleSheet(
-        QStringLiteral("color: blue; text-decoration: underline; text-align: left;"));
-    connect(link, &QPushButton::clicked, this, [] { openWebSite(); });
-    legalLayout->addWidget(link);
-    layout->addWidget(legal);
-
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName("AboutCloseButton");
-    close->setDefault(true);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(close, 0, Qt::AlignHCenter);
-
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+void AboutBox::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    const QWidget* owner = parentWidget();
+    if (const QScreen* desk = owner ? owner->screen() : screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(desk->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    keepOnScreenOf(this, owner);
 }

@@ -1,10 +1,23 @@
 #pragma once
 
+#include "app/about_box_form.h"
+
 #include <QDialog>
 
 // "About Quillmint": picture, version lines, notice and web link, "Close".
-class TAboutBox final : public QDialog {
+// Centred on the main window's screen.
+class AboutBox final : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutBox(QWidget* owner);
+    explicit AboutBox(QWidget* owner);
+    Q_DISABLE_COPY_MOVE(AboutBox)
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void followPalette();
+
+    AboutBoxForm form;
 };

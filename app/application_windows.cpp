@@ -28,16 +28,16 @@ bool useCompactFont() {
 } // namespace
 
 ApplicationWindows::ApplicationWindows(const ProgramFolders& folders)
-    : compactFont(useCompactFont()), Form1(std::make_unique<TForm1>(folders)) {
+    : compactFont(useCompactFont()), mainWindow(std::make_unique<MainWindow>(folders)) {
     // The other windows belong to the main window and die with it.
-    TForm1* main = Form1.get();
-    Form2 = new TagInspector(main, main->TabSheet5);
-    Form3 = new ReservedWordsWindow(main, main->TabSheet5, main->folders.shippedData);
-    AboutBox = new TAboutBox(main);
-    Form5 = new TForm5(main, main->folders.shippedData);
-    Form6 = new TForm6(main, main->folders.shippedData);
-    Form1->attachWindows(Form2, Form3, AboutBox, Form5, Form6);
-    publishOnTestRequest(Form1.get());
+    MainWindow* main = mainWindow.get();
+    tagInspector = new TagInspector(main, main->editor());
+    reservedWords = new ReservedWordsWindow(main, main->editor(), main->folders.shippedData);
+    aboutBox = new AboutBox(main);
+    tipWindow = new TipWindow(main, main->folders.shippedData);
+    wizardWindow = new WizardWindow(main, main->folders.shippedData);
+    mainWindow->attachWindows(tagInspector, reservedWords, aboutBox, tipWindow, wizardWindow);
+    publishOnTestRequest(mainWindow.get());
     // Every window is the main window's child; this reaches also the fields
     // that no form factory made, such as the font lists.
     keepFieldsSingleLine(main);
@@ -47,9 +47,9 @@ ApplicationWindows::~ApplicationWindows() = default;
 
 void ApplicationWindows::applyPreferences() {
     QString error;
-    const std::optional<TPrefsRecord> record = readPrefs(Form1->prefsPath(), &error);
+    const std::optional<TPrefsRecord> record = readPrefs(mainWindow->prefsPath(), &error);
     const bool showTips = !record || record->ShowTips == 1;
-    Form1->ShowStartupTips1->setChecked(showTips);
+    mainWindow->setShowTipsChecked(showTips);
     if (showTips)
-        Form5->show();
+        tipWindow->show();
 }

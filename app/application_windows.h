@@ -5,12 +5,12 @@
 #include <QDir>
 #include <memory>
 
-class TAboutBox;
-class TForm1;
+class AboutBox;
+class MainWindow;
 class TagInspector;
 class ReservedWordsWindow;
-class TForm5;
-class TForm6;
+class TipWindow;
+class WizardWindow;
 
 // The six windows of the program, created once in the start-up order and
 // kept until the program ends. Without folders, everything is in the current
@@ -32,10 +32,10 @@ private:
     bool compactFont;
 
 public:
-    std::unique_ptr<TForm1> Form1;
-    TagInspector* Form2;
-    ReservedWordsWindow* Form3;
-    TAboutBox* AboutBox;
-    TForm5* Form5;
-    TForm6* Form6;
+    std::unique_ptr<MainWindow> mainWindow;
+    TagInspector* tagInspector;
+    ReservedWordsWindow* reservedWords;
+    AboutBox* aboutBox;
+    TipWindow* tipWindow;
+    WizardWindow* wizardWindow;
 };

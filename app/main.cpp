@@ -39,12 +39,12 @@ int main(int argc, char* argv[]) {
     {
         ApplicationWindows windows(folders);
         if (!shutdown.requested()) {
-            windows.Form1->show();
+            windows.mainWindow->show();
             if (!userStateProblem.isEmpty())
                 desktop().notice(NoticeKind::Warning, userStateProblem);
             windows.applyPreferences();
             if (!command.file.isEmpty())
-                windows.Form1->openInEditor(command.file);
+                windows.mainWindow->openInEditor(command.file);
         }
         // Nothing runs the event loop between this check and exec(), so a
         // signal arrives either before it (no main loop at all) or inside

@@ -55,7 +55,7 @@ struct Program {
         previous = QDir::currentPath();
         QDir::setCurrent(folder.path());
         windows = std::make_unique<ApplicationWindows>();
-        windows->Form1->show();
+        windows->mainWindow->show();
     }
     ~Program() {
         windows.reset();
@@ -82,8 +82,8 @@ QByteArray millionWords() {
 void BM_ShowReservedWords(benchmark::State& state) {
     Program program(state.range(0) == 0 ? "if\r\n" + FiveMegabyteLine : millionWords(), "tip");
     for (auto _ : state) {
-        program.windows->Form3->hide();
-        program.windows->Form3->show();
+        program.windows->reservedWords->hide();
+        program.windows->reservedWords->show();
         QApplication::processEvents();
     }
 }
@@ -91,9 +91,9 @@ void BM_ShowReservedWords(benchmark::State& state) {
 // "Next Tip >>" with a 5 MB line in every tip, the window shown.
 void BM_NextTip(benchmark::State& state) {
     Program program("if", "Did you know\r\n" + FiveMegabyteLine);
-    program.windows->Form5->show();
+    program.windows->tipWindow->show();
     for (auto _ : state) {
-        program.windows->Form5->Button1->click();
+        program.windows->tipWindow->findChild<QPushButton*>("Button1")->click();
         QApplication::processEvents();
     }
 }

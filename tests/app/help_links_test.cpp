@@ -32,7 +32,7 @@ private slots:
         FakeDesktop desk;
         ProgramFolder folder;
         ApplicationWindows windows;
-        TForm1& main = *windows.Form1;
+        MainWindow& main = *windows.mainWindow;
 
         findControl<QAction>(main, "Help3")->trigger();
         findControl<QAction>(main, "Readme1")->trigger();
@@ -55,7 +55,7 @@ private slots:
         FakeDesktop desk;
         ProgramFolder folder;
         ApplicationWindows windows;
-        TForm1& main = *windows.Form1;
+        MainWindow& main = *windows.mainWindow;
         QCOMPARE(findControl<QMenu>(main, "OnTheWeb1")->actions(),
                  (QList<QAction*>{findControl<QAction>(main, "Website1"),
                                   findControl<QAction>(main, "CheckForUpdate1"),
@@ -79,7 +79,7 @@ private slots:
         FakeDesktop desk;
         ProgramFolder folder;
         ApplicationWindows windows;
-        TForm1& main = *windows.Form1;
+        MainWindow& main = *windows.mainWindow;
         main.show();
         for (int tab = 0; tab < findControl<QTabWidget>(main, "PageControl1")->count(); ++tab) {
             main.viewTab(tab);
@@ -99,7 +99,7 @@ private slots:
         const char* const items[] = {"Help2", "Help4", "Help5", "Help6", "Help7"};
         for (int tool = 1; tool <= 5; ++tool) {
             QWidget* tab =
-                findControl<QTabWidget>(windows.Form1.get(), "PageControl1")->widget(tool - 1);
+                findControl<QTabWidget>(windows.mainWindow.get(), "PageControl1")->widget(tool - 1);
             auto* item = tab->findChild<QAction*>(QLatin1String(items[tool - 1]));
             QVERIFY2(item, items[tool - 1]);
             QCOMPARE(item->text(), QStringLiteral("Help"));

@@ -57,7 +57,7 @@ private:
     std::unique_ptr<ApplicationWindows> windows;
 
     QImage pictureOf(const char* actionName) {
-        auto* action = windows->Form1->findChild<QAction*>(actionName);
+        auto* action = windows->mainWindow->findChild<QAction*>(actionName);
         if (!action)
             qFatal("No action %s", actionName);
         return picture(action->icon());
@@ -115,7 +115,7 @@ private slots:
 
     // Each button shows a picture of its own, its caption as the tool tip.
     void everyToolBarButtonShowsItsOwnPicture() {
-        const QList<QToolBar*> bars = windows->Form1->findChildren<QToolBar*>();
+        const QList<QToolBar*> bars = windows->mainWindow->findChildren<QToolBar*>();
         QCOMPARE(bars.size(), 5);
         for (QToolBar* bar : bars) {
             QList<QImage> seen;
@@ -145,14 +145,14 @@ private slots:
                      {"ToolButton61", "Preview3"},
                      {"ToolButton75", "StripHTML1"}};
         for (const auto& f : faces)
-            QCOMPARE(picture(windows->Form1->findChild<QToolButton*>(f.face)->icon()),
+            QCOMPARE(picture(windows->mainWindow->findChild<QToolButton*>(f.face)->icon()),
                      pictureOf(f.entry));
         QCOMPARE(pictureOf("PreviewinBrowser1"), pictureOf("Preview1"));
         const QImage publish = pictureOf("Publish1");
         for (const char* other : {"Preview3", "AsHTML4", "AsText4"})
             QVERIFY(publish != pictureOf(other));
         QVERIFY(publish !=
-                picture(windows->Form1->findChild<QToolButton*>("ToolButton50")->icon()));
+                picture(windows->mainWindow->findChild<QToolButton*>("ToolButton50")->icon()));
     }
 
     void menuEntriesShowPictures() {

@@ -79,7 +79,7 @@ private:
 
     void start() {
         windows = std::make_unique<ApplicationWindows>(folders);
-        windows->Form1->show();
+        windows->mainWindow->show();
         windows->applyPreferences();
     }
 
@@ -106,50 +106,50 @@ private slots:
 
     void tipsAreToggledInTheUsersConfig() {
         const QByteArray shipped = readBytes(folders.shippedFile("prefs.cfg"));
-        QAction* menu = findControl<QAction>(windows->Form1.get(), "ShowStartupTips1");
+        QAction* menu = findControl<QAction>(windows->mainWindow.get(), "ShowStartupTips1");
         QVERIFY(menu->isChecked());
         menu->trigger();
         QCOMPARE(readBytes(folders.prefsPath()), shipped.left(83) + '\0');
         // The next start reads the user's choice.
         start();
-        QVERIFY(!findControl<QAction>(windows->Form1.get(), "ShowStartupTips1")->isChecked());
-        QVERIFY(!windows->Form5->isVisible());
-        findControl<QAction>(windows->Form1.get(), "ShowStartupTips1")->trigger();
+        QVERIFY(!findControl<QAction>(windows->mainWindow.get(), "ShowStartupTips1")->isChecked());
+        QVERIFY(!windows->tipWindow->isVisible());
+        findControl<QAction>(windows->mainWindow.get(), "ShowStartupTips1")->trigger();
         QCOMPARE(readBytes(folders.prefsPath()), shipped);
-        findControl<QCheckBox>(windows->Form5, "CheckBox1")->setChecked(false);
+        findControl<QCheckBox>(windows->tipWindow, "CheckBox1")->setChecked(false);
         QCOMPARE(readBytes(folders.prefsPath()).at(83), '\0');
     }
 
     void previewAndStripWriteInTheUsersCache() {
-        findControl<QAction>(windows->Form1.get(), "PreviewinBrowser1")->trigger();
+        findControl<QAction>(windows->mainWindow.get(), "PreviewinBrowser1")->trigger();
         const QString preview = folders.cacheFile("temp.html");
         QCOMPARE(fake->opened, QList<QUrl>{QUrl::fromLocalFile(preview)});
         QCOMPARE(readBytes(preview), QByteArray("\r\n"));
 
-        auto* editor = findControl<QPlainTextEdit>(windows->Form1.get(), "Memo21");
+        auto* editor = findControl<QPlainTextEdit>(windows->mainWindow.get(), "Memo21");
         editor->setPlainText("<script>\nvar a = 1;\n</script>");
-        findControl<QAction>(windows->Form1.get(), "StripHTML1")->trigger();
+        findControl<QAction>(windows->mainWindow.get(), "StripHTML1")->trigger();
         QVERIFY(!editor->toPlainText().contains("</script>"));
         QCOMPARE(readBytes(folders.cacheFile("temp.tmp")),
                  QByteArray("<script>\r\nvar a = 1;\r\n</script>\r\n"));
     }
 
     void shippedFilesAreReadFromTheDataFolder() {
-        findControl<QAction>(windows->Form1.get(), "Help3")->trigger();
+        findControl<QAction>(windows->mainWindow.get(), "Help3")->trigger();
         QCOMPARE(fake->opened,
                  QList<QUrl>{QUrl::fromLocalFile(folders.shippedFile("help/index.html"))});
-        windows->Form3->show();
-        QVERIFY(findControl<QListWidget>(windows->Form3, "ListBox1")->count() > 100);
+        windows->reservedWords->show();
+        QVERIFY(findControl<QListWidget>(windows->reservedWords, "ListBox1")->count() > 100);
     }
 
     void aFileFromTheCommandLineOpensInTheEditor() {
         const QString script = home.filePath("menu.js");
         writeBytes(script, "alert(1);\r\n");
-        windows->Form1->openInEditor(script);
-        QCOMPARE(findControl<QTabWidget>(windows->Form1.get(), "PageControl1")->currentIndex(), 4);
-        QCOMPARE(findControl<QPlainTextEdit>(windows->Form1.get(), "Memo21")->toPlainText(),
+        windows->mainWindow->openInEditor(script);
+        QCOMPARE(findControl<QTabWidget>(windows->mainWindow.get(), "PageControl1")->currentIndex(), 4);
+        QCOMPARE(findControl<QPlainTextEdit>(windows->mainWindow.get(), "Memo21")->toPlainText(),
                  QString("alert(1);\n"));
-        QVERIFY(windows->Form2->isVisible() && windows->Form3->isVisible());
+        QVERIFY(windows->tagInspector->isVisible() && windows->reservedWords->isVisible());
     }
 };
 

@@ -33,7 +33,7 @@ private:
     std::unique_ptr<ProgramFolder> folder;
     std::unique_ptr<FakeDesktop> fake;
     std::unique_ptr<ApplicationWindows> windows;
-    TForm1* form1 = nullptr;
+    MainWindow* form1 = nullptr;
 
     QLabel* panel(const char* name) {
         return findControl<QLabel>(statusBar(), name);
@@ -53,7 +53,7 @@ private slots:
         folder = std::make_unique<ProgramFolder>();
         fake = std::make_unique<FakeDesktop>();
         windows = std::make_unique<ApplicationWindows>();
-        form1 = windows->Form1.get();
+        form1 = windows->mainWindow.get();
     }
     void cleanup() {
         windows.reset();
@@ -87,9 +87,9 @@ private slots:
             QWidget* window;
             const char* name;
             const char* caption;
-        } expected[] = {{windows->Form2, "Form2", "Tag Inspector"},
-                        {windows->Form3, "Form3", "Reserved Words"},
-                        {windows->Form6, "Form6", "Wizard"}};
+        } expected[] = {{windows->tagInspector, "Form2", "Tag Inspector"},
+                        {windows->reservedWords, "Form3", "Reserved Words"},
+                        {windows->wizardWindow, "Form6", "Wizard"}};
         for (const auto& e : expected) {
             QCOMPARE(e.window->objectName(), QString(e.name));
             QCOMPARE(e.window->windowTitle(), QString(e.caption));
@@ -97,12 +97,12 @@ private slots:
             QVERIFY(e.window->windowFlags() & Qt::Tool);
             QCOMPARE(e.window->parentWidget(), form1);
         }
-        QCOMPARE(windows->Form5->windowTitle(), QString("Startup Tip"));
-        QCOMPARE(windows->AboutBox->windowTitle(), QString("About Quillmint"));
-        QVERIFY(windows->AboutBox->isModal());
+        QCOMPARE(windows->tipWindow->windowTitle(), QString("Startup Tip"));
+        QCOMPARE(windows->aboutBox->windowTitle(), QString("About Quillmint"));
+        QVERIFY(windows->aboutBox->isModal());
 
         // Closing a tool window hides it; it is never destroyed.
-        QPointer<QWidget> inspector = windows->Form2;
+        QPointer<QWidget> inspector = windows->tagInspector;
         inspector->show();
         QVERIFY(inspector->close() || !inspector->isVisible());
         QCoreApplication::processEvents();
@@ -197,16 +197,16 @@ private slots:
         for (int i = 0; i < 5; ++i) {
             QTest::keyClick(form1, keys[i]);
             QCOMPARE(pages()->currentIndex(), tabs[i]);
-            QVERIFY(!windows->Form2->isVisible());
-            QVERIFY(!windows->Form3->isVisible());
+            QVERIFY(!windows->tagInspector->isVisible());
+            QVERIFY(!windows->reservedWords->isVisible());
         }
         // Selecting the editor tab on the strip is a tab change.
         pages()->tabBar()->setCurrentIndex(4);
-        QVERIFY(windows->Form2->isVisible());
-        QVERIFY(windows->Form3->isVisible());
+        QVERIFY(windows->tagInspector->isVisible());
+        QVERIFY(windows->reservedWords->isVisible());
         pages()->tabBar()->setCurrentIndex(1);
-        QVERIFY(!windows->Form2->isVisible());
-        QVERIFY(!windows->Form3->isVisible());
+        QVERIFY(!windows->tagInspector->isVisible());
+        QVERIFY(!windows->reservedWords->isVisible());
     }
 
     void editCommandsFollowTheFocusedField() {
@@ -254,7 +254,7 @@ private slots:
     }
 
     void aboutBoxShowsVersionsAndOpensTheWebSite() {
-        TAboutBox* about = windows->AboutBox;
+        AboutBox* about = windows->aboutBox;
         auto* versions = findControl<QLabel>(about, "AboutVersionText");
         QCOMPARE(
             versions->text().split('\n'),
@@ -281,8 +281,8 @@ private slots:
 
     void closingTheMainWindowEndsTheProgramWithToolWindowsOpen() {
         form1->show();
-        windows->Form2->show();
-        windows->Form3->show();
+        windows->tagInspector->show();
+        windows->reservedWords->show();
         QTimer::singleShot(0, action("Exit1"), &QAction::trigger);
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
         QCOMPARE(QApplication::exec(), 0);

@@ -34,7 +34,7 @@ private:
     std::unique_ptr<FakeDesktop> fake;
     std::unique_ptr<ApplicationWindows> windows;
 
-    QWidget* window() const { return windows->Form1.get(); }
+    QWidget* window() const { return windows->mainWindow.get(); }
     QAction* option() const { return findControl<QAction>(window(), "ModernOutput"); }
     void click(const char* name) const {
         findControl<QAbstractButton>(window(), QLatin1String(name))->click();

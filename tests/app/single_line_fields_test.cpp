@@ -34,7 +34,7 @@ private slots:
         FakeDesktop fake;
         ApplicationWindows windows;
         FindDialog find;
-        QList<QLineEdit*> fields = windows.Form1->findChildren<QLineEdit*>();
+        QList<QLineEdit*> fields = windows.mainWindow->findChildren<QLineEdit*>();
         fields += find.findChildren<QLineEdit*>();
         QVERIFY(fields.size() > 20);
 
@@ -61,7 +61,7 @@ private slots:
         FakeDesktop fake;
         ApplicationWindows windows;
         for (const char* name : {"Edit3", "FontList"}) {
-            QLineEdit* field = lineEditOf(findControl<QWidget>(windows.Form1.get(), name));
+            QLineEdit* field = lineEditOf(findControl<QWidget>(windows.mainWindow.get(), name));
             field->setText(QStringLiteral("kept"));
             field->setCursorPosition(2);
             QApplication::clipboard()->setText(QString(MaxLineLength, QLatin1Char('y')));

@@ -19,7 +19,7 @@ namespace {
 
 // Help > "Show Startup Tips".
 QAction* tipsItem(const ApplicationWindows& windows) {
-    return findControl<QAction>(windows.Form1.get(), "ShowStartupTips1");
+    return findControl<QAction>(windows.mainWindow.get(), "ShowStartupTips1");
 }
 
 QByteArray prefsWith(char showTips) {
@@ -104,7 +104,7 @@ private slots:
         withFilePermissionsEnforced([&] { windows.applyPreferences(); });
         QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                  QFileDevice::ExeOwner);
-        QCOMPARE(windows.Form5->isVisible(), shown);
+        QCOMPARE(windows.tipWindow->isVisible(), shown);
         QCOMPARE(tipsItem(windows)->isChecked(), shown);
         QCOMPARE(readBytes(folder.file("prefs.cfg")), prefs); // reading changes nothing
         QVERIFY(fake.notices.isEmpty());
@@ -131,7 +131,7 @@ private slots:
         FakeDesktop fake;
         ApplicationWindows windows;
         windows.applyPreferences();
-        QVERIFY(windows.Form5->isVisible());
+        QVERIFY(windows.tipWindow->isVisible());
         QVERIFY(tipsItem(windows)->isChecked());
         QVERIFY(fake.notices.isEmpty());
         QCOMPARE(QFileInfo::exists(path), size != -1);
@@ -150,7 +150,7 @@ private slots:
         tipsItem(windows)->trigger();
         QCOMPARE(readBytes(folder.file("prefs.cfg")), prefsWith(0));
         // Changing the setting never shows or hides the tip window now.
-        QVERIFY(!windows.Form5->isVisible());
+        QVERIFY(!windows.tipWindow->isVisible());
         QVERIFY(fake.notices.isEmpty());
     }
 

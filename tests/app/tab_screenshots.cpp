@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
     FakeDesktop desktop;
     ProgramFolder folder;
     ApplicationWindows windows;
-    QWidget* main = windows.Form1.get();
+    QWidget* main = windows.mainWindow.get();
     main->show();
     const auto shoot = [&out](const QString& name) {
         QTest::qWait(300);

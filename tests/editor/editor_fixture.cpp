@@ -8,7 +8,7 @@
 #include <QTextCursor>
 
 EditorFixture::EditorFixture()
-    : mainWindow(windows.Form1.get()), tab(findControl<EditorTab>(mainWindow, "TabSheet5")),
+    : mainWindow(windows.mainWindow.get()), tab(findControl<EditorTab>(mainWindow, "TabSheet5")),
       memo(findControl<QPlainTextEdit>(tab, "Memo21")),
       inspector(findControl<TagInspector>(mainWindow, "Form2")),
       words(findControl<ReservedWordsWindow>(mainWindow, "Form3")) {

@@ -6,6 +6,7 @@
 #include "editor/reserved_words.h"
 #include "editor/tag_palette.h"
 #include "support/fake_desktop.h"
+#include "support/find_control.h"
 #include "support/test_files.h"
 
 #include <QPlainTextEdit>

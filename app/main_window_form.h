@@ -1,0 +1,69 @@
+#pragma once
+
+#include "widgets/tool_tab_frame.h"
+
+class DropdownTab;
+class EditActions;
+class EditorTab;
+class MouseOverTab;
+class PopupTab;
+class QAction;
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QMenuBar;
+class QStatusBar;
+class QTabWidget;
+class SlideshowTab;
+struct TabContext;
+
+// The main window's widgets: the five tool tabs, the menus and the status
+// bar, with their names, captions, shortcuts and hints. The window connects them.
+struct MainWindowForm {
+    void setupUi(QMainWindow* window, const TabContext& makerContext,
+                 const TabContext& editorContext);
+
+    EditActions* editActions = nullptr;
+    QTabWidget* tabs = nullptr;
+    DropdownTab* dropdownTab = nullptr;
+    PopupTab* popupTab = nullptr;
+    MouseOverTab* mouseOverTab = nullptr;
+    SlideshowTab* slideshowTab = nullptr;
+    EditorTab* editorTab = nullptr;
+
+    QMenuBar* mainMenu = nullptr;
+    QMenu* fileMenu = nullptr;
+    // File: the current tab's tool-bar commands, in TabCommand order.
+    QAction* tabCommandItems[TabCommandCount] = {};
+    QAction* exitItem = nullptr;
+    QAction* undoItem = nullptr;
+    QAction* cutItem = nullptr;
+    QAction* copyItem = nullptr;
+    QAction* pasteItem = nullptr;
+    QAction* deleteItem = nullptr;
+    QAction* selectAllItem = nullptr;
+    // View: one item per tab, in tab order.
+    QAction* viewItems[5] = {};
+    // Wizards: one guide per tool, in tab order.
+    QAction* guideItems[5] = {};
+    QAction* helpItem = nullptr;
+    QAction* readmeItem = nullptr;
+    QAction* showTipsItem = nullptr;
+    QMenu* onTheWebMenu = nullptr;
+    QAction* websiteItem = nullptr;
+    QAction* checkForUpdateItem = nullptr;
+    QAction* supportMailItem = nullptr;
+    QAction* supportForumItem = nullptr;
+    QAction* aboutItem = nullptr;
+    QMenu* contextMenu = nullptr;
+
+    QStatusBar* statusLine = nullptr;
+    QLabel* helpPanel = nullptr;
+    QLabel* emptyPanel = nullptr;
+
+private:
+    void setupTabs(QMainWindow* window, const TabContext& makerContext,
+                   const TabContext& editorContext);
+    void setupMenus(QMainWindow* window);
+    void setupStatusBar(QMainWindow* window);
+};

@@ -1,0 +1,70 @@
+#include "guidance/tip_window_form.h"
+
+#include "guidance/read_only_text.h"
+#include "widgets/jpeg_image.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+void TipWindowForm::setupUi(QWidget* window) {
+    picture = new QLabel(window);
+    picture->setObjectName("Image1");
+    picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    QString error;
+    const QImage image = loadJpeg(QStringLiteral(":/pictures/tip.jpg"), &error);
+    if (!image.isNull())
+        picture->setPixmap(QPixmap::fromImage(image));
+
+    heading = new QLabel(QStringLiteral("Did You Know?"), window);
+    heading->setObjectName("Label1");
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+
+    tipText = makeReadOnlyText("Memo1", QStringLiteral("Tip"), window);
+    heading->setBuddy(tipText);
+
+    showAtStartupBox = new QCheckBox(QStringLiteral("Show Tips At Startup"), window);
+    showAtStartupBox->setObjectName("CheckBox1");
+    showAtStartupBox->setChecked(true);
+
+    nextTipButton = new QPushButton(QStringLiteral("&Next Tip >>"), window);
+    nextTipButton->setObjectName("Button1");
+    closeButton = new QPushButton(QStringLiteral("&Close"), window);
+    closeButton->setObjectName("Button2");
+    // Enter presses the focused button, as in a dialog.
+    nextTipButton->setAutoDefault(true);
+    closeButton->setAutoDefault(true);
+
+    auto* text = new QVBoxLayout;
+    text->setSpacing(4);
+    text->addWidget(heading);
+    text->addWidget(tipText, 1);
+
+    auto* tip = new QHBoxLayout;
+    tip->setSpacing(8);
+    tip->addWidget(picture, 0, Qt::AlignTop);
+    tip->addLayout(text, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
+    buttons->addWidget(showAtStartupBox);
+    buttons->addStretch(1);
+    buttons->addWidget(nextTipButton);
+    buttons->addWidget(closeButton);
+
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(8);
+    layout->addLayout(tip, 1);
+    layout->addLayout(buttons);
+
+    QWidget::setTabOrder(tipText, showAtStartupBox);
+    QWidget::setTabOrder(showAtStartupBox, nextTipButton);
+    QWidget::setTabOrder(nextTipButton, closeButton);
+    nextTipButton->setFocus();
+}

@@ -1,0 +1,79 @@
+#include "guidance/wizard_window_form.h"
+
+#include "guidance/read_only_text.h"
+#include "widgets/jpeg_image.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int BannerHeight = 70;
+
+} // namespace
+
+void WizardWindowForm::setupUi(QWidget* window, int width) {
+    banner = new QLabel(window);
+    banner->setObjectName("Image1");
+    banner->setFixedSize(width, BannerHeight);
+    QString error;
+    const QImage picture = loadJpeg(QStringLiteral(":/pictures/wizard.jpg"), &error);
+    if (!picture.isNull())
+        banner->setPixmap(QPixmap::fromImage(picture));
+
+    // The step label sits on the banner's free top strip, on a patch of its
+    // own small enough to stay clear of the banner's lettering. Text on base
+    // reads in any palette: dark on white by default, light on dark in a dark one.
+    stepLabel = new QLabel(QStringLiteral("Step 1 / 5"), banner);
+    stepLabel->setObjectName("Label1");
+    stepLabel->setAutoFillBackground(true);
+    stepLabel->setBackgroundRole(QPalette::Base);
+    stepLabel->setForegroundRole(QPalette::Text);
+    QFont small = stepLabel->font();
+    small.setPixelSize(11);
+    stepLabel->setFont(small);
+    stepLabel->setContentsMargins(3, 0, 3, 0);
+
+    stepText = makeReadOnlyText("Memo1", QStringLiteral("Wizard step"), window);
+
+    previousButton = new QPushButton(QStringLiteral("< Previous"), window);
+    previousButton->setObjectName("Button1");
+    previousButton->setAccessibleName(QStringLiteral("Previous step"));
+    previousButton->setEnabled(false);
+    nextButton = new QPushButton(QStringLiteral("Next >"), window);
+    nextButton->setObjectName("Button2");
+    nextButton->setAccessibleName(QStringLiteral("Next step"));
+    closeButton = new QPushButton(QStringLiteral("Close"), window);
+    closeButton->setObjectName("Button3");
+
+    // Three buttons share the width: widths follow the captions, not the style's minimum.
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(2, 3, 2, 3);
+    buttons->setSpacing(2);
+    const int captionShares[] = {6, 4, 4};
+    int index = 0;
+    for (QPushButton* button : {previousButton, nextButton, closeButton}) {
+        // Enter presses the focused button, as in a dialog.
+        button->setAutoDefault(true);
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        buttons->addWidget(button, captionShares[index++]);
+    }
+
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(banner);
+    layout->addWidget(stepText, 1);
+    layout->addLayout(buttons);
+
+    QWidget::setTabOrder(stepText, previousButton);
+    QWidget::setTabOrder(previousButton, nextButton);
+    QWidget::setTabOrder(nextButton, closeButton);
+
+    // Every step label is equally wide, so the patch is sized once.
+    stepLabel->setFixedSize(stepLabel->sizeHint());
+    stepLabel->move(width - stepLabel->width() - 2, 2);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+// The "Wizard" window's widgets: the banner with its step label, the step
+// text and the three buttons, in a client area of `width` pixels.
+struct WizardWindowForm {
+    void setupUi(QWidget* window, int width);
+
+    QLabel* banner = nullptr;
+    QLabel* stepLabel = nullptr;
+    QPlainTextEdit* stepText = nullptr;
+    QPushButton* previousButton = nullptr;
+    QPushButton* nextButton = nullptr;
+    QPushButton* closeButton = nullptr;
+};

@@ -1,0 +1,163 @@
+#include "app/application_windows.h"
+#include "app/main_window.h"
+#include "support/fake_desktop.h"
+#include "support/find_control.h"
+#include "support/test_files.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+namespace {
+
+double luminance(const QColor& colour) {
+    const auto channel = [](double value) {
+        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double first = luminance(a) + 0.05;
+    const double second = luminance(b) + 0.05;
+    return std::max(first, second) / std::min(first, second);
+}
+
+// A dark desktop theme: light text on dark grey, a mid-blue link.
+QPalette darkPalette() {
+    QPalette dark;
+    const QColor grey(53, 53, 53);
+    for (const auto role : {QPalette::Window, QPalette::Button})
+        dark.setColor(role, grey);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, Qt::white);
+    dark.setColor(QPalette::Base, QColor(42, 42, 42));
+    dark.setColor(QPalette::Link, QColor(42, 130, 218));
+    return dark;
+}
+
+QString accessibleName(QWidget* control) {
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+}
+
+// The controls of the tip window, the wizard and the About box, in Tab order.
+const struct {
+    const char* window;
+    QStringList controls;
+} Chains[] = {
+    {"Form5", {"Memo1", "CheckBox1", "Button1", "Button2"}},
+    {"Form6", {"Memo1", "Button1", "Button2", "Button3"}},
+    {"AboutBox", {"AboutLink", "AboutCloseButton"}},
+};
+
+} // namespace
+
+class CompanionAccessTest : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<ProgramFolder> folder;
+    std::unique_ptr<FakeDesktop> fake;
+    std::unique_ptr<ApplicationWindows> windows;
+    QPalette lightPalette;
+
+    QWidget* window(const char* name) {
+        return findControl<QWidget>(windows->mainWindow.get(), name);
+    }
+
+private slots:
+    void initTestCase() { lightPalette = QApplication::palette(); }
+    void init() {
+        folder = std::make_unique<ProgramFolder>();
+        fake = std::make_unique<FakeDesktop>();
+        windows = std::make_unique<ApplicationWindows>();
+    }
+    void cleanup() {
+        windows.reset();
+        fake.reset();
+        folder.reset();
+        QApplication::setPalette(lightPalette);
+    }
+
+    void controlsHaveDistinctNamesInTabOrder() {
+        for (const auto& chain : Chains) {
+            QWidget* owner = window(chain.window);
+            QStringList names;
+            QList<QWidget*> order;
+            for (const QString& name : chain.controls) {
+                QWidget* control = findControl<QWidget>(owner, name);
+                const QString spoken = accessibleName(control);
+                QVERIFY2(spoken.size() > 1 && !names.contains(spoken), qPrintable(name));
+                names << spoken;
+                QVERIFY2(control->focusPolicy() & Qt::TabFocus, qPrintable(name));
+                order << control;
+            }
+            // Each control follows the one before it in the focus chain.
+            for (qsizetype i = 1; i < order.size(); ++i) {
+                QWidget* next = order[i - 1]->nextInFocusChain();
+                while (next != order[i] && next != order[i - 1] && !next->isWindow() &&
+                       !(next->focusPolicy() & Qt::TabFocus))
+                    next = next->nextInFocusChain();
+                QVERIFY2(next == order[i],
+                         qPrintable(QLatin1String(chain.window) + ": " + chain.controls[i]));
+            }
+        }
+    }
+
+    // Read-only texts read as text, and the step label and the link stay
+    // readable, in the default palette and in a dark one.
+    void textsReadInLightAndDarkPalettes() {
+        for (const QPalette& palette : {lightPalette, darkPalette()}) {
+            QApplication::setPalette(palette);
+            for (const char* owner : {"Form5", "Form6"}) {
+                auto* text = findControl<QPlainTextEdit>(window(owner), "Memo1");
+                QVERIFY(text->isEnabled() && text->isReadOnly());
+                const QPalette colours = text->palette();
+                QVERIFY(contrast(colours.color(QPalette::Text), colours.color(QPalette::Base)) >=
+                        4.5);
+            }
+            QWidget* step = findControl<QWidget>(window("Form6"), "Label1");
+            QVERIFY(contrast(step->palette().color(step->foregroundRole()),
+                             step->palette().color(step->backgroundRole())) >= 4.5);
+            QWidget* link = findControl<QWidget>(window("AboutBox"), "AboutLink");
+            const QColor linkColour = link->palette().color(QPalette::ButtonText);
+            QVERIFY(contrast(linkColour, link->palette().color(QPalette::Window)) >= 4.5);
+            // Still a link's colour: blue over red and green.
+            QVERIFY(linkColour.blue() > linkColour.red() &&
+                    linkColour.blue() >= linkColour.green());
+        }
+    }
+
+    // Wherever a companion window was left, it shows wholly on the main window's screen.
+    void companionsShowWhollyOnTheMainWindowsScreen() {
+        const QRect area = windows->mainWindow->screen()->availableGeometry();
+        for (const QPoint away : {QPoint(-900, 40), QPoint(40, -900), QPoint(area.right() - 20, 40),
+                                  QPoint(40, area.bottom() - 20)}) {
+            for (const char* name : {"Form2", "Form3", "Form5", "Form6"}) {
+                QWidget* companion = window(name);
+                companion->move(away);
+                companion->show();
+                QVERIFY2(area.contains(companion->frameGeometry()), name);
+                companion->hide();
+            }
+            QWidget* about = window("AboutBox");
+            about->move(away);
+            QRect shown;
+            QTimer::singleShot(0, about, [&] {
+                shown = about->frameGeometry();
+                about->close();
+            });
+            windows->mainWindow->showAboutBox();
+            QVERIFY(area.contains(shown));
+            QVERIFY((shown.center() - area.center()).manhattanLength() <= 2);
+        }
+    }
+};
+
+QTEST_MAIN(CompanionAccessTest)
+#include "companion_access_test.moc"

@@ -1,0 +1,218 @@
+#include "app/application_windows.h"
+#include "app/main_window.h"
+#include "support/fake_desktop.h"
+#include "support/find_control.h"
+#include "support/test_files.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+// How long a button shows itself pressed before acting on its access key.
+constexpr int ButtonPressShown = 150;
+
+// A step of making a page, by keys only: type into the field reached by Tab,
+// or press a key.
+struct Key {
+    const char* field = ""; // Tab until this control has the focus, then type `text`
+    const char* text = "";
+    QKeyCombination keys = {};
+};
+
+Key typeInto(const char* field, const char* text) {
+    return {field, text};
+}
+Key press(QKeyCombination keys) {
+    return {"", "", keys};
+}
+
+struct TabRow {
+    const char* name;
+    Qt::Key viewKey;
+    QList<Key> make;
+    const char* resets;   // a pane or field that New empties
+    const char* expected; // a piece of the made page
+    bool preview;
+    bool publish;
+};
+
+const QList<TabRow> Tabs = {
+    {"Dropdown", Qt::Key_F2, {press(Qt::ALT | Qt::Key_M)}, "Memo3", "<select", true, false},
+    {"Popup",
+     Qt::Key_F3,
+     {typeInto("Edit6", "popup.html"), press(Qt::ALT | Qt::Key_M)},
+     "Edit6",
+     "popup.html",
+     true,
+     false},
+    {"MouseOver",
+     Qt::Key_F4,
+     {typeInto("Edit10", "off.gif"), typeInto("Edit11", "on.gif"), press(Qt::ALT | Qt::Key_A),
+      press(Qt::ALT | Qt::Key_N)},
+     "Memo8",
+     "off.gif",
+     true,
+     false},
+    {"Slideshow",
+     Qt::Key_F5,
+     // Add an image, pick it from the list as the initial image, make.
+     {press(Qt::ALT | Qt::Key_A), press(Qt::ALT | Qt::Key_I), press(Qt::Key_Down),
+      press(Qt::ALT | Qt::Key_K), press(Qt::ALT | Qt::Key_M)},
+     "Memo19",
+     "one.jpg",
+     true,
+     true},
+    {"JS Editor",
+     Qt::Key_F6,
+     {typeInto("Memo21", "alert('typed');")},
+     "Memo21",
+     "alert('typed');",
+     false,
+     false},
+};
+
+} // namespace
+
+class KeyboardCommandsTest : public QObject {
+    Q_OBJECT
+private:
+    QWidget* main = nullptr;
+
+    void key(QKeyCombination keys) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : main;
+        QTest::keyClick(target, keys.key(), keys.keyboardModifiers());
+    }
+    // Tab until `name` has the focus; every control can be reached so.
+    bool tabTo(const char* name) {
+        for (int press = 0; press < 80; ++press) {
+            if (QApplication::focusWidget() &&
+                QApplication::focusWidget()->objectName() == QLatin1String(name))
+                return true;
+            key(Qt::Key_Tab);
+        }
+        return false;
+    }
+    QString shownText(const char* name) {
+        const QObject* control = findControl(main, QLatin1String(name));
+        const QVariant pane = control->property("plainText");
+        return pane.isValid() ? pane.toString() : control->property("text").toString();
+    }
+
+private slots:
+    void everyTabMakesSavesPreviewsPrintsAndPublishesByKeys() {
+        ProgramFolder programFolder;
+        FakeDesktop desk;
+        ApplicationWindows windows;
+        main = windows.mainWindow.get();
+        main->show();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        const QStringList pictures{programFolder.file("one.jpg"), programFolder.file("two.jpg")};
+        for (const QString& picture : pictures)
+            writeBytes(picture, "picture");
+        desk.openAnswers << pictures;
+
+        for (int index = 0; index < Tabs.size(); ++index) {
+            const TabRow& tab = Tabs[index];
+            key(tab.viewKey);
+            QCOMPARE(findControl<QTabWidget>(main, "PageControl1")->currentIndex(), index);
+            for (const Key& step : tab.make) {
+                if (*step.field) {
+                    QVERIFY2(tabTo(step.field), step.field);
+                    QTest::keyClicks(QApplication::focusWidget(), QLatin1String(step.text));
+                } else {
+                    key(step.keys);
+                    // An access key presses its button as a click does, shown for a moment.
+                    QTest::qWait(ButtonPressShown);
+                }
+            }
+
+            const QString page = programFolder.file(QStringLiteral("%1.html").arg(tab.name));
+            desk.saveAnswers << page;
+            key(Qt::CTRL | Qt::Key_S);
+            QVERIFY2(readBytes(page).contains(tab.expected), tab.name);
+
+            const qsizetype opened = desk.opened.size();
+            key(Qt::Key_F12);
+            QCOMPARE(desk.opened.size(), opened + (tab.preview ? 1 : 0));
+
+            key(Qt::CTRL | Qt::Key_P);
+            QVERIFY2(desk.printed.last().contains(tab.expected), tab.name);
+
+            if (tab.publish) {
+                const QString published = programFolder.file("published/show.html");
+                QVERIFY(QDir().mkpath(programFolder.file("published")));
+                desk.saveAnswers << published;
+                key(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
+                QTRY_COMPARE(desk.lastNotice(), QStringLiteral("Publish complete!"));
+                for (const char* copy : {"published/one.jpg", "published/two.jpg"})
+                    QCOMPARE(readBytes(programFolder.file(copy)), QByteArray("picture"));
+            }
+
+            // New starts afresh, after the confirmation.
+            const int asked = int(desk.confirmations.size());
+            key(Qt::CTRL | Qt::Key_N);
+            QCOMPARE(desk.confirmations.size(), asked + 1);
+            QVERIFY2(!shownText(tab.resets).contains(tab.expected), tab.name);
+        }
+    }
+
+    // The File menu offers each tab the commands its tool bar has, with the keys shown.
+    void fileMenuOffersTheCurrentTabsCommands() {
+        ProgramFolder programFolder;
+        FakeDesktop desk;
+        ApplicationWindows windows;
+        MainWindow& window = *windows.mainWindow;
+        const struct {
+            const char* item;
+            const char* keys;
+            QList<int> tabs; // where it is enabled
+        } items[] = {
+            {"FileNew", "Ctrl+N", {0, 1, 2, 3, 4}},        {"FileOpen", "Ctrl+O", {4}},
+            {"FileSaveAsHtml", "Ctrl+S", {0, 1, 2, 3, 4}}, {"FilePreview", "F12", {0, 1, 2, 3}},
+            {"FilePrint", "Ctrl+P", {0, 1, 2, 3, 4}},      {"FilePublish", "Ctrl+Shift+P", {3}},
+        };
+        for (int tab = 0; tab < 5; ++tab) {
+            window.viewTab(tab);
+            for (const auto& entry : items) {
+                QAction* item = findControl<QAction>(window, entry.item);
+                QCOMPARE(item->shortcut(), QKeySequence(QLatin1String(entry.keys)));
+                QCOMPARE(item->isEnabled(), entry.tabs.contains(tab));
+            }
+        }
+        // Added above Exit, which stays as it is.
+        const QList<QAction*> file =
+            findControl<QMenuBar>(window, "MainMenu1")->actions().first()->menu()->actions();
+        QCOMPARE(file.size(), 8);
+        QCOMPARE(file.last(), findControl<QAction>(window, "Exit1"));
+    }
+
+    // The editor's Open (Ctrl+O) asks for a script and shows it.
+    void openReadsAScriptIntoTheEditor() {
+        ProgramFolder programFolder;
+        FakeDesktop desk;
+        ApplicationWindows windows;
+        QWidget* window = windows.mainWindow.get();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        const QString script = programFolder.file("menu.js");
+        writeBytes(script, "var opened = 1;\r\n");
+        desk.openAnswers << QStringList{script};
+
+        QTest::keyClick(window, Qt::Key_F6);
+        QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(findControl<QPlainTextEdit>(window, "Memo21")->toPlainText(),
+                 QStringLiteral("var opened = 1;\n"));
+    }
+};
+
+QTEST_MAIN(KeyboardCommandsTest)
+#include "keyboard_commands_test.moc"
