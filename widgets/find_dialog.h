@@ -31,14 +31,6 @@ public:
 
     void startOn(QWidget* textControl);
 
-    QLineEdit* findWhat;
-    QCheckBox* wholeWord;
-    QCheckBox* matchCase;
-    QRadioButton* directionUp;
-    QRadioButton* directionDown;
-    QPushButton* findNextButton;
-    QPushButton* cancelButton;
-
 signals:
     // A search found nothing; message is the text to show the user.
     void notFound(const QString& message);
@@ -49,6 +41,14 @@ public slots:
 
 private:
     FindOptions options() const;
+
+    QLineEdit* findWhat;
+    QCheckBox* wholeWord;
+    QCheckBox* matchCase;
+    QRadioButton* directionUp;
+    QRadioButton* directionDown;
+    QPushButton* findNextButton;
+    QPushButton* cancelButton;
 
     QPointer<QWidget> target;
 };

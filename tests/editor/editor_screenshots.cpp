@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
     FindDialog find(mainWindow);
     find.move(700, 500);
     find.startOn(findControl<QPlainTextEdit>(mainWindow, "Memo21"));
-    find.findWhat->setText(QStringLiteral("script"));
+    findControl<QLineEdit>(find, "FindWhat")->setText(QStringLiteral("script"));
     shoot(QStringLiteral("editor-find.png"));
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "support/fake_desktop.h"
+#include "support/find_control.h"
 #include "widgets/find_dialog.h"
 
 #include <QCheckBox>
@@ -29,8 +30,9 @@ void select(QPlainTextEdit& pane, int start, int length) {
 
 // The program shows a miss in a notice, as the desktop services do.
 void reportMisses(FindDialog& dialog) {
-    QObject::connect(&dialog, &FindDialog::notFound, &dialog,
-                     [](const QString& message) { desktop().notice(NoticeKind::Information, message); });
+    QObject::connect(&dialog, &FindDialog::notFound, &dialog, [](const QString& message) {
+        desktop().notice(NoticeKind::Information, message);
+    });
 }
 
 class FindDialogTest final : public QObject {
@@ -92,18 +94,18 @@ void FindDialogTest::searchesAPaneOneMatchPerClick() {
     FindDialog dialog;
     reportMisses(dialog);
     dialog.startOn(&pane);
-    dialog.findWhat->setText(QStringLiteral("foo"));
+    findControl<QLineEdit>(dialog, "FindWhat")->setText(QStringLiteral("foo"));
     QStringList hits;
     for (int click = 0; click < 4; ++click) {
-        dialog.findNextButton->click();
+        findControl<QPushButton>(dialog, "FindNext")->click();
         hits << selectionOf(pane);
     }
     QCOMPARE(hits, (QStringList{"0+3", "4+3", "9+3", "13+3"}));
     // Whole words and exact case narrow it down.
     select(pane, 0, 0);
-    dialog.wholeWord->setChecked(true);
-    dialog.matchCase->setChecked(true);
-    dialog.findNextButton->click();
+    findControl<QCheckBox>(dialog, "WholeWord")->setChecked(true);
+    findControl<QCheckBox>(dialog, "MatchCase")->setChecked(true);
+    findControl<QPushButton>(dialog, "FindNext")->click();
     QCOMPARE(selectionOf(pane), QStringLiteral("9+3"));
     QVERIFY(desktop.notices.isEmpty());
 }
@@ -114,12 +116,12 @@ void FindDialogTest::searchesUpFromTheSelectionStart() {
     FindDialog dialog;
     reportMisses(dialog);
     dialog.startOn(&pane);
-    dialog.findWhat->setText(QStringLiteral("ab"));
-    dialog.directionUp->setChecked(true);
+    findControl<QLineEdit>(dialog, "FindWhat")->setText(QStringLiteral("ab"));
+    findControl<QRadioButton>(dialog, "DirectionUp")->setChecked(true);
     select(pane, 6, 2);
-    dialog.findNextButton->click();
+    findControl<QPushButton>(dialog, "FindNext")->click();
     QCOMPARE(selectionOf(pane), QStringLiteral("3+2"));
-    dialog.findNextButton->click();
+    findControl<QPushButton>(dialog, "FindNext")->click();
     QCOMPARE(selectionOf(pane), QStringLiteral("0+2"));
 }
 
@@ -129,11 +131,11 @@ void FindDialogTest::reportsTextNotFound() {
     FindDialog dialog;
     reportMisses(dialog);
     dialog.startOn(&pane);
-    dialog.findWhat->setText(QStringLiteral("be \"ta\""));
+    findControl<QLineEdit>(dialog, "FindWhat")->setText(QStringLiteral("be \"ta\""));
     QVERIFY(!dialog.findNext());
     QCOMPARE(desktop.noticeTexts(), QStringList{QStringLiteral("Text not found: \"be \"ta\"\"")});
     // Past the last match counts as not found too; the selection stays.
-    dialog.findWhat->setText(QStringLiteral("alpha"));
+    findControl<QLineEdit>(dialog, "FindWhat")->setText(QStringLiteral("alpha"));
     QVERIFY(dialog.findNext());
     QVERIFY(!dialog.findNext());
     QCOMPARE(selectionOf(pane), QStringLiteral("0+5"));
@@ -146,14 +148,14 @@ void FindDialogTest::searchesALineEdit() {
     line.setCursorPosition(0);
     FindDialog dialog;
     dialog.startOn(&line);
-    dialog.findWhat->setText(QStringLiteral("one"));
-    dialog.findNextButton->click();
+    findControl<QLineEdit>(dialog, "FindWhat")->setText(QStringLiteral("one"));
+    findControl<QPushButton>(dialog, "FindNext")->click();
     QCOMPARE(line.selectionStart(), 0);
-    dialog.findNextButton->click();
+    findControl<QPushButton>(dialog, "FindNext")->click();
     QCOMPARE(line.selectionStart(), 8);
     QCOMPARE(line.selectedText(), QStringLiteral("one"));
-    dialog.directionUp->setChecked(true);
-    dialog.findNextButton->click();
+    findControl<QRadioButton>(dialog, "DirectionUp")->setChecked(true);
+    findControl<QPushButton>(dialog, "FindNext")->click();
     QCOMPARE(line.selectionStart(), 0);
 }
 
@@ -163,13 +165,13 @@ void FindDialogTest::findNextNeedsText() {
     FindDialog dialog;
     reportMisses(dialog);
     dialog.startOn(&pane);
-    QVERIFY(!dialog.findNextButton->isEnabled());
-    dialog.findWhat->setText(QStringLiteral("w"));
-    QVERIFY(dialog.findNextButton->isEnabled());
+    QVERIFY(!findControl<QPushButton>(dialog, "FindNext")->isEnabled());
+    findControl<QLineEdit>(dialog, "FindWhat")->setText(QStringLiteral("w"));
+    QVERIFY(findControl<QPushButton>(dialog, "FindNext")->isEnabled());
     // A selected word is offered as the text to find.
     select(pane, 0, 4);
     dialog.startOn(&pane);
-    QCOMPARE(dialog.findWhat->text(), QStringLiteral("word"));
+    QCOMPARE(findControl<QLineEdit>(dialog, "FindWhat")->text(), QStringLiteral("word"));
 }
 
 QTEST_MAIN(FindDialogTest)
