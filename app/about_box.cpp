@@ -1,5 +1,6 @@
 #include "app/about_box.h"
 
+#include "widgets/contrast.h"
 #include "widgets/help_links.h"
 #include "widgets/tool_window.h"
 
@@ -10,31 +11,17 @@
 
 namespace {
 
-// Relative luminance and contrast ratio as the accessibility guidelines define them.
-double luminance(const QColor& colour) {
-    const auto channel = [](double value) {
-        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b) {
-    const double first = luminance(a) + 0.05;
-    const double second = luminance(b) + 0.05;
-    return std::max(first, second) / std::min(first, second);
-}
-
 // The palette's link colour, lightened on a dark background or darkened on a
 // light one until it reads (4.5:1) against both: some themes' links are too faint.
 QColor readableLink(const QPalette& colours) {
     constexpr double Readable = 4.5;
     const QColor window = colours.color(QPalette::Window);
     const QColor button = colours.color(QPalette::Button);
-    const bool dark = luminance(window) < 0.18;
+    const bool dark = relativeLuminance(window) < 0.18;
     QColor link = colours.color(QPalette::Link);
     for (int step = 0;
-         step < 32 && std::min(contrast(link, window), contrast(link, button)) < Readable; ++step)
+         step < 32 && std::min(contrastRatio(link, window), contrastRatio(link, button)) < Readable;
+         ++step)
         link = dark ? link.lighter(112) : link.darker(112);
     return link;
 }

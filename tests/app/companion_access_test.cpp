@@ -3,6 +3,7 @@
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
+#include "widgets/contrast.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -14,20 +15,6 @@
 #include <cmath>
 
 namespace {
-
-double luminance(const QColor& colour) {
-    const auto channel = [](double value) {
-        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b) {
-    const double first = luminance(a) + 0.05;
-    const double second = luminance(b) + 0.05;
-    return std::max(first, second) / std::min(first, second);
-}
 
 // A dark desktop theme: light text on dark grey, a mid-blue link.
 QPalette darkPalette() {
@@ -118,15 +105,15 @@ private slots:
                 auto* text = findControl<QPlainTextEdit>(window(owner), "Memo1");
                 QVERIFY(text->isEnabled() && text->isReadOnly());
                 const QPalette colours = text->palette();
-                QVERIFY(contrast(colours.color(QPalette::Text), colours.color(QPalette::Base)) >=
-                        4.5);
+                QVERIFY(contrastRatio(colours.color(QPalette::Text),
+                                      colours.color(QPalette::Base)) >= 4.5);
             }
             QWidget* step = findControl<QWidget>(window("Form6"), "Label1");
-            QVERIFY(contrast(step->palette().color(step->foregroundRole()),
-                             step->palette().color(step->backgroundRole())) >= 4.5);
+            QVERIFY(contrastRatio(step->palette().color(step->foregroundRole()),
+                                  step->palette().color(step->backgroundRole())) >= 4.5);
             QWidget* link = findControl<QWidget>(window("AboutBox"), "AboutLink");
             const QColor linkColour = link->palette().color(QPalette::ButtonText);
-            QVERIFY(contrast(linkColour, link->palette().color(QPalette::Window)) >= 4.5);
+            QVERIFY(contrastRatio(linkColour, link->palette().color(QPalette::Window)) >= 4.5);
             // Still a link's colour: blue over red and green.
             QVERIFY(linkColour.blue() > linkColour.red() &&
                     linkColour.blue() >= linkColour.green());

@@ -43,14 +43,6 @@ void visitPages(const QString& where, QWidget* window, QTabWidget* pages,
     }
 }
 
-double luminance(const QColor& colour) {
-    const auto channel = [](double value) {
-        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
-
 } // namespace
 
 void walkWindows(const std::function<void(const QString& where, QWidget* window)>& visit) {
@@ -126,12 +118,6 @@ QPalette darkFusionPalette() {
         dark.setColor(QPalette::Disabled, role, disabled);
     dark.setColor(QPalette::Disabled, QPalette::HighlightedText, disabled);
     return dark;
-}
-
-double contrastRatio(const QColor& a, const QColor& b) {
-    const double first = luminance(a) + 0.05;
-    const double second = luminance(b) + 0.05;
-    return std::max(first, second) / std::min(first, second);
 }
 
 bool Findings::clean() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/contrast.h"
+
 #include <QColor>
 #include <QList>
 #include <QString>
@@ -23,9 +25,6 @@ QString describe(const QWidget* widget);
 
 // Qt's dark Fusion palette, as dark desktop themes set it.
 QPalette darkFusionPalette();
-
-// WCAG contrast ratio between two colours, 1 to 21.
-double contrastRatio(const QColor& a, const QColor& b);
 
 // Collects failures; clean() lists them all, one line each, and says
 // whether there were none.
