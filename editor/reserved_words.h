@@ -1,11 +1,10 @@
 #pragma once
 
+#include "editor/reserved_words_form.h"
 #include "widgets/tool_window.h"
 
 #include <optional>
 
-class QListWidget;
-class QPushButton;
 class EditorTab;
 
 // The "Reserved Words" window: the words of tags.txt, inserted into the
@@ -37,8 +36,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QListWidget* wordList;
-    QPushButton* addButton;
+    ReservedWordsForm form;
     EditorTab* const editor;
     const QString shippedData;
     std::optional<int> lastSelectedRow;

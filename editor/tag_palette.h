@@ -1,8 +1,8 @@
 #pragma once
 
+#include "editor/tag_inspector_form.h"
 #include "widgets/tool_window.h"
 
-class QTabWidget;
 class QToolButton;
 class EditorTab;
 
@@ -35,6 +35,6 @@ private:
     QList<QToolButton*> buttonsOfPage(int page) const;
     void focusButton(int page, qsizetype index);
 
-    QTabWidget* pages;
+    TagInspectorForm form;
     EditorTab* const editor;
 };

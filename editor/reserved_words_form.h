@@ -1,0 +1,13 @@
+#pragma once
+
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+// The "Reserved Words" window's widgets: the word list and "Add Selected Tag".
+struct ReservedWordsForm {
+    void setupUi(QWidget* window);
+
+    QListWidget* wordList = nullptr;
+    QPushButton* addButton = nullptr;
+};
