@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -142,6 +143,34 @@ QGroupBox* makeGroupBox(const QString& objectName, const QString& title, QWidget
     auto* group = new QGroupBox(title, parent);
     group->setObjectName(objectName);
     return group;
+}
+
+void enableAll(std::initializer_list<QWidget*> controls, bool enabled) {
+    for (QWidget* control : controls)
+        control->setEnabled(enabled);
+}
+
+void enableWith(QAbstractButton* box, std::initializer_list<QWidget*> controls, While state) {
+    const auto follow = [dependents = QList<QWidget*>(controls), state](bool checked) {
+        for (QWidget* control : dependents)
+            control->setEnabled(checked == (state == While::Checked));
+    };
+    QObject::connect(box, &QAbstractButton::toggled, box, follow);
+    follow(box->isChecked());
+}
+
+QStringList listTexts(const QListWidget* list) {
+    QStringList texts;
+    texts.reserve(list->count());
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
+}
+
+void selectText(QComboBox* box, const QString& text) {
+    box->setCurrentIndex(box->findText(text));
+    if (box->isEditable())
+        box->setEditText(text);
 }
 
 QStringList numberList(int first, int last) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QFont;
@@ -13,6 +14,7 @@ class QGroupBox;
 class QLabel;
 class QLayout;
 class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
@@ -53,6 +55,19 @@ enum class Typing { Fixed, Editable };
 QComboBox* makeComboBox(const QString& objectName, const QStringList& items, const QString& current,
                         QWidget* parent, Typing typing = Typing::Fixed);
 QGroupBox* makeGroupBox(const QString& objectName, const QString& title, QWidget* parent);
+
+// Enabling rules: all of `controls` at once, or, from now on, exactly while
+// `box` is checked (or unchecked).
+void enableAll(std::initializer_list<QWidget*> controls, bool enabled);
+enum class While { Checked, Unchecked };
+void enableWith(QAbstractButton* box, std::initializer_list<QWidget*> controls,
+                While state = While::Checked);
+
+// The texts of a list's items, top to bottom.
+QStringList listTexts(const QListWidget* list);
+// Makes the item showing `text` current (none when no item shows it); an
+// editable box shows `text` in its field either way.
+void selectText(QComboBox* box, const QString& text);
 
 // The numbers from `first` to `last` as list items.
 QStringList numberList(int first, int last);

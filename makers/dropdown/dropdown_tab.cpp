@@ -22,24 +22,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-namespace {
-
-void selectText(QComboBox* combo, const QString& text) {
-    combo->setCurrentIndex(combo->findText(text));
-    if (combo->isEditable())
-        combo->setEditText(text);
-}
-
-QStringList listTexts(const QListWidget* list) {
-    QStringList texts;
-    texts.reserve(list->count());
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    return texts;
-}
-
-} // namespace
-
 DropdownTab::DropdownTab(const TabContext& tabContext, QWidget* parent)
     : QWidget(parent), context(tabContext) {
     ui.setupUi(this, context);

@@ -65,7 +65,9 @@ MouseOverTab::MouseOverTab(const TabContext& tabContext, QWidget* parent)
                 &MouseOverTab::followOutputChoice);
 
     connect(ui.preloadCheck, &QCheckBox::toggled, this, &MouseOverTab::warnIfPreloadOff);
-    connect(ui.borderCheck, &QCheckBox::toggled, this, &MouseOverTab::enableBorderControls);
+    enableWith(ui.borderCheck,
+               {ui.borderColourLabel, ui.borderTypeLabel, ui.borderSizeLabel, ui.borderColourText,
+                ui.borderColourButton, ui.borderTypeBox, ui.borderSizeBox});
     connect(ui.initialImageField, &QLineEdit::textChanged, this, &MouseOverTab::enableAddImage);
     connect(ui.mouseOverImageField, &QLineEdit::textChanged, this, &MouseOverTab::enableAddImage);
     connect(ui.addImageButton, &QPushButton::clicked, this, &MouseOverTab::addImage);
@@ -76,7 +78,6 @@ MouseOverTab::MouseOverTab(const TabContext& tabContext, QWidget* parent)
     installDefaultButton(this, ui.addImageButton);
 
     applySettings(MouseOverSettings());
-    enableBorderControls();
     enableAddImage();
     startDocument();
 }
@@ -124,15 +125,6 @@ void MouseOverTab::warnIfPreloadOff() {
         desktop().notice(NoticeKind::Warning,
                          QStringLiteral("It is recommended that you preload your images. Failure "
                                         "to do so may lead to a delay in the mouseover effect."));
-}
-
-void MouseOverTab::enableBorderControls() {
-    const bool border = ui.borderCheck->isChecked();
-    const std::initializer_list<QWidget*> borderControls = {
-        ui.borderColourLabel,  ui.borderTypeLabel, ui.borderSizeLabel, ui.borderColourText,
-        ui.borderColourButton, ui.borderTypeBox,   ui.borderSizeBox};
-    for (QWidget* control : borderControls)
-        control->setEnabled(border);
 }
 
 void MouseOverTab::enableAddImage() {

@@ -30,7 +30,6 @@ public:
 
 public slots:
     void warnIfPreloadOff();
-    void enableBorderControls();
     void enableAddImage();
     void resetImageFields();
     void clearCode();

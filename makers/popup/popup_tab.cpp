@@ -20,11 +20,6 @@ namespace {
 using Event = PopupSettings::LaunchEvent;
 using Medium = PopupSettings::LaunchMedium;
 
-void enableAll(std::initializer_list<QWidget*> widgets, bool enabled) {
-    for (QWidget* widget : widgets)
-        widget->setEnabled(enabled);
-}
-
 bool isLinkEvent(Event event) {
     return event == Event::OnClick || event == Event::OnMouseOut || event == Event::OnMouseOver;
 }
@@ -48,8 +43,13 @@ PopupTab::PopupTab(const TabContext& tabContext, QWidget* parent)
 
     connect(ui.frame.newButton, &QToolButton::clicked, this, &PopupTab::newDocument);
     connect(ui.makeCodeButton, &QPushButton::clicked, this, &PopupTab::makeCode);
-    connect(ui.closeAfterTimeBox, &QCheckBox::toggled, this, &PopupTab::closeTimeToggled);
-    connect(ui.fullScreenBox, &QCheckBox::toggled, this, &PopupTab::fullScreenToggled);
+    enableWith(ui.closeAfterTimeBox, {ui.afterLabel, ui.closeSecondsSpin, ui.secondsLabel});
+    // Ticks and numbers stay, so unticking brings the former features back.
+    enableWith(ui.fullScreenBox,
+               {ui.directoriesBox, ui.locationBox, ui.menubarBox, ui.resizableBox, ui.scrollbarsBox,
+                ui.statusbarBox, ui.toolbarBox, ui.heightLabel, ui.widthLabel, ui.leftLabel,
+                ui.topLabel, ui.heightSpin, ui.widthSpin, ui.leftSpin, ui.topSpin},
+               While::Unchecked);
     connect(ui.eventList, &QComboBox::activated, this, &PopupTab::eventChosen);
     connect(ui.mediumList, &QComboBox::activated, this, &PopupTab::mediumChosen);
     connect(ui.urlField, &QLineEdit::textChanged, this, &PopupTab::urlChanged);
@@ -112,22 +112,8 @@ void PopupTab::applySettings(const PopupSettings& s) {
     ui.eventList->setCurrentIndex(static_cast<int>(s.event));
     ui.mediumList->setCurrentIndex(static_cast<int>(s.medium));
     // A tick or text set to what it already held raises no rule.
-    closeTimeToggled(s.closeAfterTime);
-    fullScreenToggled(s.fullScreen);
     urlChanged(s.url);
     enableForLaunch();
-}
-
-void PopupTab::closeTimeToggled(bool ticked) {
-    enableAll({ui.afterLabel, ui.closeSecondsSpin, ui.secondsLabel}, ticked);
-}
-
-void PopupTab::fullScreenToggled(bool ticked) {
-    // Ticks and numbers stay, so unticking brings the former features back.
-    enableAll({ui.directoriesBox, ui.locationBox, ui.menubarBox, ui.resizableBox, ui.scrollbarsBox,
-               ui.statusbarBox, ui.toolbarBox, ui.heightLabel, ui.widthLabel, ui.leftLabel,
-               ui.topLabel, ui.heightSpin, ui.widthSpin, ui.leftSpin, ui.topSpin},
-              !ticked);
 }
 
 void PopupTab::enableForLaunch() {

@@ -28,8 +28,6 @@ public:
     void applySettings(const PopupSettings& settings);
 
 public slots:
-    void closeTimeToggled(bool ticked);
-    void fullScreenToggled(bool ticked);
     void eventChosen(int index);
     void mediumChosen(int index);
     void urlChanged(const QString& text);

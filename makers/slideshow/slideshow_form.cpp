@@ -3,7 +3,9 @@
 #include "widgets/colour_setting.h"
 #include "widgets/font_box.h"
 #include "widgets/form_parts.h"
+#include "widgets/output_commands.h"
 #include "widgets/spin_edit.h"
+#include "widgets/tab_context.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -56,6 +58,22 @@ const CodeAreaRow CodeArea = {
     .buttons = {copyCodeButton("BitBtn27", "C&opy to Clipboard"), clearCodeButton("BitBtn28")},
     .placement = CodeAreaRow::Buttons::Below,
     .buttonSpacing = 4};
+
+OutputSetup codeOutputs(QPlainTextEdit* pane) {
+    OutputSetup setup;
+    setup.pane = pane;
+    setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog7"));
+    setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog8"));
+    setup.preview = OutputSetup::Preview::SavedFile;
+    setup.savedFlagStart = QString();
+    setup.notSavedNotice =
+        QStringLiteral("Please save in HTML format or publish before previewing!");
+    setup.htmlSaveWarning = QStringLiteral(
+        "Please note: the slideshow HTML file you are about to save will ONLY function correctly "
+        "on this computer. If you would like to put your slideshow on a website or CD, please use "
+        "the Publish command instead.");
+    return setup;
+}
 
 const Density PageDensity = {{6, 5, 6, 5}, 4, 3};
 
@@ -188,6 +206,15 @@ void SlideshowForm::setupUi(QWidget* tab, const TabContext& context) {
     halves->addWidget(subPages, 1);
     layout->addLayout(halves);
     buildColourSettings(tab);
+
+    outputs = new OutputCommands(codeOutputs(codePane), context.folders.userCache, tab);
+    frame.connectTo(outputs);
+    // The count beside the list follows it, whatever changes it.
+    const QAbstractItemModel* entries = imageList->model();
+    const auto showCount = [entries, label = imageCount] { label->setNum(entries->rowCount()); };
+    QObject::connect(entries, &QAbstractItemModel::rowsInserted, imageCount, showCount);
+    QObject::connect(entries, &QAbstractItemModel::rowsRemoved, imageCount, showCount);
+    QObject::connect(entries, &QAbstractItemModel::modelReset, imageCount, showCount);
 }
 
 void SlideshowForm::buildToolBar(QWidget* tab, const TabContext& context) {
@@ -264,6 +291,8 @@ QWidget* SlideshowForm::buildSettingsPage(QWidget* tab) {
 
     initialImage = makeLineEdit("Edit23", page);
     initialImage->setReadOnly(true);
+    // The full path shows as its tooltip.
+    QObject::connect(initialImage, &QLineEdit::textChanged, initialImage, &QWidget::setToolTip);
     chooseInitialButton = makeChooserButton("Button6", QStringLiteral("O&K"), {}, page);
     chooseInitialButton->setFixedWidth(32);
     chooseInitialButton->setAccessibleName(QStringLiteral("Use Selected Image As Initial Image"));

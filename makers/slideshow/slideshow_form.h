@@ -7,6 +7,7 @@
 
 class ColourSetting;
 class FontBox;
+class OutputCommands;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -47,6 +48,9 @@ struct SlideshowForm final {
     QToolButton* helpButton = nullptr;
 
     QPlainTextEdit* codePane = nullptr;
+    // Copy, Clear, Save, Preview and Print on the code pane, with the preview
+    // target (the saved flag and file name) that Save as HTML and Publish record.
+    OutputCommands* outputs = nullptr;
     QPushButton* codeCopyButton = nullptr;
     QPushButton* codeClearButton = nullptr;
     QLabel* imageCount = nullptr;

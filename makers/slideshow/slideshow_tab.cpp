@@ -26,8 +26,11 @@
 
 namespace {
 
-void setListText(QComboBox* box, const QString& text) {
-    box->setCurrentIndex(box->findText(text));
+// Puts the file chosen in `dialog` into `field`; Cancel leaves it as it was.
+void chooseFileInto(FileDialog& dialog, QLineEdit* field) {
+    const QStringList files = dialog.askOpen(false);
+    if (!files.isEmpty())
+        field->setText(files.first());
 }
 
 } // namespace
@@ -35,29 +38,6 @@ void setListText(QComboBox* box, const QString& text) {
 SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
     : QWidget(parent), context(tabContext) {
     ui.setupUi(this, context);
-
-    OutputSetup setup;
-    setup.pane = ui.codePane;
-    setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog7"));
-    setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog8"));
-    setup.preview = OutputSetup::Preview::SavedFile;
-    setup.savedFlagStart = QString();
-    setup.notSavedNotice =
-        QStringLiteral("Please save in HTML format or publish before previewing!");
-    setup.htmlSaveWarning = QStringLiteral(
-        "Please note: the slideshow HTML file you are about to save will ONLY function correctly "
-        "on this computer. If you would like to put your slideshow on a website or CD, please use "
-        "the Publish command instead.");
-    outputs = new OutputCommands(std::move(setup), context.folders.userCache, this);
-    ui.frame.connectTo(outputs);
-
-    connectControls();
-    applySettings(SlideshowSettings());
-}
-
-SlideshowTab::~SlideshowTab() = default;
-
-void SlideshowTab::connectControls() {
     connect(ui.publishAction, &QAction::triggered, this, &SlideshowTab::publishPage);
     connect(ui.newButton, &QToolButton::clicked, this, &SlideshowTab::newDocument);
     connect(ui.imageList, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -75,22 +55,25 @@ void SlideshowTab::connectControls() {
         {ui.addImagesButton, &SlideshowTab::addImages},
         {ui.chooseInitialButton, &SlideshowTab::chooseInitialImage},
         {ui.initialHelpButton, &SlideshowTab::explainInitialImage},
-        {ui.chooseSoundButton, &SlideshowTab::chooseSound},
-        {ui.chooseBackgroundButton, &SlideshowTab::chooseBackgroundImage},
         {ui.auditionButton, &SlideshowTab::auditionSound},
     };
     for (const auto& [button, command] : buttons)
         connect(button, &QPushButton::clicked, this, command);
-    // The full path shows as the initial image's tooltip.
-    connect(ui.initialImage, &QLineEdit::textChanged, ui.initialImage, &QWidget::setToolTip);
-    connect(ui.rightClickDisable, &QCheckBox::toggled, this,
-            &SlideshowTab::enableRightClickMessage);
-    connect(ui.playSound, &QCheckBox::toggled, this, &SlideshowTab::enableSound);
+    connect(ui.chooseSoundButton, &QPushButton::clicked, this,
+            [this] { chooseFileInto(ui.soundDialog, ui.soundFile); });
+    connect(ui.chooseBackgroundButton, &QPushButton::clicked, this,
+            [this] { chooseFileInto(ui.backgroundImageDialog, ui.backgroundImage); });
+    enableWith(ui.rightClickDisable, {ui.rightClickMessageLabel, ui.rightClickMessage});
+    enableWith(ui.playSound,
+               {ui.soundLabel, ui.soundFile, ui.chooseSoundButton, ui.auditionButton});
+    applySettings(SlideshowSettings());
 }
+
+SlideshowTab::~SlideshowTab() = default;
 
 SlideshowSettings SlideshowTab::settings() {
     SlideshowSettings s;
-    s.images = listEntries();
+    s.images = listTexts(ui.imageList);
     s.initialImage = ui.initialImage->text();
     s.transitionTime = ui.transitionTime->committedText();
     s.centreConsole = ui.centreConsole->isChecked();
@@ -135,10 +118,8 @@ void SlideshowTab::applySettings(const SlideshowSettings& s) {
     ui.transitionTime->setValue(s.transitionTime.toInt());
     ui.centreConsole->setChecked(s.centreConsole);
     ui.rightClickDisable->setChecked(s.rightClickDisable);
-    enableRightClickMessage(s.rightClickDisable);
     ui.rightClickMessage->setText(s.rightClickMessage);
     ui.playSound->setChecked(s.playSound);
-    enableSound(s.playSound);
     ui.soundFile->setText(s.sound);
     ui.pageTitle->setText(s.pageTitle);
     ui.pageBackgroundColour->setText(s.pageBackgroundColor);
@@ -150,10 +131,9 @@ void SlideshowTab::applySettings(const SlideshowSettings& s) {
     ui.boldToggle->setChecked(s.headingBold);
     ui.italicToggle->setChecked(s.headingItalic);
     ui.underlineToggle->setChecked(s.headingUnderline);
-    setListText(ui.headingSize, s.headingSize);
-    ui.headingSize->setEditText(s.headingSize);
+    selectText(ui.headingSize, s.headingSize);
     ui.borderColour->setText(s.borderColor);
-    setListText(ui.borderWidth, s.borderWidth);
+    selectText(ui.borderWidth, s.borderWidth);
     ui.consoleColour->setText(s.consoleColor);
     ui.headingCellColour->setText(s.headingCellColor);
     ui.cellSpacing->setValue(s.cellSpacing.toInt());
@@ -162,13 +142,13 @@ void SlideshowTab::applySettings(const SlideshowSettings& s) {
     ui.buttonFont->setEditText(s.buttonFont);
     ui.buttonBackgroundColour->setText(s.buttonBackgroundColor);
     ui.buttonTextColour->setText(s.buttonTextColor);
-    setListText(ui.buttonBorderStyle, s.buttonBorderStyle);
-    setListText(ui.buttonBorderWidth, s.buttonBorderWidth);
+    selectText(ui.buttonBorderStyle, s.buttonBorderStyle);
+    selectText(ui.buttonBorderWidth, s.buttonBorderWidth);
     ui.listFont->setEditText(s.listFont);
     ui.listBackgroundColour->setText(s.listBackgroundColor);
     ui.listItemColour->setText(s.listItemColor);
-    setListText(ui.listBorderStyle, s.listBorderStyle);
-    setListText(ui.listBorderWidth, s.listBorderWidth);
+    selectText(ui.listBorderStyle, s.listBorderStyle);
+    selectText(ui.listBorderWidth, s.listBorderWidth);
 }
 
 void SlideshowTab::setImages(const QStringList& images) {
@@ -179,19 +159,6 @@ void SlideshowTab::setImages(const QStringList& images) {
     ui.imageList->setToolTip(QString());
     rememberedRow = -1;
     enableEntryCommands(false);
-    showImageCount();
-}
-
-QStringList SlideshowTab::listEntries() const {
-    QStringList entries;
-    entries.reserve(ui.imageList->count());
-    for (int row = 0; row < ui.imageList->count(); ++row)
-        entries << ui.imageList->item(row)->text();
-    return entries;
-}
-
-void SlideshowTab::showImageCount() {
-    ui.imageCount->setText(QString::number(ui.imageList->count()));
 }
 
 // Delete and OK act on the remembered entry, so only while one is selected.
@@ -217,7 +184,6 @@ void SlideshowTab::addImages() {
     changingList = true;
     ui.imageList->addItems(files);
     changingList = false;
-    showImageCount();
 }
 
 void SlideshowTab::selectEntry() {
@@ -235,7 +201,6 @@ void SlideshowTab::chooseInitialImage() {
         ui.initialImage->setText(chosen->text());
         clearListSelection();
     }
-    showImageCount();
     enableEntryCommands(false);
 }
 
@@ -259,11 +224,10 @@ void SlideshowTab::deleteEntry() {
         clearListSelection();
     }
     enableEntryCommands(false);
-    showImageCount();
 }
 
 void SlideshowTab::sortList() {
-    QStringList entries = listEntries();
+    QStringList entries = listTexts(ui.imageList);
     // Stable, so paths equal but for letter case keep their order.
     std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
@@ -286,31 +250,7 @@ void SlideshowTab::clearAllImages() {
     ui.imageList->clear();
     changingList = false;
     enableEntryCommands(false);
-    showImageCount();
     ui.initialImage->clear();
-}
-
-void SlideshowTab::enableRightClickMessage(bool checked) {
-    ui.rightClickMessageLabel->setEnabled(checked);
-    ui.rightClickMessage->setEnabled(checked);
-}
-
-void SlideshowTab::enableSound(bool checked) {
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             ui.soundLabel, ui.soundFile, ui.chooseSoundButton, ui.auditionButton})
-        control->setEnabled(checked);
-}
-
-void SlideshowTab::chooseSound() {
-    const QStringList files = ui.soundDialog.askOpen(false);
-    if (!files.isEmpty())
-        ui.soundFile->setText(files.first());
-}
-
-void SlideshowTab::chooseBackgroundImage() {
-    const QStringList files = ui.backgroundImageDialog.askOpen(false);
-    if (!files.isEmpty())
-        ui.backgroundImage->setText(files.first());
 }
 
 void SlideshowTab::auditionSound() {
@@ -356,9 +296,13 @@ void SlideshowTab::publishPage() {
         return;
     const QByteArray pageBytes =
         htmlFileBytes(page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
-    if (!publish(pagePath, pageBytes, slideshowPublishSources(current)))
+    publishing = true;
+    SlideshowPublisher publisher(pagePath, pageBytes, slideshowPublishSources(current));
+    const bool complete = runPublication(publisher, this);
+    publishing = false;
+    if (!complete)
         return;
-    outputs->recordSaved(pagePath);
+    ui.outputs->recordSaved(pagePath);
     desktop().notice(NoticeKind::Information, QStringLiteral("Publish complete!"));
 }
 
@@ -369,13 +313,4 @@ void SlideshowTab::newDocument() {
     ui.subPages->setCurrentIndex(0);
     replacePaneText(*ui.codePane, {});
     applySettings(SlideshowSettings());
-}
-
-bool SlideshowTab::publish(const QString& pagePath, const QByteArray& pageBytes,
-                           const QStringList& sources) {
-    publishing = true;
-    SlideshowPublisher publisher(pagePath, pageBytes, sources);
-    const bool complete = runPublication(publisher, this);
-    publishing = false;
-    return complete;
 }

@@ -5,7 +5,6 @@
 
 #include <QWidget>
 
-class OutputCommands;
 struct SlideshowSettings;
 
 // The "Slideshow Maker" tab: an image list, the page settings on three
@@ -31,28 +30,17 @@ private:
     void deleteEntry();
     void sortList();
     void clearAllImages();
-    void enableRightClickMessage(bool checked);
-    void enableSound(bool checked);
-    void chooseSound();
-    void chooseBackgroundImage();
     void auditionSound();
     void makeCode();
     void newDocument();
     void publishPage();
 
-    void connectControls();
     void setImages(const QStringList& images);
-    QStringList listEntries() const;
-    void showImageCount();
     void clearListSelection();
     void enableEntryCommands(bool enabled);
-    bool publish(const QString& pagePath, const QByteArray& pageBytes, const QStringList& sources);
 
     TabContext context;
     SlideshowForm ui;
-    // Copy, Clear, Save, Preview and Print on the code pane, with the preview
-    // target (the saved flag and file name) that Save as HTML and Publish record.
-    OutputCommands* outputs = nullptr;
     // The list position last selected by the user, or -1.
     int rememberedRow = -1;
     // Set while the program itself changes the list, so that only the user's

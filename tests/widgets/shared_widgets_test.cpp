@@ -7,8 +7,11 @@
 #include "widgets/spin_edit.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -156,6 +159,49 @@ private slots:
         QTest::keyClick(pane, Qt::Key_Return);
         QCOMPARE(clicks.size(), 1);
         QCOMPARE(pane->toPlainText(), QString("\n"));
+    }
+
+    // A rule set up on a ticked box takes effect at once, then follows each tick.
+    void controlsFollowTheirBox() {
+        for (const While state : {While::Checked, While::Unchecked}) {
+            QWidget tab;
+            auto* box = new QCheckBox(&tab);
+            box->setChecked(true);
+            auto* label = new QLabel(&tab);
+            auto* field = new QLineEdit(&tab);
+            enableWith(box, {label, field}, state);
+            for (const bool ticked : {true, false, true}) {
+                box->setChecked(ticked);
+                const bool enabled = ticked == (state == While::Checked);
+                QCOMPARE(label->isEnabled(), enabled);
+                QCOMPARE(field->isEnabled(), enabled);
+            }
+        }
+    }
+
+    void listsAndBoxesReadAndShowTexts() {
+        QListWidget list;
+        QCOMPARE(listTexts(&list), QStringList());
+        list.addItems({"b.gif", "", "a.gif"});
+        QCOMPARE(listTexts(&list), QStringList({"b.gif", "", "a.gif"}));
+
+        // The text chosen, what the box then shows, fixed and editable.
+        const struct {
+            Typing typing;
+            const char* text;
+            int index;
+            const char* shown;
+        } choices[] = {{Typing::Fixed, "2", 1, "2"},
+                       {Typing::Fixed, "9", -1, ""},
+                       {Typing::Editable, "3", 2, "3"},
+                       {Typing::Editable, "99", -1, "99"}};
+        for (const auto& choice : choices) {
+            QWidget tab;
+            QComboBox* box = makeComboBox("ComboBox1", numberList(1, 3), "1", &tab, choice.typing);
+            selectText(box, choice.text);
+            QCOMPARE(box->currentIndex(), choice.index);
+            QCOMPARE(box->currentText(), QString(choice.shown));
+        }
     }
 };
 
