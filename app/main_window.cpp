@@ -28,7 +28,7 @@ constexpr int ClientHeight = 388;
 
 MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFolders) {
     auto* editActions = new EditActions(this);
-    addAction(editActions->SearchFind1);
+    addAction(editActions->find);
 
     TabContext context;
     context.folders = folders;

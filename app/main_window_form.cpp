@@ -144,18 +144,16 @@ void MainWindowForm::setupMenus(QMainWindow* window) {
     exitItem->setIcon(themedIcon(QStringLiteral("application-exit")));
 
     QMenu* edit = mainMenu->addMenu(QStringLiteral("&Edit"));
-    undoItem =
-        addForwarder(edit, "Undo1", editActions->EditUndo1, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undoItem = addForwarder(edit, "Undo1", editActions->undo, QKeySequence(Qt::CTRL | Qt::Key_Z));
     edit->addSeparator();
-    cutItem = addForwarder(edit, "Cut1", editActions->EditCut1, QKeySequence(Qt::CTRL | Qt::Key_X));
-    copyItem =
-        addForwarder(edit, "Copy1", editActions->EditCopy1, QKeySequence(Qt::CTRL | Qt::Key_C));
+    cutItem = addForwarder(edit, "Cut1", editActions->cut, QKeySequence(Qt::CTRL | Qt::Key_X));
+    copyItem = addForwarder(edit, "Copy1", editActions->copy, QKeySequence(Qt::CTRL | Qt::Key_C));
     pasteItem =
-        addForwarder(edit, "Paste1", editActions->EditPaste1, QKeySequence(Qt::CTRL | Qt::Key_V));
+        addForwarder(edit, "Paste1", editActions->paste, QKeySequence(Qt::CTRL | Qt::Key_V));
     deleteItem =
-        addForwarder(edit, "Delete1", editActions->EditDelete1, QKeySequence(Qt::Key_Delete));
+        addForwarder(edit, "Delete1", editActions->deleteSelection, QKeySequence(Qt::Key_Delete));
     edit->addSeparator();
-    selectAllItem = addForwarder(edit, "SelectAll1", editActions->EditSelectAll1,
+    selectAllItem = addForwarder(edit, "SelectAll1", editActions->selectAll,
                                  QKeySequence(Qt::CTRL | Qt::Key_A));
 
     QMenu* view = mainMenu->addMenu(QStringLiteral("&View"));

@@ -35,63 +35,63 @@ QAction* makeAction(QObject* parent, const char* name, const QString& text, cons
 
 EditActions::EditActions(QObject* parent) : QObject(parent) {
     setObjectName("ActionList1");
-    EditUndo1 = makeAction(this, "EditUndo1", QStringLiteral("&Undo"),
-                           QStringLiteral("Undo|Reverts the last action"), "edit-undo");
-    EditCut1 = makeAction(this, "EditCut1", QStringLiteral("Cu&t"),
-                          QStringLiteral("Cut|Cuts the selection and puts it on the Clipboard"),
-                          "edit-cut");
-    EditCopy1 = makeAction(this, "EditCopy1", QStringLiteral("&Copy"),
-                           QStringLiteral("Copy|Copies the selection and puts it on the Clipboard"),
-                           "edit-copy");
-    EditPaste1 = makeAction(this, "EditPaste1", QStringLiteral("&Paste"),
-                            QStringLiteral("Paste|Inserts Clipboard contents"), "edit-paste");
-    EditDelete1 = makeAction(this, "EditDelete1", QStringLiteral("&Delete"),
-                             QStringLiteral("Delete|Erases the selection"), "edit-delete");
-    EditSelectAll1 =
+    undo = makeAction(this, "EditUndo1", QStringLiteral("&Undo"),
+                      QStringLiteral("Undo|Reverts the last action"), "edit-undo");
+    cut = makeAction(this, "EditCut1", QStringLiteral("Cu&t"),
+                     QStringLiteral("Cut|Cuts the selection and puts it on the Clipboard"),
+                     "edit-cut");
+    copy = makeAction(this, "EditCopy1", QStringLiteral("&Copy"),
+                      QStringLiteral("Copy|Copies the selection and puts it on the Clipboard"),
+                      "edit-copy");
+    paste = makeAction(this, "EditPaste1", QStringLiteral("&Paste"),
+                       QStringLiteral("Paste|Inserts Clipboard contents"), "edit-paste");
+    deleteSelection = makeAction(this, "EditDelete1", QStringLiteral("&Delete"),
+                                 QStringLiteral("Delete|Erases the selection"), "edit-delete");
+    selectAll =
         makeAction(this, "EditSelectAll1", QStringLiteral("Select &All"),
                    QStringLiteral("Select All|Selects the entire document"), "edit-select-all");
-    SearchFind1 = makeAction(this, "SearchFind1", QStringLiteral("&Find..."),
-                             QStringLiteral("Find|Finds the specified text"));
-    SearchFind1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    SearchFind1->setShortcutContext(Qt::WindowShortcut);
+    find = makeAction(this, "SearchFind1", QStringLiteral("&Find..."),
+                      QStringLiteral("Find|Finds the specified text"));
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    find->setShortcutContext(Qt::WindowShortcut);
 
-    connect(EditUndo1, &QAction::triggered, this, [this] {
+    connect(undo, &QAction::triggered, this, [this] {
         if (auto* pane = qobject_cast<QPlainTextEdit*>(focused.data()))
             pane->undo();
         else if (QLineEdit* line = lineEditOf(focused))
             line->undo();
     });
-    connect(EditCut1, &QAction::triggered, this, [this] {
+    connect(cut, &QAction::triggered, this, [this] {
         if (auto* pane = qobject_cast<QPlainTextEdit*>(focused.data()))
             pane->cut();
         else if (QLineEdit* line = lineEditOf(focused))
             line->cut();
     });
-    connect(EditCopy1, &QAction::triggered, this, [this] {
+    connect(copy, &QAction::triggered, this, [this] {
         if (auto* pane = qobject_cast<QPlainTextEdit*>(focused.data()))
             pane->copy();
         else if (QLineEdit* line = lineEditOf(focused))
             line->copy();
     });
-    connect(EditPaste1, &QAction::triggered, this, [this] {
+    connect(paste, &QAction::triggered, this, [this] {
         if (auto* pane = qobject_cast<QPlainTextEdit*>(focused.data()))
             pane->paste();
         else if (QLineEdit* line = lineEditOf(focused))
             line->paste();
     });
-    connect(EditDelete1, &QAction::triggered, this, [this] {
+    connect(deleteSelection, &QAction::triggered, this, [this] {
         if (auto* pane = qobject_cast<QPlainTextEdit*>(focused.data()))
             pane->textCursor().removeSelectedText();
         else if (QLineEdit* line = lineEditOf(focused))
             line->del();
     });
-    connect(EditSelectAll1, &QAction::triggered, this, [this] {
+    connect(selectAll, &QAction::triggered, this, [this] {
         if (auto* pane = qobject_cast<QPlainTextEdit*>(focused.data()))
             pane->selectAll();
         else if (QLineEdit* line = lineEditOf(focused))
             line->selectAll();
     });
-    connect(SearchFind1, &QAction::triggered, this, [this] {
+    connect(find, &QAction::triggered, this, [this] {
         if (focused)
             desktop().showFind(focused);
     });
@@ -132,24 +132,24 @@ void EditActions::follow(QWidget* widget) {
 }
 
 void EditActions::updateEnabling() {
-    bool selection = false, writable = false, undo = false, hasText = false;
+    bool selection = false, writable = false, undoable = false, hasText = false;
     if (auto* pane = qobject_cast<QPlainTextEdit*>(focused.data())) {
         selection = pane->textCursor().hasSelection();
         writable = !pane->isReadOnly();
-        undo = pane->document()->isUndoAvailable();
+        undoable = pane->document()->isUndoAvailable();
         hasText = !pane->document()->isEmpty();
     } else if (QLineEdit* line = lineEditOf(focused)) {
         selection = line->hasSelectedText();
         writable = !line->isReadOnly();
-        undo = line->isUndoAvailable();
+        undoable = line->isUndoAvailable();
         hasText = !line->text().isEmpty();
     }
     const bool present = focused != nullptr;
-    EditUndo1->setEnabled(present && writable && undo);
-    EditCut1->setEnabled(present && writable && selection);
-    EditCopy1->setEnabled(present && selection);
-    EditDelete1->setEnabled(present && writable && selection);
-    EditPaste1->setEnabled(present && writable && clipboardHasText());
-    EditSelectAll1->setEnabled(present && hasText);
-    SearchFind1->setEnabled(present && hasText);
+    undo->setEnabled(present && writable && undoable);
+    cut->setEnabled(present && writable && selection);
+    copy->setEnabled(present && selection);
+    deleteSelection->setEnabled(present && writable && selection);
+    paste->setEnabled(present && writable && clipboardHasText());
+    selectAll->setEnabled(present && hasText);
+    find->setEnabled(present && hasText);
 }

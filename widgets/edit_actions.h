@@ -14,13 +14,13 @@ class EditActions final : public QObject {
 public:
     explicit EditActions(QObject* parent);
 
-    QAction* EditUndo1;
-    QAction* EditCut1;
-    QAction* EditCopy1;
-    QAction* EditPaste1;
-    QAction* EditDelete1;
-    QAction* EditSelectAll1;
-    QAction* SearchFind1;
+    QAction* undo;
+    QAction* cut;
+    QAction* copy;
+    QAction* paste;
+    QAction* deleteSelection;
+    QAction* selectAll;
+    QAction* find;
 
     // The focused text control (line edit, editable combo, spin box or text
     // pane), or nothing.

@@ -56,8 +56,8 @@ QToolButton* addMenuButton(QToolBar* bar, const QString& objectName, const QStri
 QList<QToolButton*> addEditButtons(QToolBar* bar, EditActions& actions) {
     QList<QToolButton*> buttons;
     bar->addSeparator();
-    for (QAction* action : {actions.EditCut1, actions.EditCopy1, actions.EditPaste1,
-                            actions.EditUndo1, actions.EditDelete1}) {
+    for (QAction* action :
+         {actions.cut, actions.copy, actions.paste, actions.undo, actions.deleteSelection}) {
         auto* button = new QToolButton(bar);
         button->setDefaultAction(action);
         button->setAutoRaise(true);

@@ -108,11 +108,12 @@ void EditorTabTest::toolBarHoldsEveryCommand() {
         QVERIFY(toggle->isCheckable() && toggle->isChecked());
 
     const EditActions& actions = *findControl<EditActions>(f.mainWindow, "ActionList1");
-    QCOMPARE(tab->findChild<QToolButton*>("ToolButton66")->defaultAction(), actions.EditCut1);
-    QCOMPARE(tab->findChild<QToolButton*>("ToolButton67")->defaultAction(), actions.EditCopy1);
-    QCOMPARE(tab->findChild<QToolButton*>("ToolButton68")->defaultAction(), actions.EditPaste1);
-    QCOMPARE(tab->findChild<QToolButton*>("ToolButton70")->defaultAction(), actions.EditUndo1);
-    QCOMPARE(tab->findChild<QToolButton*>("ToolButton71")->defaultAction(), actions.EditDelete1);
+    QCOMPARE(tab->findChild<QToolButton*>("ToolButton66")->defaultAction(), actions.cut);
+    QCOMPARE(tab->findChild<QToolButton*>("ToolButton67")->defaultAction(), actions.copy);
+    QCOMPARE(tab->findChild<QToolButton*>("ToolButton68")->defaultAction(), actions.paste);
+    QCOMPARE(tab->findChild<QToolButton*>("ToolButton70")->defaultAction(), actions.undo);
+    QCOMPARE(tab->findChild<QToolButton*>("ToolButton71")->defaultAction(),
+             actions.deleteSelection);
 
     QCOMPARE(actionNamed(findControl<QToolButton>(tab, "ToolButton64")->menu(), "AsJS1"),
              findControl<QAction>(tab, "AsJS1"));

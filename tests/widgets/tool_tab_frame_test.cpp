@@ -127,8 +127,8 @@ private slots:
         const QList<QToolButton*>& edits = framed.frame.editButtons;
         QCOMPARE(edits.size(), 5);
         QCOMPARE(edits.at(0)->objectName(), QStringLiteral("Cut"));
-        QCOMPARE(edits.at(0)->defaultAction(), actions.EditCut1);
-        QCOMPARE(edits.at(4)->defaultAction(), actions.EditDelete1);
+        QCOMPARE(edits.at(0)->defaultAction(), actions.cut);
+        QCOMPARE(edits.at(4)->defaultAction(), actions.deleteSelection);
         QCOMPARE(edits.at(4)->objectName(), QStringLiteral("Delete"));
         QVERIFY(framed.frame.toggles.at(0)->isChecked());
         QCOMPARE(framed.frame.helpButton->menu()->objectName(), QStringLiteral("HelpMenu"));

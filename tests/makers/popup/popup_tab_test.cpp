@@ -608,8 +608,8 @@ private slots:
         // The shared edit actions are on this tool bar as well.
         int editButtons = 0;
         for (const QToolButton* button : bar->findChildren<QToolButton*>())
-            editButtons += button->defaultAction() == actions->EditCut1 ||
-                           button->defaultAction() == actions->EditPaste1;
+            editButtons += button->defaultAction() == actions->cut ||
+                           button->defaultAction() == actions->paste;
         QCOMPARE(editButtons, 2);
     }
 };
