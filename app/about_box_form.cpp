@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -20,10 +19,7 @@ void AboutBoxForm::setupUi(QDialog* box) {
     picture = new QLabel(box);
     picture->setObjectName("AboutPicture");
     picture->setAlignment(Qt::AlignCenter);
-    QString error;
-    const QImage image = loadJpeg(QStringLiteral(":/pictures/about.jpg"), &error);
-    if (!image.isNull())
-        picture->setPixmap(QPixmap::fromImage(image));
+    showJpegWhenShown(picture, QStringLiteral(":/pictures/about.jpg"));
     layout->addWidget(picture);
 
     auto* versionGroup = new QGroupBox(box);

@@ -9,6 +9,7 @@
 #include "widgets/edit_actions.h"
 #include "widgets/help_links.h"
 #include "widgets/tab_context.h"
+#include "widgets/tab_page.h"
 #include "widgets/tool_tab_frame.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace {
 
@@ -38,6 +40,7 @@ MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFo
     makerContext.modernOutput = new ModernOutput(ModernOutput::defaultChoiceFile(), this);
     form.setupUi(this, makerContext, context);
     connectMenus();
+    holdHiddenTabHints();
 
     // Fixed size: the client area below the menu bar is 610 x 388.
     setFixedSize(ClientWidth, form.mainMenu->sizeHint().height() + ClientHeight);
@@ -47,7 +50,33 @@ MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFo
     }
 }
 
+// The first frame lays out only the tab on show; the others' needs count
+// from the turn of the event loop after it, or as soon as one is chosen.
+void MainWindow::holdHiddenTabHints() {
+    for (int index = 0; index < form.tabs->count(); ++index)
+        if (index != form.tabs->currentIndex())
+            if (auto* page = qobject_cast<TabPage*>(form.tabs->widget(index)))
+                page->holdSizeHints();
+    tabHintsHeld = true;
+}
+
+void MainWindow::releaseTabHints() {
+    if (!tabHintsHeld)
+        return;
+    tabHintsHeld = false;
+    for (int index = 0; index < form.tabs->count(); ++index)
+        if (auto* page = qobject_cast<TabPage*>(form.tabs->widget(index)))
+            page->releaseSizeHints();
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::Paint && tabHintsHeld)
+        QTimer::singleShot(0, this, &MainWindow::releaseTabHints);
+    return QMainWindow::event(event);
+}
+
 void MainWindow::connectMenus() {
+    connect(form.tabs, &QTabWidget::currentChanged, this, &MainWindow::releaseTabHints);
     connect(form.tabs, &QTabWidget::currentChanged, this, [this](int index) {
         if (!settingTab)
             followTabChange(index);

@@ -47,11 +47,14 @@ public slots:
     void toggleShowTips();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void connectMenus();
+    void holdHiddenTabHints();
+    void releaseTabHints();
     // Stores the "Show Startup Tips" choice in prefs.cfg; an error is shown.
     void storeShowTips(bool show);
     // The File menu offers the commands the current tab's tool bar has.
@@ -61,4 +64,5 @@ private:
     AboutBox* aboutBox = nullptr;
     WizardWindow* wizardWindow = nullptr;
     bool settingTab = false;
+    bool tabHintsHeld = false;
 };

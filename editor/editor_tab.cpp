@@ -45,7 +45,7 @@ void addShortcut(QWidget* tab, QKeyCombination keys, void (EditorTab::*slot)()) 
 } // namespace
 
 EditorTab::EditorTab(const TabContext& tabContext, QWidget* parent)
-    : QWidget(parent), context(tabContext),
+    : TabPage(parent), context(tabContext),
       openDialog(
           openFileRequest(QStringLiteral("OpenDialog4"), QStringLiteral("Open"),
                           {QStringLiteral("HTML Files (*.html *.htm *.shtml)"),

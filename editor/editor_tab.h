@@ -4,6 +4,7 @@
 #include "editor/editor_page.h"
 #include "widgets/desktop.h"
 #include "widgets/tab_context.h"
+#include "widgets/tab_page.h"
 #include "widgets/tool_tab_frame.h"
 
 #include <QWidget>
@@ -14,7 +15,7 @@ class TagInspector;
 
 // The "JS Editor" tab: one hand-written script in its pane, with the Tag
 // Inspector and Reserved Words windows as companions that insert into it.
-class EditorTab final : public QWidget {
+class EditorTab final : public TabPage {
     Q_OBJECT
 public:
     explicit EditorTab(const TabContext& context, QWidget* parent = nullptr);

@@ -6,7 +6,6 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QLabel>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -14,10 +13,7 @@ void TipWindowForm::setupUi(QWidget* window) {
     picture = new QLabel(window);
     picture->setObjectName("Image1");
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    QString error;
-    const QImage image = loadJpeg(QStringLiteral(":/pictures/tip.jpg"), &error);
-    if (!image.isNull())
-        picture->setPixmap(QPixmap::fromImage(image));
+    showJpegWhenShown(picture, QStringLiteral(":/pictures/tip.jpg"));
 
     heading = new QLabel(QStringLiteral("Did You Know?"), window);
     heading->setObjectName("Label1");

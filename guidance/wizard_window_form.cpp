@@ -5,7 +5,6 @@
 
 #include <QBoxLayout>
 #include <QLabel>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -19,10 +18,7 @@ void WizardWindowForm::setupUi(QWidget* window, int width) {
     banner = new QLabel(window);
     banner->setObjectName("Image1");
     banner->setFixedSize(width, BannerHeight);
-    QString error;
-    const QImage picture = loadJpeg(QStringLiteral(":/pictures/wizard.jpg"), &error);
-    if (!picture.isNull())
-        banner->setPixmap(QPixmap::fromImage(picture));
+    showJpegWhenShown(banner, QStringLiteral(":/pictures/wizard.jpg"));
 
     // The step label sits on the banner's free top strip, on a patch of its
     // own small enough to stay clear of the banner's lettering. Text on base

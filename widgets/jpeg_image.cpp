@@ -1,6 +1,9 @@
 #include "widgets/jpeg_image.h"
 
+#include <QEvent>
 #include <QFile>
+#include <QLabel>
+#include <QPixmap>
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
@@ -22,8 +25,9 @@ void onError(j_common_ptr info) {
 void onMessage(j_common_ptr, int) {}
 
 // libjpeg reports errors by longjmp, so nothing with a destructor may live in
-// this frame between setjmp and the end of decoding.
-bool decodeInto(const QByteArray& bytes, QImage* image, char* message) {
+// this frame between setjmp and the end of decoding. With `image` null only
+// the header is read, for the picture's size.
+bool decodeInto(const QByteArray& bytes, QImage* image, QSize* size, char* message) {
     jpeg_decompress_struct info;
     ErrorManager errors;
     info.err = jpeg_std_error(&errors.base);
@@ -39,6 +43,11 @@ bool decodeInto(const QByteArray& bytes, QImage* image, char* message) {
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
+    *size = QSize(static_cast<int>(info.image_width), static_cast<int>(info.image_height));
+    if (!image) {
+        jpeg_destroy_decompress(&info);
+        return true;
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     *image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
@@ -60,8 +69,9 @@ QImage decodeJpeg(const QByteArray& bytes, QString* error) {
         return {};
     }
     QImage image;
+    QSize size;
     char message[JMSG_LENGTH_MAX] = {};
-    if (!decodeInto(bytes, &image, message)) {
+    if (!decodeInto(bytes, &image, &size, message)) {
         *error = QStringLiteral("Corrupt JPEG picture: %1").arg(QString::fromLocal8Bit(message));
         return {};
     }
@@ -75,4 +85,43 @@ QImage loadJpeg(const QString& path, QString* error) {
         return {};
     }
     return decodeJpeg(file.readAll(), error);
+}
+
+namespace {
+
+// Holds a label's picture undecoded until the label is first shown. The
+// label keeps the picture's room from the start, so its window is laid out
+// as it will look.
+class PictureOnShow final : public QObject {
+public:
+    PictureOnShow(QLabel* label, const QByteArray& bytes) : QObject(label), bytes(bytes) {
+        QSize size;
+        char message[JMSG_LENGTH_MAX] = {};
+        if (!bytes.isEmpty() && decodeInto(bytes, nullptr, &size, message))
+            label->setMinimumSize(size);
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            QString error;
+            const QImage image = decodeJpeg(bytes, &error);
+            if (!image.isNull())
+                static_cast<QLabel*>(watched)->setPixmap(QPixmap::fromImage(image));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QByteArray bytes;
+};
+
+} // namespace
+
+void showJpegWhenShown(QLabel* label, const QString& path) {
+    QFile file(path);
+    new PictureOnShow(label, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
 }

@@ -23,7 +23,7 @@
 #include <QToolButton>
 
 DropdownTab::DropdownTab(const TabContext& tabContext, QWidget* parent)
-    : QWidget(parent), context(tabContext) {
+    : TabPage(parent), context(tabContext) {
     ui.setupUi(this, context);
 
     OutputSetup setup;

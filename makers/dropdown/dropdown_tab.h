@@ -2,6 +2,7 @@
 
 #include "makers/dropdown/dropdown_form.h"
 #include "widgets/tab_context.h"
+#include "widgets/tab_page.h"
 
 #include <QWidget>
 #include <optional>
@@ -11,7 +12,7 @@ struct DropdownSettings;
 
 // The "Dropdown Menu Maker" tab: a list of menu entries, the style of the
 // select box and its button, and the generated page.
-class DropdownTab final : public QWidget {
+class DropdownTab final : public TabPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DropdownTab)
 public:

@@ -50,7 +50,7 @@ void appendLines(QPlainTextEdit* pane, const QStringList& lines) {
 } // namespace
 
 MouseOverTab::MouseOverTab(const TabContext& tabContext, QWidget* parent)
-    : QWidget(parent), context(tabContext) {
+    : TabPage(parent), context(tabContext) {
     ui.setupUi(this, frame, context);
 
     OutputSetup setup;

@@ -3,6 +3,7 @@
 #include "makers/mouseover/mouseover_form.h"
 #include "makers/mouseover/mouseover_modern_page.h"
 #include "widgets/tab_context.h"
+#include "widgets/tab_page.h"
 #include "widgets/tool_tab_frame.h"
 
 #include <QWidget>
@@ -12,7 +13,7 @@ class OutputCommands;
 // The "MouseOver Button Maker" tab: a page under construction in a head, a
 // script and a body pane. Add Image appends one button at a time; Copy, Save
 // and Print first assemble the three panes into the hidden page pane.
-class MouseOverTab final : public QWidget {
+class MouseOverTab final : public TabPage {
     Q_OBJECT
 public:
     explicit MouseOverTab(const TabContext& context, QWidget* parent = nullptr);

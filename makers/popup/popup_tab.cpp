@@ -27,7 +27,7 @@ bool isLinkEvent(Event event) {
 } // namespace
 
 PopupTab::PopupTab(const TabContext& tabContext, QWidget* parent)
-    : QWidget(parent), context(tabContext) {
+    : TabPage(parent), context(tabContext) {
     ui.setupUi(this, context);
 
     OutputSetup setup;

@@ -3,6 +3,7 @@
 #include "makers/popup/popup_form.h"
 #include "makers/popup/popup_page.h"
 #include "widgets/tab_context.h"
+#include "widgets/tab_page.h"
 
 #include <QWidget>
 
@@ -10,7 +11,7 @@ class OutputCommands;
 
 // The "Popup Maker" tab: window features, URL and status text, launch event
 // and medium, and the page that opens the popup.
-class PopupTab final : public QWidget {
+class PopupTab final : public TabPage {
     Q_OBJECT
 public:
     explicit PopupTab(const TabContext& context, QWidget* parent = nullptr);

@@ -36,7 +36,7 @@ void chooseFileInto(FileDialog& dialog, QLineEdit* field) {
 } // namespace
 
 SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
-    : QWidget(parent), context(tabContext) {
+    : TabPage(parent), context(tabContext) {
     ui.setupUi(this, context);
     connect(ui.publishAction, &QAction::triggered, this, &SlideshowTab::publishPage);
     connect(ui.newButton, &QToolButton::clicked, this, &SlideshowTab::newDocument);

@@ -2,6 +2,7 @@
 
 #include "makers/slideshow/slideshow_form.h"
 #include "widgets/tab_context.h"
+#include "widgets/tab_page.h"
 
 #include <QWidget>
 
@@ -9,7 +10,7 @@ struct SlideshowSettings;
 
 // The "Slideshow Maker" tab: an image list, the page settings on three
 // sub-pages, Make Code and Publish.
-class SlideshowTab final : public QWidget {
+class SlideshowTab final : public TabPage {
     Q_OBJECT
 public:
     explicit SlideshowTab(const TabContext& context, QWidget* parent = nullptr);
