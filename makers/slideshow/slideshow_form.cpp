@@ -195,7 +195,6 @@ void SlideshowForm::setupUi(QWidget* tab, const TabContext& context) {
     settingsPage = buildSettingsPage(tab);
     slideshowPage = buildSlideshowPage(tab);
     elementsPage = buildElementsPage(tab);
-    subPages->addTab(settingsPage, QStringLiteral("Settings"));
     subPages->addTab(slideshowPage, QStringLiteral("Slideshow"));
     subPages->addTab(elementsPage, QStringLiteral("Elements"));
     subPages->setCurrentIndex(0);
@@ -282,6 +281,9 @@ QWidget* SlideshowForm::buildLeftHalf(QWidget* tab) {
 QWidget* SlideshowForm::buildSettingsPage(QWidget* tab) {
     auto* page = new QWidget(subPages);
     page->setObjectName("TabSheet6");
+    // Added while empty: the first page of a tab widget is shown as it is
+    // added, and showing a full page lays it out long before anyone looks.
+    subPages->addTab(page, QStringLiteral("Settings"));
     auto* grid = compact(new QGridLayout(page), PageDensity);
     grid->setColumnStretch(1, 1);
 

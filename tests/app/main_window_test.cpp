@@ -82,6 +82,27 @@ private slots:
         QVERIFY(form1->windowFlags() & Qt::WindowMinimizeButtonHint);
     }
 
+    // The first frame lays out the tab on show only; right after it, or as
+    // soon as another tab is chosen, every tab's needs count again, so a
+    // window sized for its largest tab never clips one.
+    void everyTabCountsInTheLayoutAfterTheFirstFrame() {
+        const auto allCount = [this] {
+            for (int i = 0; i < pages()->count(); ++i)
+                if (!pages()->widget(i)->sizeHint().isValid())
+                    return false;
+            return true;
+        };
+        form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form1));
+        QTRY_VERIFY(allCount());
+
+        cleanup();
+        init();
+        QVERIFY(!allCount());
+        pages()->setCurrentIndex(3);
+        QVERIFY(allCount());
+    }
+
     void theToolWindowsExistHiddenWithTheirCaptions() {
         const struct {
             QWidget* window;
@@ -260,8 +281,9 @@ private slots:
             versions->text().split('\n'),
             (QStringList{"Quillmint v1.0.0.0", "Dropdown Menu Maker v1.0", "Popup Maker v1.0",
                          "MouseOver Button Maker v1.0", "Slideshow Maker v1.0", "JS Editor v1.0"}));
-        auto* picture = findControl<QLabel>(about, "AboutPicture");
-        QVERIFY(!picture->pixmap().isNull());
+        about->show();
+        QVERIFY(!findControl<QLabel>(about, "AboutPicture")->pixmap().isNull());
+        about->hide();
         auto* link = findControl<QPushButton>(about, "AboutLink");
         QCOMPARE(link->text(), QString(MakerWebSiteAddress));
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);

@@ -1,6 +1,7 @@
 #include "widgets/jpeg_image.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QTest>
 
 class JpegImageTest : public QObject {
@@ -51,6 +52,24 @@ private slots:
             QVERIFY(bytes.size() > 1000);
     }
 
+    // A label keeps its picture's room from the start and gets the picture
+    // when first shown; one that cannot be read leaves the label empty.
+    void labelsGetTheirPictureWhenShown_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("about") << ":/pictures/about.jpg" << QSize(300, 80);
+        QTest::newRow("missing") << ":/pictures/none.jpg" << QSize();
+    }
+    void labelsGetTheirPictureWhenShown() {
+        QFETCH(QString, path);
+        QFETCH(QSize, size);
+        QLabel label;
+        showJpegWhenShown(&label, path);
+        QCOMPARE(label.minimumSize(), size.isValid() ? size : QSize(0, 0));
+        label.show();
+        QCOMPARE(label.pixmap().size(), size.isValid() ? size : QSize(0, 0));
+    }
+
     void aMissingFileIsAnError() {
         QString error;
         QVERIFY(loadJpeg(":/pictures/none.jpg", &error).isNull());
@@ -58,5 +77,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(JpegImageTest)
+QTEST_MAIN(JpegImageTest)
 #include "jpeg_image_test.moc"
