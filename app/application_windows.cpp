@@ -11,24 +11,9 @@
 #include "widgets/single_line_fields.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QFont>
-
-namespace {
-
-// The fixed 610 x 388 window was laid out for a classic 8-point dialog font;
-// the default Linux font runs wider, so every window uses a compact one.
-bool useCompactFont() {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSize(8);
-    QApplication::setFont(font);
-    return true;
-}
-
-} // namespace
 
 ApplicationWindows::ApplicationWindows(const ProgramFolders& folders)
-    : compactFont(useCompactFont()), mainWindow(std::make_unique<MainWindow>(folders)) {
+    : mainWindow(std::make_unique<MainWindow>(folders)) {
     // The other windows belong to the main window and die with it.
     MainWindow* main = mainWindow.get();
     tagInspector = new TagInspector(main, main->editor());

@@ -28,10 +28,6 @@ public:
     // (tips shown) and starts the program all the same.
     void applyPreferences();
 
-private:
-    bool compactFont;
-
-public:
     std::unique_ptr<MainWindow> mainWindow;
     TagInspector* tagInspector;
     ReservedWordsWindow* reservedWords;

@@ -42,8 +42,10 @@ MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFo
     connectMenus();
     holdHiddenTabHints();
 
-    // Fixed size: the client area below the menu bar is 610 x 388.
-    setFixedSize(ClientWidth, form.mainMenu->sizeHint().height() + ClientHeight);
+    // Opens with 610 x 388 below the menu bar; a larger font or scale makes
+    // the layouts need more, and then the window opens at their minimum.
+    resize(QSize(ClientWidth, form.mainMenu->sizeHint().height() + ClientHeight)
+               .expandedTo(minimumSizeHint()));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.center() - rect().center());

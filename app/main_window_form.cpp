@@ -6,6 +6,7 @@
 #include "makers/popup/popup_tab.h"
 #include "makers/slideshow/slideshow_tab.h"
 #include "widgets/edit_actions.h"
+#include "widgets/form_parts.h"
 #include "widgets/hint.h"
 #include "widgets/icons.h"
 #include "widgets/tab_context.h"
@@ -122,6 +123,7 @@ void MainWindowForm::setupTabs(QMainWindow* window, const TabContext& makerConte
     tabs->addTab(slideshowTab, QStringLiteral("Slideshow Maker"));
     tabs->addTab(editorTab, QStringLiteral("JS Editor"));
     tabs->setCurrentIndex(0);
+    showEveryTab(tabs);
     window->setCentralWidget(tabs);
 }
 

@@ -40,6 +40,9 @@ FontBox::FontBox(const QString& name, QLabel* samplePanel, QWidget* parent)
     setObjectName(name);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    // A crowded layout may narrow the list to the width of a usual family
+    // name rather than its longest one.
+    setMinimumContentsLength(15);
     addItems(installedFontFamilies());
     setEditText(QStringLiteral("Times New Roman"));
     connect(this, &QComboBox::highlighted, this,

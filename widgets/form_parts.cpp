@@ -15,7 +15,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QToolButton>
 
 QPlainTextEdit* makeCodePane(const QString& objectName, QWidget* parent) {
@@ -80,13 +85,32 @@ QPushButton* makeButton(const QString& objectName, const QString& caption, const
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(objectName);
     setHint(button, hint);
+    button->setMinimumWidth(captionWidth(button));
     return button;
 }
 
+int captionWidth(const QPushButton* button) {
+    // As QPushButton::sizeHint() measures, but without a caption in the style
+    // option: that is what makes the style keep dialog buttons 80 pixels wide.
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    int width = option.icon.isNull() ? 0 : option.iconSize.width() + 4;
+    const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+    if (!button->text().isEmpty() || width == 0)
+        width += text.width();
+    const int height = qMax(option.icon.isNull() ? 0 : option.iconSize.height(), text.height());
+    option.rect.setSize(QSize(width, height));
+    return button->style()
+        ->sizeFromContents(QStyle::CT_PushButton, &option, QSize(width, height), button)
+        .width();
+}
+
 QPushButton* makeChooserButton(const QString& objectName, const QString& caption,
-                               const QString& hint, QWidget* parent) {
+                               const QString& hint, QWidget* parent, int width) {
     QPushButton* button = makeButton(objectName, caption, hint, parent);
-    button->setFixedSize(24, 22);
+    button->setFixedWidth(caption.isEmpty() ? width : qMax(width, captionWidth(button)));
     return button;
 }
 
@@ -100,7 +124,8 @@ QToolButton* makeStyleToggle(const QString& objectName, const QString& letter, c
     button->setFont(look);
     button->setCheckable(true);
     button->setAutoRaise(frame == ToggleFrame::Flat);
-    button->setFixedSize(22, 22);
+    const int side = qMax(22, button->sizeHint().height());
+    button->setFixedSize(side, side);
     setHint(button, hint);
     return button;
 }
@@ -171,6 +196,29 @@ void selectText(QComboBox* box, const QString& text) {
     box->setCurrentIndex(box->findText(text));
     if (box->isEditable())
         box->setEditText(text);
+}
+
+namespace {
+
+// The application's style with half its room on either side of a tab's caption.
+class NarrowTabs final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? value / 2 : value;
+    }
+};
+
+} // namespace
+
+void showEveryTab(QTabWidget* tabs) {
+    QTabBar* bar = tabs->tabBar();
+    auto* style = new NarrowTabs;
+    style->setParent(bar);
+    bar->setStyle(style);
+    bar->setUsesScrollButtons(false);
+    bar->setElideMode(Qt::ElideNone);
 }
 
 QStringList numberList(int first, int last) {

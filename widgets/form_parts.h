@@ -17,6 +17,7 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QTabWidget;
 class QToolButton;
 class QWidget;
 
@@ -34,14 +35,19 @@ void styleCodePane(QPlainTextEdit* pane, TabKey tab = TabKey::MovesFocus);
 // the pane takes the palette's own text and background, so both stay readable.
 void showNavyText(QPlainTextEdit* pane);
 
-// A push button with a "short|long" hint.
+// A push button with a "short|long" hint. A crowded layout may narrow it to
+// its caption, below the style's usual width for dialog buttons.
 QPushButton* makeButton(const QString& objectName, const QString& caption, const QString& hint,
                         QWidget* parent);
-// A small button for the "..." choosers: 24 by 22 pixels.
+// The width `button` needs to show its caption and icon in the current font.
+int captionWidth(const QPushButton* button);
+// A small button for the "..." choosers: at least `width` pixels wide (24
+// unless given) and wider when its caption needs it, one row high.
 QPushButton* makeChooserButton(const QString& objectName, const QString& caption,
-                               const QString& hint, QWidget* parent);
+                               const QString& hint, QWidget* parent, int width = 24);
 // A toggle whose letter shows the font style it stands for, one row high and
-// square; a flat one shows its frame only under the mouse.
+// square (22 pixels, more with a large font); a flat one shows its frame only
+// under the mouse.
 enum class ToggleFrame { Raised, Flat };
 QToolButton* makeStyleToggle(const QString& objectName, const QString& letter, const QString& hint,
                              void (QFont::*style)(bool), ToggleFrame frame, QWidget* parent);
@@ -55,6 +61,9 @@ enum class Typing { Fixed, Editable };
 QComboBox* makeComboBox(const QString& objectName, const QStringList& items, const QString& current,
                         QWidget* parent, Typing typing = Typing::Fixed);
 QGroupBox* makeGroupBox(const QString& objectName, const QString& title, QWidget* parent);
+// Every tab's caption in full, with less room around each than the style
+// gives: no scroll arrows, and the tab widget at least as wide as its tabs.
+void showEveryTab(QTabWidget* tabs);
 
 // Enabling rules: all of `controls` at once, or, from now on, exactly while
 // `box` is checked (or unchecked).

@@ -82,12 +82,12 @@ struct ToolBarRow {
     const char* helpMenu = "";
 
     // Only the JS Editor: a button beside New, a caption of its own on the
-    // Save As button, names for the edit buttons, toggles after Print, and
-    // no room to spare between the buttons.
+    // Save As button, names for the edit buttons and toggles after Print.
     FrameControl openButton = {"", ""};
     const char* saveCaption = "Save As";
     QList<const char*> editButtonNames = {};
     QList<FrameControl> toggles = {};
+    // No room to spare around and between the buttons.
     bool flush = false;
 };
 

@@ -34,22 +34,19 @@ const ToolBarRow ToolBar = {.bar = "ToolBar1",
                             .helpButton = "ToolButton15",
                             .helpEntry = "Help2",
                             .aboutEntry = "About1",
-                            .helpPage = 1};
-
-// The tab has little room: every field, list and button is one short row.
-constexpr int RowHeight = 22;
+                            .helpPage = 1,
+                            .flush = true};
 
 const CodeAreaRow CodeArea = {
     .pane = "Memo3",
     .buttons = {copyCodeButton("BitBtn3", "C&opy to Clipboard"), clearCodeButton("BitBtn8")},
-    .buttonSpacing = 2,
-    .buttonHeight = RowHeight};
+    .buttonSpacing = 2};
 
-const Density GroupDensity = {{6, 2, 6, 4}, 4, 2};
+const Density GroupDensity = {{4, 2, 4, 4}, 4, 2};
 
-template <class Widget> Widget* oneRowHigh(Widget* widget) {
-    widget->setFixedHeight(RowHeight);
-    return widget;
+// Wide enough for two digits, and for the arrow beside them at any font.
+void fitTwoDigits(QComboBox* combo) {
+    combo->setFixedWidth(qMax(56, combo->minimumSizeHint().width()));
 }
 
 // A caption that names the field beside it for the screen reader.
@@ -81,8 +78,8 @@ QWidget* buildItemProperties(DropdownForm& ui, QWidget* tab) {
     auto* group = new QGroupBox(QStringLiteral(" Item Properties "), tab);
     auto* grid = compact(new QGridLayout(group), GroupDensity);
 
-    ui.nameField = oneRowHigh(makeLineEdit("Edit3", group));
-    ui.urlField = oneRowHigh(makeLineEdit("Edit4", group));
+    ui.nameField = makeLineEdit("Edit3", group);
+    ui.urlField = makeLineEdit("Edit4", group);
     grid->addWidget(captionFor(ui.nameField, QStringLiteral("Menu Item Name:"), group), 0, 0);
     grid->addWidget(ui.nameField, 0, 1);
     grid->addWidget(captionFor(ui.urlField, QStringLiteral("URL:"), group), 1, 0);
@@ -95,8 +92,8 @@ QWidget* buildItemProperties(DropdownForm& ui, QWidget* tab) {
     ui.insertAtCurrent->setObjectName("RadioButton2");
     ui.insertAtEnd = new QRadioButton(QStringLiteral("End"), group);
     ui.insertAtEnd->setObjectName("RadioButton3");
-    ui.addEntryButton = oneRowHigh(makeButton("button2", QStringLiteral("&Add Item"),
-                                              QStringLiteral("Add Item To Menu"), group));
+    ui.addEntryButton = makeButton("button2", QStringLiteral("&Add Item"),
+                                   QStringLiteral("Add Item To Menu"), group);
     auto* position = new QHBoxLayout;
     position->setSpacing(6);
     position->addWidget(ui.insertAtStart);
@@ -125,14 +122,14 @@ QWidget* buildList(DropdownForm& ui, QWidget* tab) {
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
-    ui.deleteButton = oneRowHigh(
-        makeButton("button1", QStringLiteral("&Delete"), QStringLiteral("Delete Menu Item"), area));
-    ui.sortButton = oneRowHigh(makeButton("BitBtn5", QStringLiteral("&Sort"),
-                                          QStringLiteral("Sort Menu Items Alphabetically"), area));
-    ui.clearAllButton = oneRowHigh(makeButton("BitBtn6", QStringLiteral("Clear A&ll"),
-                                              QStringLiteral("Erase All Menu Items"), area));
-    ui.makeCodeButton = oneRowHigh(makeButton("BitBtn7", QStringLiteral("&Make Code"),
-                                              QStringLiteral("Generate HTML Code"), area));
+    ui.deleteButton =
+        makeButton("button1", QStringLiteral("&Delete"), QStringLiteral("Delete Menu Item"), area);
+    ui.sortButton = makeButton("BitBtn5", QStringLiteral("&Sort"),
+                               QStringLiteral("Sort Menu Items Alphabetically"), area);
+    ui.clearAllButton = makeButton("BitBtn6", QStringLiteral("Clear A&ll"),
+                                   QStringLiteral("Erase All Menu Items"), area);
+    ui.makeCodeButton = makeButton("BitBtn7", QStringLiteral("&Make Code"),
+                                   QStringLiteral("Generate HTML Code"), area);
     for (QPushButton* button :
          {ui.deleteButton, ui.sortButton, ui.clearAllButton, ui.makeCodeButton})
         buttons->addWidget(button);
@@ -153,8 +150,7 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
                                const QString& hint, const QString& spoken, const char* labelName,
                                const char* swatchName, const char* dialogName,
                                const QString& colour, ColourSetting*& setting) {
-        auto* button = makeButton(buttonName, QStringLiteral("..."), hint, group);
-        button->setFixedWidth(28);
+        auto* button = makeChooserButton(buttonName, QStringLiteral("..."), hint, group, 28);
         button->setAccessibleName(spoken);
         auto* label = new QLabel(group);
         label->setObjectName(QLatin1String(labelName));
@@ -184,11 +180,8 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
 
     ui.fontSample = makeFontSample(QStringLiteral("Panel1"), tab);
     ui.fontList = new FontBox(QStringLiteral("FontList"), ui.fontSample, group);
-    ui.fontList->setFixedHeight(RowHeight);
     // A list box announces its current text unless it has a name of its own.
     ui.fontList->setAccessibleName(QStringLiteral("Font"));
-    ui.fontList->setMinimumContentsLength(12);
-    ui.fontList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     grid->addWidget(captionFor(ui.fontList, QStringLiteral("Font:"), group), 2, 0);
     grid->addWidget(ui.fontList, 2, 1);
 
@@ -202,9 +195,8 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
     ui.boldToggle->setAccessibleName(QStringLiteral("Bold"));
     ui.italicToggle->setAccessibleName(QStringLiteral("Italic"));
     ui.underlineToggle->setAccessibleName(QStringLiteral("Underline"));
-    ui.fontSize =
-        oneRowHigh(makeComboBox("ComboBox1", numberList(1, 72), {}, group, Typing::Editable));
-    ui.fontSize->setFixedWidth(56);
+    ui.fontSize = makeComboBox("ComboBox1", numberList(1, 72), {}, group, Typing::Editable);
+    fitTwoDigits(ui.fontSize);
     ui.fontSize->setAccessibleName(QStringLiteral("Font size"));
     auto* style = new QHBoxLayout;
     style->setSpacing(2);
@@ -216,21 +208,21 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
     style->addWidget(ui.fontSize);
     grid->addLayout(style, 3, 1);
 
-    ui.goTextField = oneRowHigh(makeLineEdit("Edit2", group));
+    ui.goTextField = makeLineEdit("Edit2", group);
     grid->addWidget(captionFor(ui.goTextField, QStringLiteral("GO! Button Text:"), group), 4, 0);
     grid->addWidget(ui.goTextField, 4, 1);
 
     ui.invertColours = makeCheckBox("CheckBox1", QStringLiteral("Invert Button Colors"), group);
     grid->addWidget(ui.invertColours, 5, 0, 1, 2);
 
-    ui.borderStyle = oneRowHigh(
+    ui.borderStyle =
         makeComboBox("ComboBox2",
                      {QStringLiteral("Solid"), QStringLiteral("Double"), QStringLiteral("Dotted"),
                       QStringLiteral("Dashed"), QStringLiteral("Groove"), QStringLiteral("Ridge"),
                       QStringLiteral("Inset"), QStringLiteral("Outset")},
-                     {}, group));
-    ui.borderWidth = oneRowHigh(makeComboBox("ComboBox3", numberList(1, 25), {}, group));
-    ui.borderWidth->setFixedWidth(56);
+                     {}, group);
+    ui.borderWidth = makeComboBox("ComboBox3", numberList(1, 25), {}, group);
+    fitTwoDigits(ui.borderWidth);
     ui.borderStyle->setAccessibleName(QStringLiteral("Border style"));
     ui.borderWidth->setAccessibleName(QStringLiteral("Border width"));
     auto* border = new QHBoxLayout;
@@ -248,14 +240,14 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
 void DropdownForm::setupUi(QWidget* tab, const TabContext& context) {
     tab->setObjectName("TabSheet1");
     auto* page = new QVBoxLayout(tab);
-    page->setContentsMargins(4, 2, 4, 4);
+    page->setContentsMargins(3, 2, 3, 3);
     page->setSpacing(3);
     frame.buildToolBar(ToolBar, context, tab);
     addScopeChoice(*this);
     page->addWidget(frame.bar);
 
     auto* upper = new QHBoxLayout;
-    upper->setSpacing(6);
+    upper->setSpacing(4);
     auto* left = new QVBoxLayout;
     left->setSpacing(3);
     left->addWidget(buildItemProperties(*this, tab));

@@ -37,7 +37,8 @@ const ToolBarRow ToolBar = {.bar = "ToolBar4",
                             .helpButton = "MouseOverHelpButton",
                             .helpEntry = "Help5",
                             .aboutEntry = "About4",
-                            .helpPage = 3};
+                            .helpPage = 3,
+                            .flush = true};
 
 // Clear Code empties the buttons pane only, so it is the tab's own command.
 const CodeAreaRow CodeArea = {
@@ -48,8 +49,8 @@ const CodeAreaRow CodeArea = {
     .placement = CodeAreaRow::Buttons::Below};
 
 const Density Tight = {{0, 0, 0, 0}, 3, 3};
-const Density Boxed = {{4, 4, 4, 4}, 3, 3};
-const Density PageDensity = {{3, 3, 3, 3}, 3, 3};
+const Density Boxed = {{4, 2, 4, 2}, 3, 2};
+const Density PageDensity = {{3, 1, 3, 2}, 3, 3};
 
 } // namespace
 
@@ -58,6 +59,7 @@ void MouseOverForm::setupUi(QWidget* tab, ToolTabFrame& frame, const TabContext&
 
     auto* settings = new QVBoxLayout;
     compact(settings, Tight);
+    settings->setSpacing(2);
     settings->addWidget(buildGlobalProperties(tab));
     settings->addWidget(buildImageProperties(tab));
     settings->addStretch();
@@ -95,9 +97,8 @@ QWidget* MouseOverForm::buildGlobalProperties(QWidget* tab) {
     // The swatch only shows the colour, so it is never enabled.
     borderSwatch = makeSwatch("Memo5", Qt::white, group);
     borderSwatch->setEnabled(false);
-    borderColourButton = makeButton("BitBtn11", QStringLiteral("..."),
-                                    QStringLiteral("Choose Image Border Color"), group);
-    borderColourButton->setFixedWidth(28);
+    borderColourButton = makeChooserButton("BitBtn11", QStringLiteral("..."),
+                                           QStringLiteral("Choose Image Border Color"), group, 28);
     borderColourButton->setAccessibleName(QStringLiteral("Choose image border colour"));
     borderColourText = makeLabel("Label29", QString(), group);
     borderColourText->setAccessibleName(QStringLiteral("Image border colour"));

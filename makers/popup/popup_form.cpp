@@ -32,14 +32,15 @@ const ToolBarRow ToolBar = {.bar = "ToolBar3",
                             .helpButton = "ToolButton31",
                             .helpEntry = "Help4",
                             .aboutEntry = "About3",
-                            .helpPage = 2};
+                            .helpPage = 2,
+                            .flush = true};
 
 const CodeAreaRow CodeArea = {.pane = "Memo4",
                               .buttons = {{"BitBtn10", "&Make Code", "Generate HTML Code"},
                                           copyCodeButton("BitBtn4", "C&opy To Clipboard"),
                                           clearCodeButton("BitBtn9")}};
 
-const Density GroupDensity = {{6, 4, 6, 4}, 3, 3};
+const Density GroupDensity = {{3, 4, 3, 4}, 3, 3};
 
 // A spin edit named by the label beside it; the tab sets its value.
 SpinEdit* makeSpin(const char* name, int maximum, QLabel* label, QWidget* parent) {
@@ -89,7 +90,7 @@ QWidget* buildFeatures(PopupForm& ui, QWidget* tab) {
     boxes->addWidget(ui.fullScreenBox, 2, 1, 1, 2);
 
     auto* numbers = new QGridLayout;
-    numbers->setHorizontalSpacing(4);
+    numbers->setHorizontalSpacing(2);
     numbers->setVerticalSpacing(2);
     numbers->addWidget(ui.heightLabel, 0, 0);
     numbers->addWidget(ui.heightSpin, 0, 1);
@@ -162,7 +163,7 @@ QWidget* buildLaunch(PopupForm& ui, QWidget* tab) {
     ui.delaySpin = makeSpin("SpinEdit6", MaximumSeconds, ui.delayLabel, group);
 
     auto* choices = new QGridLayout;
-    choices->setSpacing(3);
+    choices->setSpacing(2);
     choices->addWidget(eventLabel, 0, 0);
     choices->addWidget(ui.eventList, 0, 1);
     choices->addWidget(ui.mediumLabel, 1, 0);
@@ -189,7 +190,7 @@ QWidget* buildLaunch(PopupForm& ui, QWidget* tab) {
 void PopupForm::setupUi(QWidget* tab, const TabContext& context) {
     tab->setObjectName("TabSheet2");
     auto* settingsRow = new QHBoxLayout;
-    settingsRow->setSpacing(4);
+    settingsRow->setSpacing(3);
     settingsRow->addWidget(buildFeatures(*this, tab), 1);
     auto* rightColumn = new QVBoxLayout;
     rightColumn->setSpacing(2);
@@ -204,7 +205,7 @@ void PopupForm::setupUi(QWidget* tab, const TabContext& context) {
     frame.buildToolBar(ToolBar, context, tab);
 
     auto* layout = new QVBoxLayout(tab);
-    layout->setContentsMargins(4, 0, 4, 4);
+    layout->setContentsMargins(2, 0, 2, 2);
     layout->setSpacing(2);
     layout->addWidget(frame.bar);
     layout->addLayout(settingsRow);

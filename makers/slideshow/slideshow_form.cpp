@@ -36,22 +36,22 @@ const QStringList BorderStyles = {QStringLiteral("Solid"),  QStringLiteral("Doub
 
 const QStringList BorderWidths = numberList(0, 25);
 
-const ToolBarRow ToolBar = {
-    .bar = "ToolBar6",
-    .newButton = "ToolButton49",
-    .saveButton = "ToolButton50",
-    .saveMenu = "PopupMenu11",
-    .saveAs = {saveAsHtmlEntry("AsHTML4"), saveAsTextEntry("AsText4")},
-    .afterSave = {{"Publish1", "Publish", "", FrameCommand::Publish}},
-    .printButton = "ToolButton59",
-    .optionsButton = "ToolButton61",
-    .optionsMenu = "PopupMenu12",
-    .options = {previewEntry("Preview3")},
-    .optionsOnPlainClick = true,
-    .helpButton = "ToolButton62",
-    .helpEntry = "Help6",
-    .aboutEntry = "About5",
-    .helpPage = 4};
+const ToolBarRow ToolBar = {.bar = "ToolBar6",
+                            .newButton = "ToolButton49",
+                            .saveButton = "ToolButton50",
+                            .saveMenu = "PopupMenu11",
+                            .saveAs = {saveAsHtmlEntry("AsHTML4"), saveAsTextEntry("AsText4")},
+                            .afterSave = {{"Publish1", "Publish", "", FrameCommand::Publish}},
+                            .printButton = "ToolButton59",
+                            .optionsButton = "ToolButton61",
+                            .optionsMenu = "PopupMenu12",
+                            .options = {previewEntry("Preview3")},
+                            .optionsOnPlainClick = true,
+                            .helpButton = "ToolButton62",
+                            .helpEntry = "Help6",
+                            .aboutEntry = "About5",
+                            .helpPage = 4,
+                            .flush = true};
 
 const CodeAreaRow CodeArea = {
     .pane = "Memo19",
@@ -75,7 +75,7 @@ OutputSetup codeOutputs(QPlainTextEdit* pane) {
     return setup;
 }
 
-const Density PageDensity = {{6, 5, 6, 5}, 4, 3};
+const Density PageDensity = {{6, 3, 6, 3}, 4, 2};
 
 // Caption, colour button, swatch and the HtmlColor label in one row.
 struct ColourRow {
@@ -269,10 +269,8 @@ QWidget* SlideshowForm::buildLeftHalf(QWidget* tab) {
                                 QStringLiteral("Generate HTML Code"), half);
     auto* listButtons = new QHBoxLayout;
     listButtons->setSpacing(3);
-    for (QPushButton* button : {deleteButton, sortButton, clearAllButton, makeCodeButton}) {
-        button->setMinimumWidth(0);
+    for (QPushButton* button : {deleteButton, sortButton, clearAllButton, makeCodeButton})
         listButtons->addWidget(button);
-    }
     column->addLayout(listButtons);
 
     return half;
@@ -295,8 +293,7 @@ QWidget* SlideshowForm::buildSettingsPage(QWidget* tab) {
     initialImage->setReadOnly(true);
     // The full path shows as its tooltip.
     QObject::connect(initialImage, &QLineEdit::textChanged, initialImage, &QWidget::setToolTip);
-    chooseInitialButton = makeChooserButton("Button6", QStringLiteral("O&K"), {}, page);
-    chooseInitialButton->setFixedWidth(32);
+    chooseInitialButton = makeChooserButton("Button6", QStringLiteral("O&K"), {}, page, 32);
     chooseInitialButton->setAccessibleName(QStringLiteral("Use Selected Image As Initial Image"));
     initialHelpButton = makeChooserButton("Button3", QStringLiteral("?"), {}, page);
     initialHelpButton->setAccessibleName(QStringLiteral("Help On Initial Image"));
