@@ -1,6 +1,7 @@
 #include "guidance/wizard_window_form.h"
 
 #include "guidance/read_only_text.h"
+#include "widgets/form_parts.h"
 #include "widgets/jpeg_image.h"
 
 #include <QBoxLayout>
@@ -45,7 +46,8 @@ void WizardWindowForm::setupUi(QWidget* window, int width) {
     closeButton = new QPushButton(QStringLiteral("Close"), window);
     closeButton->setObjectName("Button3");
 
-    // Three buttons share the width: widths follow the captions, not the style's minimum.
+    // Three buttons share the width: widths follow the captions, not the
+    // style's minimum, and a larger font widens the window.
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(2, 3, 2, 3);
     buttons->setSpacing(2);
@@ -55,13 +57,14 @@ void WizardWindowForm::setupUi(QWidget* window, int width) {
         // Enter presses the focused button, as in a dialog.
         button->setAutoDefault(true);
         button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        button->setMinimumWidth(captionWidth(button));
         buttons->addWidget(button, captionShares[index++]);
     }
 
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(banner);
+    layout->addWidget(banner, 0, Qt::AlignHCenter);
     layout->addWidget(stepText, 1);
     layout->addLayout(buttons);
 

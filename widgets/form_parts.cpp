@@ -94,6 +94,10 @@ int captionWidth(const QPushButton* button) {
     // option: that is what makes the style keep dialog buttons 80 pixels wide.
     QStyleOptionButton option;
     option.initFrom(button);
+    if (button->autoDefault())
+        option.features |= QStyleOptionButton::AutoDefaultButton;
+    if (button->isDefault())
+        option.features |= QStyleOptionButton::DefaultButton;
     option.icon = button->icon();
     option.iconSize = button->iconSize();
     int width = option.icon.isNull() ? 0 : option.iconSize.width() + 4;

@@ -9,6 +9,7 @@
 #include <QDebug>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPalette>
 #include <QTabWidget>
 #include <QTest>
@@ -34,6 +35,9 @@ void visitPages(const QString& where, QWidget* window, QTabWidget* pages,
                 const std::function<void(const QString&, QWidget*)>& visit) {
     for (int page = 0; page < pages->count(); ++page) {
         pages->setCurrentIndex(page);
+        // A page chosen may widen the window; as the user sees it once settled.
+        if (QLayout* layout = window->layout())
+            layout->activate();
         QApplication::processEvents();
         const QString here = QStringLiteral("%1, %2").arg(where, pages->tabText(page));
         if (auto* inner = pages->widget(page)->findChild<QTabWidget*>())
