@@ -27,8 +27,7 @@ WizardWindow::WizardWindow(QWidget* mainWindow, const QString& shippedData)
     connect(form.nextButton, &QPushButton::clicked, this, &WizardWindow::nextStep);
     connect(form.closeButton, &QPushButton::clicked, this, &QWidget::close);
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
-    // A font larger than the default makes the buttons need more room.
-    setFixedSize(QSize(ClientWidth, ClientHeight).expandedTo(minimumSizeHint()));
+    setFixedSize(ClientWidth, ClientHeight);
 }
 
 void WizardWindow::startGuide(int tool) {

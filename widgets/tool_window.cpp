@@ -21,6 +21,10 @@ void ToolWindow::closeEvent(QCloseEvent* event) {
 
 void ToolWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // A fixed size is the one for the default font; a larger font or a page
+    // built since may need more. Measured here, not at start-up.
+    if (minimumSize() == maximumSize())
+        setFixedSize(size().expandedTo(minimumSizeHint()));
     keepOnScreenOf(this, parentWidget());
 }
 

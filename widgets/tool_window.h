@@ -4,7 +4,8 @@
 
 // A small window that stays above the main window: created hidden, hidden
 // (never destroyed) when closed, and reporting each close so that a toggle
-// button elsewhere can be released. It shows on the owner's screen, whole.
+// button elsewhere can be released. It shows on the owner's screen, whole; a
+// fixed-size one grows when its layout needs more, as with a larger font.
 class ToolWindow : public QWidget {
     Q_OBJECT
 public:

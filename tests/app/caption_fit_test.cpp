@@ -52,12 +52,27 @@ QRect captionRoom(const QAbstractButton* button) {
 }
 
 // Why `widget`'s caption does not fit it, or nothing when it does.
+// The ancestor that cuts `widget` off, if any: a caption that fits its control
+// is still lost where the window is too small for the control.
+const QWidget* cutOffBy(const QWidget* widget) {
+    for (const QWidget* up = widget->parentWidget(); up && !widget->isWindow();
+         up = up->parentWidget()) {
+        if (!up->rect().contains(QRect(widget->mapTo(up, QPoint(0, 0)), widget->size())))
+            return up;
+        if (up->isWindow())
+            break;
+    }
+    return nullptr;
+}
+
 QStringList clipped(const QWidget* widget) {
     const QFontMetrics metrics = widget->fontMetrics();
-    const auto check = [&metrics](const QString& caption, const QRect& room) {
+    const auto check = [&metrics, widget](const QString& caption, const QRect& room) {
         const QString text = drawn(caption);
         if (text.isEmpty())
             return QString();
+        if (const QWidget* cutter = cutOffBy(widget))
+            return QStringLiteral("\"%1\" is cut off by %2").arg(text, describe(cutter));
         const int width = metrics.horizontalAdvance(text);
         if (width <= room.width() && metrics.height() <= room.height())
             return QString();
