@@ -80,13 +80,51 @@ void showNavyText(QPlainTextEdit* pane) {
     new NavyText(pane);
 }
 
-QPushButton* makeButton(const QString& objectName, const QString& caption, const QString& hint,
-                        QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
+namespace {
+
+// A push button that a crowded layout may narrow to its caption, below the
+// style's usual width for dialog buttons, or one of a fixed width that its
+// caption may widen. Measured when a layout asks, not when it is made.
+class CaptionButton final : public QPushButton {
+public:
+    CaptionButton(const QString& caption, int fixedWidth, QWidget* parent)
+        : QPushButton(caption, parent), fixedWidth(fixedWidth) {
+        QSizePolicy policy = sizePolicy();
+        policy.setHorizontalPolicy(fixedWidth > 0 ? QSizePolicy::Fixed : QSizePolicy::Preferred);
+        setSizePolicy(policy);
+    }
+
+    QSize sizeHint() const override {
+        const QSize natural = QPushButton::sizeHint();
+        if (fixedWidth == 0)
+            return natural;
+        return {text().isEmpty() ? fixedWidth : qMax(fixedWidth, captionWidth(this)),
+                natural.height()};
+    }
+
+    QSize minimumSizeHint() const override {
+        if (fixedWidth > 0)
+            return sizeHint();
+        return {captionWidth(this), QPushButton::sizeHint().height()};
+    }
+
+private:
+    const int fixedWidth;
+};
+
+QPushButton* makeCaptionButton(const QString& objectName, const QString& caption,
+                               const QString& hint, int fixedWidth, QWidget* parent) {
+    auto* button = new CaptionButton(caption, fixedWidth, parent);
     button->setObjectName(objectName);
     setHint(button, hint);
-    button->setMinimumWidth(captionWidth(button));
     return button;
+}
+
+} // namespace
+
+QPushButton* makeButton(const QString& objectName, const QString& caption, const QString& hint,
+                        QWidget* parent) {
+    return makeCaptionButton(objectName, caption, hint, 0, parent);
 }
 
 int captionWidth(const QPushButton* button) {
@@ -113,9 +151,7 @@ int captionWidth(const QPushButton* button) {
 
 QPushButton* makeChooserButton(const QString& objectName, const QString& caption,
                                const QString& hint, QWidget* parent, int width) {
-    QPushButton* button = makeButton(objectName, caption, hint, parent);
-    button->setFixedWidth(caption.isEmpty() ? width : qMax(width, captionWidth(button)));
-    return button;
+    return makeCaptionButton(objectName, caption, hint, width, parent);
 }
 
 QToolButton* makeStyleToggle(const QString& objectName, const QString& letter, const QString& hint,
