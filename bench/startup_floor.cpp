@@ -2,7 +2,7 @@
 // program that does the same job at start-up. A fixed main window with a menu
 // bar, a tab widget of five tabs holding the same kinds of controls, four font
 // boxes filled from the installed font families, a status bar, and four hidden
-// tool windows; the compact font Quillmint uses.
+// tool windows; like Quillmint, it keeps the desktop's font.
 
 #include <QApplication>
 #include <QCheckBox>
@@ -52,9 +52,6 @@ QWidget* toolTab(const QStringList& fonts, int fontBoxes) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSize(8);
-    QApplication::setFont(font);
 
     QMainWindow window;
     window.setObjectName(QStringLiteral("Form1"));
