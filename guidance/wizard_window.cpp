@@ -30,7 +30,25 @@ WizardWindow::WizardWindow(QWidget* mainWindow, const QString& shippedData)
     setFixedSize(ClientWidth, ClientHeight);
 }
 
+// Measuring captions loads the step label's small font; a wizard that is
+// never opened should not pay for it at start-up.
+void WizardWindow::fitToFont() {
+    if (fitted)
+        return;
+    fitted = true;
+    form.fitToFont(ClientWidth);
+    // A font larger than the default makes the buttons need more room.
+    setFixedSize(QSize(ClientWidth, ClientHeight).expandedTo(minimumSizeHint()));
+}
+
+void WizardWindow::setVisible(bool visible) {
+    if (visible)
+        fitToFont();
+    ToolWindow::setVisible(visible);
+}
+
 void WizardWindow::startGuide(int tool) {
+    fitToFont();
     placeBesideMainWindow();
     // The guide changes only once its first step could be read, so a guide
     // that is open keeps reading its own steps after a failed switch.

@@ -15,6 +15,9 @@ public:
     // Wizards menu: start the five-step guide of tool 1..5 beside the main window.
     void startGuide(int toolNumber);
 
+    // Sizes the window for its font the first time it is shown.
+    void setVisible(bool visible) override;
+
 public slots:
     // "< Previous"
     void previousStep();
@@ -22,6 +25,7 @@ public slots:
     void nextStep();
 
 private:
+    void fitToFont();
     void placeBesideMainWindow();
     void showStep();
     // Shows the step file K-N.txt; false after reporting a file that cannot be read.
@@ -33,4 +37,5 @@ private:
     // WizardToolNumber: the tool (1..5) whose guide is shown.
     int toolNumber = 1;
     quint8 WizardStep = 1;
+    bool fitted = false;
 };

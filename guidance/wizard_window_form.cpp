@@ -57,7 +57,6 @@ void WizardWindowForm::setupUi(QWidget* window, int width) {
         // Enter presses the focused button, as in a dialog.
         button->setAutoDefault(true);
         button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        button->setMinimumWidth(captionWidth(button));
         buttons->addWidget(button, captionShares[index++]);
     }
 
@@ -72,6 +71,11 @@ void WizardWindowForm::setupUi(QWidget* window, int width) {
     QWidget::setTabOrder(previousButton, nextButton);
     QWidget::setTabOrder(nextButton, closeButton);
 
+}
+
+void WizardWindowForm::fitToFont(int width) {
+    for (QPushButton* button : {previousButton, nextButton, closeButton})
+        button->setMinimumWidth(captionWidth(button));
     // Every step label is equally wide, so the patch is sized once.
     stepLabel->setFixedSize(stepLabel->sizeHint());
     stepLabel->move(width - stepLabel->width() - 2, 2);

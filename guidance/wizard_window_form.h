@@ -9,6 +9,8 @@ class QWidget;
 // text and the three buttons, in a client area of `width` pixels.
 struct WizardWindowForm {
     void setupUi(QWidget* window, int width);
+    // Sizes the step label and the buttons for their captions in their fonts.
+    void fitToFont(int width);
 
     QLabel* banner = nullptr;
     QLabel* stepLabel = nullptr;
