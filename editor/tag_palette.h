@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/tag_inspector_form.h"
+#include "editor/tag_palette_form.h"
 #include "widgets/tool_window.h"
 
 class QToolButton;

@@ -1,4 +1,4 @@
-#include "editor/tag_inspector_form.h"
+#include "editor/tag_palette_form.h"
 
 #include "editor/editor_page.h"
 #include "widgets/hint.h"
