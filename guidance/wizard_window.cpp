@@ -30,25 +30,18 @@ WizardWindow::WizardWindow(QWidget* mainWindow, const QString& shippedData)
     setFixedSize(ClientWidth, ClientHeight);
 }
 
-// Measuring captions loads the step label's small font; a wizard that is
-// never opened should not pay for it at start-up.
-void WizardWindow::fitToFont() {
-    if (fitted)
-        return;
-    fitted = true;
-    form.fitToFont(ClientWidth);
-    // A font larger than the default makes the buttons need more room.
-    setFixedSize(QSize(ClientWidth, ClientHeight).expandedTo(minimumSizeHint()));
-}
-
+// Measuring the captions loads the step label's small font, so it waits for
+// the first show: a wizard never opened costs nothing at start-up. The tool
+// window then grows to what the measured layout needs.
 void WizardWindow::setVisible(bool visible) {
-    if (visible)
-        fitToFont();
+    if (visible && !fitted) {
+        fitted = true;
+        form.fitToFont(ClientWidth);
+    }
     ToolWindow::setVisible(visible);
 }
 
 void WizardWindow::startGuide(int tool) {
-    fitToFont();
     placeBesideMainWindow();
     // The guide changes only once its first step could be read, so a guide
     // that is open keeps reading its own steps after a failed switch.

@@ -25,7 +25,6 @@ public slots:
     void nextStep();
 
 private:
-    void fitToFont();
     void placeBesideMainWindow();
     void showStep();
     // Shows the step file K-N.txt; false after reporting a file that cannot be read.

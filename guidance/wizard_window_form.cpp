@@ -70,7 +70,6 @@ void WizardWindowForm::setupUi(QWidget* window, int width) {
     QWidget::setTabOrder(stepText, previousButton);
     QWidget::setTabOrder(previousButton, nextButton);
     QWidget::setTabOrder(nextButton, closeButton);
-
 }
 
 void WizardWindowForm::fitToFont(int width) {
