@@ -35,6 +35,7 @@ void ApplicationWindows::applyPreferences() {
     const std::optional<TPrefsRecord> record = readPrefs(mainWindow->prefsPath(), &error);
     const bool showTips = !record || record->ShowTips == 1;
     mainWindow->setShowTipsChecked(showTips);
+    // The tip comes up over the main window once that is on the screen.
     if (showTips)
-        tipWindow->show();
+        mainWindow->afterFirstFrame([tips = tipWindow] { tips->show(); });
 }

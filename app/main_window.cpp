@@ -21,6 +21,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 constexpr int ClientWidth = 610;
@@ -72,9 +74,30 @@ void MainWindow::releaseTabHints() {
 }
 
 bool MainWindow::event(QEvent* event) {
-    if (event->type() == QEvent::Paint && tabHintsHeld)
-        QTimer::singleShot(0, this, &MainWindow::releaseTabHints);
+    if (event->type() == QEvent::Paint && !firstFrameDrawn) {
+        firstFrameDrawn = true;
+        QTimer::singleShot(0, this, &MainWindow::followFirstFrame);
+    }
     return QMainWindow::event(event);
+}
+
+void MainWindow::followFirstFrame() {
+    firstFrameFollowed = true;
+    releaseTabHints();
+    for (const std::function<void()>& step : std::exchange(stepsAfterFirstFrame, {}))
+        step();
+}
+
+void MainWindow::afterFirstFrame(std::function<void()> step) {
+    if (firstFrameFollowed || !isVisible()) {
+        step();
+        return;
+    }
+    // A window that is never drawn, such as one started minimised, still
+    // takes its steps soon.
+    if (stepsAfterFirstFrame.empty())
+        QTimer::singleShot(1000, this, &MainWindow::followFirstFrame);
+    stepsAfterFirstFrame.push_back(std::move(step));
 }
 
 void MainWindow::connectMenus() {

@@ -5,6 +5,9 @@
 
 #include <QMainWindow>
 
+#include <functional>
+#include <vector>
+
 class AboutBox;
 class TagInspector;
 class ReservedWordsWindow;
@@ -35,6 +38,11 @@ public:
 
     void showAboutBox();
 
+    // Runs `step` on the turn of the event loop after the window's first
+    // frame, so the window is on the screen first; at once while the window
+    // is hidden or once that turn has passed.
+    void afterFirstFrame(std::function<void()> step);
+
     // Opens a page or script in the JS Editor tab and makes that tab active.
     void openInEditor(const QString& path);
 
@@ -55,6 +63,7 @@ private:
     void connectMenus();
     void holdHiddenTabHints();
     void releaseTabHints();
+    void followFirstFrame();
     // Stores the "Show Startup Tips" choice in prefs.cfg; an error is shown.
     void storeShowTips(bool show);
     // The File menu offers the commands the current tab's tool bar has.
@@ -65,4 +74,7 @@ private:
     WizardWindow* wizardWindow = nullptr;
     bool settingTab = false;
     bool tabHintsHeld = false;
+    bool firstFrameDrawn = false;
+    bool firstFrameFollowed = false;
+    std::vector<std::function<void()>> stepsAfterFirstFrame;
 };

@@ -1,5 +1,7 @@
 #include "widgets/font_box.h"
 
+#include "widgets/form_parts.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLabel>
@@ -38,7 +40,7 @@ QLabel* makeFontSample(const QString& objectName, QWidget* parent) {
 FontBox::FontBox(const QString& name, QLabel* samplePanel, QWidget* parent)
     : QComboBox(parent), sample(samplePanel) {
     setObjectName(name);
-    setEditable(true);
+    makeEditable(this);
     setInsertPolicy(QComboBox::NoInsert);
     // A crowded layout may narrow the list to the width of a usual family
     // name rather than its longest one.

@@ -189,12 +189,20 @@ QLineEdit* makeLineEdit(const QString& objectName, QWidget* parent, const QStrin
     return edit;
 }
 
+void makeEditable(QComboBox* box) {
+    box->setLineEdit(new QLineEdit(box));
+    // As setEditable does: the box takes its size now, before it has items,
+    // and keeps that size hint when they come; the layouts count on it.
+    if (!box->testAttribute(Qt::WA_Resized))
+        box->adjustSize();
+}
+
 QComboBox* makeComboBox(const QString& objectName, const QStringList& items, const QString& current,
                         QWidget* parent, Typing typing) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(objectName);
     if (typing == Typing::Editable) {
-        combo->setEditable(true);
+        makeEditable(combo);
         combo->setInsertPolicy(QComboBox::NoInsert);
         keepSingleLine(combo->lineEdit());
     }

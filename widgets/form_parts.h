@@ -58,6 +58,9 @@ QLineEdit* makeLineEdit(const QString& objectName, QWidget* parent, const QStrin
 // A list of choices showing `current` (the first item when empty); an
 // editable one never adds typed text to its items.
 enum class Typing { Fixed, Editable };
+// Gives `box` a field to type in, as setEditable(true) does, but leaves its
+// drop-down list to be built when it first opens rather than now.
+void makeEditable(QComboBox* box);
 QComboBox* makeComboBox(const QString& objectName, const QStringList& items, const QString& current,
                         QWidget* parent, Typing typing = Typing::Fixed);
 QGroupBox* makeGroupBox(const QString& objectName, const QString& title, QWidget* parent);

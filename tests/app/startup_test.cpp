@@ -110,6 +110,24 @@ private slots:
         QVERIFY(fake.notices.isEmpty());
     }
 
+    // At start-up the main window reaches the screen first; the tip follows on
+    // the next turn of the event loop, and only when prefs.cfg asks for it.
+    void theTipFollowsTheMainWindowsFirstFrame() {
+        for (const char showTips : {char(1), char(0)}) {
+            ProgramFolder folder;
+            writeBytes(folder.file("prefs.cfg"), prefsWith(showTips));
+            FakeDesktop fake;
+            ApplicationWindows windows;
+            windows.mainWindow->show();
+            windows.applyPreferences();
+            QVERIFY(!windows.tipWindow->isVisible());
+            QVERIFY(QTest::qWaitForWindowExposed(windows.mainWindow.get()));
+            QTRY_COMPARE(windows.tipWindow->isVisible(), showTips == 1);
+            QTest::qWait(50);
+            QCOMPARE(windows.tipWindow->isVisible(), showTips == 1);
+        }
+    }
+
     // A missing or damaged prefs.cfg is the installed state: tips shown, no box.
     void damagedPrefsStartInTheInstalledState_data() {
         QTest::addColumn<int>("size");
