@@ -1,6 +1,7 @@
 #include "guidance/tip_window_form.h"
 
 #include "guidance/read_only_text.h"
+#include "widgets/form_parts.h"
 #include "widgets/jpeg_image.h"
 
 #include <QBoxLayout>
@@ -59,8 +60,6 @@ void TipWindowForm::setupUi(QWidget* window) {
     layout->addLayout(tip, 1);
     layout->addLayout(buttons);
 
-    QWidget::setTabOrder(tipText, showAtStartupBox);
-    QWidget::setTabOrder(showAtStartupBox, nextTipButton);
-    QWidget::setTabOrder(nextTipButton, closeButton);
+    setTabChain({tipText, showAtStartupBox, nextTipButton, closeButton});
     nextTipButton->setFocus();
 }

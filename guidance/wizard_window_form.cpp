@@ -67,9 +67,7 @@ void WizardWindowForm::setupUi(QWidget* window, int width) {
     layout->addWidget(stepText, 1);
     layout->addLayout(buttons);
 
-    QWidget::setTabOrder(stepText, previousButton);
-    QWidget::setTabOrder(previousButton, nextButton);
-    QWidget::setTabOrder(nextButton, closeButton);
+    setTabChain({stepText, previousButton, nextButton, closeButton});
 }
 
 void WizardWindowForm::fitToFont(int width) {

@@ -232,6 +232,12 @@ void enableWith(QAbstractButton* box, std::initializer_list<QWidget*> controls, 
     follow(box->isChecked());
 }
 
+void setTabChain(std::initializer_list<QWidget*> controls) {
+    const auto* order = controls.begin();
+    for (std::size_t i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
 QStringList listTexts(const QListWidget* list) {
     QStringList texts;
     texts.reserve(list->count());

@@ -75,6 +75,9 @@ enum class While { Checked, Unchecked };
 void enableWith(QAbstractButton* box, std::initializer_list<QWidget*> controls,
                 While state = While::Checked);
 
+// Tab moves through `controls` in the order given.
+void setTabChain(std::initializer_list<QWidget*> controls);
+
 // The texts of a list's items, top to bottom.
 QStringList listTexts(const QListWidget* list);
 // Makes the item showing `text` current (none when no item shows it); an

@@ -78,13 +78,11 @@ void MouseOverForm::setupUi(QWidget* tab, ToolTabFrame& frame, const TabContext&
     page->addLayout(body, 1);
 
     // Reading order: the settings column, then the panes and their buttons.
-    QWidget* const order[] = {
-        preloadCheck,    borderCheck,   borderColourButton, borderTypeBox,       borderSizeBox,
-        horizontalRadio, verticalRadio, initialImageField,  mouseOverImageField, statusTextField,
-        altTextField,    urlField,      addImageButton,     resetButton,         headPane,
-        scriptPane,      bodyPane,      copyButton,         clearCodeButton,     endCodeButton};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    setTabChain(
+        {preloadCheck,    borderCheck,   borderColourButton, borderTypeBox,       borderSizeBox,
+         horizontalRadio, verticalRadio, initialImageField,  mouseOverImageField, statusTextField,
+         altTextField,    urlField,      addImageButton,     resetButton,         headPane,
+         scriptPane,      bodyPane,      copyButton,         clearCodeButton,     endCodeButton});
 }
 
 QWidget* MouseOverForm::buildGlobalProperties(QWidget* tab) {
