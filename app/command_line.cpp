@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "core/project_pages.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -26,16 +28,92 @@ void addHidden(QCommandLineParser& parser, const char* name, bool takesValue) {
 }
 
 CommandLine usageError(const QString& program, const QString& problem) {
-    return {false,
-            2,
-            QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, problem),
-            {}};
+    CommandLine command;
+    command.run = false;
+    command.exitCode = 2;
+    command.message =
+        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, problem);
+    return command;
+}
+
+CommandLine finished(const QString& message) {
+    CommandLine command;
+    command.run = false;
+    command.message = message;
+    return command;
+}
+
+const QString Build = QStringLiteral("build");
+const QString Publish = QStringLiteral("publish");
+
+// What --help adds below the options: the two commands that need no window.
+QString commandsHelp(const QString& program) {
+    return QStringLiteral(
+               "\nCommands (no window is opened; errors go to standard error):\n"
+               "  %1 build PROJECT [--tool TOOL] [--classic|--modern] [-o FILE]\n"
+               "      Writes the page Save As HTML would write for each tool of the\n"
+               "      project (a .quillmint file) that has content, as PROJECT-TOOL.html\n"
+               "      beside it, or into the folder -o names; with --tool (dropdown,\n"
+               "      popup, mouseover or slideshow) only that page, to -o FILE when given.\n"
+               "  %1 publish PROJECT FOLDER [--classic|--modern]\n"
+               "      Publishes the project's slideshow into FOLDER as Publish does: the\n"
+               "      page (named after the project) and a copy of every file it uses.\n"
+               "  --classic and --modern choose the output; without them the project's\n"
+               "  own choice holds. Exit status: 0 done, 1 failed, 2 wrong usage.\n")
+        .arg(program);
+}
+
+// build PROJECT [--tool TOOL] [--classic|--modern] [-o FILE], or
+// publish PROJECT FOLDER [--classic|--modern]; `arguments` start at the verb.
+CommandLine parseProjectCommand(const QString& program, const QStringList& arguments) {
+    const bool build = arguments.first() == Build;
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption tool(QStringLiteral("tool"), {}, QStringLiteral("tool"));
+    const QCommandLineOption classic(QStringLiteral("classic"));
+    const QCommandLineOption modern(QStringLiteral("modern"));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, {},
+                                    QStringLiteral("file"));
+    parser.addOptions({classic, modern});
+    if (build)
+        parser.addOptions({tool, output});
+    if (!parser.parse(QStringList{program} + arguments.mid(1)))
+        return usageError(program,
+                          QStringLiteral("%1: %2").arg(arguments.first(), parser.errorText()));
+    const QStringList operands = parser.positionalArguments();
+    const qsizetype wanted = build ? 1 : 2;
+    if (operands.size() != wanted)
+        return usageError(program, build ? QStringLiteral("build takes one project file.")
+                                         : QStringLiteral("publish takes a project file and "
+                                                          "a folder."));
+    if (parser.isSet(classic) && parser.isSet(modern))
+        return usageError(program, QStringLiteral("--classic and --modern exclude each other."));
+    CommandLine command;
+    command.run = false;
+    command.action = build ? CommandLine::Action::Build : CommandLine::Action::Publish;
+    command.project = QDir::current().absoluteFilePath(operands.at(0));
+    if (parser.isSet(classic) || parser.isSet(modern))
+        command.modern = parser.isSet(modern);
+    if (build) {
+        command.tool = parser.value(tool);
+        if (parser.isSet(tool) && !projectToolNames().contains(command.tool))
+            return usageError(program, QStringLiteral("--tool takes one of %1.")
+                                           .arg(projectToolNames().join(QStringLiteral(", "))));
+        if (parser.isSet(output))
+            command.output = QDir::current().absoluteFilePath(parser.value(output));
+    } else {
+        command.folder = QDir::current().absoluteFilePath(operands.at(1));
+    }
+    return command;
 }
 
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     const QString program = QFileInfo(arguments.value(0, QStringLiteral("quillmint"))).fileName();
+    // A file named "build" or "publish" opens as ./build.
+    if (arguments.size() > 1 && (arguments.at(1) == Build || arguments.at(1) == Publish))
+        return parseProjectCommand(program, arguments.mid(1));
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
@@ -52,7 +130,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     for (const char* name : ToolkitFlags)
         addHidden(parser, name, false);
     parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A page or script to open in the JS Editor."),
+                                 QStringLiteral("A page or script to open in the JS Editor, or a "
+                                                "project (.quillmint) to open."),
                                  QStringLiteral("[file]"));
 
     if (!parser.parse(arguments))
@@ -64,10 +143,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         const QLatin1String usage("Usage: ");
         text.replace(usage.size(), text.indexOf(QLatin1String(" [options]")) - usage.size(),
                      program);
-        return {false, 0, text, {}};
+        return finished(text + commandsHelp(program));
     }
     if (parser.isSet(version))
-        return {false, 0, QStringLiteral("Quillmint " QUILLMINT_VERSION "\n"), {}};
+        return finished(QStringLiteral("Quillmint " QUILLMINT_VERSION "\n"));
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return usageError(program, QStringLiteral("Only one file can be opened at a time."));

@@ -1,6 +1,7 @@
 #include "app/application_windows.h"
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "app/project_commands.h"
 #include "app/shutdown_signals.h"
 #include "core/program_folders.h"
 #include "widgets/icons.h"
@@ -15,6 +16,9 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine command = parseCommandLine(arguments);
+    // Building pages needs no display: no application object, no window.
+    if (command.action != CommandLine::Action::Start)
+        return runProjectCommand(command);
     if (!command.run) {
         std::fputs(command.message.toLocal8Bit().constData(), command.exitCode ? stderr : stdout);
         return command.exitCode;

@@ -2,7 +2,7 @@
 # Layers, from the bottom: core (and the page functions), widgets, the tools
 # (makers, editor, guidance), app. Run with -DSOURCE_DIR=<checkout>.
 function(layer_of path out)
-  if(path MATCHES "^core/" OR path MATCHES "^makers/[a-z]+/[a-z_]+_(page|publisher)\\.(h|cpp)$"
+  if(path MATCHES "^core/" OR path MATCHES "^makers/[a-z]+/[a-z_]+_(page|publisher|fields)\\.(h|cpp)$"
      OR path MATCHES "^editor/editor_page\\.(h|cpp)$")
     set(${out} 1 PARENT_SCOPE)
   elseif(path MATCHES "^widgets/")

@@ -28,6 +28,10 @@ public:
     void setText(const QString& htmlColour);
     QColor swatchColour() const;
 
+signals:
+    // The colour shown changed, by the user or from elsewhere.
+    void changed();
+
 private:
     void apply(const QColor& colour);
 

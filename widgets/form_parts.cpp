@@ -1,5 +1,6 @@
 #include "widgets/form_parts.h"
 
+#include "core/field_table.h"
 #include "widgets/hint.h"
 #include "widgets/single_line_fields.h"
 
@@ -276,10 +277,7 @@ void showEveryTab(QTabWidget* tabs) {
 }
 
 QStringList numberList(int first, int last) {
-    QStringList items;
-    for (int n = first; n <= last; ++n)
-        items << QString::number(n);
-    return items;
+    return numberTexts(first, last);
 }
 
 void applyDensity(QLayout* layout, const Density& density) {

@@ -20,6 +20,11 @@ struct DropdownSettings {
     bool fullPage = false; // the whole page rather than the script and form only
     QStringList entries;   // "name [url]", in menu order
 
+    // The entry being typed and where Add Item puts it; not part of the page.
+    QString pendingName;
+    QString pendingUrl;
+    QString insertAt = QStringLiteral("start"); // "start", "current" or "end"
+
     friend bool operator==(const DropdownSettings&, const DropdownSettings&) = default;
 };
 

@@ -1,10 +1,13 @@
 #include "makers/dropdown/dropdown_tab.h"
 
+#include "core/project_file.h"
+#include "makers/dropdown/dropdown_fields.h"
 #include "makers/dropdown/dropdown_modern_page.h"
 #include "makers/dropdown/dropdown_page.h"
 #include "widgets/colour_setting.h"
 #include "widgets/default_button.h"
 #include "widgets/desktop.h"
+#include "widgets/field_binding.h"
 #include "widgets/font_box.h"
 #include "widgets/form_parts.h"
 #include "widgets/output_commands.h"
@@ -76,40 +79,26 @@ void DropdownTab::forgetSelection() {
 
 DropdownSettings DropdownTab::settings() const {
     DropdownSettings s;
-    s.background = ui.backgroundColour->text();
-    s.itemColour = ui.itemColour->text();
-    s.font = ui.fontList->currentText();
-    s.size = ui.fontSize->currentText();
-    s.bold = ui.boldToggle->isChecked();
-    s.italic = ui.italicToggle->isChecked();
-    s.underline = ui.underlineToggle->isChecked();
-    s.goText = ui.goTextField->text();
-    s.border = ui.borderStyle->currentText();
-    s.borderWidth = ui.borderWidth->currentText();
-    s.invertButton = ui.invertColours->isChecked();
-    s.fullPage = ui.wholePage->isChecked();
-    s.entries = listTexts(ui.entryList);
+    readFields(this, dropdown::fields::table(), s);
     return s;
 }
 
 void DropdownTab::applySettings(const DropdownSettings& s) {
-    ui.backgroundColour->setText(s.background);
-    ui.itemColour->setText(s.itemColour);
-    ui.fontList->setEditText(s.font);
-    selectText(ui.fontSize, s.size);
-    ui.boldToggle->setChecked(s.bold);
-    ui.italicToggle->setChecked(s.italic);
-    ui.underlineToggle->setChecked(s.underline);
-    ui.goTextField->setText(s.goText);
-    selectText(ui.borderStyle, s.border);
-    selectText(ui.borderWidth, s.borderWidth);
-    ui.invertColours->setChecked(s.invertButton);
-    (s.fullPage ? ui.wholePage : ui.relevantCodeOnly)->setChecked(true);
+    showFields(this, dropdown::fields::table(), s);
     changeList([&] {
         ui.entryList->clear();
         ui.entryList->addItems(s.entries);
     });
     forgetSelection();
+}
+
+DropdownProject DropdownTab::project() const {
+    return {settings(), OutputCommands::paneText(*ui.codePane)};
+}
+
+void DropdownTab::applyProject(const DropdownProject& project) {
+    applySettings(project.settings);
+    replacePaneText(*ui.codePane, project.code);
 }
 
 void DropdownTab::updateAddEntry() {
@@ -214,7 +203,4 @@ void DropdownTab::newDocument() {
     fresh.invertButton = ui.invertColours->isChecked();
     fresh.fullPage = ui.wholePage->isChecked();
     applySettings(fresh);
-    ui.insertAtStart->setChecked(true);
-    ui.urlField->clear();
-    ui.nameField->clear();
 }

@@ -8,6 +8,7 @@
 #include <optional>
 
 class OutputCommands;
+struct DropdownProject;
 struct DropdownSettings;
 
 // The "Dropdown Menu Maker" tab: a list of menu entries, the style of the
@@ -22,6 +23,9 @@ public:
     // the way back: the controls then show `settings`.
     DropdownSettings settings() const;
     void applySettings(const DropdownSettings& settings);
+    // The settings with the code pane as the user left it, and the way back.
+    DropdownProject project() const;
+    void applyProject(const DropdownProject& project);
 
 public slots:
     void addEntry();

@@ -1,9 +1,11 @@
 #include "makers/mouseover/mouseover_tab.h"
 
+#include "makers/mouseover/mouseover_fields.h"
 #include "makers/mouseover/mouseover_modern_page.h"
 #include "widgets/colour_setting.h"
 #include "widgets/default_button.h"
 #include "widgets/desktop.h"
+#include "widgets/field_binding.h"
 #include "widgets/form_parts.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
@@ -92,36 +94,39 @@ QString MouseOverTab::savedPagePath() const {
 
 MouseOverSettings MouseOverTab::settings() const {
     MouseOverSettings settings;
-    settings.preloadImages = ui.preloadCheck->isChecked();
-    settings.imageBorder = ui.borderCheck->isChecked();
-    settings.borderColour = ui.borderColour->text();
-    settings.borderType = ui.borderTypeBox->currentText();
-    settings.borderSize = ui.borderSizeBox->currentText();
-    settings.vertical = ui.verticalRadio->isChecked();
-    settings.initialImage = ui.initialImageField->text();
-    settings.mouseOverImage = ui.mouseOverImageField->text();
-    settings.statusText = ui.statusTextField->text();
-    settings.alternateText = ui.altTextField->text();
-    settings.url = ui.urlField->text();
+    readFields(this, mouseover::fields::table(), settings);
     return settings;
 }
 
 void MouseOverTab::applySettings(const MouseOverSettings& settings) {
-    ui.preloadCheck->setChecked(settings.preloadImages);
-    ui.borderCheck->setChecked(settings.imageBorder);
-    ui.borderColour->setText(settings.borderColour);
-    ui.borderTypeBox->setCurrentText(settings.borderType);
-    ui.borderSizeBox->setCurrentText(settings.borderSize);
-    (settings.vertical ? ui.verticalRadio : ui.horizontalRadio)->setChecked(true);
-    ui.initialImageField->setText(settings.initialImage);
-    ui.mouseOverImageField->setText(settings.mouseOverImage);
-    ui.statusTextField->setText(settings.statusText);
-    ui.altTextField->setText(settings.alternateText);
-    ui.urlField->setText(settings.url);
+    showFields(this, mouseover::fields::table(), settings);
+}
+
+MouseOverProject MouseOverTab::project() const {
+    MouseOverProject project;
+    project.settings = settings();
+    project.modern = document.modern;
+    project.head = OutputCommands::paneText(*ui.headPane);
+    project.script = OutputCommands::paneText(*ui.scriptPane);
+    project.body = OutputCommands::paneText(*ui.bodyPane);
+    project.counters = {buttonCount, preloadCount};
+    return project;
+}
+
+void MouseOverTab::applyProject(const MouseOverProject& project) {
+    applyingProject = true;
+    applySettings(project.settings);
+    applyingProject = false;
+    document.modern = project.modern;
+    replacePaneText(*ui.headPane, project.head);
+    replacePaneText(*ui.scriptPane, project.script);
+    replacePaneText(*ui.bodyPane, project.body);
+    buttonCount = project.counters.buttons;
+    preloadCount = project.counters.preloads;
 }
 
 void MouseOverTab::warnIfPreloadOff() {
-    if (!ui.preloadCheck->isChecked())
+    if (!ui.preloadCheck->isChecked() && !applyingProject)
         desktop().notice(NoticeKind::Warning,
                          QStringLiteral("It is recommended that you preload your images. Failure "
                                         "to do so may lead to a delay in the mouseover effect."));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/project_file.h"
 #include "makers/mouseover/mouseover_form.h"
 #include "makers/mouseover/mouseover_modern_page.h"
 #include "widgets/tab_context.h"
@@ -28,6 +29,10 @@ public:
     // set from `settings` (the enabling and warning rules run as for a user).
     MouseOverSettings settings() const;
     void applySettings(const MouseOverSettings& settings);
+    // The document (panes, kind, counters) with the next button's settings,
+    // and the way back, which raises no warning.
+    MouseOverProject project() const;
+    void applyProject(const MouseOverProject& project);
 
 public slots:
     void warnIfPreloadOff();
@@ -54,4 +59,6 @@ private:
     // Buttons and preload objects added since the last New.
     qint64 buttonCount = 0;
     qint64 preloadCount = 0;
+    // Set while a project is applied: its settings are no user's change.
+    bool applyingProject = false;
 };

@@ -1,7 +1,9 @@
 #include "makers/popup/popup_tab.h"
 
+#include "makers/popup/popup_fields.h"
 #include "makers/popup/popup_modern_page.h"
 #include "widgets/desktop.h"
+#include "widgets/field_binding.h"
 #include "widgets/form_parts.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
@@ -67,53 +69,24 @@ const QString& PopupTab::savedPagePath() const {
 
 PopupSettings PopupTab::settings() {
     PopupSettings s;
-    s.directories = ui.directoriesBox->isChecked();
-    s.location = ui.locationBox->isChecked();
-    s.menubar = ui.menubarBox->isChecked();
-    s.resizable = ui.resizableBox->isChecked();
-    s.scrollbars = ui.scrollbarsBox->isChecked();
-    s.statusbar = ui.statusbarBox->isChecked();
-    s.toolbar = ui.toolbarBox->isChecked();
-    s.height = ui.heightSpin->committedText();
-    s.width = ui.widthSpin->committedText();
-    s.left = ui.leftSpin->committedText();
-    s.top = ui.topSpin->committedText();
-    s.closeAfterTime = ui.closeAfterTimeBox->isChecked();
-    s.closeSeconds = ui.closeSecondsSpin->committedText();
-    s.fullScreen = ui.fullScreenBox->isChecked();
-    s.url = ui.urlField->text();
-    s.statusText = ui.statusField->text();
-    s.event = static_cast<Event>(ui.eventList->currentIndex());
-    s.medium = static_cast<Medium>(ui.mediumList->currentIndex());
-    s.imagePath = ui.imagePathField->text();
-    s.delaySeconds = ui.delaySpin->committedText();
+    readFields(this, popup::fields::table(), s);
     return s;
 }
 
 void PopupTab::applySettings(const PopupSettings& s) {
-    ui.directoriesBox->setChecked(s.directories);
-    ui.locationBox->setChecked(s.location);
-    ui.menubarBox->setChecked(s.menubar);
-    ui.resizableBox->setChecked(s.resizable);
-    ui.scrollbarsBox->setChecked(s.scrollbars);
-    ui.statusbarBox->setChecked(s.statusbar);
-    ui.toolbarBox->setChecked(s.toolbar);
-    ui.closeAfterTimeBox->setChecked(s.closeAfterTime);
-    ui.fullScreenBox->setChecked(s.fullScreen);
-    ui.urlField->setText(s.url);
-    ui.statusField->setText(s.statusText);
-    ui.imagePathField->setText(s.imagePath);
-    ui.heightSpin->setValue(s.height.toInt());
-    ui.widthSpin->setValue(s.width.toInt());
-    ui.leftSpin->setValue(s.left.toInt());
-    ui.topSpin->setValue(s.top.toInt());
-    ui.closeSecondsSpin->setValue(s.closeSeconds.toInt());
-    ui.delaySpin->setValue(s.delaySeconds.toInt());
-    ui.eventList->setCurrentIndex(static_cast<int>(s.event));
-    ui.mediumList->setCurrentIndex(static_cast<int>(s.medium));
+    showFields(this, popup::fields::table(), s);
     // A tick or text set to what it already held raises no rule.
     urlChanged(s.url);
     enableForLaunch();
+}
+
+PopupProject PopupTab::project() {
+    return {settings(), OutputCommands::paneText(*ui.codePane)};
+}
+
+void PopupTab::applyProject(const PopupProject& project) {
+    applySettings(project.settings);
+    replacePaneText(*ui.codePane, project.code);
 }
 
 void PopupTab::enableForLaunch() {

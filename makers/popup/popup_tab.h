@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/project_file.h"
 #include "makers/popup/popup_form.h"
 #include "makers/popup/popup_page.h"
 #include "widgets/tab_context.h"
@@ -27,6 +28,9 @@ public:
     // event, medium and ticks would have them.
     PopupSettings settings();
     void applySettings(const PopupSettings& settings);
+    // The settings with the code pane as the user left it, and the way back.
+    PopupProject project();
+    void applyProject(const PopupProject& project);
 
 public slots:
     void eventChosen(int index);

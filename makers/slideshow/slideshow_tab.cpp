@@ -1,10 +1,13 @@
 #include "makers/slideshow/slideshow_tab.h"
 
+#include "core/project_file.h"
 #include "core/text_file.h"
 #include "makers/slideshow/publication.h"
+#include "makers/slideshow/slideshow_fields.h"
 #include "makers/slideshow/slideshow_modern_page.h"
 #include "makers/slideshow/slideshow_publisher.h"
 #include "widgets/colour_setting.h"
+#include "widgets/field_binding.h"
 #include "widgets/font_box.h"
 #include "widgets/form_parts.h"
 #include "widgets/output_commands.h"
@@ -73,82 +76,22 @@ SlideshowTab::~SlideshowTab() = default;
 
 SlideshowSettings SlideshowTab::settings() {
     SlideshowSettings s;
-    s.images = listTexts(ui.imageList);
-    s.initialImage = ui.initialImage->text();
-    s.transitionTime = ui.transitionTime->committedText();
-    s.centreConsole = ui.centreConsole->isChecked();
-    s.rightClickDisable = ui.rightClickDisable->isChecked();
-    s.rightClickMessage = ui.rightClickMessage->text();
-    s.playSound = ui.playSound->isChecked();
-    s.sound = ui.soundFile->text();
-    s.pageTitle = ui.pageTitle->text();
-    s.pageBackgroundColor = ui.pageBackgroundColour->text();
-    s.backgroundImage = ui.backgroundImage->text();
-
-    s.headingText = ui.headingText->text();
-    s.headingFont = ui.headingFont->currentText();
-    s.headingColor = ui.headingColour->text();
-    s.headingBold = ui.boldToggle->isChecked();
-    s.headingItalic = ui.italicToggle->isChecked();
-    s.headingUnderline = ui.underlineToggle->isChecked();
-    s.headingSize = ui.headingSize->currentText();
-    s.borderColor = ui.borderColour->text();
-    s.borderWidth = ui.borderWidth->currentText();
-    s.consoleColor = ui.consoleColour->text();
-    s.headingCellColor = ui.headingCellColour->text();
-    s.cellSpacing = ui.cellSpacing->committedText();
-    s.cellPadding = ui.cellPadding->committedText();
-
-    s.buttonFont = ui.buttonFont->currentText();
-    s.buttonBackgroundColor = ui.buttonBackgroundColour->text();
-    s.buttonTextColor = ui.buttonTextColour->text();
-    s.buttonBorderStyle = ui.buttonBorderStyle->currentText();
-    s.buttonBorderWidth = ui.buttonBorderWidth->currentText();
-    s.listFont = ui.listFont->currentText();
-    s.listBackgroundColor = ui.listBackgroundColour->text();
-    s.listItemColor = ui.listItemColour->text();
-    s.listBorderStyle = ui.listBorderStyle->currentText();
-    s.listBorderWidth = ui.listBorderWidth->currentText();
+    readFields(this, slideshow::fields::table(), s);
     return s;
 }
 
 void SlideshowTab::applySettings(const SlideshowSettings& s) {
     setImages(s.images);
-    ui.initialImage->setText(s.initialImage);
-    ui.transitionTime->setValue(s.transitionTime.toInt());
-    ui.centreConsole->setChecked(s.centreConsole);
-    ui.rightClickDisable->setChecked(s.rightClickDisable);
-    ui.rightClickMessage->setText(s.rightClickMessage);
-    ui.playSound->setChecked(s.playSound);
-    ui.soundFile->setText(s.sound);
-    ui.pageTitle->setText(s.pageTitle);
-    ui.pageBackgroundColour->setText(s.pageBackgroundColor);
-    ui.backgroundImage->setText(s.backgroundImage);
+    showFields(this, slideshow::fields::table(), s);
+}
 
-    ui.headingText->setText(s.headingText);
-    ui.headingFont->setEditText(s.headingFont);
-    ui.headingColour->setText(s.headingColor);
-    ui.boldToggle->setChecked(s.headingBold);
-    ui.italicToggle->setChecked(s.headingItalic);
-    ui.underlineToggle->setChecked(s.headingUnderline);
-    selectText(ui.headingSize, s.headingSize);
-    ui.borderColour->setText(s.borderColor);
-    selectText(ui.borderWidth, s.borderWidth);
-    ui.consoleColour->setText(s.consoleColor);
-    ui.headingCellColour->setText(s.headingCellColor);
-    ui.cellSpacing->setValue(s.cellSpacing.toInt());
-    ui.cellPadding->setValue(s.cellPadding.toInt());
+SlideshowProject SlideshowTab::project() {
+    return {settings(), OutputCommands::paneText(*ui.codePane)};
+}
 
-    ui.buttonFont->setEditText(s.buttonFont);
-    ui.buttonBackgroundColour->setText(s.buttonBackgroundColor);
-    ui.buttonTextColour->setText(s.buttonTextColor);
-    selectText(ui.buttonBorderStyle, s.buttonBorderStyle);
-    selectText(ui.buttonBorderWidth, s.buttonBorderWidth);
-    ui.listFont->setEditText(s.listFont);
-    ui.listBackgroundColour->setText(s.listBackgroundColor);
-    ui.listItemColour->setText(s.listItemColor);
-    selectText(ui.listBorderStyle, s.listBorderStyle);
-    selectText(ui.listBorderWidth, s.listBorderWidth);
+void SlideshowTab::applyProject(const SlideshowProject& project) {
+    applySettings(project.settings);
+    replacePaneText(*ui.codePane, project.code);
 }
 
 void SlideshowTab::setImages(const QStringList& images) {

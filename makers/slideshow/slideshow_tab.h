@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+struct SlideshowProject;
 struct SlideshowSettings;
 
 // The "Slideshow Maker" tab: an image list, the page settings on three
@@ -22,6 +23,9 @@ public:
     // The inverse of settings(): every control shows `s`, the list starts
     // with nothing selected. Colour and file dialogs keep what they hold.
     void applySettings(const SlideshowSettings& s);
+    // The settings with the code pane as the user left it, and the way back.
+    SlideshowProject project();
+    void applyProject(const SlideshowProject& project);
 
 private:
     void addImages();
