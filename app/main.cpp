@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/project_commands.h"
+#include "app/project_session.h"
 #include "app/shutdown_signals.h"
 #include "core/program_folders.h"
 #include "widgets/icons.h"
@@ -47,7 +48,9 @@ int main(int argc, char* argv[]) {
             if (!userStateProblem.isEmpty())
                 desktop().notice(NoticeKind::Warning, userStateProblem);
             windows.applyPreferences();
-            if (!command.file.isEmpty())
+            if (command.file.endsWith(QLatin1Char('.') + QLatin1String(ProjectSuffix)))
+                windows.mainWindow->projects()->openProjectFile(command.file);
+            else if (!command.file.isEmpty())
                 windows.mainWindow->openInEditor(command.file);
         }
         // Nothing runs the event loop between this check and exec(), so a

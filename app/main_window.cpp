@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
+#include "app/project_session.h"
 #include "core/prefs_file.h"
 #include "editor/editor_tab.h"
 #include "guidance/tip_window.h"
@@ -20,7 +21,6 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
-
 #include <utility>
 
 namespace {
@@ -41,6 +41,11 @@ MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFo
     TabContext makerContext = context;
     makerContext.modernOutput = new ModernOutput(ModernOutput::defaultChoiceFile(), this);
     form.setupUi(this, makerContext, context);
+    projectSession = std::make_unique<ProjectSession>(
+        ProjectSession::Tabs{form.dropdownTab, form.popupTab, form.mouseOverTab, form.slideshowTab,
+                             makerContext.modernOutput},
+        form.recentProjectsMenu, ProjectSession::defaultRecentFile());
+    connect(projectSession.get(), &ProjectSession::titleChanged, this, &MainWindow::showTitle);
     connectMenus();
     holdHiddenTabHints();
 
@@ -53,6 +58,8 @@ MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFo
         move(area.center() - rect().center());
     }
 }
+
+MainWindow::~MainWindow() = default;
 
 // The first frame lays out only the tab on show; the others' needs count
 // from the turn of the event loop after it, or as soon as one is chosen.
@@ -114,6 +121,11 @@ void MainWindow::connectMenus() {
         });
     connect(form.tabs, &QTabWidget::currentChanged, this, &MainWindow::offerTabCommands);
     offerTabCommands();
+    ProjectSession* session = projectSession.get();
+    connect(form.newProjectItem, &QAction::triggered, session, &ProjectSession::newProject);
+    connect(form.openProjectItem, &QAction::triggered, session, &ProjectSession::openProject);
+    connect(form.saveProjectItem, &QAction::triggered, session, &ProjectSession::save);
+    connect(form.saveProjectAsItem, &QAction::triggered, session, &ProjectSession::saveAs);
     connect(form.exitItem, &QAction::triggered, this, &QWidget::close);
     for (int tab = 0; tab < 5; ++tab) {
         connect(form.viewItems[tab], &QAction::triggered, this, [this, tab] { viewTab(tab); });
@@ -189,7 +201,18 @@ void MainWindow::showAboutBox() {
         aboutBox->exec();
 }
 
+void MainWindow::showTitle() {
+    const QString base = QStringLiteral("Quillmint v1.0");
+    const QString project = projectSession->title();
+    setWindowTitle(project.isEmpty() ? base : project + QStringLiteral("[*] - ") + base);
+    setWindowModified(projectSession->isModified());
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!projectSession->mayClose()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     // The tool windows would otherwise keep the application running. exit()
     // rather than quit(): quit() first asks every window to close, and the

@@ -4,11 +4,12 @@
 #include "core/program_folders.h"
 
 #include <QMainWindow>
-
 #include <functional>
+#include <memory>
 #include <vector>
 
 class AboutBox;
+class ProjectSession;
 class TagInspector;
 class ReservedWordsWindow;
 class TipWindow;
@@ -19,6 +20,7 @@ class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(const ProgramFolders& folders);
+    ~MainWindow() override;
     Q_DISABLE_COPY_MOVE(MainWindow)
 
     // Start-up hands over the windows created after this one.
@@ -46,6 +48,9 @@ public:
     // Opens a page or script in the JS Editor tab and makes that tab active.
     void openInEditor(const QString& path);
 
+    // The project document of the maker tabs (File > New Project ...).
+    ProjectSession* projects() const { return projectSession.get(); }
+
 public slots:
     // The user selected another tab on the tab strip.
     void followTabChange(int index);
@@ -69,7 +74,12 @@ private:
     // The File menu offers the commands the current tab's tool bar has.
     void offerTabCommands();
 
+    // The title names the project and marks unsaved changes.
+    void showTitle();
+
     MainWindowForm form;
+    // Goes before the tabs it watches, so no change of theirs reaches it then.
+    std::unique_ptr<ProjectSession> projectSession;
     AboutBox* aboutBox = nullptr;
     WizardWindow* wizardWindow = nullptr;
     bool settingTab = false;

@@ -140,6 +140,24 @@ void MainWindowForm::setupMenus(QMainWindow* window) {
         tabCommandItems[command++] = item;
     }
     fileMenu->addSeparator();
+    newProjectItem = addItem(fileMenu, "NewProject", QStringLiteral("New Pro&ject"),
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
+                             QStringLiteral("New Project|Start a project of every maker tab"));
+    openProjectItem =
+        addItem(fileMenu, "OpenProject", QStringLiteral("Open Projec&t..."),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+                QStringLiteral("Open Project|Open a project and show its work on every tab"));
+    saveProjectItem =
+        addItem(fileMenu, "SaveProject", QStringLiteral("Save Pro&ject"),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                QStringLiteral("Save Project|Save the settings and code of every maker tab"));
+    saveProjectAsItem =
+        addItem(fileMenu, "SaveProjectAs", QStringLiteral("Save Project &As..."),
+                QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S),
+                QStringLiteral("Save Project As|Save the project under a new name"));
+    recentProjectsMenu = fileMenu->addMenu(QStringLiteral("&Recent Projects"));
+    recentProjectsMenu->setObjectName("RecentProjects");
+    fileMenu->addSeparator();
     exitItem =
         addItem(fileMenu, "Exit1", QStringLiteral("Exit"),
                 QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_X), QStringLiteral("Exit Program"));

@@ -35,6 +35,12 @@ struct MainWindowForm {
     QMenu* fileMenu = nullptr;
     // File: the current tab's tool-bar commands, in TabCommand order.
     QAction* tabCommandItems[TabCommandCount] = {};
+    // File: the project document of every maker tab.
+    QAction* newProjectItem = nullptr;
+    QAction* openProjectItem = nullptr;
+    QAction* saveProjectItem = nullptr;
+    QAction* saveProjectAsItem = nullptr;
+    QMenu* recentProjectsMenu = nullptr;
     QAction* exitItem = nullptr;
     QAction* undoItem = nullptr;
     QAction* cutItem = nullptr;

@@ -25,6 +25,7 @@ public:
 
     void notice(NoticeKind, const QString& text) override { notices << text; }
     bool confirm(const QString&) override { return true; }
+    SaveChoice askToSave(const QString&) override { return SaveChoice::Discard; }
     QString saveFileName(const FileDialogSpec&, const QString&) override { return {}; }
     QStringList openFileNames(const FileDialogSpec&, const QString&, bool) override {
         return {openPath};

@@ -8,6 +8,7 @@
 class QWidget;
 
 enum class NoticeKind { Error, Warning, Information };
+enum class SaveChoice { Save, Discard, Cancel };
 
 // One file dialog as the user meets it: title, filters in Qt form
 // ("HTML Files (*.html)"), the preselected filter, the extension added to a
@@ -31,6 +32,9 @@ public:
     virtual void notice(NoticeKind kind, const QString& text) = 0;
     // A box titled "Warning" with OK and Cancel; true only for OK.
     virtual bool confirm(const QString& text) = 0;
+    // A box titled "Quillmint" asking about unsaved work, with Save, Discard
+    // and Cancel (Esc).
+    virtual SaveChoice askToSave(const QString& text) = 0;
 
     // The chosen path, or an empty string when the user cancelled.
     virtual QString saveFileName(const FileDialogSpec& request, const QString& current) = 0;

@@ -94,6 +94,21 @@ bool QtDesktop::confirm(const QString& text) {
     return box.exec() == QMessageBox::Ok;
 }
 
+SaveChoice QtDesktop::askToSave(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quillmint"), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, dialogParent());
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
 QFileDialog* QtDesktop::fileDialog(const FileDialogSpec& request, const QString& current) {
     delete lastFileDialog;
     lastFileDialog = new QFileDialog(dialogParent());

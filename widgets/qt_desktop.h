@@ -19,6 +19,7 @@ public:
 
     void notice(NoticeKind kind, const QString& text) override;
     bool confirm(const QString& text) override;
+    SaveChoice askToSave(const QString& text) override;
     QString saveFileName(const FileDialogSpec& request, const QString& current) override;
     QStringList openFileNames(const FileDialogSpec& request, const QString& current,
                               bool multiple) override;

@@ -53,6 +53,48 @@ private slots:
         QCOMPARE(command.file, file);
     }
 
+    void projectCommandsNeedNoWindow_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("message"); // the start of a usage error
+        const int build = int(CommandLine::Action::Build);
+        const int publish = int(CommandLine::Action::Publish);
+        QTest::newRow("build") << QStringList{"build", "p.quillmint"} << build << "";
+        QTest::newRow("build one tool")
+            << QStringList{"build", "p.quillmint", "--tool", "popup", "--modern", "-o", "x.html"}
+            << build << "";
+        QTest::newRow("publish") << QStringList{"publish", "p.quillmint", "site"} << publish << "";
+        QTest::newRow("unknown tool")
+            << QStringList{"build", "p.quillmint", "--tool", "menu"} << 0
+            << "quillmint: --tool takes one of dropdown, popup, mouseover, slideshow.";
+        QTest::newRow("both modes") << QStringList{"build", "p.quillmint", "--classic", "--modern"}
+                                    << 0 << "quillmint: --classic and --modern exclude each other.";
+        QTest::newRow("no project") << QStringList{"build"} << 0 << "quillmint: build takes one";
+        QTest::newRow("no folder")
+            << QStringList{"publish", "p.quillmint"} << 0 << "quillmint: publish takes";
+        QTest::newRow("-o with publish") << QStringList{"publish", "p.quillmint", "site", "-o", "x"}
+                                         << 0 << "quillmint: publish: Unknown option 'o'.";
+    }
+    void projectCommandsNeedNoWindow() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, action);
+        QFETCH(QString, message);
+        const CommandLine command = parseCommandLine(QStringList{"quillmint"} + arguments);
+        QVERIFY(!command.run);
+        QCOMPARE(int(command.action), action);
+        QCOMPARE(command.exitCode, message.isEmpty() ? 0 : 2);
+        QVERIFY2(message.isEmpty() ? command.message.isEmpty()
+                                   : command.message.startsWith(message),
+                 qPrintable(command.message));
+        if (action == int(CommandLine::Action::Build) && arguments.contains("--tool")) {
+            QCOMPARE(command.tool, "popup");
+            QCOMPARE(command.modern, true);
+            QCOMPARE(command.output, QDir::current().absoluteFilePath("x.html"));
+        }
+        if (action == int(CommandLine::Action::Publish))
+            QCOMPARE(command.folder, QDir::current().absoluteFilePath("site"));
+    }
+
     void usageErrorsPointToTheHelp() {
         const CommandLine command = parseCommandLine({"quillmint", "--bogus"});
         QVERIFY(command.message.endsWith("Try 'quillmint --help' for more information.\n"));

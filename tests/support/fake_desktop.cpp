@@ -28,6 +28,11 @@ bool FakeDesktop::confirm(const QString& text) {
     return confirmAnswers.isEmpty() ? true : confirmAnswers.takeFirst();
 }
 
+SaveChoice FakeDesktop::askToSave(const QString& text) {
+    saveQuestions << text;
+    return saveChoices.isEmpty() ? SaveChoice::Discard : saveChoices.takeFirst();
+}
+
 QString FakeDesktop::saveFileName(const FileDialogSpec& request, const QString& current) {
     fileQuestions.append({request, current, false});
     if (saveAnswers.isEmpty())

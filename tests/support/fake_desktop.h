@@ -31,10 +31,12 @@ public:
     QList<QStringList> openAnswers;
     QList<QColor> colourAnswers; // an invalid QColor means Cancel
     QString printError;
+    QList<SaveChoice> saveChoices; // Discard when none is queued
 
     // What happened.
     QList<Notice> notices;
     QStringList confirmations;
+    QStringList saveQuestions;
     QList<FileQuestion> fileQuestions;
     QList<QColor> colourStarts;
     QList<QUrl> opened;
@@ -48,6 +50,7 @@ public:
 
     void notice(NoticeKind kind, const QString& text) override;
     bool confirm(const QString& text) override;
+    SaveChoice askToSave(const QString& text) override;
     QString saveFileName(const FileDialogSpec& request, const QString& current) override;
     QStringList openFileNames(const FileDialogSpec& request, const QString& current,
                               bool multiple) override;
