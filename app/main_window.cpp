@@ -205,7 +205,7 @@ void MainWindow::showTitle() {
     const QString base = QStringLiteral("Quillmint v1.0");
     const QString project = projectSession->title();
     setWindowTitle(project.isEmpty() ? base : project + QStringLiteral("[*] - ") + base);
-    setWindowModified(projectSession->isModified());
+    setWindowModified(!project.isEmpty() && projectSession->isModified());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -187,10 +187,12 @@ private slots:
                 QCOMPARE(item->isEnabled(), entry.tabs.contains(tab));
             }
         }
-        // Added above Exit, which stays as it is.
+        // Added above Exit, which stays as it is; the project items between.
         const QList<QAction*> file =
             findControl<QMenuBar>(window, "MainMenu1")->actions().first()->menu()->actions();
-        QCOMPARE(file.size(), 8);
+        QCOMPARE(file.size(), 14);
+        QCOMPARE(file.at(7), findControl<QAction>(window, "NewProject"));
+        QCOMPARE(file.at(11)->menu(), findControl<QMenu>(window, "RecentProjects"));
         QCOMPARE(file.last(), findControl<QAction>(window, "Exit1"));
     }
 
