@@ -16,6 +16,7 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser_suite  # noqa: E402
 import harness  # noqa: E402
+import standards  # noqa: E402
 from browser_suite import Page, rgb, shown  # noqa: E402
 from harness import FAIL, wait_for  # noqa: E402
 
@@ -46,6 +47,7 @@ class ModernSuite(browser_suite.Suite):
         super().__init__(writer, root)
         self.results = harness.Results({})
         self.early_requests = []
+        self.axe = None
 
     def make_fixtures(self):
         super().make_fixtures()
@@ -77,9 +79,30 @@ class ModernSuite(browser_suite.Suite):
             r"(file|data|blob|about):|http://127\.0\.0\.1[:/]", address)]
         return addresses
 
-    def standards_mode(self, page):
+    def standards_mode(self, page, axe=True):
         mode = self.browser.js("return document.compatMode")
         self.results.check(page.name, "standards mode", mode == "CSS1Compat", mode)
+        if axe:
+            self.check_axe(page.name)
+
+    def check_axe(self, name, state=""):
+        found = self.axe.violations(self.browser.driver)
+        self.results.check(name, "axe-core: no violations" + state, not found,
+                           "; ".join(found)[:400])
+
+    def check_markup(self, pages):
+        """The Nu Html Checker over every full page at once."""
+        full = [page for page in pages if page.maker != "dropdown-modern" or
+                page.settings.get("fullPage")]
+        files = [self.path(page.file) for page in full]
+        found = standards.nu_messages(files)
+        for page, file in zip(full, files):
+            own = [text for path, text in found if path == file]
+            self.results.check(page.name, "Nu Html Checker: no error or warning", not own,
+                               "; ".join(own)[:400])
+        stray = [path + " " + text for path, text in found if path not in files]
+        self.results.check("suite", "Nu Html Checker reported only on the pages", not stray,
+                           "; ".join(stray)[:400])
 
     # ------------------------------------------------------------ dropdown
 
@@ -329,12 +352,14 @@ class ModernSuite(browser_suite.Suite):
         r, b = self.results, self.browser
         s = page.settings
         self.visit(url)
-        self.standards_mode(page)
+        # The checker's time would count against the page's own timers.
+        self.standards_mode(page, axe=False)
         acted = self.launch(page, page.name)
         if s["event"] == 0 and page.file != "mp-blocked.html":
             self.check_window(page, acted)
         else:
             self.check_overlay(page, acted)
+        self.check_axe(page.name)
         self.finish(page.name)
 
     def check_window(self, page, acted):
@@ -414,6 +439,7 @@ class ModernSuite(browser_suite.Suite):
             return
         time.sleep(max(0.0, 1.2 - (time.monotonic() - acted)))
         r.check(page.name, "stays without a close time", self.overlay_open())
+        self.check_axe(page.name, " with the dialog open")
         from selenium.webdriver.common.by import By
         b.driver.find_element(By.CSS_SELECTOR, "dialog button").click()
         time.sleep(0.3)
@@ -760,6 +786,11 @@ class ModernSuite(browser_suite.Suite):
         mouseovers = self.mouseover_pages()
         slideshows = self.slideshow_pages()
         self.write_pages(dropdowns + popups + mouseovers + slideshows)
+        absent = standards.missing()
+        if absent:
+            raise RuntimeError(absent)
+        self.check_markup(dropdowns + popups + mouseovers + slideshows)
+        self.axe = standards.Axe()
         self.guard = harness.NetworkGuard()
         self.http = harness.PlainHttpServer(self.site)
         self.browser = harness.Browser(
