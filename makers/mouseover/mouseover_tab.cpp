@@ -148,7 +148,7 @@ void MouseOverTab::endCode() {
     if (desktop().confirm(QStringLiteral(
             "This will insert the closing BODY and HTML tags. Only click OK if you have added "
             "all your needed MouseOver buttons. Continue?")))
-        appendLines(ui.bodyPane, mouseOverClosingLines());
+        appendLines(ui.bodyPane, document.closingLines());
 }
 
 void MouseOverTab::assemble() {

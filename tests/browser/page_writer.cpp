@@ -149,7 +149,7 @@ QStringList mouseOverPage(const QJsonArray& buttons, bool modern) {
         body += added.bodyLines;
         counters = added.counters;
     }
-    body += mouseOverClosingLines();
+    body += modern ? modernMouseOverClosingLines() : mouseOverClosingLines();
     const QStringList script = modern ? modernMouseOverScriptLines() : mouseOverScriptLines();
     const QString page = assembleMouseOverPage(
         head.join(QLatin1Char('\n')), script.join(QLatin1Char('\n')), body.join(QLatin1Char('\n')));
