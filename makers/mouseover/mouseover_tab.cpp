@@ -54,6 +54,7 @@ MouseOverTab::MouseOverTab(const TabContext& tabContext, QWidget* parent)
     ui.setupUi(this, frame, context);
 
     OutputSetup setup;
+    setup.modernOutput = context.modernOutput;
     setup.pane = ui.pagePane;
     setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog5"));
     setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog6"));

@@ -144,12 +144,18 @@ class NetworkGuard:
 
 
 class PlainHttpServer:
-    """Serves a folder on 127.0.0.1 as a web server that names no charset."""
+    """Serves a folder on 127.0.0.1 as a web server that names no charset,
+    sending `headers` with every answer."""
 
-    def __init__(self, root):
+    def __init__(self, root, headers=None):
         class Quiet(http.server.SimpleHTTPRequestHandler):
             def __init__(self, *args, **kwargs):
                 super().__init__(*args, directory=root, **kwargs)
+
+            def end_headers(self):
+                for name, value in (headers or {}).items():
+                    self.send_header(name, value)
+                super().end_headers()
 
             def log_message(self, *args):
                 pass

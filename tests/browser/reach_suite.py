@@ -7,6 +7,7 @@ Usage: reach_suite.py --writer <page_writer> [--report <file>]
 Exit status as browser_suite.py."""
 
 import os
+import re
 import sys
 import time
 
@@ -18,6 +19,15 @@ import standards  # noqa: E402
 from harness import wait_for  # noqa: E402
 
 PHONE = {"width": 390, "height": 844, "deviceScaleFactor": 3, "mobile": True}
+STRICT = {"Content-Security-Policy": "default-src 'self'"}
+INLINE = re.compile(r"<script(?![^>]*\bsrc=)[^>]*>|<style|\sstyle=|\son[a-z]+=", re.I)
+
+
+class SeparatePage(browser_suite.Page):
+    """A page saved with "Separate CSS and JavaScript files"."""
+
+    def request(self, site):
+        return dict(super().request(site), files="separate")
 
 
 class ReachSuite(modern_suite.ModernSuite):
@@ -227,6 +237,46 @@ class ReachSuite(modern_suite.ModernSuite):
             self.finish(page.name)
             page.name = name
 
+    # ------------------------------------------------------- strict CSP
+
+    def separate_pages(self, pages):
+        """The same pages saved as separate files, beside their images."""
+        chosen = {"mod-menu.html": "csp-menu.html", "mp-over.html": "csp-over.html",
+                  "mp-click.html": "csp-click.html", "mm-row.html": "csp-buttons.html",
+                  "pub/mod été show.html": "pub-csp/csp show.html"}
+        return [SeparatePage("csp: " + page.name, page.maker, chosen[page.file], page.settings,
+                             page.buttons) for page in pages if page.file in chosen]
+
+    def strict_pass(self, pages, inline):
+        """Served with default-src 'self': nothing inline left, no violation in
+        the console, every behaviour as without the policy."""
+        r = self.results
+        server = harness.PlainHttpServer(self.site, STRICT)
+        try:
+            for page in pages:
+                with open(self.path(page.file), encoding="utf-8-sig") as html:
+                    found = INLINE.findall(html.read())
+                folder = os.path.dirname(self.path(page.file))
+                base = os.path.splitext(os.path.basename(page.file))[0]
+                r.check(page.name, "no inline script, style or handler; .css and .js beside it",
+                        not found and all(os.path.isfile(os.path.join(folder, base + ext))
+                                          for ext in (".css", ".js")), str(found[:3]))
+                url = server.url(page.file)
+                kind = page.maker.split("-")[0]
+                if kind == "slideshow":
+                    self.check_slideshow(page, url, http=True, timing=True)
+                else:
+                    getattr(self, "check_" + kind)(page, url)
+            # The policy bites: the same page with its script inline is refused.
+            self.visit(server.url(inline.file))
+            refused = [e for e in self.browser.console_errors() if "Content Security Policy" in e]
+            r.check("csp: inline page", "the policy refuses what is inline", refused,
+                    str(len(refused)))
+            self.browser.page_requests()
+            self.guard.taken()
+        finally:
+            server.close()
+
     # ------------------------------------------------------------- running
 
     def run(self):
@@ -235,7 +285,9 @@ class ReachSuite(modern_suite.ModernSuite):
         popups = self.popup_pages()
         mouseovers = self.mouseover_pages()
         slideshows = self.slideshow_pages()
-        self.write_pages(dropdowns + popups + mouseovers + slideshows)
+        strict = self.separate_pages(dropdowns + popups + mouseovers + slideshows)
+        os.makedirs(self.path("pub-csp"))
+        self.write_pages(dropdowns + popups + mouseovers + slideshows + strict)
         absent = standards.missing()
         if absent:
             raise RuntimeError(absent)
@@ -254,6 +306,7 @@ class ReachSuite(modern_suite.ModernSuite):
         self.keyboard_pass([by_file[f] for f in (
             "mp-over.html", "mp-out.html", "mp-leave.html", "mm-row.html",
             "ms-show.html")])
+        self.strict_pass(strict, by_file["mp-over.html"])
         self.results.record("suite", "time in pages", harness.INFO,
                             "%.1f s" % sum(self.times.values()))
 
