@@ -3,11 +3,15 @@
 #include "widgets/colour_setting.h"
 #include "widgets/contrast.h"
 
+#include <QStyle>
 #include <cmath>
 
 ContrastWarning::ContrastWarning(const QString& objectName, QWidget* parent) : QLabel(parent) {
     setObjectName(objectName);
-    setText(QStringLiteral("Low contrast"));
+    // A sign that fits beside any colour setting; its tool tip says the rest.
+    const int side = fontMetrics().height();
+    setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
+    setAccessibleName(QStringLiteral("Low contrast"));
     QSizePolicy policy = sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     setSizePolicy(policy);
@@ -34,6 +38,7 @@ void ContrastWarning::update() {
                                        "%1:1, below 4.5:1: visitors may not be able to read it. "
                                        "The page still uses the colours chosen.")
                             .arg(std::floor(ratio * 10) / 10, 0, 'f', 1);
-    setToolTip(why);
+    setToolTip(QStringLiteral("Low contrast: ") + why);
+    setStatusTip(why);
     setAccessibleDescription(why);
 }

@@ -754,7 +754,9 @@ class Suite:
                     repr(status))
             r.limitation(page.name, label + " status text shown", "status")
         elif not classic:
-            tip = b.js("return %s.closest('a').title" % image)
+            # The modern page's status text is a tip that describes the link.
+            tip = b.js("const tip = %s.closest('a').getAttribute('aria-describedby');"
+                       "return tip && document.getElementById(tip).textContent;" % image)
             r.check(page.name, label + " status text as tool tip", tip == button["statusText"],
                     repr(tip))
         b.park_pointer()
@@ -1124,7 +1126,7 @@ def run_main(make_suite, name, seconds):
 
 
 def main():
-    return run_main(Suite, "browser", 175)
+    return run_main(Suite, "browser", 260)
 
 
 if __name__ == "__main__":

@@ -105,7 +105,7 @@ private slots:
         QVERIFY(page.filter("<h1 style").first().contains("font-weight:bold"));
 
         settings.sound.clear();
-        QVERIFY(!joined(makeModernSlideshowPage(settings).lines).contains("audio"));
+        QVERIFY(!joined(makeModernSlideshowPage(settings).lines).contains("<audio"));
     }
 
     void publishedPageUsesBareEncodedNames() {
