@@ -193,7 +193,8 @@ class PlainHttpServer:
 # ----------------------------------------------------------------- browser
 
 # Records what the page hands to window.open and alert before the browser
-# acts on it; the calls themselves go through unchanged.
+# acts on it, and when a dialog opens; the calls themselves go through
+# unchanged.
 RECORDER = """
 window.__opens = [];
 const openWindow = window.open;
@@ -201,6 +202,12 @@ window.open = function (...args) {
   const opened = openWindow.apply(this, args);
   window.__opens.push({args: args.map(String), opened: opened !== null});
   return opened;
+};
+window.__modalAt = [];
+const showModal = HTMLDialogElement.prototype.showModal;
+HTMLDialogElement.prototype.showModal = function (...args) {
+  window.__modalAt.push(performance.now());
+  return showModal.apply(this, args);
 };
 """
 
