@@ -93,7 +93,7 @@ const Button Buttons[] = {
     {"last", "Last", "End", "&gt;&gt;|"},
 };
 
-const QStringList RotationScript = {
+const QStringList RotationScriptHead = {
     QStringLiteral("var image = root.querySelector(\"[data-slideshow=image]\");"),
     QStringLiteral("var list = root.querySelector(\"[data-slideshow=list]\");"),
     QStringLiteral("var toggle = root.querySelector(\"[data-slideshow=toggle]\");"),
@@ -102,8 +102,32 @@ const QStringList RotationScript = {
     QStringLiteral("  var count = list.options.length;"),
     QStringLiteral("  var choice = list.options[(index % count + count) % count];"),
     QStringLiteral("  list.selectedIndex = choice.index;"),
+};
+
+// How a slide is shown: the one image takes the slide's file.
+const QStringList ShowImage = {
     QStringLiteral("  image.src = choice.value;"),
     QStringLiteral("  image.alt = choice.text;"),
+};
+
+// Each slide has its own picture, loaded only when it is about to be shown;
+// the next one is fetched ahead, so a step never waits for it.
+const QStringList ShowPicture = {
+    QStringLiteral("  slides.forEach(function (slide, at) {"),
+    QStringLiteral("    slide.hidden = at !== choice.index;"),
+    QStringLiteral("  });"),
+    QStringLiteral("  preload(choice.index + 1);"),
+};
+
+const QStringList PictureScript = {
+    QStringLiteral("var slides = root.querySelectorAll(\"[data-slideshow=slide]\");"),
+    QStringLiteral("function preload(index) {"),
+    QStringLiteral("  slides[index % slides.length].querySelector(\"img\").loading = \"eager\";"),
+    QStringLiteral("}"),
+    QStringLiteral("preload(1);"),
+};
+
+const QStringList RotationScriptTail = {
     QStringLiteral("}"),
     QStringLiteral("function stop() {"),
     QStringLiteral("  window.clearInterval(timer);"),
@@ -199,7 +223,60 @@ QStringList rightClickScript(const QString& message) {
     };
 }
 
-QStringList pageLines(const SlideshowSettings& s, qint64 delay, const FileReference& refer) {
+// A published file name as a srcset candidate: a comma would end it there.
+QString candidate(const QString& file, const char* density = "") {
+    return web::attribute(web::fileUrl(file).replace(u',', QLatin1String("%2C"))) +
+           QLatin1String(density);
+}
+
+QString sourceSet(const QString& file, const QString& twice) {
+    return twice.isEmpty() ? candidate(file)
+                           : candidate(file) + QLatin1String(", ") + candidate(twice, " 2x");
+}
+
+// What an option names: the slide's file, or the file published for it.
+QString slideFile(const QString& slide, const WebImages& images, const FileReference& refer) {
+    const auto published = images.constFind(slide);
+    return published == images.cend() ? refer.attribute(slide)
+                                      : web::attribute(web::fileUrl(published->fallback));
+}
+
+// The image the console shows: one that takes each slide's file in turn; or,
+// with the slide images published for the web, a picture per slide, each
+// with its size so that nothing moves when the slides change.
+QStringList slideImages(const SlideshowSettings& s, const WebImages& images,
+                        const FileReference& refer) {
+    if (images.isEmpty())
+        return {QLatin1String("<img src=\"") + refer.attribute(s.initialImage) +
+                QLatin1String("\" alt=\"Start\" data-slideshow=\"image\">")};
+    QStringList lines;
+    const QStringList slides = QStringList{s.initialImage} + s.images;
+    for (qsizetype index = 0; index < slides.size(); ++index) {
+        const WebImage image = images.value(slides[index]);
+        QString line = QLatin1String("<picture data-slideshow=\"slide\"") +
+                       QLatin1String(index ? " hidden>" : ">");
+        if (!image.webp.isEmpty())
+            line += QLatin1String("<source type=\"image/webp\" srcset=\"") +
+                    sourceSet(image.webp, image.webp2x) + QLatin1String("\">");
+        line += QLatin1String("<img src=\"") + slideFile(slides[index], images, refer) +
+                QLatin1Char('"');
+        if (!image.fallback2x.isEmpty())
+            line += QLatin1String(" srcset=\"") + sourceSet(image.fallback, image.fallback2x) +
+                    QLatin1Char('"');
+        if (image.width > 0)
+            line +=
+                QStringLiteral(" width=\"%1\" height=\"%2\"").arg(image.width).arg(image.height);
+        lines << line + QLatin1String(" alt=\"") +
+                     (index ? QLatin1String("Image ") + QString::number(index)
+                            : QStringLiteral("Start")) +
+                     QLatin1String(index ? "\" loading=\"lazy\"" : "\" loading=\"eager\"") +
+                     QLatin1String(" style=\"max-width:100%;height:auto\"></picture>");
+    }
+    return lines;
+}
+
+QStringList pageLines(const SlideshowSettings& s, qint64 delay, const FileReference& refer,
+                      const WebImages& images) {
     const bool sound = s.playSound && !s.sound.isEmpty();
     QStringList lines = web::html5Head(s.pageTitle, QStringLiteral("Slideshow"));
     lines.reserve(lines.size() + s.images.size() + 150);
@@ -223,20 +300,19 @@ QStringList pageLines(const SlideshowSettings& s, qint64 delay, const FileRefere
           << headingLine(s) << QStringLiteral("</td>") << QStringLiteral("</tr>")
           << QStringLiteral("<tr>")
           << QLatin1String("<td style=\"") + cellStyle(s, false) + QLatin1String("\">")
-          << QLatin1String("<img src=\"") + refer.attribute(s.initialImage) +
-                 QLatin1String("\" alt=\"Start\" data-slideshow=\"image\">")
-          << QStringLiteral("</td>") << QStringLiteral("</tr>") << QStringLiteral("<tr>")
+          << slideImages(s, images, refer) << QStringLiteral("</td>") << QStringLiteral("</tr>")
+          << QStringLiteral("<tr>")
           << QLatin1String("<td style=\"") + cellStyle(s, true) + QLatin1String("\">")
           << QLatin1String("<label>") + web::hiddenLabel(QStringLiteral("Slide")) +
                  QLatin1String("<select data-slideshow=\"list\" style=\"") +
                  controlStyle(s.listItemColor, s.listBackgroundColor, s.listFont, s.listBorderStyle,
                               s.listBorderWidth) +
                  QLatin1String("\">")
-          << QLatin1String("<option value=\"") + refer.attribute(s.initialImage) +
+          << QLatin1String("<option value=\"") + slideFile(s.initialImage, images, refer) +
                  QLatin1String("\" selected>Start</option>");
     qsizetype number = 0;
     for (const QString& image : s.images)
-        lines << (u"<option value=\"" % refer.attribute(image) % u"\">Image " %
+        lines << (u"<option value=\"" % slideFile(image, images, refer) % u"\">Image " %
                   QString::number(++number) % u"</option>");
     lines << QStringLiteral("</select></label>") << QStringLiteral("</td>")
           << QStringLiteral("</tr>") << QStringLiteral("<tr>")
@@ -259,7 +335,10 @@ QStringList pageLines(const SlideshowSettings& s, qint64 delay, const FileRefere
 
     QStringList script{QLatin1String("var delay = ") + QString::number(qMax<qint64>(delay, 0)) +
                        QLatin1Char(';')};
-    script << RotationScript;
+    script << RotationScriptHead << (images.isEmpty() ? ShowImage : ShowPicture)
+           << RotationScriptTail;
+    if (!images.isEmpty())
+        script << PictureScript;
     if (sound)
         script << SoundScript;
     if (s.rightClickDisable)
@@ -269,11 +348,12 @@ QStringList pageLines(const SlideshowSettings& s, qint64 delay, const FileRefere
     return lines;
 }
 
-SlideshowPage buildPage(const SlideshowSettings& settings, bool published) {
+SlideshowPage buildPage(const SlideshowSettings& settings, bool published,
+                        const WebImages& images = {}) {
     const SlideshowCheck check = checkSlideshow(settings, published);
     if (!check.refusal.isEmpty())
         return {{}, check.refusal};
-    return {pageLines(settings, check.delay, FileReference(published)), {}};
+    return {pageLines(settings, check.delay, FileReference(published), images), {}};
 }
 
 } // namespace
@@ -282,6 +362,7 @@ SlideshowPage makeModernSlideshowPage(const SlideshowSettings& settings) {
     return buildPage(settings, false);
 }
 
-SlideshowPage makeModernPublishedSlideshowPage(const SlideshowSettings& settings) {
-    return buildPage(settings, true);
+SlideshowPage makeModernPublishedSlideshowPage(const SlideshowSettings& settings,
+                                               const WebImages& images) {
+    return buildPage(settings, true, images);
 }

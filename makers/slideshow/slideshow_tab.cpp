@@ -4,6 +4,7 @@
 #include "makers/slideshow/publication.h"
 #include "makers/slideshow/slideshow_modern_page.h"
 #include "makers/slideshow/slideshow_publisher.h"
+#include "makers/slideshow/web_image_choice.h"
 #include "widgets/colour_setting.h"
 #include "widgets/font_box.h"
 #include "widgets/form_parts.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -39,6 +41,11 @@ SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
     : TabPage(parent), context(tabContext) {
     ui.setupUi(this, context);
     connect(ui.publishAction, &QAction::triggered, this, &SlideshowTab::publishPage);
+    webImages = new WebImageChoice(WebImageChoice::defaultChoiceFile(), this);
+    webImages->offerIn(ui.saveMenu, context.modern());
+    if (context.modernOutput)
+        connect(context.modernOutput, &ModernOutput::switched, webImages,
+                [this](bool modern) { webImages->offerIn(ui.saveMenu, modern); });
     connect(ui.newButton, &QToolButton::clicked, this, &SlideshowTab::newDocument);
     connect(ui.imageList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!changingList && row >= 0)
@@ -298,6 +305,14 @@ void SlideshowTab::publishPage() {
         htmlFileBytes(page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     publishing = true;
     SlideshowPublisher publisher(pagePath, pageBytes, slideshowPublishSources(current));
+    if (context.modern() && webImages->isOn())
+        publisher.optimiseImages(QStringList{current.initialImage} + current.images,
+                                 webImages->longEdge(), [current](const WebImages& images) {
+                                     return htmlFileBytes(
+                                         makeModernPublishedSlideshowPage(current, images)
+                                             .lines.join(QLatin1Char('\n')) +
+                                         QLatin1Char('\n'));
+                                 });
     const bool complete = runPublication(publisher, this);
     publishing = false;
     if (!complete)

@@ -4,8 +4,10 @@
 // Usage: page_writer <request.json>. The request lists pages:
 //   {"pages": [{"file": "/abs/page.html", "maker": "dropdown", "settings": {...}}]}
 // maker is one of dropdown, popup, mouseover (with "buttons", a list of
-// settings, instead of "settings"), slideshow and slideshow-publish (the
-// page and its files published beside "file"); each with "-modern" added
+// settings, instead of "settings"), slideshow, slideshow-publish (the
+// page and its files published beside "file") and slideshow-publish-web (the
+// same with the slide images optimised for the web, fitted into "longEdge"
+// pixels; modern only); each with "-modern" added
 // gives the modern page instead of the classic one. "bytes": "plain" writes the
 // page without the byte-order mark, as the program did before it marked
 // non-ASCII pages. Settings name the members of the page settings; a name
@@ -215,12 +217,20 @@ void writePage(const QJsonObject& request) {
     const QString file = request.value(QLatin1String("file")).toString();
     const QJsonObject json = request.value(QLatin1String("settings")).toObject();
     const bool marked = request.value(QLatin1String("bytes")).toString() != QLatin1String("plain");
-    if (maker == QLatin1String("slideshow-publish")) {
+    if (maker.startsWith(QLatin1String("slideshow-publish"))) {
         const SlideshowSettings settings = slideshow(json);
         const SlideshowPage page = modern ? makeModernPublishedSlideshowPage(settings)
                                           : makePublishedSlideshowPage(settings);
         SlideshowPublisher publisher(file, fileBytes(slideshowLines(page), marked),
                                      slideshowPublishSources(settings));
+        if (maker == QLatin1String("slideshow-publish-web"))
+            publisher.optimiseImages(
+                QStringList{settings.initialImage} + settings.images,
+                request.value(QLatin1String("longEdge")).toInt(DefaultWebImageEdge),
+                [settings, marked](const WebImages& images) {
+                    return fileBytes(
+                        slideshowLines(makeModernPublishedSlideshowPage(settings, images)), marked);
+                });
         if (publisher.run() != SlideshowPublisher::Outcome::Complete)
             fail(publisher.error());
         return;
@@ -245,6 +255,7 @@ void writePage(const QJsonObject& request) {
 } // namespace
 
 int main(int argc, char** argv) {
+    setWebImagePlugin(QStringLiteral(QUILLMINT_IMAGES_PLUGIN_FILE));
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s request.json\n", argv[0]);
         return 2;
