@@ -192,6 +192,8 @@ public:
         vips_cache_set_max(0);
     }
 
+    void setThreadsPerImage(int threads) override { vips_concurrency_set(threads); }
+
     WebImageFailure inspect(const QString& path, WebImageHeader* header) override {
         const Source source = openSource(path);
         const char* loader = source ? vips_foreign_find_load_source(source.get()) : nullptr;

@@ -12,6 +12,12 @@
 // The long edge slide images are fitted into unless the user chose another.
 inline constexpr int DefaultWebImageEdge = 1600;
 
+// What one image being written holds at most, per pixel of its largest
+// variant: the decoded pixels, the encoder's own copy and its work space.
+inline constexpr qint64 WebImageBytesPerPixel = 16;
+// The memory all images being written at once may take together.
+inline constexpr qint64 WebImageMemoryBudget = qint64(300) * 1024 * 1024;
+
 // Larger images are refused unread: decoding one takes minutes and
 // gigabytes, and a small file can claim such a size (a decompression bomb).
 inline constexpr qint64 MaxWebImagePixels = qint64(16384) * 16384;
@@ -56,6 +62,8 @@ class WebImageEngine {
 public:
     virtual ~WebImageEngine() = default;
 
+    // How many threads each image is decoded and resized with.
+    virtual void setThreadsPerImage(int threads) = 0;
     // Reads the header of `path` only.
     virtual WebImageFailure inspect(const QString& path, WebImageHeader* header) = 0;
     // Decodes `path` as a stream, upright and fitted into `longEdge` (never

@@ -181,12 +181,19 @@ void removeLeftovers(const QString& folder) {
     }
 }
 
-// Images are written one per core; each worker holds one decoded image at
-// its shown size and the encoders' buffers, so a few suffice to keep the
-// memory of a run bounded on a machine with many cores.
-int imageWorkers() {
-    constexpr int MostWorkers = 8;
-    return qBound(1, QThread::idealThreadCount(), MostWorkers);
+// Images are written one per core, as many at once as the memory budget
+// allows at their size; the cores left over work inside each image.
+struct Workers {
+    int images;
+    int threadsPerImage;
+};
+
+Workers imageWorkers(int longEdge, qsizetype jobs) {
+    const int cores = qMax(1, QThread::idealThreadCount());
+    const qint64 largest = qint64(2 * longEdge) * (2 * longEdge) * 3 / 4;
+    const qint64 fit = WebImageMemoryBudget / qMax<qint64>(1, largest * WebImageBytesPerPixel);
+    const int images = int(qBound<qint64>(1, qMin<qint64>(cores, fit), qMax<qsizetype>(1, jobs)));
+    return {images, qMax(1, cores / images)};
 }
 
 // A web image's name: the original's without its extension, then the long
@@ -343,9 +350,12 @@ SlideshowPublisher::Outcome SlideshowPublisher::run(const Progress& progress) {
 // copies.
 bool SlideshowPublisher::planImages(WebImageEngine& engine, QList<ImageJob>& jobs) {
     QHash<QString, qsizetype> jobByName;
+    // Only what Publish copies is published; a slide it leaves out (an
+    // initial image of three characters or fewer) stays out.
+    const QSet<QString> copied(sources.begin(), sources.end());
     QSet<QString> seen;
     for (const QString& slide : slides) {
-        if (slide.isEmpty() || seen.contains(slide))
+        if (!copied.contains(slide) || seen.contains(slide))
             continue;
         seen.insert(slide);
         WebImageHeader header;
@@ -503,7 +513,9 @@ SlideshowPublisher::Outcome SlideshowPublisher::writeImages(WebImageEngine& engi
     qsizetype finished = 0;
     QString problem;
     bool halt = false;
-    const int workers = int(qMin<qsizetype>(count, imageWorkers()));
+    const Workers share = imageWorkers(longEdge, count);
+    engine.setThreadsPerImage(share.threadsPerImage);
+    const int workers = share.images;
     int running = workers;
     const auto work = [&] {
         std::unique_lock guard(lock);
