@@ -113,7 +113,9 @@ int publishOnce(const QStringList& arguments) {
     const int edge = int(argument(arguments, 2, DefaultWebImageEdge));
     const QStringList photos = arguments.mid(4);
     SlideshowPublisher publisher(arguments.value(3), {}, photos);
-    publisher.optimiseImages(photos, edge, [](const WebImages&) { return QByteArray("<html>"); });
+    publisher.optimiseImages(photos, edge, [](const WebImages&) {
+        return SlideshowPublisher::MadePage{"<html>", {}};
+    });
     if (publisher.run() != SlideshowPublisher::Outcome::Complete) {
         std::fprintf(stderr, "%s\n", qPrintable(publisher.error()));
         return 1;

@@ -37,13 +37,23 @@ public:
     SlideshowPublisher(QString pagePath, QByteArray pageBytes, QStringList sources);
     Q_DISABLE_COPY_MOVE(SlideshowPublisher)
 
+    // A file made for the page (its style sheet or script) that is written
+    // beside it, after the copies and before the page.
+    void addCompanion(QString path, QByteArray bytes);
+
+    // A page as written, with the files made for it.
+    struct MadePage {
+        QByteArray bytes;
+        QList<std::pair<QString, QByteArray>> companions;
+    };
     // Makes the page from the slide images as published.
-    using PageMaker = std::function<QByteArray(const WebImages&)>;
+    using PageMaker = std::function<MadePage(const WebImages&)>;
 
     // Publishes the slide images among the sources (`slides`, as the settings
     // hold them) for the web, fitted into `longEdge` pixels, with a variant
-    // twice as large where the original has the pixels; the page comes from
-    // `makePage`. Progress then counts files instead of bytes.
+    // twice as large where the original has the pixels; the page and its
+    // companions come from `makePage`. Progress then counts files instead of
+    // bytes.
     void optimiseImages(QStringList slides, int longEdge, PageMaker makePage);
     bool countsFiles() const { return bool(pageMaker); }
 
@@ -77,6 +87,7 @@ private:
     QString pagePath;
     QByteArray pageBytes;
     QStringList sources;
+    QList<std::pair<QString, QByteArray>> companions;
     QString failure;
     qint64 total = 0;
     qint64 done = 0;

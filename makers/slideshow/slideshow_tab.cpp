@@ -1,5 +1,6 @@
 #include "makers/slideshow/slideshow_tab.h"
 
+#include "core/separate_files.h"
 #include "core/text_file.h"
 #include "makers/slideshow/publication.h"
 #include "makers/slideshow/slideshow_modern_page.h"
@@ -15,6 +16,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -301,18 +304,30 @@ void SlideshowTab::publishPage() {
     const QString pagePath = ui.publishDialog.askSave();
     if (pagePath.isEmpty())
         return;
-    const QByteArray pageBytes =
-        htmlFileBytes(page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    const bool separate = context.modernOutput && context.modernOutput->separateFiles();
+    const QFileInfo pageFile(pagePath);
+    // The page as written: whole, or with its style and script beside it.
+    const auto pageFiles = [separate, pageFile](const SlideshowPage& made) {
+        const QString text = made.lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+        const web::SeparatedPage separated =
+            separate ? web::separateFiles(text, pageFile.completeBaseName())
+                     : web::SeparatedPage{text, {}};
+        SlideshowPublisher::MadePage files{htmlFileBytes(separated.html), {}};
+        for (const web::SeparateFile& file : separated.files)
+            files.companions.append({pageFile.dir().filePath(file.name), htmlFileBytes(file.text)});
+        return files;
+    };
+    const SlideshowPublisher::MadePage files = pageFiles(page);
     publishing = true;
-    SlideshowPublisher publisher(pagePath, pageBytes, slideshowPublishSources(current));
+    SlideshowPublisher publisher(pagePath, files.bytes, slideshowPublishSources(current));
+    for (const auto& [path, bytes] : files.companions)
+        publisher.addCompanion(path, bytes);
     if (context.modern() && webImages->isOn())
-        publisher.optimiseImages(QStringList{current.initialImage} + current.images,
-                                 webImages->longEdge(), [current](const WebImages& images) {
-                                     return htmlFileBytes(
-                                         makeModernPublishedSlideshowPage(current, images)
-                                             .lines.join(QLatin1Char('\n')) +
-                                         QLatin1Char('\n'));
-                                 });
+        publisher.optimiseImages(
+            QStringList{current.initialImage} + current.images, webImages->longEdge(),
+            [current, pageFiles](const WebImages& images) {
+                return pageFiles(makeModernPublishedSlideshowPage(current, images));
+            });
     const bool complete = runPublication(publisher, this);
     publishing = false;
     if (!complete)

@@ -100,7 +100,7 @@ struct Publication {
         SlideshowPublisher publisher(target(QStringLiteral("show.html")), {}, slides);
         publisher.optimiseImages(slides, Edge, [this](const WebImages& made) {
             images = made;
-            return QByteArray("page");
+            return SlideshowPublisher::MadePage{"page", {}};
         });
         const auto outcome = publisher.run(progress);
         error = publisher.error();
@@ -271,7 +271,9 @@ private slots:
         const QString slide = publication.slide(QStringLiteral("beach.jpg"), bytes);
         SlideshowPublisher publisher(publication.root.filePath(QStringLiteral("photos/show.html")),
                                      {}, {slide});
-        publisher.optimiseImages({slide}, Edge, [](const WebImages&) { return QByteArray("p"); });
+        publisher.optimiseImages({slide}, Edge, [](const WebImages&) {
+            return SlideshowPublisher::MadePage{"p", {}};
+        });
         QCOMPARE(publisher.run(), SlideshowPublisher::Outcome::Complete);
         QCOMPARE(readBytes(slide), bytes);
         QVERIFY(QFile::exists(publication.root.filePath(QStringLiteral("photos/beach-200.webp"))));
