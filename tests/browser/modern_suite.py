@@ -732,7 +732,10 @@ class ModernSuite(browser_suite.Suite):
         return WebPage("slideshow: images for the web", "web/site/show.html",
                        {"initialImage": self.path("web/beach.png"), "transitionTime": "1",
                         "images": [self.path("web/%s.png" % name)
-                                   for name in ("forest", "lake", "tiny")]}, 100)
+                                   for name in ("forest", "lake", "tiny")],
+                        "pageTitle": "Holiday", "headingColor": "#000000",
+                        "buttonTextColor": "#000000", "buttonBackgroundColor": "#EEEEEE",
+                        "listItemColor": "#000000"}, 100)
 
     def check_web_images(self, page):
         from selenium.webdriver.common.by import By
