@@ -8,6 +8,7 @@
 
 struct SlideshowProject;
 struct SlideshowSettings;
+class WebImageChoice;
 
 // The "Slideshow Maker" tab: an image list, the page settings on three
 // sub-pages, Make Code and Publish.
@@ -52,4 +53,5 @@ private:
     // selections count as a click.
     bool changingList = false;
     bool publishing = false;
+    WebImageChoice* webImages = nullptr;
 };
