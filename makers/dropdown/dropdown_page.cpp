@@ -35,7 +35,15 @@ void sortEntries(QStringList& entries) {
     });
 }
 
-QStringList dropdownPage(const DropdownSettings& s) {
+DropdownSettings validSettings(DropdownSettings settings, web::PageKind kind) {
+    DropdownSettings& s = settings;
+    web::makeValid(kind, s.background, s.itemColour, s.font, s.size, s.goText, s.border,
+                   s.borderWidth, s.entries);
+    return settings;
+}
+
+QStringList dropdownPage(const DropdownSettings& typed) {
+    const DropdownSettings s = validSettings(typed, web::PageKind::Classic);
     const QLatin1String weight(s.bold ? "bold" : "none");
     const QLatin1String style(s.italic ? "italic" : "none");
     const QLatin1String decoration(s.underline ? "underline" : "none");

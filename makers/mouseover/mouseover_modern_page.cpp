@@ -70,8 +70,9 @@ QStringList modernMouseOverScriptLines() {
     };
 }
 
-MouseOverButtonLines modernMouseOverButton(const MouseOverSettings& settings,
+MouseOverButtonLines modernMouseOverButton(const MouseOverSettings& typed,
                                            const MouseOverCounters& counters) {
+    const MouseOverSettings settings = validSettings(typed, web::PageKind::Modern);
     MouseOverButtonLines added;
     added.counters = counters;
     if (settings.preloadImages) {

@@ -196,7 +196,8 @@ QStringList scriptLines(const PopupSettings& s) {
 
 } // namespace
 
-QStringList modernPopupPage(const PopupSettings& s) {
+QStringList modernPopupPage(const PopupSettings& typed) {
+    const PopupSettings s = validSettings(typed, web::PageKind::Modern);
     QStringList page = web::html5Head({}, QStringLiteral("Popup"));
     page << QStringLiteral("</head>") << QStringLiteral("<body>") << QStringLiteral("<div>");
     if (hasLink(s.event))

@@ -269,7 +269,8 @@ QStringList pageLines(const SlideshowSettings& s, qint64 delay, const FileRefere
     return lines;
 }
 
-SlideshowPage buildPage(const SlideshowSettings& settings, bool published) {
+SlideshowPage buildPage(const SlideshowSettings& typed, bool published) {
+    const SlideshowSettings settings = validSettings(typed, web::PageKind::Modern);
     const SlideshowCheck check = checkSlideshow(settings, published);
     if (!check.refusal.isEmpty())
         return {{}, check.refusal};
