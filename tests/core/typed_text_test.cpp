@@ -106,6 +106,14 @@ private slots:
         QCOMPARE(web::url(ScriptAddress), QStringLiteral("javascript%3Aalert(1)//%3F"));
     }
 
+    // A menu entry from a file need not end in "]": its last character may
+    // be a pair, which the split must not cut in half.
+    void splittingAnEntryKeepsPairsWhole() {
+        const MenuEntry parts = splitEntry(QStringLiteral("a😀[b😀"));
+        QCOMPARE(parts.name, QStringLiteral("a"));
+        QCOMPARE(parts.url, QStringLiteral("b"));
+    }
+
     void everyPagePassesTheGate_data() {
         QTest::addColumn<PageOf>("pages");
         for (const auto& [name, pages] : Pages)
