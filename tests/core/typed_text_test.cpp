@@ -54,7 +54,7 @@ const QList<std::pair<const char*, PageOf>> Pages = {
          return std::pair(classic.headLines + classic.bodyLines,
                           modernMouseOverHeadLines() + modern.headLines +
                               modernMouseOverScriptLines() + modern.bodyLines +
-                              mouseOverClosingLines());
+                              modernMouseOverClosingLines());
      }},
     {"slideshow",
      [](const QString& address, const QString& text) {

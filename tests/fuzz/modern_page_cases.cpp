@@ -276,6 +276,18 @@ QString modern(const QString& text) {
     return web::validText(text, web::PageKind::Modern);
 }
 
+// A page may treat a blank text, or a file whose bare name is blank, as
+// none: such a value stays as it is on the benign page, any other becomes
+// the field's benign one.
+QString benignFor(const QString& value, const Field& field) {
+    if (modern(value).trimmed().isEmpty())
+        return value;
+    const QString bare = bareFileName(value);
+    if (field.kind == Kind::File && modern(bare).trimmed().isEmpty())
+        return QStringLiteral("/pics/") + bare;
+    return QString::fromUtf8(field.benign);
+}
+
 // Fills `fields` with hostile values, keeps a benign copy of each, and notes
 // them in the case.
 QList<QString> fill(Draw& draw, const QList<Field>& fields, Case& made) {
@@ -284,7 +296,7 @@ QList<QString> fill(Draw& draw, const QList<Field>& fields, Case& made) {
         *field.value = valueOf(draw, field.kind);
         if (field.kind == Kind::Address || field.kind == Kind::File)
             made.typedAddresses << modern(*field.value) << bareFileName(modern(*field.value));
-        benign << (field.value->isEmpty() ? QString() : QString::fromUtf8(field.benign));
+        benign << benignFor(*field.value, field);
         made.typed << QLatin1String(field.name) + QLatin1String(" = ") + visible(*field.value);
     }
     return benign;
@@ -412,8 +424,8 @@ Case mouseOverCase(Draw& draw) {
         counters = added.counters;
     }
     const QStringList script = modernMouseOverScriptLines();
-    made.page = head + script + body + mouseOverClosingLines();
-    made.benign = benignHead + script + benignBody + mouseOverClosingLines();
+    made.page = head + script + body + modernMouseOverClosingLines();
+    made.benign = benignHead + script + benignBody + modernMouseOverClosingLines();
     return made;
 }
 
@@ -463,7 +475,7 @@ Case slideshowCase(Draw& draw) {
     for (int n = 1 + draw.shape.below(4); n > 0; --n) {
         s.images << valueOf(draw, Kind::File);
         made.typedAddresses << modern(s.images.last()) << bareFileName(modern(s.images.last()));
-        benignImages << QStringLiteral("/pics/benign.png");
+        benignImages << benignFor(s.images.last(), {"image", nullptr, Kind::File, "/pics/a.png"});
         made.typed << QLatin1String("image = ") + visible(s.images.last());
     }
     const bool published = draw.shape.chance(30);
@@ -475,9 +487,11 @@ Case slideshowCase(Draw& draw) {
     show(made, s.headingText);
     if (s.rightClickDisable)
         show(made, s.rightClickMessage);
+    // A blank file name makes no slide.
     if (!published)
         for (const QString& image : s.images)
-            made.addresses << modern(image);
+            if (!modern(image).trimmed().isEmpty())
+                made.addresses << modern(image);
     made.page = hostile.lines;
     swapIn(fields, benign);
     s.transitionTime = QStringLiteral("1");
