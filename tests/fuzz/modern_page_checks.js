@@ -19,14 +19,15 @@ function protocolOf(address) {
   }
 }
 
-// Each run of %XX escapes decoded as UTF-8 (bad bytes become U+FFFD), once.
+// Each run of %XX escapes decoded as UTF-8 (bad bytes become U+FFFD, a
+// leading U+FEFF stays), once.
 function decodeOnce(text) {
   return text.replace(/(?:%[0-9A-Fa-f]{2})+/g, (run) => {
     const bytes = new Uint8Array(run.length / 3);
     for (let i = 0; i < bytes.length; i++) {
       bytes[i] = parseInt(run.substr(3 * i + 1, 2), 16);
     }
-    return new TextDecoder().decode(bytes);
+    return new TextDecoder("utf-8", { ignoreBOM: true }).decode(bytes);
   });
 }
 
