@@ -85,7 +85,7 @@ const Button Buttons[] = {
 // pointer is over the show (other than on Start/Stop) and stops for good when
 // focus moves into it, so what a visitor is reading or operating never
 // changes under them. While it is stopped, each slide change is announced.
-const QStringList RotationScript = {
+const QStringList RotationScriptHead = {
     QStringLiteral("var image = root.querySelector(\"[data-slideshow=image]\");"),
     QStringLiteral("var list = root.querySelector(\"[data-slideshow=list]\");"),
     QStringLiteral("var toggle = root.querySelector(\"[data-slideshow=toggle]\");"),
@@ -97,8 +97,33 @@ const QStringList RotationScript = {
     QStringLiteral("  var count = list.options.length;"),
     QStringLiteral("  var choice = list.options[(index % count + count) % count];"),
     QStringLiteral("  list.selectedIndex = choice.index;"),
+};
+
+// How a slide is shown: the one image takes the slide's file.
+const QStringList ShowImage = {
     QStringLiteral("  image.src = choice.value;"),
     QStringLiteral("  image.alt = choice.text;"),
+};
+
+// Each slide has its own picture, loaded only when it is about to be shown;
+// the next one is fetched ahead, so a step never waits for it.
+const QStringList ShowPicture = {
+    QStringLiteral("  pictures.forEach(function (picture, at) {"),
+    QStringLiteral("    picture.hidden = at !== choice.index;"),
+    QStringLiteral("  });"),
+    QStringLiteral("  preload(choice.index + 1);"),
+};
+
+const QStringList PictureScript = {
+    QStringLiteral("var pictures = root.querySelectorAll(\"[data-slideshow=picture]\");"),
+    QStringLiteral("function preload(index) {"),
+    QStringLiteral(
+        "  pictures[index % pictures.length].querySelector(\"img\").loading = \"eager\";"),
+    QStringLiteral("}"),
+    QStringLiteral("preload(1);"),
+};
+
+const QStringList RotationScriptTail = {
     QStringLiteral("  slide.setAttribute(\"aria-label\", (choice.index + 1) + \" of \" + count);"),
     QStringLiteral("}"),
     QStringLiteral("function stop() {"),
@@ -249,20 +274,72 @@ QString headingLine(const SlideshowSettings& s) {
            web::htmlText(s.headingText) + QLatin1String("</h1>");
 }
 
+// A published file name as a srcset candidate: a comma would end it there.
+QString candidate(const QString& file, const char* density = "") {
+    return web::attribute(web::fileUrl(file).replace(u',', QLatin1String("%2C"))) +
+           QLatin1String(density);
+}
+
+QString sourceSet(const QString& file, const QString& twice) {
+    return twice.isEmpty() ? candidate(file)
+                           : candidate(file) + QLatin1String(", ") + candidate(twice, " 2x");
+}
+
+// What an option names: the slide's file, or the file published for it.
+QString slideFile(const QString& slide, const WebImages& images, const FileReference& refer) {
+    const auto published = images.constFind(slide);
+    return published == images.cend() ? refer.attribute(slide)
+                                      : web::attribute(web::fileUrl(published->fallback));
+}
+
+// With the slide images published for the web, a picture per slide, each
+// with its size so that nothing moves when the slides change; the first is
+// loaded at once, the others when they are about to be shown.
+QStringList pictureLines(const QList<Slide>& slides, const WebImages& images,
+                         const FileReference& refer) {
+    QStringList lines;
+    for (qsizetype index = 0; index < slides.size(); ++index) {
+        const WebImage image = images.value(slides[index].file);
+        QString line = QLatin1String("<picture data-slideshow=\"picture\"") +
+                       QLatin1String(index ? " hidden>" : ">");
+        if (!image.webp.isEmpty())
+            line += QLatin1String("<source type=\"image/webp\" srcset=\"") +
+                    sourceSet(image.webp, image.webp2x) + QLatin1String("\">");
+        line += QLatin1String("<img src=\"") + slideFile(slides[index].file, images, refer) +
+                QLatin1Char('"');
+        if (!image.fallback2x.isEmpty())
+            line += QLatin1String(" srcset=\"") + sourceSet(image.fallback, image.fallback2x) +
+                    QLatin1Char('"');
+        if (image.width > 0)
+            line +=
+                QStringLiteral(" width=\"%1\" height=\"%2\"").arg(image.width).arg(image.height);
+        lines << line + QLatin1String(" alt=\"") + slides[index].name +
+                     QLatin1String(index ? "\" loading=\"lazy\"></picture>"
+                                         : "\" loading=\"eager\"></picture>");
+    }
+    return lines;
+}
+
 // The slide on show, announced as "1 of 3" while the show is not rotating.
-QStringList slideLines(const Slide& first, qsizetype count, const FileReference& refer) {
-    return {QStringLiteral("<div aria-live=\"polite\" data-slideshow=\"slides\">"),
-            QLatin1String("<div role=\"group\" aria-roledescription=\"slide\" aria-label=\"1 of ") +
-                QString::number(count) + QLatin1String("\" data-slideshow=\"slide\">"),
-            QLatin1String("<img src=\"") + refer.attribute(first.file) +
-                QLatin1String("\" alt=\"") + first.name +
-                QLatin1String("\" data-slideshow=\"image\">"),
-            QStringLiteral("</div>"), QStringLiteral("</div>")};
+QStringList slideLines(const QList<Slide>& slides, const WebImages& images,
+                       const FileReference& refer) {
+    const Slide& first = slides.first();
+    return QStringList{QStringLiteral("<div aria-live=\"polite\" data-slideshow=\"slides\">"),
+                       QLatin1String("<div role=\"group\" aria-roledescription=\"slide\" "
+                                     "aria-label=\"1 of ") +
+                           QString::number(slides.size()) +
+                           QLatin1String("\" data-slideshow=\"slide\">")} +
+           (images.isEmpty()
+                ? QStringList{QLatin1String("<img src=\"") + refer.attribute(first.file) +
+                              QLatin1String("\" alt=\"") + first.name +
+                              QLatin1String("\" data-slideshow=\"image\">")}
+                : pictureLines(slides, images, refer)) +
+           QStringList{QStringLiteral("</div>"), QStringLiteral("</div>")};
 }
 
 // The rows below the slide: the step buttons, then the list of slides.
 QStringList controlLines(const SlideshowSettings& s, const QList<Slide>& slides,
-                         const FileReference& refer) {
+                         const WebImages& images, const FileReference& refer) {
     QStringList lines{QStringLiteral("</td>"), QStringLiteral("</tr>"), QStringLiteral("<tr>"),
                       QLatin1String("<td style=\"") + cellStyle(s, true) + QLatin1String("\">")};
     const QString buttonStyle =
@@ -287,7 +364,7 @@ QStringList controlLines(const SlideshowSettings& s, const QList<Slide>& slides,
                  QLatin1String("\">");
     bool first = true;
     for (const Slide& slide : slides) {
-        lines << (u"<option value=\"" % refer.attribute(slide.file) % u"\"" %
+        lines << (u"<option value=\"" % slideFile(slide.file, images, refer) % u"\"" %
                   (first ? u" selected>" : u">") % slide.name % u"</option>");
         first = false;
     }
@@ -295,7 +372,8 @@ QStringList controlLines(const SlideshowSettings& s, const QList<Slide>& slides,
                  << QStringLiteral("</tr>");
 }
 
-QStringList pageLines(const SlideshowSettings& s, qint64 delay, const FileReference& refer) {
+QStringList pageLines(const SlideshowSettings& s, qint64 delay, const FileReference& refer,
+                      const WebImages& images) {
     const bool sound = s.playSound && !s.sound.isEmpty();
     const QList<Slide> slides = slidesOf(s, refer);
     QStringList lines = web::html5Head(s.pageTitle, QStringLiteral("Slideshow"));
@@ -305,12 +383,16 @@ QStringList pageLines(const SlideshowSettings& s, qint64 delay, const FileRefere
     page.add("background-color", web::cssColour(s.pageBackgroundColor));
     if (s.backgroundImage.trimmed().size() >= 2)
         page.add("background-image", web::cssUrl(refer.path(s.backgroundImage)));
-    lines << web::pageStyle({QStringLiteral("table { max-width: 100%; }"),
-                             QStringLiteral("[data-slideshow] a { display: inline-block; "
-                                            "min-height: 24px; }"),
-                             QStringLiteral("[data-slideshow=image] { display: block; "
-                                            "margin: 0 auto; }")})
-          << QStringLiteral("</head>")
+    QStringList style = {QStringLiteral("table { max-width: 100%; }"),
+                         QStringLiteral("[data-slideshow] a { display: inline-block; "
+                                        "min-height: 24px; }"),
+                         QStringLiteral("[data-slideshow=image] { display: block; "
+                                        "margin: 0 auto; }")};
+    // A picture keeps its proportions on a screen narrower than it.
+    if (!images.isEmpty())
+        style << QStringLiteral("[data-slideshow=picture] img { display: block; margin: 0 auto; "
+                                "max-width: 100%; height: auto; }");
+    lines << web::pageStyle(style) << QStringLiteral("</head>")
           << QLatin1String("<body style=\"") + page.attribute() + QLatin1String("\">")
           << QStringLiteral("<main>")
           << QStringLiteral("<div role=\"region\" aria-roledescription=\"carousel\" "
@@ -326,7 +408,7 @@ QStringList pageLines(const SlideshowSettings& s, qint64 delay, const FileRefere
         lines << QStringLiteral("<p>This slideshow has no pictures yet.</p>")
               << QStringLiteral("</td>") << QStringLiteral("</tr>");
     else
-        lines << slideLines(slides.first(), slides.size(), refer) << controlLines(s, slides, refer);
+        lines << slideLines(slides, images, refer) << controlLines(s, slides, images, refer);
     lines << QStringLiteral("</table>");
     // Below the console, so Start/Stop stays the first control.
     if (sound)
@@ -339,7 +421,10 @@ QStringList pageLines(const SlideshowSettings& s, qint64 delay, const FileRefere
     if (!slides.isEmpty())
         script << QLatin1String("var delay = ") + QString::number(qMax<qint64>(delay, 0)) +
                       QLatin1Char(';')
-               << RotationScript;
+               << RotationScriptHead << (images.isEmpty() ? ShowImage : ShowPicture)
+               << RotationScriptTail;
+    if (!slides.isEmpty() && !images.isEmpty())
+        script << PictureScript;
     if (sound)
         script << SoundScript;
     if (s.rightClickDisable)
@@ -351,12 +436,13 @@ QStringList pageLines(const SlideshowSettings& s, qint64 delay, const FileRefere
     return lines;
 }
 
-SlideshowPage buildPage(const SlideshowSettings& typed, bool published) {
+SlideshowPage buildPage(const SlideshowSettings& typed, bool published,
+                        const WebImages& images = {}) {
     const SlideshowSettings settings = validSettings(typed, web::PageKind::Modern);
     const SlideshowCheck check = checkSlideshow(settings, published);
     if (!check.refusal.isEmpty())
         return {{}, check.refusal};
-    return {pageLines(settings, check.delay, FileReference(published)), {}};
+    return {pageLines(settings, check.delay, FileReference(published), images), {}};
 }
 
 } // namespace
@@ -365,6 +451,7 @@ SlideshowPage makeModernSlideshowPage(const SlideshowSettings& settings) {
     return buildPage(settings, false);
 }
 
-SlideshowPage makeModernPublishedSlideshowPage(const SlideshowSettings& settings) {
-    return buildPage(settings, true);
+SlideshowPage makeModernPublishedSlideshowPage(const SlideshowSettings& settings,
+                                               const WebImages& images) {
+    return buildPage(settings, true, images);
 }

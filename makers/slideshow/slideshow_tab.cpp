@@ -5,6 +5,7 @@
 #include "makers/slideshow/publication.h"
 #include "makers/slideshow/slideshow_modern_page.h"
 #include "makers/slideshow/slideshow_publisher.h"
+#include "makers/slideshow/web_image_choice.h"
 #include "widgets/colour_setting.h"
 #include "widgets/font_box.h"
 #include "widgets/form_parts.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -42,6 +44,11 @@ SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
     : TabPage(parent), context(tabContext) {
     ui.setupUi(this, context);
     connect(ui.publishAction, &QAction::triggered, this, &SlideshowTab::publishPage);
+    webImages = new WebImageChoice(WebImageChoice::defaultChoiceFile(), this);
+    webImages->offerIn(ui.saveMenu, context.modern());
+    if (context.modernOutput)
+        connect(context.modernOutput, &ModernOutput::switched, webImages,
+                [this](bool modern) { webImages->offerIn(ui.saveMenu, modern); });
     connect(ui.newButton, &QToolButton::clicked, this, &SlideshowTab::newDocument);
     connect(ui.imageList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!changingList && row >= 0)
@@ -297,17 +304,30 @@ void SlideshowTab::publishPage() {
     const QString pagePath = ui.publishDialog.askSave();
     if (pagePath.isEmpty())
         return;
-    const QString pageText = page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
     const bool separate = context.modernOutput && context.modernOutput->separateFiles();
     const QFileInfo pageFile(pagePath);
-    const web::SeparatedPage separated =
-        separate ? web::separateFiles(pageText, pageFile.completeBaseName())
-                 : web::SeparatedPage{pageText, {}};
+    // The page as written: whole, or with its style and script beside it.
+    const auto pageFiles = [separate, pageFile](const SlideshowPage& made) {
+        const QString text = made.lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+        const web::SeparatedPage separated =
+            separate ? web::separateFiles(text, pageFile.completeBaseName())
+                     : web::SeparatedPage{text, {}};
+        SlideshowPublisher::MadePage files{htmlFileBytes(separated.html), {}};
+        for (const web::SeparateFile& file : separated.files)
+            files.companions.append({pageFile.dir().filePath(file.name), htmlFileBytes(file.text)});
+        return files;
+    };
+    const SlideshowPublisher::MadePage files = pageFiles(page);
     publishing = true;
-    SlideshowPublisher publisher(pagePath, htmlFileBytes(separated.html),
-                                 slideshowPublishSources(current));
-    for (const web::SeparateFile& file : separated.files)
-        publisher.addCompanion(pageFile.dir().filePath(file.name), htmlFileBytes(file.text));
+    SlideshowPublisher publisher(pagePath, files.bytes, slideshowPublishSources(current));
+    for (const auto& [path, bytes] : files.companions)
+        publisher.addCompanion(path, bytes);
+    if (context.modern() && webImages->isOn())
+        publisher.optimiseImages(
+            QStringList{current.initialImage} + current.images, webImages->longEdge(),
+            [current, pageFiles](const WebImages& images) {
+                return pageFiles(makeModernPublishedSlideshowPage(current, images));
+            });
     const bool complete = runPublication(publisher, this);
     publishing = false;
     if (!complete)

@@ -12,6 +12,7 @@ import os
 import re
 import sys
 import time
+import urllib.parse
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser_suite  # noqa: E402
@@ -30,6 +31,17 @@ SCRIPT_END_FILE = "</script> end.html"  # a folder "<" holding "script> end.html
 def modern_page(name, maker, file, settings=None, buttons=None):
     """A page as Modern HTML5 Output makes it."""
     return Page(name, maker + "-modern", file, settings, buttons)
+
+
+class WebPage(Page):
+    """A slideshow published with its images optimised for the web."""
+
+    def __init__(self, name, file, settings, long_edge):
+        super().__init__(name, "slideshow-publish-web-modern", file, settings)
+        self.long_edge = long_edge
+
+    def request(self, site):
+        return dict(super().request(site), longEdge=self.long_edge)
 
 
 def css_family(value):
@@ -70,6 +82,10 @@ class ModernSuite(browser_suite.Suite):
         for name, width in (("say \"cheese\" <1>.png", 29), ("<2 😀.png", 31)):
             self.write(name, harness.png_bytes(width, 12, (40, 200, width)))
             self.widths[name] = width
+        os.makedirs(self.path("web/site"))
+        for name, width, height in (("beach", 400, 300), ("forest", 300, 400),
+                                    ("lake", 300, 200), ("tiny", 60, 40)):
+            self.write("web/%s.png" % name, harness.png_bytes(width, height, (width % 256, 120, 90)))
 
     def finish(self, name, expected_errors=()):
         # Nothing is excused: any error fails the page.
@@ -632,7 +648,11 @@ class ModernSuite(browser_suite.Suite):
                 "rightClickMessage": "No copying, please!", "playSound": True,
                 "sound": self.path("tune.wav"), "pageTitle": "Holiday",
                 "pageBackgroundColor": "#FFEEDD", "backgroundImage": self.path("bg.png"),
-                "headingText": "My holiday", "headingBold": True, "headingItalic": True}
+                "headingText": "My holiday", "headingBold": True, "headingItalic": True,
+                # Readable colours: the program's white on white gets its
+                # low contrast warning on the tab.
+                "headingColor": "#000000", "buttonTextColor": "#000000",
+                "buttonBackgroundColor": "#EEEEEE", "listItemColor": "#000000"}
         published = dict(full, images=[self.path("my pictures/été & co.png"),
                                        self.path("slide1.png"), self.path("50% off.png"),
                                        self.path("it's.png"), self.path("a#b.png"),
@@ -706,6 +726,60 @@ class ModernSuite(browser_suite.Suite):
         table = b.js("const t = document.querySelector('table').getBoundingClientRect();"
                      "return [t.left, document.documentElement.clientWidth - t.right];")
         r.check(page.name, "console centred", abs(table[0] - table[1]) <= 1, str(table))
+        self.finish(page.name)
+
+    def web_images_page(self):
+        return WebPage("slideshow: images for the web", "web/site/show.html",
+                       {"initialImage": self.path("web/beach.png"), "transitionTime": "1",
+                        "images": [self.path("web/%s.png" % name)
+                                   for name in ("forest", "lake", "tiny")],
+                        "pageTitle": "Holiday", "headingColor": "#000000",
+                        "buttonTextColor": "#000000", "buttonBackgroundColor": "#EEEEEE",
+                        "listItemColor": "#000000"}, 100)
+
+    def check_web_images(self, page):
+        from selenium.webdriver.common.by import By
+        r, b = self.results, self.browser
+        self.visit(self.file_url(page.file))
+        self.standards_mode(page)
+        fetched = []
+
+        def fetched_names():
+            fetched.extend(os.path.basename(urllib.parse.unquote(address))
+                           for address in self.requested())
+            return fetched
+        images = "Array.from(document.querySelectorAll('[data-slideshow=picture] img'))"
+
+        def slides():
+            """Per slide: the file loaded, its natural and stated sizes, the box
+            it takes."""
+            return b.js("return %s.map(i => { const box = i.getBoundingClientRect();"
+                        " return [i.complete ? i.currentSrc.split('/').pop() : '',"
+                        " [i.naturalWidth, i.naturalHeight],"
+                        " [+i.getAttribute('width'), +i.getAttribute('height')],"
+                        " [box.width, box.height]]; });" % images)
+        first = wait_for(lambda: slides()[0][0] and slides(), 3) or slides()
+        r.check(page.name, "the first slide: the WebP, loaded at once at its stated size",
+                first[0][0] == "beach-100.webp" and first[0][1] == first[0][2] == first[0][3],
+                str(first[0]))
+        ahead = wait_for(lambda: "forest-100.webp" in fetched_names(), 3)
+        r.check(page.name, "the next slide is fetched ahead, the others wait",
+                ahead and not any(name.startswith(("lake", "tiny")) or name.endswith(".jpg")
+                                  for name in fetched), str(fetched))
+        wrong = []
+        for shown, name in ((1, "forest-100.webp"), (2, "lake-100.webp"), (3, "tiny.png"),
+                            (0, "beach-100.webp")):
+            b.driver.find_element(By.CSS_SELECTOR, "button[data-slideshow=next]").click()
+            state = wait_for(lambda: (lambda all: all[shown][0] == name and all)(slides()), 3)
+            visible = [index for index, slide in enumerate(state or slides()) if slide[3][0] > 0]
+            if not state or visible != [shown] or not \
+                    state[shown][1] == state[shown][2] == state[shown][3]:
+                wrong.append((shown, state and state[shown], visible))
+        r.check(page.name, "each step shows one slide at its stated size (no shift)", not wrong,
+                str(wrong))
+        following = wait_for(lambda: {"lake-100.webp", "tiny.png"} <= set(fetched_names()), 3)
+        r.check(page.name, "stepping fetches the slide after, never a fallback JPEG",
+                following and not any(name.endswith(".jpg") for name in fetched), str(fetched))
         self.finish(page.name)
 
     def carousel_state(self):
@@ -938,11 +1012,12 @@ class ModernSuite(browser_suite.Suite):
         popups = self.popup_pages()
         mouseovers = self.mouseover_pages()
         slideshows = self.slideshow_pages()
-        self.write_pages(dropdowns + popups + mouseovers + slideshows)
+        web_images = self.web_images_page()
+        self.write_pages(dropdowns + popups + mouseovers + slideshows + [web_images])
         absent = standards.missing()
         if absent:
             raise RuntimeError(absent)
-        self.check_markup(dropdowns + popups + mouseovers + slideshows)
+        self.check_markup(dropdowns + popups + mouseovers + slideshows + [web_images])
         self.axe = standards.Axe()
         self.guard = harness.NetworkGuard()
         self.http = harness.PlainHttpServer(self.site)
@@ -964,6 +1039,7 @@ class ModernSuite(browser_suite.Suite):
         published = slideshows[2]
         self.check_slideshow(Page(published.name + " (http)", published.maker, published.file,
                                   published.settings), self.http.url(published.file), http=True)
+        self.check_web_images(web_images)
         slowest = sorted(self.times.items(), key=lambda item: -item[1])[:4]
         self.results.record("suite", "time in pages", harness.INFO, "%.1f s; slowest: %s" % (
             sum(self.times.values()), ", ".join("%s %.1f s" % item for item in slowest)))

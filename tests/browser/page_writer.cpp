@@ -4,8 +4,10 @@
 // Usage: page_writer <request.json>. The request lists pages:
 //   {"pages": [{"file": "/abs/page.html", "maker": "dropdown", "settings": {...}}]}
 // maker is one of dropdown, popup, mouseover (with "buttons", a list of
-// settings, instead of "settings"), slideshow and slideshow-publish (the
-// page and its files published beside "file"); each with "-modern" added
+// settings, instead of "settings"), slideshow, slideshow-publish (the
+// page and its files published beside "file") and slideshow-publish-web (the
+// same with the slide images optimised for the web, fitted into "longEdge"
+// pixels; modern only); each with "-modern" added
 // gives the modern page instead of the classic one. "bytes": "plain" writes the
 // page without the byte-order mark, as the program did before it marked
 // non-ASCII pages; "files": "separate" writes the page with its style sheet
@@ -227,7 +229,7 @@ void writePage(const QJsonObject& request) {
     const bool marked = request.value(QLatin1String("bytes")).toString() != QLatin1String("plain");
     const bool separate =
         request.value(QLatin1String("files")).toString() == QLatin1String("separate");
-    if (maker == QLatin1String("slideshow-publish")) {
+    if (maker.startsWith(QLatin1String("slideshow-publish"))) {
         const SlideshowSettings settings = slideshow(json);
         const SlideshowPage page = modern ? makeModernPublishedSlideshowPage(settings)
                                           : makePublishedSlideshowPage(settings);
@@ -239,6 +241,23 @@ void writePage(const QJsonObject& request) {
         for (const web::SeparateFile& companion : files.files)
             publisher.addCompanion(QFileInfo(file).dir().filePath(companion.name),
                                    htmlFileBytes(companion.text));
+        if (maker == QLatin1String("slideshow-publish-web"))
+            publisher.optimiseImages(
+                QStringList{settings.initialImage} + settings.images,
+                request.value(QLatin1String("longEdge")).toInt(DefaultWebImageEdge),
+                [settings, marked, file, separate](const WebImages& images) {
+                    const web::SeparatedPage made =
+                        pageFiles(slideshowLines(makeModernPublishedSlideshowPage(settings, images))
+                                          .join(QLatin1Char('\n')) +
+                                      QLatin1Char('\n'),
+                                  file, separate);
+                    SlideshowPublisher::MadePage written{
+                        marked ? htmlFileBytes(made.html) : paneFileBytes(made.html), {}};
+                    for (const web::SeparateFile& companion : made.files)
+                        written.companions.append({QFileInfo(file).dir().filePath(companion.name),
+                                                   htmlFileBytes(companion.text)});
+                    return written;
+                });
         if (publisher.run() != SlideshowPublisher::Outcome::Complete)
             fail(publisher.error());
         return;
@@ -274,6 +293,7 @@ void writePage(const QJsonObject& request) {
 } // namespace
 
 int main(int argc, char** argv) {
+    setWebImagePlugin(QStringLiteral(QUILLMINT_IMAGES_PLUGIN_FILE));
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s request.json\n", argv[0]);
         return 2;

@@ -122,6 +122,51 @@ private slots:
         QVERIFY(joined(page).contains("background-image:url('it%27s.gif')"));
     }
 
+    void webImagesGetAPictureEachWithTheirSize() {
+        const SlideshowSettings settings = slides({"/a/one.jpg", "/b/two,x.png", "/c/wave.gif"});
+        const WebImages images = {
+            {"/pics/start.jpg",
+             {"start-1600.jpg", "start-1600.webp", "start-3200.jpg", "start-3200.webp", 1600,
+              1200}},
+            {"/a/one.jpg", {"one-1600.jpg", "one-1600.webp", {}, {}, 1600, 900}},
+            {"/b/two,x.png", {"two,x-1600.png", "two,x-1600.webp", {}, {}, 900, 1600}},
+            {"/c/wave.gif", {"wave.gif", {}, {}, {}, 320, 200}},
+        };
+        const QStringList page = makeModernPublishedSlideshowPage(settings, images).lines;
+        const PageReading reading = readModernPage(page, true);
+        QCOMPARE(reading.problems, QStringList());
+        QVERIFY(
+            (reading.elements - SlideshowElements - QSet<QString>{"picture", "source"}).isEmpty());
+        const QString look = QStringLiteral("></picture>");
+        const qsizetype first = page.indexOf(
+            "<picture data-slideshow=\"picture\"><source type=\"image/webp\" "
+            "srcset=\"start-1600.webp, start-3200.webp 2x\"><img src=\"start-1600.jpg\" "
+            "srcset=\"start-1600.jpg, start-3200.jpg 2x\" width=\"1600\" height=\"1200\" "
+            "alt=\"Start\" loading=\"eager\"" +
+            look);
+        QVERIFY(first > 0);
+        QCOMPARE(
+            page.mid(first + 1, 3),
+            QStringList({"<picture data-slideshow=\"picture\" hidden><source type=\"image/webp\" "
+                         "srcset=\"one-1600.webp\"><img src=\"one-1600.jpg\" width=\"1600\" "
+                         "height=\"900\" alt=\"Image 1\" loading=\"lazy\"" +
+                             look,
+                         "<picture data-slideshow=\"picture\" hidden><source type=\"image/webp\" "
+                         "srcset=\"two%2Cx-1600.webp\"><img src=\"two,x-1600.png\" "
+                         "width=\"900\" height=\"1600\" alt=\"Image 2\" loading=\"lazy\"" +
+                             look,
+                         "<picture data-slideshow=\"picture\" hidden><img src=\"wave.gif\" "
+                         "width=\"320\" height=\"200\" alt=\"Image 3\" loading=\"lazy\"" +
+                             look}));
+        QVERIFY(page.contains("<option value=\"one-1600.jpg\">Image 1</option>"));
+        QVERIFY(joined(page).contains("preload(choice.index + 1);"));
+        QVERIFY(joined(page).contains("[data-slideshow=picture] img { display: block; "
+                                      "margin: 0 auto; max-width: 100%; height: auto; }"));
+        QVERIFY(!joined(page).contains("image.src"));
+        QCOMPARE(makeModernPublishedSlideshowPage(settings, {}).lines,
+                 makeModernPublishedSlideshowPage(settings).lines);
+    }
+
     void everyTypedValueStaysInItsPlace() {
         SlideshowSettings s = slides(QStringList(200, HostileText));
         s.initialImage = s.pageTitle = s.headingText = s.rightClickMessage = s.sound =
