@@ -480,7 +480,10 @@ Case slideshowCase(Draw& draw) {
     }
     const bool published = draw.shape.chance(30);
     made.typed << QStringLiteral("published = %1").arg(published);
-    const auto page = published ? makeModernPublishedSlideshowPage : makeModernSlideshowPage;
+    const auto page = [published](const SlideshowSettings& settings) {
+        return published ? makeModernPublishedSlideshowPage(settings)
+                         : makeModernSlideshowPage(settings);
+    };
     const SlideshowPage hostile = page(s);
     made.refused = hostile.refused();
     show(made, s.pageTitle);
