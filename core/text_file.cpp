@@ -5,28 +5,70 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
-QByteArray paneFileBytes(const QString& paneText) {
+namespace {
+
+constexpr char Utf8Mark[] = "\xEF\xBB\xBF";
+constexpr char Utf16LEMark[] = "\xFF\xFE";
+constexpr char Utf16BEMark[] = "\xFE\xFF";
+
+} // namespace
+
+QString encodingName(TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return QStringLiteral("UTF-8");
+    case TextEncoding::Utf8WithMark:
+        return QStringLiteral("UTF-8 with byte-order mark");
+    case TextEncoding::Utf16LE:
+        return QStringLiteral("UTF-16 LE");
+    case TextEncoding::Utf16BE:
+        return QStringLiteral("UTF-16 BE");
+    case TextEncoding::Windows1252:
+        return QStringLiteral("Windows-1252");
+    }
+    return {};
+}
+
+QByteArray paneFileBytes(const QString& paneText, TextEncoding encoding) {
     if (paneText.isEmpty())
         return {};
     QString text = paneText;
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     if (!paneText.endsWith(QLatin1Char('\n')))
         text += QLatin1String("\r\n");
+    switch (encoding) {
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE: {
+        const bool little = encoding == TextEncoding::Utf16LE;
+        QStringEncoder encoder(little ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE);
+        return QByteArray(little ? Utf16LEMark : Utf16BEMark) + QByteArray(encoder.encode(text));
+    }
+    case TextEncoding::Utf8WithMark:
+        return Utf8Mark + text.toUtf8();
+    case TextEncoding::Utf8:
+    case TextEncoding::Windows1252:
+        break;
+    }
     return text.toUtf8();
 }
 
-QByteArray htmlFileBytes(const QString& paneText) {
+QByteArray htmlFileBytes(const QString& paneText, TextEncoding encoding) {
+    if (encoding != TextEncoding::Utf8 && encoding != TextEncoding::Windows1252)
+        return paneFileBytes(paneText, encoding);
     QByteArray bytes = paneFileBytes(paneText);
     const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (!ascii)
-        bytes.prepend("\xEF\xBB\xBF");
+        bytes.prepend(Utf8Mark);
     return bytes;
 }
 
@@ -98,25 +140,55 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
     return true;
 }
 
-QString decodeText(const QByteArray& bytes) {
+QString decodeText(const QByteArray& bytes, TextEncoding* encoding) {
+    TextEncoding found = TextEncoding::Utf8;
+    const auto result = [&](QString text) {
+        if (encoding)
+            *encoding = found;
+        return text;
+    };
     QByteArrayView view(bytes);
-    if (view.startsWith("\xEF\xBB\xBF"))
+    for (const auto& [mark, utf16] : {std::pair{Utf16LEMark, TextEncoding::Utf16LE},
+                                      std::pair{Utf16BEMark, TextEncoding::Utf16BE}}) {
+        if (view.startsWith(mark)) {
+            found = utf16;
+            QStringDecoder decoder(utf16 == TextEncoding::Utf16LE ? QStringDecoder::Utf16LE
+                                                                  : QStringDecoder::Utf16BE,
+                                   QStringDecoder::Flag::Stateless);
+            return result(decoder.decode(view.sliced(2)));
+        }
+    }
+    if (view.startsWith(Utf8Mark)) {
+        found = TextEncoding::Utf8WithMark;
         view = view.sliced(3);
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(view);
     if (!utf8.hasError())
-        return text;
+        return result(text);
+    found = TextEncoding::Windows1252;
     QStringDecoder windows1252("windows-1252");
     if (windows1252.isValid())
-        return windows1252.decode(view);
-    return QString::fromLatin1(view);
+        return result(windows1252.decode(view));
+    return result(QString::fromLatin1(view));
 }
 
-std::optional<QString> readTextFile(const QString& path, QString* error) {
+QString openProblem(const QString& path) {
+    struct stat status = {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return qt_error_string(errno);
+    if (S_ISDIR(status.st_mode))
+        return qt_error_string(EISDIR);
+    if (!S_ISREG(status.st_mode))
+        return QStringLiteral("Not a regular file");
+    return {};
+}
+
+std::optional<QString> readTextFile(const QString& path, QString* error, TextEncoding* encoding) {
     const QFileInfo info(path);
     // A FIFO or device would block or never end; only regular files are read.
-    if (!info.isFile()) {
-        *error = cannotOpenMessage(path);
+    if (const QString problem = openProblem(path); !problem.isEmpty()) {
+        *error = cannotOpenMessage(path, problem);
         return std::nullopt;
     }
     if (info.size() > MaxReadableTextFile) {
@@ -128,7 +200,7 @@ std::optional<QString> readTextFile(const QString& path, QString* error) {
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = cannotOpenMessage(path);
+        *error = cannotOpenMessage(path, file.errorString());
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();
@@ -136,7 +208,7 @@ std::optional<QString> readTextFile(const QString& path, QString* error) {
         *error = QStringLiteral("Cannot read file %1: %2").arg(path, file.errorString());
         return std::nullopt;
     }
-    return decodeText(bytes);
+    return decodeText(bytes, encoding);
 }
 
 QStringList splitLines(const QString& text) {
@@ -173,8 +245,9 @@ QString errnoReason(int error) {
     return reason;
 }
 
-QString cannotOpenMessage(const QString& path) {
-    return QStringLiteral("Cannot open file %1").arg(path);
+QString cannotOpenMessage(const QString& path, const QString& reason) {
+    return QStringLiteral("Cannot open file %1: %2")
+        .arg(QFileInfo(path).absoluteFilePath(), reason);
 }
 
 QString cannotCreateMessage(const QString& path) {

@@ -24,8 +24,9 @@ namespace {
 // refused with a notice instead (as are lines beyond MaxLineLength).
 constexpr qint64 MaxScriptBytes = 4 * 1024 * 1024;
 
-OutputSetup outputSetup(QPlainTextEdit* pane) {
+OutputSetup outputSetup(QPlainTextEdit* pane, const TextEncoding* encoding) {
     OutputSetup setup;
+    setup.encoding = [encoding] { return *encoding; };
     setup.pane = pane;
     setup.htmlDialog =
         htmlSaveRequest(QStringLiteral("SaveDialog11"), QStringLiteral("HTML File (*.html)"));
@@ -54,7 +55,8 @@ EditorTab::EditorTab(const TabContext& tabContext, QWidget* parent)
       saveJsDialog(saveFileRequest(QStringLiteral("SaveDialog10"), QStringLiteral("Save as JS"),
                                    QStringLiteral("JS Files (*.js)"), QStringLiteral("js"))) {
     ui.setupUi(this, frame, context);
-    outputs = new OutputCommands(outputSetup(ui.editorPane), context.folders.userCache, this);
+    outputs = new OutputCommands(outputSetup(ui.editorPane, &documentEncoding),
+                                 context.folders.userCache, this);
     frame.connectTo(outputs);
 
     connect(ui.newButton, &QToolButton::clicked, this, &EditorTab::newDocument);
@@ -180,6 +182,7 @@ void EditorTab::newDocument() {
     if (!desktop().confirm(QStringLiteral("Are you sure you want to start a new document?")))
         return;
     replaceDocument(documentText(ScriptSkeleton));
+    documentEncoding = TextEncoding::Utf8;
 }
 
 void EditorTab::openDocument() {
@@ -200,7 +203,8 @@ void EditorTab::openFile(const QString& path) {
         return;
     }
     QString error;
-    const std::optional<QString> text = readTextFile(path, &error);
+    TextEncoding encoding = TextEncoding::Utf8;
+    const std::optional<QString> text = readTextFile(path, &error, &encoding);
     if (!text) {
         desktop().notice(NoticeKind::Error, error);
         return;
@@ -214,6 +218,13 @@ void EditorTab::openFile(const QString& path) {
         return;
     }
     replaceDocument(editorLineBreaks(*text));
+    // Windows-1252 is only a guess at text that is not UTF-8: saves write
+    // UTF-8, as for any new text.
+    documentEncoding = encoding == TextEncoding::Windows1252 ? TextEncoding::Utf8 : encoding;
+    const QString note = encoding == TextEncoding::Windows1252
+                             ? QStringLiteral("Opened %1 (read as %2); saves write UTF-8")
+                             : QStringLiteral("Opened %1 (%2); saves keep this encoding");
+    emit statusNote(note.arg(QFileInfo(path).fileName(), encodingName(encoding)));
 }
 
 bool EditorTab::stripWrapperLines() {
@@ -236,5 +247,5 @@ void EditorTab::saveAsJs() {
     const QString path = saveJsDialog.askSave();
     if (path.isEmpty() || !stripWrapperLines())
         return;
-    OutputCommands::writePane(editorText(), path);
+    OutputCommands::writePane(editorText(), path, OutputCommands::FileKind::Text, documentEncoding);
 }

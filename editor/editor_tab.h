@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/text_file.h"
 #include "editor/editor_form.h"
 #include "editor/editor_page.h"
 #include "widgets/desktop.h"
@@ -73,4 +74,6 @@ private:
     ReservedWordsWindow* reservedWords = nullptr;
     // Esc was the last key in the editor: the next Tab leaves it.
     bool escapePressed = false;
+    // The encoding of the file last opened; saves write in it.
+    TextEncoding documentEncoding = TextEncoding::Utf8;
 };

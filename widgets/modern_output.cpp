@@ -48,7 +48,7 @@ void ModernOutput::store(bool on) {
     if (!QDir().mkpath(QFileInfo(choiceFile).absolutePath()))
         error = cannotCreateMessage(choiceFile);
     else
-        replaceFileAtomically(choiceFile, paneFileBytes(on ? Modern : Classic), &error);
+        writeFileAtomically(choiceFile, paneFileBytes(on ? Modern : Classic), &error);
     if (!error.isEmpty())
         desktop().notice(NoticeKind::Error, error);
 }

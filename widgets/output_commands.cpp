@@ -40,7 +40,8 @@ bool OutputCommands::save(FileDialog& dialog, bool asHtml) {
     const QString path = dialog.askSave();
     if (path.isEmpty())
         return false;
-    if (!writePane(paneText(*setup.pane), path, asHtml ? FileKind::Html : FileKind::Text))
+    if (!writePane(paneText(*setup.pane), path, asHtml ? FileKind::Html : FileKind::Text,
+                   setup.encoding ? setup.encoding() : TextEncoding::Utf8))
         return false;
     if (asHtml && setup.recordsHtmlSave)
         recordSaved(path);
@@ -54,9 +55,10 @@ QString OutputCommands::paneText(const QPlainTextEdit& pane) {
     return text;
 }
 
-bool OutputCommands::writePane(const QString& paneText, const QString& path, FileKind kind) {
-    const QByteArray bytes =
-        kind == FileKind::Html ? htmlFileBytes(paneText) : paneFileBytes(paneText);
+bool OutputCommands::writePane(const QString& paneText, const QString& path, FileKind kind,
+                               TextEncoding encoding) {
+    const QByteArray bytes = kind == FileKind::Html ? htmlFileBytes(paneText, encoding)
+                                                    : paneFileBytes(paneText, encoding);
     QString error;
     if (writeFileAtomically(path, bytes, &error))
         return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/text_file.h"
 #include "widgets/desktop.h"
 
 #include <QObject>
@@ -24,6 +25,8 @@ struct OutputSetup {
     QString htmlSaveWarning;
     // Runs before Copy, the save dialogs and Print (the MouseOver assembling).
     std::function<void()> prepare;
+    // The encoding saves write in (the editor's is the one its file had).
+    std::function<TextEncoding()> encoding;
 };
 
 // Copy, Clear, Save as HTML / Text, Preview and Print on one tab's pane.
@@ -60,7 +63,8 @@ public:
     // page with a byte-order mark when it is not pure ASCII); reports a
     // failure in the error box and returns false.
     static bool writePane(const QString& paneText, const QString& path,
-                          FileKind kind = FileKind::Text);
+                          FileKind kind = FileKind::Text,
+                          TextEncoding encoding = TextEncoding::Utf8);
 
 private:
     bool save(FileDialog& dialog, bool asHtml);
