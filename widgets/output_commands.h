@@ -3,6 +3,8 @@
 #include "core/text_file.h"
 #include "widgets/desktop.h"
 
+class ModernOutput;
+
 #include <QObject>
 #include <functional>
 
@@ -27,6 +29,9 @@ struct OutputSetup {
     std::function<void()> prepare;
     // The encoding saves write in (the editor's is the one its file had).
     std::function<TextEncoding()> encoding;
+    // The tab's modern-output choice; with "Separate CSS and JavaScript
+    // files" on, Save as HTML writes the page's style and script beside it.
+    const ModernOutput* modernOutput = nullptr;
 };
 
 // Copy, Clear, Save as HTML / Text, Preview and Print on one tab's pane.
@@ -65,6 +70,10 @@ public:
     static bool writePane(const QString& paneText, const QString& path,
                           FileKind kind = FileKind::Text,
                           TextEncoding encoding = TextEncoding::Utf8);
+    // Writes the page as `path` with its style sheet and scripts in files of
+    // their own beside it (the files first, so the page never links to one
+    // that is missing); reports a failure in the error box.
+    static bool writeSeparatePage(const QString& paneText, const QString& path);
 
 private:
     bool save(FileDialog& dialog, bool asHtml);
