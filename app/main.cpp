@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/shutdown_signals.h"
 #include "core/program_folders.h"
+#include "core/text_file.h"
 #include "widgets/icons.h"
 #include "widgets/qt_desktop.h"
 
@@ -13,7 +14,7 @@
 int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << fileNameFromNative(argv[i]); // a file name may not be valid UTF-8
     const CommandLine command = parseCommandLine(arguments);
     if (!command.run) {
         std::fputs(command.message.toLocal8Bit().constData(), command.exitCode ? stderr : stdout);

@@ -9,7 +9,10 @@
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -83,7 +86,117 @@ bool writeAll(QIODevice& device, const QByteArray& bytes) {
     return true;
 }
 
+namespace {
+
+constexpr char16_t FirstEscape = 0xDC80;
+
+bool holdsEscapedBytes(const QString& name) {
+    return std::any_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c.unicode() >= FirstEscape && c.unicode() <= FirstEscape + 0x7F;
+    });
+}
+
+// The toolkit's files cannot reach a name with odd bytes, so such a file is
+// written beside its target with the system's calls and renamed over it.
+bool writeNativeAside(const QString& path, const QByteArray& bytes, QString* error) {
+    QByteArray target = nativeFileName(path);
+    if (char resolved[PATH_MAX]; ::realpath(target.constData(), resolved))
+        target = resolved; // a link the user made is written through
+    const qsizetype slash = target.lastIndexOf('/');
+    QByteArray aside = (slash < 0 ? QByteArray(".") : target.left(slash)) + "/.quillmint-XXXXXX";
+    const int fd = ::mkstemp(aside.data());
+    if (fd < 0) {
+        *error = cannotCreateMessage(shownFileName(path));
+        return false;
+    }
+    struct stat status = {};
+    const mode_t mode = ::stat(target.constData(), &status) == 0 ? status.st_mode & 07777 : 0644;
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            break;
+        done += written;
+    }
+    const bool ok = done == bytes.size() && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    const int writeErrno = errno;
+    ::close(fd);
+    if (!ok || ::rename(aside.constData(), target.constData()) != 0) {
+        const QString reason = errnoReason(ok ? errno : writeErrno);
+        ::unlink(aside.constData());
+        *error = QStringLiteral("Cannot write file %1: %2").arg(shownFileName(path), reason);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString fileNameFromNative(const QByteArray& name) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(name);
+    if (!utf8.hasError())
+        return QFile::decodeName(name);
+    // Byte by byte: every valid sequence decoded, every odd byte escaped.
+    QString escaped;
+    qsizetype i = 0;
+    while (i < name.size()) {
+        const auto lead = static_cast<unsigned char>(name[i]);
+        const qsizetype length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        QStringDecoder one(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString character =
+            one.decode(QByteArrayView(name).sliced(i, std::min(length, name.size() - i)));
+        if (lead >= 0xC2 && lead <= 0xF4 && !one.hasError() && i + length <= name.size()) {
+            escaped += character;
+            i += length;
+        } else if (lead < 0x80) {
+            escaped += QLatin1Char(char(lead));
+            ++i;
+        } else {
+            escaped += QChar(char16_t(FirstEscape + (lead - 0x80)));
+            ++i;
+        }
+    }
+    return escaped;
+}
+
+QByteArray nativeFileName(const QString& name) {
+    if (!holdsEscapedBytes(name))
+        return QFile::encodeName(name);
+    QByteArray bytes;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= name.size(); ++i) {
+        const bool escape = i < name.size() && name[i].unicode() >= FirstEscape &&
+                            name[i].unicode() <= FirstEscape + 0x7F;
+        if (i < name.size() && !escape)
+            continue;
+        bytes += name.sliced(start, i - start).toUtf8();
+        if (escape)
+            bytes += char(0x80 + (name[i].unicode() - FirstEscape));
+        start = i + 1;
+    }
+    return bytes;
+}
+
+QString shownFileName(QString name) {
+    for (QChar& c : name)
+        if (c.unicode() >= FirstEscape && c.unicode() <= FirstEscape + 0x7F)
+            c = QChar::ReplacementCharacter;
+    return name;
+}
+
+qint64 regularFileSize(const QString& name) {
+    struct stat status = {};
+    if (::stat(nativeFileName(name).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return -1;
+    return status.st_size;
+}
+
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+    if (holdsEscapedBytes(path))
+        return writeNativeAside(path, bytes, error);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = cannotCreateMessage(path);
@@ -175,7 +288,7 @@ QString decodeText(const QByteArray& bytes, TextEncoding* encoding) {
 
 QString openProblem(const QString& path) {
     struct stat status = {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+    if (::stat(nativeFileName(path).constData(), &status) != 0)
         return qt_error_string(errno);
     if (S_ISDIR(status.st_mode))
         return qt_error_string(EISDIR);
@@ -185,27 +298,34 @@ QString openProblem(const QString& path) {
 }
 
 std::optional<QString> readTextFile(const QString& path, QString* error, TextEncoding* encoding) {
-    const QFileInfo info(path);
     // A FIFO or device would block or never end; only regular files are read.
     if (const QString problem = openProblem(path); !problem.isEmpty()) {
         *error = cannotOpenMessage(path, problem);
         return std::nullopt;
     }
-    if (info.size() > MaxReadableTextFile) {
-        *error = QStringLiteral("The file %1 is too large to be opened (%2 MB; at most %3 MB).")
-                     .arg(path)
-                     .arg(info.size() / (1024 * 1024))
-                     .arg(MaxReadableTextFile / (1024 * 1024));
+    // Opened by the system's name, so that names the toolkit cannot hold open too.
+    const int fd = ::open(nativeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat status = {};
+    if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        *error = cannotOpenMessage(path, fd < 0 ? qt_error_string(errno)
+                                                : QStringLiteral("Not a regular file"));
+        if (fd >= 0)
+            ::close(fd);
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = cannotOpenMessage(path, file.errorString());
+    QFile file;
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    if (status.st_size > MaxReadableTextFile) {
+        *error = QStringLiteral("The file %1 is too large to be opened (%2 MB; at most %3 MB).")
+                     .arg(shownFileName(path))
+                     .arg(qint64(status.st_size) / (1024 * 1024))
+                     .arg(MaxReadableTextFile / (1024 * 1024));
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("Cannot read file %1: %2").arg(path, file.errorString());
+        *error =
+            QStringLiteral("Cannot read file %1: %2").arg(shownFileName(path), file.errorString());
         return std::nullopt;
     }
     return decodeText(bytes, encoding);

@@ -75,6 +75,19 @@ QStringList splitLines(const QString& text);
 // The reason of an errno value as a message continues it: "permission denied".
 QString errnoReason(int error);
 
+// File names that are not valid UTF-8 (the toolkit turns their odd bytes
+// into U+FFFD and can then no longer find the file) are held with each odd
+// byte as one lone surrogate, U+DC80 + byte, and given back to the system
+// byte for byte. readTextFile, writeFileAtomically and openProblem accept
+// such names.
+QString fileNameFromNative(const QByteArray& name);
+QByteArray nativeFileName(const QString& name);
+// The name as shown in messages: each odd byte as U+FFFD.
+QString shownFileName(QString name);
+// The size of a regular file, or -1 when `name` is none (missing, a folder,
+// a FIFO ...).
+qint64 regularFileSize(const QString& name);
+
 // "Cannot open file <absolute path>: <reason>".
 QString cannotOpenMessage(const QString& path, const QString& reason);
 // Why `path` cannot be read as a regular file ("No such file or directory",

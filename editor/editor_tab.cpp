@@ -3,6 +3,7 @@
 #include "core/text_file.h"
 #include "editor/reserved_words.h"
 #include "editor/tag_palette.h"
+#include "widgets/background_save.h"
 #include "widgets/form_parts.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
@@ -17,6 +18,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace {
 
@@ -192,13 +194,12 @@ void EditorTab::openDocument() {
 }
 
 void EditorTab::openFile(const QString& path) {
-    const QFileInfo file(path);
-    if (file.isFile() && file.size() > MaxScriptBytes) {
+    if (const qint64 size = regularFileSize(path); size > MaxScriptBytes) {
         desktop().notice(
             NoticeKind::Error,
             QStringLiteral("The file %1 is too large for the editor (%2 KB; at most %3 KB).")
-                .arg(path)
-                .arg((file.size() + 1023) / 1024)
+                .arg(shownFileName(path))
+                .arg((size + 1023) / 1024)
                 .arg(MaxScriptBytes / 1024));
         return;
     }
@@ -213,7 +214,7 @@ void EditorTab::openFile(const QString& path) {
         desktop().notice(NoticeKind::Error,
                          QStringLiteral("The file %1 has lines longer than the editor can show "
                                         "(at most %2 characters a line).")
-                             .arg(path)
+                             .arg(shownFileName(path))
                              .arg(MaxLineLength));
         return;
     }
@@ -224,28 +225,80 @@ void EditorTab::openFile(const QString& path) {
     const QString note = encoding == TextEncoding::Windows1252
                              ? QStringLiteral("Opened %1 (read as %2); saves write UTF-8")
                              : QStringLiteral("Opened %1 (%2); saves keep this encoding");
-    emit statusNote(note.arg(QFileInfo(path).fileName(), encodingName(encoding)));
+    emit statusNote(note.arg(shownFileName(QFileInfo(path).fileName()), encodingName(encoding)));
 }
 
-bool EditorTab::stripWrapperLines() {
-    const QString text = editorText();
+namespace {
+
+// Beyond this many changes one replacement of the whole text is quicker.
+constexpr qsizetype MostSeparateChanges = 1000;
+
+} // namespace
+
+void EditorTab::stripWrapperLines(const QString& target) {
+    const QString raw = ui.editorPane->document()->toRawText();
     const QString scratch = context.folders.cacheFile(QStringLiteral("temp.tmp"));
-    QString error;
-    if (!replaceFileAtomically(scratch, paneFileBytes(text), &error)) {
-        desktop().notice(NoticeKind::Error, error);
-        return false;
+    const TextEncoding encoding = documentEncoding;
+    // Filled on the save thread, read in `done` once the work is over.
+    struct Outcome {
+        bool scratchWritten = false;
+        QList<TextChange> changes;
+        QString stripped; // only when the changes are too many
+    };
+    const auto outcome = std::make_shared<Outcome>();
+    const SaveWork work = [raw, scratch, target, encoding, outcome] {
+        const QString text = OutputCommands::withLineFeeds(raw);
+        QString error;
+        if (!replaceFileAtomically(scratch, paneFileBytes(text), &error))
+            return error;
+        outcome->scratchWritten = true;
+        outcome->changes = wrapperLineChanges(text);
+        if (outcome->changes.size() > MostSeparateChanges || !target.isEmpty())
+            outcome->stripped = documentText(StripWrapperLines(splitLines(text)));
+        if (!target.isEmpty())
+            writeFileAtomically(target, paneFileBytes(outcome->stripped, encoding), &error);
+        return error;
+    };
+    // The text was taken now: until the work is over, the editor is read-only.
+    const bool background = raw.size() >= BackgroundSaveChars;
+    ui.editorPane->setReadOnly(background);
+    const auto done = [this, target, outcome](const QString& error) {
+        ui.editorPane->setReadOnly(false);
+        if (outcome->scratchWritten)
+            applyStripChanges(outcome->changes, outcome->stripped);
+        if (!target.isEmpty())
+            outputs->finishSave(target, error);
+        else if (!error.isEmpty())
+            desktop().notice(NoticeKind::Error, error);
+    };
+    const QString slowNote = target.isEmpty() ? scratch : target;
+    runSave(this, raw.size(), work, done, [this, slowNote] { outputs->noteSlowSave(slowNote); });
+}
+
+void EditorTab::applyStripChanges(const QList<TextChange>& changes, const QString& stripped) {
+    if (changes.size() > MostSeparateChanges) {
+        replaceDocument(stripped);
+        return;
     }
-    replaceDocument(documentText(StripWrapperLines(splitLines(text))));
-    return true;
+    // One undoable step, as replaceDocument makes.
+    QTextCursor cursor(ui.editorPane->document());
+    cursor.beginEditBlock();
+    for (const TextChange& change : changes) {
+        cursor.setPosition(int(change.from));
+        cursor.setPosition(int(change.from + change.removed), QTextCursor::KeepAnchor);
+        cursor.insertText(change.inserted);
+    }
+    cursor.endEditBlock();
+    cursor.movePosition(QTextCursor::Start);
+    ui.editorPane->setTextCursor(cursor);
 }
 
 void EditorTab::stripHtmlTags() {
-    stripWrapperLines();
+    stripWrapperLines({});
 }
 
 void EditorTab::saveAsJs() {
     const QString path = saveJsDialog.askSave();
-    if (path.isEmpty() || !stripWrapperLines())
-        return;
-    OutputCommands::writePane(editorText(), path, OutputCommands::FileKind::Text, documentEncoding);
+    if (!path.isEmpty())
+        stripWrapperLines(path);
 }

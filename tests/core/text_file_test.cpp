@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class TextFileTest : public QObject {
     Q_OBJECT
@@ -227,6 +229,27 @@ private slots:
         const auto read = readTextFile(text, &error);
         QVERIFY(read);
         QCOMPARE(*read, QString("one\r\ntwo\rthree\n"));
+    }
+
+    // The toolkit cannot hold a name that is not UTF-8; it is read and
+    // written byte for byte all the same, and shown with U+FFFD.
+    void namesThatAreNotUtf8AreReadAndWritten() {
+        QTemporaryDir dir;
+        const QByteArray native = QFile::encodeName(dir.path()) + "/caf\xe9 \xc3\xa9.js";
+        const int fd = ::open(native.constData(), O_CREAT | O_WRONLY, 0644);
+        QVERIFY(fd >= 0 && ::write(fd, "old\r\n", 5) == 5 && ::close(fd) == 0);
+        const QString path = fileNameFromNative(native);
+        QCOMPARE(nativeFileName(path), native);
+        QCOMPARE(shownFileName(path), dir.path() + QString::fromUtf8("/caf\uFFFD \u00e9.js"));
+        QString error;
+        QCOMPARE(readTextFile(path, &error), std::optional<QString>("old\r\n"));
+        QVERIFY2(writeFileAtomically(path, "new", &error), qPrintable(error));
+        QCOMPARE(readTextFile(path, &error), std::optional<QString>("new"));
+        QCOMPARE(regularFileSize(path), 3);
+        // Nothing else was made beside it (the toolkit lists no odd names).
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
+        QVERIFY(::unlink(native.constData()) == 0);
     }
 
     void splitsOnEveryKindOfLineEnd() {
