@@ -5,6 +5,7 @@
 #include "app/project_session.h"
 #include "app/shutdown_signals.h"
 #include "core/program_folders.h"
+#include "core/text_file.h"
 #include "widgets/icons.h"
 #include "widgets/qt_desktop.h"
 
@@ -15,7 +16,7 @@
 int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << fileNameFromNative(argv[i]); // a file name may not be valid UTF-8
     const CommandLine command = parseCommandLine(arguments);
     // Building pages needs no display: no application object, no window.
     if (command.action != CommandLine::Action::Start)

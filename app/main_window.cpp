@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <utility>
@@ -108,6 +109,10 @@ void MainWindow::afterFirstFrame(std::function<void()> step) {
 }
 
 void MainWindow::connectMenus() {
+    for (int index = 0; index < form.tabs->count(); ++index)
+        if (auto* page = qobject_cast<TabPage*>(form.tabs->widget(index)))
+            connect(page, &TabPage::statusNote, form.statusLine,
+                    [this](const QString& text) { form.statusLine->showMessage(text); });
     connect(form.tabs, &QTabWidget::currentChanged, this, &MainWindow::releaseTabHints);
     connect(form.tabs, &QTabWidget::currentChanged, this, [this](int index) {
         if (!settingTab)

@@ -113,13 +113,14 @@ bool storeShowTipsValue(const QString& path, quint8 value, QString* error) {
     const Descriptor file(
         ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (file.fd < 0 && errno == ELOOP) {
-        // A symbolic link where prefs.cfg belongs: its target is not ours to
-        // change or cut, so the record goes into a file of our own instead.
+        // A symbolic link where prefs.cfg belongs (settings kept in another
+        // folder): its target gets the new record, written beside it and
+        // renamed into place, so the link stays and nothing is half written.
         std::optional<TPrefsRecord> record = readPrefs(path, error);
         if (!record)
             return false;
         record->ShowTips = value;
-        return replaceFileAtomically(path, recordBytes(*record), error);
+        return writeFileAtomically(path, recordBytes(*record), error);
     }
     if (file.fd < 0) {
         *error = openFailure("Cannot write", path, errno);

@@ -20,7 +20,7 @@ std::optional<TPrefsRecord> readPrefs(const QString& path, QString* error);
 
 // Stores a new ShowTips value in place: reads the record afresh, writes byte
 // 83, then cuts the file to one record. The file is never emptied, even when
-// a step fails, and a symbolic link in its place is replaced by a file of our
-// own, never written through. Returns false with a message in `error` as for
-// reading, or "Cannot write file <path>: <reason>".
+// a step fails. Through a symbolic link the target is rewritten atomically
+// (the new record written beside it, then renamed over it); the link stays. Returns false with a
+// message in `error` as for reading, or "Cannot write file <path>: <reason>".
 bool storeShowTipsValue(const QString& path, quint8 value, QString* error);

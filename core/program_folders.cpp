@@ -41,7 +41,12 @@ ProgramFolders ProgramFolders::portable(const QString& folder) {
 
 ProgramFolders ProgramFolders::forExecutable(const QString& executableFolder) {
     const QDir beside(executableFolder);
-    const bool dataBeside = QFileInfo(beside.filePath(QStringLiteral("tags.txt"))).isFile();
+    // Decided by the marker and the folder's name alone, never by the data
+    // files: a missing or damaged data file is reported when it is read and
+    // moves nothing.
+    const QFileInfo marker(beside.filePath(QLatin1String(PortableMarker)));
+    const bool dataBeside =
+        beside.dirName() != QLatin1String("bin") || marker.exists() || marker.isSymLink();
     if (dataBeside && QFileInfo(executableFolder).isWritable())
         return portable(executableFolder);
     ProgramFolders folders;

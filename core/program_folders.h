@@ -11,6 +11,13 @@
 // read from <prefix>/share/quillmint (or from beside a read-only executable),
 // prefs.cfg lives in the user's config folder and the preview and scratch
 // files in the user's cache folder.
+//
+// An executable in a folder named "bin" is installed unless PortableMarker
+// lies beside it (the build puts it there, an install never does); in any
+// other folder the data is beside it.
+
+inline constexpr char PortableMarker[] = "portable.txt";
+
 struct ProgramFolders {
     QString shippedData;
     QString userConfig; // prefs.cfg

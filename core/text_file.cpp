@@ -5,28 +5,73 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
-QByteArray paneFileBytes(const QString& paneText) {
+namespace {
+
+constexpr char Utf8Mark[] = "\xEF\xBB\xBF";
+constexpr char Utf16LEMark[] = "\xFF\xFE";
+constexpr char Utf16BEMark[] = "\xFE\xFF";
+
+} // namespace
+
+QString encodingName(TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return QStringLiteral("UTF-8");
+    case TextEncoding::Utf8WithMark:
+        return QStringLiteral("UTF-8 with byte-order mark");
+    case TextEncoding::Utf16LE:
+        return QStringLiteral("UTF-16 LE");
+    case TextEncoding::Utf16BE:
+        return QStringLiteral("UTF-16 BE");
+    case TextEncoding::Windows1252:
+        return QStringLiteral("Windows-1252");
+    }
+    return {};
+}
+
+QByteArray paneFileBytes(const QString& paneText, TextEncoding encoding) {
     if (paneText.isEmpty())
         return {};
     QString text = paneText;
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     if (!paneText.endsWith(QLatin1Char('\n')))
         text += QLatin1String("\r\n");
+    switch (encoding) {
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE: {
+        const bool little = encoding == TextEncoding::Utf16LE;
+        QStringEncoder encoder(little ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE);
+        return QByteArray(little ? Utf16LEMark : Utf16BEMark) + QByteArray(encoder.encode(text));
+    }
+    case TextEncoding::Utf8WithMark:
+        return Utf8Mark + text.toUtf8();
+    case TextEncoding::Utf8:
+    case TextEncoding::Windows1252:
+        break;
+    }
     return text.toUtf8();
 }
 
-QByteArray htmlFileBytes(const QString& paneText) {
+QByteArray htmlFileBytes(const QString& paneText, TextEncoding encoding) {
+    if (encoding != TextEncoding::Utf8 && encoding != TextEncoding::Windows1252)
+        return paneFileBytes(paneText, encoding);
     QByteArray bytes = paneFileBytes(paneText);
     const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (!ascii)
-        bytes.prepend("\xEF\xBB\xBF");
+        bytes.prepend(Utf8Mark);
     return bytes;
 }
 
@@ -41,7 +86,117 @@ bool writeAll(QIODevice& device, const QByteArray& bytes) {
     return true;
 }
 
+namespace {
+
+constexpr char16_t FirstEscape = 0xDC80;
+
+bool holdsEscapedBytes(const QString& name) {
+    return std::any_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c.unicode() >= FirstEscape && c.unicode() <= FirstEscape + 0x7F;
+    });
+}
+
+// The toolkit's files cannot reach a name with odd bytes, so such a file is
+// written beside its target with the system's calls and renamed over it.
+bool writeNativeAside(const QString& path, const QByteArray& bytes, QString* error) {
+    QByteArray target = nativeFileName(path);
+    if (char resolved[PATH_MAX]; ::realpath(target.constData(), resolved))
+        target = resolved; // a link the user made is written through
+    const qsizetype slash = target.lastIndexOf('/');
+    QByteArray aside = (slash < 0 ? QByteArray(".") : target.left(slash)) + "/.quillmint-XXXXXX";
+    const int fd = ::mkstemp(aside.data());
+    if (fd < 0) {
+        *error = cannotCreateMessage(shownFileName(path));
+        return false;
+    }
+    struct stat status = {};
+    const mode_t mode = ::stat(target.constData(), &status) == 0 ? status.st_mode & 07777 : 0644;
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            break;
+        done += written;
+    }
+    const bool ok = done == bytes.size() && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    const int writeErrno = errno;
+    ::close(fd);
+    if (!ok || ::rename(aside.constData(), target.constData()) != 0) {
+        const QString reason = errnoReason(ok ? errno : writeErrno);
+        ::unlink(aside.constData());
+        *error = QStringLiteral("Cannot write file %1: %2").arg(shownFileName(path), reason);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString fileNameFromNative(const QByteArray& name) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(name);
+    if (!utf8.hasError())
+        return QFile::decodeName(name);
+    // Byte by byte: every valid sequence decoded, every odd byte escaped.
+    QString escaped;
+    qsizetype i = 0;
+    while (i < name.size()) {
+        const auto lead = static_cast<unsigned char>(name[i]);
+        const qsizetype length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        QStringDecoder one(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString character =
+            one.decode(QByteArrayView(name).sliced(i, std::min(length, name.size() - i)));
+        if (lead >= 0xC2 && lead <= 0xF4 && !one.hasError() && i + length <= name.size()) {
+            escaped += character;
+            i += length;
+        } else if (lead < 0x80) {
+            escaped += QLatin1Char(char(lead));
+            ++i;
+        } else {
+            escaped += QChar(char16_t(FirstEscape + (lead - 0x80)));
+            ++i;
+        }
+    }
+    return escaped;
+}
+
+QByteArray nativeFileName(const QString& name) {
+    if (!holdsEscapedBytes(name))
+        return QFile::encodeName(name);
+    QByteArray bytes;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= name.size(); ++i) {
+        const bool escape = i < name.size() && name[i].unicode() >= FirstEscape &&
+                            name[i].unicode() <= FirstEscape + 0x7F;
+        if (i < name.size() && !escape)
+            continue;
+        bytes += name.sliced(start, i - start).toUtf8();
+        if (escape)
+            bytes += char(0x80 + (name[i].unicode() - FirstEscape));
+        start = i + 1;
+    }
+    return bytes;
+}
+
+QString shownFileName(QString name) {
+    for (QChar& c : name)
+        if (c.unicode() >= FirstEscape && c.unicode() <= FirstEscape + 0x7F)
+            c = QChar::ReplacementCharacter;
+    return name;
+}
+
+qint64 regularFileSize(const QString& name) {
+    struct stat status = {};
+    if (::stat(nativeFileName(name).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return -1;
+    return status.st_size;
+}
+
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+    if (holdsEscapedBytes(path))
+        return writeNativeAside(path, bytes, error);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = cannotCreateMessage(path);
@@ -98,45 +253,82 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
     return true;
 }
 
-QString decodeText(const QByteArray& bytes) {
+QString decodeText(const QByteArray& bytes, TextEncoding* encoding) {
+    TextEncoding found = TextEncoding::Utf8;
+    const auto result = [&](QString text) {
+        if (encoding)
+            *encoding = found;
+        return text;
+    };
     QByteArrayView view(bytes);
-    if (view.startsWith("\xEF\xBB\xBF"))
+    for (const auto& [mark, utf16] : {std::pair{Utf16LEMark, TextEncoding::Utf16LE},
+                                      std::pair{Utf16BEMark, TextEncoding::Utf16BE}}) {
+        if (view.startsWith(mark)) {
+            found = utf16;
+            QStringDecoder decoder(utf16 == TextEncoding::Utf16LE ? QStringDecoder::Utf16LE
+                                                                  : QStringDecoder::Utf16BE,
+                                   QStringDecoder::Flag::Stateless);
+            return result(decoder.decode(view.sliced(2)));
+        }
+    }
+    if (view.startsWith(Utf8Mark)) {
+        found = TextEncoding::Utf8WithMark;
         view = view.sliced(3);
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(view);
     if (!utf8.hasError())
-        return text;
+        return result(text);
+    found = TextEncoding::Windows1252;
     QStringDecoder windows1252("windows-1252");
     if (windows1252.isValid())
-        return windows1252.decode(view);
-    return QString::fromLatin1(view);
+        return result(windows1252.decode(view));
+    return result(QString::fromLatin1(view));
 }
 
-std::optional<QString> readTextFile(const QString& path, QString* error) {
-    const QFileInfo info(path);
+QString openProblem(const QString& path) {
+    struct stat status = {};
+    if (::stat(nativeFileName(path).constData(), &status) != 0)
+        return qt_error_string(errno);
+    if (S_ISDIR(status.st_mode))
+        return qt_error_string(EISDIR);
+    if (!S_ISREG(status.st_mode))
+        return QStringLiteral("Not a regular file");
+    return {};
+}
+
+std::optional<QString> readTextFile(const QString& path, QString* error, TextEncoding* encoding) {
     // A FIFO or device would block or never end; only regular files are read.
-    if (!info.isFile()) {
-        *error = cannotOpenMessage(path);
+    if (const QString problem = openProblem(path); !problem.isEmpty()) {
+        *error = cannotOpenMessage(path, problem);
         return std::nullopt;
     }
-    if (info.size() > MaxReadableTextFile) {
+    // Opened by the system's name, so that names the toolkit cannot hold open too.
+    const int fd = ::open(nativeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat status = {};
+    if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        *error = cannotOpenMessage(path, fd < 0 ? qt_error_string(errno)
+                                                : QStringLiteral("Not a regular file"));
+        if (fd >= 0)
+            ::close(fd);
+        return std::nullopt;
+    }
+    QFile file;
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    if (status.st_size > MaxReadableTextFile) {
         *error = QStringLiteral("The file %1 is too large to be opened (%2 MB; at most %3 MB).")
-                     .arg(path)
-                     .arg(info.size() / (1024 * 1024))
+                     .arg(shownFileName(path))
+                     .arg(qint64(status.st_size) / (1024 * 1024))
                      .arg(MaxReadableTextFile / (1024 * 1024));
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = cannotOpenMessage(path);
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("Cannot read file %1: %2").arg(path, file.errorString());
+        *error =
+            QStringLiteral("Cannot read file %1: %2").arg(shownFileName(path), file.errorString());
         return std::nullopt;
     }
-    return decodeText(bytes);
+    return decodeText(bytes, encoding);
 }
 
 QStringList splitLines(const QString& text) {
@@ -173,8 +365,9 @@ QString errnoReason(int error) {
     return reason;
 }
 
-QString cannotOpenMessage(const QString& path) {
-    return QStringLiteral("Cannot open file %1").arg(path);
+QString cannotOpenMessage(const QString& path, const QString& reason) {
+    return QStringLiteral("Cannot open file %1: %2")
+        .arg(QFileInfo(path).absoluteFilePath(), reason);
 }
 
 QString cannotCreateMessage(const QString& path) {

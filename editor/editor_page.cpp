@@ -37,6 +37,54 @@ QString documentText(const QStringList& lines) {
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+QList<TextChange> wrapperLineChanges(QStringView text) {
+    if (text.isEmpty())
+        return {{0, 0, QStringLiteral("\n")}};
+    QList<TextChange> changes;
+    // A change right before the previous one joins it.
+    const auto change = [&](qsizetype from, qsizetype removed, const QString& inserted) {
+        if (!changes.isEmpty() && changes.last().from == from + removed) {
+            changes.last().from = from;
+            changes.last().removed += removed;
+            changes.last().inserted.prepend(inserted);
+        } else {
+            changes.append({from, removed, inserted});
+        }
+    };
+    QList<std::pair<qsizetype, qsizetype>> lines; // start, length with its line break
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && text[end] != QLatin1Char('\n') && text[end] != QLatin1Char('\r'))
+            ++end;
+        qsizetype next = end;
+        if (next < size)
+            next += text[next] == QLatin1Char('\r') && next + 1 < size &&
+                            text[next + 1] == QLatin1Char('\n')
+                        ? 2
+                        : 1;
+        lines.append({start, next - start});
+        start = next;
+    }
+    // Last first, so every position stays valid while the changes are made.
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+        const auto [from, length] = *line;
+        const QStringView whole = text.sliced(from, length);
+        qsizetype breakLength = 0;
+        while (breakLength < whole.size() &&
+               (whole[whole.size() - 1 - breakLength] == QLatin1Char('\n') ||
+                whole[whole.size() - 1 - breakLength] == QLatin1Char('\r')))
+            ++breakLength;
+        const QStringView content = whole.first(whole.size() - breakLength);
+        if (ScriptWrapperLines.contains(content))
+            change(from, length, {});
+        else if (whole.last(breakLength) != QLatin1String("\n"))
+            change(from + content.size(), breakLength, QStringLiteral("\n"));
+    }
+    return changes;
+}
+
 QString editorLineBreaks(QString text) {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));

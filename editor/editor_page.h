@@ -19,6 +19,19 @@ QStringList StripWrapperLines(const QStringList& lines);
 // The editor text holding `lines`, each ended by a line break.
 QString documentText(const QStringList& lines);
 
+// One replacement in a text: [from, from + removed) becomes `inserted`.
+struct TextChange {
+    qsizetype from = 0;
+    qsizetype removed = 0;
+    QString inserted;
+    bool operator==(const TextChange&) const = default;
+};
+
+// The changes, last in the text first, that turn `text` into
+// documentText(StripWrapperLines(splitLines(text))): a large document loses
+// its few wrapper lines without the whole text being replaced.
+QList<TextChange> wrapperLineChanges(QStringView text);
+
 // Text as the editor holds it: every CR LF or lone CR becomes LF.
 QString editorLineBreaks(QString text);
 

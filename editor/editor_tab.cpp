@@ -3,6 +3,7 @@
 #include "core/text_file.h"
 #include "editor/reserved_words.h"
 #include "editor/tag_palette.h"
+#include "widgets/background_save.h"
 #include "widgets/form_parts.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
@@ -17,6 +18,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace {
 
@@ -24,8 +26,9 @@ namespace {
 // refused with a notice instead (as are lines beyond MaxLineLength).
 constexpr qint64 MaxScriptBytes = 4 * 1024 * 1024;
 
-OutputSetup outputSetup(QPlainTextEdit* pane) {
+OutputSetup outputSetup(QPlainTextEdit* pane, const TextEncoding* encoding) {
     OutputSetup setup;
+    setup.encoding = [encoding] { return *encoding; };
     setup.pane = pane;
     setup.htmlDialog =
         htmlSaveRequest(QStringLiteral("SaveDialog11"), QStringLiteral("HTML File (*.html)"));
@@ -54,7 +57,8 @@ EditorTab::EditorTab(const TabContext& tabContext, QWidget* parent)
       saveJsDialog(saveFileRequest(QStringLiteral("SaveDialog10"), QStringLiteral("Save as JS"),
                                    QStringLiteral("JS Files (*.js)"), QStringLiteral("js"))) {
     ui.setupUi(this, frame, context);
-    outputs = new OutputCommands(outputSetup(ui.editorPane), context.folders.userCache, this);
+    outputs = new OutputCommands(outputSetup(ui.editorPane, &documentEncoding),
+                                 context.folders.userCache, this);
     frame.connectTo(outputs);
 
     connect(ui.newButton, &QToolButton::clicked, this, &EditorTab::newDocument);
@@ -180,6 +184,7 @@ void EditorTab::newDocument() {
     if (!desktop().confirm(QStringLiteral("Are you sure you want to start a new document?")))
         return;
     replaceDocument(documentText(ScriptSkeleton));
+    documentEncoding = TextEncoding::Utf8;
 }
 
 void EditorTab::openDocument() {
@@ -189,18 +194,18 @@ void EditorTab::openDocument() {
 }
 
 void EditorTab::openFile(const QString& path) {
-    const QFileInfo file(path);
-    if (file.isFile() && file.size() > MaxScriptBytes) {
+    if (const qint64 size = regularFileSize(path); size > MaxScriptBytes) {
         desktop().notice(
             NoticeKind::Error,
             QStringLiteral("The file %1 is too large for the editor (%2 KB; at most %3 KB).")
-                .arg(path)
-                .arg((file.size() + 1023) / 1024)
+                .arg(shownFileName(path))
+                .arg((size + 1023) / 1024)
                 .arg(MaxScriptBytes / 1024));
         return;
     }
     QString error;
-    const std::optional<QString> text = readTextFile(path, &error);
+    TextEncoding encoding = TextEncoding::Utf8;
+    const std::optional<QString> text = readTextFile(path, &error, &encoding);
     if (!text) {
         desktop().notice(NoticeKind::Error, error);
         return;
@@ -209,32 +214,91 @@ void EditorTab::openFile(const QString& path) {
         desktop().notice(NoticeKind::Error,
                          QStringLiteral("The file %1 has lines longer than the editor can show "
                                         "(at most %2 characters a line).")
-                             .arg(path)
+                             .arg(shownFileName(path))
                              .arg(MaxLineLength));
         return;
     }
     replaceDocument(editorLineBreaks(*text));
+    // Windows-1252 is only a guess at text that is not UTF-8: saves write
+    // UTF-8, as for any new text.
+    documentEncoding = encoding == TextEncoding::Windows1252 ? TextEncoding::Utf8 : encoding;
+    const QString note = encoding == TextEncoding::Windows1252
+                             ? QStringLiteral("Opened %1 (read as %2); saves write UTF-8")
+                             : QStringLiteral("Opened %1 (%2); saves keep this encoding");
+    emit statusNote(note.arg(shownFileName(QFileInfo(path).fileName()), encodingName(encoding)));
 }
 
-bool EditorTab::stripWrapperLines() {
-    const QString text = editorText();
+namespace {
+
+// Beyond this many changes one replacement of the whole text is quicker.
+constexpr qsizetype MostSeparateChanges = 1000;
+
+} // namespace
+
+void EditorTab::stripWrapperLines(const QString& target) {
+    const QString raw = ui.editorPane->document()->toRawText();
     const QString scratch = context.folders.cacheFile(QStringLiteral("temp.tmp"));
-    QString error;
-    if (!replaceFileAtomically(scratch, paneFileBytes(text), &error)) {
-        desktop().notice(NoticeKind::Error, error);
-        return false;
+    const TextEncoding encoding = documentEncoding;
+    // Filled on the save thread, read in `done` once the work is over.
+    struct Outcome {
+        bool scratchWritten = false;
+        QList<TextChange> changes;
+        QString stripped; // only when the changes are too many
+    };
+    const auto outcome = std::make_shared<Outcome>();
+    const SaveWork work = [raw, scratch, target, encoding, outcome] {
+        const QString text = OutputCommands::withLineFeeds(raw);
+        QString error;
+        if (!replaceFileAtomically(scratch, paneFileBytes(text), &error))
+            return error;
+        outcome->scratchWritten = true;
+        outcome->changes = wrapperLineChanges(text);
+        if (outcome->changes.size() > MostSeparateChanges || !target.isEmpty())
+            outcome->stripped = documentText(StripWrapperLines(splitLines(text)));
+        if (!target.isEmpty())
+            writeFileAtomically(target, paneFileBytes(outcome->stripped, encoding), &error);
+        return error;
+    };
+    // The text was taken now: until the work is over, the editor is read-only.
+    const bool background = raw.size() >= BackgroundSaveChars;
+    ui.editorPane->setReadOnly(background);
+    const auto done = [this, target, outcome](const QString& error) {
+        ui.editorPane->setReadOnly(false);
+        if (outcome->scratchWritten)
+            applyStripChanges(outcome->changes, outcome->stripped);
+        if (!target.isEmpty())
+            outputs->finishSave(target, error);
+        else if (!error.isEmpty())
+            desktop().notice(NoticeKind::Error, error);
+    };
+    const QString slowNote = target.isEmpty() ? scratch : target;
+    runSave(this, raw.size(), work, done, [this, slowNote] { outputs->noteSlowSave(slowNote); });
+}
+
+void EditorTab::applyStripChanges(const QList<TextChange>& changes, const QString& stripped) {
+    if (changes.size() > MostSeparateChanges) {
+        replaceDocument(stripped);
+        return;
     }
-    replaceDocument(documentText(StripWrapperLines(splitLines(text))));
-    return true;
+    // One undoable step, as replaceDocument makes.
+    QTextCursor cursor(ui.editorPane->document());
+    cursor.beginEditBlock();
+    for (const TextChange& change : changes) {
+        cursor.setPosition(int(change.from));
+        cursor.setPosition(int(change.from + change.removed), QTextCursor::KeepAnchor);
+        cursor.insertText(change.inserted);
+    }
+    cursor.endEditBlock();
+    cursor.movePosition(QTextCursor::Start);
+    ui.editorPane->setTextCursor(cursor);
 }
 
 void EditorTab::stripHtmlTags() {
-    stripWrapperLines();
+    stripWrapperLines({});
 }
 
 void EditorTab::saveAsJs() {
     const QString path = saveJsDialog.askSave();
-    if (path.isEmpty() || !stripWrapperLines())
-        return;
-    OutputCommands::writePane(editorText(), path);
+    if (!path.isEmpty())
+        stripWrapperLines(path);
 }

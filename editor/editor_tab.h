@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/text_file.h"
 #include "editor/editor_form.h"
 #include "editor/editor_page.h"
 #include "widgets/desktop.h"
@@ -56,10 +57,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Writes the unfiltered text to temp.tmp, then drops the wrapper lines.
-    // False (with the error shown and the document untouched) when the
-    // scratch file cannot be written.
-    bool stripWrapperLines();
+    // Writes the unfiltered text to temp.tmp, then drops the wrapper lines
+    // and, when `target` is given, saves the filtered text there (a large
+    // text on the save thread, the editor read-only meanwhile). When the
+    // scratch file cannot be written, the error is shown and the document
+    // stays as it was.
+    void stripWrapperLines(const QString& target);
+    // Makes the filtering's changes (or, when they are many, puts
+    // `stripped` in place) as one undoable step, the caret at the start.
+    void applyStripChanges(const QList<TextChange>& changes, const QString& stripped);
     // Replaces the whole text, the caret at the start.
     void replaceDocument(const QString& text);
 
@@ -73,4 +79,6 @@ private:
     ReservedWordsWindow* reservedWords = nullptr;
     // Esc was the last key in the editor: the next Tab leaves it.
     bool escapePressed = false;
+    // The encoding of the file last opened; saves write in it.
+    TextEncoding documentEncoding = TextEncoding::Utf8;
 };

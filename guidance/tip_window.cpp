@@ -55,11 +55,11 @@ void TipWindow::showRandomTip() {
     const int tipNumber = tipNumbers(randomTips);
     const QString relativeName = QStringLiteral("tips/%1.txt").arg(tipNumber);
     // Read under the shipped-data folder, so a file dialog that moved the current
-    // directory cannot break the tips; the message keeps the short name.
+    // directory cannot break the tips.
     QString error;
     const std::optional<QString> tip = readShippedText(shippedData, relativeName, &error);
     if (!tip) {
-        desktop().notice(NoticeKind::Error, cannotOpenMessage(relativeName));
+        desktop().notice(NoticeKind::Error, error);
         return;
     }
     form.tipText->setPlainText(*tip);

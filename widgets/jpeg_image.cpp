@@ -1,5 +1,7 @@
 #include "widgets/jpeg_image.h"
 
+#include "core/text_file.h"
+
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
@@ -81,7 +83,7 @@ QImage decodeJpeg(const QByteArray& bytes, QString* error) {
 QImage loadJpeg(const QString& path, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Cannot open file %1").arg(path);
+        *error = cannotOpenMessage(path, file.errorString());
         return {};
     }
     return decodeJpeg(file.readAll(), error);

@@ -69,7 +69,7 @@ void ModernOutput::store() {
     if (!QDir().mkpath(QFileInfo(choiceFile).absolutePath()))
         error = cannotCreateMessage(choiceFile);
     else
-        replaceFileAtomically(choiceFile, paneFileBytes(text), &error);
+        writeFileAtomically(choiceFile, paneFileBytes(text), &error);
     if (!error.isEmpty())
         desktop().notice(NoticeKind::Error, error);
 }

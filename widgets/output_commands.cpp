@@ -4,6 +4,7 @@
 #include "core/text_file.h"
 #include "widgets/modern_output.h"
 #include "widgets/pane_text.h"
+#include "widgets/tab_page.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,7 +15,10 @@
 
 OutputCommands::OutputCommands(OutputSetup outputSetup, const QString& directory, QObject* parent)
     : QObject(parent), htmlDialog(outputSetup.htmlDialog), textDialog(outputSetup.textDialog),
-      setup(std::move(outputSetup)), scratchFolder(directory), flag(setup.savedFlagStart) {}
+      setup(std::move(outputSetup)), scratchFolder(directory), flag(setup.savedFlagStart) {
+    if (auto* page = qobject_cast<TabPage*>(parent))
+        connect(this, &OutputCommands::statusNote, page, &TabPage::statusNote);
+}
 
 void OutputCommands::copyToClipboard() {
     if (setup.prepare)
@@ -27,60 +31,89 @@ void OutputCommands::clearCode() {
     replacePaneText(*setup.pane, {});
 }
 
-bool OutputCommands::saveAsHtml() {
-    return save(htmlDialog, true);
+void OutputCommands::saveAsHtml() {
+    save(htmlDialog, true);
 }
 
-bool OutputCommands::saveAsText() {
-    return save(textDialog, false);
+void OutputCommands::saveAsText() {
+    save(textDialog, false);
 }
 
-bool OutputCommands::save(FileDialog& dialog, bool asHtml) {
+void OutputCommands::save(FileDialog& dialog, bool asHtml) {
     if (setup.prepare)
         setup.prepare();
     if (asHtml && !setup.htmlSaveWarning.isEmpty())
         desktop().notice(NoticeKind::Warning, setup.htmlSaveWarning);
     const QString path = dialog.askSave();
     if (path.isEmpty())
-        return false;
+        return;
+    // Taken now; the rest is the save's work, which may run on the save thread.
+    const QString raw = setup.pane->document()->toRawText();
+    const TextEncoding encoding = setup.encoding ? setup.encoding() : TextEncoding::Utf8;
     const bool separate = asHtml && setup.modernOutput && setup.modernOutput->separateFiles();
-    if (separate
-            ? !writeSeparatePage(paneText(*setup.pane), path)
-            : !writePane(paneText(*setup.pane), path, asHtml ? FileKind::Html : FileKind::Text))
-        return false;
-    if (asHtml && setup.recordsHtmlSave)
-        recordSaved(path);
-    return true;
+    const SaveWork work = [raw, path, asHtml, encoding, separate] {
+        const QString text = withLineFeeds(raw);
+        if (separate)
+            return writeSeparatePage(text, path);
+        QString error;
+        writeFileAtomically(
+            path, asHtml ? htmlFileBytes(text, encoding) : paneFileBytes(text, encoding), &error);
+        return error;
+    };
+    runFileSave(path, raw.size(), work, [this, path, asHtml] {
+        if (asHtml && setup.recordsHtmlSave)
+            recordSaved(path);
+    });
 }
 
 QString OutputCommands::paneText(const QPlainTextEdit& pane) {
-    QString text = pane.document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return text;
+    return withLineFeeds(pane.document()->toRawText());
 }
 
-bool OutputCommands::writePane(const QString& paneText, const QString& path, FileKind kind) {
-    const QByteArray bytes =
-        kind == FileKind::Html ? htmlFileBytes(paneText) : paneFileBytes(paneText);
-    QString error;
-    if (writeFileAtomically(path, bytes, &error))
-        return true;
-    desktop().notice(NoticeKind::Error, error);
-    return false;
+QString OutputCommands::withLineFeeds(QString rawText) {
+    rawText.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    rawText.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return rawText;
 }
 
-bool OutputCommands::writeSeparatePage(const QString& paneText, const QString& path) {
+void OutputCommands::runFileSave(const QString& path, qsizetype size, SaveWork work,
+                                 std::function<void()> committed) {
+    runSave(
+        this, size, std::move(work),
+        [this, path, committed](const QString& error) {
+            if (error.isEmpty() && committed)
+                committed();
+            finishSave(path, error);
+        },
+        [this, path] { noteSlowSave(path); });
+}
+
+void OutputCommands::finishSave(const QString& path, const QString& error) {
+    if (slowSaveNoted) {
+        slowSaveNoted = false;
+        emit statusNote({});
+    }
+    if (!error.isEmpty()) {
+        desktop().notice(NoticeKind::Error, error);
+        return;
+    }
+    emit saved(path);
+}
+
+void OutputCommands::noteSlowSave(const QString& path) {
+    slowSaveNoted = true;
+    emit statusNote(QStringLiteral("Saving %1 \u2026").arg(path));
+}
+
+QString OutputCommands::writeSeparatePage(const QString& paneText, const QString& path) {
     const QFileInfo page(path);
     const web::SeparatedPage separated = web::separateFiles(paneText, page.completeBaseName());
     QString error;
     for (const web::SeparateFile& file : separated.files)
         if (!writeFileAtomically(page.dir().filePath(file.name), htmlFileBytes(file.text), &error))
-            break;
-    if (error.isEmpty() && writeFileAtomically(path, htmlFileBytes(separated.html), &error))
-        return true;
-    desktop().notice(NoticeKind::Error, error);
-    return false;
+            return error;
+    writeFileAtomically(path, htmlFileBytes(separated.html), &error);
+    return error;
 }
 
 void OutputCommands::recordSaved(const QString& path) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text_file.h"
+#include "widgets/background_save.h"
 #include "widgets/desktop.h"
 
 class ModernOutput;
@@ -26,6 +28,8 @@ struct OutputSetup {
     QString htmlSaveWarning;
     // Runs before Copy, the save dialogs and Print (the MouseOver assembling).
     std::function<void()> prepare;
+    // The encoding saves write in (the editor's is the one its file had).
+    std::function<TextEncoding()> encoding;
     // The tab's modern-output choice; with "Separate CSS and JavaScript
     // files" on, Save as HTML writes the page's style and script beside it.
     const ModernOutput* modernOutput = nullptr;
@@ -40,9 +44,11 @@ public:
 
     void copyToClipboard();
     void clearCode();
-    // True when a file was written.
-    bool saveAsHtml();
-    bool saveAsText();
+    // The pane's text is taken at the click; a large one is written on the
+    // save thread (see runSave) and the saved-page memory changes only once
+    // the file is committed.
+    void saveAsHtml();
+    void saveAsText();
     void preview();
     void print();
 
@@ -58,24 +64,37 @@ public:
     // The text of a pane exactly as typed: QPlainTextEdit::toPlainText() turns
     // non-breaking spaces into plain ones, which would alter the saved page.
     static QString paneText(const QPlainTextEdit& pane);
+    // The same for a document's raw text (QTextDocument::toRawText()), which
+    // is quick to take; this part may run on the save thread.
+    static QString withLineFeeds(QString rawText);
 
-    enum class FileKind { Text, Html };
+    // Runs one save of `size` characters that ends in `path` (see runSave):
+    // then reports its failure in the error box, or runs `committed` and
+    // emits saved(). While a slow save runs, the status bar says so.
+    void runFileSave(const QString& path, qsizetype size, SaveWork work,
+                     std::function<void()> committed = {});
+    // Ends a save run some other way: reports `error`, or emits saved().
+    void finishSave(const QString& path, const QString& error);
+    // The status note of a save that takes a while.
+    void noteSlowSave(const QString& path);
 
-    // Writes the pane's text to `path` as saved pages are written (an HTML
-    // page with a byte-order mark when it is not pure ASCII); reports a
-    // failure in the error box and returns false.
-    static bool writePane(const QString& paneText, const QString& path,
-                          FileKind kind = FileKind::Text);
     // Writes the page as `path` with its style sheet and scripts in files of
     // their own beside it (the files first, so the page never links to one
-    // that is missing); reports a failure in the error box.
-    static bool writeSeparatePage(const QString& paneText, const QString& path);
+    // that is missing); the error, or nothing. May run on the save thread.
+    static QString writeSeparatePage(const QString& paneText, const QString& path);
+
+signals:
+    // A save of `path` is committed: every byte is on disk under its name.
+    void saved(const QString& path);
+    // A note for the status bar (a save under way).
+    void statusNote(const QString& text);
 
 private:
-    bool save(FileDialog& dialog, bool asHtml);
+    void save(FileDialog& dialog, bool asHtml);
 
     OutputSetup setup;
     QString scratchFolder;
     QString flag;
     QString fileName;
+    bool slowSaveNoted = false;
 };

@@ -20,6 +20,10 @@ public:
     void holdSizeHints();
     void releaseSizeHints();
 
+signals:
+    // A short note for the window's status bar.
+    void statusNote(const QString& text);
+
 private:
     bool hintsHeld = false;
 };

@@ -63,8 +63,8 @@ QString systemError() {
 QString unreadableSource(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
-        return cannotOpenMessage(path) + QStringLiteral(": File not found");
-    return cannotOpenMessage(path) + QStringLiteral(": Not a regular file");
+        return cannotOpenMessage(path, QStringLiteral("File not found"));
+    return cannotOpenMessage(path, QStringLiteral("Not a regular file"));
 }
 
 // A descriptor closed when it goes out of scope.
@@ -434,7 +434,7 @@ SlideshowPublisher::Outcome SlideshowPublisher::copy(const QString& source, cons
     }
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        failure = cannotOpenMessage(source) + QStringLiteral(": ") + input.errorString();
+        failure = cannotOpenMessage(source, input.errorString());
         return Outcome::Failed;
     }
     // Written aside in the target's folder and renamed over the target only

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -54,6 +55,38 @@ private slots:
         QCOMPARE(prepareUserState(prepared), QString());
         QVERIFY(!QFileInfo::exists(configHome()) && !QFileInfo::exists(cacheHome()));
         QCOMPARE(folders.startFolder(), folder.path());
+    }
+
+    // The layout follows the marker and the folder's name, never the data
+    // files: a missing or damaged tags.txt keeps a marked bin folder portable.
+    void theMarkerMakesABinFolderPortable_data() {
+        QTest::addColumn<bool>("marked");
+        QTest::addColumn<QString>("tags");
+        QTest::newRow("marked, tags.txt missing") << true << "missing";
+        QTest::newRow("marked, tags.txt a folder") << true << "folder";
+        QTest::newRow("marked, tags.txt a FIFO") << true << "fifo";
+        QTest::newRow("marked, tags.txt a link loop") << true << "loop";
+        QTest::newRow("unmarked, tags.txt a file") << false << "file";
+    }
+    void theMarkerMakesABinFolderPortable() {
+        QFETCH(bool, marked);
+        QFETCH(QString, tags);
+        QTemporaryDir root;
+        const QString bin = installedTree(root, prefsWith(1));
+        const QString tagsPath = bin + "/tags.txt";
+        if (marked)
+            writeBytes(bin + "/" + PortableMarker, "");
+        if (tags == "folder")
+            QVERIFY(QDir().mkdir(tagsPath));
+        else if (tags == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(tagsPath).constData(), 0600), 0);
+        else if (tags == "loop")
+            QVERIFY(QFile::link(tagsPath, tagsPath));
+        else if (tags == "file")
+            writeBytes(tagsPath, "alert\r\n");
+        const ProgramFolders folders = ProgramFolders::forExecutable(bin);
+        QCOMPARE(folders.isPortable(), marked);
+        QCOMPARE(folders.shippedData, marked ? bin : root.filePath("share/quillmint"));
     }
 
     void installedDataIsFoundRelativeToTheExecutable() {

@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class TextFileTest : public QObject {
     Q_OBJECT
@@ -162,11 +164,42 @@ private slots:
         QCOMPARE(shortenedForDisplay(lines), shown);
     }
 
-    void decodesUtf8AndFallsBackToWindows1252() {
-        QCOMPARE(decodeText("\xEF\xBB\xBFplain"), QString("plain"));
-        QCOMPARE(decodeText("caf\xc3\xa9"), QString::fromUtf8("caf\u00e9"));
-        // Not valid UTF-8: each byte is a Windows-1252 character.
-        QCOMPARE(decodeText("caf\xe9 \x80 \x93"), QString::fromUtf8("caf\u00e9 \u20ac \u201c"));
+    // Each encoding is read by its mark (UTF-8 also without one), and a pane
+    // saved in it gives the file's own bytes back.
+    void readsAndWritesBackEachEncoding_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<TextEncoding>("encoding");
+        QTest::addColumn<bool>("savedAsRead");
+        const QString cafe = QString::fromUtf8("caf\u00e9 \U0001F600\r\n");
+        QTest::newRow("utf-8") << QByteArray("caf\xc3\xa9 \xf0\x9f\x98\x80\r\n") << cafe
+                               << TextEncoding::Utf8 << true;
+        QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF"
+                                                       "caf\xc3\xa9 \xf0\x9f\x98\x80\r\n")
+                                         << cafe << TextEncoding::Utf8WithMark << true;
+        QTest::newRow("utf-16 le") << QByteArray("\xFF\xFE"
+                                                 "c\0a\0f\0\xe9\0 \0=\xd8\0\xde\r\0\n\0",
+                                                 20)
+                                   << cafe << TextEncoding::Utf16LE << true;
+        QTest::newRow("utf-16 be")
+            << QByteArray("\xFE\xFF\0c\0a\0f\0\xe9\0 \xd8=\xde\0\0\r\0\n", 20) << cafe
+            << TextEncoding::Utf16BE << true;
+        // Not valid UTF-8: each byte is a Windows-1252 character; saved as UTF-8.
+        QTest::newRow("windows-1252") << QByteArray("caf\xe9 \x80 \x93\r\n")
+                                      << QString::fromUtf8("caf\u00e9 \u20ac \u201c\r\n")
+                                      << TextEncoding::Windows1252 << false;
+    }
+    void readsAndWritesBackEachEncoding() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(TextEncoding, encoding);
+        QFETCH(bool, savedAsRead);
+        TextEncoding found = TextEncoding::Utf8;
+        QCOMPARE(decodeText(bytes, &found), text);
+        QCOMPARE(found, encoding);
+        const QByteArray saved = paneFileBytes(QString(text).remove('\r'), found);
+        QCOMPARE(saved == bytes, savedAsRead);
+        QCOMPARE(decodeText(saved), text);
     }
 
     void readsOnlyRegularFiles() {
@@ -174,18 +207,49 @@ private slots:
         const QString fifo = dir.filePath("pipe");
         QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QString error;
-        QVERIFY(!readTextFile(fifo, &error)); // must return, not wait for a writer
-        QCOMPARE(error, cannotOpenMessage(fifo));
-        QVERIFY(!readTextFile(dir.path(), &error));
-        QCOMPARE(error, cannotOpenMessage(dir.path()));
-        QVERIFY(!readTextFile(dir.filePath("missing.txt"), &error));
-        QCOMPARE(error, cannotOpenMessage(dir.filePath("missing.txt")));
+        const QString loop = dir.filePath("loop");
+        QVERIFY(QFile::link(loop, loop));
+        // Each names the absolute path and the reason, whatever path it was given.
+        const QDir current = QDir::current();
+        QDir::setCurrent(dir.path());
+        const QList<std::pair<QString, QString>> refused = {
+            {"pipe", "Not a regular file"}, // must return, not wait for a writer
+            {".", "Is a directory"},
+            {"missing.txt", "No such file or directory"},
+            {"loop", "Too many levels of symbolic links"}};
+        for (const auto& [name, reason] : refused) {
+            QVERIFY(!readTextFile(name, &error));
+            QCOMPARE(error, QString("Cannot open file %1: %2")
+                                .arg(QFileInfo(dir.filePath(name)).absoluteFilePath(), reason));
+        }
+        QDir::setCurrent(current.path());
 
         const QString text = dir.filePath("a.js");
         writeBytes(text, "one\r\ntwo\rthree\n");
         const auto read = readTextFile(text, &error);
         QVERIFY(read);
         QCOMPARE(*read, QString("one\r\ntwo\rthree\n"));
+    }
+
+    // The toolkit cannot hold a name that is not UTF-8; it is read and
+    // written byte for byte all the same, and shown with U+FFFD.
+    void namesThatAreNotUtf8AreReadAndWritten() {
+        QTemporaryDir dir;
+        const QByteArray native = QFile::encodeName(dir.path()) + "/caf\xe9 \xc3\xa9.js";
+        const int fd = ::open(native.constData(), O_CREAT | O_WRONLY, 0644);
+        QVERIFY(fd >= 0 && ::write(fd, "old\r\n", 5) == 5 && ::close(fd) == 0);
+        const QString path = fileNameFromNative(native);
+        QCOMPARE(nativeFileName(path), native);
+        QCOMPARE(shownFileName(path), dir.path() + QString::fromUtf8("/caf\uFFFD \u00e9.js"));
+        QString error;
+        QCOMPARE(readTextFile(path, &error), std::optional<QString>("old\r\n"));
+        QVERIFY2(writeFileAtomically(path, "new", &error), qPrintable(error));
+        QCOMPARE(readTextFile(path, &error), std::optional<QString>("new"));
+        QCOMPARE(regularFileSize(path), 3);
+        // Nothing else was made beside it (the toolkit lists no odd names).
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
+        QVERIFY(::unlink(native.constData()) == 0);
     }
 
     void splitsOnEveryKindOfLineEnd() {

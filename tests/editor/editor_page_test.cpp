@@ -1,3 +1,4 @@
+#include "core/text_file.h"
 #include "editor/editor_page.h"
 
 #include <QSet>
@@ -39,6 +40,8 @@ private slots:
     void stripKeepsAllButExactWrapperLines_data();
     void stripKeepsAllButExactWrapperLines();
     void documentTextEndsEveryLine();
+    void stripChangesGiveTheStrippedText_data();
+    void stripChangesGiveTheStrippedText();
     void lineBreaksBecomeLineFeeds();
     void longestLineIgnoresLineBreaks();
     void snippetEdits_data();
@@ -88,6 +91,34 @@ void EditorPageTest::stripKeepsAllButExactWrapperLines() {
     QFETCH(QStringList, lines);
     QFETCH(QStringList, kept);
     QCOMPARE(StripWrapperLines(lines), kept);
+}
+
+void EditorPageTest::stripChangesGiveTheStrippedText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("changes");
+    QTest::newRow("empty") << "" << 1;
+    QTest::newRow("skeleton") << documentText(ScriptSkeleton) << 2;
+    QTest::newRow("only wrapper lines") << "<!--\n//-->" << 1;
+    QTest::newRow("last line unended") << ScriptWrapperLines.first() + "\na\n</script>\nb" << 3;
+    QTest::newRow("CR LF and CR") << "a\r\n<!--\r\nb\rc" << 3;
+    QTest::newRow("blank lines kept") << "\n\n<!--\n\n" << 1;
+    QTest::newRow("nothing to change") << "a\nb\n" << 0;
+    QTest::newRow("large script, wrapped")
+        << documentText(QStringList{ScriptWrapperLines.first(), "<!--"} + QStringList(100000, "x = 1;") +
+                        QStringList{"//-->", "</script>"})
+        << 2;
+}
+
+// Made one after another on the text, the changes give the stripped text.
+void EditorPageTest::stripChangesGiveTheStrippedText() {
+    QFETCH(QString, text);
+    QFETCH(int, changes);
+    const QList<TextChange> made = wrapperLineChanges(text);
+    QCOMPARE(made.size(), changes);
+    QString changed = text;
+    for (const TextChange& change : made)
+        changed.replace(change.from, change.removed, change.inserted);
+    QCOMPARE(changed, documentText(StripWrapperLines(splitLines(text))));
 }
 
 void EditorPageTest::documentTextEndsEveryLine() {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <sys/stat.h>
@@ -48,6 +49,8 @@ private slots:
     void openReplacesTheDocument_data();
     void openReplacesTheDocument();
     void openRefusesWhatIsNotARegularFile();
+    void savesKeepTheEncodingTheFileWasReadIn_data();
+    void savesKeepTheEncodingTheFileWasReadIn();
     void openRefusesWhatCannotBeEditedComfortably();
     void findOpensOnTheFocusedTextControl();
 };
@@ -299,9 +302,45 @@ void EditorTabTest::openRefusesWhatIsNotARegularFile() {
     for (const QString& path : refused) {
         f.desktop.openAnswers = {{path}};
         findControl<QToolButton>(f.tab, "ToolButton77")->click();
-        QCOMPARE(f.desktop.lastNotice(), cannotOpenMessage(path));
+        QVERIFY2(f.desktop.lastNotice().startsWith("Cannot open file " + path + ": "),
+                 qPrintable(f.desktop.lastNotice()));
     }
     QCOMPARE(f.lines(), ScriptSkeleton);
+}
+
+void EditorTabTest::savesKeepTheEncodingTheFileWasReadIn_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("encoding");
+    QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFEx\0=\0\xe9\0\r\0\n\0", 12) << "UTF-16 LE";
+    QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\0x\0=\0\xe9\0\r\0\n", 12) << "UTF-16 BE";
+    QTest::newRow("UTF-8 with mark")
+        << QByteArray("\xEF\xBB\xBFx=\xc3\xa9\r\n") << "UTF-8 with byte-order mark";
+}
+
+// Open, then Save As JS and Save > As HTML write the file's own encoding.
+void EditorTabTest::savesKeepTheEncodingTheFileWasReadIn() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, encoding);
+    EditorFixture f;
+    const QString script = f.folder.file("in.js");
+    writeBytes(script, bytes);
+    f.desktop.openAnswers = {{script}};
+    findControl<QToolButton>(f.tab, "ToolButton77")->click();
+    QCOMPARE(f.tab->editorText(), QStringLiteral("x=\u00e9\n"));
+    QCOMPARE(findControl<QStatusBar>(f.mainWindow, "StatusBar1")->currentMessage(),
+             QString("Opened in.js (%1); saves keep this encoding").arg(encoding));
+    f.desktop.saveAnswers = {f.folder.file("out.js"), f.folder.file("out.html")};
+    findControl<QAction>(f.tab, "AsJS1")->trigger();
+    findControl<QAction>(f.tab, "AsHTML5")->trigger();
+    QCOMPARE(readBytes(f.folder.file("out.js")), bytes);
+    QCOMPARE(readBytes(f.folder.file("out.html")), bytes);
+    // A new document is written as UTF-8 again.
+    f.desktop.confirmAnswers = {true};
+    findControl<QToolButton>(f.tab, "ToolButton63")->click();
+    f.desktop.saveAnswers = {f.folder.file("new.js")};
+    findControl<QAction>(f.tab, "AsJS1")->trigger();
+    QCOMPARE(readBytes(f.folder.file("new.js")), QByteArray("\r\n\r\n\r\n"));
+    QVERIFY(f.desktop.notices.isEmpty());
 }
 
 void EditorTabTest::openRefusesWhatCannotBeEditedComfortably() {

@@ -73,7 +73,7 @@ private slots:
     void aMissingFileIsAnError() {
         QString error;
         QVERIFY(loadJpeg(":/pictures/none.jpg", &error).isNull());
-        QCOMPARE(error, QString("Cannot open file :/pictures/none.jpg"));
+        QVERIFY2(error.startsWith("Cannot open file :/pictures/none.jpg: "), qPrintable(error));
     }
 };
 
