@@ -4,11 +4,12 @@
 #include "core/program_folders.h"
 
 #include <QMainWindow>
-
 #include <functional>
 #include <vector>
 
 class AboutBox;
+class LivePreview;
+class ModernOutput;
 class TagInspector;
 class ReservedWordsWindow;
 class TipWindow;
@@ -46,6 +47,9 @@ public:
     // Opens a page or script in the JS Editor tab and makes that tab active.
     void openInEditor(const QString& path);
 
+    // View > Live Preview and its pane.
+    LivePreview* livePreview() const { return preview; }
+
 public slots:
     // The user selected another tab on the tab strip.
     void followTabChange(int index);
@@ -61,6 +65,7 @@ protected:
 
 private:
     void connectMenus();
+    void connectPreview(ModernOutput* modernOutput);
     void holdHiddenTabHints();
     void releaseTabHints();
     void followFirstFrame();
@@ -69,6 +74,7 @@ private:
     // The File menu offers the commands the current tab's tool bar has.
     void offerTabCommands();
 
+    LivePreview* preview = nullptr;
     MainWindowForm form;
     AboutBox* aboutBox = nullptr;
     WizardWindow* wizardWindow = nullptr;

@@ -1,7 +1,7 @@
 #include "widgets/colour_setting.h"
 
-#include "widgets/html_color.h"
 #include "widgets/desktop.h"
+#include "widgets/html_color.h"
 
 #include <QAbstractButton>
 #include <QFrame>
@@ -44,6 +44,7 @@ QString ColourSetting::text() const {
 void ColourSetting::setText(const QString& htmlColour) {
     apply(QColor(htmlColour));
     label->setText(htmlColour);
+    emit changed();
 }
 
 QColor ColourSetting::swatchColour() const {
@@ -55,4 +56,5 @@ void ColourSetting::apply(const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     swatch->setPalette(palette);
     label->setText(HtmlColor(colour));
+    emit changed();
 }

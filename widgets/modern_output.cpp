@@ -1,13 +1,9 @@
 #include "widgets/modern_output.h"
 
-#include "core/text_file.h"
-#include "widgets/desktop.h"
 #include "widgets/hint.h"
+#include "widgets/remembered_choice.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -23,12 +19,9 @@ ModernOutput::ModernOutput(QString file, QObject* parent)
     setHint(toggle, QStringLiteral("Modern HTML5 Output|Generate standards-mode HTML5 pages that "
                                    "work in today's browsers"));
     toggle->setCheckable(true);
-    QString ignored;
-    const std::optional<QString> stored =
-        QFileInfo(choiceFile).isFile() ? readTextFile(choiceFile, &ignored) : std::nullopt;
-    toggle->setChecked(stored && stored->trimmed() == Modern);
+    toggle->setChecked(rememberedChoiceIs(choiceFile, Modern));
     connect(toggle, &QAction::toggled, this, [this](bool on) {
-        store(on);
+        rememberChoice(choiceFile, on ? Modern : Classic);
         emit switched(on);
     });
 }
@@ -38,17 +31,5 @@ bool ModernOutput::isOn() const {
 }
 
 QString ModernOutput::defaultChoiceFile() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/quillmint/output.cfg");
-}
-
-void ModernOutput::store(bool on) {
-    // The choice holds for this run even when it cannot be kept.
-    QString error;
-    if (!QDir().mkpath(QFileInfo(choiceFile).absolutePath()))
-        error = cannotCreateMessage(choiceFile);
-    else
-        replaceFileAtomically(choiceFile, paneFileBytes(on ? Modern : Classic), &error);
-    if (!error.isEmpty())
-        desktop().notice(NoticeKind::Error, error);
+    return choiceFileNamed(QStringLiteral("output.cfg"));
 }

@@ -26,8 +26,6 @@ signals:
     void switched(bool on);
 
 private:
-    void store(bool on);
-
     QString choiceFile;
     QAction* toggle;
 };

@@ -23,6 +23,8 @@ public:
     DropdownSettings settings() const;
     void applySettings(const DropdownSettings& settings);
 
+    QString livePage() override;
+
 public slots:
     void addEntry();
     void deleteEntry();

@@ -29,6 +29,10 @@ public:
     MouseOverSettings settings() const;
     void applySettings(const MouseOverSettings& settings);
 
+    // The page the three panes hold, with the button the image fields would
+    // add when Add Image is open.
+    QString livePage() override;
+
 public slots:
     void warnIfPreloadOff();
     void enableAddImage();

@@ -66,6 +66,16 @@ const QString& PopupTab::savedPagePath() const {
 }
 
 PopupSettings PopupTab::settings() {
+    return readSettings([](SpinEdit* spin) { return spin->committedText(); });
+}
+
+QString PopupTab::livePage() {
+    // The spin edits are read as they would commit, but left as typed.
+    const PopupSettings now = readSettings([](SpinEdit* spin) { return spin->shownText(); });
+    return (context.modern() ? modernPopupPage(now) : popupPage(now)).join(QLatin1Char('\n'));
+}
+
+PopupSettings PopupTab::readSettings(const std::function<QString(SpinEdit*)>& text) const {
     PopupSettings s;
     s.directories = ui.directoriesBox->isChecked();
     s.location = ui.locationBox->isChecked();
@@ -74,19 +84,19 @@ PopupSettings PopupTab::settings() {
     s.scrollbars = ui.scrollbarsBox->isChecked();
     s.statusbar = ui.statusbarBox->isChecked();
     s.toolbar = ui.toolbarBox->isChecked();
-    s.height = ui.heightSpin->committedText();
-    s.width = ui.widthSpin->committedText();
-    s.left = ui.leftSpin->committedText();
-    s.top = ui.topSpin->committedText();
+    s.height = text(ui.heightSpin);
+    s.width = text(ui.widthSpin);
+    s.left = text(ui.leftSpin);
+    s.top = text(ui.topSpin);
     s.closeAfterTime = ui.closeAfterTimeBox->isChecked();
-    s.closeSeconds = ui.closeSecondsSpin->committedText();
+    s.closeSeconds = text(ui.closeSecondsSpin);
     s.fullScreen = ui.fullScreenBox->isChecked();
     s.url = ui.urlField->text();
     s.statusText = ui.statusField->text();
     s.event = static_cast<Event>(ui.eventList->currentIndex());
     s.medium = static_cast<Medium>(ui.mediumList->currentIndex());
     s.imagePath = ui.imagePathField->text();
-    s.delaySeconds = ui.delaySpin->committedText();
+    s.delaySeconds = text(ui.delaySpin);
     return s;
 }
 

@@ -6,6 +6,9 @@
 #include "widgets/tab_page.h"
 
 #include <QWidget>
+#include <functional>
+
+class SpinEdit;
 
 class OutputCommands;
 
@@ -28,6 +31,8 @@ public:
     PopupSettings settings();
     void applySettings(const PopupSettings& settings);
 
+    QString livePage() override;
+
 public slots:
     void eventChosen(int index);
     void mediumChosen(int index);
@@ -36,6 +41,8 @@ public slots:
     void makeCode();
 
 private:
+    // The settings with each spin edit's text as `text` gives it.
+    PopupSettings readSettings(const std::function<QString(SpinEdit*)>& text) const;
     // What the chosen event and medium leave open to the user.
     void enableForLaunch();
 

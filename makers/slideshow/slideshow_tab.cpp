@@ -1,6 +1,7 @@
 #include "makers/slideshow/slideshow_tab.h"
 
 #include "core/text_file.h"
+#include "core/web_escape.h"
 #include "makers/slideshow/publication.h"
 #include "makers/slideshow/slideshow_modern_page.h"
 #include "makers/slideshow/slideshow_publisher.h"
@@ -72,10 +73,25 @@ SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
 SlideshowTab::~SlideshowTab() = default;
 
 SlideshowSettings SlideshowTab::settings() {
+    return readSettings([](SpinEdit* spin) { return spin->committedText(); });
+}
+
+QString SlideshowTab::livePage() {
+    // The spin edits are read as they would commit, but left as typed.
+    const SlideshowSettings now = readSettings([](SpinEdit* spin) { return spin->shownText(); });
+    const SlideshowPage page =
+        context.modern() ? makeModernSlideshowPage(now) : makeSlideshowPage(now);
+    if (page.refused())
+        return QStringLiteral("<!DOCTYPE html>\n<title>Slideshow</title>\n<p>%1</p>")
+            .arg(web::htmlText(page.refusal));
+    return page.lines.join(QLatin1Char('\n'));
+}
+
+SlideshowSettings SlideshowTab::readSettings(const std::function<QString(SpinEdit*)>& text) const {
     SlideshowSettings s;
     s.images = listTexts(ui.imageList);
     s.initialImage = ui.initialImage->text();
-    s.transitionTime = ui.transitionTime->committedText();
+    s.transitionTime = text(ui.transitionTime);
     s.centreConsole = ui.centreConsole->isChecked();
     s.rightClickDisable = ui.rightClickDisable->isChecked();
     s.rightClickMessage = ui.rightClickMessage->text();
@@ -96,8 +112,8 @@ SlideshowSettings SlideshowTab::settings() {
     s.borderWidth = ui.borderWidth->currentText();
     s.consoleColor = ui.consoleColour->text();
     s.headingCellColor = ui.headingCellColour->text();
-    s.cellSpacing = ui.cellSpacing->committedText();
-    s.cellPadding = ui.cellPadding->committedText();
+    s.cellSpacing = text(ui.cellSpacing);
+    s.cellPadding = text(ui.cellPadding);
 
     s.buttonFont = ui.buttonFont->currentText();
     s.buttonBackgroundColor = ui.buttonBackgroundColour->text();

@@ -5,6 +5,9 @@
 #include "widgets/tab_page.h"
 
 #include <QWidget>
+#include <functional>
+
+class SpinEdit;
 
 struct SlideshowSettings;
 
@@ -23,7 +26,12 @@ public:
     // with nothing selected. Colour and file dialogs keep what they hold.
     void applySettings(const SlideshowSettings& s);
 
+    QString livePage() override;
+
 private:
+    // The settings with each spin edit's text as `text` gives it.
+    SlideshowSettings readSettings(const std::function<QString(SpinEdit*)>& text) const;
+
     void addImages();
     void selectEntry();
     void chooseInitialImage();
