@@ -40,6 +40,9 @@ constexpr qsizetype LargestAddress = 2 * 1024 * 1024 - 64;
 // The page's name in the preview folder: relative addresses resolve beside it.
 const QString PageFile = QStringLiteral("live-preview.html");
 
+// Wide enough for a phone's page unscaled.
+constexpr int PaneWidth = 420;
+
 // Notes beyond these are dropped: a page that logs an error per frame must
 // not fill the memory.
 constexpr int MostNotes = 200;
@@ -106,8 +109,9 @@ LivePreview::LivePreview(QString file, QString folder, QMainWindow* mainWindow)
 }
 
 LivePreview::~LivePreview() {
-    // The view goes with the engine, before the dock that holds it.
+    // The view goes with the engine, then the pane, whose controls call here.
     webEngine.reset();
+    delete dock;
 }
 
 void LivePreview::setPluginFile(const QString& path) {
@@ -166,7 +170,7 @@ void LivePreview::follow(bool open) {
         widthBeforeOpening = window->width();
         dock->show();
         if (!dock->isFloating()) {
-            const int paneWidth = dock->sizeHint().width();
+            const int paneWidth = std::max(dock->sizeHint().width(), PaneWidth);
             window->resize(std::min(widthBeforeOpening + paneWidth,
                                     area.isValid() ? area.width() : widthBeforeOpening + paneWidth),
                            window->height());

@@ -19,7 +19,7 @@ void rememberChoice(const QString& file, const QString& word) {
     if (!QDir().mkpath(QFileInfo(file).absolutePath()))
         error = cannotCreateMessage(file);
     else
-        writeFileAtomically(file, paneFileBytes(word), &error);
+        replaceFileAtomically(file, paneFileBytes(word), &error);
     if (!error.isEmpty())
         desktop().notice(NoticeKind::Error, error);
 }

@@ -7,8 +7,8 @@
 
 // Whether `file` holds `word`; a missing or unreadable file holds nothing.
 bool rememberedChoiceIs(const QString& file, const QString& word);
-// Writes `word` to `file` (through a symbolic link to its target); an error is shown, and the
-// choice still holds for this run.
+// Writes `word` to `file` (a symbolic link there is replaced by a file); an
+// error is shown, and the choice still holds for this run.
 void rememberChoice(const QString& file, const QString& word);
 // The per-user configuration folder's file of that name.
 QString choiceFileNamed(const QString& name);
