@@ -17,6 +17,7 @@
 #include "makers/slideshow/slideshow_tab.h"
 #include "widgets/live_preview.h"
 #include "widgets/preview_engine.h"
+#include "widgets/qt_desktop.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -81,8 +82,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const int changes = argc > 1 ? std::max(3, std::atoi(argv[1])) : 21;
     LivePreview::setPluginFile(QStringLiteral(QUILLMINT_PREVIEW_PLUGIN_FILE));
+    QtDesktop services;
+    installDesktop(&services);
 
-    ApplicationWindows windows(ProgramFolders::portable(home.path()));
+    // The shipped files of the build (tips, help); what the program writes
+    // goes to the temporary folder.
+    ProgramFolders folders = ProgramFolders::portable(home.path());
+    folders.shippedData = QStringLiteral(QUILLMINT_DATA_DIR);
+    ApplicationWindows windows(folders);
     MainWindow* window = windows.mainWindow.get();
     window->show();
     LivePreview* preview = window->livePreview();
