@@ -29,7 +29,7 @@ public:
     QColor swatchColour() const;
 
 signals:
-    // The colour shown changed, by the dialog, New or a setting applied.
+    // The colour changed, by the dialog, New or a setting applied.
     void changed();
 
 private:
