@@ -22,6 +22,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -105,6 +106,15 @@ int main(int argc, char* argv[]) {
     }
 
     const auto field = [window](const char* name) { return control<QLineEdit>(window, name); };
+    // Real pictures, as a user's pages name: a missing file costs the
+    // engine a failed request each.
+    QStringList pictures;
+    for (const char* name : {"off.png", "on.png"}) {
+        QImage picture(16, 16, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        pictures << home.filePath(QLatin1String(name));
+        picture.save(pictures.last());
+    }
     const Row rows[] = {
         {"Dropdown", 0, 10,
          [&](int count) {
@@ -122,22 +132,23 @@ int main(int argc, char* argv[]) {
         {"MouseOver", 2, 10,
          [&](int count) {
              for (int n = 0; n < count; ++n) {
-                 field("Edit10")->setText(QStringLiteral("off%1.png").arg(n));
-                 field("Edit11")->setText(QStringLiteral("on%1.png").arg(n));
+                 field("Edit10")->setText(pictures.at(0));
+                 field("Edit11")->setText(pictures.at(1));
                  control<QAbstractButton>(window, "BitBtn14")->click();
              }
          },
          [&](int n) {
-             field("Edit11")->setText(QStringLiteral("over.png"));
-             field("Edit10")->setText(QStringLiteral("pending%1.png").arg(n));
+             field("Edit11")->setText(pictures.at(1));
+             field("Edit10")->setText(pictures.at(0));
+             field("Edit12")->setText(QStringLiteral("Pending %1").arg(n));
          },
-         [](int n) { return QStringLiteral("pending%1.png").arg(n); }},
+         [](int n) { return QStringLiteral("Pending %1").arg(n); }},
         {"Slideshow", 3, 10,
          [&](int count) {
              SlideshowSettings settings;
              for (int n = 0; n < count; ++n)
-                 settings.images << QStringLiteral("/pictures/slide%1.jpg").arg(n);
-             settings.initialImage = QStringLiteral("/pictures/first.jpg");
+                 settings.images << pictures.at(n % 2);
+             settings.initialImage = pictures.at(0);
              slideshow->applySettings(settings);
          },
          [&](int n) { field("Edit18")->setText(QStringLiteral("Holiday %1").arg(n)); },
