@@ -9,6 +9,7 @@
 #include "widgets/desktop.h"
 #include "widgets/edit_actions.h"
 #include "widgets/help_links.h"
+#include "widgets/live_preview.h"
 #include "widgets/tab_context.h"
 #include "widgets/tab_page.h"
 #include "widgets/tool_tab_frame.h"
@@ -39,6 +40,8 @@ MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFo
     context.folders = folders;
     context.editActions = editActions;
     context.showAbout = [this] { showAboutBox(); };
+    preview = new LivePreview(LivePreview::defaultChoiceFile(), folders.userCache, this);
+    context.livePreview = preview->action();
     TabContext makerContext = context;
     makerContext.modernOutput = new ModernOutput(ModernOutput::defaultChoiceFile(), this);
     form.setupUi(this, makerContext, context);
@@ -48,6 +51,7 @@ MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFo
         form.recentProjectsMenu, ProjectSession::defaultRecentFile());
     connect(projectSession.get(), &ProjectSession::titleChanged, this, &MainWindow::showTitle);
     connectMenus();
+    connectPreview(makerContext.modernOutput);
     holdHiddenTabHints();
 
     // Opens with 610 x 388 below the menu bar; a larger font or scale makes
@@ -148,6 +152,29 @@ void MainWindow::connectMenus() {
         connect(web, &QAction::triggered, this, [] { openWebSite(); });
     connect(form.supportMailItem, &QAction::triggered, this, [] { openSupportMail(); });
     connect(form.aboutItem, &QAction::triggered, this, &MainWindow::showAboutBox);
+}
+
+void MainWindow::connectPreview(ModernOutput* modernOutput) {
+    preview->setPageSource([this] {
+        auto* page = qobject_cast<TabPage*>(form.tabs->currentWidget());
+        return page ? page->livePage() : QString();
+    });
+    // The tabs report their changes only once the pane has been opened.
+    connect(preview, &LivePreview::firstOpened, this, [this] {
+        for (int index = 0; index < form.tabs->count(); ++index)
+            if (auto* page = qobject_cast<TabPage*>(form.tabs->widget(index))) {
+                page->reportChanges();
+                connect(page, &TabPage::pageChanged, preview, [this, page] {
+                    if (form.tabs->currentWidget() == page)
+                        preview->schedule();
+                });
+            }
+    });
+    connect(form.tabs, &QTabWidget::currentChanged, preview, &LivePreview::showNow);
+    connect(modernOutput, &ModernOutput::switched, preview, &LivePreview::schedule);
+    // Left open last time: it opens again once the window is on the screen.
+    if (preview->remembered())
+        stepsAfterFirstFrame.push_back([this] { preview->action()->setChecked(true); });
 }
 
 void MainWindow::offerTabCommands() {

@@ -10,6 +10,8 @@
 
 class AboutBox;
 class ProjectSession;
+class LivePreview;
+class ModernOutput;
 class TagInspector;
 class ReservedWordsWindow;
 class TipWindow;
@@ -50,6 +52,8 @@ public:
 
     // The project document of the maker tabs (File > New Project ...).
     ProjectSession* projects() const { return projectSession.get(); }
+    // View > Live Preview and its pane.
+    LivePreview* livePreview() const { return preview; }
 
 public slots:
     // The user selected another tab on the tab strip.
@@ -66,6 +70,7 @@ protected:
 
 private:
     void connectMenus();
+    void connectPreview(ModernOutput* modernOutput);
     void holdHiddenTabHints();
     void releaseTabHints();
     void followFirstFrame();
@@ -77,6 +82,7 @@ private:
     // The title names the project and marks unsaved changes.
     void showTitle();
 
+    LivePreview* preview = nullptr;
     MainWindowForm form;
     // Goes before the tabs it watches, so no change of theirs reaches it then.
     std::unique_ptr<ProjectSession> projectSession;

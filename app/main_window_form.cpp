@@ -102,6 +102,7 @@ void MainWindowForm::setupUi(QMainWindow* window, const TabContext& makerContext
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::CustomizeWindowHint);
     editActions = editorContext.editActions;
+    livePreviewItem = editorContext.livePreview;
     setupTabs(window, makerContext, editorContext);
     setupMenus(window);
     setupStatusBar(window);
@@ -184,6 +185,10 @@ void MainWindowForm::setupMenus(QMainWindow* window) {
         guideItems[tab] =
             addItem(wizards, GuideRows[tab].name, QLatin1String(GuideRows[tab].caption),
                     QKeySequence(Qt::SHIFT | (Qt::Key_F1 + tab)), QString());
+    }
+    if (livePreviewItem) {
+        view->addSeparator();
+        view->addAction(livePreviewItem);
     }
 
     QMenu* help = mainMenu->addMenu(QStringLiteral("&Help"));

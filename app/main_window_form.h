@@ -50,6 +50,8 @@ struct MainWindowForm {
     QAction* selectAllItem = nullptr;
     // View: one item per tab, in tab order.
     QAction* viewItems[5] = {};
+    // View > Live Preview (the preview owns it).
+    QAction* livePreviewItem = nullptr;
     // Wizards: one guide per tool, in tab order.
     QAction* guideItems[5] = {};
     QAction* helpItem = nullptr;

@@ -6,7 +6,10 @@
 // the peak memory once start-up has settled. Prints the medians and the median
 // of the per-round ratios.
 //
-//   startup_bench [rounds] [settle ms]
+//   startup_bench [rounds] [settle ms] [other program]
+//
+// With another program (an earlier build of Quillmint, say), that program
+// takes the floor's place: an A/B comparison of two builds.
 //
 // The platform is QT_QPA_PLATFORM (offscreen when unset); run it under
 // xvfb-run with QT_QPA_PLATFORM=xcb to measure against an X server.
@@ -125,7 +128,7 @@ int main(int argc, char* argv[]) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
     const int settleMs = argc > 2 ? std::max(0, std::atoi(argv[2])) : 1500;
     const std::string program = QUILLMINT_EXECUTABLE;
-    const std::string floor = QUILLMINT_FLOOR;
+    const std::string floor = argc > 3 ? argv[3] : QUILLMINT_FLOOR;
     // Both once first, so neither pays for a cold disk cache.
     startOnce(program, 0);
     startOnce(floor, 0);

@@ -37,6 +37,8 @@ public:
     // The document as it stands, with LF line breaks and every character
     // kept (non-breaking spaces included).
     QString editorText() const;
+    // The live preview shows the editor's text as a page.
+    QString livePage() override { return editorText(); }
 
     // Replaces the document with a file's text; a file that cannot be read
     // or edited is reported and leaves the document as it was.

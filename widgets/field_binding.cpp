@@ -34,12 +34,13 @@ QObject* fieldControl(const QWidget* tab, const char* objectName) {
 }
 
 QString controlText(const QWidget* tab, const char* objectName, FieldKind kind,
-                    const QStringList& controls, const QStringList& choices) {
+                    const QStringList& controls, const QStringList& choices, NumberText number) {
     switch (kind) {
     case FieldKind::Colour:
         return control<ColourSetting>(tab, objectName)->text();
     case FieldKind::Number:
-        return control<SpinEdit>(tab, objectName)->committedText();
+        return number == NumberText::Committed ? control<SpinEdit>(tab, objectName)->committedText()
+                                               : control<SpinEdit>(tab, objectName)->shownText();
     case FieldKind::Choice:
     case FieldKind::Editable:
         return control<QComboBox>(tab, objectName)->currentText();

@@ -16,9 +16,14 @@ class QWidget;
 // The control of a row: a widget, an action or a colour setting.
 QObject* fieldControl(const QWidget* tab, const char* objectName);
 
+// A number field's value: as it would commit (the last valid value), or as
+// the user has typed it so far (the live preview).
+enum class NumberText { Committed, Shown };
+
 // One value as its control holds it, and the way back.
 QString controlText(const QWidget* tab, const char* objectName, FieldKind kind,
-                    const QStringList& controls, const QStringList& choices);
+                    const QStringList& controls, const QStringList& choices,
+                    NumberText number = NumberText::Committed);
 void setControlText(QWidget* tab, const char* objectName, FieldKind kind,
                     const QStringList& controls, const QStringList& choices, const QString& text);
 bool controlFlag(const QWidget* tab, const char* objectName);
@@ -32,11 +37,13 @@ void watchControl(const QWidget* tab, const char* objectName, const QStringList&
                   QObject* receiver, const std::function<void()>& changed);
 
 // Every row's value as the controls hold it now.
-template <class S> void readFields(const QWidget* tab, const FieldTable<S>& table, S& settings) {
+template <class S>
+void readFields(const QWidget* tab, const FieldTable<S>& table, S& settings,
+                NumberText number = NumberText::Committed) {
     for (const Field<S>& field : table) {
         if (const auto* text = std::get_if<QString S::*>(&field.member))
-            settings.*(*text) =
-                controlText(tab, field.objectName, field.kind, field.controls, field.choices);
+            settings.*(*text) = controlText(tab, field.objectName, field.kind, field.controls,
+                                            field.choices, number);
         else if (const auto* flag = std::get_if<bool S::*>(&field.member))
             settings.*(*flag) = controlFlag(tab, field.objectName);
         else if (const auto* lines = std::get_if<QStringList S::*>(&field.member))

@@ -8,6 +8,13 @@ SpinEdit::SpinEdit(const QString& name, int minimum, int maximum, int value, QWi
     setKeyboardTracking(false);
 }
 
+QString SpinEdit::shownText() const {
+    QString typed = text();
+    int position = 0;
+    return validate(typed, position) == QValidator::Acceptable ? textFromValue(valueFromText(typed))
+                                                               : textFromValue(value());
+}
+
 QString SpinEdit::committedText() {
     interpretText();
     if (text().isEmpty())

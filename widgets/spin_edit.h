@@ -13,4 +13,6 @@ public:
     // Commits what the user typed (as leaving the field would) and returns the
     // text the spin edit then shows, which is what the pages insert.
     QString committedText();
+    // The text committedText() would return, with the field left as typed.
+    QString shownText() const;
 };

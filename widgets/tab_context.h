@@ -7,6 +7,7 @@
 #include <functional>
 
 class EditActions;
+class QAction;
 
 // What the main window hands to each tool tab when it creates it.
 struct TabContext {
@@ -15,6 +16,8 @@ struct TabContext {
     std::function<void()> showAbout;    // shows the About box modally
     // The shared "Modern HTML5 Output" choice; the maker tabs have it.
     ModernOutput* modernOutput = nullptr;
+    // View > Live Preview, also offered on each tab's tool bar.
+    QAction* livePreview = nullptr;
 
     // Whether pages are made for today's browsers rather than as classic.
     bool modern() const { return modernOutput && modernOutput->isOn(); }

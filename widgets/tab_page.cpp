@@ -1,5 +1,14 @@
 #include "widgets/tab_page.h"
 
+#include "widgets/colour_setting.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <utility>
+
 QSize TabPage::sizeHint() const {
     return hintsHeld ? QSize() : QWidget::sizeHint();
 }
@@ -17,4 +26,37 @@ void TabPage::releaseSizeHints() {
         return;
     hintsHeld = false;
     updateGeometry();
+}
+
+TabPage::~TabPage() {
+    // The controls go after this part of the page, some saying so as they go.
+    for (const QMetaObject::Connection& connection : changeReports)
+        disconnect(connection);
+}
+
+void TabPage::reportChanges() {
+    if (std::exchange(reportingChanges, true))
+        return;
+    // Spin edits and editable lists report through the fields inside them.
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (auto* field = qobject_cast<QLineEdit*>(control))
+            report(field, &QLineEdit::textChanged);
+        else if (auto* pane = qobject_cast<QPlainTextEdit*>(control))
+            report(pane, &QPlainTextEdit::textChanged);
+        else if (auto* box = qobject_cast<QComboBox*>(control))
+            report(box, &QComboBox::currentTextChanged);
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            report(button, &QAbstractButton::toggled);
+        else if (auto* list = qobject_cast<QAbstractItemView*>(control); list && list->model()) {
+            QAbstractItemModel* model = list->model();
+            report(model, &QAbstractItemModel::rowsInserted);
+            report(model, &QAbstractItemModel::rowsRemoved);
+            report(model, &QAbstractItemModel::rowsMoved);
+            report(model, &QAbstractItemModel::dataChanged);
+            report(model, &QAbstractItemModel::layoutChanged);
+            report(model, &QAbstractItemModel::modelReset);
+        }
+    }
+    for (ColourSetting* colour : findChildren<ColourSetting*>())
+        report(colour, &ColourSetting::changed);
 }

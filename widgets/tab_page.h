@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 // A page of the main window's tab widget. The tab widget asks every page for
 // its size hints when the window is first laid out, which costs as much as
@@ -13,6 +14,8 @@ class TabPage : public QWidget {
 
 public:
     using QWidget::QWidget;
+    ~TabPage() override;
+    Q_DISABLE_COPY_MOVE(TabPage)
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -20,10 +23,26 @@ public:
     void holdSizeHints();
     void releaseSizeHints();
 
+    // The page the tab's settings, list and panes make now, as the live
+    // preview shows it; it leaves every control as it is.
+    virtual QString livePage() { return {}; }
+    // From now on, every change of the tab's fields, boxes, lists, panes and
+    // colour settings is reported as pageChanged. Done only once the preview
+    // opens, so start-up connects nothing.
+    void reportChanges();
+
 signals:
     // A short note for the window's status bar.
     void statusNote(const QString& text);
+    // Something the live page is made from may have changed.
+    void pageChanged();
 
 private:
+    template <typename Sender, typename Signal> void report(Sender* sender, Signal signal) {
+        changeReports.push_back(connect(sender, signal, this, &TabPage::pageChanged));
+    }
+
     bool hintsHeld = false;
+    bool reportingChanges = false;
+    std::vector<QMetaObject::Connection> changeReports;
 };

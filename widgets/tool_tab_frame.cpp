@@ -230,6 +230,16 @@ void ToolTabFrame::buildToolBar(const ToolBarRow& row, const TabContext& context
                                   QStringLiteral("Options"), optionsMenu, optionsIcon);
     if (row.optionsOnPlainClick)
         runOnPlainClick(optionsButton, options.first());
+    if (context.livePreview) {
+        optionsMenu->addSeparator();
+        optionsMenu->addAction(context.livePreview);
+        auto* preview = new QToolButton(bar);
+        preview->setObjectName(QStringLiteral("Preview") + text(row.optionsButton));
+        preview->setDefaultAction(context.livePreview);
+        preview->setAutoRaise(true);
+        preview->setFocusPolicy(Qt::NoFocus);
+        bar->addWidget(preview);
+    }
 
     helpButton = addHelpButton(bar, context, text(row.helpButton), text(row.helpEntry),
                                text(row.aboutEntry), row.helpPage);

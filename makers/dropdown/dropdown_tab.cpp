@@ -194,6 +194,14 @@ void DropdownTab::makeCode() {
     replacePaneText(*ui.codePane, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
+QString DropdownTab::livePage() {
+    DropdownSettings now = settings();
+    // As Make Code: an empty button caption makes the default one.
+    if (now.goText.isEmpty())
+        now.goText = DropdownSettings().goText;
+    return (context.modern() ? modernDropdownPage(now) : dropdownPage(now)).join(QLatin1Char('\n'));
+}
+
 void DropdownTab::newDocument() {
     if (!desktop().confirm(
             QStringLiteral("Are you sure you want to erase all fields and start a new document?")))

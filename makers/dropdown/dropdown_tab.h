@@ -27,6 +27,8 @@ public:
     DropdownProject project() const;
     void applyProject(const DropdownProject& project);
 
+    QString livePage() override;
+
 public slots:
     void addEntry();
     void deleteEntry();

@@ -163,6 +163,24 @@ void MouseOverTab::assemble() {
                                                         OutputCommands::paneText(*ui.bodyPane)));
 }
 
+QString MouseOverTab::livePage() {
+    QString head = OutputCommands::paneText(*ui.headPane);
+    QString body = OutputCommands::paneText(*ui.bodyPane);
+    if (ui.addImageButton->isEnabled()) {
+        const MouseOverButtonLines added = document.button(settings(), {buttonCount, preloadCount});
+        const auto append = [](QString& pane, const QStringList& lines) {
+            if (lines.isEmpty())
+                return;
+            if (!pane.isEmpty() && !pane.endsWith(QLatin1Char('\n')))
+                pane += QLatin1Char('\n');
+            pane += linesText(lines);
+        };
+        append(head, added.headLines);
+        append(body, added.bodyLines);
+    }
+    return assembleMouseOverPage(head, OutputCommands::paneText(*ui.scriptPane), body);
+}
+
 void MouseOverTab::newDocument() {
     if (!desktop().confirm(
             QStringLiteral("Are you sure you want to erase all fields and start a new document?")))

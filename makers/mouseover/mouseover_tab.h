@@ -34,6 +34,10 @@ public:
     MouseOverProject project() const;
     void applyProject(const MouseOverProject& project);
 
+    // The page the three panes hold, with the button the image fields would
+    // add when Add Image is open.
+    QString livePage() override;
+
 public slots:
     void warnIfPreloadOff();
     void enableAddImage();

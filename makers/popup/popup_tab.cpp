@@ -69,8 +69,18 @@ const QString& PopupTab::savedPagePath() const {
 }
 
 PopupSettings PopupTab::settings() {
+    return readSettings(NumberText::Committed);
+}
+
+QString PopupTab::livePage() {
+    // The spin edits are read as they would commit, but left as typed.
+    const PopupSettings now = readSettings(NumberText::Shown);
+    return (context.modern() ? modernPopupPage(now) : popupPage(now)).join(QLatin1Char('\n'));
+}
+
+PopupSettings PopupTab::readSettings(NumberText number) const {
     PopupSettings s;
-    readFields(this, popup::fields::table(), s);
+    readFields(this, popup::fields::table(), s, number);
     return s;
 }
 

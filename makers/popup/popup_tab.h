@@ -3,6 +3,7 @@
 #include "core/project_file.h"
 #include "makers/popup/popup_form.h"
 #include "makers/popup/popup_page.h"
+#include "widgets/field_binding.h"
 #include "widgets/tab_context.h"
 #include "widgets/tab_page.h"
 
@@ -32,6 +33,8 @@ public:
     PopupProject project();
     void applyProject(const PopupProject& project);
 
+    QString livePage() override;
+
 public slots:
     void eventChosen(int index);
     void mediumChosen(int index);
@@ -40,6 +43,8 @@ public slots:
     void makeCode();
 
 private:
+    // The settings with each spin edit's text as `text` gives it.
+    PopupSettings readSettings(NumberText number) const;
     // What the chosen event and medium leave open to the user.
     void enableForLaunch();
 

@@ -3,6 +3,7 @@
 #include "core/project_file.h"
 #include "core/separate_files.h"
 #include "core/text_file.h"
+#include "core/web_escape.h"
 #include "makers/slideshow/publication.h"
 #include "makers/slideshow/slideshow_fields.h"
 #include "makers/slideshow/slideshow_modern_page.h"
@@ -85,8 +86,23 @@ SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
 SlideshowTab::~SlideshowTab() = default;
 
 SlideshowSettings SlideshowTab::settings() {
+    return readSettings(NumberText::Committed);
+}
+
+QString SlideshowTab::livePage() {
+    // The spin edits are read as they would commit, but left as typed.
+    const SlideshowSettings now = readSettings(NumberText::Shown);
+    const SlideshowPage page =
+        context.modern() ? makeModernSlideshowPage(now) : makeSlideshowPage(now);
+    if (page.refused())
+        return QStringLiteral("<!DOCTYPE html>\n<title>Slideshow</title>\n<p>%1</p>")
+            .arg(web::htmlText(page.refusal));
+    return page.lines.join(QLatin1Char('\n'));
+}
+
+SlideshowSettings SlideshowTab::readSettings(NumberText number) const {
     SlideshowSettings s;
-    readFields(this, slideshow::fields::table(), s);
+    readFields(this, slideshow::fields::table(), s, number);
     return s;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "makers/slideshow/slideshow_form.h"
+#include "widgets/field_binding.h"
 #include "widgets/tab_context.h"
 #include "widgets/tab_page.h"
 
@@ -28,7 +29,12 @@ public:
     SlideshowProject project();
     void applyProject(const SlideshowProject& project);
 
+    QString livePage() override;
+
 private:
+    // The settings with each spin edit's text as `text` gives it.
+    SlideshowSettings readSettings(NumberText number) const;
+
     void addImages();
     void selectEntry();
     void chooseInitialImage();

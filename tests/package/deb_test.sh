@@ -35,6 +35,11 @@ for needed in libqt6widgets6 libqt6printsupport6 libfluidsynth3 libjpeg62-turbo 
     qt6-qpa-plugins fonts-dejavu-core; do
     echo "$depends" | grep -q "$needed" || fail "Depends lacks $needed: $depends"
 done
+# The live preview's web engine is recommended, never required.
+! echo "$depends" | grep -q webengine || fail "Depends names the web engine: $depends"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "$recommends" | grep -q libqt6webenginewidgets6 ||
+    fail "Recommends lacks libqt6webenginewidgets6: $recommends"
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' | grep -v '/$' >"$work/files"
 id=org.quillmint.Quillmint
 for file in /usr/bin/quillmint /usr/share/applications/$id.desktop \
@@ -43,7 +48,7 @@ for file in /usr/bin/quillmint /usr/share/applications/$id.desktop \
     /usr/share/quillmint/prefs.cfg /usr/share/quillmint/help/index.html; do
     grep -qx "$file" "$work/files" || fail "the package lacks $file"
 done
-for plugin in sound print; do
+for plugin in sound print preview; do
     grep -q "^/usr/lib/.*quillmint/quillmint-$plugin.so$" "$work/files" ||
         fail "the package lacks the $plugin plugin"
 done
