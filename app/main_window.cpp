@@ -28,6 +28,21 @@ namespace {
 constexpr int ClientWidth = 610;
 constexpr int ClientHeight = 388;
 
+// Something the user did; not the pointer merely resting where the window
+// appears.
+bool isUserInput(const QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::HoverEnter:
+    case QEvent::HoverLeave:
+    case QEvent::HoverMove:
+        return false;
+    default:
+        return event->isInputEvent();
+    }
+}
+
 } // namespace
 
 MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFolders) {
@@ -43,6 +58,7 @@ MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFo
     form.setupUi(this, makerContext, context);
     connectMenus();
     holdHiddenTabHints();
+    qApp->installEventFilter(this);
 
     // Opens with 610 x 388 below the menu bar; a larger font or scale makes
     // the layouts need more, and then the window opens at their minimum.
@@ -54,8 +70,9 @@ MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFo
     }
 }
 
-// The first frame lays out only the tab on show; the others' needs count
-// from the turn of the event loop after it, or as soon as one is chosen.
+// The first frame lays out only the tab on show; the others are built, and
+// their needs count, from the turn of the event loop after it, or as soon as
+// one is chosen.
 void MainWindow::holdHiddenTabHints() {
     for (int index = 0; index < form.tabs->count(); ++index)
         if (index != form.tabs->currentIndex())
@@ -68,12 +85,20 @@ void MainWindow::releaseTabHints() {
     if (!tabHintsHeld)
         return;
     tabHintsHeld = false;
+    // The window takes the largest tab's needs, so each needs its controls.
+    buildEveryTab();
     for (int index = 0; index < form.tabs->count(); ++index)
         if (auto* page = qobject_cast<TabPage*>(form.tabs->widget(index)))
             page->releaseSizeHints();
 }
 
 bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::Show && !firstShown) {
+        firstShown = true;
+        // A window that is never drawn, such as one started minimised, still
+        // takes its steps soon.
+        QTimer::singleShot(1000, this, &MainWindow::followFirstFrame);
+    }
     if (event->type() == QEvent::Paint && !firstFrameDrawn) {
         firstFrameDrawn = true;
         QTimer::singleShot(0, this, &MainWindow::followFirstFrame);
@@ -81,11 +106,26 @@ bool MainWindow::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (isUserInput(event))
+        followFirstFrame();
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void MainWindow::followFirstFrame() {
+    if (firstFrameFollowed)
+        return;
     firstFrameFollowed = true;
+    qApp->removeEventFilter(this);
     releaseTabHints();
     for (const std::function<void()>& step : std::exchange(stepsAfterFirstFrame, {}))
         step();
+}
+
+void MainWindow::buildEveryTab() {
+    for (int index = 0; index < form.tabs->count(); ++index)
+        if (auto* page = qobject_cast<TabPage*>(form.tabs->widget(index)))
+            page->build();
 }
 
 void MainWindow::afterFirstFrame(std::function<void()> step) {
@@ -93,10 +133,6 @@ void MainWindow::afterFirstFrame(std::function<void()> step) {
         step();
         return;
     }
-    // A window that is never drawn, such as one started minimised, still
-    // takes its steps soon.
-    if (stepsAfterFirstFrame.empty())
-        QTimer::singleShot(1000, this, &MainWindow::followFirstFrame);
     stepsAfterFirstFrame.push_back(std::move(step));
 }
 

@@ -1,19 +1,46 @@
 // Preloaded into a program by startup_bench: reports the moment the program
-// first puts a window on the screen, without a line of code in the program.
-// Every window reaches the screen through QBackingStore::flush, so this
-// library defines that function, writes the time of the first call and the
-// processor time used until then to the descriptor named by
-// QUILLMINT_PROBE_FD, and hands every call on to Qt. With
-// QUILLMINT_PROBE_EXIT set, the program ends right after its first frame, so
-// a profiler sees start-up only.
+// first puts a window on the screen, and the moment after it that its event
+// loop first has nothing left to do (start-up is over: every turn queued by
+// then, such as building what the first frame did not need, has run),
+// without a line of code in the program. Every window reaches the screen
+// through QBackingStore::flush, so this library defines that function, writes
+// the times and the processor time used until then to the descriptor named
+// by QUILLMINT_PROBE_FD ("frame" and "idle" lines), and hands every call on to
+// Qt. With QUILLMINT_PROBE_EXIT set, the program ends right after its first
+// frame (or, set to "idle", once start-up is over), so a profiler sees
+// start-up only.
 
+#include <QAbstractEventDispatcher>
 #include <QBackingStore>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <dlfcn.h>
 #include <unistd.h>
+
+namespace {
+
+void report(const char* moment) {
+    timespec now{}, used{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    if (const char* fd = std::getenv("QUILLMINT_PROBE_FD")) {
+        char line[96];
+        const int size = std::snprintf(line, sizeof line, "%s %lld %ld %lld %ld\n", moment,
+                                       static_cast<long long>(now.tv_sec), now.tv_nsec,
+                                       static_cast<long long>(used.tv_sec), used.tv_nsec);
+        [[maybe_unused]] const auto written = ::write(std::atoi(fd), line, size_t(size));
+    }
+}
+
+bool exitAt(const char* moment) {
+    const char* exit = std::getenv("QUILLMINT_PROBE_EXIT");
+    return exit && (std::strcmp(exit, "idle") == 0) == (std::strcmp(moment, "idle") == 0);
+}
+
+} // namespace
 
 void QBackingStore::flush(const QRegion& region, QWindow* window, const QPoint& offset) {
     using Flush = void (*)(QBackingStore*, const QRegion&, QWindow*, const QPoint&);
@@ -22,20 +49,20 @@ void QBackingStore::flush(const QRegion& region, QWindow* window, const QPoint& 
     static bool reported = false;
     if (!reported) {
         reported = true;
-        timespec now{}, used{};
-        clock_gettime(CLOCK_MONOTONIC, &now);
-        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
-        if (const char* fd = std::getenv("QUILLMINT_PROBE_FD")) {
-            char line[96];
-            const int size = std::snprintf(line, sizeof line, "%lld %ld %lld %ld\n",
-                                           static_cast<long long>(now.tv_sec), now.tv_nsec,
-                                           static_cast<long long>(used.tv_sec), used.tv_nsec);
-            [[maybe_unused]] const auto written = ::write(std::atoi(fd), line, size_t(size));
-        }
-        if (std::getenv("QUILLMINT_PROBE_EXIT")) {
+        report("frame");
+        if (exitAt("frame")) {
             next(this, region, window, offset);
             std::_Exit(0);
         }
+        auto* dispatcher = QAbstractEventDispatcher::instance();
+        auto* idle = new QMetaObject::Connection;
+        *idle = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [idle] {
+            QObject::disconnect(*idle);
+            delete idle;
+            report("idle");
+            if (exitAt("idle"))
+                std::_Exit(0);
+        });
     }
     next(this, region, window, offset);
 }

@@ -56,6 +56,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildControls() override;
     // Writes the unfiltered text to temp.tmp, then drops the wrapper lines.
     // False (with the error shown and the document untouched) when the
     // scratch file cannot be written.

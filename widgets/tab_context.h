@@ -15,6 +15,9 @@ struct TabContext {
     std::function<void()> showAbout;    // shows the About box modally
     // The shared "Modern HTML5 Output" choice; the maker tabs have it.
     ModernOutput* modernOutput = nullptr;
+    // The tab waits with its controls until it is shown or asked to build
+    // (TabPage); otherwise it builds them when it is made.
+    bool buildLater = false;
 
     // Whether pages are made for today's browsers rather than as classic.
     bool modern() const { return modernOutput && modernOutput->isOn(); }

@@ -36,6 +36,7 @@ public slots:
     void makeCode();
 
 private:
+    void buildControls() override;
     // What the chosen event and medium leave open to the user.
     void enableForLaunch();
 

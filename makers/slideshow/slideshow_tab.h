@@ -24,6 +24,7 @@ public:
     void applySettings(const SlideshowSettings& s);
 
 private:
+    void buildControls() override;
     void addImages();
     void selectEntry();
     void chooseInitialImage();
