@@ -93,12 +93,6 @@ void MainWindow::releaseTabHints() {
 }
 
 bool MainWindow::event(QEvent* event) {
-    if (event->type() == QEvent::Show && !firstShown) {
-        firstShown = true;
-        // A window that is never drawn, such as one started minimised, still
-        // takes its steps soon.
-        QTimer::singleShot(1000, this, &MainWindow::followFirstFrame);
-    }
     if (event->type() == QEvent::Paint && !firstFrameDrawn) {
         firstFrameDrawn = true;
         QTimer::singleShot(0, this, &MainWindow::followFirstFrame);
@@ -118,6 +112,10 @@ void MainWindow::followFirstFrame() {
     firstFrameFollowed = true;
     qApp->removeEventFilter(this);
     releaseTabHints();
+    runStepsAfterFirstFrame();
+}
+
+void MainWindow::runStepsAfterFirstFrame() {
     for (const std::function<void()>& step : std::exchange(stepsAfterFirstFrame, {}))
         step();
 }
@@ -133,6 +131,10 @@ void MainWindow::afterFirstFrame(std::function<void()> step) {
         step();
         return;
     }
+    // A window that is never drawn, such as one started minimised, still
+    // takes its steps soon; its tabs wait until it is drawn or used.
+    if (stepsAfterFirstFrame.empty())
+        QTimer::singleShot(1000, this, &MainWindow::runStepsAfterFirstFrame);
     stepsAfterFirstFrame.push_back(std::move(step));
 }
 

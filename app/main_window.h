@@ -70,6 +70,7 @@ private:
     void holdHiddenTabHints();
     void releaseTabHints();
     void followFirstFrame();
+    void runStepsAfterFirstFrame();
     // Stores the "Show Startup Tips" choice in prefs.cfg; an error is shown.
     void storeShowTips(bool show);
     // The File menu offers the commands the current tab's tool bar has.
@@ -80,7 +81,6 @@ private:
     WizardWindow* wizardWindow = nullptr;
     bool settingTab = false;
     bool tabHintsHeld = false;
-    bool firstShown = false;
     bool firstFrameDrawn = false;
     bool firstFrameFollowed = false;
     std::vector<std::function<void()>> stepsAfterFirstFrame;

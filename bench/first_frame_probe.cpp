@@ -1,8 +1,8 @@
 // Preloaded into a program by startup_bench: reports the moment the program
 // first puts a window on the screen, and the moment after it that its event
-// loop first has nothing left to do (start-up is over: every turn queued by
-// then, such as building what the first frame did not need, has run),
-// without a line of code in the program. Every window reaches the screen
+// loop has handled every event posted by then and since (start-up is over:
+// the turns queued at the first frame, such as building what that frame did
+// not need, have run), without a line of code in the program. Every window reaches the screen
 // through QBackingStore::flush, so this library defines that function, writes
 // the times and the processor time used until then to the descriptor named
 // by QUILLMINT_PROBE_FD ("frame" and "idle" lines), and hands every call on to
@@ -10,8 +10,9 @@
 // frame (or, set to "idle", once start-up is over), so a profiler sees
 // start-up only.
 
-#include <QAbstractEventDispatcher>
 #include <QBackingStore>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
@@ -40,6 +41,20 @@ bool exitAt(const char* moment) {
     return exit && (std::strcmp(exit, "idle") == 0) == (std::strcmp(moment, "idle") == 0);
 }
 
+// Posted at the lowest priority, so the loop handles it once no other
+// posted event waits.
+class IdleMark final : public QObject {
+public:
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        report("idle");
+        if (exitAt("idle"))
+            std::_Exit(0);
+        return true;
+    }
+};
+
 } // namespace
 
 void QBackingStore::flush(const QRegion& region, QWindow* window, const QPoint& offset) {
@@ -54,15 +69,7 @@ void QBackingStore::flush(const QRegion& region, QWindow* window, const QPoint& 
             next(this, region, window, offset);
             std::_Exit(0);
         }
-        auto* dispatcher = QAbstractEventDispatcher::instance();
-        auto* idle = new QMetaObject::Connection;
-        *idle = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [idle] {
-            QObject::disconnect(*idle);
-            delete idle;
-            report("idle");
-            if (exitAt("idle"))
-                std::_Exit(0);
-        });
+        QCoreApplication::postEvent(new IdleMark, new QEvent(QEvent::User), Qt::LowEventPriority);
     }
     next(this, region, window, offset);
 }

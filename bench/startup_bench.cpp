@@ -205,6 +205,7 @@ int main(int argc, char* argv[]) {
                 median(floorPeaks), median(peakRatios));
     std::printf("| start until start-up is over | %.1f ms | %.1f ms | |\n", median(ourIdle),
                 median(floorIdle));
+    std::printf("| processor time until start-up is over | %.1f ms | | |\n", median(ourIdleCpu));
     if (!earlier.empty()) {
         std::printf("\nAgainst the earlier build's first frame:\n");
         std::printf("| measure | Quillmint | earlier build, first frame | ratio (median) "
