@@ -33,6 +33,7 @@ void DropdownTab::buildControls() {
     ui.setupUi(this, context);
 
     OutputSetup setup;
+    setup.modernOutput = context.modernOutput;
     setup.pane = ui.codePane;
     setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog1"));
     setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog3"));

@@ -37,6 +37,7 @@ void PopupTab::buildControls() {
     ui.setupUi(this, context);
 
     OutputSetup setup;
+    setup.modernOutput = context.modernOutput;
     setup.pane = ui.codePane;
     setup.htmlDialog =
         htmlSaveRequest(QStringLiteral("SaveDialog2"), QStringLiteral("HTML File (*.html)"));

@@ -213,6 +213,10 @@ bool SlideshowPublisher::stopped(const Progress& progress) const {
     return cancelled || (progress && !progress(done, total));
 }
 
+void SlideshowPublisher::addCompanion(QString path, QByteArray bytes) {
+    companions.append({std::move(path), std::move(bytes)});
+}
+
 SlideshowPublisher::Outcome SlideshowPublisher::run(const Progress& progress) {
     failure.clear();
     total = 0;
@@ -269,6 +273,9 @@ bool SlideshowPublisher::makeDurable(const QString& folder, bool copiesWritten) 
             QStringLiteral("Cannot write the published files to %1: %2").arg(folder, systemError());
         return false;
     }
+    for (const auto& [path, bytes] : companions)
+        if (!writeFileAtomically(path, bytes, &failure))
+            return false;
     if (!writeFileAtomically(pagePath, pageBytes, &failure))
         return false;
     if (::fsync(directory.get()) != 0) {

@@ -31,6 +31,10 @@ public:
     SlideshowPublisher(QString pagePath, QByteArray pageBytes, QStringList sources);
     Q_DISABLE_COPY_MOVE(SlideshowPublisher)
 
+    // A file made for the page (its style sheet or script) that is written
+    // beside it, after the copies and before the page.
+    void addCompanion(QString path, QByteArray bytes);
+
     // Runs on any one thread; progress is told on that thread.
     Outcome run(const Progress& progress = {});
     // From any thread: the run stops at its next step as after Cancel (copies
@@ -57,6 +61,7 @@ private:
     QString pagePath;
     QByteArray pageBytes;
     QStringList sources;
+    QList<std::pair<QString, QByteArray>> companions;
     QString failure;
     qint64 total = 0;
     qint64 done = 0;

@@ -1,5 +1,6 @@
 #include "makers/slideshow/slideshow_tab.h"
 
+#include "core/separate_files.h"
 #include "core/text_file.h"
 #include "makers/slideshow/publication.h"
 #include "makers/slideshow/slideshow_modern_page.h"
@@ -14,6 +15,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -300,10 +303,17 @@ void SlideshowTab::publishPage() {
     const QString pagePath = ui.publishDialog.askSave();
     if (pagePath.isEmpty())
         return;
-    const QByteArray pageBytes =
-        htmlFileBytes(page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    const QString pageText = page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    const bool separate = context.modernOutput && context.modernOutput->separateFiles();
+    const QFileInfo pageFile(pagePath);
+    const web::SeparatedPage separated =
+        separate ? web::separateFiles(pageText, pageFile.completeBaseName())
+                 : web::SeparatedPage{pageText, {}};
     publishing = true;
-    SlideshowPublisher publisher(pagePath, pageBytes, slideshowPublishSources(current));
+    SlideshowPublisher publisher(pagePath, htmlFileBytes(separated.html),
+                                 slideshowPublishSources(current));
+    for (const web::SeparateFile& file : separated.files)
+        publisher.addCompanion(pageFile.dir().filePath(file.name), htmlFileBytes(file.text));
     const bool complete = runPublication(publisher, this);
     publishing = false;
     if (!complete)

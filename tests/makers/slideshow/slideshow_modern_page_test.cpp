@@ -7,7 +7,8 @@ namespace {
 
 const QSet<QString> SlideshowElements = {"html",  "head",   "meta",   "title",  "body",   "div",
                                          "audio", "table",  "tr",     "td",     "span",   "img",
-                                         "label", "select", "option", "button", "script", "a"};
+                                         "label", "select", "option", "button", "script", "a",
+                                         "main",  "h1",     "style",  "p"};
 
 SlideshowSettings slides(const QStringList& images) {
     SlideshowSettings settings;
@@ -42,6 +43,17 @@ private slots:
         QVERIFY(!makeModernPublishedSlideshowPage(noImages).refused());
     }
 
+    // A published show may have no pictures at all: it says so instead of
+    // showing a broken image, and offers no controls that would do nothing.
+    void emptyPublishedShow() {
+        SlideshowSettings empty;
+        const QStringList page = makeModernPublishedSlideshowPage(empty).lines;
+        QCOMPARE(readModernPage(page, true).problems, QStringList());
+        QVERIFY(page.contains("<p>This slideshow has no pictures yet.</p>"));
+        for (const char* absent : {"<img", "<select", "<button", "<script"})
+            QVERIFY2(!joined(page).contains(absent), absent);
+    }
+
     void defaultPage() {
         const QStringList page = makeModernSlideshowPage(slides({"/pics/one.jpg"})).lines;
         const PageReading reading = readModernPage(page, true);
@@ -52,6 +64,9 @@ private slots:
         QVERIFY(page.contains("<body style=\"background-color:#FFFFFF\">"));
         QVERIFY(
             page.contains("<img src=\"/pics/start.jpg\" alt=\"Start\" data-slideshow=\"image\">"));
+        QVERIFY(page.contains("<div role=\"group\" aria-roledescription=\"slide\" "
+                              "aria-label=\"1 of 2\" data-slideshow=\"slide\">"));
+        QVERIFY(page.filter("<button").first().contains("data-slideshow=\"toggle\""));
         QVERIFY(page.contains("<option value=\"/pics/start.jpg\" selected>Start</option>"));
         QVERIFY(page.contains("<option value=\"/pics/one.jpg\">Image 1</option>"));
         QVERIFY(page.contains(
@@ -71,6 +86,7 @@ private slots:
         settings.rightClickMessage = QStringLiteral("No \"copies\", please");
         settings.backgroundImage = QStringLiteral("/pics/back ground.png");
         settings.centreConsole = settings.headingBold = true;
+        settings.headingText = QStringLiteral("Holiday");
         settings.borderWidth = QStringLiteral("0");
         const QStringList page = makeModernSlideshowPage(settings).lines;
         QCOMPARE(readModernPage(page, true).problems, QStringList());
@@ -86,10 +102,10 @@ private slots:
         const QString table = page.filter("<table").first();
         QVERIFY(table.contains("border-width:0px") && table.contains("margin-left:auto"));
         QVERIFY(!page.filter("<td").first().contains("border"));
-        QVERIFY(page.filter("<span style").first().contains("font-weight:bold"));
+        QVERIFY(page.filter("<h1 style").first().contains("font-weight:bold"));
 
         settings.sound.clear();
-        QVERIFY(!joined(makeModernSlideshowPage(settings).lines).contains("audio"));
+        QVERIFY(!joined(makeModernSlideshowPage(settings).lines).contains("<audio"));
     }
 
     void publishedPageUsesBareEncodedNames() {
