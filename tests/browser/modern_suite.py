@@ -632,7 +632,11 @@ class ModernSuite(browser_suite.Suite):
                 "rightClickMessage": "No copying, please!", "playSound": True,
                 "sound": self.path("tune.wav"), "pageTitle": "Holiday",
                 "pageBackgroundColor": "#FFEEDD", "backgroundImage": self.path("bg.png"),
-                "headingText": "My holiday", "headingBold": True, "headingItalic": True}
+                "headingText": "My holiday", "headingBold": True, "headingItalic": True,
+                # Readable colours: the program's white on white gets its
+                # low contrast warning on the tab.
+                "headingColor": "#000000", "buttonTextColor": "#000000",
+                "buttonBackgroundColor": "#EEEEEE", "listItemColor": "#000000"}
         published = dict(full, images=[self.path("my pictures/été & co.png"),
                                        self.path("slide1.png"), self.path("50% off.png"),
                                        self.path("it's.png"), self.path("a#b.png"),
