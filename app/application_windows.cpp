@@ -9,6 +9,7 @@
 #include "guidance/wizard_window.h"
 #include "makers/slideshow/publication.h"
 #include "widgets/single_line_fields.h"
+#include "widgets/tab_page.h"
 
 #include <QAction>
 
@@ -24,8 +25,11 @@ ApplicationWindows::ApplicationWindows(const ProgramFolders& folders)
     mainWindow->attachWindows(tagInspector, reservedWords, aboutBox, tipWindow, wizardWindow);
     publishOnTestRequest(mainWindow.get());
     // Every window is the main window's child; this reaches also the fields
-    // that no form factory made, such as the font lists.
+    // that no form factory made, such as the font lists. A tab built later
+    // gets the same as its controls come.
     keepFieldsSingleLine(main);
+    for (TabPage* page : main->findChildren<TabPage*>())
+        QObject::connect(page, &TabPage::built, page, [page] { keepFieldsSingleLine(page); });
 }
 
 ApplicationWindows::~ApplicationWindows() = default;

@@ -30,6 +30,21 @@ namespace {
 constexpr int ClientWidth = 610;
 constexpr int ClientHeight = 388;
 
+// Something the user did; not the pointer merely resting where the window
+// appears.
+bool isUserInput(const QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::HoverEnter:
+    case QEvent::HoverLeave:
+    case QEvent::HoverMove:
+        return false;
+    default:
+        return event->isInputEvent();
+    }
+}
+
 } // namespace
 
 MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFolders) {
@@ -53,6 +68,7 @@ MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFo
     connectMenus();
     connectPreview(makerContext.modernOutput);
     holdHiddenTabHints();
+    qApp->installEventFilter(this);
 
     // Opens with 610 x 388 below the menu bar; a larger font or scale makes
     // the layouts need more, and then the window opens at their minimum.
@@ -66,8 +82,9 @@ MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFo
 
 MainWindow::~MainWindow() = default;
 
-// The first frame lays out only the tab on show; the others' needs count
-// from the turn of the event loop after it, or as soon as one is chosen.
+// The first frame lays out only the tab on show; the others are built, and
+// their needs count, from the turn of the event loop after it, or as soon as
+// one is chosen.
 void MainWindow::holdHiddenTabHints() {
     for (int index = 0; index < form.tabs->count(); ++index)
         if (index != form.tabs->currentIndex())
@@ -80,6 +97,8 @@ void MainWindow::releaseTabHints() {
     if (!tabHintsHeld)
         return;
     tabHintsHeld = false;
+    // The window takes the largest tab's needs, so each needs its controls.
+    buildEveryTab();
     for (int index = 0; index < form.tabs->count(); ++index)
         if (auto* page = qobject_cast<TabPage*>(form.tabs->widget(index)))
             page->releaseSizeHints();
@@ -93,11 +112,30 @@ bool MainWindow::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (isUserInput(event))
+        followFirstFrame();
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void MainWindow::followFirstFrame() {
+    if (firstFrameFollowed)
+        return;
     firstFrameFollowed = true;
+    qApp->removeEventFilter(this);
     releaseTabHints();
+    runStepsAfterFirstFrame();
+}
+
+void MainWindow::runStepsAfterFirstFrame() {
     for (const std::function<void()>& step : std::exchange(stepsAfterFirstFrame, {}))
         step();
+}
+
+void MainWindow::buildEveryTab() {
+    for (int index = 0; index < form.tabs->count(); ++index)
+        if (auto* page = qobject_cast<TabPage*>(form.tabs->widget(index)))
+            page->build();
 }
 
 void MainWindow::afterFirstFrame(std::function<void()> step) {
@@ -106,9 +144,9 @@ void MainWindow::afterFirstFrame(std::function<void()> step) {
         return;
     }
     // A window that is never drawn, such as one started minimised, still
-    // takes its steps soon.
+    // takes its steps soon; its tabs wait until it is drawn or used.
     if (stepsAfterFirstFrame.empty())
-        QTimer::singleShot(1000, this, &MainWindow::followFirstFrame);
+        QTimer::singleShot(1000, this, &MainWindow::runStepsAfterFirstFrame);
     stepsAfterFirstFrame.push_back(std::move(step));
 }
 

@@ -44,8 +44,13 @@ public:
 
     // Runs `step` on the turn of the event loop after the window's first
     // frame, so the window is on the screen first; at once while the window
-    // is hidden or once that turn has passed.
+    // is hidden or once that turn has passed. The first input event brings
+    // that turn forward: the user never meets start-up half done.
     void afterFirstFrame(std::function<void()> step);
+
+    // Builds now the tabs that wait for the turn after the first frame, for
+    // whatever needs every control at once (the tests of a fresh window).
+    void buildEveryTab();
 
     // Opens a page or script in the JS Editor tab and makes that tab active.
     void openInEditor(const QString& path);
@@ -65,6 +70,7 @@ public slots:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -74,6 +80,7 @@ private:
     void holdHiddenTabHints();
     void releaseTabHints();
     void followFirstFrame();
+    void runStepsAfterFirstFrame();
     // Stores the "Show Startup Tips" choice in prefs.cfg; an error is shown.
     void storeShowTips(bool show);
     // The File menu offers the commands the current tab's tool bar has.

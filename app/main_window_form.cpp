@@ -113,11 +113,17 @@ void MainWindowForm::setupTabs(QMainWindow* window, const TabContext& makerConte
     tabs = new QTabWidget(window);
     tabs->setObjectName("PageControl1");
     tabs->setDocumentMode(false);
+    // The first tab is on show at start-up; the others build their controls
+    // when the window asks them to.
+    TabContext laterMaker = makerContext;
+    laterMaker.buildLater = true;
+    TabContext laterEditor = editorContext;
+    laterEditor.buildLater = true;
     dropdownTab = new DropdownTab(makerContext, tabs);
-    popupTab = new PopupTab(makerContext, tabs);
-    mouseOverTab = new MouseOverTab(makerContext, tabs);
-    slideshowTab = new SlideshowTab(makerContext, tabs);
-    editorTab = new EditorTab(editorContext, tabs);
+    popupTab = new PopupTab(laterMaker, tabs);
+    mouseOverTab = new MouseOverTab(laterMaker, tabs);
+    slideshowTab = new SlideshowTab(laterMaker, tabs);
+    editorTab = new EditorTab(laterEditor, tabs);
     tabs->addTab(dropdownTab, QStringLiteral("Dropdown Menu Maker"));
     tabs->addTab(popupTab, QStringLiteral("Popup Maker"));
     tabs->addTab(mouseOverTab, QStringLiteral("MouseOver Button Maker"));

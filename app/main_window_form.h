@@ -25,6 +25,8 @@ struct MainWindowForm {
 
     EditActions* editActions = nullptr;
     QTabWidget* tabs = nullptr;
+    // Only the first tab has its controls from the start; the window builds
+    // the others after its first frame (TabPage::build() builds one sooner).
     DropdownTab* dropdownTab = nullptr;
     PopupTab* popupTab = nullptr;
     MouseOverTab* mouseOverTab = nullptr;

@@ -43,17 +43,26 @@ ProjectSession::ProjectSession(const Tabs& makerTabs, QMenu* menu, QString recen
       saveDialog(saveFileRequest(QStringLiteral("SaveProjectDialog"),
                                  QStringLiteral("Save Project As"), ProjectFilters.first(),
                                  QLatin1String(ProjectSuffix))) {
+    // A tab built later is watched from then on.
     const std::function<void()> changed = [this] { markModified(); };
-    watchFields(tabs.dropdown, dropdown::fields::table(), this, changed);
-    watchFields(tabs.popup, popup::fields::table(), this, changed);
-    watchFields(tabs.mouseOver, mouseover::fields::table(), this, changed);
-    watchFields(tabs.slideshow, slideshow::fields::table(), this, changed);
-    watchPane(tabs.dropdown, dropdown::fields::Code, this, changed);
-    watchPane(tabs.popup, popup::fields::Code, this, changed);
-    for (const char* pane :
-         {mouseover::fields::HeadPane, mouseover::fields::ScriptPane, mouseover::fields::BodyPane})
-        watchPane(tabs.mouseOver, pane, this, changed);
-    watchPane(tabs.slideshow, slideshow::fields::Code, this, changed);
+    tabs.dropdown->whenBuilt(this, [this, changed] {
+        watchFields(tabs.dropdown, dropdown::fields::table(), this, changed);
+        watchPane(tabs.dropdown, dropdown::fields::Code, this, changed);
+    });
+    tabs.popup->whenBuilt(this, [this, changed] {
+        watchFields(tabs.popup, popup::fields::table(), this, changed);
+        watchPane(tabs.popup, popup::fields::Code, this, changed);
+    });
+    tabs.mouseOver->whenBuilt(this, [this, changed] {
+        watchFields(tabs.mouseOver, mouseover::fields::table(), this, changed);
+        for (const char* pane : {mouseover::fields::HeadPane, mouseover::fields::ScriptPane,
+                                 mouseover::fields::BodyPane})
+            watchPane(tabs.mouseOver, pane, this, changed);
+    });
+    tabs.slideshow->whenBuilt(this, [this, changed] {
+        watchFields(tabs.slideshow, slideshow::fields::table(), this, changed);
+        watchPane(tabs.slideshow, slideshow::fields::Code, this, changed);
+    });
     connect(tabs.output, &ModernOutput::switched, this, changed);
 
     QString ignored;
@@ -68,7 +77,14 @@ QString ProjectSession::defaultRecentFile() {
            QStringLiteral("/quillmint/recent-projects");
 }
 
+void ProjectSession::buildTabs() const {
+    for (TabPage* tab :
+         std::initializer_list<TabPage*>{tabs.dropdown, tabs.popup, tabs.mouseOver, tabs.slideshow})
+        tab->build();
+}
+
 Project ProjectSession::capture() const {
+    buildTabs();
     Project project;
     project.kept = kept;
     project.modern = tabs.output->isOn();
@@ -80,6 +96,7 @@ Project ProjectSession::capture() const {
 }
 
 void ProjectSession::apply(const Project& project) {
+    buildTabs();
     applying = true;
     tabs.output->action()->setChecked(project.modern);
     tabs.dropdown->applyProject(project.dropdown);

@@ -65,6 +65,8 @@ public:
     QString title() const;
 
 private:
+    // A project reaches every maker tab's controls, so each is built first.
+    void buildTabs() const;
     void markModified();
     // Asks about changes not yet saved; false when the user cancels.
     bool changesKept(bool whenOutsideAProject);

@@ -2,14 +2,14 @@
 // in interleaved rounds: each round starts both, in alternating order, and
 // measures the time from the start of the process to its first frame (the
 // first window put on the screen, reported by first_frame_probe), the
-// processor time used until then (which a busy machine disturbs less) and
-// the peak memory once start-up has settled. Prints the medians and the median
-// of the per-round ratios.
+// processor time used until then (which a busy machine disturbs less), the
+// time until start-up is over (the event loop first idle after the first
+// frame) and the peak memory once start-up has settled. Prints the medians
+// and the median of the per-round ratios. Given an earlier build of the
+// executable, each round starts that too, and the time until start-up is
+// over is also compared with that build's first frame.
 //
-//   startup_bench [rounds] [settle ms] [other program]
-//
-// With another program (an earlier build of Quillmint, say), that program
-// takes the floor's place: an A/B comparison of two builds.
+//   startup_bench [rounds] [settle ms] [earlier executable]
 //
 // The platform is QT_QPA_PLATFORM (offscreen when unset); run it under
 // xvfb-run with QT_QPA_PLATFORM=xcb to measure against an X server.
@@ -39,6 +39,8 @@ namespace {
 struct Start {
     double milliseconds = 0;
     double cpuMilliseconds = 0;
+    double idleMilliseconds = 0;
+    double idleCpuMilliseconds = 0;
     double peakMiB = 0;
 };
 
@@ -96,19 +98,39 @@ Start startOnce(const std::string& program, int settleMs) {
     posix_spawn_file_actions_destroy(&actions);
     ::close(report[1]);
 
+    // The probe's two lines: "frame" and "idle", each with the time and the
+    // processor time used.
+    std::string lines;
     pollfd wait{report[0], POLLIN, 0};
-    char line[96] = {};
-    if (::poll(&wait, 1, 30000) != 1 || ::read(report[0], line, sizeof line - 1) <= 0) {
-        std::fprintf(stderr, "%s showed no frame\n", path.c_str());
-        std::exit(1);
+    while (std::count(lines.begin(), lines.end(), '\n') < 2) {
+        char chunk[256];
+        const ssize_t got =
+            ::poll(&wait, 1, 30000) == 1 ? ::read(report[0], chunk, sizeof chunk) : -1;
+        if (got <= 0) {
+            std::fprintf(stderr, "%s did not finish starting\n", path.c_str());
+            std::exit(1);
+        }
+        lines.append(chunk, size_t(got));
     }
     ::close(report[0]);
-    long long seconds = 0, cpuSeconds = 0;
-    long nanoseconds = 0, cpuNanoseconds = 0;
-    std::sscanf(line, "%lld %ld %lld %ld", &seconds, &nanoseconds, &cpuSeconds, &cpuNanoseconds);
     Start start;
-    start.milliseconds = (double(seconds) + double(nanoseconds) / 1e9 - started) * 1000.0;
-    start.cpuMilliseconds = (double(cpuSeconds) + double(cpuNanoseconds) / 1e9) * 1000.0;
+    for (size_t at = 0; at < lines.size(); at = lines.find('\n', at) + 1) {
+        char moment[8] = {};
+        long long seconds = 0, cpuSeconds = 0;
+        long nanoseconds = 0, cpuNanoseconds = 0;
+        std::sscanf(lines.c_str() + at, "%7s %lld %ld %lld %ld", moment, &seconds, &nanoseconds,
+                    &cpuSeconds, &cpuNanoseconds);
+        const double milliseconds =
+            (double(seconds) + double(nanoseconds) / 1e9 - started) * 1000.0;
+        const double cpuMilliseconds = (double(cpuSeconds) + double(cpuNanoseconds) / 1e9) * 1000.0;
+        if (std::strcmp(moment, "frame") == 0) {
+            start.milliseconds = milliseconds;
+            start.cpuMilliseconds = cpuMilliseconds;
+        } else {
+            start.idleMilliseconds = milliseconds;
+            start.idleCpuMilliseconds = cpuMilliseconds;
+        }
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
     start.peakMiB = peakMiBOf(pid);
     ::kill(pid, SIGKILL);
@@ -128,21 +150,38 @@ int main(int argc, char* argv[]) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
     const int settleMs = argc > 2 ? std::max(0, std::atoi(argv[2])) : 1500;
     const std::string program = QUILLMINT_EXECUTABLE;
-    const std::string floor = argc > 3 ? argv[3] : QUILLMINT_FLOOR;
-    // Both once first, so neither pays for a cold disk cache.
+    const std::string floor = QUILLMINT_FLOOR;
+    const std::string earlier = argc > 3 ? argv[3] : "";
+    // Each once first, so none pays for a cold disk cache.
     startOnce(program, 0);
     startOnce(floor, 0);
+    if (!earlier.empty())
+        startOnce(earlier, 0);
 
     std::vector<double> ours, floors, timeRatios, ourCpu, floorCpu, cpuRatios, ourPeaks, floorPeaks,
-        peakRatios;
+        peakRatios, ourIdle, ourIdleCpu, floorIdle, earlierFrames, earlierCpu, idleRatios,
+        idleCpuRatios;
     for (int round = 0; round < rounds; ++round) {
-        Start a, b;
+        Start a, b, c;
         if (round % 2 == 0) {
             a = startOnce(program, settleMs);
             b = startOnce(floor, settleMs);
+            if (!earlier.empty())
+                c = startOnce(earlier, settleMs);
         } else {
+            if (!earlier.empty())
+                c = startOnce(earlier, settleMs);
             b = startOnce(floor, settleMs);
             a = startOnce(program, settleMs);
+        }
+        ourIdle.push_back(a.idleMilliseconds);
+        ourIdleCpu.push_back(a.idleCpuMilliseconds);
+        floorIdle.push_back(b.idleMilliseconds);
+        if (!earlier.empty()) {
+            earlierFrames.push_back(c.milliseconds);
+            earlierCpu.push_back(c.cpuMilliseconds);
+            idleRatios.push_back(a.idleMilliseconds / c.milliseconds);
+            idleCpuRatios.push_back(a.idleCpuMilliseconds / c.cpuMilliseconds);
         }
         ours.push_back(a.milliseconds);
         floors.push_back(b.milliseconds);
@@ -164,5 +203,17 @@ int main(int argc, char* argv[]) {
                 median(floorCpu), median(cpuRatios));
     std::printf("| peak memory at start | %.1f MiB | %.1f MiB | %.2f |\n", median(ourPeaks),
                 median(floorPeaks), median(peakRatios));
+    std::printf("| start until start-up is over | %.1f ms | %.1f ms | |\n", median(ourIdle),
+                median(floorIdle));
+    std::printf("| processor time until start-up is over | %.1f ms | | |\n", median(ourIdleCpu));
+    if (!earlier.empty()) {
+        std::printf("\nAgainst the earlier build's first frame:\n");
+        std::printf("| measure | Quillmint | earlier build, first frame | ratio (median) "
+                    "|\n|---|---|---|---|\n");
+        std::printf("| start until start-up is over | %.1f ms | %.1f ms | %.2f |\n",
+                    median(ourIdle), median(earlierFrames), median(idleRatios));
+        std::printf("| processor time until start-up is over | %.1f ms | %.1f ms | %.2f |\n",
+                    median(ourIdleCpu), median(earlierCpu), median(idleCpuRatios));
+    }
     return 0;
 }

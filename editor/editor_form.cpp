@@ -64,7 +64,6 @@ QPlainTextEdit* makeEditor(QWidget* parent) {
 } // namespace
 
 void EditorForm::setupUi(QWidget* tab, ToolTabFrame& frame, const TabContext& context) {
-    tab->setObjectName("TabSheet5");
     editorPane = makeEditor(tab);
     frame.buildToolBar(ToolBar, context, tab);
     newButton = frame.newButton;

@@ -11,6 +11,9 @@ struct TabContext;
 // them into the tab with the objectNames the program is addressed by; the
 // tab keeps the behaviour.
 struct EditorForm {
+    // The tab page's objectName, which it has before its controls are built.
+    static constexpr char PageName[] = "TabSheet5";
+
     void setupUi(QWidget* tab, ToolTabFrame& frame, const TabContext& context);
 
     QToolButton* newButton;

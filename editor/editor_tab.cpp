@@ -56,6 +56,12 @@ EditorTab::EditorTab(const TabContext& tabContext, QWidget* parent)
                           2)),
       saveJsDialog(saveFileRequest(QStringLiteral("SaveDialog10"), QStringLiteral("Save as JS"),
                                    QStringLiteral("JS Files (*.js)"), QStringLiteral("js"))) {
+    setObjectName(QLatin1String(EditorForm::PageName));
+    if (!context.buildLater)
+        build();
+}
+
+void EditorTab::buildControls() {
     ui.setupUi(this, frame, context);
     outputs = new OutputCommands(outputSetup(ui.editorPane, &documentEncoding),
                                  context.folders.userCache, this);
@@ -76,11 +82,15 @@ void EditorTab::attachCompanions(TagInspector* inspector, ReservedWordsWindow* w
     tagInspector = inspector;
     reservedWords = words;
     // However a companion closes (close box, toggle, tab change), its toggle
-    // is released.
-    connect(tagInspector, &ToolWindow::closed, this,
-            [this] { ui.tagInspectorToggle->setChecked(false); });
-    connect(reservedWords, &ToolWindow::closed, this,
-            [this] { ui.wordsToggle->setChecked(false); });
+    // is released; a tab not built yet has its toggles still to come.
+    connect(tagInspector, &ToolWindow::closed, this, [this] {
+        if (isBuilt())
+            ui.tagInspectorToggle->setChecked(false);
+    });
+    connect(reservedWords, &ToolWindow::closed, this, [this] {
+        if (isBuilt())
+            ui.wordsToggle->setChecked(false);
+    });
 }
 
 void EditorTab::followTabChange(bool editorActive) {

@@ -59,6 +59,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildControls() override;
     // Writes the unfiltered text to temp.tmp, then drops the wrapper lines
     // and, when `target` is given, saves the filtered text there (a large
     // text on the save thread, the editor read-only meanwhile). When the

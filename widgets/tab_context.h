@@ -18,6 +18,9 @@ struct TabContext {
     ModernOutput* modernOutput = nullptr;
     // View > Live Preview, also offered on each tab's tool bar.
     QAction* livePreview = nullptr;
+    // The tab waits with its controls until it is shown or asked to build
+    // (TabPage); otherwise it builds them when it is made.
+    bool buildLater = false;
 
     // Whether pages are made for today's browsers rather than as classic.
     bool modern() const { return modernOutput && modernOutput->isOn(); }

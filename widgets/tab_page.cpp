@@ -9,6 +9,27 @@
 #include <QPlainTextEdit>
 #include <utility>
 
+void TabPage::build() {
+    if (builtOnce)
+        return;
+    builtOnce = true;
+    buildControls();
+    emit built();
+}
+
+void TabPage::whenBuilt(QObject* receiver, const std::function<void()>& step) {
+    if (builtOnce)
+        step();
+    else
+        connect(this, &TabPage::built, receiver, step, Qt::SingleShotConnection);
+}
+
+void TabPage::setVisible(bool visible) {
+    if (visible)
+        build();
+    QWidget::setVisible(visible);
+}
+
 QSize TabPage::sizeHint() const {
     return hintsHeld ? QSize() : QWidget::sizeHint();
 }
@@ -37,6 +58,7 @@ TabPage::~TabPage() {
 void TabPage::reportChanges() {
     if (std::exchange(reportingChanges, true))
         return;
+    build();
     // Spin edits and editable lists report through the fields inside them.
     for (QWidget* control : findChildren<QWidget*>()) {
         if (auto* field = qobject_cast<QLineEdit*>(control))

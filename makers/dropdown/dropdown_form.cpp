@@ -244,7 +244,6 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
 } // namespace
 
 void DropdownForm::setupUi(QWidget* tab, const TabContext& context) {
-    tab->setObjectName("TabSheet1");
     auto* page = new QVBoxLayout(tab);
     page->setContentsMargins(3, 2, 3, 3);
     page->setSpacing(3);

@@ -27,6 +27,12 @@
 
 DropdownTab::DropdownTab(const TabContext& tabContext, QWidget* parent)
     : TabPage(parent), context(tabContext) {
+    setObjectName(QLatin1String(DropdownForm::PageName));
+    if (!context.buildLater)
+        build();
+}
+
+void DropdownTab::buildControls() {
     ui.setupUi(this, context);
 
     OutputSetup setup;

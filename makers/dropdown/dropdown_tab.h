@@ -41,6 +41,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void buildControls() override;
     // Add Item is there while both the name and the address hold something.
     void updateAddEntry();
     // The user selected an entry: remember its position.

@@ -55,8 +55,6 @@ const Density PageDensity = {{3, 1, 3, 2}, 3, 3};
 } // namespace
 
 void MouseOverForm::setupUi(QWidget* tab, ToolTabFrame& frame, const TabContext& context) {
-    tab->setObjectName("TabSheet3");
-
     auto* settings = new QVBoxLayout;
     compact(settings, Tight);
     settings->setSpacing(2);

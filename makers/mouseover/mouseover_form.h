@@ -17,6 +17,9 @@ struct TabContext;
 // setupUi builds them into the tab with the objectNames the program is
 // addressed by; the tab keeps the behaviour.
 struct MouseOverForm {
+    // The tab page's objectName, which it has before its controls are built.
+    static constexpr char PageName[] = "TabSheet3";
+
     void setupUi(QWidget* tab, ToolTabFrame& frame, const TabContext& context);
 
     QToolButton* newButton;

@@ -53,6 +53,12 @@ void appendLines(QPlainTextEdit* pane, const QStringList& lines) {
 
 MouseOverTab::MouseOverTab(const TabContext& tabContext, QWidget* parent)
     : TabPage(parent), context(tabContext) {
+    setObjectName(QLatin1String(MouseOverForm::PageName));
+    if (!context.buildLater)
+        build();
+}
+
+void MouseOverTab::buildControls() {
     ui.setupUi(this, frame, context);
 
     OutputSetup setup;

@@ -48,6 +48,7 @@ public slots:
     void addImage();
 
 private:
+    void buildControls() override;
     void assemble();
     // Writes the head and script panes of a new document of the kind the
     // output choice now asks for.

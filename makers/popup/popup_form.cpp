@@ -188,7 +188,6 @@ QWidget* buildLaunch(PopupForm& ui, QWidget* tab) {
 } // namespace
 
 void PopupForm::setupUi(QWidget* tab, const TabContext& context) {
-    tab->setObjectName("TabSheet2");
     auto* settingsRow = new QHBoxLayout;
     settingsRow->setSpacing(3);
     settingsRow->addWidget(buildFeatures(*this, tab), 1);

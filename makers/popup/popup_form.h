@@ -16,6 +16,9 @@ struct TabContext;
 // The tab gives them their start values and their behaviour; the labels are
 // here because the enabling rules reach them too.
 struct PopupForm {
+    // The tab page's objectName, which it has before its controls are built.
+    static constexpr char PageName[] = "TabSheet2";
+
     void setupUi(QWidget* tab, const TabContext& context);
 
     ToolTabFrame frame;

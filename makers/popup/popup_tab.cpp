@@ -30,6 +30,12 @@ bool isLinkEvent(Event event) {
 
 PopupTab::PopupTab(const TabContext& tabContext, QWidget* parent)
     : TabPage(parent), context(tabContext) {
+    setObjectName(QLatin1String(PopupForm::PageName));
+    if (!context.buildLater)
+        build();
+}
+
+void PopupTab::buildControls() {
     ui.setupUi(this, context);
 
     OutputSetup setup;

@@ -45,6 +45,7 @@ public slots:
 private:
     // The settings with each spin edit's text as `text` gives it.
     PopupSettings readSettings(NumberText number) const;
+    void buildControls() override;
     // What the chosen event and medium leave open to the user.
     void enableForLaunch();
 

@@ -184,8 +184,6 @@ SlideshowForm::SlideshowForm()
                                     QStringLiteral("html"))) {}
 
 void SlideshowForm::setupUi(QWidget* tab, const TabContext& context) {
-    tab->setObjectName("TabSheet4");
-
     auto* layout = new QVBoxLayout(tab);
     layout->setContentsMargins(2, 0, 2, 2);
     layout->setSpacing(2);

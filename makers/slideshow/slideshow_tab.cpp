@@ -46,6 +46,12 @@ void chooseFileInto(FileDialog& dialog, QLineEdit* field) {
 
 SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
     : TabPage(parent), context(tabContext) {
+    setObjectName(QLatin1String(SlideshowForm::PageName));
+    if (!context.buildLater)
+        build();
+}
+
+void SlideshowTab::buildControls() {
     ui.setupUi(this, context);
     connect(ui.publishAction, &QAction::triggered, this, &SlideshowTab::publishPage);
     webImages = new WebImageChoice(WebImageChoice::defaultChoiceFile(), this);

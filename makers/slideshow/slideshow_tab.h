@@ -35,6 +35,7 @@ private:
     // The settings with each spin edit's text as `text` gives it.
     SlideshowSettings readSettings(NumberText number) const;
 
+    void buildControls() override;
     void addImages();
     void selectEntry();
     void chooseInitialImage();

@@ -96,6 +96,7 @@ private slots:
         FakeDesktop desk;
         ProgramFolder folder;
         ApplicationWindows windows;
+        windows.mainWindow->buildEveryTab();
         const char* const items[] = {"Help2", "Help4", "Help5", "Help6", "Help7"};
         for (int tool = 1; tool <= 5; ++tool) {
             QWidget* tab =

@@ -70,6 +70,7 @@ private slots:
         folder = std::make_unique<ProgramFolder>();
         fake = std::make_unique<FakeDesktop>();
         windows = std::make_unique<ApplicationWindows>();
+        windows->mainWindow->buildEveryTab();
     }
     void cleanupTestCase() {
         windows.reset();

@@ -81,6 +81,7 @@ private:
         windows = std::make_unique<ApplicationWindows>(folders);
         windows->mainWindow->show();
         windows->applyPreferences();
+        windows->mainWindow->buildEveryTab();
     }
 
 private slots:

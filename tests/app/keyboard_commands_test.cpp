@@ -110,6 +110,9 @@ private slots:
         ProgramFolder programFolder;
         FakeDesktop desk;
         ApplicationWindows windows;
+        // Every tab settled before the first key, so an access key's press
+        // shows for its usual moment.
+        windows.mainWindow->buildEveryTab();
         main = windows.mainWindow.get();
         main->show();
         main->activateWindow();

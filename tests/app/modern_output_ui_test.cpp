@@ -48,6 +48,7 @@ private:
     void reopen() {
         windows.reset();
         windows = std::make_unique<ApplicationWindows>();
+        windows->mainWindow->buildEveryTab();
     }
     // One MouseOver button with the two images given.
     void addImage(const QString& initial, const QString& over) const {
@@ -61,6 +62,7 @@ private slots:
         folder = std::make_unique<ProgramFolder>();
         fake = std::make_unique<FakeDesktop>();
         windows = std::make_unique<ApplicationWindows>();
+        windows->mainWindow->buildEveryTab();
     }
     void cleanup() {
         windows.reset();

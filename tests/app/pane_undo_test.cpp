@@ -59,6 +59,7 @@ private slots:
         FakeDesktop fake;
         fake.openAnswers << QStringList{QStringLiteral("/pics/a.jpg")};
         ApplicationWindows windows;
+        windows.mainWindow->buildEveryTab();
         QWidget* tab = findControl<QWidget>(windows.mainWindow.get(), sheet);
         if (sheet == QLatin1String("TabSheet4"))
             findControl<QAbstractButton>(tab, QStringLiteral("BitBtn33"))->click();

@@ -33,6 +33,7 @@ private slots:
         ProgramFolder folder;
         FakeDesktop fake;
         ApplicationWindows windows;
+        windows.mainWindow->buildEveryTab();
         FindDialog find;
         QList<QLineEdit*> fields = windows.mainWindow->findChildren<QLineEdit*>();
         fields += find.findChildren<QLineEdit*>();

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -73,6 +74,52 @@ void verifyEndsCleanlyOn(QProcess& program, int signal) {
     QVERIFY2(program.exitCode() == 0, program.readAllStandardError().constData());
 }
 
+// The objectNames inside the main window's tabs.
+QStringList tabControlNames(const MainWindow& window) {
+    QStringList names;
+    const auto* tabs = window.findChild<QTabWidget*>("PageControl1", Qt::FindDirectChildrenOnly);
+    for (const QObject* control : tabs->findChildren<QObject*>())
+        if (!control->objectName().isEmpty())
+            names << control->objectName();
+    names.sort();
+    return names;
+}
+
+// What the main window held at its first frame and at the first key press,
+// which comes on the turn right after that frame.
+class FirstInputWitness final : public QObject {
+public:
+    FirstInputWitness(MainWindow& window, const QWidget& tip) : window(window), tip(tip) {
+        window.installEventFilter(this);
+    }
+
+    QStringList atFirstFrame;
+    QStringList atFirstKey;
+    bool tipShownAtFirstKey = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        // The window's own handler sees the frame after this filter, so the
+        // key is queued before the window's own turn after the frame.
+        if (event->type() == QEvent::Paint && !painted) {
+            painted = true;
+            atFirstFrame = tabControlNames(window);
+            QMetaObject::invokeMethod(
+                this, [this] { QTest::keyClick(&window, Qt::Key_Shift); }, Qt::QueuedConnection);
+        }
+        if (event->type() == QEvent::KeyPress && atFirstKey.isEmpty()) {
+            atFirstKey = tabControlNames(window);
+            tipShownAtFirstKey = tip.isVisible();
+        }
+        return false;
+    }
+
+private:
+    MainWindow& window;
+    const QWidget& tip;
+    bool painted = false;
+};
+
 } // namespace
 
 class StartupTest : public QObject {
@@ -126,6 +173,25 @@ private slots:
             QTest::qWait(50);
             QCOMPARE(windows.tipWindow->isVisible(), showTips == 1);
         }
+    }
+
+    // The tabs not on show are built after the first frame, yet the first
+    // thing the user does finds every control and the start-up done.
+    void theFirstInputFindsEveryTabBuilt() {
+        ProgramFolder folder;
+        writeBytes(folder.file("prefs.cfg"), prefsWith(1));
+        FakeDesktop fake;
+        ApplicationWindows windows;
+        FirstInputWitness witness(*windows.mainWindow, *windows.tipWindow);
+        windows.mainWindow->show();
+        windows.applyPreferences();
+        QTRY_VERIFY(!witness.atFirstKey.isEmpty());
+        windows.mainWindow->buildEveryTab();
+        const QStringList every = tabControlNames(*windows.mainWindow);
+        QCOMPARE(witness.atFirstKey, every);
+        QVERIFY(witness.tipShownAtFirstKey);
+        // The first frame came before the hidden tabs' controls.
+        QVERIFY(every.contains("Memo21") && !witness.atFirstFrame.contains("Memo21"));
     }
 
     // A missing or damaged prefs.cfg is the installed state: tips shown, no box.

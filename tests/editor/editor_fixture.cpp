@@ -9,9 +9,10 @@
 
 EditorFixture::EditorFixture()
     : mainWindow(windows.mainWindow.get()), tab(findControl<EditorTab>(mainWindow, "TabSheet5")),
-      memo(findControl<QPlainTextEdit>(tab, "Memo21")),
       inspector(findControl<TagInspector>(mainWindow, "Form2")),
       words(findControl<ReservedWordsWindow>(mainWindow, "Form3")) {
+    windows.mainWindow->buildEveryTab();
+    memo = findControl<QPlainTextEdit>(tab, "Memo21");
     mainWindow->show();
     mainWindow->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(mainWindow));

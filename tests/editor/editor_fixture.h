@@ -33,7 +33,7 @@ struct EditorFixture {
     ApplicationWindows windows;
     QWidget* mainWindow;
     EditorTab* tab;
-    QPlainTextEdit* memo;
+    QPlainTextEdit* memo = nullptr;
     TagInspector* inspector;
     ReservedWordsWindow* words;
 };
