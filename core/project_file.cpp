@@ -252,7 +252,8 @@ std::optional<Project> readProject(const QString& path, QString* problem) {
     QFile file(path);
     // Only a regular file: a FIFO or device would never end.
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        *problem = cannotOpenMessage(path);
+        const QString reason = openProblem(path);
+        *problem = cannotOpenMessage(path, reason.isEmpty() ? file.errorString() : reason);
         return {};
     }
     if (info.size() > MaxReadableTextFile) {

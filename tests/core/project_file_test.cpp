@@ -153,7 +153,7 @@ private slots:
         QTemporaryDir dir;
         QString problem;
         QVERIFY(!readProject(dir.path(), &problem));
-        QCOMPARE(problem, "Cannot open file " + dir.path());
+        QCOMPARE(problem, "Cannot open file " + dir.path() + ": Is a directory");
     }
 
     // Damaged and hostile files, made from a full project by a fixed seed:
