@@ -12,6 +12,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,38 +42,104 @@ QString encodingName(TextEncoding encoding) {
     return {};
 }
 
+namespace {
+
+// Every line ended by CR LF. QString::replace makes the text longer in steps
+// of a thousand matches on this Qt, moving the rest each time, which takes
+// seconds at tens of megabytes; here each line is copied once.
+QString crLfLines(QStringView paneText) {
+    QString text;
+    text.reserve(paneText.size() + paneText.count(QLatin1Char('\n')) + 2);
+    qsizetype start = 0;
+    for (qsizetype end = 0; (end = paneText.indexOf(QLatin1Char('\n'), start)) >= 0;
+         start = end + 1) {
+        text += paneText.sliced(start, end - start);
+        text += QLatin1String("\r\n");
+    }
+    if (start < paneText.size()) {
+        text += paneText.sliced(start);
+        text += QLatin1String("\r\n");
+    }
+    return text;
+}
+
+enum class MarkRule { Never, Always, IfNotAscii };
+
+bool isAscii(const char* from, const char* to) {
+    unsigned char all = 0;
+    for (; from < to; ++from)
+        all |= static_cast<unsigned char>(*from);
+    return all < 0x80;
+}
+
+// crLfLines(paneText).toUtf8(), led by a byte-order mark as `mark` says, in
+// one buffer: a save of tens of megabytes spends its time here. The text is
+// encoded in pieces that never split a surrogate pair, so the bytes, odd
+// surrogates included, are those of the whole text encoded at once; each
+// line feed then becomes CR LF as the bytes are copied.
+QByteArray utf8CrLfLines(QStringView paneText, MarkRule mark) {
+    constexpr qsizetype MarkSize = sizeof(Utf8Mark) - 1;
+    constexpr qsizetype PieceSize = 64 * 1024;
+    QByteArray bytes(MarkSize + paneText.size() * 4 + 2, Qt::Uninitialized);
+    char* const first = bytes.data() + MarkSize;
+    char* out = first;
+    for (qsizetype start = 0; start < paneText.size();) {
+        qsizetype end = std::min(start + PieceSize, paneText.size());
+        if (end < paneText.size() && paneText[end - 1].isHighSurrogate())
+            --end;
+        const QByteArray piece = paneText.sliced(start, end - start).toUtf8();
+        for (const char *from = piece.cbegin(), *lineFeed = nullptr; from < piece.cend();
+             from = lineFeed + 1) {
+            lineFeed = static_cast<const char*>(std::memchr(from, '\n', piece.cend() - from));
+            const char* const to = lineFeed ? lineFeed : piece.cend();
+            out = std::copy(from, to, out);
+            if (!lineFeed)
+                break;
+            *out++ = '\r';
+            *out++ = '\n';
+        }
+        start = end;
+    }
+    if (!paneText.endsWith(QLatin1Char('\n'))) {
+        *out++ = '\r';
+        *out++ = '\n';
+    }
+    bytes.truncate(out - bytes.data());
+    if (mark == MarkRule::Always || (mark == MarkRule::IfNotAscii && !isAscii(first, out)))
+        std::memcpy(bytes.data(), Utf8Mark, MarkSize);
+    else
+        bytes.remove(0, MarkSize);
+    return bytes;
+}
+
+} // namespace
+
 QByteArray paneFileBytes(const QString& paneText, TextEncoding encoding) {
     if (paneText.isEmpty())
         return {};
-    QString text = paneText;
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    if (!paneText.endsWith(QLatin1Char('\n')))
-        text += QLatin1String("\r\n");
     switch (encoding) {
     case TextEncoding::Utf16LE:
     case TextEncoding::Utf16BE: {
         const bool little = encoding == TextEncoding::Utf16LE;
         QStringEncoder encoder(little ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE);
-        return QByteArray(little ? Utf16LEMark : Utf16BEMark) + QByteArray(encoder.encode(text));
+        return QByteArray(little ? Utf16LEMark : Utf16BEMark) +
+               QByteArray(encoder.encode(crLfLines(paneText)));
     }
     case TextEncoding::Utf8WithMark:
-        return Utf8Mark + text.toUtf8();
+        return utf8CrLfLines(paneText, MarkRule::Always);
     case TextEncoding::Utf8:
     case TextEncoding::Windows1252:
         break;
     }
-    return text.toUtf8();
+    return utf8CrLfLines(paneText, MarkRule::Never);
 }
 
 QByteArray htmlFileBytes(const QString& paneText, TextEncoding encoding) {
     if (encoding != TextEncoding::Utf8 && encoding != TextEncoding::Windows1252)
         return paneFileBytes(paneText, encoding);
-    QByteArray bytes = paneFileBytes(paneText);
-    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (!ascii)
-        bytes.prepend(Utf8Mark);
-    return bytes;
+    if (paneText.isEmpty())
+        return {};
+    return utf8CrLfLines(paneText, MarkRule::IfNotAscii);
 }
 
 bool writeAll(QIODevice& device, const QByteArray& bytes) {

@@ -85,6 +85,19 @@ QList<TextChange> wrapperLineChanges(QStringView text) {
     return changes;
 }
 
+QString withChanges(QStringView text, const QList<TextChange>& changes) {
+    QString changed;
+    changed.reserve(text.size());
+    qsizetype done = 0;
+    for (auto change = changes.crbegin(); change != changes.crend(); ++change) {
+        changed += text.sliced(done, change->from - done);
+        changed += change->inserted;
+        done = change->from + change->removed;
+    }
+    changed += text.sliced(done);
+    return changed;
+}
+
 QString editorLineBreaks(QString text) {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));

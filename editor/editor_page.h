@@ -31,6 +31,8 @@ struct TextChange {
 // documentText(StripWrapperLines(splitLines(text))): a large document loses
 // its few wrapper lines without the whole text being replaced.
 QList<TextChange> wrapperLineChanges(QStringView text);
+// `text` with such `changes` made, in one copy.
+QString withChanges(QStringView text, const QList<TextChange>& changes);
 
 // Text as the editor holds it: every CR LF or lone CR becomes LF.
 QString editorLineBreaks(QString text);

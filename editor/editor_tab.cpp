@@ -263,10 +263,15 @@ void EditorTab::stripWrapperLines(const QString& target) {
             return error;
         outcome->scratchWritten = true;
         outcome->changes = wrapperLineChanges(text);
-        if (outcome->changes.size() > MostSeparateChanges || !target.isEmpty())
+        const bool many = outcome->changes.size() > MostSeparateChanges;
+        if (many)
             outcome->stripped = documentText(StripWrapperLines(splitLines(text)));
         if (!target.isEmpty())
-            writeFileAtomically(target, paneFileBytes(outcome->stripped, encoding), &error);
+            writeFileAtomically(
+                target,
+                paneFileBytes(many ? outcome->stripped : withChanges(text, outcome->changes),
+                              encoding),
+                &error);
         return error;
     };
     // The text was taken now: until the work is over, the editor is read-only.

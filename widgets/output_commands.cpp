@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <algorithm>
 
 OutputCommands::OutputCommands(OutputSetup outputSetup, const QString& directory, QObject* parent)
     : QObject(parent), htmlDialog(outputSetup.htmlDialog), textDialog(outputSetup.textDialog),
@@ -24,7 +25,7 @@ void OutputCommands::copyToClipboard() {
     if (setup.prepare)
         setup.prepare();
     setup.pane->selectAll();
-    QApplication::clipboard()->setText(paneText(*setup.pane));
+    QApplication::clipboard()->setText(takeText().finish());
 }
 
 void OutputCommands::clearCode() {
@@ -48,11 +49,11 @@ void OutputCommands::save(FileDialog& dialog, bool asHtml) {
     if (path.isEmpty())
         return;
     // Taken now; the rest is the save's work, which may run on the save thread.
-    const QString raw = setup.pane->document()->toRawText();
+    const TakenText taken = takeText();
     const TextEncoding encoding = setup.encoding ? setup.encoding() : TextEncoding::Utf8;
     const bool separate = asHtml && setup.modernOutput && setup.modernOutput->separateFiles();
-    const SaveWork work = [raw, path, asHtml, encoding, separate] {
-        const QString text = withLineFeeds(raw);
+    const SaveWork work = [finish = taken.finish, path, asHtml, encoding, separate] {
+        const QString text = finish();
         if (separate)
             return writeSeparatePage(text, path);
         QString error;
@@ -60,7 +61,7 @@ void OutputCommands::save(FileDialog& dialog, bool asHtml) {
             path, asHtml ? htmlFileBytes(text, encoding) : paneFileBytes(text, encoding), &error);
         return error;
     };
-    runFileSave(path, raw.size(), work, [this, path, asHtml] {
+    runFileSave(path, taken.size, work, [this, path, asHtml] {
         if (asHtml && setup.recordsHtmlSave)
             recordSaved(path);
     });
@@ -70,9 +71,23 @@ QString OutputCommands::paneText(const QPlainTextEdit& pane) {
     return withLineFeeds(pane.document()->toRawText());
 }
 
+TakenText OutputCommands::takePane(const QPlainTextEdit& pane) {
+    QString raw = pane.document()->toRawText();
+    const qsizetype size = raw.size();
+    // Finished once: the text moves out rather than being copied.
+    return {size, [raw = std::move(raw)]() mutable { return withLineFeeds(std::move(raw)); }};
+}
+
+TakenText OutputCommands::takeText() const {
+    return setup.takeText ? setup.takeText() : takePane(*setup.pane);
+}
+
 QString OutputCommands::withLineFeeds(QString rawText) {
-    rawText.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    rawText.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    // One pass (two calls of replace would make two).
+    std::replace_if(
+        rawText.begin(), rawText.end(),
+        [](QChar c) { return c == QChar::ParagraphSeparator || c == QChar::LineSeparator; },
+        QChar(u'\n'));
     return rawText;
 }
 
@@ -142,7 +157,7 @@ void OutputCommands::preview() {
 void OutputCommands::print() {
     if (setup.prepare)
         setup.prepare();
-    const QString error = desktop().print(paneText(*setup.pane));
+    const QString error = desktop().print(takeText().finish());
     if (!error.isEmpty())
         desktop().notice(NoticeKind::Error, error);
 }

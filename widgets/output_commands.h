@@ -11,6 +11,13 @@ class ModernOutput;
 
 class QPlainTextEdit;
 
+// A text taken at a click: quick to take (raw document text), finished by
+// `finish`, which may run on the save thread.
+struct TakenText {
+    qsizetype size = 0;
+    std::function<QString()> finish;
+};
+
 // How a tab's page leaves the program, one row of the output tables.
 struct OutputSetup {
     enum class Preview { TemporaryFile, SavedFile };
@@ -28,6 +35,9 @@ struct OutputSetup {
     QString htmlSaveWarning;
     // Runs before Copy, the save dialogs and Print (the MouseOver assembling).
     std::function<void()> prepare;
+    // The text Copy, Save and Print use when it is not the pane's (the
+    // MouseOver page, assembled from its three panes).
+    std::function<TakenText()> takeText;
     // The encoding saves write in (the editor's is the one its file had).
     std::function<TextEncoding()> encoding;
     // The tab's modern-output choice; with "Separate CSS and JavaScript
@@ -67,6 +77,8 @@ public:
     // The same for a document's raw text (QTextDocument::toRawText()), which
     // is quick to take; this part may run on the save thread.
     static QString withLineFeeds(QString rawText);
+    // The pane's text as taken at a click.
+    static TakenText takePane(const QPlainTextEdit& pane);
 
     // Runs one save of `size` characters that ends in `path` (see runSave):
     // then reports its failure in the error box, or runs `committed` and
@@ -91,6 +103,7 @@ signals:
 
 private:
     void save(FileDialog& dialog, bool asHtml);
+    TakenText takeText() const;
 
     OutputSetup setup;
     QString scratchFolder;

@@ -2,6 +2,7 @@
 
 #include "makers/mouseover/mouseover_fields.h"
 #include "makers/mouseover/mouseover_modern_page.h"
+#include "widgets/background_save.h"
 #include "widgets/colour_setting.h"
 #include "widgets/default_button.h"
 #include "widgets/desktop.h"
@@ -67,6 +68,7 @@ void MouseOverTab::buildControls() {
     setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog5"));
     setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog6"));
     setup.prepare = [this] { assemble(); };
+    setup.takeText = [this] { return takePage(); };
     outputs = new OutputCommands(std::move(setup), context.folders.userCache, this);
     frame.connectTo(outputs);
     if (context.modernOutput)
@@ -164,9 +166,23 @@ void MouseOverTab::endCode() {
 }
 
 void MouseOverTab::assemble() {
-    replacePaneText(*ui.pagePane, assembleMouseOverPage(OutputCommands::paneText(*ui.headPane),
-                                                        OutputCommands::paneText(*ui.scriptPane),
-                                                        OutputCommands::paneText(*ui.bodyPane)));
+    // Filling a pane takes seconds at tens of megabytes; a page that large is
+    // left out of the hidden pane, as the commands take it from the panes.
+    qsizetype size = 0;
+    for (const QPlainTextEdit* pane : {ui.headPane, ui.scriptPane, ui.bodyPane})
+        size += pane->document()->characterCount();
+    replacePaneText(*ui.pagePane, size < BackgroundSaveChars ? takePage().finish() : QString());
+}
+
+TakenText MouseOverTab::takePage() const {
+    const QString head = ui.headPane->document()->toRawText();
+    const QString script = ui.scriptPane->document()->toRawText();
+    const QString body = ui.bodyPane->document()->toRawText();
+    return {head.size() + script.size() + body.size(), [head, script, body] {
+                return assembleMouseOverPage(OutputCommands::withLineFeeds(head),
+                                             OutputCommands::withLineFeeds(script),
+                                             OutputCommands::withLineFeeds(body));
+            }};
 }
 
 QString MouseOverTab::livePage() {

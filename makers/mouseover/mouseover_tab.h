@@ -10,6 +10,7 @@
 #include <QWidget>
 
 class OutputCommands;
+struct TakenText;
 
 // The "MouseOver Button Maker" tab: a page under construction in a head, a
 // script and a body pane. Add Image appends one button at a time; Copy, Save
@@ -49,7 +50,10 @@ public slots:
 
 private:
     void buildControls() override;
+    // Fills the hidden page pane (Copy, Save and Print keep it in step).
     void assemble();
+    // The three panes' texts, assembled into the page by `finish`.
+    TakenText takePage() const;
     // Writes the head and script panes of a new document of the kind the
     // output choice now asks for.
     void startDocument();

@@ -23,6 +23,12 @@ private slots:
         QTest::newRow("blank lines kept") << "a\n\n\nb\n" << QByteArray("a\r\n\r\n\r\nb\r\n");
         QTest::newRow("utf-8") << QString::fromUtf8("caf\u00e9 \u2013\n")
                                << QByteArray("caf\xc3\xa9 \xe2\x80\x93\r\n");
+        // Large texts are encoded in pieces of 64 Ki characters.
+        QTest::newRow("odd surrogates")
+            << QStringView(u"a\xD800\nb\xDC00").toString() << QByteArray("a?\r\nb?\r\n");
+        QTest::newRow("pair across pieces")
+            << QString(65535, 'a') + QStringView(u"\U00010000\n").toString()
+            << QByteArray(65535, 'a') + "\xF0\x90\x80\x80\r\n";
     }
     void paneTextBecomesCrLfLines() {
         QFETCH(QString, pane);

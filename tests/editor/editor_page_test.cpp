@@ -104,8 +104,8 @@ void EditorPageTest::stripChangesGiveTheStrippedText_data() {
     QTest::newRow("blank lines kept") << "\n\n<!--\n\n" << 1;
     QTest::newRow("nothing to change") << "a\nb\n" << 0;
     QTest::newRow("large script, wrapped")
-        << documentText(QStringList{ScriptWrapperLines.first(), "<!--"} + QStringList(100000, "x = 1;") +
-                        QStringList{"//-->", "</script>"})
+        << documentText(QStringList{ScriptWrapperLines.first(), "<!--"} +
+                        QStringList(100000, "x = 1;") + QStringList{"//-->", "</script>"})
         << 2;
 }
 
@@ -119,6 +119,7 @@ void EditorPageTest::stripChangesGiveTheStrippedText() {
     for (const TextChange& change : made)
         changed.replace(change.from, change.removed, change.inserted);
     QCOMPARE(changed, documentText(StripWrapperLines(splitLines(text))));
+    QCOMPARE(withChanges(text, made), changed);
 }
 
 void EditorPageTest::documentTextEndsEveryLine() {

@@ -2,6 +2,7 @@
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
+#include "widgets/background_save.h"
 #include "widgets/edit_actions.h"
 #include "widgets/output_commands.h"
 #include "widgets/tab_context.h"
@@ -420,6 +421,23 @@ private slots:
         findControl<QToolButton>(*tab, "ToolButton42")->click();
         QCOMPARE(fake->printed, QStringList{"<html>\n" + EmptyPage.mid(HeadLines.size()) +
                                             "typed\u00A0by hand\nmore\n"});
+    }
+
+    // A page too large to fill a pane at once goes from the three panes to
+    // the save thread and the clipboard, byte for byte as a small one does.
+    void aLargePageIsTakenFromThePanes() {
+        const QString body = QStringLiteral("<p>caf\u00e9\u00A0au lait</p>\n")
+                                 .repeated(BackgroundSaveChars / 20 + 1);
+        findControl<QPlainTextEdit>(*tab, "Memo8")->setPlainText(body);
+        const QString html = folder->file("large.html");
+        fake->saveAnswers = {html};
+        findControl<QAction>(*tab, "AsHTML3")->trigger();
+        QCOMPARE(tab->savedFlag(), QString("No"));
+        finishSaves();
+        QCOMPARE(readBytes(html), htmlFileBytes(EmptyPage + body));
+        QCOMPARE(tab->savedFlag(), QString("Yes"));
+        QCOMPARE(pane("Memo9"), QString());
+        QCOMPARE(copiedPage(), EmptyPage + body);
     }
 
     // Every setting comes back as applied, and the enabling rules follow.
