@@ -49,10 +49,10 @@ void OutputCommands::save(FileDialog& dialog, bool asHtml) {
     if (path.isEmpty())
         return;
     // Taken now; the rest is the save's work, which may run on the save thread.
-    const TakenText taken = takeText();
+    TakenText taken = takeText();
     const TextEncoding encoding = setup.encoding ? setup.encoding() : TextEncoding::Utf8;
     const bool separate = asHtml && setup.modernOutput && setup.modernOutput->separateFiles();
-    const SaveWork work = [finish = taken.finish, path, asHtml, encoding, separate] {
+    SaveWork work = [finish = std::move(taken.finish), path, asHtml, encoding, separate] {
         const QString text = finish();
         if (separate)
             return writeSeparatePage(text, path);
@@ -61,7 +61,7 @@ void OutputCommands::save(FileDialog& dialog, bool asHtml) {
             path, asHtml ? htmlFileBytes(text, encoding) : paneFileBytes(text, encoding), &error);
         return error;
     };
-    runFileSave(path, taken.size, work, [this, path, asHtml] {
+    runFileSave(path, taken.size, std::move(work), [this, path, asHtml] {
         if (asHtml && setup.recordsHtmlSave)
             recordSaved(path);
     });

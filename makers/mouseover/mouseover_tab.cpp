@@ -175,13 +175,16 @@ void MouseOverTab::assemble() {
 }
 
 TakenText MouseOverTab::takePage() const {
-    const QString head = ui.headPane->document()->toRawText();
-    const QString script = ui.scriptPane->document()->toRawText();
-    const QString body = ui.bodyPane->document()->toRawText();
-    return {head.size() + script.size() + body.size(), [head, script, body] {
-                return assembleMouseOverPage(OutputCommands::withLineFeeds(head),
-                                             OutputCommands::withLineFeeds(script),
-                                             OutputCommands::withLineFeeds(body));
+    QString head = ui.headPane->document()->toRawText();
+    QString script = ui.scriptPane->document()->toRawText();
+    QString body = ui.bodyPane->document()->toRawText();
+    const qsizetype size = head.size() + script.size() + body.size();
+    // Finished once: the texts move out rather than being copied.
+    return {size,
+            [head = std::move(head), script = std::move(script), body = std::move(body)]() mutable {
+                return assembleMouseOverPage(OutputCommands::withLineFeeds(std::move(head)),
+                                             OutputCommands::withLineFeeds(std::move(script)),
+                                             OutputCommands::withLineFeeds(std::move(body)));
             }};
 }
 
