@@ -29,6 +29,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmint"));
     QGuiApplication::setDesktopFileName(applicationId());
+    skipUnchosenIconTheme();
     QApplication::setWindowIcon(applicationIcon());
     ProgramFolders folders = ProgramFolders::forExecutable(QApplication::applicationDirPath());
     const QString userStateProblem = prepareUserState(folders);
