@@ -9,6 +9,7 @@
 #include "guidance/wizard_window.h"
 #include "makers/slideshow/publication.h"
 #include "widgets/single_line_fields.h"
+#include "widgets/spoken_list.h"
 
 #include <QAction>
 
@@ -18,7 +19,7 @@ ApplicationWindows::ApplicationWindows(const ProgramFolders& folders)
     MainWindow* main = mainWindow.get();
     tagInspector = new TagInspector(main, main->editor());
     reservedWords = new ReservedWordsWindow(main, main->editor(), main->folders.shippedData);
-    aboutBox = new AboutBox(main);
+    aboutBox = new AboutBox(main, main->folders.shippedData);
     tipWindow = new TipWindow(main, main->folders.shippedData);
     wizardWindow = new WizardWindow(main, main->folders.shippedData);
     mainWindow->attachWindows(tagInspector, reservedWords, aboutBox, tipWindow, wizardWindow);
@@ -26,6 +27,8 @@ ApplicationWindows::ApplicationWindows(const ProgramFolders& folders)
     // Every window is the main window's child; this reaches also the fields
     // that no form factory made, such as the font lists.
     keepFieldsSingleLine(main);
+    installSpokenListNames();
+    nameListFields(main);
 }
 
 ApplicationWindows::~ApplicationWindows() = default;
@@ -37,5 +40,5 @@ void ApplicationWindows::applyPreferences() {
     mainWindow->setShowTipsChecked(showTips);
     // The tip comes up over the main window once that is on the screen.
     if (showTips)
-        mainWindow->afterFirstFrame([tips = tipWindow] { tips->show(); });
+        mainWindow->afterFirstFrame([tips = tipWindow] { tips->present(); });
 }

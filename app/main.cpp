@@ -42,9 +42,14 @@ int main(int argc, char* argv[]) {
             windows.mainWindow->show();
             if (!userStateProblem.isEmpty())
                 desktop().notice(NoticeKind::Warning, userStateProblem);
-            windows.applyPreferences();
+            // The file first: a box saying it cannot be opened is answered
+            // before the tip comes up, never hidden behind it.
             if (!command.file.isEmpty())
-                windows.mainWindow->openInEditor(command.file);
+                windows.mainWindow->afterFirstFrame(
+                    [main = windows.mainWindow.get(), file = command.file] {
+                        main->openInEditor(file);
+                    });
+            windows.applyPreferences();
         }
         // Nothing runs the event loop between this check and exec(), so a
         // signal arrives either before it (no main loop at all) or inside

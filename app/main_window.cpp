@@ -3,24 +3,31 @@
 #include "app/about_box.h"
 #include "core/prefs_file.h"
 #include "editor/editor_tab.h"
+#include "editor/reserved_words.h"
+#include "editor/tag_palette.h"
 #include "guidance/tip_window.h"
 #include "guidance/wizard_window.h"
 #include "widgets/desktop.h"
 #include "widgets/edit_actions.h"
 #include "widgets/help_links.h"
+#include "widgets/hint.h"
 #include "widgets/tab_context.h"
 #include "widgets/tab_page.h"
 #include "widgets/tool_tab_frame.h"
+#include "widgets/tool_window.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcutEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-
 #include <utility>
 
 namespace {
@@ -42,6 +49,7 @@ MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFo
     makerContext.modernOutput = new ModernOutput(ModernOutput::defaultChoiceFile(), this);
     form.setupUi(this, makerContext, context);
     connectMenus();
+    yieldAccessKeysToMenus();
     holdHiddenTabHints();
 
     // Opens with 610 x 388 below the menu bar; a larger font or scale makes
@@ -102,10 +110,17 @@ void MainWindow::afterFirstFrame(std::function<void()> step) {
 
 void MainWindow::connectMenus() {
     connect(form.tabs, &QTabWidget::currentChanged, this, &MainWindow::releaseTabHints);
-    connect(form.tabs, &QTabWidget::currentChanged, this, [this](int index) {
-        if (!settingTab)
-            followTabChange(index);
-    });
+    connect(form.tabs, &QTabWidget::currentChanged, this, &MainWindow::followTabChange);
+    connect(form.tabs, &QTabWidget::currentChanged, this, &MainWindow::showTitle);
+    for (int tab = 0; tab < form.tabs->count(); ++tab)
+        if (auto* page = qobject_cast<TabPage*>(form.tabs->widget(tab)))
+            connect(page, &TabPage::fileSaved, this,
+                    [this, tab](const QString& path) { noteSaved(tab, path); });
+    // From anywhere in the window, into the JS Editor's companions.
+    QAction* toInspector = addCompanionKey(Qt::CTRL | Qt::SHIFT | Qt::Key_T);
+    connect(toInspector, &QAction::triggered, form.editorTab, &EditorTab::goToTagInspector);
+    QAction* toWords = addCompanionKey(Qt::CTRL | Qt::SHIFT | Qt::Key_W);
+    connect(toWords, &QAction::triggered, form.editorTab, &EditorTab::goToReservedWords);
     for (int command = 0; command < TabCommandCount; ++command)
         connect(form.tabCommandItems[command], &QAction::triggered, this, [this, command] {
             if (QObject* control =
@@ -127,16 +142,80 @@ void MainWindow::connectMenus() {
     connect(form.readmeItem, &QAction::triggered, this,
             [this] { openProgramFile(folders.shippedData, QStringLiteral("readme.txt")); });
     connect(form.showTipsItem, &QAction::triggered, this, &MainWindow::toggleShowTips);
-    for (QAction* web : {form.websiteItem, form.checkForUpdateItem, form.supportForumItem})
-        connect(web, &QAction::triggered, this, [] { openWebSite(); });
-    connect(form.supportMailItem, &QAction::triggered, this, [] { openSupportMail(); });
     connect(form.aboutItem, &QAction::triggered, this, &MainWindow::showAboutBox);
+}
+
+QAction* MainWindow::addCompanionKey(QKeyCombination keys) {
+    auto* key = new QAction(this);
+    key->setShortcut(keys);
+    key->setShortcutContext(Qt::WindowShortcut);
+    addAction(key);
+    // The editor's tab first, so its companions come with it.
+    connect(key, &QAction::triggered, this,
+            [this] { form.tabs->setCurrentWidget(form.editorTab); });
+    return key;
 }
 
 void MainWindow::offerTabCommands() {
     for (int command = 0; command < TabCommandCount; ++command)
         form.tabCommandItems[command]->setEnabled(
             tabCommandControl(form.tabs->currentWidget(), static_cast<TabCommand>(command)));
+    form.optionsMenu->clear();
+    for (QAction* entry : toolBarMenuEntries(form.tabs->currentWidget())) {
+        if (entry)
+            form.optionsMenu->addAction(entry);
+        else
+            form.optionsMenu->addSeparator();
+    }
+}
+
+// The desktop's convention: Alt and a menu title's letter opens that menu,
+// also where a button of the tab shows the same letter (Cl&ear Code and
+// &Edit). The button keeps its caption.
+void MainWindow::yieldAccessKeysToMenus() {
+    QList<QKeySequence> titleKeys;
+    for (const QAction* title : form.mainMenu->actions())
+        titleKeys << QKeySequence::mnemonic(title->text());
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        if (titleKeys.contains(QKeySequence::mnemonic(button->text())))
+            button->installEventFilter(this);
+}
+
+void MainWindow::keepStripsClear(QWidget* companion) {
+    const QRect strips =
+        QRect(form.mainMenu->mapToGlobal(QPoint()), form.mainMenu->size())
+            .united(QRect(form.tabs->tabBar()->mapToGlobal(QPoint()), form.tabs->tabBar()->size()));
+    QRect frame = companion->frameGeometry();
+    if (!frame.intersects(strips) || !screen())
+        return;
+    const QRect area = screen()->availableGeometry();
+    const QRect main = frameGeometry();
+    if (main.left() - area.left() >= frame.width())
+        frame.moveRight(main.left() - 1);
+    else if (area.right() - main.right() >= frame.width())
+        frame.moveLeft(main.right() + 1);
+    else
+        frame.moveTop(strips.bottom() + 1);
+    companion->move(frame.topLeft());
+    keepOnScreenOf(companion, this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        // Once the window has taken its size for the font, on its own show.
+        auto* companion = static_cast<QWidget*>(watched);
+        QTimer::singleShot(0, companion, [this, companion] { keepStripsClear(companion); });
+        return false;
+    }
+    if (event->type() == QEvent::Shortcut) {
+        const QKeySequence keys = static_cast<QShortcutEvent*>(event)->key();
+        for (QAction* title : form.mainMenu->actions())
+            if (title->menu() && QKeySequence::mnemonic(title->text()) == keys) {
+                form.mainMenu->setActiveAction(title);
+                return true;
+            }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::attachWindows(TagInspector* tagInspector, ReservedWordsWindow* reservedWords,
@@ -148,6 +227,8 @@ void MainWindow::attachWindows(TagInspector* tagInspector, ReservedWordsWindow* 
         storeShowTips(show);
     });
     form.editorTab->attachCompanions(tagInspector, reservedWords);
+    tagInspector->installEventFilter(this);
+    reservedWords->installEventFilter(this);
 }
 
 void MainWindow::followTabChange(int index) {
@@ -155,9 +236,20 @@ void MainWindow::followTabChange(int index) {
 }
 
 void MainWindow::viewTab(int index) {
-    settingTab = true;
     form.tabs->setCurrentIndex(index);
-    settingTab = false;
+}
+
+void MainWindow::noteSaved(int tab, const QString& path) {
+    savedFiles[tab] = path;
+    showStatus(this, QStringLiteral("Saved %1").arg(path));
+    showTitle();
+}
+
+void MainWindow::showTitle() {
+    const QString title = QStringLiteral("Quillmint v1.0");
+    const QString file = savedFiles.value(form.tabs->currentIndex());
+    setWindowTitle(
+        file.isEmpty() ? title : QStringLiteral("%1 - %2").arg(QFileInfo(file).fileName(), title));
 }
 
 QString MainWindow::prefsPath() const {
@@ -189,7 +281,27 @@ void MainWindow::showAboutBox() {
         aboutBox->exec();
 }
 
+bool MainWindow::editorTextKept() {
+    if (!form.editorTab->hasUnsavedChanges())
+        return true;
+    switch (desktop().askToSave(
+        QStringLiteral("The script in the JS Editor has changes that are not saved.\n"
+                       "Save them before closing?"))) {
+    case SaveChoice::Save:
+        return form.editorTab->saveDocument();
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!editorTextKept()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     // The tool windows would otherwise keep the application running. exit()
     // rather than quit(): quit() first asks every window to close, and the

@@ -4,7 +4,6 @@
 #include "core/program_folders.h"
 
 #include <QMainWindow>
-
 #include <functional>
 #include <vector>
 
@@ -47,15 +46,17 @@ public:
     void openInEditor(const QString& path);
 
 public slots:
-    // The user selected another tab on the tab strip.
+    // Another tab became active, however it was chosen: the JS Editor comes
+    // with its companion windows, the other tabs without them.
     void followTabChange(int index);
-    // Makes a tab active without the tab-change rule (View menu).
+    // Makes a tab active (View menu).
     void viewTab(int index);
     // Help > "Show Startup Tips": the item has flipped its mark; store it.
     void toggleShowTips();
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -66,13 +67,26 @@ private:
     void followFirstFrame();
     // Stores the "Show Startup Tips" choice in prefs.cfg; an error is shown.
     void storeShowTips(bool show);
+    // A tab wrote a file: the status bar says so, the title names it.
+    void noteSaved(int tab, const QString& path);
+    void showTitle();
+    // Exit with unsaved editor text asks first; false when the user cancels.
+    bool editorTextKept();
     // The File menu offers the commands the current tab's tool bar has.
     void offerTabCommands();
+    // A key of the whole window that brings the JS Editor's tab to the front.
+    QAction* addCompanionKey(QKeyCombination keys);
+    // A button whose access key is a menu title's lets the menu bar have it.
+    void yieldAccessKeysToMenus();
+    // Moves a companion window that would cover the menu bar or the tab
+    // strip beside the window, or else below the strip.
+    void keepStripsClear(QWidget* companion);
 
     MainWindowForm form;
     AboutBox* aboutBox = nullptr;
     WizardWindow* wizardWindow = nullptr;
-    bool settingTab = false;
+    // The file each tab last wrote, by tab index.
+    QStringList savedFiles = QStringList(5);
     bool tabHintsHeld = false;
     bool firstFrameDrawn = false;
     bool firstFrameFollowed = false;

@@ -42,6 +42,8 @@ struct MainWindowForm {
     QAction* pasteItem = nullptr;
     QAction* deleteItem = nullptr;
     QAction* selectAllItem = nullptr;
+    // Options: what the current tab's tool-bar drop-downs and toggles hold.
+    QMenu* optionsMenu = nullptr;
     // View: one item per tab, in tab order.
     QAction* viewItems[5] = {};
     // Wizards: one guide per tool, in tab order.
@@ -49,11 +51,6 @@ struct MainWindowForm {
     QAction* helpItem = nullptr;
     QAction* readmeItem = nullptr;
     QAction* showTipsItem = nullptr;
-    QMenu* onTheWebMenu = nullptr;
-    QAction* websiteItem = nullptr;
-    QAction* checkForUpdateItem = nullptr;
-    QAction* supportMailItem = nullptr;
-    QAction* supportForumItem = nullptr;
     QAction* aboutItem = nullptr;
     QMenu* contextMenu = nullptr;
 

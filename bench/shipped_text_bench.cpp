@@ -27,11 +27,12 @@ public:
 
     void notice(NoticeKind, const QString& text) override { notices << text; }
     bool confirm(const QString&) override { return true; }
+    SaveChoice askToSave(const QString&) override { return SaveChoice::Discard; }
     QString saveFileName(const FileDialogSpec&, const QString&) override { return {}; }
     QStringList openFileNames(const FileDialogSpec&, const QString&, bool) override { return {}; }
     QColor chooseColor(const QColor& start) override { return start; }
     void openUrl(const QUrl&) override {}
-    QString print(const QString&) override { return {}; }
+    PrintOutcome print(const QString&) override { return {}; }
     void playWave(const QString&) override {}
     void playMidi(const QString&) override {}
     void showFind(QWidget*) override {}

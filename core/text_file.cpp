@@ -177,6 +177,19 @@ QString cannotOpenMessage(const QString& path) {
     return QStringLiteral("Cannot open file %1").arg(path);
 }
 
+QString openFailureReason(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return qt_error_string(ENOENT);
+    if (info.isDir())
+        return qt_error_string(EISDIR);
+    if (!info.isFile())
+        return QStringLiteral("Not a regular file");
+    if (!info.isReadable())
+        return qt_error_string(EACCES);
+    return {};
+}
+
 QString cannotCreateMessage(const QString& path) {
     return QStringLiteral("Cannot create file %1").arg(path);
 }

@@ -65,4 +65,7 @@ QString errnoReason(int error);
 
 // "Cannot open file <path>" / "Cannot create file <path>".
 QString cannotOpenMessage(const QString& path);
+// Why a file cannot be opened for reading, in the system's words ("No such
+// file or directory"); empty when nothing stands in the way.
+QString openFailureReason(const QString& path);
 QString cannotCreateMessage(const QString& path);

@@ -30,16 +30,8 @@ OutputSetup outputSetup(QPlainTextEdit* pane) {
     setup.htmlDialog =
         htmlSaveRequest(QStringLiteral("SaveDialog11"), QStringLiteral("HTML File (*.html)"));
     setup.recordsHtmlSave = false;
+    setup.preview = OutputSetup::Preview::TemporaryFile;
     return setup;
-}
-
-// A shortcut of the tab, active while the keyboard is anywhere in it.
-void addShortcut(QWidget* tab, QKeyCombination keys, void (EditorTab::*slot)()) {
-    auto* action = new QAction(tab);
-    action->setShortcut(keys);
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    tab->addAction(action);
-    QObject::connect(action, &QAction::triggered, static_cast<EditorTab*>(tab), slot);
 }
 
 } // namespace
@@ -63,9 +55,13 @@ EditorTab::EditorTab(const TabContext& tabContext, QWidget* parent)
     connect(ui.tagInspectorToggle, &QToolButton::clicked, this, &EditorTab::toggleTagInspector);
     connect(ui.wordsToggle, &QToolButton::clicked, this, &EditorTab::toggleReservedWords);
     connect(ui.stripAction, &QAction::triggered, this, &EditorTab::stripHtmlTags);
-    addShortcut(this, Qt::CTRL | Qt::SHIFT | Qt::Key_T, &EditorTab::goToTagInspector);
-    addShortcut(this, Qt::CTRL | Qt::SHIFT | Qt::Key_W, &EditorTab::goToReservedWords);
+    // The tool bar has no Preview; File > Preview (F12) reaches this one.
+    auto* previewCommand = new QAction(this);
+    markTabCommand(previewCommand, TabCommand::Preview);
+    connect(previewCommand, &QAction::triggered, this, &EditorTab::preview);
+    connect(this, &TabPage::fileSaved, this, &EditorTab::markSaved);
     ui.editorPane->installEventFilter(this);
+    markSaved();
 }
 
 void EditorTab::attachCompanions(TagInspector* inspector, ReservedWordsWindow* words) {
@@ -180,6 +176,23 @@ void EditorTab::newDocument() {
     if (!desktop().confirm(QStringLiteral("Are you sure you want to start a new document?")))
         return;
     replaceDocument(documentText(ScriptSkeleton));
+    markSaved();
+}
+
+void EditorTab::preview() {
+    outputs->preview();
+}
+
+bool EditorTab::hasUnsavedChanges() const {
+    return ui.editorPane->document()->isModified();
+}
+
+bool EditorTab::saveDocument() {
+    return outputs->saveAsHtml();
+}
+
+void EditorTab::markSaved() {
+    ui.editorPane->document()->setModified(false);
 }
 
 void EditorTab::openDocument() {
@@ -202,6 +215,12 @@ void EditorTab::openFile(const QString& path) {
     QString error;
     const std::optional<QString> text = readTextFile(path, &error);
     if (!text) {
+        // Say why, where the file system tells: a name given on the command
+        // line may be misspelt.
+        if (error == cannotOpenMessage(path)) {
+            if (const QString reason = openFailureReason(path); !reason.isEmpty())
+                error += QStringLiteral(": ") + reason;
+        }
         desktop().notice(NoticeKind::Error, error);
         return;
     }
@@ -214,6 +233,7 @@ void EditorTab::openFile(const QString& path) {
         return;
     }
     replaceDocument(editorLineBreaks(*text));
+    markSaved();
 }
 
 bool EditorTab::stripWrapperLines() {
@@ -236,5 +256,6 @@ void EditorTab::saveAsJs() {
     const QString path = saveJsDialog.askSave();
     if (path.isEmpty() || !stripWrapperLines())
         return;
-    OutputCommands::writePane(editorText(), path);
+    if (OutputCommands::writePane(editorText(), path))
+        emit fileSaved(path);
 }

@@ -1,7 +1,9 @@
 #include "widgets/output_commands.h"
 
 #include "core/text_file.h"
+#include "widgets/hint.h"
 #include "widgets/pane_text.h"
+#include "widgets/tab_page.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,7 +13,10 @@
 
 OutputCommands::OutputCommands(OutputSetup outputSetup, const QString& directory, QObject* parent)
     : QObject(parent), htmlDialog(outputSetup.htmlDialog), textDialog(outputSetup.textDialog),
-      setup(std::move(outputSetup)), scratchFolder(directory), flag(setup.savedFlagStart) {}
+      setup(std::move(outputSetup)), scratchFolder(directory), flag(setup.savedFlagStart) {
+    if (auto* page = qobject_cast<TabPage*>(parent))
+        connect(this, &OutputCommands::saved, page, &TabPage::fileSaved);
+}
 
 void OutputCommands::copyToClipboard() {
     if (setup.prepare)
@@ -44,6 +49,7 @@ bool OutputCommands::save(FileDialog& dialog, bool asHtml) {
         return false;
     if (asHtml && setup.recordsHtmlSave)
         recordSaved(path);
+    emit saved(path);
     return true;
 }
 
@@ -90,7 +96,9 @@ void OutputCommands::preview() {
 void OutputCommands::print() {
     if (setup.prepare)
         setup.prepare();
-    const QString error = desktop().print(paneText(*setup.pane));
-    if (!error.isEmpty())
-        desktop().notice(NoticeKind::Error, error);
+    const PrintOutcome outcome = desktop().print(paneText(*setup.pane));
+    if (!outcome.error.isEmpty())
+        desktop().notice(NoticeKind::Error, outcome.error);
+    else if (!outcome.destination.isEmpty())
+        showStatus(setup.pane, QStringLiteral("Printed to %1").arg(outcome.destination));
 }

@@ -62,6 +62,10 @@ public:
     static bool writePane(const QString& paneText, const QString& path,
                           FileKind kind = FileKind::Text);
 
+signals:
+    // Save as HTML or text wrote `path`.
+    void saved(const QString& path);
+
 private:
     bool save(FileDialog& dialog, bool asHtml);
 

@@ -94,6 +94,21 @@ bool QtDesktop::confirm(const QString& text) {
     return box.exec() == QMessageBox::Ok;
 }
 
+SaveChoice QtDesktop::askToSave(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quillmint"), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, dialogParent());
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
 QFileDialog* QtDesktop::fileDialog(const FileDialogSpec& request, const QString& current) {
     delete lastFileDialog;
     lastFileDialog = new QFileDialog(dialogParent());
@@ -138,11 +153,11 @@ void QtDesktop::openUrl(const QUrl& url) {
     QDesktopServices::openUrl(url);
 }
 
-QString QtDesktop::print(const QString& text) {
-    QString problem;
-    if (const PrintText print = printFunction(&problem))
-        print(text, &problem);
-    return problem;
+PrintOutcome QtDesktop::print(const QString& text) {
+    PrintOutcome outcome;
+    if (const PrintText print = printFunction(&outcome.error))
+        print(text, dialogParent(), &outcome);
+    return outcome;
 }
 
 void QtDesktop::setPrintPluginFile(const QString& path) {

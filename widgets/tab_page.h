@@ -20,6 +20,10 @@ public:
     void holdSizeHints();
     void releaseSizeHints();
 
+signals:
+    // A file of this tab was written: its page, text or script.
+    void fileSaved(const QString& path);
+
 private:
     bool hintsHeld = false;
 };

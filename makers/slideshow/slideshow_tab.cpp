@@ -7,6 +7,7 @@
 #include "widgets/colour_setting.h"
 #include "widgets/font_box.h"
 #include "widgets/form_parts.h"
+#include "widgets/hint.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
 #include "widgets/spin_edit.h"
@@ -14,6 +15,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -296,13 +299,28 @@ void SlideshowTab::publishPage() {
         return;
     const QByteArray pageBytes =
         htmlFileBytes(page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    // A folder typed into the dialog that does not exist yet is made, and
+    // taken away again when nothing could be published into it.
+    const QString folder = QFileInfo(pagePath).absolutePath();
+    const bool newFolder = !QFileInfo::exists(folder);
+    if (newFolder && !QDir().mkpath(folder)) {
+        desktop().notice(NoticeKind::Error, QStringLiteral("Cannot create folder %1").arg(folder));
+        return;
+    }
     publishing = true;
     SlideshowPublisher publisher(pagePath, pageBytes, slideshowPublishSources(current));
     const bool complete = runPublication(publisher, this);
     publishing = false;
-    if (!complete)
+    if (!complete) {
+        if (newFolder)
+            QDir().rmdir(folder);
         return;
+    }
     ui.outputs->recordSaved(pagePath);
+    emit fileSaved(pagePath);
+    showStatus(this, newFolder ? QStringLiteral("Published %1 into the new folder %2")
+                                     .arg(QFileInfo(pagePath).fileName(), folder)
+                               : QStringLiteral("Published %1").arg(pagePath));
     desktop().notice(NoticeKind::Information, QStringLiteral("Publish complete!"));
 }
 

@@ -10,8 +10,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -74,7 +76,7 @@ const QList<TabRow> Tabs = {
      {typeInto("Memo21", "alert('typed');")},
      "Memo21",
      "alert('typed');",
-     false,
+     true,
      false},
 };
 
@@ -176,7 +178,7 @@ private slots:
             QList<int> tabs; // where it is enabled
         } items[] = {
             {"FileNew", "Ctrl+N", {0, 1, 2, 3, 4}},        {"FileOpen", "Ctrl+O", {4}},
-            {"FileSaveAsHtml", "Ctrl+S", {0, 1, 2, 3, 4}}, {"FilePreview", "F12", {0, 1, 2, 3}},
+            {"FileSaveAsHtml", "Ctrl+S", {0, 1, 2, 3, 4}}, {"FilePreview", "F12", {0, 1, 2, 3, 4}},
             {"FilePrint", "Ctrl+P", {0, 1, 2, 3, 4}},      {"FilePublish", "Ctrl+Shift+P", {3}},
         };
         for (int tab = 0; tab < 5; ++tab) {
@@ -192,6 +194,71 @@ private slots:
             findControl<QMenuBar>(window, "MainMenu1")->actions().first()->menu()->actions();
         QCOMPARE(file.size(), 8);
         QCOMPARE(file.last(), findControl<QAction>(window, "Exit1"));
+    }
+
+    // Options in the menu bar holds what the current tab's tool-bar drop-downs
+    // and toggles hold, the shared Modern output choice included.
+    void optionsMenuOffersTheToolBarsCommands() {
+        ProgramFolder programFolder;
+        FakeDesktop desk;
+        ApplicationWindows windows;
+        MainWindow& window = *windows.mainWindow;
+        const QStringList expected[] = {
+            {"AsHTML1", "AsText1", "", "PreviewinBrowser1", "", "ModernOutput", "",
+             "MakeRelevantCodeOnly1", "MakeAllHTMLCode1"},
+            {"AsHTML2", "AsText2", "", "Preview1", "", "ModernOutput"},
+            {"AsHTML3", "AsText3", "", "Preview2", "", "ModernOutput"},
+            {"AsHTML4", "AsText4", "Publish1", "", "Preview3", "", "ModernOutput"},
+            {"AsJS1", "AsHTML5", "", "Tag Inspector", "Reserved Words", "", "StripHTML1"},
+        };
+        auto* options = findControl<QMenu>(window, "MainOptionsMenu");
+        for (int tab = 0; tab < 5; ++tab) {
+            window.viewTab(tab);
+            QStringList shown;
+            for (QAction* entry : options->actions()) {
+                // The tool bar's "Save" sub-menu itself, as on the tool bar.
+                const QList<QAction*> inner =
+                    entry->menu() ? entry->menu()->actions() : QList<QAction*>{entry};
+                for (QAction* item : inner)
+                    shown << (item->objectName().isEmpty() ? item->text() : item->objectName());
+            }
+            QCOMPARE(shown, expected[tab]);
+        }
+        // A toggle's item shows and flips its button.
+        QAction* words = options->actions().at(options->actions().size() - 3);
+        auto* wordsButton = findControl<QToolButton>(window, "ToolButton79");
+        words->trigger();
+        QCOMPARE(wordsButton->isChecked(), words->isChecked());
+        QCOMPARE(wordsButton->isChecked(), false);
+    }
+
+    // Alt+E opens the Edit menu, though Clear Code shows the same letter;
+    // Alt+P opens Options.
+    void menuTitlesKeepTheirAccessKeys() {
+        ProgramFolder programFolder;
+        FakeDesktop desk;
+        ApplicationWindows windows;
+        main = windows.mainWindow.get();
+        main->show();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        auto* menuBar = findControl<QMenuBar>(main, "MainMenu1");
+        for (Qt::Key tab : {Qt::Key_F2, Qt::Key_F5}) {
+            key(tab);
+            for (int round = 0; round < 2; ++round) {
+                key(Qt::ALT | Qt::Key_E);
+                QTRY_VERIFY(QApplication::activePopupWidget());
+                QCOMPARE(QApplication::activePopupWidget(), menuBar->actions().at(1)->menu());
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+                QTest::keyClick(menuBar, Qt::Key_Escape);
+                QTRY_VERIFY(!QApplication::activePopupWidget());
+            }
+        }
+        QCOMPARE(findControl<QPushButton>(main, "BitBtn28")->text(), QStringLiteral("Cl&ear Code"));
+        key(Qt::ALT | Qt::Key_P);
+        QTRY_COMPARE(QApplication::activePopupWidget(),
+                     findControl<QMenu>(main, "MainOptionsMenu"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     }
 
     // The editor's Open (Ctrl+O) asks for a script and shows it.

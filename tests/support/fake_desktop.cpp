@@ -28,6 +28,11 @@ bool FakeDesktop::confirm(const QString& text) {
     return confirmAnswers.isEmpty() ? true : confirmAnswers.takeFirst();
 }
 
+SaveChoice FakeDesktop::askToSave(const QString& text) {
+    saveQuestions << text;
+    return saveChoices.isEmpty() ? SaveChoice::Discard : saveChoices.takeFirst();
+}
+
 QString FakeDesktop::saveFileName(const FileDialogSpec& request, const QString& current) {
     fileQuestions.append({request, current, false});
     if (saveAnswers.isEmpty())
@@ -58,10 +63,13 @@ void FakeDesktop::openUrl(const QUrl& url) {
     opened << url;
 }
 
-QString FakeDesktop::print(const QString& text) {
-    if (printError.isEmpty())
-        printed << text;
-    return printError;
+PrintOutcome FakeDesktop::print(const QString& text) {
+    if (!printAnswers.isEmpty() && !printAnswers.takeFirst())
+        return {};
+    if (!printError.isEmpty())
+        return {QString(), printError};
+    printed << text;
+    return {QStringLiteral("Test Printer"), QString()};
 }
 
 void FakeDesktop::playWave(const QString& path) {

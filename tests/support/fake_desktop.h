@@ -31,10 +31,13 @@ public:
     QList<QStringList> openAnswers;
     QList<QColor> colourAnswers; // an invalid QColor means Cancel
     QString printError;
+    QList<SaveChoice> saveChoices; // Discard when none is queued
+    QList<bool> printAnswers;      // false: Cancel in the print dialog
 
     // What happened.
     QList<Notice> notices;
     QStringList confirmations;
+    QStringList saveQuestions;
     QList<FileQuestion> fileQuestions;
     QList<QColor> colourStarts;
     QList<QUrl> opened;
@@ -48,12 +51,13 @@ public:
 
     void notice(NoticeKind kind, const QString& text) override;
     bool confirm(const QString& text) override;
+    SaveChoice askToSave(const QString& text) override;
     QString saveFileName(const FileDialogSpec& request, const QString& current) override;
     QStringList openFileNames(const FileDialogSpec& request, const QString& current,
                               bool multiple) override;
     QColor chooseColor(const QColor& start) override;
     void openUrl(const QUrl& url) override;
-    QString print(const QString& text) override;
+    PrintOutcome print(const QString& text) override;
     void playWave(const QString& path) override;
     void playMidi(const QString& path) override;
     void showFind(QWidget* textControl) override;
