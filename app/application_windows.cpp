@@ -27,7 +27,6 @@ ApplicationWindows::ApplicationWindows(const ProgramFolders& folders)
     // Every window is the main window's child; this reaches also the fields
     // that no form factory made, such as the font lists.
     keepFieldsSingleLine(main);
-    installSpokenListNames();
     nameListFields(main);
 }
 

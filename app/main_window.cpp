@@ -11,6 +11,7 @@
 #include "widgets/edit_actions.h"
 #include "widgets/help_links.h"
 #include "widgets/hint.h"
+#include "widgets/spoken_list.h"
 #include "widgets/tab_context.h"
 #include "widgets/tab_page.h"
 #include "widgets/tool_tab_frame.h"
@@ -38,6 +39,8 @@ constexpr int ClientHeight = 388;
 } // namespace
 
 MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFolders) {
+    // Before any list exists: the accessibility tree keeps what it made first.
+    installSpokenListNames();
     auto* editActions = new EditActions(this);
     addAction(editActions->find);
 

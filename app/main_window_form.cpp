@@ -111,6 +111,7 @@ void MainWindowForm::setupTabs(QMainWindow* window, const TabContext& makerConte
                                const TabContext& editorContext) {
     tabs = new QTabWidget(window);
     tabs->setObjectName("PageControl1");
+    tabs->setAccessibleName(QStringLiteral("Tools"));
     tabs->setDocumentMode(false);
     // Every caption whole, at any font: the window widens for the tab strip
     // rather than scrolling or shortening it.

@@ -192,6 +192,7 @@ void SlideshowForm::setupUi(QWidget* tab, const TabContext& context) {
     QWidget* leftHalf = buildLeftHalf(tab);
     subPages = new QTabWidget(tab);
     subPages->setObjectName("PageControl2");
+    subPages->setAccessibleName(QStringLiteral("Slideshow settings"));
     settingsPage = buildSettingsPage(tab);
     slideshowPage = buildSlideshowPage(tab);
     elementsPage = buildElementsPage(tab);
