@@ -204,7 +204,10 @@ void MainWindow::keepStripsClear(QWidget* companion) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+    // The buttons watched for their access keys show too; only the
+    // companion windows are placed.
+    if (event->type() == QEvent::Show && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow()) {
         // Once the window has taken its size for the font, on its own show.
         auto* companion = static_cast<QWidget*>(watched);
         QTimer::singleShot(0, companion, [this, companion] { keepStripsClear(companion); });

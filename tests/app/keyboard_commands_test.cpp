@@ -4,6 +4,7 @@
 #include "support/find_control.h"
 #include "support/test_files.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -101,6 +103,11 @@ private:
         }
         return false;
     }
+    bool anyButtonDown() const {
+        const QList<QAbstractButton*> buttons = main->findChildren<QAbstractButton*>();
+        return std::any_of(buttons.begin(), buttons.end(),
+                           [](const QAbstractButton* button) { return button->isDown(); });
+    }
     QString shownText(const char* name) {
         const QObject* control = findControl(main, QLatin1String(name));
         const QVariant pane = control->property("plainText");
@@ -131,8 +138,10 @@ private slots:
                     QTest::keyClicks(QApplication::focusWidget(), QLatin1String(step.text));
                 } else {
                     key(step.keys);
-                    // An access key presses its button as a click does, shown for a moment.
+                    // An access key presses its button as a click does, shown
+                    // for a moment; the command runs once it is released.
                     QTest::qWait(ButtonPressShown);
+                    QTRY_VERIFY(!anyButtonDown());
                 }
             }
 
