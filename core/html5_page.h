@@ -11,6 +11,15 @@ namespace web {
 // so an empty title becomes `fallbackTitle`).
 QStringList html5Head(const QString& title, const QString& fallbackTitle);
 
+// The style element of a full page: the rules every modern page shares
+// (images that scale down, controls of at least 24 x 24 CSS pixels, a
+// visible focus ring, long words that wrap) followed by `ownRules`.
+QStringList pageStyle(const QStringList& ownRules = {});
+
+// The page's level-one heading, read by assistive technology only, for a
+// page that shows none of its own.
+QString hiddenHeading(const QString& text);
+
 // A script that runs `body` in its own scope with `root` bound to the
 // element that holds the script, so a fragment finds only its own elements
 // and two copies of it in one page never meet.

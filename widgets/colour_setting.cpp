@@ -1,7 +1,7 @@
 #include "widgets/colour_setting.h"
 
-#include "widgets/html_color.h"
 #include "widgets/desktop.h"
+#include "widgets/html_color.h"
 
 #include <QAbstractButton>
 #include <QFrame>
@@ -55,4 +55,5 @@ void ColourSetting::apply(const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     swatch->setPalette(palette);
     label->setText(HtmlColor(colour));
+    emit changed();
 }

@@ -28,6 +28,10 @@ public:
     void setText(const QString& htmlColour);
     QColor swatchColour() const;
 
+signals:
+    // The colour changed, by the dialog, New or a setting applied.
+    void changed();
+
 private:
     void apply(const QColor& colour);
 

@@ -7,7 +7,8 @@ class QAction;
 
 // The "Modern HTML5 Output" choice: one checkable action shown in every maker
 // tab's Options menu, off until the user checks it, and remembered per user
-// in a small file of its own (prefs.cfg keeps its fixed format).
+// in a small file of its own (prefs.cfg keeps its fixed format). Beside it,
+// "Separate CSS and JavaScript files", which applies to modern output only.
 class ModernOutput final : public QObject {
     Q_OBJECT
 public:
@@ -18,6 +19,10 @@ public:
 
     QAction* action() const { return toggle; }
     bool isOn() const;
+    // Save As HTML and Publish write the page's style and script as files
+    // of their own beside it (modern output only).
+    QAction* separateFilesAction() const { return separateToggle; }
+    bool separateFiles() const;
 
     // Where the choice is kept: the per-user configuration folder.
     static QString defaultChoiceFile();
@@ -26,8 +31,9 @@ signals:
     void switched(bool on);
 
 private:
-    void store(bool on);
+    void store();
 
     QString choiceFile;
     QAction* toggle;
+    QAction* separateToggle;
 };

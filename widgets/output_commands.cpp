@@ -1,13 +1,16 @@
 #include "widgets/output_commands.h"
 
+#include "core/separate_files.h"
 #include "core/text_file.h"
 #include "widgets/hint.h"
+#include "widgets/modern_output.h"
 #include "widgets/pane_text.h"
 #include "widgets/tab_page.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
@@ -45,7 +48,10 @@ bool OutputCommands::save(FileDialog& dialog, bool asHtml) {
     const QString path = dialog.askSave();
     if (path.isEmpty())
         return false;
-    if (!writePane(paneText(*setup.pane), path, asHtml ? FileKind::Html : FileKind::Text))
+    const bool separate = asHtml && setup.modernOutput && setup.modernOutput->separateFiles();
+    if (separate
+            ? !writeSeparatePage(paneText(*setup.pane), path)
+            : !writePane(paneText(*setup.pane), path, asHtml ? FileKind::Html : FileKind::Text))
         return false;
     if (asHtml && setup.recordsHtmlSave)
         recordSaved(path);
@@ -65,6 +71,19 @@ bool OutputCommands::writePane(const QString& paneText, const QString& path, Fil
         kind == FileKind::Html ? htmlFileBytes(paneText) : paneFileBytes(paneText);
     QString error;
     if (writeFileAtomically(path, bytes, &error))
+        return true;
+    desktop().notice(NoticeKind::Error, error);
+    return false;
+}
+
+bool OutputCommands::writeSeparatePage(const QString& paneText, const QString& path) {
+    const QFileInfo page(path);
+    const web::SeparatedPage separated = web::separateFiles(paneText, page.completeBaseName());
+    QString error;
+    for (const web::SeparateFile& file : separated.files)
+        if (!writeFileAtomically(page.dir().filePath(file.name), htmlFileBytes(file.text), &error))
+            break;
+    if (error.isEmpty() && writeFileAtomically(path, htmlFileBytes(separated.html), &error))
         return true;
     desktop().notice(NoticeKind::Error, error);
     return false;

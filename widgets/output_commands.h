@@ -2,6 +2,8 @@
 
 #include "widgets/desktop.h"
 
+class ModernOutput;
+
 #include <QObject>
 #include <functional>
 
@@ -24,6 +26,9 @@ struct OutputSetup {
     QString htmlSaveWarning;
     // Runs before Copy, the save dialogs and Print (the MouseOver assembling).
     std::function<void()> prepare;
+    // The tab's modern-output choice; with "Separate CSS and JavaScript
+    // files" on, Save as HTML writes the page's style and script beside it.
+    const ModernOutput* modernOutput = nullptr;
 };
 
 // Copy, Clear, Save as HTML / Text, Preview and Print on one tab's pane.
@@ -61,6 +66,10 @@ public:
     // failure in the error box and returns false.
     static bool writePane(const QString& paneText, const QString& path,
                           FileKind kind = FileKind::Text);
+    // Writes the page as `path` with its style sheet and scripts in files of
+    // their own beside it (the files first, so the page never links to one
+    // that is missing); reports a failure in the error box.
+    static bool writeSeparatePage(const QString& paneText, const QString& path);
 
 signals:
     // Save as HTML or text wrote `path`.

@@ -1,5 +1,6 @@
 #include "widgets/qt_desktop.h"
 
+#include "core/plugin_library.h"
 #include "widgets/find_dialog.h"
 #include "widgets/print_engine.h"
 #include "widgets/sound_player.h"
@@ -7,10 +8,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QLibrary>
 #include <QMessageBox>
 
 namespace {
@@ -45,29 +43,16 @@ PrintText printFunction(QString* notice) {
     static PrintText print = nullptr;
     if (print)
         return print;
-    const QDir executable(QCoreApplication::applicationDirPath());
-    const QStringList candidates =
-        !printPluginOverride().isEmpty()
-            ? QStringList{printPluginOverride()}
-            : QStringList{executable.filePath(QStringLiteral(QUILLMINT_PRINT_PLUGIN)),
-                          QDir::cleanPath(executable.filePath(
-                              QStringLiteral(QUILLMINT_PRINT_PLUGIN_INSTALLED)))};
-    QStringList reasons;
-    for (const QString& path : candidates) {
-        if (!QFileInfo::exists(path)) {
-            reasons << QStringLiteral("%1: not found").arg(path);
-            continue;
-        }
-        static QLibrary library;
-        library.setFileName(path);
-        print = reinterpret_cast<PrintText>(library.resolve(PrintTextSymbol));
-        if (print)
-            return print;
-        reasons << library.errorString();
-    }
-    *notice = QStringLiteral("Printing is not available: the print library cannot be loaded (%1).")
-                  .arg(reasons.join(QStringLiteral("; ")));
-    return nullptr;
+    QString reasons;
+    print = reinterpret_cast<PrintText>(resolvePluginSymbol(
+        pluginCandidates(QStringLiteral(QUILLMINT_PRINT_PLUGIN),
+                         QStringLiteral(QUILLMINT_PRINT_PLUGIN_INSTALLED), printPluginOverride()),
+        PrintTextSymbol, &reasons));
+    if (!print)
+        *notice =
+            QStringLiteral("Printing is not available: the print library cannot be loaded (%1).")
+                .arg(reasons);
+    return print;
 }
 
 } // namespace

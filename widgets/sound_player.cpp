@@ -1,11 +1,7 @@
 #include "widgets/sound_player.h"
 
+#include "core/plugin_library.h"
 #include "widgets/sound_engine.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QLibrary>
 
 namespace {
 
@@ -14,37 +10,22 @@ QString& pluginOverride() {
     return path;
 }
 
-// Beside the executable in the portable layout, else where it is installed.
-QStringList pluginCandidates() {
-    if (!pluginOverride().isEmpty())
-        return {pluginOverride()};
-    const QDir executable(QCoreApplication::applicationDirPath());
-    return {executable.filePath(QStringLiteral(QUILLMINT_SOUND_PLUGIN)),
-            QDir::cleanPath(executable.filePath(QStringLiteral(QUILLMINT_SOUND_PLUGIN_INSTALLED)))};
-}
-
 // Loads the plugin on first use and keeps it loaded; on failure returns
 // nothing and says why in `notice`, and the next call tries again.
 NewSoundEngine engineFactory(QString* notice) {
     static NewSoundEngine factory = nullptr;
     if (factory)
         return factory;
-    QStringList reasons;
-    for (const QString& path : pluginCandidates()) {
-        if (!QFileInfo::exists(path)) {
-            reasons << QStringLiteral("%1: not found").arg(path);
-            continue;
-        }
-        static QLibrary library;
-        library.setFileName(path);
-        factory = reinterpret_cast<NewSoundEngine>(library.resolve(NewSoundEngineSymbol));
-        if (factory)
-            return factory;
-        reasons << library.errorString();
-    }
-    *notice = QStringLiteral("Sounds cannot be played: the sound library cannot be loaded (%1).")
-                  .arg(reasons.join(QStringLiteral("; ")));
-    return nullptr;
+    QString reasons;
+    factory = reinterpret_cast<NewSoundEngine>(resolvePluginSymbol(
+        pluginCandidates(QStringLiteral(QUILLMINT_SOUND_PLUGIN),
+                         QStringLiteral(QUILLMINT_SOUND_PLUGIN_INSTALLED), pluginOverride()),
+        NewSoundEngineSymbol, &reasons));
+    if (!factory)
+        *notice =
+            QStringLiteral("Sounds cannot be played: the sound library cannot be loaded (%1).")
+                .arg(reasons);
+    return factory;
 }
 
 } // namespace

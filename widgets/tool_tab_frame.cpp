@@ -234,6 +234,7 @@ void ToolTabFrame::buildToolBar(const ToolBarRow& row, const TabContext& context
     if (context.modernOutput) {
         optionsMenu->addSeparator();
         optionsMenu->addAction(context.modernOutput->action());
+        optionsMenu->addAction(context.modernOutput->separateFilesAction());
     }
     const QString optionsIcon =
         row.optionsOnPlainClick ? iconName(row.options.first()) : text(row.optionsIcon);

@@ -2,6 +2,7 @@
 
 #include "makers/dropdown/dropdown_page.h"
 #include "widgets/colour_setting.h"
+#include "widgets/contrast_warning.h"
 #include "widgets/font_box.h"
 #include "widgets/form_parts.h"
 #include "widgets/hint.h"
@@ -149,7 +150,8 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
     const auto addColour = [&](int row, const QString& caption, const char* buttonName,
                                const QString& hint, const QString& spoken, const char* labelName,
                                const char* swatchName, const char* dialogName,
-                               const QString& colour, ColourSetting*& setting) {
+                               const QString& colour, ColourSetting*& setting,
+                               QWidget* beside = nullptr) {
         auto* button = makeChooserButton(buttonName, QStringLiteral("..."), hint, group, 28);
         button->setAccessibleName(spoken);
         auto* label = new QLabel(group);
@@ -163,6 +165,8 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
         line->addWidget(label);
         line->addSpacing(4);
         line->addWidget(swatch);
+        if (beside)
+            line->addWidget(beside);
         line->addStretch(1);
         grid->addWidget(new QLabel(caption, group), row, 0);
         grid->addLayout(line, row, 1);
@@ -176,7 +180,9 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
     ui.itemColourButton =
         addColour(1, QStringLiteral("Menu Item Color:"), "BitBtn2",
                   QStringLiteral("Choose Item Color"), QStringLiteral("Choose menu item colour"),
-                  "Label4", "Memo2", "ColorDialog2", defaults.itemColour, ui.itemColour);
+                  "Label4", "Memo2", "ColorDialog2", defaults.itemColour, ui.itemColour,
+                  ui.contrastWarning = new ContrastWarning(QStringLiteral("MenuContrast"), group));
+    ui.contrastWarning->watch(ui.itemColour, ui.backgroundColour);
 
     ui.fontSample = makeFontSample(QStringLiteral("Panel1"), tab);
     ui.fontList = new FontBox(QStringLiteral("FontList"), ui.fontSample, group);

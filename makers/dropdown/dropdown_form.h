@@ -3,6 +3,7 @@
 #include "widgets/tool_tab_frame.h"
 
 class ColourSetting;
+class ContrastWarning;
 class FontBox;
 class QAction;
 class QCheckBox;
@@ -43,7 +44,8 @@ struct DropdownForm {
     ColourSetting* backgroundColour;
     QPushButton* itemColourButton;
     ColourSetting* itemColour;
-    QLabel* fontSample; // floats over the tab's corner while the font list is open
+    ContrastWarning* contrastWarning; // beside the item colour, while it is hard to read
+    QLabel* fontSample;               // floats over the tab's corner while the font list is open
     FontBox* fontList;
     QToolButton* boldToggle;
     QToolButton* italicToggle;

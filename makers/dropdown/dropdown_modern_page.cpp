@@ -31,21 +31,28 @@ QStringList modernDropdownPage(const DropdownSettings& s) {
         .add("font-size", size)
         .add("font-weight", s.bold ? QStringLiteral("bold") : QStringLiteral("normal"))
         .add("font-style", s.italic ? QStringLiteral("italic") : QStringLiteral("normal"))
-        .add("text-decoration", s.underline ? QStringLiteral("underline") : QStringLiteral("none"));
+        .add("text-decoration", s.underline ? QStringLiteral("underline") : QStringLiteral("none"))
+        .add("max-width", QStringLiteral("100%"))
+        .add("min-height", QStringLiteral("24px"));
     web::InlineStyle buttonStyle;
     buttonStyle.add("background-color", web::cssColour(buttonBackground))
         .add("color", web::cssColour(buttonText))
         .add("font-family", font)
         .add("font-size", size)
         .add("border-style", web::cssBorderStyle(s.border))
-        .add("border-width", web::cssLength(s.borderWidth));
+        .add("border-width", web::cssLength(s.borderWidth))
+        .add("min-width", QStringLiteral("24px"))
+        .add("min-height", QStringLiteral("24px"));
 
     QStringList lines;
-    lines.reserve(s.entries.size() + 40);
+    lines.reserve(s.entries.size() + 50);
     if (s.fullPage)
-        lines << web::html5Head({}, QStringLiteral("Menu")) << QStringLiteral("</head>")
-              << QStringLiteral("<body>");
-    lines << QStringLiteral("<form>")
+        lines << web::html5Head({}, QStringLiteral("Menu")) << web::pageStyle()
+              << QStringLiteral("</head>") << QStringLiteral("<body>") << QStringLiteral("<main>")
+              << web::hiddenHeading(QStringLiteral("Menu"));
+    // A navigation landmark of its own, so the menu can be found and
+    // reached from anywhere in the visitor's page.
+    lines << QStringLiteral("<nav aria-label=\"Menu\">") << QStringLiteral("<form>")
           << QStringLiteral("<label>") + web::hiddenLabel(QStringLiteral("Menu"))
           << QLatin1String("<select size=\"1\" style=\"") + menuStyle.attribute() +
                  QLatin1String("\">");
@@ -58,8 +65,9 @@ QStringList modernDropdownPage(const DropdownSettings& s) {
     lines << QStringLiteral("</select></label>")
           << QLatin1String("<button type=\"submit\" style=\"") + buttonStyle.attribute() +
                  QLatin1String("\">") + web::htmlText(go) + QLatin1String("</button>")
-          << web::scopedScript(GoScript) << QStringLiteral("</form>");
+          << web::scopedScript(GoScript) << QStringLiteral("</form>") << QStringLiteral("</nav>");
     if (s.fullPage)
-        lines << QStringLiteral("</body>") << QStringLiteral("</html>");
+        lines << QStringLiteral("</main>") << QStringLiteral("</body>")
+              << QStringLiteral("</html>");
     return lines;
 }

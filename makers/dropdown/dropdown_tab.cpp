@@ -27,6 +27,7 @@ DropdownTab::DropdownTab(const TabContext& tabContext, QWidget* parent)
     ui.setupUi(this, context);
 
     OutputSetup setup;
+    setup.modernOutput = context.modernOutput;
     setup.pane = ui.codePane;
     setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog1"));
     setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog3"));

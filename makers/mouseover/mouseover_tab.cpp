@@ -54,6 +54,7 @@ MouseOverTab::MouseOverTab(const TabContext& tabContext, QWidget* parent)
     ui.setupUi(this, frame, context);
 
     OutputSetup setup;
+    setup.modernOutput = context.modernOutput;
     setup.pane = ui.pagePane;
     setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog5"));
     setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog6"));
@@ -148,7 +149,7 @@ void MouseOverTab::endCode() {
     if (desktop().confirm(QStringLiteral(
             "This will insert the closing BODY and HTML tags. Only click OK if you have added "
             "all your needed MouseOver buttons. Continue?")))
-        appendLines(ui.bodyPane, mouseOverClosingLines());
+        appendLines(ui.bodyPane, document.closingLines());
 }
 
 void MouseOverTab::assemble() {

@@ -54,6 +54,15 @@ QString frameStyle(const PopupSettings& s) {
     return style.attribute();
 }
 
+// Tapping or pressing Enter on a link that shows its popup on mouse over or
+// out shows it too, rather than leaving the page.
+const QStringList ActivationLines = {
+    QStringLiteral("link.addEventListener(\"click\", function (event) {"),
+    QStringLiteral("  event.preventDefault();"),
+    QStringLiteral("  showOverlay();"),
+    QStringLiteral("});"),
+};
+
 bool hasLink(Event event) {
     return event == Event::OnClick || event == Event::OnMouseOut || event == Event::OnMouseOver;
 }
@@ -87,31 +96,34 @@ QStringList launchLines(const PopupSettings& s) {
     // overlay is closed, so closing it under a resting pointer does not
     // show it again.
     case Event::OnMouseOver:
-        return {QStringLiteral("var link = root.querySelector(\"a\");"),
-                QStringLiteral("var armed = true;"),
-                QStringLiteral("link.addEventListener(\"mouseenter\", function () {"),
-                QStringLiteral("  if (armed) {"),
-                QStringLiteral("    armed = false;"),
-                QStringLiteral("    showOverlay();"),
-                QStringLiteral("  }"),
-                QStringLiteral("});"),
-                QStringLiteral("document.addEventListener(\"mousemove\", function (event) {"),
-                QStringLiteral("  if (!dialog.open && !link.contains(event.target)) {"),
-                QStringLiteral("    armed = true;"),
-                QStringLiteral("  }"),
-                QStringLiteral("});")};
+        return QStringList{
+                   QStringLiteral("var link = root.querySelector(\"a\");"),
+                   QStringLiteral("var armed = true;"),
+                   QStringLiteral("link.addEventListener(\"mouseenter\", function () {"),
+                   QStringLiteral("  if (armed) {"),
+                   QStringLiteral("    armed = false;"),
+                   QStringLiteral("    showOverlay();"),
+                   QStringLiteral("  }"),
+                   QStringLiteral("});"),
+                   QStringLiteral("document.addEventListener(\"mousemove\", function (event) {"),
+                   QStringLiteral("  if (!dialog.open && !link.contains(event.target)) {"),
+                   QStringLiteral("    armed = true;"),
+                   QStringLiteral("  }"),
+                   QStringLiteral("});")} +
+               ActivationLines;
     case Event::OnMouseOut:
-        return {QStringLiteral("var link = root.querySelector(\"a\");"),
-                QStringLiteral("var armed = false;"),
-                QStringLiteral("link.addEventListener(\"mouseenter\", function () {"),
-                QStringLiteral("  armed = !dialog.open;"),
-                QStringLiteral("});"),
-                QStringLiteral("link.addEventListener(\"mouseleave\", function () {"),
-                QStringLiteral("  if (armed) {"),
-                QStringLiteral("    armed = false;"),
-                QStringLiteral("    showOverlay();"),
-                QStringLiteral("  }"),
-                QStringLiteral("});")};
+        return QStringList{QStringLiteral("var link = root.querySelector(\"a\");"),
+                           QStringLiteral("var armed = false;"),
+                           QStringLiteral("link.addEventListener(\"mouseenter\", function () {"),
+                           QStringLiteral("  armed = !dialog.open;"),
+                           QStringLiteral("});"),
+                           QStringLiteral("link.addEventListener(\"mouseleave\", function () {"),
+                           QStringLiteral("  if (armed) {"),
+                           QStringLiteral("    armed = false;"),
+                           QStringLiteral("    showOverlay();"),
+                           QStringLiteral("  }"),
+                           QStringLiteral("});")} +
+               ActivationLines;
     case Event::OnLoad:
     case Event::AfterDelay:
         return {QStringLiteral("function launch() {"),
@@ -128,11 +140,28 @@ QStringList launchLines(const PopupSettings& s) {
     case Event::OnUnload:
         break;
     }
+    // Keyboard and touch visitors leave without a pointer: the page losing
+    // focus to the browser, or being hidden, shows it for their return.
     return {QStringLiteral("var left = false;"),
-            QStringLiteral("document.addEventListener(\"mouseout\", function (event) {"),
-            QStringLiteral("  if (!left && !event.relatedTarget && event.clientY <= 0) {"),
+            QStringLiteral("function leaving() {"),
+            QStringLiteral("  if (!left) {"),
             QStringLiteral("    left = true;"),
             QStringLiteral("    showOverlay();"),
+            QStringLiteral("  }"),
+            QStringLiteral("}"),
+            QStringLiteral("document.addEventListener(\"mouseout\", function (event) {"),
+            QStringLiteral("  if (!event.relatedTarget && event.clientY <= 0) {"),
+            QStringLiteral("    leaving();"),
+            QStringLiteral("  }"),
+            QStringLiteral("});"),
+            QStringLiteral("window.addEventListener(\"blur\", function () {"),
+            QStringLiteral("  if (document.activeElement !== frame) {"),
+            QStringLiteral("    leaving();"),
+            QStringLiteral("  }"),
+            QStringLiteral("});"),
+            QStringLiteral("document.addEventListener(\"visibilitychange\", function () {"),
+            QStringLiteral("  if (document.visibilityState === \"hidden\") {"),
+            QStringLiteral("    leaving();"),
             QStringLiteral("  }"),
             QStringLiteral("});")};
 }
@@ -148,6 +177,7 @@ QStringList scriptLines(const PopupSettings& s) {
         QStringLiteral("var dialog = root.querySelector(\"dialog\");"),
         QStringLiteral("var frame = dialog.querySelector(\"iframe\");"),
         QStringLiteral("var closing = 0;"),
+        QStringLiteral("var opener = null;"),
         QStringLiteral("function closeLater(close) {"),
         QStringLiteral("  window.clearTimeout(closing);"),
         QStringLiteral("  if (closeSeconds > 0) {"),
@@ -158,6 +188,7 @@ QStringList scriptLines(const PopupSettings& s) {
         QStringLiteral("  if (dialog.open) {"),
         QStringLiteral("    return;"),
         QStringLiteral("  }"),
+        QStringLiteral("  opener = document.activeElement;"),
         QStringLiteral("  frame.src = url;"),
         QStringLiteral("  dialog.showModal();"),
         QStringLiteral("  closeLater(function () {"),
@@ -166,12 +197,25 @@ QStringList scriptLines(const PopupSettings& s) {
         QStringLiteral("    }"),
         QStringLiteral("  });"),
         QStringLiteral("}"),
-        QStringLiteral(
-            "dialog.querySelector(\"button\").addEventListener(\"click\", function () {"),
+        QStringLiteral("var closeButton = dialog.querySelector(\"button\");"),
+        QStringLiteral("closeButton.addEventListener(\"click\", function () {"),
         QStringLiteral("  dialog.close();"),
         QStringLiteral("});"),
+        // Tab past either end of the dialog comes round to its other end.
+        QStringLiteral("dialog.querySelectorAll(\"[data-edge]\").forEach(function (edge) {"),
+        QStringLiteral("  edge.addEventListener(\"focus\", function () {"),
+        QStringLiteral("    (edge.getAttribute(\"data-edge\") === \"end\" ? closeButton : frame)"
+                       ".focus();"),
+        QStringLiteral("  });"),
+        QStringLiteral("});"),
+        // Escape closes the dialog as well; focus goes back to where it was.
         QStringLiteral("dialog.addEventListener(\"close\", function () {"),
+        QStringLiteral("  window.clearTimeout(closing);"),
         QStringLiteral("  frame.src = \"about:blank\";"),
+        QStringLiteral("  if (opener && opener.isConnected && opener !== document.body) {"),
+        QStringLiteral("    opener.focus();"),
+        QStringLiteral("  }"),
+        QStringLiteral("  opener = null;"),
         QStringLiteral("});"),
     };
     // Only a click may open a window; every other launch shows the overlay.
@@ -198,15 +242,33 @@ QStringList scriptLines(const PopupSettings& s) {
 
 QStringList modernPopupPage(const PopupSettings& s) {
     QStringList page = web::html5Head({}, QStringLiteral("Popup"));
-    page << QStringLiteral("</head>") << QStringLiteral("<body>") << QStringLiteral("<div>");
-    if (hasLink(s.event))
+    page << web::pageStyle({QStringLiteral("dialog { padding: 0; max-width: 100vw; }"),
+                            QStringLiteral("dialog p { margin: 0.5em; }"),
+                            QStringLiteral("main a { display: inline-block; min-width: 24px; "
+                                           "min-height: 24px; }")})
+         << QStringLiteral("</head>") << QStringLiteral("<body>") << QStringLiteral("<main>")
+         << web::hiddenHeading(QStringLiteral("Popup")) << QStringLiteral("<div>");
+    const bool linked = hasLink(s.event);
+    if (linked)
         page << linkLines(s);
-    page << QStringLiteral("<dialog aria-label=\"Popup window\" style=\"padding:0\">")
+    // Without a link the status message has no tool tip to live in: the
+    // dialog shows it and it describes the dialog.
+    const bool statusShown = !linked && !s.statusText.isEmpty();
+    page << QLatin1String("<dialog aria-label=\"Popup window\"") +
+                (statusShown ? QLatin1String(" aria-describedby=\"popup-status\"")
+                             : QLatin1String()) +
+                QLatin1Char('>')
+         << QStringLiteral("<span tabindex=\"0\" data-edge=\"start\"></span>")
          << QStringLiteral("<button type=\"button\" style=\"display:block;margin:0 0 0 auto\">"
-                           "Close</button>")
-         << QLatin1String("<iframe title=\"Popup window\" style=\"") + frameStyle(s) +
+                           "Close</button>");
+    if (statusShown)
+        page << QLatin1String("<p id=\"popup-status\">") + web::htmlText(s.statusText) +
+                    QLatin1String("</p>");
+    page << QLatin1String("<iframe title=\"Popup window\" style=\"") + frameStyle(s) +
                 QLatin1String("\"></iframe>")
+         << QStringLiteral("<span tabindex=\"0\" data-edge=\"end\"></span>")
          << QStringLiteral("</dialog>") << web::scopedScript(scriptLines(s))
-         << QStringLiteral("</div>") << QStringLiteral("</body>") << QStringLiteral("</html>");
+         << QStringLiteral("</div>") << QStringLiteral("</main>") << QStringLiteral("</body>")
+         << QStringLiteral("</html>");
     return page;
 }

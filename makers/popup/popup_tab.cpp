@@ -31,6 +31,7 @@ PopupTab::PopupTab(const TabContext& tabContext, QWidget* parent)
     ui.setupUi(this, context);
 
     OutputSetup setup;
+    setup.modernOutput = context.modernOutput;
     setup.pane = ui.codePane;
     setup.htmlDialog =
         htmlSaveRequest(QStringLiteral("SaveDialog2"), QStringLiteral("HTML File (*.html)"));

@@ -33,12 +33,21 @@ bool runPublication(SlideshowPublisher& publisher, QWidget* window) {
     const std::unique_ptr<QThread> worker(QThread::create([&publisher, &progress, &outcome] {
         QElapsedTimer sinceReport;
         sinceReport.start();
+        const bool files = publisher.countsFiles();
         outcome = publisher.run([&](qint64 done, qint64 total) {
             if (sinceReport.elapsed() >= ReportIntervalMs) {
                 sinceReport.restart();
                 const int permille = total > 0 ? int(done * 1000 / total) : 0;
                 QMetaObject::invokeMethod(
-                    &progress, [&progress, permille] { progress.setValue(permille); },
+                    &progress,
+                    [&progress, permille, files, done, total] {
+                        progress.setValue(permille);
+                        if (files)
+                            progress.setLabelText(
+                                QStringLiteral("Publishing the slideshow... %1 of %2 files")
+                                    .arg(done)
+                                    .arg(total));
+                    },
                     Qt::QueuedConnection);
             }
             return true;

@@ -1,6 +1,7 @@
 #include "makers/slideshow/slideshow_form.h"
 
 #include "widgets/colour_setting.h"
+#include "widgets/contrast_warning.h"
 #include "widgets/font_box.h"
 #include "widgets/form_parts.h"
 #include "widgets/output_commands.h"
@@ -59,9 +60,10 @@ const CodeAreaRow CodeArea = {
     .placement = CodeAreaRow::Buttons::Below,
     .buttonSpacing = 4};
 
-OutputSetup codeOutputs(QPlainTextEdit* pane) {
+OutputSetup codeOutputs(QPlainTextEdit* pane, const ModernOutput* modernOutput) {
     OutputSetup setup;
     setup.pane = pane;
+    setup.modernOutput = modernOutput;
     setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog7"));
     setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog8"));
     setup.preview = OutputSetup::Preview::SavedFile;
@@ -113,7 +115,7 @@ enum class Caption { InColumn, Spanning };
 // A long caption may run across both columns, so that it does not widen the
 // first column of the whole page.
 void addColourRow(QGridLayout* grid, int row, const QString& caption, const ColourRow& colour,
-                  QWidget* page, Caption placement = Caption::InColumn) {
+                  QWidget* page, Caption placement = Caption::InColumn, QWidget* beside = nullptr) {
     colour.button = makeChooserButton(colour.buttonName, QStringLiteral("..."),
                                       QLatin1String(colour.hint), page);
     colour.button->setAccessibleName(QLatin1String(colour.hint));
@@ -126,6 +128,8 @@ void addColourRow(QGridLayout* grid, int row, const QString& caption, const Colo
     line->addWidget(colour.button);
     line->addWidget(colour.swatch);
     line->addWidget(colour.label);
+    if (beside)
+        line->addWidget(beside);
     line->addStretch();
     if (placement == Caption::Spanning) {
         grid->addLayout(line, row, 0, 1, 2);
@@ -207,7 +211,8 @@ void SlideshowForm::setupUi(QWidget* tab, const TabContext& context) {
     layout->addLayout(halves);
     buildColourSettings(tab);
 
-    outputs = new OutputCommands(codeOutputs(codePane), context.folders.userCache, tab);
+    outputs = new OutputCommands(codeOutputs(codePane, context.modernOutput),
+                                 context.folders.userCache, tab);
     frame.connectTo(outputs);
     // The count beside the list follows it, whatever changes it.
     const QAbstractItemModel* entries = imageList->model();
@@ -393,7 +398,8 @@ QWidget* SlideshowForm::buildSlideshowPage(QWidget* tab) {
     addColourRow(grid, 2, QStringLiteral("Color:"),
                  {headingColourButton, "BitBtn19", "Choose Text Color", headingColourSwatch,
                   "Memo11", headingColourLabel, "Label49"},
-                 page);
+                 page, Caption::InColumn,
+                 headingContrast = new ContrastWarning(QStringLiteral("HeadingContrast"), page));
 
     boldToggle = makeStyleToggle("ToolButton46", QStringLiteral("B"), QStringLiteral("Bold"),
                                  &QFont::setBold, ToggleFrame::Raised, page);
@@ -456,6 +462,8 @@ QWidget* SlideshowForm::buildElementsPage(QWidget* tab) {
         ColourRow background;
         ColourRow text;
         QString textCaption;
+        ContrastWarning*& contrast;
+        const char* contrastName;
         QComboBox*& style;
         const char* styleName;
         QComboBox*& width;
@@ -474,6 +482,8 @@ QWidget* SlideshowForm::buildElementsPage(QWidget* tab) {
          {buttonTextColourButton, "BitBtn24", "Choose Control Buttons Text Color",
           buttonTextColourSwatch, "Memo16", buttonTextColourLabel, "Label66"},
          QStringLiteral("Text Color:"),
+         buttonContrast,
+         "ButtonContrast",
          buttonBorderStyle,
          "ComboBox13",
          buttonBorderWidth,
@@ -490,6 +500,8 @@ QWidget* SlideshowForm::buildElementsPage(QWidget* tab) {
          {listItemColourButton, "BitBtn26", "Choose Image List Text Color", listItemColourSwatch,
           "Memo18", listItemColourLabel, "Label73"},
          QStringLiteral("Item Color:"),
+         listContrast,
+         "ListContrast",
          listBorderStyle,
          "ComboBox16",
          listBorderWidth,
@@ -509,7 +521,9 @@ QWidget* SlideshowForm::buildElementsPage(QWidget* tab) {
         grid->addWidget(captionFor(QStringLiteral("Font:"), group.font, group.box), 0, 0);
         grid->addWidget(group.font, 0, 1);
         addColourRow(grid, 1, QStringLiteral("Background Color:"), group.background, group.box);
-        addColourRow(grid, 2, group.textCaption, group.text, group.box);
+        group.contrast = new ContrastWarning(QLatin1String(group.contrastName), group.box);
+        addColourRow(grid, 2, group.textCaption, group.text, group.box, Caption::InColumn,
+                     group.contrast);
         group.style = makeComboBox(group.styleName, BorderStyles, {}, group.box);
         group.width = makeComboBox(group.widthName, BorderWidths, {}, group.box);
         group.style->setAccessibleName(groupName + QStringLiteral(" Border Style"));
@@ -558,6 +572,11 @@ void SlideshowForm::buildColourSettings(QWidget* tab) {
     for (const auto& colour : colours)
         colour.setting = new ColourSetting(QLatin1String(colour.name), colour.button, colour.label,
                                            colour.swatch, White, tab);
+    // The heading sits in its cell; the buttons and the list on their own
+    // backgrounds.
+    headingContrast->watch(headingColour, headingCellColour);
+    buttonContrast->watch(buttonTextColour, buttonBackgroundColour);
+    listContrast->watch(listItemColour, listBackgroundColour);
     for (const auto& [panel, box] :
          {std::pair{headingFontSample, headingFont}, std::pair{buttonFontSample, buttonFont},
           std::pair{listFontSample, listFont}})

@@ -6,6 +6,7 @@
 #include <QtGlobal>
 
 class ColourSetting;
+class ContrastWarning;
 class FontBox;
 class OutputCommands;
 class QAction;
@@ -145,6 +146,10 @@ struct SlideshowForm final {
     ColourSetting* buttonTextColour = nullptr;
     ColourSetting* listBackgroundColour = nullptr;
     ColourSetting* listItemColour = nullptr;
+    // Beside the three text colours, while one is hard to read on its background.
+    ContrastWarning* headingContrast = nullptr;
+    ContrastWarning* buttonContrast = nullptr;
+    ContrastWarning* listContrast = nullptr;
 
     // The file dialogs, each remembering the file last chosen in it.
     FileDialog soundDialog;

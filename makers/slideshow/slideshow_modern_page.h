@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/web_images.h"
 #include "makers/slideshow/slideshow_page.h"
 
 // The slideshow for today's browsers: the same console, with one rotation
@@ -10,4 +11,8 @@
 // Make Code and Publish refuse.
 SlideshowPage makeModernSlideshowPage(const SlideshowSettings& settings);
 // The same page with every file referred to by its bare, URL-encoded name.
-SlideshowPage makeModernPublishedSlideshowPage(const SlideshowSettings& settings);
+// Given the slide images as published for the web, each slide is a picture
+// of its own: WebP first, with width and height, the first loaded at once and
+// the others when they are about to be shown.
+SlideshowPage makeModernPublishedSlideshowPage(const SlideshowSettings& settings,
+                                               const WebImages& images = {});

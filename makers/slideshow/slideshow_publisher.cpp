@@ -11,13 +11,19 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QThread>
+#include <array>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -175,7 +181,37 @@ void removeLeftovers(const QString& folder) {
     }
 }
 
+// Images are written one per core, as many at once as the memory budget
+// allows at their size; the cores left over work inside each image.
+struct Workers {
+    int images;
+    int threadsPerImage;
+};
+
+Workers imageWorkers(int longEdge, qsizetype jobs) {
+    const int cores = qMax(1, QThread::idealThreadCount());
+    const qint64 largest = qint64(2 * longEdge) * (2 * longEdge) * 3 / 4;
+    const qint64 fit = WebImageMemoryBudget / qMax<qint64>(1, largest * WebImageBytesPerPixel);
+    const int images = int(qBound<qint64>(1, qMin<qint64>(cores, fit), qMax<qsizetype>(1, jobs)));
+    return {images, qMax(1, cores / images)};
+}
+
+// A web image's name: the original's without its extension, then the long
+// edge it is made for.
+QString webImageName(const QString& original, int edge, const char* extension) {
+    const qsizetype dot = original.lastIndexOf(u'.');
+    return (dot > 0 ? original.left(dot) : original) + QLatin1Char('-') + QString::number(edge) +
+           QLatin1String(extension);
+}
+
 } // namespace
+
+// One slide image written for the web, by one worker.
+struct SlideshowPublisher::ImageJob {
+    QString source;
+    QStringList slides; // the slides shown by it: its own, and earlier ones of its name
+    WebImage image;     // the names, and once written the size
+};
 
 SlideshowPublisher::SlideshowPublisher(QString page, QByteArray bytes, QStringList files)
     : pagePath(std::move(page)), pageBytes(std::move(bytes)), sources(std::move(files)) {
@@ -187,6 +223,12 @@ SlideshowPublisher::SlideshowPublisher(QString page, QByteArray bytes, QStringLi
 void SlideshowPublisher::setPace(qint64 step, int pauseMs) {
     paceStep = qMax<qint64>(0, step);
     pausePerStep = qMax(0, pauseMs);
+}
+
+void SlideshowPublisher::optimiseImages(QStringList slideImages, int edge, PageMaker makePage) {
+    slides = std::move(slideImages);
+    longEdge = qMax(1, edge);
+    pageMaker = std::move(makePage);
 }
 
 bool SlideshowPublisher::checkSources() {
@@ -213,6 +255,10 @@ bool SlideshowPublisher::stopped(const Progress& progress) const {
     return cancelled || (progress && !progress(done, total));
 }
 
+void SlideshowPublisher::addCompanion(QString path, QByteArray bytes) {
+    companions.append({std::move(path), std::move(bytes)});
+}
+
 SlideshowPublisher::Outcome SlideshowPublisher::run(const Progress& progress) {
     failure.clear();
     total = 0;
@@ -228,10 +274,38 @@ SlideshowPublisher::Outcome SlideshowPublisher::run(const Progress& progress) {
             used.insert(*identity);
 
     const QString folder = QFileInfo(pagePath).absolutePath();
+    published.clear();
+    QList<ImageJob> jobs;
+    QSet<QString> encoded; // slides written for the web rather than copied
+    WebImageEngine* engine = nullptr;
+    if (pageMaker) {
+        engine = webImageEngine(&failure);
+        if (!engine || !planImages(*engine, jobs))
+            return Outcome::Failed;
+        for (const ImageJob& job : jobs) {
+            for (const QString& name :
+                 {job.image.webp, job.image.fallback, job.image.webp2x, job.image.fallback2x}) {
+                const auto existing = identityOf(folder + QLatin1Char('/') + name);
+                if (!name.isEmpty() && existing && used.contains(*existing)) {
+                    failure = QStringLiteral("The web image %1 would replace a file of the "
+                                             "slideshow. Please publish into another folder.")
+                                  .arg(folder + QLatin1Char('/') + name);
+                    return Outcome::Failed;
+                }
+            }
+        }
+        for (const ImageJob& job : jobs)
+            encoded.unite(QSet<QString>(job.slides.begin(), job.slides.end()));
+        total = jobs.size();
+        for (const QString& source : sources)
+            total += encoded.contains(source) ? 0 : 1;
+    }
     removeLeftovers(folder);
     QHash<QString, std::optional<FileIdentity>> copied; // target -> the file copied there
     QByteArray block(BlockSize, Qt::Uninitialized);
     for (const QString& source : sources) {
+        if (encoded.contains(source))
+            continue;
         const QString target = folder + QLatin1Char('/') + bareFileName(source);
         const auto identity = identityOf(source);
         // A file already in the folder under that name is one the slideshow
@@ -242,7 +316,7 @@ SlideshowPublisher::Outcome SlideshowPublisher::run(const Progress& progress) {
         const bool inPlace = existing && used.contains(*existing);
         const bool repeated = copied.contains(target) && copied.value(target) == identity;
         if (inPlace || repeated) {
-            done += QFileInfo(source).size();
+            done += countsFiles() ? 1 : QFileInfo(source).size();
             if (stopped(progress))
                 return Outcome::Cancelled;
             continue;
@@ -251,10 +325,81 @@ SlideshowPublisher::Outcome SlideshowPublisher::run(const Progress& progress) {
         if (outcome != Outcome::Complete)
             return outcome;
         copied.insert(target, identity);
+        if (countsFiles()) {
+            ++done;
+            if (stopped(progress))
+                return Outcome::Cancelled;
+        }
     }
-    if (!makeDurable(folder, !copied.isEmpty()))
+    if (!jobs.isEmpty()) {
+        const Outcome outcome = writeImages(*engine, jobs, progress);
+        if (outcome != Outcome::Complete)
+            return outcome;
+    }
+    if (pageMaker) {
+        for (const ImageJob& job : jobs)
+            for (const QString& slide : job.slides)
+                published.insert(slide, job.image);
+        MadePage made = pageMaker(published);
+        pageBytes = std::move(made.bytes);
+        companions = std::move(made.companions);
+    }
+    if (!makeDurable(folder, !copied.isEmpty() || !jobs.isEmpty()))
         return Outcome::Failed;
     return Outcome::Complete;
+}
+
+// Reads every slide image's header before anything is written, so an image
+// that cannot be published stops the run with the target folder untouched.
+// Images smaller than the show and free of metadata, and animations, go out
+// as they are; of several slides with the same name the last wins, as with
+// copies.
+bool SlideshowPublisher::planImages(WebImageEngine& engine, QList<ImageJob>& jobs) {
+    QHash<QString, qsizetype> jobByName;
+    // Only what Publish copies is published; a slide it leaves out (an
+    // initial image of three characters or fewer) stays out.
+    const QSet<QString> copied(sources.begin(), sources.end());
+    QSet<QString> seen;
+    for (const QString& slide : slides) {
+        if (!copied.contains(slide) || seen.contains(slide))
+            continue;
+        seen.insert(slide);
+        WebImageHeader header;
+        const WebImageFailure failed = engine.inspect(slide, &header);
+        if (failed != WebImageFailure::None) {
+            failure = webImageProblem(failed, slide);
+            return false;
+        }
+        const int edge = qMax(header.width, header.height);
+        if (header.copyAsIs || (edge <= longEdge && !header.metadata)) {
+            published.insert(slide, {bareFileName(slide), {}, {}, {}, header.width, header.height});
+            continue;
+        }
+        const QString name = bareFileName(slide);
+        const char* fallback = header.transparent ? ".png" : ".jpg";
+        ImageJob job{slide,
+                     {slide},
+                     {webImageName(name, longEdge, fallback),
+                      webImageName(name, longEdge, ".webp"),
+                      {},
+                      {},
+                      0,
+                      0}};
+        if (edge >= 2 * longEdge) {
+            job.image.fallback2x = webImageName(name, 2 * longEdge, fallback);
+            job.image.webp2x = webImageName(name, 2 * longEdge, ".webp");
+        }
+        const QString key = job.image.webp;
+        if (jobByName.contains(key)) {
+            ImageJob& earlier = jobs[jobByName.value(key)];
+            job.slides = earlier.slides + job.slides;
+            earlier = job;
+        } else {
+            jobByName.insert(key, jobs.size());
+            jobs << job;
+        }
+    }
+    return true;
 }
 
 // The copies reach the disk together, in one sync of the target's file system
@@ -269,6 +414,9 @@ bool SlideshowPublisher::makeDurable(const QString& folder, bool copiesWritten) 
             QStringLiteral("Cannot write the published files to %1: %2").arg(folder, systemError());
         return false;
     }
+    for (const auto& [path, bytes] : companions)
+        if (!writeFileAtomically(path, bytes, &failure))
+            return false;
     if (!writeFileAtomically(pagePath, pageBytes, &failure))
         return false;
     if (::fsync(directory.get()) != 0) {
@@ -337,7 +485,8 @@ SlideshowPublisher::Outcome SlideshowPublisher::copy(const QString& source, cons
         if (got == 0)
             break;
         copied += got;
-        done += got;
+        if (!countsFiles())
+            done += got;
         if (pausePerStep > 0)
             QThread::msleep(ulong(pausePerStep));
         if (stopped(progress))
@@ -357,4 +506,101 @@ SlideshowPublisher::Outcome SlideshowPublisher::copy(const QString& source, cons
         return Outcome::Failed;
     }
     return Outcome::Complete;
+}
+
+// Each worker takes the next image until none is left; this thread tells the
+// progress meanwhile. After a failure or Cancel the workers finish the image
+// in hand (its files are complete) and take no other.
+SlideshowPublisher::Outcome SlideshowPublisher::writeImages(WebImageEngine& engine,
+                                                            QList<ImageJob>& jobs,
+                                                            const Progress& progress) {
+    std::mutex lock;
+    std::condition_variable changed;
+    ImageJob* const queue = jobs.data();
+    const qsizetype count = jobs.size();
+    qsizetype next = 0;
+    qsizetype finished = 0;
+    QString problem;
+    bool halt = false;
+    const Workers share = imageWorkers(longEdge, count);
+    engine.setThreadsPerImage(share.threadsPerImage);
+    const int workers = share.images;
+    int running = workers;
+    const auto work = [&] {
+        std::unique_lock guard(lock);
+        while (!halt && !cancelled && next < count) {
+            ImageJob& job = queue[next++];
+            guard.unlock();
+            const QString failed = writeImage(engine, job);
+            guard.lock();
+            if (failed.isEmpty())
+                ++finished;
+            else if (!std::exchange(halt, true))
+                problem = failed;
+            changed.notify_all();
+        }
+        --running;
+        changed.notify_all();
+    };
+    const qint64 before = done;
+    bool stop = false;
+    {
+        std::vector<std::jthread> threads;
+        threads.reserve(size_t(workers));
+        for (int worker = 0; worker < workers; ++worker)
+            threads.emplace_back(work);
+        std::unique_lock guard(lock);
+        while (running > 0) {
+            changed.wait_for(guard, std::chrono::milliseconds(50));
+            done = before + finished;
+            if (halt || stop)
+                continue;
+            guard.unlock();
+            stop = stopped(progress);
+            guard.lock();
+            halt = stop;
+        }
+    }
+    done = before + finished;
+    if (!problem.isEmpty()) {
+        failure = problem;
+        return Outcome::Failed;
+    }
+    return stop || cancelled ? Outcome::Cancelled : Outcome::Complete;
+}
+
+// The variants are written aside and renamed into place together once all
+// are complete.
+QString SlideshowPublisher::writeImage(WebImageEngine& engine, ImageJob& job) {
+    const QString folder = QFileInfo(pagePath).absolutePath() + QLatin1Char('/');
+    const std::array<QString, 4> names = {job.image.webp, job.image.fallback, job.image.webp2x,
+                                          job.image.fallback2x};
+    std::array<std::unique_ptr<TemporaryCopy>, 4> outputs;
+    std::array<int, 4> descriptors = {-1, -1, -1, -1};
+    for (size_t variant = 0; variant < names.size(); ++variant) {
+        if (names[variant].isEmpty())
+            continue;
+        outputs[variant] = std::make_unique<TemporaryCopy>(folder + names[variant]);
+        descriptors[variant] = outputs[variant]->fd();
+        if (descriptors[variant] < 0)
+            return cannotCreateMessage(folder + names[variant]) + QStringLiteral(": ") +
+                   systemError();
+    }
+    const WebImageFailure failed = engine.write(
+        job.source, longEdge, {descriptors[0], descriptors[1], descriptors[2], descriptors[3]},
+        &job.image.width, &job.image.height);
+    if (failed != WebImageFailure::None)
+        return webImageProblem(failed, job.source);
+    for (size_t variant = 0; variant < names.size(); ++variant) {
+        if (!outputs[variant])
+            continue;
+        const QString target = folder + names[variant];
+        // Made for a web server to read.
+        ::fchmod(descriptors[variant], 0644);
+        if (!outputs[variant]->renameTo(target))
+            return cannotCreateMessage(target) + QStringLiteral(": ") + systemError();
+        if (!outputs[variant]->close())
+            return QStringLiteral("Cannot write file %1: %2").arg(target, systemError());
+    }
+    return {};
 }

@@ -1,9 +1,11 @@
 #include "makers/slideshow/slideshow_tab.h"
 
+#include "core/separate_files.h"
 #include "core/text_file.h"
 #include "makers/slideshow/publication.h"
 #include "makers/slideshow/slideshow_modern_page.h"
 #include "makers/slideshow/slideshow_publisher.h"
+#include "makers/slideshow/web_image_choice.h"
 #include "widgets/colour_setting.h"
 #include "widgets/font_box.h"
 #include "widgets/form_parts.h"
@@ -20,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -42,6 +45,11 @@ SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
     : TabPage(parent), context(tabContext) {
     ui.setupUi(this, context);
     connect(ui.publishAction, &QAction::triggered, this, &SlideshowTab::publishPage);
+    webImages = new WebImageChoice(WebImageChoice::defaultChoiceFile(), this);
+    webImages->offerIn(ui.saveMenu, context.modern());
+    if (context.modernOutput)
+        connect(context.modernOutput, &ModernOutput::switched, webImages,
+                [this](bool modern) { webImages->offerIn(ui.saveMenu, modern); });
     connect(ui.newButton, &QToolButton::clicked, this, &SlideshowTab::newDocument);
     connect(ui.imageList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!changingList && row >= 0)
@@ -297,8 +305,20 @@ void SlideshowTab::publishPage() {
     const QString pagePath = ui.publishDialog.askSave();
     if (pagePath.isEmpty())
         return;
-    const QByteArray pageBytes =
-        htmlFileBytes(page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    const bool separate = context.modernOutput && context.modernOutput->separateFiles();
+    const QFileInfo pageFile(pagePath);
+    // The page as written: whole, or with its style and script beside it.
+    const auto pageFiles = [separate, pageFile](const SlideshowPage& made) {
+        const QString text = made.lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+        const web::SeparatedPage separated =
+            separate ? web::separateFiles(text, pageFile.completeBaseName())
+                     : web::SeparatedPage{text, {}};
+        SlideshowPublisher::MadePage files{htmlFileBytes(separated.html), {}};
+        for (const web::SeparateFile& file : separated.files)
+            files.companions.append({pageFile.dir().filePath(file.name), htmlFileBytes(file.text)});
+        return files;
+    };
+    const SlideshowPublisher::MadePage files = pageFiles(page);
     // A folder typed into the dialog that does not exist yet is made, and
     // taken away again when nothing could be published into it.
     const QString folder = QFileInfo(pagePath).absolutePath();
@@ -308,7 +328,15 @@ void SlideshowTab::publishPage() {
         return;
     }
     publishing = true;
-    SlideshowPublisher publisher(pagePath, pageBytes, slideshowPublishSources(current));
+    SlideshowPublisher publisher(pagePath, files.bytes, slideshowPublishSources(current));
+    for (const auto& [path, bytes] : files.companions)
+        publisher.addCompanion(path, bytes);
+    if (context.modern() && webImages->isOn())
+        publisher.optimiseImages(
+            QStringList{current.initialImage} + current.images, webImages->longEdge(),
+            [current, pageFiles](const WebImages& images) {
+                return pageFiles(makeModernPublishedSlideshowPage(current, images));
+            });
     const bool complete = runPublication(publisher, this);
     publishing = false;
     if (!complete) {

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 struct SlideshowSettings;
+class WebImageChoice;
 
 // The "Slideshow Maker" tab: an image list, the page settings on three
 // sub-pages, Make Code and Publish.
@@ -48,4 +49,5 @@ private:
     // selections count as a click.
     bool changingList = false;
     bool publishing = false;
+    WebImageChoice* webImages = nullptr;
 };

@@ -101,7 +101,7 @@ private slots:
         option()->trigger();
         click("BitBtn7");
         click("BitBtn10");
-        QCOMPARE(firstLine(pane("Memo3")), QStringLiteral("<form>"));
+        QCOMPARE(firstLine(pane("Memo3")), QStringLiteral("<nav aria-label=\"Menu\">"));
         QCOMPARE(firstLine(pane("Memo4")), Doctype);
 
         // The slideshow, made and published as modern pages.
@@ -146,8 +146,9 @@ private slots:
                  QStringLiteral("The MouseOver document stays modern: the classic output takes "
                                 "effect there at the next New"));
         addImage("b1.png", "b2.png");
-        QVERIFY(pane("Memo8").contains(
-            "\n<a href=\"\"><img src=\"b1.png\" data-over-src=\"b2.png\" alt=\"\"></a>"));
+        QVERIFY(
+            pane("Memo8").contains("\n<span data-over-holder><a href=\"\" aria-label=\"Link\"><img "
+                                   "src=\"b1.png\" data-over-src=\"b2.png\" alt=\"\"></a>"));
         QVERIFY(pane("Memo6").contains("\nnew Image().src = \"b2.png\";"));
 
         click("ToolButton32");
@@ -159,6 +160,51 @@ private slots:
             pane("Memo8").startsWith("<a href=\"\" onMouseOver=\"MouseOver('c2.png','','mouse1')"));
         option()->trigger();
         QVERIFY(status->currentMessage().startsWith("The MouseOver document stays classic"));
+    }
+
+    // Save As HTML and Publish write the page's style and script beside it,
+    // and nothing inline is left in the page.
+    void separateFilesBesideThePage() {
+        auto* separate = findControl<QAction>(window(), "SeparateFiles");
+        QVERIFY(!separate->isEnabled() && !separate->isChecked());
+        option()->trigger();
+        QVERIFY(separate->isEnabled());
+        separate->trigger();
+        type("Edit6", QStringLiteral("pop.html"));
+        click("BitBtn10");
+        const QString site = folder->file(QStringLiteral("site"));
+        QDir().mkpath(site);
+        fake->saveAnswers << site + "/pop up.html";
+        findControl<QAction>(window(), "AsHTML2")->trigger();
+        const QString page = QString::fromUtf8(readBytes(site + "/pop up.html"));
+        QVERIFY(page.contains("<link rel=\"stylesheet\" href=\"pop%20up.css\">"));
+        QVERIFY(page.contains("<script src=\"pop%20up.js\"></script>"));
+        QVERIFY(!page.contains("<script>") && !page.contains(" style=\""));
+        QVERIFY(readBytes(site + "/pop up.js").contains("dialog.showModal();"));
+        QVERIFY(readBytes(site + "/pop up.css").contains(".qm-s1 { "));
+
+        for (const char* name : {"/start.png", "/next.png"})
+            writeBytes(site + name, "picture");
+        fake->openAnswers << QStringList{site + "/start.png", site + "/next.png"};
+        click("BitBtn33");
+        findControl<QListWidget>(window(), "ListBox2")->setCurrentRow(0);
+        click("Button6");
+        click("BitBtn32");
+        const QString published = folder->file(QStringLiteral("published"));
+        QDir().mkpath(published);
+        fake->saveAnswers << published + "/show.html";
+        findControl<QAction>(window(), "Publish1")->trigger();
+        QCOMPARE(fake->notices.last().text, QStringLiteral("Publish complete!"));
+        QVERIFY(readBytes(published + "/show.html").contains("<script src=\"show.js\"></script>"));
+        for (const char* file : {"/show.css", "/show.js", "/start.png", "/next.png"})
+            QVERIFY2(QFileInfo::exists(published + file), file);
+
+        // The choice is kept with Modern HTML5 Output and needs it.
+        reopen();
+        separate = findControl<QAction>(window(), "SeparateFiles");
+        QVERIFY(separate->isChecked() && separate->isEnabled());
+        option()->trigger();
+        QVERIFY(!separate->isEnabled());
     }
 
     void choiceIsRememberedForTheNextRun() {

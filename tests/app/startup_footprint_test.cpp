@@ -22,9 +22,9 @@ bool catchesSigterm(qint64 pid) {
 class StartupFootprintTest : public QObject {
     Q_OBJECT
 private slots:
-    // The sound libraries wait for the first audition and printing for the
-    // first Print; the tool-bar pictures are bitmaps, so no drawing's icon
-    // engine is loaded either.
+    // The sound libraries wait for the first audition, printing for the first
+    // Print and the image library for the first optimising Publish; the tool-bar pictures are
+    // bitmaps, so no drawing's icon engine is loaded either.
     void startsWithoutWhatTheFirstFrameDoesNotNeed() {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -40,8 +40,9 @@ private slots:
         program.terminate();
         QVERIFY(program.waitForFinished(10000));
         QVERIFY(loaded.contains("libQt6Widgets"));
-        for (const char* library : {"libQt6Multimedia", "libfluidsynth", "quillmint-sound",
-                                    "libQt6PrintSupport", "quillmint-print", "libqsvgicon"})
+        for (const char* library :
+             {"libQt6Multimedia", "libfluidsynth", "quillmint-sound", "libQt6PrintSupport",
+              "quillmint-print", "libqsvgicon", "libvips", "quillmint-images"})
             QVERIFY2(!loaded.contains(library), library);
     }
 };

@@ -144,12 +144,18 @@ class NetworkGuard:
 
 
 class PlainHttpServer:
-    """Serves a folder on 127.0.0.1 as a web server that names no charset."""
+    """Serves a folder on 127.0.0.1 as a web server that names no charset,
+    sending `headers` with every answer."""
 
-    def __init__(self, root):
+    def __init__(self, root, headers=None):
         class Quiet(http.server.SimpleHTTPRequestHandler):
             def __init__(self, *args, **kwargs):
                 super().__init__(*args, directory=root, **kwargs)
+
+            def end_headers(self):
+                for name, value in (headers or {}).items():
+                    self.send_header(name, value)
+                super().end_headers()
 
             def log_message(self, *args):
                 pass
@@ -187,7 +193,8 @@ class PlainHttpServer:
 # ----------------------------------------------------------------- browser
 
 # Records what the page hands to window.open and alert before the browser
-# acts on it; the calls themselves go through unchanged.
+# acts on it, and when a dialog opens; the calls themselves go through
+# unchanged.
 RECORDER = """
 window.__opens = [];
 const openWindow = window.open;
@@ -195,6 +202,12 @@ window.open = function (...args) {
   const opened = openWindow.apply(this, args);
   window.__opens.push({args: args.map(String), opened: opened !== null});
   return opened;
+};
+window.__modalAt = [];
+const showModal = HTMLDialogElement.prototype.showModal;
+HTMLDialogElement.prototype.showModal = function (...args) {
+  window.__modalAt.push(performance.now());
+  return showModal.apply(this, args);
 };
 """
 

@@ -4,13 +4,17 @@
 // Usage: page_writer <request.json>. The request lists pages:
 //   {"pages": [{"file": "/abs/page.html", "maker": "dropdown", "settings": {...}}]}
 // maker is one of dropdown, popup, mouseover (with "buttons", a list of
-// settings, instead of "settings"), slideshow and slideshow-publish (the
-// page and its files published beside "file"); each with "-modern" added
+// settings, instead of "settings"), slideshow, slideshow-publish (the
+// page and its files published beside "file") and slideshow-publish-web (the
+// same with the slide images optimised for the web, fitted into "longEdge"
+// pixels; modern only); each with "-modern" added
 // gives the modern page instead of the classic one. "bytes": "plain" writes the
 // page without the byte-order mark, as the program did before it marked
-// non-ASCII pages. Settings name the members of the page settings; a name
-// the writer does not know is an error, so a typo cannot pass unnoticed.
+// non-ASCII pages; "files": "separate" writes the page with its style sheet
+// and scripts beside it, as "Separate CSS and JavaScript files" does. Settings name the members of
+// the page settings; a name the writer does not know is an error, so a typo cannot pass unnoticed.
 
+#include "core/separate_files.h"
 #include "core/text_file.h"
 #include "makers/dropdown/dropdown_modern_page.h"
 #include "makers/dropdown/dropdown_page.h"
@@ -22,7 +26,9 @@
 #include "makers/slideshow/slideshow_page.h"
 #include "makers/slideshow/slideshow_publisher.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -149,7 +155,7 @@ QStringList mouseOverPage(const QJsonArray& buttons, bool modern) {
         body += added.bodyLines;
         counters = added.counters;
     }
-    body += mouseOverClosingLines();
+    body += modern ? modernMouseOverClosingLines() : mouseOverClosingLines();
     const QStringList script = modern ? modernMouseOverScriptLines() : mouseOverScriptLines();
     const QString page = assembleMouseOverPage(
         head.join(QLatin1Char('\n')), script.join(QLatin1Char('\n')), body.join(QLatin1Char('\n')));
@@ -208,6 +214,12 @@ QByteArray fileBytes(const QStringList& lines, bool marked) {
     return marked ? htmlFileBytes(text) : paneFileBytes(text);
 }
 
+// The page, and its separate files first when asked for.
+web::SeparatedPage pageFiles(const QString& text, const QString& file, bool separate) {
+    return separate ? web::separateFiles(text, QFileInfo(file).completeBaseName())
+                    : web::SeparatedPage{text, {}};
+}
+
 void writePage(const QJsonObject& request) {
     QString maker = request.value(QLatin1String("maker")).toString();
     const bool modern = maker.endsWith(QLatin1String("-modern"));
@@ -215,12 +227,37 @@ void writePage(const QJsonObject& request) {
     const QString file = request.value(QLatin1String("file")).toString();
     const QJsonObject json = request.value(QLatin1String("settings")).toObject();
     const bool marked = request.value(QLatin1String("bytes")).toString() != QLatin1String("plain");
-    if (maker == QLatin1String("slideshow-publish")) {
+    const bool separate =
+        request.value(QLatin1String("files")).toString() == QLatin1String("separate");
+    if (maker.startsWith(QLatin1String("slideshow-publish"))) {
         const SlideshowSettings settings = slideshow(json);
         const SlideshowPage page = modern ? makeModernPublishedSlideshowPage(settings)
                                           : makePublishedSlideshowPage(settings);
-        SlideshowPublisher publisher(file, fileBytes(slideshowLines(page), marked),
+        const web::SeparatedPage files = pageFiles(
+            slideshowLines(page).join(QLatin1Char('\n')) + QLatin1Char('\n'), file, separate);
+        SlideshowPublisher publisher(file,
+                                     marked ? htmlFileBytes(files.html) : paneFileBytes(files.html),
                                      slideshowPublishSources(settings));
+        for (const web::SeparateFile& companion : files.files)
+            publisher.addCompanion(QFileInfo(file).dir().filePath(companion.name),
+                                   htmlFileBytes(companion.text));
+        if (maker == QLatin1String("slideshow-publish-web"))
+            publisher.optimiseImages(
+                QStringList{settings.initialImage} + settings.images,
+                request.value(QLatin1String("longEdge")).toInt(DefaultWebImageEdge),
+                [settings, marked, file, separate](const WebImages& images) {
+                    const web::SeparatedPage made =
+                        pageFiles(slideshowLines(makeModernPublishedSlideshowPage(settings, images))
+                                          .join(QLatin1Char('\n')) +
+                                      QLatin1Char('\n'),
+                                  file, separate);
+                    SlideshowPublisher::MadePage written{
+                        marked ? htmlFileBytes(made.html) : paneFileBytes(made.html), {}};
+                    for (const web::SeparateFile& companion : made.files)
+                        written.companions.append({QFileInfo(file).dir().filePath(companion.name),
+                                                   htmlFileBytes(companion.text)});
+                    return written;
+                });
         if (publisher.run() != SlideshowPublisher::Outcome::Complete)
             fail(publisher.error());
         return;
@@ -238,13 +275,25 @@ void writePage(const QJsonObject& request) {
     else
         fail(QStringLiteral("unknown maker %1").arg(maker));
     QString error;
-    if (!writeFileAtomically(file, fileBytes(lines, marked), &error))
+    if (!separate) {
+        if (!writeFileAtomically(file, fileBytes(lines, marked), &error))
+            fail(error);
+        return;
+    }
+    const web::SeparatedPage files =
+        pageFiles(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'), file, true);
+    for (const web::SeparateFile& companion : files.files)
+        if (!writeFileAtomically(QFileInfo(file).dir().filePath(companion.name),
+                                 htmlFileBytes(companion.text), &error))
+            fail(error);
+    if (!writeFileAtomically(file, htmlFileBytes(files.html), &error))
         fail(error);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    setWebImagePlugin(QStringLiteral(QUILLMINT_IMAGES_PLUGIN_FILE));
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s request.json\n", argv[0]);
         return 2;

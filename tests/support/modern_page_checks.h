@@ -74,6 +74,10 @@ inline PageReading readModernPage(const QStringList& lines, bool wholePage) {
                 problems << QStringLiteral("missing ") + QLatin1String(needed);
         if (!text.contains(QRegularExpression(QStringLiteral("<title>[^<\\s][^<]*</title>"))))
             problems << QStringLiteral("empty title");
+        // Landmarks a screen reader jumps to.
+        for (const char* needed : {"<main>", "<h1"})
+            if (!text.contains(QLatin1String(needed)))
+                problems << QStringLiteral("no ") + QLatin1String(needed);
     }
     for (const char* banned : {"javascript:", "window.status", "<bgsound", "document.write",
                                "document.images", "document.forms", "getElementById"})

@@ -48,6 +48,29 @@ private slots:
         QVERIFY(!ModernOutput(file, nullptr).isOn());
     }
 
+    void separateFilesOnlyWithModernOutput() {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("output.cfg"));
+        FakeDesktop fake;
+        {
+            ModernOutput choice(file, nullptr);
+            QAction* separate = choice.separateFilesAction();
+            QCOMPARE(separate->objectName(), QStringLiteral("SeparateFiles"));
+            QCOMPARE(separate->text(), QStringLiteral("Separate CSS and JavaScript files"));
+            QVERIFY(separate->isCheckable() && !separate->isChecked() && !separate->isEnabled());
+            choice.action()->trigger();
+            separate->trigger();
+            QVERIFY(choice.separateFiles());
+            QCOMPARE(readBytes(file), QByteArray("modern\r\nseparate files\r\n"));
+            choice.action()->trigger();
+            QVERIFY(!choice.separateFiles() && !separate->isEnabled());
+        }
+        ModernOutput again(file, nullptr);
+        QVERIFY(!again.isOn() && again.separateFilesAction()->isChecked());
+        again.action()->trigger();
+        QVERIFY(again.separateFiles());
+    }
+
     // A link in place of the choice file is replaced, never written through.
     void aLinkedChoiceFileIsReplaced() {
         QTemporaryDir folder;

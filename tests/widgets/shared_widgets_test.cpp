@@ -1,5 +1,6 @@
 #include "support/fake_desktop.h"
 #include "widgets/colour_setting.h"
+#include "widgets/contrast_warning.h"
 #include "widgets/default_button.h"
 #include "widgets/font_box.h"
 #include "widgets/form_parts.h"
@@ -54,6 +55,44 @@ private slots:
         QCOMPARE(setting.swatchColour(), QColor(Qt::white));
         button->click();
         QCOMPARE(fake.colourStarts.last(), QColor(Qt::white));
+    }
+
+    // The warning follows both colours and only tells: below 4.5:1 it shows
+    // with the ratio, keeping its place in the layout either way.
+    void contrastWarningFollowsTextAndBackground() {
+        FakeDesktop fake;
+        QWidget tab;
+        auto* layout = new QVBoxLayout(&tab);
+        const auto setting = [&](const char* name, const QColor& colour) {
+            auto* button = new QPushButton(&tab);
+            layout->addWidget(button);
+            return new ColourSetting(name, button, new QLabel(&tab), makeSwatch(name, colour, &tab),
+                                     colour, &tab);
+        };
+        ColourSetting* text = setting("ColorDialog1", Qt::black);
+        ColourSetting* background = setting("ColorDialog2", Qt::white);
+        auto* warning = new ContrastWarning("MenuContrast", &tab);
+        layout->addWidget(warning);
+        warning->watch(text, background);
+        tab.show();
+        const struct {
+            const char* text;
+            const char* background;
+            const char* ratio; // empty: no warning
+        } pairs[] = {{"#000000", "#FFFFFF", ""},
+                     {"#FFCC00", "#336699", "3.9:1"},
+                     {"#767676", "#FFFFFF", ""},
+                     {"#777777", "#FFFFFF", "4.4:1"},
+                     {"#FFFFFF", "#FFFFFF", "1.0:1"}};
+        for (const auto& pair : pairs) {
+            text->setText(pair.text);
+            background->setText(pair.background);
+            const QString ratio = QLatin1String(pair.ratio);
+            QCOMPARE(warning->isVisible(), !ratio.isEmpty());
+            if (!ratio.isEmpty())
+                QVERIFY2(warning->toolTip().contains(ratio), qPrintable(warning->toolTip()));
+            QVERIFY(warning->sizePolicy().retainSizeWhenHidden());
+        }
     }
 
     // Generated-code panes pass Tab on; the script pane keeps it. Both use the

@@ -5,8 +5,8 @@
 
 namespace {
 
-const QSet<QString> MenuElements = {"form",   "label",  "span",  "select",
-                                    "option", "button", "script"};
+const QSet<QString> MenuElements = {"nav",    "form",   "label",  "span",
+                                    "select", "option", "button", "script"};
 
 DropdownSettings twoEntries() {
     DropdownSettings settings;
@@ -22,18 +22,19 @@ class DropdownModernPageTest final : public QObject {
 private slots:
     void defaultFragment() {
         const QStringList expected = {
+            "<nav aria-label=\"Menu\">",
             "<form>",
             "<label><span style=\"position:absolute;width:1px;height:1px;overflow:hidden;"
             "clip-path:inset(50%);white-space:nowrap\">Menu</span>",
             "<select size=\"1\" style=\"background-color:#FFFFFF;color:#000000;"
             "font-family:'Times New Roman';font-size:10px;font-weight:normal;"
-            "font-style:normal;text-decoration:none\">",
+            "font-style:normal;text-decoration:none;max-width:100%;min-height:24px\">",
             "<option value=\"index.html\">Home</option>",
             "<option value=\"about.html\">About</option>",
             "</select></label>",
             "<button type=\"submit\" style=\"background-color:#FFFFFF;color:#000000;"
             "font-family:'Times New Roman';font-size:10px;border-style:solid;"
-            "border-width:1px\">Go!</button>",
+            "border-width:1px;min-width:24px;min-height:24px\">Go!</button>",
             "<script>",
             "(function (root) {",
             "  \"use strict\";",
@@ -47,7 +48,8 @@ private slots:
             "  });",
             "})(document.currentScript.parentElement);",
             "</script>",
-            "</form>"};
+            "</form>",
+            "</nav>"};
         QCOMPARE(modernDropdownPage(twoEntries()), expected);
     }
 
@@ -57,7 +59,7 @@ private slots:
         settings.fullPage = true;
         const QStringList page = modernDropdownPage(settings);
 
-        QCOMPARE(page.mid(8, fragment.size()), fragment);
+        QCOMPARE(page.mid(page.indexOf(fragment.first()), fragment.size()), fragment);
         QCOMPARE(page.last(), QStringLiteral("</html>"));
         const PageReading reading = readModernPage(page, true);
         QCOMPARE(reading.problems, QStringList());
@@ -71,18 +73,18 @@ private slots:
         settings.border = QStringLiteral("Groove");
         settings.borderWidth = QStringLiteral("3");
         const QStringList page = modernDropdownPage(settings);
-        QVERIFY(page[2].endsWith(
-            "font-size:12pt;font-weight:bold;font-style:italic;text-decoration:underline\">"));
-        QVERIFY(page[6].startsWith("<button type=\"submit\" style=\"background-color:#000000;"
+        QVERIFY(page[3].contains(
+            "font-size:12pt;font-weight:bold;font-style:italic;text-decoration:underline;"));
+        QVERIFY(page[7].startsWith("<button type=\"submit\" style=\"background-color:#000000;"
                                    "color:#FFFFFF;"));
-        QVERIFY(page[6].contains("border-style:groove;border-width:3px"));
+        QVERIFY(page[7].contains("border-style:groove;border-width:3px"));
 
         // What is no CSS value is left out rather than written broken.
         settings.size = QStringLiteral("big");
         settings.border = QStringLiteral("Wavy");
         settings.background = QStringLiteral("white");
         const QStringList broken = modernDropdownPage(settings);
-        for (const QString& line : {broken[2], broken[6]})
+        for (const QString& line : {broken[3], broken[7]})
             QVERIFY2(!line.contains("font-size") && !line.contains("border-style") &&
                          !line.contains(":white"),
                      qPrintable(line));
@@ -92,8 +94,8 @@ private slots:
         DropdownSettings settings;
         settings.goText.clear();
         const QStringList page = modernDropdownPage(settings);
-        QCOMPARE(page[3], QStringLiteral("</select></label>"));
-        QVERIFY(page[4].endsWith(">Go!</button>"));
+        QCOMPARE(page[4], QStringLiteral("</select></label>"));
+        QVERIFY(page[5].endsWith(">Go!</button>"));
         QCOMPARE(readModernPage(page, false).problems, QStringList());
     }
 
@@ -115,7 +117,7 @@ private slots:
         const PageReading reading = readModernPage(page, fullPage);
         QCOMPARE(reading.problems, QStringList());
         QVERIFY((reading.elements - MenuElements -
-                 QSet<QString>{"html", "head", "meta", "title", "body"})
+                 QSet<QString>{"html", "head", "meta", "title", "style", "body", "main", "h1"})
                     .isEmpty());
         QCOMPARE(page.count(QStringLiteral(
                      "<option value=\"%22'&amp;%3Cb%3Ex%3C/b%3E%3C/script%3E%3C!--%C3%A9%F0%9F%98"

@@ -5,8 +5,9 @@
 
 namespace {
 
-const QSet<QString> ButtonPageElements = {"html", "head", "meta", "title", "script",
-                                          "body", "a",    "img",  "br"};
+const QSet<QString> ButtonPageElements = {"html",   "head", "meta", "title", "style",
+                                          "script", "body", "main", "h1",    "span",
+                                          "a",      "img",  "br"};
 
 MouseOverSettings button(const QString& initial, const QString& over) {
     MouseOverSettings settings;
@@ -26,7 +27,7 @@ QStringList document(const QList<MouseOverSettings>& buttons) {
         body << added.bodyLines;
         counters = added.counters;
     }
-    return head + modernMouseOverScriptLines() + body + mouseOverClosingLines();
+    return head + modernMouseOverScriptLines() + body + modernMouseOverClosingLines();
 }
 
 } // namespace
@@ -44,9 +45,11 @@ private slots:
         QCOMPARE(added.headLines, (QStringList{"new Image().src = \"/pics/home%20off.png\";",
                                                "new Image().src = \"/pics/home%20on.png\";"}));
         QCOMPARE(added.bodyLines,
-                 QStringList("<a href=\"index.html\" title=\"Home page\"><img "
+                 QStringList("<span data-over-holder><a href=\"index.html\" "
+                             "aria-describedby=\"mouseover-tip-1\"><img "
                              "src=\"/pics/home%20off.png\" data-over-src=\"/pics/home%20on.png\" "
-                             "alt=\"Home\"></a>"));
+                             "alt=\"Home\"></a><span role=\"tooltip\" id=\"mouseover-tip-1\" "
+                             "hidden>Home page</span></span>"));
         QCOMPARE(added.counters, (MouseOverCounters{1, 2}));
 
         MouseOverSettings second = button("b1.png", "b2.png");
@@ -58,9 +61,10 @@ private slots:
         const MouseOverButtonLines next = modernMouseOverButton(second, added.counters);
         QVERIFY(next.headLines.isEmpty());
         QCOMPARE(next.bodyLines,
-                 (QStringList{"<a href=\"\"><img src=\"b1.png\" data-over-src=\"b2.png\" alt=\"\" "
+                 (QStringList{"<span data-over-holder><a href=\"\" aria-label=\"Link\"><img "
+                              "src=\"b1.png\" data-over-src=\"b2.png\" alt=\"\" "
                               "style=\"border-color:#FFFFFF;border-style:ridge;border-width:2px\">"
-                              "</a>",
+                              "</a></span>",
                               "<br>"}));
         QCOMPARE(next.counters, (MouseOverCounters{2, 2}));
     }

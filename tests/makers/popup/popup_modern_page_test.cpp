@@ -8,8 +8,9 @@ using Medium = PopupSettings::LaunchMedium;
 
 namespace {
 
-const QSet<QString> PopupElements = {"html", "head", "meta",   "title",  "body",   "div",
-                                     "a",    "img",  "dialog", "button", "iframe", "script"};
+const QSet<QString> PopupElements = {"html",   "head",   "meta",   "title", "style", "body",
+                                     "main",   "h1",     "div",    "a",     "img",   "dialog",
+                                     "button", "iframe", "script", "p",     "span"};
 
 PopupSettings launchedBy(Event event, Medium medium) {
     PopupSettings settings;

@@ -7,7 +7,8 @@ namespace {
 
 const QSet<QString> SlideshowElements = {"html",  "head",   "meta",   "title",  "body",   "div",
                                          "audio", "table",  "tr",     "td",     "span",   "img",
-                                         "label", "select", "option", "button", "script", "a"};
+                                         "label", "select", "option", "button", "script", "a",
+                                         "main",  "h1",     "style",  "p"};
 
 SlideshowSettings slides(const QStringList& images) {
     SlideshowSettings settings;
@@ -42,6 +43,17 @@ private slots:
         QVERIFY(!makeModernPublishedSlideshowPage(noImages).refused());
     }
 
+    // A published show may have no pictures at all: it says so instead of
+    // showing a broken image, and offers no controls that would do nothing.
+    void emptyPublishedShow() {
+        SlideshowSettings empty;
+        const QStringList page = makeModernPublishedSlideshowPage(empty).lines;
+        QCOMPARE(readModernPage(page, true).problems, QStringList());
+        QVERIFY(page.contains("<p>This slideshow has no pictures yet.</p>"));
+        for (const char* absent : {"<img", "<select", "<button", "<script"})
+            QVERIFY2(!joined(page).contains(absent), absent);
+    }
+
     void defaultPage() {
         const QStringList page = makeModernSlideshowPage(slides({"/pics/one.jpg"})).lines;
         const PageReading reading = readModernPage(page, true);
@@ -52,6 +64,9 @@ private slots:
         QVERIFY(page.contains("<body style=\"background-color:#FFFFFF\">"));
         QVERIFY(
             page.contains("<img src=\"/pics/start.jpg\" alt=\"Start\" data-slideshow=\"image\">"));
+        QVERIFY(page.contains("<div role=\"group\" aria-roledescription=\"slide\" "
+                              "aria-label=\"1 of 2\" data-slideshow=\"slide\">"));
+        QVERIFY(page.filter("<button").first().contains("data-slideshow=\"toggle\""));
         QVERIFY(page.contains("<option value=\"/pics/start.jpg\" selected>Start</option>"));
         QVERIFY(page.contains("<option value=\"/pics/one.jpg\">Image 1</option>"));
         QVERIFY(page.contains(
@@ -71,6 +86,7 @@ private slots:
         settings.rightClickMessage = QStringLiteral("No \"copies\", please");
         settings.backgroundImage = QStringLiteral("/pics/back ground.png");
         settings.centreConsole = settings.headingBold = true;
+        settings.headingText = QStringLiteral("Holiday");
         settings.borderWidth = QStringLiteral("0");
         const QStringList page = makeModernSlideshowPage(settings).lines;
         QCOMPARE(readModernPage(page, true).problems, QStringList());
@@ -86,10 +102,10 @@ private slots:
         const QString table = page.filter("<table").first();
         QVERIFY(table.contains("border-width:0px") && table.contains("margin-left:auto"));
         QVERIFY(!page.filter("<td").first().contains("border"));
-        QVERIFY(page.filter("<span style").first().contains("font-weight:bold"));
+        QVERIFY(page.filter("<h1 style").first().contains("font-weight:bold"));
 
         settings.sound.clear();
-        QVERIFY(!joined(makeModernSlideshowPage(settings).lines).contains("audio"));
+        QVERIFY(!joined(makeModernSlideshowPage(settings).lines).contains("<audio"));
     }
 
     void publishedPageUsesBareEncodedNames() {
@@ -104,6 +120,51 @@ private slots:
         QVERIFY(page.contains("<option value=\"start.jpg\" selected>Start</option>"));
         QVERIFY(page.contains("<audio src=\"song.wav\" loop controls preload=\"auto\"></audio>"));
         QVERIFY(joined(page).contains("background-image:url('it%27s.gif')"));
+    }
+
+    void webImagesGetAPictureEachWithTheirSize() {
+        const SlideshowSettings settings = slides({"/a/one.jpg", "/b/two,x.png", "/c/wave.gif"});
+        const WebImages images = {
+            {"/pics/start.jpg",
+             {"start-1600.jpg", "start-1600.webp", "start-3200.jpg", "start-3200.webp", 1600,
+              1200}},
+            {"/a/one.jpg", {"one-1600.jpg", "one-1600.webp", {}, {}, 1600, 900}},
+            {"/b/two,x.png", {"two,x-1600.png", "two,x-1600.webp", {}, {}, 900, 1600}},
+            {"/c/wave.gif", {"wave.gif", {}, {}, {}, 320, 200}},
+        };
+        const QStringList page = makeModernPublishedSlideshowPage(settings, images).lines;
+        const PageReading reading = readModernPage(page, true);
+        QCOMPARE(reading.problems, QStringList());
+        QVERIFY(
+            (reading.elements - SlideshowElements - QSet<QString>{"picture", "source"}).isEmpty());
+        const QString look = QStringLiteral("></picture>");
+        const qsizetype first = page.indexOf(
+            "<picture data-slideshow=\"picture\"><source type=\"image/webp\" "
+            "srcset=\"start-1600.webp, start-3200.webp 2x\"><img src=\"start-1600.jpg\" "
+            "srcset=\"start-1600.jpg, start-3200.jpg 2x\" width=\"1600\" height=\"1200\" "
+            "alt=\"Start\" loading=\"eager\"" +
+            look);
+        QVERIFY(first > 0);
+        QCOMPARE(
+            page.mid(first + 1, 3),
+            QStringList({"<picture data-slideshow=\"picture\" hidden><source type=\"image/webp\" "
+                         "srcset=\"one-1600.webp\"><img src=\"one-1600.jpg\" width=\"1600\" "
+                         "height=\"900\" alt=\"Image 1\" loading=\"lazy\"" +
+                             look,
+                         "<picture data-slideshow=\"picture\" hidden><source type=\"image/webp\" "
+                         "srcset=\"two%2Cx-1600.webp\"><img src=\"two,x-1600.png\" "
+                         "width=\"900\" height=\"1600\" alt=\"Image 2\" loading=\"lazy\"" +
+                             look,
+                         "<picture data-slideshow=\"picture\" hidden><img src=\"wave.gif\" "
+                         "width=\"320\" height=\"200\" alt=\"Image 3\" loading=\"lazy\"" +
+                             look}));
+        QVERIFY(page.contains("<option value=\"one-1600.jpg\">Image 1</option>"));
+        QVERIFY(joined(page).contains("preload(choice.index + 1);"));
+        QVERIFY(joined(page).contains("[data-slideshow=picture] img { display: block; "
+                                      "margin: 0 auto; max-width: 100%; height: auto; }"));
+        QVERIFY(!joined(page).contains("image.src"));
+        QCOMPARE(makeModernPublishedSlideshowPage(settings, {}).lines,
+                 makeModernPublishedSlideshowPage(settings).lines);
     }
 
     void everyTypedValueStaysInItsPlace() {

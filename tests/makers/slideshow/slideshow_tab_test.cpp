@@ -1,6 +1,8 @@
 #include "core/text_file.h"
+#include "core/web_images.h"
 #include "makers/slideshow/slideshow_page.h"
 #include "makers/slideshow/slideshow_tab.h"
+#include "support/camera_photo.h"
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
@@ -8,9 +10,11 @@
 #include "widgets/output_commands.h"
 #include "widgets/tab_context.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,10 +35,16 @@ namespace {
 
 // One tab as the main window makes it, with the desktop faked.
 struct Fixture {
-    Fixture() {
-        TabContext context;
+    // Modern: with the "Modern HTML5 Output" choice checked.
+    explicit Fixture(bool modern = false) {
         context.folders = ProgramFolders::portable(folder.path());
         context.editActions = &actions;
+        if (modern) {
+            modernOutput =
+                std::make_unique<ModernOutput>(ModernOutput::defaultChoiceFile(), nullptr);
+            modernOutput->action()->setChecked(true);
+            context.modernOutput = modernOutput.get();
+        }
         tab = std::make_unique<SlideshowTab>(context);
     }
 
@@ -70,6 +80,8 @@ struct Fixture {
     ProgramFolder folder;
     FakeDesktop fake;
     EditActions actions{nullptr};
+    std::unique_ptr<ModernOutput> modernOutput;
+    TabContext context;
     std::unique_ptr<SlideshowTab> tab;
 };
 
@@ -480,6 +492,48 @@ private slots:
         QCOMPARE(f.fake.colourStarts.last(), QColor(Qt::white));
         f.click("Button5");
         QCOMPARE(f.fake.fileQuestions.last().current, QStringLiteral("/bg/y.gif"));
+    }
+
+    void optimisedImagesAreAModernPublishChoiceRemembered() {
+        setWebImagePlugin(QStringLiteral(QUILLMINT_IMAGES_PLUGIN_FILE));
+        Fixture f(true);
+        auto* menu = findControl<QMenu>(*f.tab, "PopupMenu11");
+        auto* optimise = findControl<QAction>(*f.tab, "OptimiseImages");
+        QVERIFY(menu->actions().contains(optimise) && !optimise->isChecked());
+        f.modernOutput->action()->trigger();
+        QVERIFY(!menu->actions().contains(optimise));
+        f.modernOutput->action()->trigger();
+        optimise->trigger();
+        findControl<QAction>(*f.tab, "WebImageSize800")->trigger();
+
+        QImage picture(2000, 1000, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        QBuffer jpeg;
+        jpeg.open(QIODevice::WriteOnly);
+        picture.save(&jpeg, "JPEG");
+        const QString photo = makeFile(f.folder.file(QStringLiteral("pics/photo.jpg")),
+                                       withCameraExif(jpeg.data(), 6));
+        f.add({photo, photo});
+        f.select(0);
+        f.click("Button6");
+        f.click("BitBtn32");
+        const QString site = f.folder.file(QStringLiteral("site"));
+        QDir().mkpath(site);
+        f.fake.saveAnswers << site + "/show.html";
+        findControl<QAction>(*f.tab, "Publish1")->trigger();
+        QCOMPARE(f.fake.lastNotice(), QStringLiteral("Publish complete!"));
+        QCOMPARE(QDir(site).entryList(QDir::Files, QDir::Name),
+                 QStringList({"photo-1600.jpg", "photo-1600.webp", "photo-800.jpg",
+                              "photo-800.webp", "show.html"}));
+        QVERIFY(
+            readBytes(site + "/show.html")
+                .contains("<source type=\"image/webp\" srcset=\"photo-800.webp, "
+                          "photo-1600.webp 2x\"><img src=\"photo-800.jpg\" srcset=\"photo-800.jpg, "
+                          "photo-1600.jpg 2x\" width=\"400\" height=\"800\""));
+
+        const SlideshowTab again(f.context);
+        QVERIFY(findControl<QAction>(again, "OptimiseImages")->isChecked());
+        QVERIFY(findControl<QAction>(again, "WebImageSize800")->isChecked());
     }
 
     void saveAsHtmlWarnsAndPreviewFollowsTheLastSave() {
