@@ -131,6 +131,8 @@ void MainWindow::connectMenus() {
                 runTabCommand(control);
         });
     connect(form.tabs, &QTabWidget::currentChanged, this, &MainWindow::offerTabCommands);
+    // A tab's drop-downs may change while it is current (Modern output on).
+    connect(form.optionsMenu, &QMenu::aboutToShow, this, &MainWindow::offerTabCommands);
     offerTabCommands();
     connect(form.exitItem, &QAction::triggered, this, &QWidget::close);
     for (int tab = 0; tab < 5; ++tab) {

@@ -213,11 +213,11 @@ private slots:
         ApplicationWindows windows;
         MainWindow& window = *windows.mainWindow;
         const QStringList expected[] = {
-            {"AsHTML1", "AsText1", "", "PreviewinBrowser1", "", "ModernOutput", "",
+            {"AsHTML1", "AsText1", "", "PreviewinBrowser1", "", "ModernOutput", "SeparateFiles", "",
              "MakeRelevantCodeOnly1", "MakeAllHTMLCode1"},
-            {"AsHTML2", "AsText2", "", "Preview1", "", "ModernOutput"},
-            {"AsHTML3", "AsText3", "", "Preview2", "", "ModernOutput"},
-            {"AsHTML4", "AsText4", "Publish1", "", "Preview3", "", "ModernOutput"},
+            {"AsHTML2", "AsText2", "", "Preview1", "", "ModernOutput", "SeparateFiles"},
+            {"AsHTML3", "AsText3", "", "Preview2", "", "ModernOutput", "SeparateFiles"},
+            {"AsHTML4", "AsText4", "Publish1", "", "Preview3", "", "ModernOutput", "SeparateFiles"},
             {"AsJS1", "AsHTML5", "", "Tag Inspector", "Reserved Words", "", "StripHTML1"},
         };
         auto* options = findControl<QMenu>(window, "MainOptionsMenu");
