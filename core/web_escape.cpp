@@ -1,17 +1,12 @@
 #include "core/web_escape.h"
 
+#include "core/typed_text.h"
+
 #include <QRegularExpression>
 
 namespace web {
 
 namespace {
-
-// C0 controls other than tab, line feed and carriage return, and DEL: no page
-// may hold them, so they become the replacement character.
-bool isStrayControl(QChar c) {
-    const char16_t u = c.unicode();
-    return (u < 0x20 && u != '\t' && u != '\n' && u != '\r') || u == 0x7F;
-}
 
 QString escapeHtml(const QString& text, bool inAttribute) {
     QString out;
@@ -37,7 +32,7 @@ QString escapeHtml(const QString& text, bool inAttribute) {
             out += QLatin1String("&#13;");
             break;
         default:
-            out += isStrayControl(c) ? QChar(QChar::ReplacementCharacter) : c;
+            out += isStrayControl(c.unicode()) ? QChar(QChar::ReplacementCharacter) : c;
         }
     }
     return out;
@@ -78,12 +73,25 @@ QString percentEncode(const QString& text, const char* kept, bool keepEscapes) {
 const char* const FileNameKept = "-._~/!$&()*+,;=@";
 const char* const UrlKept = "-._~:/?#[]@!$&'()*+,;=";
 
-// The scheme of an address ("http", "file"), or nothing. One letter and a
-// colon is a drive, not a scheme.
+bool isAsciiLetter(char16_t u) {
+    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+}
+
+// The scheme of an address ("http", "file"), or nothing: a letter, then
+// letters, digits, "+", "-" or ".", then a colon. One letter and a colon is a
+// drive, not a scheme. A plain scan, so that no odd character can make it
+// miss a scheme.
 QString schemeOf(const QString& text) {
-    static const QRegularExpression scheme(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]+):"));
-    const QRegularExpressionMatch match = scheme.match(text);
-    return match.hasMatch() ? match.captured(1).toLower() : QString();
+    if (text.isEmpty() || !isAsciiLetter(text.front().unicode()))
+        return {};
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        const char16_t u = text.at(i).unicode();
+        if (u == ':')
+            return i > 1 ? text.first(i).toLower() : QString();
+        if (!isAsciiLetter(u) && !(u >= '0' && u <= '9') && u != '+' && u != '-' && u != '.')
+            return {};
+    }
+    return {};
 }
 
 bool runsScript(const QString& scheme) {

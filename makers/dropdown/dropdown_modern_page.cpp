@@ -18,7 +18,8 @@ const QStringList GoScript = {
 
 } // namespace
 
-QStringList modernDropdownPage(const DropdownSettings& s) {
+QStringList modernDropdownPage(const DropdownSettings& typed) {
+    const DropdownSettings s = validSettings(typed, web::PageKind::Modern);
     const QString& buttonBackground = s.invertButton ? s.itemColour : s.background;
     const QString& buttonText = s.invertButton ? s.background : s.itemColour;
     const QString font = web::cssFontFamily(s.font);

@@ -7,13 +7,25 @@ QString entryText(const QString& name, const QString& url) {
     return name % QLatin1String(" [") % url % QLatin1Char(']');
 }
 
+namespace {
+
+// Where the character that ends at `end` starts: a surrogate pair is one
+// character, so a split never leaves half of one.
+qsizetype characterBefore(const QString& text, qsizetype end) {
+    return end >= 2 && text.at(end - 1).isLowSurrogate() && text.at(end - 2).isHighSurrogate()
+               ? end - 2
+               : end - 1;
+}
+
+} // namespace
+
 MenuEntry splitEntry(const QString& entry) {
     // Every entry the list accepts holds a "["; without one the name is empty
     // and the address is all but the last character, as the split rule gives.
     const qsizetype bracket = entry.indexOf(QLatin1Char('['));
-    const qsizetype nameLength = bracket - 1;
+    const qsizetype nameLength = bracket < 0 ? -1 : characterBefore(entry, bracket);
     const qsizetype urlStart = bracket + 1;
-    const qsizetype urlLength = entry.size() - 1 - urlStart;
+    const qsizetype urlLength = characterBefore(entry, entry.size()) - urlStart;
     MenuEntry parts;
     if (nameLength > 0)
         parts.name = entry.left(nameLength);
@@ -35,7 +47,15 @@ void sortEntries(QStringList& entries) {
     });
 }
 
-QStringList dropdownPage(const DropdownSettings& s) {
+DropdownSettings validSettings(DropdownSettings settings, web::PageKind kind) {
+    DropdownSettings& s = settings;
+    web::makeValid(kind, s.background, s.itemColour, s.font, s.size, s.goText, s.border,
+                   s.borderWidth, s.entries);
+    return settings;
+}
+
+QStringList dropdownPage(const DropdownSettings& typed) {
+    const DropdownSettings s = validSettings(typed, web::PageKind::Classic);
     const QLatin1String weight(s.bold ? "bold" : "none");
     const QLatin1String style(s.italic ? "italic" : "none");
     const QLatin1String decoration(s.underline ? "underline" : "none");

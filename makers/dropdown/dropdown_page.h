@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/typed_text.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -43,6 +45,10 @@ bool hasForbiddenCharacters(const QString& text);
 // Orders entries once, by their whole text, without regard to letter case;
 // entries that compare equal keep their order.
 void sortEntries(QStringList& entries);
+
+// The settings with every text as a page of `kind` may take it (see
+// web::validText); each page function starts here.
+DropdownSettings validSettings(DropdownSettings settings, web::PageKind kind);
 
 // The lines of the page: the script and the form, and around them the rest
 // of an HTML page when `fullPage` is set.

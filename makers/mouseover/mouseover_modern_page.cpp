@@ -124,8 +124,9 @@ QStringList modernMouseOverClosingLines() {
     return QStringList{QStringLiteral("</main>")} + mouseOverClosingLines();
 }
 
-MouseOverButtonLines modernMouseOverButton(const MouseOverSettings& settings,
+MouseOverButtonLines modernMouseOverButton(const MouseOverSettings& typed,
                                            const MouseOverCounters& counters) {
+    const MouseOverSettings settings = validSettings(typed, web::PageKind::Modern);
     MouseOverButtonLines added;
     added.counters = counters;
     if (settings.preloadImages) {

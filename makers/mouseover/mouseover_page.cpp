@@ -36,8 +36,16 @@ QString linkLine(const MouseOverSettings& settings, qint64 button) {
 
 } // namespace
 
-MouseOverButtonLines mouseOverButton(const MouseOverSettings& settings,
+MouseOverSettings validSettings(MouseOverSettings settings, web::PageKind kind) {
+    MouseOverSettings& s = settings;
+    web::makeValid(kind, s.borderColour, s.borderType, s.borderSize, s.initialImage,
+                   s.mouseOverImage, s.statusText, s.alternateText, s.url);
+    return settings;
+}
+
+MouseOverButtonLines mouseOverButton(const MouseOverSettings& typed,
                                      const MouseOverCounters& counters) {
+    const MouseOverSettings settings = validSettings(typed, web::PageKind::Classic);
     MouseOverButtonLines added;
     added.counters = counters;
     if (settings.preloadImages) {

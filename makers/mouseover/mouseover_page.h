@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/typed_text.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -39,6 +41,10 @@ struct MouseOverButtonLines {
     QStringList bodyLines;
     MouseOverCounters counters;
 };
+
+// The settings with every text as a page of `kind` may take it (see
+// web::validText); each page function starts here.
+MouseOverSettings validSettings(MouseOverSettings settings, web::PageKind kind);
 
 // The lines of the next image button, numbered after `counters`.
 MouseOverButtonLines mouseOverButton(const MouseOverSettings& settings,

@@ -240,7 +240,8 @@ QStringList scriptLines(const PopupSettings& s) {
 
 } // namespace
 
-QStringList modernPopupPage(const PopupSettings& s) {
+QStringList modernPopupPage(const PopupSettings& typed) {
+    const PopupSettings s = validSettings(typed, web::PageKind::Modern);
     QStringList page = web::html5Head({}, QStringLiteral("Popup"));
     page << web::pageStyle({QStringLiteral("dialog { padding: 0; max-width: 100vw; }"),
                             QStringLiteral("dialog p { margin: 0.5em; }"),

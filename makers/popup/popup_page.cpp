@@ -57,6 +57,13 @@ void appendLinkContent(QStringList& page, const PopupSettings& settings) {
 
 } // namespace
 
+PopupSettings validSettings(PopupSettings settings, web::PageKind kind) {
+    PopupSettings& s = settings;
+    web::makeValid(kind, s.height, s.width, s.left, s.top, s.closeSeconds, s.url, s.statusText,
+                   s.imagePath, s.delaySeconds);
+    return settings;
+}
+
 QString popupWindowFeatures(const PopupSettings& s) {
     if (s.fullScreen)
         return QStringLiteral("windowprops=\"fullscreen=yes\";");
@@ -71,7 +78,8 @@ QString popupWindowFeatures(const PopupSettings& s) {
            QStringLiteral("\";");
 }
 
-QStringList popupPage(const PopupSettings& settings) {
+QStringList popupPage(const PopupSettings& typed) {
+    const PopupSettings settings = validSettings(typed, web::PageKind::Classic);
     // "onUnload" opens the window straight from the unload handler: there is
     // no Start function, no timer and nothing that closes the popup again.
     const bool direct = settings.event == Event::OnUnload;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/typed_text.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +38,10 @@ struct PopupSettings {
 
     friend bool operator==(const PopupSettings&, const PopupSettings&) = default;
 };
+
+// The settings with every text as a page of `kind` may take it (see
+// web::validText); each page function starts here.
+PopupSettings validSettings(PopupSettings settings, web::PageKind kind);
 
 // The `windowprops` assignment: the full-screen line, or the seven features
 // with size and position.

@@ -436,8 +436,9 @@ QStringList pageLines(const SlideshowSettings& s, qint64 delay, const FileRefere
     return lines;
 }
 
-SlideshowPage buildPage(const SlideshowSettings& settings, bool published,
+SlideshowPage buildPage(const SlideshowSettings& typed, bool published,
                         const WebImages& images = {}) {
+    const SlideshowSettings settings = validSettings(typed, web::PageKind::Modern);
     const SlideshowCheck check = checkSlideshow(settings, published);
     if (!check.refusal.isEmpty())
         return {{}, check.refusal};

@@ -188,7 +188,8 @@ QStringList pageLines(const SlideshowSettings& s, qint64 delay, const Reference&
     return lines;
 }
 
-SlideshowPage buildPage(const SlideshowSettings& settings, bool published) {
+SlideshowPage buildPage(const SlideshowSettings& typed, bool published) {
+    const SlideshowSettings settings = validSettings(typed, web::PageKind::Classic);
     const SlideshowCheck check = checkSlideshow(settings, published);
     if (!check.refusal.isEmpty())
         return {{}, check.refusal};
@@ -197,6 +198,18 @@ SlideshowPage buildPage(const SlideshowSettings& settings, bool published) {
 }
 
 } // namespace
+
+SlideshowSettings validSettings(SlideshowSettings settings, web::PageKind kind) {
+    SlideshowSettings& s = settings;
+    web::makeValid(kind, s.images, s.initialImage, s.transitionTime, s.rightClickMessage, s.sound,
+                   s.pageTitle, s.pageBackgroundColor, s.backgroundImage, s.headingText,
+                   s.headingFont, s.headingColor, s.headingSize, s.borderColor, s.borderWidth,
+                   s.consoleColor, s.headingCellColor, s.cellSpacing, s.cellPadding, s.buttonFont,
+                   s.buttonBackgroundColor, s.buttonTextColor, s.buttonBorderStyle,
+                   s.buttonBorderWidth, s.listFont, s.listBackgroundColor, s.listItemColor,
+                   s.listBorderStyle, s.listBorderWidth);
+    return settings;
+}
 
 SlideshowCheck checkSlideshow(const SlideshowSettings& settings, bool published) {
     if (!published && settings.images.isEmpty())
@@ -217,7 +230,8 @@ SlideshowPage makePublishedSlideshowPage(const SlideshowSettings& settings) {
     return buildPage(settings, true);
 }
 
-QStringList slideshowPublishSources(const SlideshowSettings& settings) {
+QStringList slideshowPublishSources(const SlideshowSettings& typed) {
+    const SlideshowSettings settings = validSettings(typed, web::PageKind::Classic);
     QStringList sources;
     for (const QString* single :
          {&settings.backgroundImage, &settings.sound, &settings.initialImage})

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/typed_text.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -53,6 +55,10 @@ struct SlideshowPage {
 
     bool refused() const { return !refusal.isEmpty(); }
 };
+
+// The settings with every text as a page of `kind` may take it (see
+// web::validText); each page function starts here.
+SlideshowSettings validSettings(SlideshowSettings settings, web::PageKind kind);
 
 // Whether settings make a page: the rotation delay in milliseconds, or the
 // message that explains why there is none. Make Code checks for an empty image
