@@ -217,13 +217,18 @@ private slots:
         FakeDesktop desk;
         ApplicationWindows windows;
         MainWindow& window = *windows.mainWindow;
+        // Every Options drop-down holds the shared Live Preview toggle.
         const QStringList expected[] = {
             {"AsHTML1", "AsText1", "", "PreviewinBrowser1", "", "ModernOutput", "SeparateFiles", "",
-             "MakeRelevantCodeOnly1", "MakeAllHTMLCode1"},
-            {"AsHTML2", "AsText2", "", "Preview1", "", "ModernOutput", "SeparateFiles"},
-            {"AsHTML3", "AsText3", "", "Preview2", "", "ModernOutput", "SeparateFiles"},
-            {"AsHTML4", "AsText4", "Publish1", "", "Preview3", "", "ModernOutput", "SeparateFiles"},
-            {"AsJS1", "AsHTML5", "", "Tag Inspector", "Reserved Words", "", "StripHTML1"},
+             "LivePreview", "", "MakeRelevantCodeOnly1", "MakeAllHTMLCode1"},
+            {"AsHTML2", "AsText2", "", "Preview1", "", "ModernOutput", "SeparateFiles", "",
+             "LivePreview"},
+            {"AsHTML3", "AsText3", "", "Preview2", "", "ModernOutput", "SeparateFiles", "",
+             "LivePreview"},
+            {"AsHTML4", "AsText4", "Publish1", "", "Preview3", "", "ModernOutput", "SeparateFiles",
+             "", "LivePreview"},
+            {"AsJS1", "AsHTML5", "", "Tag Inspector", "Reserved Words", "", "StripHTML1", "",
+             "LivePreview"},
         };
         auto* options = findControl<QMenu>(window, "MainOptionsMenu");
         for (int tab = 0; tab < 5; ++tab) {
@@ -239,7 +244,10 @@ private slots:
             QCOMPARE(shown, expected[tab]);
         }
         // A toggle's item shows and flips its button.
-        QAction* words = options->actions().at(options->actions().size() - 3);
+        const QList<QAction*> entries = options->actions();
+        QAction* words = *std::find_if(entries.begin(), entries.end(), [](const QAction* entry) {
+            return entry->text() == QLatin1String("Reserved Words");
+        });
         auto* wordsButton = findControl<QToolButton>(window, "ToolButton79");
         words->trigger();
         QCOMPARE(wordsButton->isChecked(), words->isChecked());
