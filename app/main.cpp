@@ -49,11 +49,17 @@ int main(int argc, char* argv[]) {
             windows.mainWindow->show();
             if (!userStateProblem.isEmpty())
                 desktop().notice(NoticeKind::Warning, userStateProblem);
+            // The file first: a box saying it cannot be opened is answered
+            // before the tip comes up, never hidden behind it.
+            if (!command.file.isEmpty())
+                windows.mainWindow->afterFirstFrame(
+                    [main = windows.mainWindow.get(), file = command.file] {
+                        if (file.endsWith(QLatin1Char('.') + QLatin1String(ProjectSuffix)))
+                            main->projects()->openProjectFile(file);
+                        else
+                            main->openInEditor(file);
+                    });
             windows.applyPreferences();
-            if (command.file.endsWith(QLatin1Char('.') + QLatin1String(ProjectSuffix)))
-                windows.mainWindow->projects()->openProjectFile(command.file);
-            else if (!command.file.isEmpty())
-                windows.mainWindow->openInEditor(command.file);
         }
         // Nothing runs the event loop between this check and exec(), so a
         // signal arrives either before it (no main loop at all) or inside

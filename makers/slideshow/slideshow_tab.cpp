@@ -13,6 +13,7 @@
 #include "widgets/field_binding.h"
 #include "widgets/font_box.h"
 #include "widgets/form_parts.h"
+#include "widgets/hint.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
 #include "widgets/spin_edit.h"
@@ -283,6 +284,14 @@ void SlideshowTab::publishPage() {
         return files;
     };
     const SlideshowPublisher::MadePage files = pageFiles(page);
+    // A folder typed into the dialog that does not exist yet is made, and
+    // taken away again when nothing could be published into it.
+    const QString folder = QFileInfo(pagePath).absolutePath();
+    const bool newFolder = !QFileInfo::exists(folder);
+    if (newFolder && !QDir().mkpath(folder)) {
+        desktop().notice(NoticeKind::Error, QStringLiteral("Cannot create folder %1").arg(folder));
+        return;
+    }
     publishing = true;
     SlideshowPublisher publisher(pagePath, files.bytes, slideshowPublishSources(current));
     for (const auto& [path, bytes] : files.companions)
@@ -295,9 +304,16 @@ void SlideshowTab::publishPage() {
             });
     const bool complete = runPublication(publisher, this);
     publishing = false;
-    if (!complete)
+    if (!complete) {
+        if (newFolder)
+            QDir().rmdir(folder);
         return;
+    }
     ui.outputs->recordSaved(pagePath);
+    emit fileSaved(pagePath);
+    showStatus(this, newFolder ? QStringLiteral("Published %1 into the new folder %2")
+                                     .arg(QFileInfo(pagePath).fileName(), folder)
+                               : QStringLiteral("Published %1").arg(pagePath));
     desktop().notice(NoticeKind::Information, QStringLiteral("Publish complete!"));
 }
 
