@@ -10,6 +10,7 @@
 #include "widgets/qt_desktop.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
 
@@ -18,9 +19,12 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i)
         arguments << fileNameFromNative(argv[i]); // a file name may not be valid UTF-8
     const CommandLine command = parseCommandLine(arguments);
-    // Building pages needs no display: no application object, no window.
-    if (command.action != CommandLine::Action::Start)
+    // Building pages needs no display and no window; the core application
+    // tells where the program lies, so its image plugin is found.
+    if (command.action != CommandLine::Action::Start) {
+        const QCoreApplication core(argc, argv);
         return runProjectCommand(command);
+    }
     if (!command.run) {
         std::fputs(command.message.toLocal8Bit().constData(), command.exitCode ? stderr : stdout);
         return command.exitCode;

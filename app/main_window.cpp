@@ -10,6 +10,7 @@
 #include "guidance/wizard_window.h"
 #include "widgets/desktop.h"
 #include "widgets/edit_actions.h"
+#include "widgets/file_drop.h"
 #include "widgets/help_links.h"
 #include "widgets/hint.h"
 #include "widgets/live_preview.h"
@@ -192,6 +193,11 @@ void MainWindow::connectMenus() {
     connect(form.openProjectItem, &QAction::triggered, session, &ProjectSession::openProject);
     connect(form.saveProjectItem, &QAction::triggered, session, &ProjectSession::save);
     connect(form.saveProjectAsItem, &QAction::triggered, session, &ProjectSession::saveAs);
+    acceptFileDropsOnWindow(
+        this, {QStringLiteral("a project (.quillmint)"),
+               {QStringLiteral("quillmint")},
+               false,
+               [session](const QStringList& files) { session->openChosenProject(files.first()); }});
     connect(form.exitItem, &QAction::triggered, this, &QWidget::close);
     for (int tab = 0; tab < 5; ++tab) {
         connect(form.viewItems[tab], &QAction::triggered, this, [this, tab] { viewTab(tab); });

@@ -4,6 +4,7 @@
 #include "editor/reserved_words.h"
 #include "editor/tag_palette.h"
 #include "widgets/background_save.h"
+#include "widgets/file_drop.h"
 #include "widgets/form_parts.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
@@ -72,6 +73,11 @@ void EditorTab::buildControls() {
     connect(this, &TabPage::fileSaved, this, &EditorTab::markSaved);
     ui.editorPane->installEventFilter(this);
     markSaved();
+    acceptFileDrops(ui.editorPane, {QStringLiteral("a page or script (HTML or JS)"),
+                                    {QStringLiteral("html"), QStringLiteral("htm"),
+                                     QStringLiteral("shtml"), QStringLiteral("js")},
+                                    false,
+                                    [this](const QStringList& files) { openFile(files.first()); }});
 }
 
 void EditorTab::attachCompanions(TagInspector* inspector, ReservedWordsWindow* words) {

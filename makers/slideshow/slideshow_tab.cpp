@@ -11,6 +11,7 @@
 #include "makers/slideshow/web_image_choice.h"
 #include "widgets/colour_setting.h"
 #include "widgets/field_binding.h"
+#include "widgets/file_drop.h"
 #include "widgets/font_box.h"
 #include "widgets/form_parts.h"
 #include "widgets/hint.h"
@@ -36,9 +37,9 @@
 
 namespace {
 
-// Puts the file chosen in `dialog` into `field`; Cancel leaves it as it was.
-void chooseFileInto(FileDialog& dialog, QLineEdit* field) {
-    const QStringList files = dialog.askOpen(false);
+// Puts the file chosen (in a dialog or by a drop) into `field`; none leaves
+// it as it was.
+void takeFileInto(QLineEdit* field, const QStringList& files) {
     if (!files.isEmpty())
         field->setText(files.first());
 }
@@ -81,9 +82,20 @@ void SlideshowTab::buildControls() {
     for (const auto& [button, command] : buttons)
         connect(button, &QPushButton::clicked, this, command);
     connect(ui.chooseSoundButton, &QPushButton::clicked, this,
-            [this] { chooseFileInto(ui.soundDialog, ui.soundFile); });
+            [this] { takeFileInto(ui.soundFile, ui.soundDialog.askOpen(false)); });
     connect(ui.chooseBackgroundButton, &QPushButton::clicked, this,
-            [this] { chooseFileInto(ui.backgroundImageDialog, ui.backgroundImage); });
+            [this] { takeFileInto(ui.backgroundImage, ui.backgroundImageDialog.askOpen(false)); });
+    acceptFileDrops(ui.imageList,
+                    imageFileDrop([this](const QStringList& files) { appendImages(files); }, true));
+    acceptFileDrops(ui.soundFile,
+                    {QStringLiteral("a sound (WAV or MIDI)"),
+                     {QStringLiteral("wav"), QStringLiteral("mid")},
+                     false,
+                     [this](const QStringList& files) { takeFileInto(ui.soundFile, files); }});
+    for (QLineEdit* field : {ui.backgroundImage, ui.initialImage})
+        acceptFileDrops(field, imageFileDrop([field](const QStringList& files) {
+                            takeFileInto(field, files);
+                        }));
     enableWith(ui.rightClickDisable, {ui.rightClickMessageLabel, ui.rightClickMessage});
     enableWith(ui.playSound,
                {ui.soundLabel, ui.soundFile, ui.chooseSoundButton, ui.auditionButton});
@@ -154,7 +166,10 @@ void SlideshowTab::clearListSelection() {
 
 void SlideshowTab::addImages() {
     ui.imagesDialog.fileName.clear();
-    const QStringList files = ui.imagesDialog.askOpen(true);
+    appendImages(ui.imagesDialog.askOpen(true));
+}
+
+void SlideshowTab::appendImages(const QStringList& files) {
     if (files.isEmpty())
         return;
     changingList = true;
