@@ -1,6 +1,5 @@
 #include "app/about_box_form.h"
 
-#include "widgets/help_links.h"
 #include "widgets/jpeg_image.h"
 
 #include <QDialog>
@@ -44,9 +43,10 @@ void AboutBoxForm::setupUi(QDialog* box) {
                         legal);
     notice->setObjectName("AboutNotice");
     legalLayout->addWidget(notice);
-    link = new QPushButton(QString::fromLatin1(MakerWebSiteAddress), legal);
+    // Quillmint has no web site: the link leads to the help pages it ships.
+    link = new QPushButton(QStringLiteral("Quillmint Help"), legal);
     link->setObjectName("AboutLink");
-    link->setAccessibleName(QStringLiteral("Visit the Quillmint web site"));
+    link->setAccessibleName(QStringLiteral("Open the Quillmint help pages"));
     link->setFlat(true);
     link->setCursor(Qt::PointingHandCursor);
     QFont underlined = link->font();

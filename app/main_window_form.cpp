@@ -112,7 +112,12 @@ void MainWindowForm::setupTabs(QMainWindow* window, const TabContext& makerConte
                                const TabContext& editorContext) {
     tabs = new QTabWidget(window);
     tabs->setObjectName("PageControl1");
+    tabs->setAccessibleName(QStringLiteral("Tools"));
     tabs->setDocumentMode(false);
+    // Every caption whole, at any font: the window widens for the tab strip
+    // rather than scrolling or shortening it.
+    tabs->setUsesScrollButtons(false);
+    tabs->setElideMode(Qt::ElideNone);
     // The first tab is on show at start-up; the others build their controls
     // when the window asks them to.
     TabContext laterMaker = makerContext;
@@ -184,6 +189,9 @@ void MainWindowForm::setupMenus(QMainWindow* window) {
                                  QKeySequence(Qt::CTRL | Qt::Key_A));
 
     QMenu* view = mainMenu->addMenu(QStringLiteral("&View"));
+    // Alt+P: the Copy buttons of the tabs hold Alt+O.
+    optionsMenu = mainMenu->addMenu(QStringLiteral("O&ptions"));
+    optionsMenu->setObjectName("MainOptionsMenu");
     QMenu* wizards = mainMenu->addMenu(QStringLiteral("&Wizards"));
     for (int tab = 0; tab < 5; ++tab) {
         viewItems[tab] = addItem(view, ViewRows[tab].name, QLatin1String(ViewRows[tab].caption),
@@ -207,18 +215,7 @@ void MainWindowForm::setupMenus(QMainWindow* window) {
                            QKeySequence(), QStringLiteral("Show Tips At Startup"));
     showTipsItem->setCheckable(true);
     showTipsItem->setChecked(true);
-    help->addSeparator();
-    onTheWebMenu = help->addMenu(QStringLiteral("On The Web"));
-    onTheWebMenu->setObjectName("OnTheWeb1");
-    websiteItem = addItem(onTheWebMenu, "Website1", QStringLiteral("Website"), {},
-                          QStringLiteral("Visit The Quillmint Web Site"));
-    checkForUpdateItem =
-        addItem(onTheWebMenu, "CheckForUpdate1", QStringLiteral("Check For Update"), {},
-                QStringLiteral("Check For Program Update"));
-    supportMailItem = addItem(onTheWebMenu, "SupportEmail1", QStringLiteral("Support (E-mail)"), {},
-                              QStringLiteral("Get Free E-mail Support"));
-    supportForumItem = addItem(onTheWebMenu, "SupportForum1", QStringLiteral("Support Forum"), {},
-                               QStringLiteral("Get Help On The Support Forum"));
+    // No "On The Web": Quillmint has no web site or support address.
     help->addSeparator();
     aboutItem = addItem(help, "About2", QStringLiteral("About"),
                         QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_A), QStringLiteral("About"));

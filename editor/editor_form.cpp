@@ -35,11 +35,11 @@ const ToolBarRow ToolBar = {
     .toggles = {{"ToolButton78", "Tags",
                  "Toggle Tag Inspector (Ctrl+Shift+T goes to it)|Show or close the Tag Inspector; "
                  "Ctrl+Shift+T moves the keyboard into it",
-                 FrameCommand::None, "insert-text"},
+                 FrameCommand::None, "insert-text", "Tag Inspector"},
                 {"ToolButton79", "Words",
                  "Toggle Predefined Words (Ctrl+Shift+W goes to them)|Show or close the Reserved "
                  "Words; Ctrl+Shift+W moves the keyboard into the list",
-                 FrameCommand::None, "accessories-dictionary"}},
+                 FrameCommand::None, "accessories-dictionary", "Reserved Words"}},
     // Thirteen buttons share the width of the fixed window.
     .flush = true};
 

@@ -2,6 +2,7 @@
 
 #include "core/separate_files.h"
 #include "core/text_file.h"
+#include "widgets/hint.h"
 #include "widgets/modern_output.h"
 #include "widgets/pane_text.h"
 #include "widgets/tab_page.h"
@@ -17,8 +18,10 @@
 OutputCommands::OutputCommands(OutputSetup outputSetup, const QString& directory, QObject* parent)
     : QObject(parent), htmlDialog(outputSetup.htmlDialog), textDialog(outputSetup.textDialog),
       setup(std::move(outputSetup)), scratchFolder(directory), flag(setup.savedFlagStart) {
-    if (auto* page = qobject_cast<TabPage*>(parent))
+    if (auto* page = qobject_cast<TabPage*>(parent)) {
         connect(this, &OutputCommands::statusNote, page, &TabPage::statusNote);
+        connect(this, &OutputCommands::saved, page, &TabPage::fileSaved);
+    }
 }
 
 void OutputCommands::copyToClipboard() {
@@ -157,7 +160,9 @@ void OutputCommands::preview() {
 void OutputCommands::print() {
     if (setup.prepare)
         setup.prepare();
-    const QString error = desktop().print(takeText().finish());
-    if (!error.isEmpty())
-        desktop().notice(NoticeKind::Error, error);
+    const PrintOutcome outcome = desktop().print(takeText().finish());
+    if (!outcome.error.isEmpty())
+        desktop().notice(NoticeKind::Error, outcome.error);
+    else if (!outcome.destination.isEmpty())
+        showStatus(setup.pane, QStringLiteral("Printed to %1").arg(outcome.destination));
 }

@@ -194,6 +194,7 @@ void SlideshowForm::setupUi(QWidget* tab, const TabContext& context) {
     QWidget* leftHalf = buildLeftHalf(tab);
     subPages = new QTabWidget(tab);
     subPages->setObjectName("PageControl2");
+    subPages->setAccessibleName(QStringLiteral("Slideshow settings"));
     settingsPage = buildSettingsPage(tab);
     slideshowPage = buildSlideshowPage(tab);
     elementsPage = buildElementsPage(tab);
@@ -248,6 +249,7 @@ QWidget* SlideshowForm::buildLeftHalf(QWidget* tab) {
 
     imageList = new QListWidget(half);
     imageList->setObjectName("ListBox2");
+    imageList->setAccessibleName(QStringLiteral("Slideshow images"));
     imageCount = makeLabel("Label74", QStringLiteral("0"), half);
     auto* listCaption = new QLabel(QStringLiteral("&Images In List:"), half);
     listCaption->setBuddy(imageList);
@@ -410,6 +412,7 @@ QWidget* SlideshowForm::buildSlideshowPage(QWidget* tab) {
         toggle->setAccessibleName(QLatin1String(name));
     headingSize = makeComboBox("ComboBox11", numberList(1, 72), {}, page, Typing::Editable);
     headingSize->setMinimumContentsLength(3);
+    headingSize->setAccessibleName(QStringLiteral("Heading Size"));
     addRow(grid, 3, QStringLiteral("Font Style:"), {boldToggle, italicToggle, underlineToggle},
            page);
     addRow(grid, 4, QStringLiteral("Size:"), {headingSize}, page);
@@ -419,6 +422,7 @@ QWidget* SlideshowForm::buildSlideshowPage(QWidget* tab) {
                   "Memo12", borderColourLabel, "Label52"},
                  page);
     borderWidth = makeComboBox("ComboBox10", BorderWidths, {}, page);
+    borderWidth->setAccessibleName(QStringLiteral("Table Border Width"));
     addRow(grid, 6, QStringLiteral("Border Width:"), {borderWidth}, page);
 
     addColourRow(grid, 7, QStringLiteral("Slideshow Console Color:"),
