@@ -4,6 +4,7 @@
 #include "editor/editor_tab.h"
 #include "widgets/desktop.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -11,7 +12,9 @@
 
 ReservedWordsWindow::ReservedWordsWindow(QWidget* mainWindow, EditorTab* editor,
                                          const QString& shippedData)
-    : ToolWindow(mainWindow, "Form3", "Reserved Words"), editor(editor), shippedData(shippedData) {
+    : ToolWindow(mainWindow, "Form3",
+                 QCoreApplication::translate("ReservedWords", "Reserved Words")),
+      editor(editor), shippedData(shippedData) {
     setFixedSize(160, 201);
     move(406, 170);
 

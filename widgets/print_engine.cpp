@@ -2,6 +2,7 @@
 
 #include "core/print_layout.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -13,13 +14,15 @@ namespace {
 QString printOnDefaultPrinter(const QString& text) {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull())
-        return QStringLiteral("There is no default printer currently selected");
+        return QCoreApplication::translate("Desktop",
+                                           "There is no default printer currently selected");
     QPrinter printer(printerInfo);
     printer.setFullPage(false);
     printer.setDocName(QStringLiteral("Quillmint"));
     QPainter painter;
     if (!painter.begin(&printer))
-        return QStringLiteral("Printing failed on %1").arg(printerInfo.printerName());
+        return QCoreApplication::translate("Desktop", "Printing failed on %1")
+            .arg(printerInfo.printerName());
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPointSize(10);
     painter.setFont(font);
@@ -42,7 +45,8 @@ QString printOnDefaultPrinter(const QString& text) {
         }
     }
     if (!painter.end())
-        return QStringLiteral("Printing failed on %1").arg(printerInfo.printerName());
+        return QCoreApplication::translate("Desktop", "Printing failed on %1")
+            .arg(printerInfo.printerName());
     return {};
 }
 

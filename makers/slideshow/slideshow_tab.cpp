@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -180,14 +181,17 @@ void SlideshowTab::chooseInitialImage() {
 }
 
 void SlideshowTab::explainInitialImage() {
-    desktop().notice(NoticeKind::Information,
-                     QStringLiteral("Choose the image you would like to be the image to start the "
+    desktop().notice(
+        NoticeKind::Information,
+        QCoreApplication::translate("Slideshow",
+                                    "Choose the image you would like to be the image to start the "
                                     "slideshow by clicking on the image in the image list box, "
                                     "and then clicking the OK button left of the ? button."));
 }
 
 void SlideshowTab::deleteEntry() {
-    if (!desktop().confirm(QStringLiteral("Are you sure you want to delete the selected item?")))
+    if (!desktop().confirm(QCoreApplication::translate(
+            "Slideshow", "Are you sure you want to delete the selected item?")))
         return;
     QListWidgetItem* item = ui.imageList->item(rememberedRow);
     if (item && item->isSelected()) {
@@ -218,8 +222,8 @@ void SlideshowTab::sortList() {
 }
 
 void SlideshowTab::clearAllImages() {
-    if (!desktop().confirm(
-            QStringLiteral("Are you sure you want to erase ALL images in the image list box?")))
+    if (!desktop().confirm(QCoreApplication::translate(
+            "Slideshow", "Are you sure you want to erase ALL images in the image list box?")))
         return;
     changingList = true;
     ui.imageList->clear();
@@ -231,7 +235,8 @@ void SlideshowTab::clearAllImages() {
 void SlideshowTab::auditionSound() {
     const QString sound = ui.soundFile->text();
     if (sound.trimmed().isEmpty()) {
-        desktop().notice(NoticeKind::Error, QStringLiteral("No sound specified!"));
+        desktop().notice(NoticeKind::Error,
+                         QCoreApplication::translate("Slideshow", "No sound specified!"));
         return;
     }
     if (sound.endsWith(QLatin1Char('v'), Qt::CaseInsensitive))
@@ -255,7 +260,8 @@ void SlideshowTab::publishPage() {
         return;
     if (ui.codePane->toPlainText().size() < 10) {
         desktop().notice(NoticeKind::Information,
-                         QStringLiteral("Please first generate code before publishing!"));
+                         QCoreApplication::translate(
+                             "Slideshow", "Please first generate code before publishing!"));
         return;
     }
     const SlideshowSettings current = settings();
@@ -298,12 +304,13 @@ void SlideshowTab::publishPage() {
     if (!complete)
         return;
     ui.outputs->recordSaved(pagePath);
-    desktop().notice(NoticeKind::Information, QStringLiteral("Publish complete!"));
+    desktop().notice(NoticeKind::Information,
+                     QCoreApplication::translate("Slideshow", "Publish complete!"));
 }
 
 void SlideshowTab::newDocument() {
-    if (!desktop().confirm(
-            QStringLiteral("Are you sure you want to erase all fields and start a new document?")))
+    if (!desktop().confirm(QCoreApplication::translate(
+            "Slideshow", "Are you sure you want to erase all fields and start a new document?")))
         return;
     ui.subPages->setCurrentIndex(0);
     replacePaneText(*ui.codePane, {});

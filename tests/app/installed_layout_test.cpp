@@ -147,7 +147,8 @@ private slots:
         const QString script = home.filePath("menu.js");
         writeBytes(script, "alert(1);\r\n");
         windows->mainWindow->openInEditor(script);
-        QCOMPARE(findControl<QTabWidget>(windows->mainWindow.get(), "PageControl1")->currentIndex(), 4);
+        QCOMPARE(findControl<QTabWidget>(windows->mainWindow.get(), "PageControl1")->currentIndex(),
+                 4);
         QCOMPARE(findControl<QPlainTextEdit>(windows->mainWindow.get(), "Memo21")->toPlainText(),
                  QString("alert(1);\n"));
         QVERIFY(windows->tagInspector->isVisible() && windows->reservedWords->isVisible());
