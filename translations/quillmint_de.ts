@@ -1166,7 +1166,7 @@ Erzeugte Seiten dürfen Sie nach Belieben verwenden.</translation>
     </message>
     <message>
         <source>Add Selected Tag</source>
-        <translation>Gewähltes Wort einfügen</translation>
+        <translation>Wort einfügen</translation>
     </message>
 </context>
 <context>

@@ -4,9 +4,11 @@
 #include "support/find_control.h"
 #include "support/test_files.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -19,11 +21,13 @@ namespace {
 constexpr int ButtonPressShown = 150;
 
 // A step of making a page, by keys only: type into the field reached by Tab,
-// or press a key.
+// press a key, or press the access key a control's caption (or the caption
+// of its label) shows, whatever the interface's language.
 struct Key {
     const char* field = ""; // Tab until this control has the focus, then type `text`
     const char* text = "";
     QKeyCombination keys = {};
+    const char* accessKeyOf = "";
 };
 
 Key typeInto(const char* field, const char* text) {
@@ -31,6 +35,9 @@ Key typeInto(const char* field, const char* text) {
 }
 Key press(QKeyCombination keys) {
     return {"", "", keys};
+}
+Key accessKey(const char* control) {
+    return {"", "", {}, control};
 }
 
 struct TabRow {
@@ -44,18 +51,18 @@ struct TabRow {
 };
 
 const QList<TabRow> Tabs = {
-    {"Dropdown", Qt::Key_F2, {press(Qt::ALT | Qt::Key_M)}, "Memo3", "<select", true, false},
+    {"Dropdown", Qt::Key_F2, {accessKey("BitBtn7")}, "Memo3", "<select", true, false},
     {"Popup",
      Qt::Key_F3,
-     {typeInto("Edit6", "popup.html"), press(Qt::ALT | Qt::Key_M)},
+     {typeInto("Edit6", "popup.html"), accessKey("BitBtn10")},
      "Edit6",
      "popup.html",
      true,
      false},
     {"MouseOver",
      Qt::Key_F4,
-     {typeInto("Edit10", "off.gif"), typeInto("Edit11", "on.gif"), press(Qt::ALT | Qt::Key_A),
-      press(Qt::ALT | Qt::Key_N)},
+     {typeInto("Edit10", "off.gif"), typeInto("Edit11", "on.gif"), accessKey("BitBtn14"),
+      accessKey("BitBtn16")},
      "Memo8",
      "off.gif",
      true,
@@ -63,8 +70,8 @@ const QList<TabRow> Tabs = {
     {"Slideshow",
      Qt::Key_F5,
      // Add an image, pick it from the list as the initial image, make.
-     {press(Qt::ALT | Qt::Key_A), press(Qt::ALT | Qt::Key_I), press(Qt::Key_Down),
-      press(Qt::ALT | Qt::Key_K), press(Qt::ALT | Qt::Key_M)},
+     {accessKey("BitBtn33"), accessKey("ListBox2"), press(Qt::Key_Down), accessKey("Button6"),
+      accessKey("BitBtn32")},
      "Memo19",
      "one.jpg",
      true,
@@ -99,6 +106,18 @@ private:
         }
         return false;
     }
+    // Alt and the letter marked in the caption of `name`, or of its label.
+    QKeyCombination accessKeyOf(const char* name) {
+        auto* control = findControl<QWidget>(main, name);
+        QString caption;
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            caption = button->text();
+        for (const QLabel* label : main->findChildren<QLabel*>())
+            if (label->buddy() == control)
+                caption = label->text();
+        const QKeySequence keys = QKeySequence::mnemonic(caption);
+        return keys.isEmpty() ? QKeyCombination() : keys[0];
+    }
     QString shownText(const char* name) {
         const QObject* control = findControl(main, QLatin1String(name));
         const QVariant pane = control->property("plainText");
@@ -131,7 +150,7 @@ private slots:
                     QVERIFY2(tabTo(step.field), step.field);
                     QTest::keyClicks(QApplication::focusWidget(), QLatin1String(step.text));
                 } else {
-                    key(step.keys);
+                    key(*step.accessKeyOf ? accessKeyOf(step.accessKeyOf) : step.keys);
                     // An access key presses its button as a click does, shown for a moment.
                     QTest::qWait(ButtonPressShown);
                 }
@@ -154,7 +173,8 @@ private slots:
                 QVERIFY(QDir().mkpath(programFolder.file("published")));
                 desk.saveAnswers << published;
                 key(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
-                QTRY_COMPARE(desk.lastNotice(), QStringLiteral("Publish complete!"));
+                QTRY_COMPARE(desk.lastNotice(),
+                             QCoreApplication::translate("Slideshow", "Publish complete!"));
                 for (const char* copy : {"published/one.jpg", "published/two.jpg"})
                     QCOMPARE(readBytes(programFolder.file(copy)), QByteArray("picture"));
             }

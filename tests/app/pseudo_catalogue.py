@@ -23,7 +23,8 @@ def pseudo_part(text):
     marked = "".join(piece if KEPT.fullmatch(piece) else piece.translate(ACCENTED)
                       for piece in pieces)
     shown = len(KEPT.sub("", text))
-    extra = math.ceil(shown * 0.4)
+    # A one-letter caption (B, I, U) is a symbol and stays one letter.
+    extra = math.floor(shown * 0.4 + 0.5)
     return marked + (PADDING * extra)[:extra]
 
 
