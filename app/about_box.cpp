@@ -28,11 +28,12 @@ QColor readableLink(const QPalette& colours) {
 
 } // namespace
 
-AboutBox::AboutBox(QWidget* owner)
+AboutBox::AboutBox(QWidget* owner, const QString& shippedData)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::CustomizeWindowHint) {
     form.setupUi(this);
-    connect(form.link, &QPushButton::clicked, this, [] { openWebSite(); });
+    connect(form.link, &QPushButton::clicked, this,
+            [shippedData] { openProgramFile(shippedData, QStringLiteral("help/index.html")); });
     connect(form.closeButton, &QPushButton::clicked, this, &QDialog::accept);
     followPalette();
 }

@@ -4,12 +4,13 @@
 
 #include <QDialog>
 
-// "About Quillmint": picture, version lines, notice and web link, "Close".
+// "About Quillmint": picture, version lines, notice and help link, "Close".
 // Centred on the main window's screen.
 class AboutBox final : public QDialog {
     Q_OBJECT
 public:
-    explicit AboutBox(QWidget* owner);
+    // The link opens the help pages under `shippedData`.
+    AboutBox(QWidget* owner, const QString& shippedData);
     Q_DISABLE_COPY_MOVE(AboutBox)
 
 protected:

@@ -1,6 +1,5 @@
 #include "app/about_box_form.h"
 
-#include "widgets/help_links.h"
 #include "widgets/jpeg_image.h"
 
 #include <QCoreApplication>
@@ -46,10 +45,11 @@ void AboutBoxForm::setupUi(QDialog* box) {
         legal);
     notice->setObjectName("AboutNotice");
     legalLayout->addWidget(notice);
-    link = new QPushButton(QString::fromLatin1(MakerWebSiteAddress), legal);
+    // Quillmint has no web site: the link leads to the help pages it ships.
+    link = new QPushButton(QCoreApplication::translate("AboutBox", "Quillmint Help"), legal);
     link->setObjectName("AboutLink");
     link->setAccessibleName(
-        QCoreApplication::translate("AboutBox", "Visit the Quillmint web site"));
+        QCoreApplication::translate("AboutBox", "Open the Quillmint help pages"));
     link->setFlat(true);
     link->setCursor(Qt::PointingHandCursor);
     QFont underlined = link->font();

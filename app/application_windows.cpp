@@ -9,6 +9,7 @@
 #include "guidance/wizard_window.h"
 #include "makers/slideshow/publication.h"
 #include "widgets/single_line_fields.h"
+#include "widgets/spoken_list.h"
 #include "widgets/tab_page.h"
 
 #include <QAction>
@@ -19,7 +20,7 @@ ApplicationWindows::ApplicationWindows(const ProgramFolders& folders)
     MainWindow* main = mainWindow.get();
     tagInspector = new TagInspector(main, main->editor());
     reservedWords = new ReservedWordsWindow(main, main->editor(), main->folders.shippedData);
-    aboutBox = new AboutBox(main);
+    aboutBox = new AboutBox(main, main->folders.shippedData);
     tipWindow = new TipWindow(main, main->folders.shippedData);
     wizardWindow = new WizardWindow(main, main->folders.shippedData);
     mainWindow->attachWindows(tagInspector, reservedWords, aboutBox, tipWindow, wizardWindow);
@@ -28,8 +29,12 @@ ApplicationWindows::ApplicationWindows(const ProgramFolders& folders)
     // that no form factory made, such as the font lists. A tab built later
     // gets the same as its controls come.
     keepFieldsSingleLine(main);
+    nameListFields(main);
     for (TabPage* page : main->findChildren<TabPage*>())
-        QObject::connect(page, &TabPage::built, page, [page] { keepFieldsSingleLine(page); });
+        QObject::connect(page, &TabPage::built, page, [page] {
+            keepFieldsSingleLine(page);
+            nameListFields(page);
+        });
 }
 
 ApplicationWindows::~ApplicationWindows() = default;
@@ -41,5 +46,5 @@ void ApplicationWindows::applyPreferences() {
     mainWindow->setShowTipsChecked(showTips);
     // The tip comes up over the main window once that is on the screen.
     if (showTips)
-        mainWindow->afterFirstFrame([tips = tipWindow] { tips->show(); });
+        mainWindow->afterFirstFrame([tips = tipWindow] { tips->present(); });
 }

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "core/project_pages.h"
+#include "core/web_images.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -43,6 +44,10 @@ CommandLine finished(const QString& message) {
     return command;
 }
 
+// The long edges --image-size takes: from a thumbnail to a large screen.
+constexpr int ShortestWebImageEdge = 100;
+constexpr int LongestWebImageEdge = 8192;
+
 const QString Build = QStringLiteral("build");
 const QString Publish = QStringLiteral("publish");
 
@@ -56,11 +61,19 @@ QString commandsHelp(const QString& program) {
                "      beside it, or into the folder -o names; with --tool (dropdown,\n"
                "      popup, mouseover or slideshow) only that page, to -o FILE when given.\n"
                "  %1 publish PROJECT FOLDER [--classic|--modern]\n"
+               "          [--optimise-images [--image-size PIXELS]]\n"
                "      Publishes the project's slideshow into FOLDER as Publish does: the\n"
                "      page (named after the project) and a copy of every file it uses.\n"
+               "      --optimise-images (modern output only) writes the slide images\n"
+               "      for the web as Publish's \"Optimise Images for the Web\" does:\n"
+               "      fitted into PIXELS (%2 to %3; %4 unless given), WebP with a JPEG\n"
+               "      fallback, without camera metadata.\n"
                "  --classic and --modern choose the output; without them the project's\n"
                "  own choice holds. Exit status: 0 done, 1 failed, 2 wrong usage.\n")
-        .arg(program);
+        .arg(program)
+        .arg(ShortestWebImageEdge)
+        .arg(LongestWebImageEdge)
+        .arg(DefaultWebImageEdge);
 }
 
 // build PROJECT [--tool TOOL] [--classic|--modern] [-o FILE], or
@@ -74,9 +87,13 @@ CommandLine parseProjectCommand(const QString& program, const QStringList& argum
     const QCommandLineOption modern(QStringLiteral("modern"));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, {},
                                     QStringLiteral("file"));
+    const QCommandLineOption optimise(QStringLiteral("optimise-images"));
+    const QCommandLineOption imageSize(QStringLiteral("image-size"), {}, QStringLiteral("pixels"));
     parser.addOptions({classic, modern});
     if (build)
         parser.addOptions({tool, output});
+    else
+        parser.addOptions({optimise, imageSize});
     if (!parser.parse(QStringList{program} + arguments.mid(1)))
         return usageError(program,
                           QStringLiteral("%1: %2").arg(arguments.first(), parser.errorText()));
@@ -103,6 +120,23 @@ CommandLine parseProjectCommand(const QString& program, const QStringList& argum
             command.output = QDir::current().absoluteFilePath(parser.value(output));
     } else {
         command.folder = QDir::current().absoluteFilePath(operands.at(1));
+        if (parser.isSet(imageSize) && !parser.isSet(optimise))
+            return usageError(program, QStringLiteral("--image-size goes with --optimise-images."));
+        if (parser.isSet(optimise) && parser.isSet(classic))
+            return usageError(program,
+                              QStringLiteral("--optimise-images needs the modern output."));
+        if (parser.isSet(optimise)) {
+            bool number = false;
+            command.webImageEdge = parser.isSet(imageSize) ? parser.value(imageSize).toInt(&number)
+                                                           : DefaultWebImageEdge;
+            if (parser.isSet(imageSize) &&
+                (!number || command.webImageEdge < ShortestWebImageEdge ||
+                 command.webImageEdge > LongestWebImageEdge))
+                return usageError(program, QStringLiteral("--image-size takes a number of pixels "
+                                                          "from %1 to %2.")
+                                               .arg(ShortestWebImageEdge)
+                                               .arg(LongestWebImageEdge));
+        }
     }
     return command;
 }

@@ -20,6 +20,7 @@ struct CommandLine {
     std::optional<bool> modern; // --modern or --classic; else the project's choice
     QString output;             // build: -o, absolute; a file with --tool, else a folder
     QString folder;             // publish: the folder the slideshow goes to, absolute
+    int webImageEdge = 0;       // publish: the long edge images are fitted into; 0 copies them
 };
 
 // Reads the arguments (program name first). Needs no application object, so

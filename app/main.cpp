@@ -11,6 +11,7 @@
 #include "widgets/qt_desktop.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
 
@@ -19,9 +20,12 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i)
         arguments << fileNameFromNative(argv[i]); // a file name may not be valid UTF-8
     const CommandLine command = parseCommandLine(arguments);
-    // Building pages needs no display: no application object, no window.
-    if (command.action != CommandLine::Action::Start)
+    // Building pages needs no display and no window; the core application
+    // tells where the program lies, so its image plugin is found.
+    if (command.action != CommandLine::Action::Start) {
+        const QCoreApplication core(argc, argv);
         return runProjectCommand(command);
+    }
     if (!command.run) {
         std::fputs(command.message.toLocal8Bit().constData(), command.exitCode ? stderr : stdout);
         return command.exitCode;
@@ -30,6 +34,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmint"));
     QGuiApplication::setDesktopFileName(applicationId());
+    skipUnchosenIconTheme();
     QApplication::setWindowIcon(applicationIcon());
     ProgramFolders folders = ProgramFolders::forExecutable(QApplication::applicationDirPath());
     // Before any text is made: every window takes its captions when built.
@@ -51,11 +56,17 @@ int main(int argc, char* argv[]) {
             windows.mainWindow->show();
             if (!userStateProblem.isEmpty())
                 desktop().notice(NoticeKind::Warning, userStateProblem);
+            // The file first: a box saying it cannot be opened is answered
+            // before the tip comes up, never hidden behind it.
+            if (!command.file.isEmpty())
+                windows.mainWindow->afterFirstFrame(
+                    [main = windows.mainWindow.get(), file = command.file] {
+                        if (file.endsWith(QLatin1Char('.') + QLatin1String(ProjectSuffix)))
+                            main->projects()->openProjectFile(file);
+                        else
+                            main->openInEditor(file);
+                    });
             windows.applyPreferences();
-            if (command.file.endsWith(QLatin1Char('.') + QLatin1String(ProjectSuffix)))
-                windows.mainWindow->projects()->openProjectFile(command.file);
-            else if (!command.file.isEmpty())
-                windows.mainWindow->openInEditor(command.file);
         }
         // Nothing runs the event loop between this check and exec(), so a
         // signal arrives either before it (no main loop at all) or inside

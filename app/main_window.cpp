@@ -4,23 +4,34 @@
 #include "app/project_session.h"
 #include "core/prefs_file.h"
 #include "editor/editor_tab.h"
+#include "editor/reserved_words.h"
+#include "editor/tag_palette.h"
 #include "guidance/tip_window.h"
 #include "guidance/wizard_window.h"
 #include "widgets/desktop.h"
 #include "widgets/edit_actions.h"
+#include "widgets/file_drop.h"
 #include "widgets/help_links.h"
+#include "widgets/hint.h"
 #include "widgets/live_preview.h"
+#include "widgets/spoken_list.h"
 #include "widgets/tab_context.h"
 #include "widgets/tab_page.h"
 #include "widgets/tool_tab_frame.h"
+#include "widgets/tool_window.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcutEvent>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <utility>
@@ -48,6 +59,8 @@ bool isUserInput(const QEvent* event) {
 } // namespace
 
 MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFolders) {
+    // Before any list exists: the accessibility tree keeps what it made first.
+    installSpokenListNames();
     auto* editActions = new EditActions(this);
     addAction(editActions->find);
 
@@ -67,6 +80,11 @@ MainWindow::MainWindow(const ProgramFolders& programFolders) : folders(programFo
     connect(projectSession.get(), &ProjectSession::titleChanged, this, &MainWindow::showTitle);
     connectMenus();
     connectPreview(makerContext.modernOutput);
+    // A tab built later has its buttons then.
+    yieldAccessKeysToMenus(this);
+    for (int index = 0; index < form.tabs->count(); ++index)
+        if (auto* page = qobject_cast<TabPage*>(form.tabs->widget(index)))
+            connect(page, &TabPage::built, this, [this, page] { yieldAccessKeysToMenus(page); });
     holdHiddenTabHints();
     qApp->installEventFilter(this);
 
@@ -112,12 +130,6 @@ bool MainWindow::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (isUserInput(event))
-        followFirstFrame();
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void MainWindow::followFirstFrame() {
     if (firstFrameFollowed)
         return;
@@ -156,10 +168,17 @@ void MainWindow::connectMenus() {
             connect(page, &TabPage::statusNote, form.statusLine,
                     [this](const QString& text) { form.statusLine->showMessage(text); });
     connect(form.tabs, &QTabWidget::currentChanged, this, &MainWindow::releaseTabHints);
-    connect(form.tabs, &QTabWidget::currentChanged, this, [this](int index) {
-        if (!settingTab)
-            followTabChange(index);
-    });
+    connect(form.tabs, &QTabWidget::currentChanged, this, &MainWindow::followTabChange);
+    connect(form.tabs, &QTabWidget::currentChanged, this, &MainWindow::showTitle);
+    for (int tab = 0; tab < form.tabs->count(); ++tab)
+        if (auto* page = qobject_cast<TabPage*>(form.tabs->widget(tab)))
+            connect(page, &TabPage::fileSaved, this,
+                    [this, tab](const QString& path) { noteSaved(tab, path); });
+    // From anywhere in the window, into the JS Editor's companions.
+    QAction* toInspector = addCompanionKey(Qt::CTRL | Qt::SHIFT | Qt::Key_T);
+    connect(toInspector, &QAction::triggered, form.editorTab, &EditorTab::goToTagInspector);
+    QAction* toWords = addCompanionKey(Qt::CTRL | Qt::SHIFT | Qt::Key_W);
+    connect(toWords, &QAction::triggered, form.editorTab, &EditorTab::goToReservedWords);
     for (int command = 0; command < TabCommandCount; ++command)
         connect(form.tabCommandItems[command], &QAction::triggered, this, [this, command] {
             if (QObject* control =
@@ -167,12 +186,19 @@ void MainWindow::connectMenus() {
                 runTabCommand(control);
         });
     connect(form.tabs, &QTabWidget::currentChanged, this, &MainWindow::offerTabCommands);
+    // A tab's drop-downs may change while it is current (Modern output on).
+    connect(form.optionsMenu, &QMenu::aboutToShow, this, &MainWindow::offerTabCommands);
     offerTabCommands();
     ProjectSession* session = projectSession.get();
     connect(form.newProjectItem, &QAction::triggered, session, &ProjectSession::newProject);
     connect(form.openProjectItem, &QAction::triggered, session, &ProjectSession::openProject);
     connect(form.saveProjectItem, &QAction::triggered, session, &ProjectSession::save);
     connect(form.saveProjectAsItem, &QAction::triggered, session, &ProjectSession::saveAs);
+    acceptFileDropsOnWindow(
+        this, {QCoreApplication::translate("MainWindow", "a project (.quillmint)"),
+               {QStringLiteral("quillmint")},
+               false,
+               [session](const QStringList& files) { session->openChosenProject(files.first()); }});
     connect(form.exitItem, &QAction::triggered, this, &QWidget::close);
     for (int tab = 0; tab < 5; ++tab) {
         connect(form.viewItems[tab], &QAction::triggered, this, [this, tab] { viewTab(tab); });
@@ -186,9 +212,6 @@ void MainWindow::connectMenus() {
     connect(form.readmeItem, &QAction::triggered, this,
             [this] { openProgramFile(folders.shippedData, QStringLiteral("readme.txt")); });
     connect(form.showTipsItem, &QAction::triggered, this, &MainWindow::toggleShowTips);
-    for (QAction* web : {form.websiteItem, form.checkForUpdateItem, form.supportForumItem})
-        connect(web, &QAction::triggered, this, [] { openWebSite(); });
-    connect(form.supportMailItem, &QAction::triggered, this, [] { openSupportMail(); });
     connect(form.aboutItem, &QAction::triggered, this, &MainWindow::showAboutBox);
 }
 
@@ -215,10 +238,86 @@ void MainWindow::connectPreview(ModernOutput* modernOutput) {
         stepsAfterFirstFrame.push_back([this] { preview->action()->setChecked(true); });
 }
 
+QAction* MainWindow::addCompanionKey(QKeyCombination keys) {
+    auto* key = new QAction(this);
+    key->setShortcut(keys);
+    key->setShortcutContext(Qt::WindowShortcut);
+    addAction(key);
+    // The editor's tab first, so its companions come with it.
+    connect(key, &QAction::triggered, this,
+            [this] { form.tabs->setCurrentWidget(form.editorTab); });
+    return key;
+}
+
 void MainWindow::offerTabCommands() {
+    // A tab made current before the others were built has its controls now.
+    if (auto* page = qobject_cast<TabPage*>(form.tabs->currentWidget()))
+        page->build();
     for (int command = 0; command < TabCommandCount; ++command)
         form.tabCommandItems[command]->setEnabled(
             tabCommandControl(form.tabs->currentWidget(), static_cast<TabCommand>(command)));
+    form.optionsMenu->clear();
+    for (QAction* entry : toolBarMenuEntries(form.tabs->currentWidget())) {
+        if (entry)
+            form.optionsMenu->addAction(entry);
+        else
+            form.optionsMenu->addSeparator();
+    }
+}
+
+// The desktop's convention: Alt and a menu title's letter opens that menu,
+// also where a button of the tab shows the same letter (Cl&ear Code and
+// &Edit). The button keeps its caption.
+void MainWindow::yieldAccessKeysToMenus(QWidget* root) {
+    QList<QKeySequence> titleKeys;
+    for (const QAction* title : form.mainMenu->actions())
+        titleKeys << QKeySequence::mnemonic(title->text());
+    for (QAbstractButton* button : root->findChildren<QAbstractButton*>())
+        if (titleKeys.contains(QKeySequence::mnemonic(button->text())))
+            button->installEventFilter(this);
+}
+
+void MainWindow::keepStripsClear(QWidget* companion) {
+    const QRect strips =
+        QRect(form.mainMenu->mapToGlobal(QPoint()), form.mainMenu->size())
+            .united(QRect(form.tabs->tabBar()->mapToGlobal(QPoint()), form.tabs->tabBar()->size()));
+    QRect frame = companion->frameGeometry();
+    if (!frame.intersects(strips) || !screen())
+        return;
+    const QRect area = screen()->availableGeometry();
+    const QRect main = frameGeometry();
+    if (main.left() - area.left() >= frame.width())
+        frame.moveRight(main.left() - 1);
+    else if (area.right() - main.right() >= frame.width())
+        frame.moveLeft(main.right() + 1);
+    else
+        frame.moveTop(strips.bottom() + 1);
+    companion->move(frame.topLeft());
+    keepOnScreenOf(companion, this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Until the first frame is followed every object of the application is
+    // watched, for the first input; otherwise the companion windows, for
+    // their show, and the buttons whose access key is a menu title's.
+    if (isUserInput(event))
+        followFirstFrame();
+    if (event->type() == QEvent::Show && companions.contains(watched)) {
+        // Once the window has taken its size for the font, on its own show.
+        auto* companion = static_cast<QWidget*>(watched);
+        QTimer::singleShot(0, companion, [this, companion] { keepStripsClear(companion); });
+        return false;
+    }
+    if (event->type() == QEvent::Shortcut && qobject_cast<QAbstractButton*>(watched) &&
+        isAncestorOf(static_cast<QWidget*>(watched))) {
+        const QKeySequence keys = static_cast<QShortcutEvent*>(event)->key();
+        for (QAction* title : form.mainMenu->actions())
+            if (title->menu() && QKeySequence::mnemonic(title->text()) == keys) {
+                form.mainMenu->setActiveAction(title);
+                return true;
+            }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::attachWindows(TagInspector* tagInspector, ReservedWordsWindow* reservedWords,
@@ -230,6 +329,9 @@ void MainWindow::attachWindows(TagInspector* tagInspector, ReservedWordsWindow* 
         storeShowTips(show);
     });
     form.editorTab->attachCompanions(tagInspector, reservedWords);
+    companions = {tagInspector, reservedWords};
+    for (QObject* companion : companions)
+        companion->installEventFilter(this);
 }
 
 void MainWindow::followTabChange(int index) {
@@ -237,9 +339,27 @@ void MainWindow::followTabChange(int index) {
 }
 
 void MainWindow::viewTab(int index) {
-    settingTab = true;
     form.tabs->setCurrentIndex(index);
-    settingTab = false;
+}
+
+void MainWindow::noteSaved(int tab, const QString& path) {
+    savedFiles[tab] = path;
+    showStatus(this, QCoreApplication::translate("MainWindow", "Saved %1").arg(path));
+    showTitle();
+}
+
+// "<file the tab last saved> - <project>[*] - Quillmint v1.0", each part
+// only when there is one.
+void MainWindow::showTitle() {
+    QStringList parts;
+    if (const QString file = savedFiles.value(form.tabs->currentIndex()); !file.isEmpty())
+        parts << QFileInfo(file).fileName();
+    const QString project = projectSession->title();
+    if (!project.isEmpty())
+        parts << project + QStringLiteral("[*]");
+    parts << QStringLiteral("Quillmint v1.0");
+    setWindowTitle(parts.join(QStringLiteral(" - ")));
+    setWindowModified(!project.isEmpty() && projectSession->isModified());
 }
 
 QString MainWindow::prefsPath() const {
@@ -271,15 +391,24 @@ void MainWindow::showAboutBox() {
         aboutBox->exec();
 }
 
-void MainWindow::showTitle() {
-    const QString base = QStringLiteral("Quillmint v1.0");
-    const QString project = projectSession->title();
-    setWindowTitle(project.isEmpty() ? base : project + QStringLiteral("[*] - ") + base);
-    setWindowModified(!project.isEmpty() && projectSession->isModified());
+bool MainWindow::editorTextKept() {
+    if (!form.editorTab->hasUnsavedChanges())
+        return true;
+    switch (desktop().askToSave(QCoreApplication::translate(
+        "MainWindow", "The script in the JS Editor has changes that are not saved.\n"
+                      "Save them before closing?"))) {
+    case SaveChoice::Save:
+        return form.editorTab->saveDocument();
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        break;
+    }
+    return false;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!projectSession->mayClose()) {
+    if (!editorTextKept() || !projectSession->mayClose()) {
         event->ignore();
         return;
     }

@@ -61,9 +61,10 @@ public:
     LivePreview* livePreview() const { return preview; }
 
 public slots:
-    // The user selected another tab on the tab strip.
+    // Another tab became active, however it was chosen: the JS Editor comes
+    // with its companion windows, the other tabs without them.
     void followTabChange(int index);
-    // Makes a tab active without the tab-change rule (View menu).
+    // Makes a tab active (View menu).
     void viewTab(int index);
     // Help > "Show Startup Tips": the item has flipped its mark; store it.
     void toggleShowTips();
@@ -83,10 +84,23 @@ private:
     void runStepsAfterFirstFrame();
     // Stores the "Show Startup Tips" choice in prefs.cfg; an error is shown.
     void storeShowTips(bool show);
+    // A tab wrote a file: the status bar says so, the title names it.
+    void noteSaved(int tab, const QString& path);
+    // Exit with unsaved editor text asks first; false when the user cancels.
+    bool editorTextKept();
     // The File menu offers the commands the current tab's tool bar has.
     void offerTabCommands();
+    // A key of the whole window that brings the JS Editor's tab to the front.
+    QAction* addCompanionKey(QKeyCombination keys);
+    // A button under `root` (the window, or a tab as it is built) whose
+    // access key is a menu title's lets the menu bar have it.
+    void yieldAccessKeysToMenus(QWidget* root);
+    // Moves a companion window that would cover the menu bar or the tab
+    // strip beside the window, or else below the strip.
+    void keepStripsClear(QWidget* companion);
 
-    // The title names the project and marks unsaved changes.
+    // The title names the file the current tab last saved and the project,
+    // and marks the project's unsaved changes.
     void showTitle();
 
     LivePreview* preview = nullptr;
@@ -95,7 +109,10 @@ private:
     std::unique_ptr<ProjectSession> projectSession;
     AboutBox* aboutBox = nullptr;
     WizardWindow* wizardWindow = nullptr;
-    bool settingTab = false;
+    // The file each tab last wrote, by tab index.
+    QStringList savedFiles = QStringList(5);
+    // The JS Editor's companion windows, placed clear of the strips.
+    QList<QObject*> companions;
     bool tabHintsHeld = false;
     bool firstFrameDrawn = false;
     bool firstFrameFollowed = false;

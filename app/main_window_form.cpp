@@ -126,7 +126,12 @@ void MainWindowForm::setupTabs(QMainWindow* window, const TabContext& makerConte
                                const TabContext& editorContext) {
     tabs = new QTabWidget(window);
     tabs->setObjectName("PageControl1");
+    tabs->setAccessibleName(QCoreApplication::translate("MainWindow", "Tools"));
     tabs->setDocumentMode(false);
+    // Every caption whole, at any font: the window widens for the tab strip
+    // rather than scrolling or shortening it.
+    tabs->setUsesScrollButtons(false);
+    tabs->setElideMode(Qt::ElideNone);
     // The first tab is on show at start-up; the others build their controls
     // when the window asks them to.
     TabContext laterMaker = makerContext;
@@ -205,6 +210,9 @@ void MainWindowForm::setupMenus(QMainWindow* window) {
                                  QKeySequence(Qt::CTRL | Qt::Key_A));
 
     QMenu* view = mainMenu->addMenu(QCoreApplication::translate("MainWindow", "&View"));
+    // Alt+P: the Copy buttons of the tabs hold Alt+O.
+    optionsMenu = mainMenu->addMenu(QCoreApplication::translate("MainWindow", "O&ptions"));
+    optionsMenu->setObjectName("MainOptionsMenu");
     QMenu* wizards = mainMenu->addMenu(QCoreApplication::translate("MainWindow", "&Wizards"));
     for (int tab = 0; tab < 5; ++tab) {
         viewItems[tab] = addItem(view, ViewRows[tab].name,
@@ -233,22 +241,7 @@ void MainWindowForm::setupMenus(QMainWindow* window) {
         QKeySequence(), QCoreApplication::translate("MainWindow", "Show Tips At Startup"));
     showTipsItem->setCheckable(true);
     showTipsItem->setChecked(true);
-    help->addSeparator();
-    onTheWebMenu = help->addMenu(QCoreApplication::translate("MainWindow", "On The Web"));
-    onTheWebMenu->setObjectName("OnTheWeb1");
-    websiteItem =
-        addItem(onTheWebMenu, "Website1", QCoreApplication::translate("MainWindow", "Website"), {},
-                QCoreApplication::translate("MainWindow", "Visit The Quillmint Web Site"));
-    checkForUpdateItem =
-        addItem(onTheWebMenu, "CheckForUpdate1",
-                QCoreApplication::translate("MainWindow", "Check For Update"), {},
-                QCoreApplication::translate("MainWindow", "Check For Program Update"));
-    supportMailItem = addItem(onTheWebMenu, "SupportEmail1",
-                              QCoreApplication::translate("MainWindow", "Support (E-mail)"), {},
-                              QCoreApplication::translate("MainWindow", "Get Free E-mail Support"));
-    supportForumItem = addItem(
-        onTheWebMenu, "SupportForum1", QCoreApplication::translate("MainWindow", "Support Forum"),
-        {}, QCoreApplication::translate("MainWindow", "Get Help On The Support Forum"));
+    // No "On The Web": Quillmint has no web site or support address.
     help->addSeparator();
     aboutItem = addItem(help, "About2", QCoreApplication::translate("MainWindow", "About"),
                         QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_A),

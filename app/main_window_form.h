@@ -50,6 +50,8 @@ struct MainWindowForm {
     QAction* pasteItem = nullptr;
     QAction* deleteItem = nullptr;
     QAction* selectAllItem = nullptr;
+    // Options: what the current tab's tool-bar drop-downs and toggles hold.
+    QMenu* optionsMenu = nullptr;
     // View: one item per tab, in tab order.
     QAction* viewItems[5] = {};
     // View > Live Preview (the preview owns it).
@@ -59,11 +61,6 @@ struct MainWindowForm {
     QAction* helpItem = nullptr;
     QAction* readmeItem = nullptr;
     QAction* showTipsItem = nullptr;
-    QMenu* onTheWebMenu = nullptr;
-    QAction* websiteItem = nullptr;
-    QAction* checkForUpdateItem = nullptr;
-    QAction* supportMailItem = nullptr;
-    QAction* supportForumItem = nullptr;
     QAction* aboutItem = nullptr;
     QMenu* contextMenu = nullptr;
 

@@ -76,11 +76,24 @@ int publish(const CommandLine& command, const Project& project, bool modern) {
                      .arg(command.project, page.refusal));
         return 1;
     }
+    if (command.webImageEdge > 0 && !modern) {
+        complain(QStringLiteral("%1: optimised images need the modern output (add --modern)")
+                     .arg(command.project));
+        return 1;
+    }
     if (!makeFolder(command.folder))
         return 1;
+    const SlideshowSettings& settings = project.slideshow.settings;
     SlideshowPublisher publisher(
         QDir(command.folder).filePath(projectName(command.project) + QLatin1String(".html")),
-        htmlFileBytes(page.text), slideshowPublishSources(project.slideshow.settings));
+        htmlFileBytes(page.text), slideshowPublishSources(settings));
+    if (command.webImageEdge > 0)
+        publisher.optimiseImages(
+            QStringList{settings.initialImage} + settings.images, command.webImageEdge,
+            [&project](const WebImages& images) {
+                return SlideshowPublisher::MadePage{
+                    htmlFileBytes(publishedSlideshowPage(project, true, images).text), {}};
+            });
     if (publisher.run() != SlideshowPublisher::Outcome::Complete) {
         complain(publisher.error());
         return 1;

@@ -173,6 +173,10 @@ bool ProjectSession::openProject() {
     return !chosen.isEmpty() && openProjectFile(chosen.first());
 }
 
+bool ProjectSession::openChosenProject(const QString& path) {
+    return changesKept(true) && openProjectFile(path);
+}
+
 bool ProjectSession::openProjectFile(const QString& path) {
     QString problem;
     const std::optional<Project> project = readProject(path, &problem);

@@ -41,6 +41,9 @@ public:
     bool newProject();
     bool openProject();
     bool openProjectFile(const QString& path);
+    // Open Project with the file already chosen, as by a drop: unsaved
+    // changes are asked about first.
+    bool openChosenProject(const QString& path);
     bool save();
     bool saveAs();
     // Closing: unsaved project changes ask Save, Discard or Cancel first.

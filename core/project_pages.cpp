@@ -109,9 +109,10 @@ bool hasContent(const Project& project, ProjectTool tool) {
     return false;
 }
 
-ProjectPage publishedSlideshowPage(const Project& project, bool modern) {
-    const SlideshowPage page = modern ? makeModernPublishedSlideshowPage(project.slideshow.settings)
-                                      : makePublishedSlideshowPage(project.slideshow.settings);
+ProjectPage publishedSlideshowPage(const Project& project, bool modern, const WebImages& images) {
+    const SlideshowPage page =
+        modern ? makeModernPublishedSlideshowPage(project.slideshow.settings, images)
+               : makePublishedSlideshowPage(project.slideshow.settings);
     if (page.refused())
         return {{}, page.refusal};
     return {paneText(page.lines), {}};

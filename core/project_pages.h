@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/project_file.h"
+#include "core/web_images.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,5 +31,7 @@ ProjectPage projectPage(const Project& project, ProjectTool tool, bool modern);
 // or images.
 bool hasContent(const Project& project, ProjectTool tool);
 
-// Publish: the page for a folder holding it and every file it uses.
-ProjectPage publishedSlideshowPage(const Project& project, bool modern);
+// Publish: the page for a folder holding it and every file it uses; in
+// modern form with the slide images as published for the web, when given.
+ProjectPage publishedSlideshowPage(const Project& project, bool modern,
+                                   const WebImages& images = {});

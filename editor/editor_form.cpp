@@ -36,19 +36,18 @@ const ToolBarRow ToolBar = {
     .saveCaption = QT_TRANSLATE_NOOP("ToolTab", "Save"),
     .editButtonNames = {"ToolButton66", "ToolButton67", "ToolButton68", "ToolButton70",
                         "ToolButton71"},
-    .toggles =
-        {{"ToolButton78", QT_TRANSLATE_NOOP("ToolTab", "Tags"),
-          QT_TRANSLATE_NOOP(
-              "ToolTab",
-              "Toggle Tag Inspector (Ctrl+Shift+T goes to it)|Show or close the Tag Inspector; "
-              "Ctrl+Shift+T moves the keyboard into it"),
-          FrameCommand::None, "insert-text"},
-         {"ToolButton79", QT_TRANSLATE_NOOP("ToolTab", "Words"),
-          QT_TRANSLATE_NOOP(
-              "ToolTab",
-              "Toggle Predefined Words (Ctrl+Shift+W goes to them)|Show or close the Reserved "
-              "Words; Ctrl+Shift+W moves the keyboard into the list"),
-          FrameCommand::None, "accessories-dictionary"}},
+    .toggles = {{"ToolButton78", QT_TRANSLATE_NOOP("ToolTab", "Tags"),
+                 QT_TRANSLATE_NOOP("ToolTab",
+                                   "Toggle Tag Inspector (Ctrl+Shift+T goes to it)|Show or close "
+                                   "the Tag Inspector; Ctrl+Shift+T moves the keyboard into it"),
+                 FrameCommand::None, "insert-text", QT_TRANSLATE_NOOP("ToolTab", "Tag Inspector")},
+                {"ToolButton79", QT_TRANSLATE_NOOP("ToolTab", "Words"),
+                 QT_TRANSLATE_NOOP("ToolTab",
+                                   "Toggle Predefined Words (Ctrl+Shift+W goes to them)|Show or "
+                                   "close the Reserved Words; Ctrl+Shift+W moves the keyboard into "
+                                   "the list"),
+                 FrameCommand::None, "accessories-dictionary",
+                 QT_TRANSLATE_NOOP("ToolTab", "Reserved Words")}},
     // Thirteen buttons share the width of the fixed window.
     .flush = true};
 

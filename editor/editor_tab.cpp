@@ -4,6 +4,7 @@
 #include "editor/reserved_words.h"
 #include "editor/tag_palette.h"
 #include "widgets/background_save.h"
+#include "widgets/file_drop.h"
 #include "widgets/form_parts.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
@@ -34,16 +35,8 @@ OutputSetup outputSetup(QPlainTextEdit* pane, const TextEncoding* encoding) {
     setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog11"),
                                        QCoreApplication::translate("Editor", "HTML File (*.html)"));
     setup.recordsHtmlSave = false;
+    setup.preview = OutputSetup::Preview::TemporaryFile;
     return setup;
-}
-
-// A shortcut of the tab, active while the keyboard is anywhere in it.
-void addShortcut(QWidget* tab, QKeyCombination keys, void (EditorTab::*slot)()) {
-    auto* action = new QAction(tab);
-    action->setShortcut(keys);
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    tab->addAction(action);
-    QObject::connect(action, &QAction::triggered, static_cast<EditorTab*>(tab), slot);
 }
 
 } // namespace
@@ -76,9 +69,19 @@ void EditorTab::buildControls() {
     connect(ui.tagInspectorToggle, &QToolButton::clicked, this, &EditorTab::toggleTagInspector);
     connect(ui.wordsToggle, &QToolButton::clicked, this, &EditorTab::toggleReservedWords);
     connect(ui.stripAction, &QAction::triggered, this, &EditorTab::stripHtmlTags);
-    addShortcut(this, Qt::CTRL | Qt::SHIFT | Qt::Key_T, &EditorTab::goToTagInspector);
-    addShortcut(this, Qt::CTRL | Qt::SHIFT | Qt::Key_W, &EditorTab::goToReservedWords);
+    // The tool bar has no Preview; File > Preview (F12) reaches this one.
+    auto* previewCommand = new QAction(this);
+    markTabCommand(previewCommand, TabCommand::Preview);
+    connect(previewCommand, &QAction::triggered, this, &EditorTab::preview);
+    connect(this, &TabPage::fileSaved, this, &EditorTab::markSaved);
     ui.editorPane->installEventFilter(this);
+    markSaved();
+    acceptFileDrops(ui.editorPane,
+                    {QCoreApplication::translate("Editor", "a page or script (HTML or JS)"),
+                     {QStringLiteral("html"), QStringLiteral("htm"), QStringLiteral("shtml"),
+                      QStringLiteral("js")},
+                     false,
+                     [this](const QStringList& files) { openFile(files.first()); }});
 }
 
 void EditorTab::attachCompanions(TagInspector* inspector, ReservedWordsWindow* words) {
@@ -199,6 +202,26 @@ void EditorTab::newDocument() {
         return;
     replaceDocument(documentText(ScriptSkeleton));
     documentEncoding = TextEncoding::Utf8;
+    markSaved();
+}
+
+void EditorTab::preview() {
+    outputs->preview();
+}
+
+bool EditorTab::hasUnsavedChanges() const {
+    return isBuilt() && ui.editorPane->document()->isModified();
+}
+
+bool EditorTab::saveDocument() {
+    outputs->saveAsHtml();
+    // A large text is written on the save thread: the answer waits for it.
+    finishSaves();
+    return !hasUnsavedChanges();
+}
+
+void EditorTab::markSaved() {
+    ui.editorPane->document()->setModified(false);
 }
 
 void EditorTab::openDocument() {
@@ -243,6 +266,7 @@ void EditorTab::openFile(const QString& path) {
             ? QCoreApplication::translate("Editor", "Opened %1 (read as %2); saves write UTF-8")
             : QCoreApplication::translate("Editor", "Opened %1 (%2); saves keep this encoding");
     emit statusNote(note.arg(shownFileName(QFileInfo(path).fileName()), encodingName(encoding)));
+    markSaved();
 }
 
 namespace {

@@ -44,8 +44,16 @@ public:
     // or edited is reported and leaves the document as it was.
     void openFile(const QString& path);
 
+    // The text was changed since it was opened, saved or started anew.
+    bool hasUnsavedChanges() const;
+    // Saves the text exactly as it stands (Save > As HTML); false when the
+    // user cancelled or the file could not be written.
+    bool saveDocument();
+
 public slots:
     void newDocument();
+    // Opens the text as it stands in the browser, through temp.html.
+    void preview();
     void openDocument();
     void saveAsJs();
     void toggleTagInspector();
@@ -71,6 +79,7 @@ private:
     void applyStripChanges(const QList<TextChange>& changes, const QString& stripped);
     // Replaces the whole text, the caret at the start.
     void replaceDocument(const QString& text);
+    void markSaved();
 
     TabContext context;
     ToolTabFrame frame;

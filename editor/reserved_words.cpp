@@ -21,8 +21,6 @@ ReservedWordsWindow::ReservedWordsWindow(QWidget* mainWindow, EditorTab* editor,
     // 160 pixels wide, or wider where a translated caption needs it.
     const int width = qMax(160, form.addButton->sizeHint().width() + 8);
     setFixedSize(width, 201);
-    form.wordList->resize(width, form.wordList->height());
-    form.addButton->resize(width - 8, form.addButton->height());
 
     connect(form.wordList, &QListWidget::itemSelectionChanged, this,
             &ReservedWordsWindow::rememberSelection);

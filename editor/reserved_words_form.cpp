@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 void ReservedWordsForm::setupUi(QWidget* window) {
     wordList = new QListWidget(window);
@@ -11,7 +12,6 @@ void ReservedWordsForm::setupUi(QWidget* window) {
     // A long word list is laid out a batch at a time between events, so
     // showing the window never waits for the whole list.
     wordList->setLayoutMode(QListView::Batched);
-    wordList->setGeometry(0, 0, 160, 173);
     wordList->setAccessibleName(QCoreApplication::translate("ReservedWords", "Reserved words"));
     wordList->setToolTip(QCoreApplication::translate(
         "ReservedWords", "Ctrl+Shift+W in the JS Editor comes here: Enter "
@@ -20,6 +20,16 @@ void ReservedWordsForm::setupUi(QWidget* window) {
     addButton =
         new QPushButton(QCoreApplication::translate("ReservedWords", "Add Selected Tag"), window);
     addButton->setObjectName("Button1");
-    addButton->setGeometry(4, 175, 152, 24);
     addButton->setEnabled(false);
+
+    // The list fills the window above the button; a larger font widens the
+    // window for the button's caption.
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 2);
+    layout->setSpacing(2);
+    layout->addWidget(wordList, 1);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setContentsMargins(4, 0, 4, 0);
+    buttonRow->addWidget(addButton);
+    layout->addLayout(buttonRow);
 }

@@ -43,6 +43,13 @@ TipWindow::TipWindow(QWidget* mainWindow, const QString& shippedData)
     showRandomTip();
 }
 
+void TipWindow::present() {
+    show();
+    raise();
+    activateWindow();
+    form.nextTipButton->setFocus();
+}
+
 void TipWindow::showNextTip() {
     showRandomTip();
 }

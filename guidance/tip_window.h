@@ -22,6 +22,8 @@ signals:
     void showTipsChanged(bool show);
 
 public slots:
+    // Shows the window with the keyboard in it, so Esc closes it at once.
+    void present();
     // "Next Tip >>": another random tip, possibly the same one again.
     void showNextTip();
     // "Show Tips At Startup": the menu item follows the box, then the choice is stored.

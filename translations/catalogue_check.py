@@ -25,10 +25,12 @@ FOLDERS = ["app", "widgets", "editor", "guidance", "makers", "core"]
 PAGE_FILE = re.compile(r"(_page|_modern_page|_fields)\.(cpp|h)$|^core/|command_line|project_commands")
 SHOWING_CALLS = (
     "setText|setWindowTitle|setToolTip|setStatusTip|setWhatsThis|setPlaceholderText|setTitle|"
-    "setAccessibleName|setAccessibleDescription|addAction|addMenu|addTab|insertTab|setTabText|"
-    "setTabToolTip|notice|question|confirm|askToSave|setHint|showMessage|setLabelText|makeButton|makeCheckBox|"
-    "makeLabel|makeGroupBox|makeChooserButton|makeStyleToggle|captionFor|addColour|addRow|"
-    "addColourRow|ToolWindow|QLabel|QPushButton|QCheckBox|QRadioButton|QGroupBox|QAction|QMenu")
+    "setAccessibleName|setAccessibleDescription|addAction|addMenu|addTab|insertTab|"
+    "setTabText|setTabToolTip|notice|question|confirm|askToSave|setHint|showMessage|"
+    "setLabelText|makeButton|makeCheckBox|makeLabel|makeGroupBox|makeChooserButton|"
+    "makeStyleToggle|captionFor|addColour|addRow|addColourRow|ToolWindow|showStatus|"
+    "statusNote|tell|acceptFileDrops|acceptFileDropsOnWindow|QLabel|QPushButton|QCheckBox|"
+    "QRadioButton|QGroupBox|QAction|QMenu")
 CALL = re.compile(r"\b(" + SHOWING_CALLS + r")\s*\(")
 LITERAL = re.compile(r'(?:QStringLiteral|QLatin1String|QLatin1StringView|QString)?\(?\s*"((?:[^"\\]|\\.)*)"')
 TRANSLATED = re.compile(r"(\btr|translate|QT_TRANSLATE_NOOP|QT_TR_NOOP)\(\s*(\"[^\"]*\",\s*)?$")
@@ -54,8 +56,8 @@ def call_spans(code):
 
 def without_comments(text):
     """`text` with its comments blanked (line breaks kept for line numbers)."""
-    text = re.sub(r"(?m)^\s*//.*$", "", text)
-    return re.sub(r"(?m)\s//\s.*$", "", text)
+    text = re.sub(r"(?m)^[ \t]*//.*$", "", text)
+    return re.sub(r"(?m)[ \t]//[ \t].*$", "", text)
 
 
 def scan(source_dir):

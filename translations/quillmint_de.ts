@@ -28,12 +28,16 @@ Generated pages are yours to use as you wish.</source>
 Erzeugte Seiten dürfen Sie nach Belieben verwenden.</translation>
     </message>
     <message>
-        <source>Visit the Quillmint web site</source>
-        <translation>Die Quillmint-Website besuchen</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Quillmint Help</source>
+        <translation>Quillmint-Hilfe</translation>
+    </message>
+    <message>
+        <source>Open the Quillmint help pages</source>
+        <translation>Die Hilfeseiten von Quillmint öffnen</translation>
     </message>
 </context>
 <context>
@@ -53,10 +57,6 @@ Erzeugte Seiten dürfen Sie nach Belieben verwenden.</translation>
 </context>
 <context>
     <name>Desktop</name>
-    <message>
-        <source>There is no default printer currently selected</source>
-        <translation>Zurzeit ist kein Standarddrucker ausgewählt</translation>
-    </message>
     <message>
         <source>Printing failed on %1</source>
         <translation>Drucken auf %1 fehlgeschlagen</translation>
@@ -390,6 +390,25 @@ Erzeugte Seiten dürfen Sie nach Belieben verwenden.</translation>
         <source>Opened %1 (%2); saves keep this encoding</source>
         <translation>%1 geöffnet (%2); Speichern behält diese Kodierung bei</translation>
     </message>
+    <message>
+        <source>a page or script (HTML or JS)</source>
+        <translation>eine Seite oder ein Skript (HTML oder JS)</translation>
+    </message>
+</context>
+<context>
+    <name>FileDrop</name>
+    <message>
+        <source>Only one file can be dropped here.</source>
+        <translation>Hier kann nur eine Datei abgelegt werden.</translation>
+    </message>
+    <message>
+        <source>%1 does not fit here: drop %2.</source>
+        <translation>%1 passt nicht hierher: Legen Sie %2 ab.</translation>
+    </message>
+    <message>
+        <source>an image (JPEG, GIF, BMP or PNG)</source>
+        <translation>ein Bild (JPEG, GIF, BMP oder PNG)</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -595,6 +614,14 @@ Erzeugte Seiten dürfen Sie nach Belieben verwenden.</translation>
         <source>The page asked for a file; the preview offers none.</source>
         <translation>Die Seite hat nach einer Datei gefragt; die Vorschau bietet keine an.</translation>
     </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>alert: %1</source>
+        <translation>alert: %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -771,48 +798,34 @@ Erzeugte Seiten dürfen Sie nach Belieben verwenden.</translation>
         <translation>Tipps beim Programmstart anzeigen</translation>
     </message>
     <message>
-        <source>On The Web</source>
-        <translation>Im Web</translation>
-    </message>
-    <message>
-        <source>Website</source>
-        <translation>Website</translation>
-    </message>
-    <message>
-        <source>Visit The Quillmint Web Site</source>
-        <translation>Die Quillmint-Website besuchen</translation>
-    </message>
-    <message>
-        <source>Check For Update</source>
-        <translation>Nach Aktualisierung suchen</translation>
-    </message>
-    <message>
-        <source>Check For Program Update</source>
-        <translation>Nach einer neuen Programmversion suchen</translation>
-    </message>
-    <message>
-        <source>Support (E-mail)</source>
-        <translation>Support (E-Mail)</translation>
-    </message>
-    <message>
-        <source>Get Free E-mail Support</source>
-        <translation>Kostenlosen Support per E-Mail erhalten</translation>
-    </message>
-    <message>
-        <source>Support Forum</source>
-        <translation>Support-Forum</translation>
-    </message>
-    <message>
-        <source>Get Help On The Support Forum</source>
-        <translation>Hilfe im Support-Forum erhalten</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>Über</translation>
     </message>
     <message>
         <source>Press F1 For Help</source>
         <translation>Hilfe mit F1</translation>
+    </message>
+    <message>
+        <source>a project (.quillmint)</source>
+        <translation>ein Projekt (.quillmint)</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>The script in the JS Editor has changes that are not saved.
+Save them before closing?</source>
+        <translation>Das Skript im JS-Editor hat ungespeicherte Änderungen.
+Vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>O&amp;ptions</source>
+        <translation>O&amp;ptionen</translation>
     </message>
 </context>
 <context>
@@ -1615,6 +1628,38 @@ Erzeugte Seiten dürfen Sie nach Belieben verwenden.</translation>
         <source>%1 Pixels</source>
         <translation>%1 Pixel</translation>
     </message>
+    <message>
+        <source>Slideshow settings</source>
+        <translation>Einstellungen der Diashow</translation>
+    </message>
+    <message>
+        <source>Slideshow images</source>
+        <translation>Bilder der Diashow</translation>
+    </message>
+    <message>
+        <source>Heading Size</source>
+        <translation>Größe der Überschrift</translation>
+    </message>
+    <message>
+        <source>Table Border Width</source>
+        <translation>Rahmenbreite der Tabelle</translation>
+    </message>
+    <message>
+        <source>a sound (WAV or MIDI)</source>
+        <translation>einen Klang (WAV oder MIDI)</translation>
+    </message>
+    <message>
+        <source>Cannot create folder %1</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Published %1 into the new folder %2</source>
+        <translation>%1 in den neuen Ordner %2 veröffentlicht</translation>
+    </message>
+    <message>
+        <source>Published %1</source>
+        <translation>%1 veröffentlicht</translation>
+    </message>
 </context>
 <context>
     <name>TagInspector</name>
@@ -1787,6 +1832,22 @@ Erzeugte Seiten dürfen Sie nach Belieben verwenden.</translation>
     <message>
         <source>Publish</source>
         <translation>Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Saving %1 …</source>
+        <translation>%1 wird gespeichert …</translation>
+    </message>
+    <message>
+        <source>Printed to %1</source>
+        <translation>Gedruckt auf %1</translation>
+    </message>
+    <message>
+        <source>Tag Inspector</source>
+        <translation>Tag-Inspektor</translation>
+    </message>
+    <message>
+        <source>Reserved Words</source>
+        <translation>Reservierte Wörter</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,13 @@ struct FileDialogSpec {
     bool confirmOverwrite = true;
 };
 
+// What became of Print: printed to `destination` (a printer's name or a
+// file), cancelled in the print dialog (both empty), or failed (`error`).
+struct PrintOutcome {
+    QString destination;
+    QString error;
+};
+
 // Everything that leaves the process or waits for the user goes through here,
 // so that tests can answer dialogs and record what was shown or opened.
 class Desktop {
@@ -48,9 +55,9 @@ public:
     // The shell's "open": files, web addresses and mailto: links. Failures
     // are the browser's business and are not reported.
     virtual void openUrl(const QUrl& url) = 0;
-    // Prints plain text on the default printer without a dialog; returns an
-    // error message, or an empty string on success.
-    virtual QString print(const QString& text) = 0;
+    // Prints plain text where the user chooses in the print dialog (a
+    // printer or a PDF file, copies, pages).
+    virtual PrintOutcome print(const QString& text) = 0;
 
     // Sound audition: asynchronous and silent when the file does not play;
     // a notice says so when sounds cannot be played at all.

@@ -38,7 +38,7 @@ QLabel* makeFontSample(const QString& objectName, QWidget* parent) {
 }
 
 FontBox::FontBox(const QString& name, QLabel* samplePanel, QWidget* parent)
-    : QComboBox(parent), sample(samplePanel) {
+    : SpokenList(parent), sample(samplePanel) {
     setObjectName(name);
     makeEditable(this);
     setInsertPolicy(QComboBox::NoInsert);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QComboBox>
+#include "widgets/spoken_list.h"
 
 class QLabel;
 
@@ -10,7 +10,7 @@ QStringList installedFontFamilies();
 
 // An editable font list whose sample panel shows the highlighted family while
 // the list is open. Its text is the font setting; typed text is never added.
-class FontBox final : public QComboBox {
+class FontBox final : public SpokenList {
     Q_OBJECT
 public:
     FontBox(const QString& objectName, QLabel* samplePanel, QWidget* parent = nullptr);

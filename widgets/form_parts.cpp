@@ -3,6 +3,7 @@
 #include "core/field_table.h"
 #include "widgets/hint.h"
 #include "widgets/single_line_fields.h"
+#include "widgets/spoken_list.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -201,7 +202,7 @@ void makeEditable(QComboBox* box) {
 
 QComboBox* makeComboBox(const QString& objectName, const QStringList& items, const QString& current,
                         QWidget* parent, Typing typing) {
-    auto* combo = new QComboBox(parent);
+    auto* combo = new SpokenList(parent);
     combo->setObjectName(objectName);
     if (typing == Typing::Editable) {
         makeEditable(combo);
@@ -256,9 +257,21 @@ void selectText(QComboBox* box, const QString& text) {
 
 namespace {
 
+// The style that draws, beneath any proxies of a platform theme: a tab is
+// measured through our proxy, and its caption must be placed through it too,
+// which only a style that is no proxy's base yet does.
+QString drawingStyleName() {
+    const QStyle* style = QApplication::style();
+    while (const auto* proxy = qobject_cast<const QProxyStyle*>(style))
+        style = proxy->baseStyle();
+    return style->name();
+}
+
 // The application's style with half its room on either side of a tab's caption.
 class NarrowTabs final : public QProxyStyle {
 public:
+    NarrowTabs() : QProxyStyle(drawingStyleName()) {}
+
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override {
         const int value = QProxyStyle::pixelMetric(metric, option, widget);

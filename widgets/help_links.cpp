@@ -11,11 +11,3 @@ void openProgramFile(const QString& shippedData, const QString& relativeName) {
 void openToolHelp(const QString& shippedData, int toolNumber) {
     openProgramFile(shippedData, QStringLiteral("help/con%1.html").arg(toolNumber));
 }
-
-void openWebSite() {
-    desktop().openUrl(QUrl(QString::fromLatin1(MakerWebSiteAddress)));
-}
-
-void openSupportMail() {
-    desktop().openUrl(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(SupportMailAddress)));
-}

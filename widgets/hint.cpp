@@ -1,6 +1,8 @@
 #include "widgets/hint.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QStatusTipEvent>
 #include <QWidget>
 
 QString hintToolTip(const QString& hint) {
@@ -15,6 +17,11 @@ QString hintStatusText(const QString& hint) {
 void setHint(QWidget* widget, const QString& hint) {
     widget->setToolTip(hintToolTip(hint));
     widget->setStatusTip(hintStatusText(hint));
+}
+
+void showStatus(QWidget* inside, const QString& text) {
+    QStatusTipEvent tip(text);
+    QApplication::sendEvent(inside->window(), &tip);
 }
 
 void setHint(QAction* action, const QString& hint) {

@@ -92,6 +92,13 @@ QString applicationId() {
     return QStringLiteral(QUILLMINT_APP_ID);
 }
 
+void skipUnchosenIconTheme() {
+    // Only the program's own icon folder, which holds no theme (an empty
+    // list would bring Qt's defaults back).
+    if (QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setThemeSearchPaths({QStringLiteral(":/icons")});
+}
+
 QIcon applicationIcon() {
     return QIcon::fromTheme(applicationId(), ownDrawing(QStringLiteral("quillmint")));
 }

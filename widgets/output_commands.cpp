@@ -2,12 +2,14 @@
 
 #include "core/separate_files.h"
 #include "core/text_file.h"
+#include "widgets/hint.h"
 #include "widgets/modern_output.h"
 #include "widgets/pane_text.h"
 #include "widgets/tab_page.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -16,8 +18,10 @@
 OutputCommands::OutputCommands(OutputSetup outputSetup, const QString& directory, QObject* parent)
     : QObject(parent), htmlDialog(outputSetup.htmlDialog), textDialog(outputSetup.textDialog),
       setup(std::move(outputSetup)), scratchFolder(directory), flag(setup.savedFlagStart) {
-    if (auto* page = qobject_cast<TabPage*>(parent))
+    if (auto* page = qobject_cast<TabPage*>(parent)) {
         connect(this, &OutputCommands::statusNote, page, &TabPage::statusNote);
+        connect(this, &OutputCommands::saved, page, &TabPage::fileSaved);
+    }
 }
 
 void OutputCommands::copyToClipboard() {
@@ -102,7 +106,7 @@ void OutputCommands::finishSave(const QString& path, const QString& error) {
 
 void OutputCommands::noteSlowSave(const QString& path) {
     slowSaveNoted = true;
-    emit statusNote(QStringLiteral("Saving %1 \u2026").arg(path));
+    emit statusNote(QCoreApplication::translate("ToolTab", "Saving %1 \u2026").arg(path));
 }
 
 QString OutputCommands::writeSeparatePage(const QString& paneText, const QString& path) {
@@ -142,7 +146,11 @@ void OutputCommands::preview() {
 void OutputCommands::print() {
     if (setup.prepare)
         setup.prepare();
-    const QString error = desktop().print(paneText(*setup.pane));
-    if (!error.isEmpty())
-        desktop().notice(NoticeKind::Error, error);
+    const PrintOutcome outcome = desktop().print(paneText(*setup.pane));
+    if (!outcome.error.isEmpty())
+        desktop().notice(NoticeKind::Error, outcome.error);
+    else if (!outcome.destination.isEmpty())
+        showStatus(
+            setup.pane,
+            QCoreApplication::translate("ToolTab", "Printed to %1").arg(outcome.destination));
 }

@@ -77,11 +77,11 @@ protected:
                                     "page itself.")
                      .arg(message.mid(OpenedWindow.size())));
         else if (level == ErrorMessageLevel)
-            tell(QStringLiteral("Line %1: %2").arg(line).arg(message));
+            tell(QCoreApplication::translate("LivePreview", "Line %1: %2").arg(line).arg(message));
     }
 
     void javaScriptAlert(const QUrl&, const QString& message) override {
-        tell(QStringLiteral("alert: %1").arg(message));
+        tell(QCoreApplication::translate("LivePreview", "alert: %1").arg(message));
     }
     bool javaScriptConfirm(const QUrl&, const QString& message) override {
         tell(QCoreApplication::translate("LivePreview", "confirm (answered Cancel): %1")

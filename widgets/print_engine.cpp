@@ -6,23 +6,23 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 namespace {
 
-QString printOnDefaultPrinter(const QString& text) {
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (printerInfo.isNull())
-        return QCoreApplication::translate("Desktop",
-                                           "There is no default printer currently selected");
-    QPrinter printer(printerInfo);
+QString destinationOf(const QPrinter& printer) {
+    return printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+}
+
+// Lays the text out on the printer's page and prints the pages the dialog
+// asked for, as many copies as the printer does not make itself.
+QString printText(const QString& text, QPrinter& printer) {
     printer.setFullPage(false);
-    printer.setDocName(QStringLiteral("Quillmint"));
     QPainter painter;
     if (!painter.begin(&printer))
         return QCoreApplication::translate("Desktop", "Printing failed on %1")
-            .arg(printerInfo.printerName());
+            .arg(destinationOf(printer));
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPointSize(10);
     painter.setFont(font);
@@ -34,24 +34,49 @@ QString printOnDefaultPrinter(const QString& text) {
     layout.tabWidth = 8 * metrics.averageCharWidth();
     layout.charWidth = [&metrics](QChar c) { return metrics.horizontalAdvance(c); };
     const QList<PrintPage> pages = layoutPrintPages(text, layout);
-    for (qsizetype p = 0; p < pages.size(); ++p) {
-        if (p > 0)
-            printer.newPage();
-        qreal y = metrics.ascent();
-        for (const PrintLine& line : pages.at(p)) {
-            for (const PrintRun& run : line)
-                painter.drawText(QPointF(run.x, y), run.text);
-            y += metrics.lineSpacing();
+    qsizetype first = 0;
+    qsizetype last = pages.size() - 1;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        first = printer.fromPage() - 1;
+        last = qMin(last, qsizetype(printer.toPage()) - 1);
+    }
+    const int copies = printer.supportsMultipleCopies() ? 1 : qMax(1, printer.copyCount());
+    bool started = false;
+    for (int copy = 0; copy < copies; ++copy) {
+        for (qsizetype p = first; p <= last; ++p) {
+            if (started)
+                printer.newPage();
+            started = true;
+            qreal y = metrics.ascent();
+            for (const PrintLine& line : pages.at(p)) {
+                for (const PrintRun& run : line)
+                    painter.drawText(QPointF(run.x, y), run.text);
+                y += metrics.lineSpacing();
+            }
         }
     }
     if (!painter.end())
         return QCoreApplication::translate("Desktop", "Printing failed on %1")
-            .arg(printerInfo.printerName());
+            .arg(destinationOf(printer));
     return {};
 }
 
 } // namespace
 
-void quillmintPrint(const QString& text, QString* problem) {
-    *problem = printOnDefaultPrinter(text);
+void quillmintPrint(const QString& text, QWidget* parent, PrintOutcome* outcome) {
+    // The default printer, or a PDF file where there is none (named after
+    // the document: Quillmint.pdf).
+    QPrinter printer;
+    printer.setDocName(QStringLiteral("Quillmint"));
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("PrintDialog1"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
+                      QAbstractPrintDialog::PrintCollateCopies |
+                      QAbstractPrintDialog::PrintShowPageSize);
+    *outcome = {};
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    outcome->error = printText(text, printer);
+    if (outcome->error.isEmpty())
+        outcome->destination = destinationOf(printer);
 }

@@ -140,11 +140,11 @@ void QtDesktop::openUrl(const QUrl& url) {
     QDesktopServices::openUrl(url);
 }
 
-QString QtDesktop::print(const QString& text) {
-    QString problem;
-    if (const PrintText print = printFunction(&problem))
-        print(text, &problem);
-    return problem;
+PrintOutcome QtDesktop::print(const QString& text) {
+    PrintOutcome outcome;
+    if (const PrintText print = printFunction(&outcome.error))
+        print(text, dialogParent(), &outcome);
+    return outcome;
 }
 
 void QtDesktop::setPrintPluginFile(const QString& path) {

@@ -10,7 +10,7 @@ class QFileDialog;
 class SoundPlayers;
 
 // The real desktop services: Qt's own dialogs parented to the active window,
-// QDesktopServices, the default printer and the sound players.
+// QDesktopServices, the print dialog and the sound players.
 class QtDesktop final : public Desktop {
 public:
     QtDesktop();
@@ -25,7 +25,7 @@ public:
                               bool multiple) override;
     QColor chooseColor(const QColor& start) override;
     void openUrl(const QUrl& url) override;
-    QString print(const QString& text) override;
+    PrintOutcome print(const QString& text) override;
     void playWave(const QString& path) override;
     void playMidi(const QString& path) override;
     void showFind(QWidget* textControl) override;

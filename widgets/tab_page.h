@@ -52,6 +52,8 @@ signals:
     void statusNote(const QString& text);
     // Something the live page is made from may have changed.
     void pageChanged();
+    // A file of this tab was written: its page, text or script.
+    void fileSaved(const QString& path);
 
 private:
     // The tab's controls, their connections and start values.

@@ -132,9 +132,20 @@ QString iconName(const FrameControl& control) {
 }
 
 const char* const TabCommandProperty = "quillmintTabCommand";
+const char* const MenuEntryProperty = "quillmintMenuEntry";
 
-void markTabCommand(QObject* control, TabCommand command) {
-    control->setProperty(TabCommandProperty, static_cast<int>(command));
+// A check item that shows and flips a toggle button, for menus.
+void mirrorToggle(QToolButton* button, const FrameControl& toggle) {
+    auto* item =
+        new QAction(shown(*toggle.menuCaption ? toggle.menuCaption : toggle.caption), button);
+    item->setCheckable(true);
+    item->setChecked(button->isChecked());
+    item->setIcon(button->icon());
+    setHint(item, shown(toggle.hint));
+    QObject::connect(button, &QToolButton::toggled, item, &QAction::setChecked);
+    // A click, so the button's own handler runs as for the mouse.
+    QObject::connect(item, &QAction::triggered, button, &QToolButton::click);
+    button->setProperty(MenuEntryProperty, QVariant::fromValue<QObject*>(item));
 }
 
 std::optional<TabCommand> tabCommandOf(FrameCommand command) {
@@ -224,6 +235,7 @@ void ToolTabFrame::buildToolBar(const ToolBarRow& row, const TabContext& context
                                         shown(toggle.hint), iconName(toggle));
         button->setCheckable(true);
         button->setChecked(true);
+        mirrorToggle(button, toggle);
         toggles.append(button);
     }
 
@@ -335,6 +347,10 @@ void ToolTabFrame::connectTo(OutputCommands* output) const {
     }
 }
 
+void markTabCommand(QObject* control, TabCommand command) {
+    control->setProperty(TabCommandProperty, static_cast<int>(command));
+}
+
 QObject* tabCommandControl(const QWidget* tab, TabCommand command) {
     for (QObject* control : tab->findChildren<QObject*>()) {
         const QVariant mark = control->property(TabCommandProperty);
@@ -342,6 +358,32 @@ QObject* tabCommandControl(const QWidget* tab, TabCommand command) {
             return control;
     }
     return nullptr;
+}
+
+QList<QAction*> toolBarMenuEntries(const QWidget* tab) {
+    QList<QAction*> entries;
+    const auto* bar = tab->findChild<QToolBar*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!bar)
+        return entries;
+    bool afterToggle = false;
+    for (QAction* place : bar->actions()) {
+        const auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(place));
+        if (!button || button->popupMode() == QToolButton::InstantPopup)
+            continue;
+        auto* toggle =
+            qobject_cast<QAction*>(button->property(MenuEntryProperty).value<QObject*>());
+        const QList<QAction*> group = button->menu() ? button->menu()->actions()
+                                      : toggle       ? QList<QAction*>{toggle}
+                                                     : QList<QAction*>{};
+        if (group.isEmpty())
+            continue;
+        // Toggles side by side make one group.
+        if (!entries.isEmpty() && !(toggle && afterToggle))
+            entries.append(nullptr);
+        entries.append(group);
+        afterToggle = toggle != nullptr;
+    }
+    return entries;
 }
 
 void runTabCommand(QObject* control) {

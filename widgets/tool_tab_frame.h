@@ -27,8 +27,16 @@ inline constexpr int TabCommandCount = 6;
 // The control of `tab` (a tab holding a frame's tool bar) that runs
 // `command`, or null when the tab has no such command.
 QObject* tabCommandControl(const QWidget* tab, TabCommand command);
+// Marks `control` (a child of a tab) as the tab's `command`.
+void markTabCommand(QObject* control, TabCommand command);
 // Runs a control found so: clicks the button or triggers the menu entry.
 void runTabCommand(QObject* control);
+
+// What the drop-downs of `tab`'s tool bar hold (Save and Options, not Help,
+// whose entries the Help menu has) and an item for each toggle, in tool-bar
+// order with a separator (null) between the buttons: a menu-bar menu offers
+// them to the keyboard, which the tool buttons never take.
+QList<QAction*> toolBarMenuEntries(const QWidget* tab);
 
 // A menu entry or a button of the frame; its caption and hint are marked
 // with QT_TRANSLATE_NOOP("ToolTab", ...) and shown translated. `hint` is "short|long" (none when
@@ -40,6 +48,8 @@ struct FrameControl {
     const char* hint = "";
     FrameCommand command = FrameCommand::None;
     const char* icon = "";
+    // A toggle's caption in the menu bar, where "Tags" would say too little.
+    const char* menuCaption = "";
 };
 
 // The entries and buttons most tabs share.

@@ -6,6 +6,7 @@
 #include "widgets/default_button.h"
 #include "widgets/desktop.h"
 #include "widgets/field_binding.h"
+#include "widgets/file_drop.h"
 #include "widgets/form_parts.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
@@ -80,6 +81,11 @@ void MouseOverTab::buildControls() {
     connect(ui.initialImageField, &QLineEdit::textChanged, this, &MouseOverTab::enableAddImage);
     connect(ui.mouseOverImageField, &QLineEdit::textChanged, this, &MouseOverTab::enableAddImage);
     connect(ui.addImageButton, &QPushButton::clicked, this, &MouseOverTab::addImage);
+    // A dropped image's path goes in as if typed.
+    for (QLineEdit* field : {ui.initialImageField, ui.mouseOverImageField})
+        acceptFileDrops(field, imageFileDrop([field](const QStringList& files) {
+                            field->setText(files.first());
+                        }));
     connect(ui.resetButton, &QPushButton::clicked, this, &MouseOverTab::resetImageFields);
     connect(ui.clearCodeButton, &QPushButton::clicked, this, &MouseOverTab::clearCode);
     connect(ui.endCodeButton, &QPushButton::clicked, this, &MouseOverTab::endCode);

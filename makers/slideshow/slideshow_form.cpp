@@ -205,6 +205,7 @@ void SlideshowForm::setupUi(QWidget* tab, const TabContext& context) {
     QWidget* leftHalf = buildLeftHalf(tab);
     subPages = new QTabWidget(tab);
     subPages->setObjectName("PageControl2");
+    subPages->setAccessibleName(QCoreApplication::translate("Slideshow", "Slideshow settings"));
     settingsPage = buildSettingsPage(tab);
     slideshowPage = buildSlideshowPage(tab);
     elementsPage = buildElementsPage(tab);
@@ -259,6 +260,7 @@ QWidget* SlideshowForm::buildLeftHalf(QWidget* tab) {
 
     imageList = new QListWidget(half);
     imageList->setObjectName("ListBox2");
+    imageList->setAccessibleName(QCoreApplication::translate("Slideshow", "Slideshow images"));
     imageCount = makeLabel("Label74", QStringLiteral("0"), half);
     auto* listCaption =
         new QLabel(QCoreApplication::translate("Slideshow", "&Images In List:"), half);
@@ -455,6 +457,7 @@ QWidget* SlideshowForm::buildSlideshowPage(QWidget* tab) {
         toggle->setAccessibleName(QCoreApplication::translate("Slideshow", name));
     headingSize = makeComboBox("ComboBox11", numberList(1, 72), {}, page, Typing::Editable);
     headingSize->setMinimumContentsLength(3);
+    headingSize->setAccessibleName(QCoreApplication::translate("Slideshow", "Heading Size"));
     addRow(grid, 3, QCoreApplication::translate("Slideshow", "Font Style:"),
            {boldToggle, italicToggle, underlineToggle}, page);
     addRow(grid, 4, QCoreApplication::translate("Slideshow", "Size:"), {headingSize}, page);
@@ -465,6 +468,7 @@ QWidget* SlideshowForm::buildSlideshowPage(QWidget* tab) {
                   "Memo12", borderColourLabel, "Label52"},
                  page);
     borderWidth = makeComboBox("ComboBox10", BorderWidths, {}, page);
+    borderWidth->setAccessibleName(QCoreApplication::translate("Slideshow", "Table Border Width"));
     addRow(grid, 6, QCoreApplication::translate("Slideshow", "Border Width:"), {borderWidth}, page);
 
     addColourRow(grid, 7, QCoreApplication::translate("Slideshow", "Slideshow Console Color:"),

@@ -11,8 +11,10 @@
 #include "makers/slideshow/web_image_choice.h"
 #include "widgets/colour_setting.h"
 #include "widgets/field_binding.h"
+#include "widgets/file_drop.h"
 #include "widgets/font_box.h"
 #include "widgets/form_parts.h"
+#include "widgets/hint.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
 #include "widgets/spin_edit.h"
@@ -36,9 +38,9 @@
 
 namespace {
 
-// Puts the file chosen in `dialog` into `field`; Cancel leaves it as it was.
-void chooseFileInto(FileDialog& dialog, QLineEdit* field) {
-    const QStringList files = dialog.askOpen(false);
+// Puts the file chosen (in a dialog or by a drop) into `field`; none leaves
+// it as it was.
+void takeFileInto(QLineEdit* field, const QStringList& files) {
     if (!files.isEmpty())
         field->setText(files.first());
 }
@@ -81,9 +83,20 @@ void SlideshowTab::buildControls() {
     for (const auto& [button, command] : buttons)
         connect(button, &QPushButton::clicked, this, command);
     connect(ui.chooseSoundButton, &QPushButton::clicked, this,
-            [this] { chooseFileInto(ui.soundDialog, ui.soundFile); });
+            [this] { takeFileInto(ui.soundFile, ui.soundDialog.askOpen(false)); });
     connect(ui.chooseBackgroundButton, &QPushButton::clicked, this,
-            [this] { chooseFileInto(ui.backgroundImageDialog, ui.backgroundImage); });
+            [this] { takeFileInto(ui.backgroundImage, ui.backgroundImageDialog.askOpen(false)); });
+    acceptFileDrops(ui.imageList,
+                    imageFileDrop([this](const QStringList& files) { appendImages(files); }, true));
+    acceptFileDrops(ui.soundFile,
+                    {QCoreApplication::translate("Slideshow", "a sound (WAV or MIDI)"),
+                     {QStringLiteral("wav"), QStringLiteral("mid")},
+                     false,
+                     [this](const QStringList& files) { takeFileInto(ui.soundFile, files); }});
+    for (QLineEdit* field : {ui.backgroundImage, ui.initialImage})
+        acceptFileDrops(field, imageFileDrop([field](const QStringList& files) {
+                            takeFileInto(field, files);
+                        }));
     enableWith(ui.rightClickDisable, {ui.rightClickMessageLabel, ui.rightClickMessage});
     enableWith(ui.playSound,
                {ui.soundLabel, ui.soundFile, ui.chooseSoundButton, ui.auditionButton});
@@ -154,7 +167,10 @@ void SlideshowTab::clearListSelection() {
 
 void SlideshowTab::addImages() {
     ui.imagesDialog.fileName.clear();
-    const QStringList files = ui.imagesDialog.askOpen(true);
+    appendImages(ui.imagesDialog.askOpen(true));
+}
+
+void SlideshowTab::appendImages(const QStringList& files) {
     if (files.isEmpty())
         return;
     changingList = true;
@@ -289,6 +305,16 @@ void SlideshowTab::publishPage() {
         return files;
     };
     const SlideshowPublisher::MadePage files = pageFiles(page);
+    // A folder typed into the dialog that does not exist yet is made, and
+    // taken away again when nothing could be published into it.
+    const QString folder = QFileInfo(pagePath).absolutePath();
+    const bool newFolder = !QFileInfo::exists(folder);
+    if (newFolder && !QDir().mkpath(folder)) {
+        desktop().notice(
+            NoticeKind::Error,
+            QCoreApplication::translate("Slideshow", "Cannot create folder %1").arg(folder));
+        return;
+    }
     publishing = true;
     SlideshowPublisher publisher(pagePath, files.bytes, slideshowPublishSources(current));
     for (const auto& [path, bytes] : files.companions)
@@ -301,9 +327,18 @@ void SlideshowTab::publishPage() {
             });
     const bool complete = runPublication(publisher, this);
     publishing = false;
-    if (!complete)
+    if (!complete) {
+        if (newFolder)
+            QDir().rmdir(folder);
         return;
+    }
     ui.outputs->recordSaved(pagePath);
+    emit fileSaved(pagePath);
+    showStatus(this,
+               newFolder
+                   ? QCoreApplication::translate("Slideshow", "Published %1 into the new folder %2")
+                         .arg(QFileInfo(pagePath).fileName(), folder)
+                   : QCoreApplication::translate("Slideshow", "Published %1").arg(pagePath));
     desktop().notice(NoticeKind::Information,
                      QCoreApplication::translate("Slideshow", "Publish complete!"));
 }

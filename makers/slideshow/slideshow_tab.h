@@ -37,6 +37,8 @@ private:
 
     void buildControls() override;
     void addImages();
+    // The end of the list takes `files`, chosen in the dialog or dropped.
+    void appendImages(const QStringList& files);
     void selectEntry();
     void chooseInitialImage();
     void explainInitialImage();

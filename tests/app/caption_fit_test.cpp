@@ -4,11 +4,14 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionTab>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -103,12 +106,18 @@ QStringList clipped(const QWidget* widget) {
     } else if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
         faults << check(group->title(), group->rect().adjusted(6, 0, -6, 0));
     } else if (const auto* bar = qobject_cast<const QTabBar*>(widget)) {
-        const int space = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
         // Only the Tag Inspector's many pages are scrolled to; every other
         // bar shows each of its tabs whole.
         const bool scrolls = bar->window()->objectName() == QLatin1String("Form2");
         for (int tab = 0; tab < bar->count(); ++tab) {
-            const QRect room = bar->tabRect(tab).adjusted(space / 2, 0, -space / 2, 0);
+            // Where the style draws the caption, which may differ from the
+            // room it measured the tab with.
+            QStyleOptionTab option;
+            option.initFrom(bar);
+            option.rect = bar->tabRect(tab);
+            option.text = bar->tabText(tab);
+            option.shape = bar->shape();
+            const QRect room = bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
             if (bar->rect().contains(bar->tabRect(tab)))
                 faults << check(bar->tabText(tab), room);
             else if (!scrolls)
@@ -121,6 +130,33 @@ QStringList clipped(const QWidget* widget) {
                 faults << QStringLiteral("tool bar items overflow into its menu");
     }
     faults.removeAll(QString());
+    return faults;
+}
+
+// Companion windows that cover the main window's menu bar or tab strip,
+// which the user must still reach.
+QStringList covering(QWidget* main) {
+    if (main->objectName() != QLatin1String("Form1"))
+        return {};
+    const auto onScreen = [](const QWidget* strip) {
+        return QRect(strip->mapToGlobal(QPoint()), strip->size());
+    };
+    const QWidget* strips[] = {
+        main->findChild<QMenuBar*>(),
+        main->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->tabBar()};
+    QStringList faults;
+    for (QWidget* companion : main->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!companion->isWindow() || !companion->isVisible())
+            continue;
+        if (!QTest::qWaitForWindowExposed(companion))
+            faults << QStringLiteral("%1 is never shown").arg(describe(companion));
+        QApplication::processEvents();
+        for (const QWidget* strip : strips)
+            if (companion->frameGeometry().intersects(onScreen(strip)))
+                faults << QStringLiteral("%1 covers the %2")
+                              .arg(describe(companion),
+                                   QLatin1String(strip->metaObject()->className()));
+    }
     return faults;
 }
 
@@ -149,6 +185,8 @@ private slots:
             for (QWidget* widget : visibleWidgets(window))
                 for (const QString& fault : clipped(widget))
                     findings.add(where, widget, fault);
+            for (const QString& fault : covering(window))
+                findings.add(where, window, fault);
         });
         QApplication::setFont(original);
         QVERIFY2(findings.clean(), "the controls listed above");

@@ -72,6 +72,23 @@ private slots:
         QTest::newRow("no project") << QStringList{"build"} << 0 << "quillmint: build takes one";
         QTest::newRow("no folder")
             << QStringList{"publish", "p.quillmint"} << 0 << "quillmint: publish takes";
+        QTest::newRow("publish optimised")
+            << QStringList{"publish",           "p.quillmint",  "site",
+                           "--optimise-images", "--image-size", "1280"}
+            << publish << "";
+        QTest::newRow("image size alone")
+            << QStringList{"publish", "p.quillmint", "site", "--image-size", "1280"} << 0
+            << "quillmint: --image-size goes with --optimise-images.";
+        QTest::newRow("optimised classic")
+            << QStringList{"publish", "p.quillmint", "site", "--optimise-images", "--classic"} << 0
+            << "quillmint: --optimise-images needs the modern output.";
+        QTest::newRow("image size too small")
+            << QStringList{"publish",           "p.quillmint",  "site",
+                           "--optimise-images", "--image-size", "20"}
+            << 0 << "quillmint: --image-size takes a number of pixels from 100 to 8192.";
+        QTest::newRow("optimise with build")
+            << QStringList{"build", "p.quillmint", "--optimise-images"} << 0
+            << "quillmint: build: Unknown option 'optimise-images'.";
         QTest::newRow("-o with publish") << QStringList{"publish", "p.quillmint", "site", "-o", "x"}
                                          << 0 << "quillmint: publish: Unknown option 'o'.";
     }
@@ -91,8 +108,10 @@ private slots:
             QCOMPARE(command.modern, true);
             QCOMPARE(command.output, QDir::current().absoluteFilePath("x.html"));
         }
-        if (action == int(CommandLine::Action::Publish))
+        if (action == int(CommandLine::Action::Publish)) {
             QCOMPARE(command.folder, QDir::current().absoluteFilePath("site"));
+            QCOMPARE(command.webImageEdge, arguments.contains("--optimise-images") ? 1280 : 0);
+        }
     }
 
     void usageErrorsPointToTheHelp() {

@@ -5,12 +5,14 @@
 #include "widgets/icons.h"
 
 #include <QAction>
+#include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QIcon>
 #include <QImage>
 #include <QImageReader>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -112,6 +114,33 @@ private slots:
                 QVERIFY2(alike(bitmap, picture(themedIcon(name), side / 16.0)), qPrintable(where));
             }
         }
+    }
+
+    // A theme the desktop chose wins over our drawing; "hicolor", which Qt
+    // names when the desktop chose none, is not searched.
+    void onlyAChosenIconThemeIsAsked() {
+        QTemporaryDir themes;
+        QImage red(16, 16, QImage::Format_ARGB32);
+        red.fill(Qt::red);
+        for (const QString theme : {"chosen", "hicolor"}) {
+            QDir(themes.path()).mkpath(theme + "/16x16/actions");
+            writeBytes(themes.filePath(theme + "/index.theme"),
+                       "[Icon Theme]\nName=" + theme.toUtf8() +
+                           "\nDirectories=16x16/actions\n[16x16/actions]\nSize=16\nType=Fixed\n");
+            QVERIFY(red.save(themes.filePath(theme + "/16x16/actions/help-about.png")));
+        }
+        const QStringList paths = QIcon::themeSearchPaths();
+        QIcon::setThemeSearchPaths({themes.path()});
+        QIcon::setThemeName("chosen");
+        skipUnchosenIconTheme();
+        const QImage chosen = picture(themedIcon("help-about"));
+        QIcon::setThemeName("hicolor");
+        skipUnchosenIconTheme();
+        const QImage fallback = picture(themedIcon("help-about"));
+        QIcon::setThemeName("no-such-theme");
+        QIcon::setThemeSearchPaths(paths);
+        QCOMPARE(chosen.pixelColor(8, 8), QColor(Qt::red));
+        QVERIFY(alike(fallback, QImage(":/icon-bitmaps/16/help-about.png")));
     }
 
     // Each button shows a picture of its own, its caption as the tool tip.

@@ -12,8 +12,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -81,7 +84,7 @@ const QList<TabRow> Tabs = {
      {typeInto("Memo21", "alert('typed');")},
      "Memo21",
      "alert('typed');",
-     false,
+     true,
      false},
 };
 
@@ -118,6 +121,11 @@ private:
         const QKeySequence keys = QKeySequence::mnemonic(caption);
         return keys.isEmpty() ? QKeyCombination() : keys[0];
     }
+    bool anyButtonDown() const {
+        const QList<QAbstractButton*> buttons = main->findChildren<QAbstractButton*>();
+        return std::any_of(buttons.begin(), buttons.end(),
+                           [](const QAbstractButton* button) { return button->isDown(); });
+    }
     QString shownText(const char* name) {
         const QObject* control = findControl(main, QLatin1String(name));
         const QVariant pane = control->property("plainText");
@@ -151,8 +159,10 @@ private slots:
                     QTest::keyClicks(QApplication::focusWidget(), QLatin1String(step.text));
                 } else {
                     key(*step.accessKeyOf ? accessKeyOf(step.accessKeyOf) : step.keys);
-                    // An access key presses its button as a click does, shown for a moment.
+                    // An access key presses its button as a click does, shown
+                    // for a moment; the command runs once it is released.
                     QTest::qWait(ButtonPressShown);
+                    QTRY_VERIFY(!anyButtonDown());
                 }
             }
 
@@ -199,7 +209,7 @@ private slots:
             QList<int> tabs; // where it is enabled
         } items[] = {
             {"FileNew", "Ctrl+N", {0, 1, 2, 3, 4}},        {"FileOpen", "Ctrl+O", {4}},
-            {"FileSaveAsHtml", "Ctrl+S", {0, 1, 2, 3, 4}}, {"FilePreview", "F12", {0, 1, 2, 3}},
+            {"FileSaveAsHtml", "Ctrl+S", {0, 1, 2, 3, 4}}, {"FilePreview", "F12", {0, 1, 2, 3, 4}},
             {"FilePrint", "Ctrl+P", {0, 1, 2, 3, 4}},      {"FilePublish", "Ctrl+Shift+P", {3}},
         };
         for (int tab = 0; tab < 5; ++tab) {
@@ -217,6 +227,82 @@ private slots:
         QCOMPARE(file.at(7), findControl<QAction>(window, "NewProject"));
         QCOMPARE(file.at(11)->menu(), findControl<QMenu>(window, "RecentProjects"));
         QCOMPARE(file.last(), findControl<QAction>(window, "Exit1"));
+    }
+
+    // Options in the menu bar holds what the current tab's tool-bar drop-downs
+    // and toggles hold, the shared Modern output choice included.
+    void optionsMenuOffersTheToolBarsCommands() {
+        ProgramFolder programFolder;
+        FakeDesktop desk;
+        ApplicationWindows windows;
+        MainWindow& window = *windows.mainWindow;
+        // Every Options drop-down holds the shared Live Preview toggle.
+        const QStringList expected[] = {
+            {"AsHTML1", "AsText1", "", "PreviewinBrowser1", "", "ModernOutput", "SeparateFiles", "",
+             "LivePreview", "", "MakeRelevantCodeOnly1", "MakeAllHTMLCode1"},
+            {"AsHTML2", "AsText2", "", "Preview1", "", "ModernOutput", "SeparateFiles", "",
+             "LivePreview"},
+            {"AsHTML3", "AsText3", "", "Preview2", "", "ModernOutput", "SeparateFiles", "",
+             "LivePreview"},
+            {"AsHTML4", "AsText4", "Publish1", "", "Preview3", "", "ModernOutput", "SeparateFiles",
+             "", "LivePreview"},
+            {"AsJS1", "AsHTML5", "", "Tag Inspector", "Reserved Words", "", "StripHTML1", "",
+             "LivePreview"},
+        };
+        auto* options = findControl<QMenu>(window, "MainOptionsMenu");
+        for (int tab = 0; tab < 5; ++tab) {
+            window.viewTab(tab);
+            QStringList shown;
+            for (QAction* entry : options->actions()) {
+                // The tool bar's "Save" sub-menu itself, as on the tool bar.
+                const QList<QAction*> inner =
+                    entry->menu() ? entry->menu()->actions() : QList<QAction*>{entry};
+                for (QAction* item : inner)
+                    shown << (item->objectName().isEmpty() ? item->text() : item->objectName());
+            }
+            QCOMPARE(shown, expected[tab]);
+        }
+        // A toggle's item shows and flips its button.
+        const QList<QAction*> entries = options->actions();
+        QAction* words = *std::find_if(entries.begin(), entries.end(), [](const QAction* entry) {
+            return entry->text() == QLatin1String("Reserved Words");
+        });
+        auto* wordsButton = findControl<QToolButton>(window, "ToolButton79");
+        words->trigger();
+        QCOMPARE(wordsButton->isChecked(), words->isChecked());
+        QCOMPARE(wordsButton->isChecked(), false);
+    }
+
+    // Alt+E opens the Edit menu, though Clear Code shows the same letter;
+    // Alt+P opens Options (in another language, the letters its titles mark).
+    void menuTitlesKeepTheirAccessKeys() {
+        ProgramFolder programFolder;
+        FakeDesktop desk;
+        ApplicationWindows windows;
+        main = windows.mainWindow.get();
+        main->show();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        auto* menuBar = findControl<QMenuBar>(main, "MainMenu1");
+        auto* options = findControl<QMenu>(main, "MainOptionsMenu");
+        const QKeyCombination editKey = QKeySequence::mnemonic(menuBar->actions().at(1)->text())[0];
+        const QKeyCombination optionsKey = QKeySequence::mnemonic(options->title())[0];
+        for (Qt::Key tab : {Qt::Key_F2, Qt::Key_F5}) {
+            key(tab);
+            for (int round = 0; round < 2; ++round) {
+                key(editKey);
+                QTRY_VERIFY(QApplication::activePopupWidget());
+                QCOMPARE(QApplication::activePopupWidget(), menuBar->actions().at(1)->menu());
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+                QTest::keyClick(menuBar, Qt::Key_Escape);
+                QTRY_VERIFY(!QApplication::activePopupWidget());
+            }
+        }
+        QCOMPARE(findControl<QPushButton>(main, "BitBtn28")->text(),
+                 QCoreApplication::translate("ToolTab", "Cl&ear Code"));
+        key(optionsKey);
+        QTRY_COMPARE(QApplication::activePopupWidget(), options);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     }
 
     // The editor's Open (Ctrl+O) asks for a script and shows it.

@@ -25,6 +25,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 #include <memory>
 
 class MainWindowTest : public QObject {
@@ -189,10 +190,6 @@ private slots:
             {"Help3", "Help", QKeySequence("F1"), "Help Document"},
             {"Readme1", "Readme", QKeySequence("Ctrl+Alt+R"), "Readme"},
             {"ShowStartupTips1", "Show Startup Tips", QKeySequence(), "Show Tips At Startup"},
-            {"Website1", "Website", QKeySequence(), "Visit The Quillmint Web Site"},
-            {"CheckForUpdate1", "Check For Update", QKeySequence(), "Check For Program Update"},
-            {"SupportEmail1", "Support (E-mail)", QKeySequence(), "Get Free E-mail Support"},
-            {"SupportForum1", "Support Forum", QKeySequence(), "Get Help On The Support Forum"},
             {"About2", "About", QKeySequence("Ctrl+Alt+A"), "About"},
         };
         for (const auto& item : items) {
@@ -202,7 +199,7 @@ private slots:
             QCOMPARE(action->statusTip(), QString(item.status));
         }
         QVERIFY(action("ShowStartupTips1")->isCheckable());
-        QCOMPARE(findControl<QMenuBar>(form1, "MainMenu1")->actions().size(), 5);
+        QCOMPARE(findControl<QMenuBar>(form1, "MainMenu1")->actions().size(), 6);
         const QStringList context{"&Undo",  "",        "Cu&t", "&Copy",
                                   "&Paste", "&Delete", "",     "Select &All"};
         QStringList shown;
@@ -237,24 +234,83 @@ private slots:
         QCOMPARE(statusBar()->currentMessage(), QString("Help Document"));
     }
 
-    void viewKeysChangeTheTabWithoutShowingTheCompanions() {
+    // However the editor tab is chosen (View key, Ctrl+Tab, the strip), its
+    // companions show as their pressed toggles say, and leave with it.
+    void everyWayToTheEditorShowsItsCompanions() {
         form1->show();
         QVERIFY(QTest::qWaitForWindowActive(form1));
-        const Qt::Key keys[] = {Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F2};
-        const int tabs[] = {1, 2, 3, 4, 0};
-        for (int i = 0; i < 5; ++i) {
-            QTest::keyClick(form1, keys[i]);
-            QCOMPARE(pages()->currentIndex(), tabs[i]);
-            QVERIFY(!windows->tagInspector->isVisible());
-            QVERIFY(!windows->reservedWords->isVisible());
+        const auto companionsShown = [this](bool shown) {
+            for (const char* toggle : {"ToolButton78", "ToolButton79"})
+                QCOMPARE(findControl<QToolButton>(form1, toggle)->isChecked(), shown);
+            QCOMPARE(windows->tagInspector->isVisible(), shown);
+            QCOMPARE(windows->reservedWords->isVisible(), shown);
+        };
+        const std::function<void()> toEditor[] = {
+            [this] { QTest::keyClick(form1, Qt::Key_F6); },
+            [this] {
+                QTest::keyClick(form1, Qt::Key_F5);
+                QTest::keyClick(pages()->tabBar(), Qt::Key_Tab, Qt::ControlModifier);
+            },
+            [this] { pages()->tabBar()->setCurrentIndex(4); },
+        };
+        for (const auto& choose : toEditor) {
+            choose();
+            QCOMPARE(pages()->currentIndex(), 4);
+            companionsShown(true);
+            QTest::keyClick(form1, Qt::Key_F3);
+            companionsShown(false);
         }
-        // Selecting the editor tab on the strip is a tab change.
-        pages()->tabBar()->setCurrentIndex(4);
-        QVERIFY(windows->tagInspector->isVisible());
-        QVERIFY(windows->reservedWords->isVisible());
-        pages()->tabBar()->setCurrentIndex(1);
-        QVERIFY(!windows->tagInspector->isVisible());
-        QVERIFY(!windows->reservedWords->isVisible());
+    }
+
+    // Ctrl+Shift+T and Ctrl+Shift+W reach the companions from anywhere in
+    // the window, the tab strip included.
+    void companionKeysWorkFromAnywhere() {
+        form1->show();
+        QVERIFY(QTest::qWaitForWindowActive(form1));
+        pages()->tabBar()->setFocus();
+        QTest::keyClick(pages()->tabBar(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(pages()->currentIndex(), 4);
+        QTRY_VERIFY(windows->tagInspector->isActiveWindow());
+        form1->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form1));
+        pages()->tabBar()->setFocus();
+        QTest::keyClick(pages()->tabBar(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_VERIFY(windows->reservedWords->isActiveWindow());
+    }
+
+    // A save names its file in the status bar and the tab's file in the
+    // title; Exit with unsaved editor text asks first.
+    void savesShowAndUnsavedEditorTextIsKept() {
+        form1->show();
+        QVERIFY(QTest::qWaitForWindowActive(form1));
+        const QString page = folder->file("menu.html");
+        fake->saveAnswers << page;
+        action("FileSaveAsHtml")->trigger();
+        QCOMPARE(statusBar()->currentMessage(), "Saved " + page);
+        QCOMPARE(form1->windowTitle(), QString("menu.html - Quillmint v1.0"));
+        pages()->setCurrentIndex(1);
+        QCOMPARE(form1->windowTitle(), QString("Quillmint v1.0"));
+
+        // An untouched editor closes without a question (closing ends the
+        // event loop, so it runs in one).
+        const auto closesInLoop = [this] {
+            QTimer::singleShot(0, action("Exit1"), &QAction::trigger);
+            QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
+            return QApplication::exec() == 0;
+        };
+        QVERIFY(closesInLoop());
+        QVERIFY(fake->saveQuestions.isEmpty());
+        form1->show();
+        pages()->setCurrentIndex(4);
+        QTest::keyClicks(findControl<QWidget>(form1, "Memo21"), "var kept;");
+        fake->saveChoices = {SaveChoice::Cancel, SaveChoice::Save, SaveChoice::Save};
+        QVERIFY(!form1->close());
+        QVERIFY(!form1->close()); // Save, then Cancel in the file dialog
+        const QString script = folder->file("kept.html");
+        fake->saveAnswers << script;
+        QVERIFY(closesInLoop());
+        QVERIFY(readBytes(script).contains("var kept;"));
+        QCOMPARE(fake->saveQuestions.size(), 3);
     }
 
     void editCommandsFollowTheFocusedField() {
@@ -301,7 +357,7 @@ private slots:
         QVERIFY(!action("EditPaste1")->isEnabled());
     }
 
-    void aboutBoxShowsVersionsAndOpensTheWebSite() {
+    void aboutBoxShowsVersionsAndOpensTheHelp() {
         AboutBox* about = windows->aboutBox;
         auto* versions = findControl<QLabel>(about, "AboutVersionText");
         QCOMPARE(
@@ -312,10 +368,10 @@ private slots:
         QVERIFY(!findControl<QLabel>(about, "AboutPicture")->pixmap().isNull());
         about->hide();
         auto* link = findControl<QPushButton>(about, "AboutLink");
-        QCOMPARE(link->text(), QString(MakerWebSiteAddress));
+        QCOMPARE(link->text(), QString("Quillmint Help"));
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
         link->click();
-        QCOMPARE(fake->opened, QList<QUrl>{QUrl(MakerWebSiteAddress)});
+        QCOMPARE(fake->opened, QList<QUrl>{QUrl::fromLocalFile(folder->file("help/index.html"))});
 
         // Help > About shows it modally; "Close" ends it.
         bool seen = false;

@@ -78,6 +78,9 @@ private slots:
         for (QObject* holder : choice->associatedObjects()) {
             auto* menu = qobject_cast<QMenu*>(holder);
             QVERIFY(menu);
+            // The menu bar's Options offers the current tab's entries.
+            if (menu->objectName() == QLatin1String("MainOptionsMenu"))
+                continue;
             QWidget* tab = menu;
             while (tab && !tab->objectName().startsWith(QLatin1String("TabSheet")))
                 tab = tab->parentWidget();

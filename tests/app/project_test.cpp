@@ -2,6 +2,8 @@
 #include "app/main_window.h"
 #include "app/project_session.h"
 #include "core/project_pages.h"
+#include "core/web_images.h"
+#include "support/camera_photo.h"
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/project_fill.h"
@@ -9,7 +11,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QBuffer>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -236,6 +240,48 @@ private slots:
         QCOMPARE(program.exitCode(), 0);
         const QStringList files = QDir(folder->file("by hand")).entryList(QDir::Files);
         QCOMPARE(files.size(), 6); // the page, two images, the initial one, sound, background
+        QCOMPARE(QDir(folder->file("built")).entryList(QDir::Files), files);
+        for (const QString& file : files)
+            QCOMPARE(readBytes(folder->file("built/" + file)),
+                     readBytes(folder->file("by hand/" + file)));
+    }
+
+    void publishOptimisesImagesAsTheSlideshowsPublishDoes() {
+        setWebImagePlugin(QStringLiteral(QUILLMINT_IMAGES_PLUGIN_FILE));
+        Project filled = filledProject(folder->path());
+        filled.modern = true;
+        SlideshowSettings& show = filled.slideshow.settings;
+        QDir().mkpath(folder->file("pictures"));
+        show.initialImage = folder->file("pictures/first.jpg");
+        show.images = QStringList{folder->file("pictures/second.jpg")};
+        QImage picture(2000, 1000, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        QBuffer jpeg;
+        jpeg.open(QIODevice::WriteOnly);
+        picture.save(&jpeg, "JPEG");
+        for (const QString& file : show.images + QStringList{show.initialImage})
+            writeBytes(file, withCameraExif(jpeg.data(), 6));
+        for (const QString& file : {show.sound, show.backgroundImage})
+            writeBytes(file, file.toUtf8());
+        session()->apply(filled);
+        trigger("OptimiseImages");
+        trigger("WebImageSize800");
+        const QString project = saveProjectAs("show.quillmint");
+        fake->saveAnswers << folder->file("by hand/show.html");
+        QDir().mkpath(folder->file("by hand"));
+        trigger("Publish1");
+        QCOMPARE(fake->lastNotice(), "Publish complete!");
+
+        QProcess program;
+        program.start(QStringLiteral(QUILLMINT_BIN_DIR "/quillmint"),
+                      {"publish", project, folder->file("built"), "--optimise-images",
+                       "--image-size", "800"});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.readAllStandardError(), "");
+        QCOMPARE(program.exitCode(), 0);
+        const QStringList files = QDir(folder->file("by hand")).entryList(QDir::Files);
+        QVERIFY2(files.contains("second-800.webp") && files.contains("second-1600.jpg"),
+                 qPrintable(files.join(' ')));
         QCOMPARE(QDir(folder->file("built")).entryList(QDir::Files), files);
         for (const QString& file : files)
             QCOMPARE(readBytes(folder->file("built/" + file)),

@@ -24,8 +24,8 @@ struct EditorFixture {
     void setMarkedText(QString text);
     // The editor's text with the caret marked by "|" (selection dropped).
     QString markedText() const;
-    // Brings the JS Editor page up through the View menu, which leaves the
-    // companion windows as they are.
+    // Brings the JS Editor page up through the View menu, with its
+    // companion windows as the tab strip brings them.
     void viewEditor();
 
     FakeDesktop desktop;

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -298,12 +299,16 @@ void EditorTabTest::openRefusesWhatIsNotARegularFile() {
     EditorFixture f;
     const QString fifo = f.folder.file("pipe");
     QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const QStringList refused = {fifo, f.folder.path(), f.folder.file("missing.js"), "/dev/zero"};
-    for (const QString& path : refused) {
+    // Each refusal says why.
+    const std::pair<QString, QString> refused[] = {
+        {fifo, "Not a regular file"},
+        {f.folder.path(), "Is a directory"},
+        {f.folder.file("missing.js"), "No such file or directory"},
+        {"/dev/zero", "Not a regular file"}};
+    for (const auto& [path, reason] : refused) {
         f.desktop.openAnswers = {{path}};
         findControl<QToolButton>(f.tab, "ToolButton77")->click();
-        QVERIFY2(f.desktop.lastNotice().startsWith("Cannot open file " + path + ": "),
-                 qPrintable(f.desktop.lastNotice()));
+        QCOMPARE(f.desktop.lastNotice(), cannotOpenMessage(path, reason));
     }
     QCOMPARE(f.lines(), ScriptSkeleton);
 }

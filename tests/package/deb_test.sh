@@ -46,6 +46,7 @@ for file in /usr/bin/quillmint /usr/share/applications/$id.desktop \
     /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/scalable/apps/$id.svg \
     /usr/share/icons/hicolor/48x48/apps/$id.png /usr/share/man/man1/quillmint.1.gz \
     /usr/share/quillmint/prefs.cfg /usr/share/quillmint/help/index.html \
+    /usr/share/doc/quillmint/copyright /usr/share/doc/quillmint/changelog.gz \
     /usr/share/quillmint/translations/quillmint_de.qm; do
     grep -qx "$file" "$work/files" || fail "the package lacks $file"
 done
@@ -53,6 +54,15 @@ for plugin in sound print preview; do
     grep -q "^/usr/lib/.*quillmint/quillmint-$plugin.so$" "$work/files" ||
         fail "the package lacks the $plugin plugin"
 done
+
+# Quillmint has no web site: no file of the package names a made-up one.
+placeholders=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO | grep -ac "quillmint\.example" || true)
+[ "$placeholders" -eq 0 ] || fail "the package names a placeholder address $placeholders times"
+
+# Debian's own checks of the package find no error.
+command -v lintian >/dev/null || fail "lintian is missing (scripts/test installs it)"
+lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 ||
+    fail "lintian: $(grep -E '^(E|W):' "$work/lintian.log")"
 
 # Installed for real only where that cannot disturb anything: as root, with
 # apt, and no quillmint of the system's own.

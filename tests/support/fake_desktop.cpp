@@ -63,10 +63,13 @@ void FakeDesktop::openUrl(const QUrl& url) {
     opened << url;
 }
 
-QString FakeDesktop::print(const QString& text) {
-    if (printError.isEmpty())
-        printed << text;
-    return printError;
+PrintOutcome FakeDesktop::print(const QString& text) {
+    if (!printAnswers.isEmpty() && !printAnswers.takeFirst())
+        return {};
+    if (!printError.isEmpty())
+        return {QString(), printError};
+    printed << text;
+    return {QStringLiteral("Test Printer"), QString()};
 }
 
 void FakeDesktop::playWave(const QString& path) {

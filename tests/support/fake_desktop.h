@@ -32,6 +32,7 @@ public:
     QList<QColor> colourAnswers; // an invalid QColor means Cancel
     QString printError;
     QList<SaveChoice> saveChoices; // Discard when none is queued
+    QList<bool> printAnswers;      // false: Cancel in the print dialog
 
     // What happened.
     QList<Notice> notices;
@@ -56,7 +57,7 @@ public:
                               bool multiple) override;
     QColor chooseColor(const QColor& start) override;
     void openUrl(const QUrl& url) override;
-    QString print(const QString& text) override;
+    PrintOutcome print(const QString& text) override;
     void playWave(const QString& path) override;
     void playMidi(const QString& path) override;
     void showFind(QWidget* textControl) override;

@@ -143,24 +143,34 @@ private slots:
             QVERIFY2(text.startsWith(QStringLiteral("Sounds cannot be played:")), qPrintable(text));
     }
 
-    // Print loads its library on first use: a missing one is a clear answer,
-    // the real one answers for the default printer (none: no print server).
-    void printLoadsItsLibraryOnFirstUse() {
+    // Print loads its library on first use (a missing one is a clear
+    // answer), then asks in the print dialog: Cancel prints nothing; with no
+    // printer at all (no print server) it prints to a PDF file.
+    void printAsksInThePrintDialog() {
         qputenv("CUPS_SERVER", "/nonexistent/print-server");
-        const struct {
-            QString plugin;
-            QString answer;
-        } rows[] = {
-            {configHome.filePath(QStringLiteral("quillmint-print.so")),
-             QStringLiteral("Printing is not available: the print library cannot be loaded")},
-            {QStringLiteral(QUILLMINT_PRINT_PLUGIN_FILE),
-             QStringLiteral("There is no default printer currently selected")},
-        };
-        for (const auto& row : rows) {
-            QtDesktop::setPrintPluginFile(row.plugin);
-            const QString answer = desktop().print(QStringLiteral("text\n"));
-            QVERIFY2(answer.startsWith(row.answer), qPrintable(answer));
-        }
+        QtDesktop::setPrintPluginFile(configHome.filePath(QStringLiteral("quillmint-print.so")));
+        const PrintOutcome missing = desktop().print(QStringLiteral("text\n"));
+        QVERIFY2(missing.error.startsWith(
+                     "Printing is not available: the print library cannot be loaded"),
+                 qPrintable(missing.error));
+
+        QtDesktop::setPrintPluginFile(QStringLiteral(QUILLMINT_PRINT_PLUGIN_FILE));
+        whenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+        const PrintOutcome cancelled = desktop().print(QStringLiteral("text\n"));
+        QVERIFY(cancelled.destination.isEmpty() && cancelled.error.isEmpty());
+
+        const QString pdf = configHome.filePath(QStringLiteral("printed.pdf"));
+        whenModal([pdf](QWidget* modal) {
+            QCOMPARE(modal->objectName(), QStringLiteral("PrintDialog1"));
+            modal->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
+            qobject_cast<QDialog*>(modal)->accept();
+        });
+        const PrintOutcome printed = desktop().print(QStringLiteral("text\n"));
+        QCOMPARE(printed.error, QString());
+        QCOMPARE(printed.destination, pdf);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
     }
 
     void colourDialogCancelGivesTheStartColour() {
