@@ -236,7 +236,10 @@ private slots:
         FakeDesktop desk;
         ApplicationWindows windows;
         MainWindow& window = *windows.mainWindow;
-        // Every Options drop-down holds the shared Live Preview toggle.
+        // Every Options drop-down holds the shared Live Preview toggle. The
+        // toggles' items have no names: their captions are compared.
+        const QString tagInspector = QCoreApplication::translate("ToolTab", "Tag Inspector");
+        const QString reservedWords = QCoreApplication::translate("ToolTab", "Reserved Words");
         const QStringList expected[] = {
             {"AsHTML1", "AsText1", "", "PreviewinBrowser1", "", "ModernOutput", "SeparateFiles", "",
              "LivePreview", "", "MakeRelevantCodeOnly1", "MakeAllHTMLCode1"},
@@ -246,7 +249,7 @@ private slots:
              "LivePreview"},
             {"AsHTML4", "AsText4", "Publish1", "", "Preview3", "", "ModernOutput", "SeparateFiles",
              "", "LivePreview"},
-            {"AsJS1", "AsHTML5", "", "Tag Inspector", "Reserved Words", "", "StripHTML1", "",
+            {"AsJS1", "AsHTML5", "", tagInspector, reservedWords, "", "StripHTML1", "",
              "LivePreview"},
         };
         auto* options = findControl<QMenu>(window, "MainOptionsMenu");
@@ -264,8 +267,8 @@ private slots:
         }
         // A toggle's item shows and flips its button.
         const QList<QAction*> entries = options->actions();
-        QAction* words = *std::find_if(entries.begin(), entries.end(), [](const QAction* entry) {
-            return entry->text() == QLatin1String("Reserved Words");
+        QAction* words = *std::find_if(entries.begin(), entries.end(), [&](const QAction* entry) {
+            return entry->text() == reservedWords;
         });
         auto* wordsButton = findControl<QToolButton>(window, "ToolButton79");
         words->trigger();
