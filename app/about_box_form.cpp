@@ -2,6 +2,7 @@
 
 #include "widgets/jpeg_image.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,7 +11,7 @@
 
 void AboutBoxForm::setupUi(QDialog* box) {
     box->setObjectName("AboutBox");
-    box->setWindowTitle(QStringLiteral("About Quillmint"));
+    box->setWindowTitle(QCoreApplication::translate("AboutBox", "About Quillmint"));
     box->setModal(true);
 
     auto* layout = new QVBoxLayout(box);
@@ -24,12 +25,12 @@ void AboutBoxForm::setupUi(QDialog* box) {
     auto* versionGroup = new QGroupBox(box);
     versionGroup->setObjectName("AboutVersionGroup");
     auto* versionLayout = new QVBoxLayout(versionGroup);
-    versions = new QLabel(QStringLiteral("Quillmint v1.0.0.0\n"
-                                         "Dropdown Menu Maker v1.0\n"
-                                         "Popup Maker v1.0\n"
-                                         "MouseOver Button Maker v1.0\n"
-                                         "Slideshow Maker v1.0\n"
-                                         "JS Editor v1.0"),
+    versions = new QLabel(QCoreApplication::translate("AboutBox", "Quillmint v1.0.0.0\n"
+                                                                  "Dropdown Menu Maker v1.0\n"
+                                                                  "Popup Maker v1.0\n"
+                                                                  "MouseOver Button Maker v1.0\n"
+                                                                  "Slideshow Maker v1.0\n"
+                                                                  "JS Editor v1.0"),
                           versionGroup);
     versions->setObjectName("AboutVersionText");
     versionLayout->addWidget(versions);
@@ -38,15 +39,17 @@ void AboutBoxForm::setupUi(QDialog* box) {
     auto* legal = new QGroupBox(box);
     legal->setObjectName("AboutLegalGroup");
     auto* legalLayout = new QVBoxLayout(legal);
-    notice = new QLabel(QStringLiteral("Copyright \u00A9 2026 the Quillmint developers.\n"
-                                       "Generated pages are yours to use as you wish."),
-                        legal);
+    notice = new QLabel(
+        QCoreApplication::translate("AboutBox", "Copyright \u00A9 2026 the Quillmint developers.\n"
+                                                "Generated pages are yours to use as you wish."),
+        legal);
     notice->setObjectName("AboutNotice");
     legalLayout->addWidget(notice);
     // Quillmint has no web site: the link leads to the help pages it ships.
-    link = new QPushButton(QStringLiteral("Quillmint Help"), legal);
+    link = new QPushButton(QCoreApplication::translate("AboutBox", "Quillmint Help"), legal);
     link->setObjectName("AboutLink");
-    link->setAccessibleName(QStringLiteral("Open the Quillmint help pages"));
+    link->setAccessibleName(
+        QCoreApplication::translate("AboutBox", "Open the Quillmint help pages"));
     link->setFlat(true);
     link->setCursor(Qt::PointingHandCursor);
     QFont underlined = link->font();
@@ -55,7 +58,7 @@ void AboutBoxForm::setupUi(QDialog* box) {
     legalLayout->addWidget(link, 0, Qt::AlignLeft);
     layout->addWidget(legal);
 
-    closeButton = new QPushButton(QStringLiteral("Close"), box);
+    closeButton = new QPushButton(QCoreApplication::translate("AboutBox", "Close"), box);
     closeButton->setObjectName("AboutCloseButton");
     closeButton->setDefault(true);
     layout->addWidget(closeButton, 0, Qt::AlignHCenter);

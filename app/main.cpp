@@ -1,5 +1,6 @@
 #include "app/application_windows.h"
 #include "app/command_line.h"
+#include "app/interface_language.h"
 #include "app/main_window.h"
 #include "app/project_commands.h"
 #include "app/project_session.h"
@@ -36,6 +37,8 @@ int main(int argc, char* argv[]) {
     skipUnchosenIconTheme();
     QApplication::setWindowIcon(applicationIcon());
     ProgramFolders folders = ProgramFolders::forExecutable(QApplication::applicationDirPath());
+    // Before any text is made: every window takes its captions when built.
+    const InterfaceLanguage language(folders.shippedFile(QStringLiteral("translations")));
     const QString userStateProblem = prepareUserState(folders);
     // File dialogs start in the current folder.
     QDir::setCurrent(folders.startFolder());

@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -194,7 +195,7 @@ void MainWindow::connectMenus() {
     connect(form.saveProjectItem, &QAction::triggered, session, &ProjectSession::save);
     connect(form.saveProjectAsItem, &QAction::triggered, session, &ProjectSession::saveAs);
     acceptFileDropsOnWindow(
-        this, {QStringLiteral("a project (.quillmint)"),
+        this, {QCoreApplication::translate("MainWindow", "a project (.quillmint)"),
                {QStringLiteral("quillmint")},
                false,
                [session](const QStringList& files) { session->openChosenProject(files.first()); }});
@@ -343,7 +344,7 @@ void MainWindow::viewTab(int index) {
 
 void MainWindow::noteSaved(int tab, const QString& path) {
     savedFiles[tab] = path;
-    showStatus(this, QStringLiteral("Saved %1").arg(path));
+    showStatus(this, QCoreApplication::translate("MainWindow", "Saved %1").arg(path));
     showTitle();
 }
 
@@ -393,9 +394,9 @@ void MainWindow::showAboutBox() {
 bool MainWindow::editorTextKept() {
     if (!form.editorTab->hasUnsavedChanges())
         return true;
-    switch (desktop().askToSave(
-        QStringLiteral("The script in the JS Editor has changes that are not saved.\n"
-                       "Save them before closing?"))) {
+    switch (desktop().askToSave(QCoreApplication::translate(
+        "MainWindow", "The script in the JS Editor has changes that are not saved.\n"
+                      "Save them before closing?"))) {
     case SaveChoice::Save:
         return form.editorTab->saveDocument();
     case SaveChoice::Discard:

@@ -11,6 +11,7 @@
 #include "widgets/icons.h"
 #include "widgets/tab_context.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -56,20 +57,28 @@ constexpr struct {
     QKeyCombination keys;
     const char* icon;
 } TabCommandRows[] = {
-    {{"FileNew", "&New", "New|Start a new page on this tab"}, Qt::CTRL | Qt::Key_N, "document-new"},
-    {{"FileOpen", "&Open...", "Open|Open a script in the JS Editor"},
+    {{"FileNew", QT_TRANSLATE_NOOP("MainWindow", "&New"),
+      QT_TRANSLATE_NOOP("MainWindow", "New|Start a new page on this tab")},
+     Qt::CTRL | Qt::Key_N,
+     "document-new"},
+    {{"FileOpen", QT_TRANSLATE_NOOP("MainWindow", "&Open..."),
+      QT_TRANSLATE_NOOP("MainWindow", "Open|Open a script in the JS Editor")},
      Qt::CTRL | Qt::Key_O,
      "document-open"},
-    {{"FileSaveAsHtml", "Save As &HTML...", "Save As HTML|Save this tab's code as an HTML file"},
+    {{"FileSaveAsHtml", QT_TRANSLATE_NOOP("MainWindow", "Save As &HTML..."),
+      QT_TRANSLATE_NOOP("MainWindow", "Save As HTML|Save this tab's code as an HTML file")},
      Qt::CTRL | Qt::Key_S,
      "text-html"},
-    {{"FilePreview", "Pre&view", "Preview|Show this tab's page in the web browser"},
+    {{"FilePreview", QT_TRANSLATE_NOOP("MainWindow", "Pre&view"),
+      QT_TRANSLATE_NOOP("MainWindow", "Preview|Show this tab's page in the web browser")},
      QKeyCombination(Qt::Key_F12),
      "web-browser"},
-    {{"FilePrint", "&Print", "Print|Print this tab's code"},
+    {{"FilePrint", QT_TRANSLATE_NOOP("MainWindow", "&Print"),
+      QT_TRANSLATE_NOOP("MainWindow", "Print|Print this tab's code")},
      Qt::CTRL | Qt::Key_P,
      "document-print"},
-    {{"FilePublish", "Pu&blish...", "Publish|Publish the slideshow with its files"},
+    {{"FilePublish", QT_TRANSLATE_NOOP("MainWindow", "Pu&blish..."),
+      QT_TRANSLATE_NOOP("MainWindow", "Publish|Publish the slideshow with its files")},
      Qt::CTRL | Qt::SHIFT | Qt::Key_P,
      "document-send"},
 };
@@ -78,18 +87,23 @@ static_assert(std::size(TabCommandRows) == TabCommandCount);
 
 // The View and Wizards items, in tab order.
 constexpr MenuRow ViewRows[] = {
-    {"DropdownMenuMaker1", "Dropdown Menu Maker", "View Dropdown Menu Maker"},
-    {"PopupMaker1", "Popup Maker", "View Popup Maker"},
-    {"MouseOverButtonMaker1", "MouseOver Button Maker", "View MouseOver Button Maker"},
-    {"CollapseMenuMaker1", "Slideshow Maker", "View Slideshow Maker"},
-    {"JSEditor1", "JS Editor", "View JavaScript Editor"},
+    {"DropdownMenuMaker1", QT_TRANSLATE_NOOP("MainWindow", "Dropdown Menu Maker"),
+     QT_TRANSLATE_NOOP("MainWindow", "View Dropdown Menu Maker")},
+    {"PopupMaker1", QT_TRANSLATE_NOOP("MainWindow", "Popup Maker"),
+     QT_TRANSLATE_NOOP("MainWindow", "View Popup Maker")},
+    {"MouseOverButtonMaker1", QT_TRANSLATE_NOOP("MainWindow", "MouseOver Button Maker"),
+     QT_TRANSLATE_NOOP("MainWindow", "View MouseOver Button Maker")},
+    {"CollapseMenuMaker1", QT_TRANSLATE_NOOP("MainWindow", "Slideshow Maker"),
+     QT_TRANSLATE_NOOP("MainWindow", "View Slideshow Maker")},
+    {"JSEditor1", QT_TRANSLATE_NOOP("MainWindow", "JS Editor"),
+     QT_TRANSLATE_NOOP("MainWindow", "View JavaScript Editor")},
 };
 constexpr MenuRow GuideRows[] = {
-    {"DropdownMenuMaker2", "Dropdown Menu Maker", ""},
-    {"PopupMaker2", "Popup Maker", ""},
-    {"MouseOverButtonMaker2", "MouseOver Button Maker", ""},
-    {"SlideshowMaker1", "Slideshow Maker", ""},
-    {"JSEditor2", "JS Editor", ""},
+    {"DropdownMenuMaker2", QT_TRANSLATE_NOOP("MainWindow", "Dropdown Menu Maker"), ""},
+    {"PopupMaker2", QT_TRANSLATE_NOOP("MainWindow", "Popup Maker"), ""},
+    {"MouseOverButtonMaker2", QT_TRANSLATE_NOOP("MainWindow", "MouseOver Button Maker"), ""},
+    {"SlideshowMaker1", QT_TRANSLATE_NOOP("MainWindow", "Slideshow Maker"), ""},
+    {"JSEditor2", QT_TRANSLATE_NOOP("MainWindow", "JS Editor"), ""},
 };
 
 } // namespace
@@ -112,7 +126,7 @@ void MainWindowForm::setupTabs(QMainWindow* window, const TabContext& makerConte
                                const TabContext& editorContext) {
     tabs = new QTabWidget(window);
     tabs->setObjectName("PageControl1");
-    tabs->setAccessibleName(QStringLiteral("Tools"));
+    tabs->setAccessibleName(QCoreApplication::translate("MainWindow", "Tools"));
     tabs->setDocumentMode(false);
     // Every caption whole, at any font: the window widens for the tab strip
     // rather than scrolling or shortening it.
@@ -129,11 +143,11 @@ void MainWindowForm::setupTabs(QMainWindow* window, const TabContext& makerConte
     mouseOverTab = new MouseOverTab(laterMaker, tabs);
     slideshowTab = new SlideshowTab(laterMaker, tabs);
     editorTab = new EditorTab(laterEditor, tabs);
-    tabs->addTab(dropdownTab, QStringLiteral("Dropdown Menu Maker"));
-    tabs->addTab(popupTab, QStringLiteral("Popup Maker"));
-    tabs->addTab(mouseOverTab, QStringLiteral("MouseOver Button Maker"));
-    tabs->addTab(slideshowTab, QStringLiteral("Slideshow Maker"));
-    tabs->addTab(editorTab, QStringLiteral("JS Editor"));
+    tabs->addTab(dropdownTab, QCoreApplication::translate("MainWindow", "Dropdown Menu Maker"));
+    tabs->addTab(popupTab, QCoreApplication::translate("MainWindow", "Popup Maker"));
+    tabs->addTab(mouseOverTab, QCoreApplication::translate("MainWindow", "MouseOver Button Maker"));
+    tabs->addTab(slideshowTab, QCoreApplication::translate("MainWindow", "Slideshow Maker"));
+    tabs->addTab(editorTab, QCoreApplication::translate("MainWindow", "JS Editor"));
     tabs->setCurrentIndex(0);
     showEveryTab(tabs);
     window->setCentralWidget(tabs);
@@ -143,39 +157,46 @@ void MainWindowForm::setupMenus(QMainWindow* window) {
     mainMenu = window->menuBar();
     mainMenu->setObjectName("MainMenu1");
 
-    fileMenu = mainMenu->addMenu(QStringLiteral("&File"));
+    fileMenu = mainMenu->addMenu(QCoreApplication::translate("MainWindow", "&File"));
     int command = 0;
     for (const auto& entry : TabCommandRows) {
-        QAction* item = addItem(fileMenu, entry.row.name, QLatin1String(entry.row.caption),
-                                QKeySequence(entry.keys), QLatin1String(entry.row.hint));
+        QAction* item = addItem(
+            fileMenu, entry.row.name, QCoreApplication::translate("MainWindow", entry.row.caption),
+            QKeySequence(entry.keys), QCoreApplication::translate("MainWindow", entry.row.hint));
         item->setIcon(themedIcon(QLatin1String(entry.icon)));
         tabCommandItems[command++] = item;
     }
     fileMenu->addSeparator();
-    newProjectItem = addItem(fileMenu, "NewProject", QStringLiteral("New Pro&ject"),
-                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
-                             QStringLiteral("New Project|Start a project of every maker tab"));
-    openProjectItem =
-        addItem(fileMenu, "OpenProject", QStringLiteral("Open Projec&t..."),
-                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
-                QStringLiteral("Open Project|Open a project and show its work on every tab"));
+    newProjectItem =
+        addItem(fileMenu, "NewProject", QCoreApplication::translate("MainWindow", "New Pro&ject"),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
+                QCoreApplication::translate("MainWindow",
+                                            "New Project|Start a project of every maker tab"));
+    openProjectItem = addItem(
+        fileMenu, "OpenProject", QCoreApplication::translate("MainWindow", "Open Projec&t..."),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+        QCoreApplication::translate("MainWindow",
+                                    "Open Project|Open a project and show its work on every tab"));
     saveProjectItem =
-        addItem(fileMenu, "SaveProject", QStringLiteral("Save Pro&ject"),
+        addItem(fileMenu, "SaveProject", QCoreApplication::translate("MainWindow", "Save Pro&ject"),
                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                QStringLiteral("Save Project|Save the settings and code of every maker tab"));
-    saveProjectAsItem =
-        addItem(fileMenu, "SaveProjectAs", QStringLiteral("Save Project &As..."),
-                QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S),
-                QStringLiteral("Save Project As|Save the project under a new name"));
-    recentProjectsMenu = fileMenu->addMenu(QStringLiteral("&Recent Projects"));
+                QCoreApplication::translate(
+                    "MainWindow", "Save Project|Save the settings and code of every maker tab"));
+    saveProjectAsItem = addItem(
+        fileMenu, "SaveProjectAs", QCoreApplication::translate("MainWindow", "Save Project &As..."),
+        QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S),
+        QCoreApplication::translate("MainWindow",
+                                    "Save Project As|Save the project under a new name"));
+    recentProjectsMenu =
+        fileMenu->addMenu(QCoreApplication::translate("MainWindow", "&Recent Projects"));
     recentProjectsMenu->setObjectName("RecentProjects");
     fileMenu->addSeparator();
-    exitItem =
-        addItem(fileMenu, "Exit1", QStringLiteral("Exit"),
-                QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_X), QStringLiteral("Exit Program"));
+    exitItem = addItem(fileMenu, "Exit1", QCoreApplication::translate("MainWindow", "Exit"),
+                       QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_X),
+                       QCoreApplication::translate("MainWindow", "Exit Program"));
     exitItem->setIcon(themedIcon(QStringLiteral("application-exit")));
 
-    QMenu* edit = mainMenu->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = mainMenu->addMenu(QCoreApplication::translate("MainWindow", "&Edit"));
     undoItem = addForwarder(edit, "Undo1", editActions->undo, QKeySequence(Qt::CTRL | Qt::Key_Z));
     edit->addSeparator();
     cutItem = addForwarder(edit, "Cut1", editActions->cut, QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -188,37 +209,43 @@ void MainWindowForm::setupMenus(QMainWindow* window) {
     selectAllItem = addForwarder(edit, "SelectAll1", editActions->selectAll,
                                  QKeySequence(Qt::CTRL | Qt::Key_A));
 
-    QMenu* view = mainMenu->addMenu(QStringLiteral("&View"));
+    QMenu* view = mainMenu->addMenu(QCoreApplication::translate("MainWindow", "&View"));
     // Alt+P: the Copy buttons of the tabs hold Alt+O.
-    optionsMenu = mainMenu->addMenu(QStringLiteral("O&ptions"));
+    optionsMenu = mainMenu->addMenu(QCoreApplication::translate("MainWindow", "O&ptions"));
     optionsMenu->setObjectName("MainOptionsMenu");
-    QMenu* wizards = mainMenu->addMenu(QStringLiteral("&Wizards"));
+    QMenu* wizards = mainMenu->addMenu(QCoreApplication::translate("MainWindow", "&Wizards"));
     for (int tab = 0; tab < 5; ++tab) {
-        viewItems[tab] = addItem(view, ViewRows[tab].name, QLatin1String(ViewRows[tab].caption),
-                                 QKeySequence(Qt::Key_F2 + tab), QLatin1String(ViewRows[tab].hint));
-        guideItems[tab] =
-            addItem(wizards, GuideRows[tab].name, QLatin1String(GuideRows[tab].caption),
-                    QKeySequence(Qt::SHIFT | (Qt::Key_F1 + tab)), QString());
+        viewItems[tab] = addItem(view, ViewRows[tab].name,
+                                 QCoreApplication::translate("MainWindow", ViewRows[tab].caption),
+                                 QKeySequence(Qt::Key_F2 + tab),
+                                 QCoreApplication::translate("MainWindow", ViewRows[tab].hint));
+        guideItems[tab] = addItem(wizards, GuideRows[tab].name,
+                                  QCoreApplication::translate("MainWindow", GuideRows[tab].caption),
+                                  QKeySequence(Qt::SHIFT | (Qt::Key_F1 + tab)), QString());
     }
     if (livePreviewItem) {
         view->addSeparator();
         view->addAction(livePreviewItem);
     }
 
-    QMenu* help = mainMenu->addMenu(QStringLiteral("&Help"));
-    helpItem = addItem(help, "Help3", QStringLiteral("Help"), QKeySequence(Qt::Key_F1),
-                       QStringLiteral("Help Document"));
+    QMenu* help = mainMenu->addMenu(QCoreApplication::translate("MainWindow", "&Help"));
+    helpItem = addItem(help, "Help3", QCoreApplication::translate("MainWindow", "Help"),
+                       QKeySequence(Qt::Key_F1),
+                       QCoreApplication::translate("MainWindow", "Help Document"));
     helpItem->setIcon(themedIcon(QStringLiteral("help-browser")));
-    readmeItem = addItem(help, "Readme1", QStringLiteral("Readme"),
-                         QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R), QStringLiteral("Readme"));
-    showTipsItem = addItem(help, "ShowStartupTips1", QStringLiteral("Show Startup Tips"),
-                           QKeySequence(), QStringLiteral("Show Tips At Startup"));
+    readmeItem = addItem(help, "Readme1", QCoreApplication::translate("MainWindow", "Readme"),
+                         QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R),
+                         QCoreApplication::translate("MainWindow", "Readme"));
+    showTipsItem = addItem(
+        help, "ShowStartupTips1", QCoreApplication::translate("MainWindow", "Show Startup Tips"),
+        QKeySequence(), QCoreApplication::translate("MainWindow", "Show Tips At Startup"));
     showTipsItem->setCheckable(true);
     showTipsItem->setChecked(true);
     // No "On The Web": Quillmint has no web site or support address.
     help->addSeparator();
-    aboutItem = addItem(help, "About2", QStringLiteral("About"),
-                        QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_A), QStringLiteral("About"));
+    aboutItem = addItem(help, "About2", QCoreApplication::translate("MainWindow", "About"),
+                        QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_A),
+                        QCoreApplication::translate("MainWindow", "About"));
     aboutItem->setIcon(themedIcon(QStringLiteral("help-about")));
 
     contextMenu = new QMenu(window);
@@ -234,7 +261,8 @@ void MainWindowForm::setupStatusBar(QMainWindow* window) {
     statusLine = window->statusBar();
     statusLine->setObjectName("StatusBar1");
     statusLine->setSizeGripEnabled(false);
-    helpPanel = new QLabel(QStringLiteral("Press F1 For Help"), statusLine);
+    helpPanel =
+        new QLabel(QCoreApplication::translate("MainWindow", "Press F1 For Help"), statusLine);
     helpPanel->setObjectName("StatusPanel1");
     helpPanel->setMinimumWidth(150);
     emptyPanel = new QLabel(statusLine);

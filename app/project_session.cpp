@@ -14,6 +14,7 @@
 #include "widgets/modern_output.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -25,8 +26,9 @@ namespace {
 
 constexpr int RecentCount = 8;
 
-const QStringList ProjectFilters = {QStringLiteral("Quillmint Projects (*.quillmint)"),
-                                    QStringLiteral("All Files (*)")};
+const QStringList ProjectFilters = {
+    QCoreApplication::translate("Project", "Quillmint Projects (*.quillmint)"),
+    QCoreApplication::translate("Project", "All Files (*)")};
 
 void watchPane(QWidget* tab, const char* name, QObject* receiver,
                const std::function<void()>& changed) {
@@ -39,10 +41,11 @@ void watchPane(QWidget* tab, const char* name, QObject* receiver,
 ProjectSession::ProjectSession(const Tabs& makerTabs, QMenu* menu, QString recentPath)
     : tabs(makerTabs), recentMenu(menu), recentFile(std::move(recentPath)),
       openDialog(openFileRequest(QStringLiteral("OpenProjectDialog"),
-                                 QStringLiteral("Open Project"), ProjectFilters)),
+                                 QCoreApplication::translate("Project", "Open Project"),
+                                 ProjectFilters)),
       saveDialog(saveFileRequest(QStringLiteral("SaveProjectDialog"),
-                                 QStringLiteral("Save Project As"), ProjectFilters.first(),
-                                 QLatin1String(ProjectSuffix))) {
+                                 QCoreApplication::translate("Project", "Save Project As"),
+                                 ProjectFilters.first(), QLatin1String(ProjectSuffix))) {
     // A tab built later is watched from then on.
     const std::function<void()> changed = [this] { markModified(); };
     tabs.dropdown->whenBuilt(this, [this, changed] {
@@ -109,7 +112,8 @@ void ProjectSession::apply(const Project& project) {
 QString ProjectSession::title() const {
     if (!inProject)
         return {};
-    return file.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(file).completeBaseName();
+    return file.isEmpty() ? QCoreApplication::translate("Project", "Untitled")
+                          : QFileInfo(file).completeBaseName();
 }
 
 void ProjectSession::markModified() {
@@ -123,9 +127,11 @@ bool ProjectSession::changesKept(bool whenOutsideAProject) {
     if (!modified || (!inProject && !whenOutsideAProject))
         return true;
     const QString question =
-        inProject ? QStringLiteral("The project \"%1\" has changes that are not saved. Save them?")
+        inProject ? QCoreApplication::translate(
+                        "Project", "The project \"%1\" has changes that are not saved. Save them?")
                         .arg(title())
-                  : QStringLiteral("The work on the maker tabs is not saved in a project. Save "
+                  : QCoreApplication::translate(
+                        "Project", "The work on the maker tabs is not saved in a project. Save "
                                    "it as a project?");
     switch (desktop().askToSave(question)) {
     case SaveChoice::Save:
@@ -234,7 +240,7 @@ void ProjectSession::storeRecent() {
 void ProjectSession::showRecent() {
     recentMenu->clear();
     if (recent.isEmpty()) {
-        recentMenu->addAction(QStringLiteral("(none)"))->setEnabled(false);
+        recentMenu->addAction(QCoreApplication::translate("Project", "(none)"))->setEnabled(false);
         return;
     }
     for (qsizetype i = 0; i < recent.size(); ++i) {
@@ -247,7 +253,8 @@ void ProjectSession::showRecent() {
                 recent.removeAll(path);
                 storeRecent();
                 desktop().notice(NoticeKind::Warning,
-                                 QStringLiteral("The project %1 is no longer there; it was "
+                                 QCoreApplication::translate(
+                                     "Project", "The project %1 is no longer there; it was "
                                                 "removed from the recent projects.")
                                      .arg(path));
                 return;

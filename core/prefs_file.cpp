@@ -2,6 +2,7 @@
 
 #include "core/text_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -41,7 +42,7 @@ QString failure(const char* action, const QString& path, const QString& reason) 
 // The message for an open that failed with `openErrno`.
 QString openFailure(const char* action, const QString& path, int openErrno) {
     if (openErrno == ENOENT)
-        return QStringLiteral("File not found: %1").arg(path);
+        return QCoreApplication::translate("Files", "File not found: %1").arg(path);
     struct stat status = {};
     std::optional<QString> problem;
     if (::stat(QFile::encodeName(path).constData(), &status) == 0)
@@ -62,7 +63,7 @@ std::optional<TPrefsRecord> readRecord(int fd, const QString& path, QString* err
             return std::nullopt;
         }
         if (n == 0) {
-            *error = QStringLiteral("Read beyond end of file: %1").arg(path);
+            *error = QCoreApplication::translate("Files", "Read beyond end of file: %1").arg(path);
             return std::nullopt;
         }
         got += n;

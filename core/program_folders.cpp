@@ -2,6 +2,7 @@
 
 #include "core/text_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,10 +27,10 @@ QString makeFolder(const QString& path) {
     std::error_code error;
     std::filesystem::create_directories(QFile::encodeName(path).toStdString(), error);
     if (error)
-        return QStringLiteral("Cannot create folder %1: %2")
+        return QCoreApplication::translate("Files", "Cannot create folder %1: %2")
             .arg(path, QString::fromLocal8Bit(error.message()));
     if (!QFileInfo(path).isWritable())
-        return QStringLiteral("Cannot write in folder %1").arg(path);
+        return QCoreApplication::translate("Files", "Cannot write in folder %1").arg(path);
     return {};
 }
 

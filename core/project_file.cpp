@@ -8,6 +8,7 @@
 #include "makers/popup/popup_fields.h"
 #include "makers/slideshow/slideshow_fields.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -257,20 +258,23 @@ std::optional<Project> readProject(const QString& path, QString* problem) {
         return {};
     }
     if (info.size() > MaxReadableTextFile) {
-        *problem = QStringLiteral("The project %1 cannot be opened: it is larger than %2 MB.")
+        *problem = QCoreApplication::translate(
+                       "Files", "The project %1 cannot be opened: it is larger than %2 MB.")
                        .arg(path)
                        .arg(MaxReadableTextFile / (1024 * 1024));
         return {};
     }
     const QByteArray bytes = file.read(MaxReadableTextFile + 1);
     if (file.error() != QFileDevice::NoError) {
-        *problem = QStringLiteral("Cannot read file %1: %2").arg(path, file.errorString());
+        *problem = QCoreApplication::translate("Files", "Cannot read file %1: %2")
+                       .arg(path, file.errorString());
         return {};
     }
     QString reason;
     auto project = parseProject(bytes, info.absolutePath(), &reason);
     if (!project)
-        *problem = QStringLiteral("The project %1 cannot be opened: %2.").arg(path, reason);
+        *problem = QCoreApplication::translate("Files", "The project %1 cannot be opened: %2.")
+                       .arg(path, reason);
     return project;
 }
 

@@ -1,5 +1,6 @@
 #include "core/text_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -193,7 +194,8 @@ bool writeNativeAside(const QString& path, const QByteArray& bytes, QString* err
     if (!ok || ::rename(aside.constData(), target.constData()) != 0) {
         const QString reason = errnoReason(ok ? errno : writeErrno);
         ::unlink(aside.constData());
-        *error = QStringLiteral("Cannot write file %1: %2").arg(shownFileName(path), reason);
+        *error = QCoreApplication::translate("Files", "Cannot write file %1: %2")
+                     .arg(shownFileName(path), reason);
         return false;
     }
     return true;
@@ -275,11 +277,12 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         const QString reason = file.errorString();
         file.cancelWriting();
         file.commit();
-        *error = QStringLiteral("Cannot write file %1: %2").arg(path, reason);
+        *error = QCoreApplication::translate("Files", "Cannot write file %1: %2").arg(path, reason);
         return false;
     }
     if (!file.commit()) {
-        *error = QStringLiteral("Cannot write file %1: %2").arg(path, file.errorString());
+        *error = QCoreApplication::translate("Files", "Cannot write file %1: %2")
+                     .arg(path, file.errorString());
         return false;
     }
     return true;
@@ -300,7 +303,7 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
         return false;
     }
     const auto failed = [&](const QString& reason) {
-        *error = QStringLiteral("Cannot write file %1: %2").arg(path, reason);
+        *error = QCoreApplication::translate("Files", "Cannot write file %1: %2").arg(path, reason);
         return false;
     };
     if (!writeAll(aside, bytes) || !aside.flush())
@@ -360,7 +363,7 @@ QString openProblem(const QString& path) {
     if (S_ISDIR(status.st_mode))
         return qt_error_string(EISDIR);
     if (!S_ISREG(status.st_mode))
-        return QStringLiteral("Not a regular file");
+        return QCoreApplication::translate("Files", "Not a regular file");
     return {};
 }
 
@@ -374,8 +377,9 @@ std::optional<QString> readTextFile(const QString& path, QString* error, TextEnc
     const int fd = ::open(nativeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat status = {};
     if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        *error = cannotOpenMessage(path, fd < 0 ? qt_error_string(errno)
-                                                : QStringLiteral("Not a regular file"));
+        *error = cannotOpenMessage(
+            path, fd < 0 ? qt_error_string(errno)
+                         : QCoreApplication::translate("Files", "Not a regular file"));
         if (fd >= 0)
             ::close(fd);
         return std::nullopt;
@@ -383,7 +387,8 @@ std::optional<QString> readTextFile(const QString& path, QString* error, TextEnc
     QFile file;
     file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     if (status.st_size > MaxReadableTextFile) {
-        *error = QStringLiteral("The file %1 is too large to be opened (%2 MB; at most %3 MB).")
+        *error = QCoreApplication::translate(
+                     "Files", "The file %1 is too large to be opened (%2 MB; at most %3 MB).")
                      .arg(shownFileName(path))
                      .arg(qint64(status.st_size) / (1024 * 1024))
                      .arg(MaxReadableTextFile / (1024 * 1024));
@@ -391,8 +396,8 @@ std::optional<QString> readTextFile(const QString& path, QString* error, TextEnc
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        *error =
-            QStringLiteral("Cannot read file %1: %2").arg(shownFileName(path), file.errorString());
+        *error = QCoreApplication::translate("Files", "Cannot read file %1: %2")
+                     .arg(shownFileName(path), file.errorString());
         return std::nullopt;
     }
     return decodeText(bytes, encoding);
@@ -433,10 +438,10 @@ QString errnoReason(int error) {
 }
 
 QString cannotOpenMessage(const QString& path, const QString& reason) {
-    return QStringLiteral("Cannot open file %1: %2")
+    return QCoreApplication::translate("Files", "Cannot open file %1: %2")
         .arg(QFileInfo(path).absoluteFilePath(), reason);
 }
 
 QString cannotCreateMessage(const QString& path) {
-    return QStringLiteral("Cannot create file %1").arg(path);
+    return QCoreApplication::translate("Files", "Cannot create file %1").arg(path);
 }

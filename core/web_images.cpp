@@ -2,6 +2,8 @@
 
 #include "core/plugin_library.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString& pluginOverride() {
@@ -40,16 +42,20 @@ WebImageEngine* webImageEngine(QString* problem) {
 QString webImageProblem(WebImageFailure failure, const QString& path) {
     switch (failure) {
     case WebImageFailure::NotAnImage:
-        return QStringLiteral("Cannot publish %1: it is not an image.").arg(path);
+        return QCoreApplication::translate("Files", "Cannot publish %1: it is not an image.")
+            .arg(path);
     case WebImageFailure::TooLarge:
-        return QStringLiteral("Cannot publish %1: the image is too large (more than %2 "
-                              "megapixels).")
+        return QCoreApplication::translate(
+                   "Files", "Cannot publish %1: the image is too large (more than %2 "
+                            "megapixels).")
             .arg(path)
             .arg(MaxWebImagePixels / 1000000);
     case WebImageFailure::Damaged:
-        return QStringLiteral("Cannot publish %1: the image is damaged or incomplete.").arg(path);
+        return QCoreApplication::translate("Files",
+                                           "Cannot publish %1: the image is damaged or incomplete.")
+            .arg(path);
     case WebImageFailure::Unwritable:
-        return QStringLiteral("Cannot write the web images of %1.").arg(path);
+        return QCoreApplication::translate("Files", "Cannot write the web images of %1.").arg(path);
     case WebImageFailure::None:
         break;
     }

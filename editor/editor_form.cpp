@@ -4,6 +4,7 @@
 #include "widgets/form_parts.h"
 #include "widgets/tool_tab_frame.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -15,12 +16,14 @@ const ToolBarRow ToolBar = {
     .newButton = "ToolButton63",
     .saveButton = "ToolButton64",
     .saveMenu = "PopupMenu14",
-    .saveAs = {{"AsJS1", "As JS", "", FrameCommand::None, "text-x-script"},
-               {"AsHTML5", "As HTML", "", FrameCommand::SaveAsHtml}},
+    .saveAs = {{"AsJS1", QT_TRANSLATE_NOOP("ToolTab", "As JS"), "", FrameCommand::None,
+                "text-x-script"},
+               {"AsHTML5", QT_TRANSLATE_NOOP("ToolTab", "As HTML"), "", FrameCommand::SaveAsHtml}},
     .printButton = "ToolButton73",
     .optionsButton = "ToolButton75",
     .optionsMenu = "PopupMenu15",
-    .options = {{"StripHTML1", "Strip HTML Tags", "Remove <script> And Comment Tags",
+    .options = {{"StripHTML1", QT_TRANSLATE_NOOP("ToolTab", "Strip HTML Tags"),
+                 QT_TRANSLATE_NOOP("ToolTab", "Remove <script> And Comment Tags"),
                  FrameCommand::None, "edit-clear"}},
     .optionsOnPlainClick = true,
     .helpButton = "ToolButton76",
@@ -28,18 +31,23 @@ const ToolBarRow ToolBar = {
     .aboutEntry = "About6",
     .helpPage = 5,
     .helpMenu = "PopupMenu16",
-    .openButton = {"ToolButton77", "Open", "Open"},
-    .saveCaption = "Save",
+    .openButton = {"ToolButton77", QT_TRANSLATE_NOOP("ToolTab", "Open"),
+                   QT_TRANSLATE_NOOP("ToolTab", "Open")},
+    .saveCaption = QT_TRANSLATE_NOOP("ToolTab", "Save"),
     .editButtonNames = {"ToolButton66", "ToolButton67", "ToolButton68", "ToolButton70",
                         "ToolButton71"},
-    .toggles = {{"ToolButton78", "Tags",
-                 "Toggle Tag Inspector (Ctrl+Shift+T goes to it)|Show or close the Tag Inspector; "
-                 "Ctrl+Shift+T moves the keyboard into it",
-                 FrameCommand::None, "insert-text", "Tag Inspector"},
-                {"ToolButton79", "Words",
-                 "Toggle Predefined Words (Ctrl+Shift+W goes to them)|Show or close the Reserved "
-                 "Words; Ctrl+Shift+W moves the keyboard into the list",
-                 FrameCommand::None, "accessories-dictionary", "Reserved Words"}},
+    .toggles = {{"ToolButton78", QT_TRANSLATE_NOOP("ToolTab", "Tags"),
+                 QT_TRANSLATE_NOOP("ToolTab",
+                                   "Toggle Tag Inspector (Ctrl+Shift+T goes to it)|Show or close "
+                                   "the Tag Inspector; Ctrl+Shift+T moves the keyboard into it"),
+                 FrameCommand::None, "insert-text", QT_TRANSLATE_NOOP("ToolTab", "Tag Inspector")},
+                {"ToolButton79", QT_TRANSLATE_NOOP("ToolTab", "Words"),
+                 QT_TRANSLATE_NOOP("ToolTab",
+                                   "Toggle Predefined Words (Ctrl+Shift+W goes to them)|Show or "
+                                   "close the Reserved Words; Ctrl+Shift+W moves the keyboard into "
+                                   "the list"),
+                 FrameCommand::None, "accessories-dictionary",
+                 QT_TRANSLATE_NOOP("ToolTab", "Reserved Words")}},
     // Thirteen buttons share the width of the fixed window.
     .flush = true};
 
@@ -49,8 +57,9 @@ QPlainTextEdit* makeEditor(QWidget* parent) {
     // Tab indents here; Ctrl+Tab, or Esc then Tab, moves on (EditorTab).
     styleCodePane(pane, TabKey::Typed);
     showNavyText(pane);
-    pane->setAccessibleName(QStringLiteral("Script editor"));
-    const QString keys = QStringLiteral(
+    pane->setAccessibleName(QCoreApplication::translate("Editor", "Script editor"));
+    const QString keys = QCoreApplication::translate(
+        "Editor",
         "Tab indents. Ctrl+Tab, or Esc then Tab, moves the focus out of the editor "
         "(Ctrl+Shift+Tab, or Esc then Shift+Tab, moves back). Ctrl+Shift+T goes to the Tag "
         "Inspector, Ctrl+Shift+W to the Reserved Words.");

@@ -10,6 +10,7 @@
 #include "widgets/pane_text.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLayout>
@@ -31,8 +32,8 @@ OutputSetup outputSetup(QPlainTextEdit* pane, const TextEncoding* encoding) {
     OutputSetup setup;
     setup.encoding = [encoding] { return *encoding; };
     setup.pane = pane;
-    setup.htmlDialog =
-        htmlSaveRequest(QStringLiteral("SaveDialog11"), QStringLiteral("HTML File (*.html)"));
+    setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog11"),
+                                       QCoreApplication::translate("Editor", "HTML File (*.html)"));
     setup.recordsHtmlSave = false;
     setup.preview = OutputSetup::Preview::TemporaryFile;
     return setup;
@@ -42,13 +43,15 @@ OutputSetup outputSetup(QPlainTextEdit* pane, const TextEncoding* encoding) {
 
 EditorTab::EditorTab(const TabContext& tabContext, QWidget* parent)
     : TabPage(parent), context(tabContext),
-      openDialog(
-          openFileRequest(QStringLiteral("OpenDialog4"), QStringLiteral("Open"),
-                          {QStringLiteral("HTML Files (*.html *.htm *.shtml)"),
-                           QStringLiteral("JS Files (*.js)"), QStringLiteral("All Files (*)")},
-                          2)),
-      saveJsDialog(saveFileRequest(QStringLiteral("SaveDialog10"), QStringLiteral("Save as JS"),
-                                   QStringLiteral("JS Files (*.js)"), QStringLiteral("js"))) {
+      openDialog(openFileRequest(
+          QStringLiteral("OpenDialog4"), QCoreApplication::translate("Editor", "Open"),
+          {QCoreApplication::translate("Editor", "HTML Files (*.html *.htm *.shtml)"),
+           QCoreApplication::translate("Editor", "JS Files (*.js)"),
+           QCoreApplication::translate("Editor", "All Files (*)")},
+          2)),
+      saveJsDialog(saveFileRequest(
+          QStringLiteral("SaveDialog10"), QCoreApplication::translate("Editor", "Save as JS"),
+          QCoreApplication::translate("Editor", "JS Files (*.js)"), QStringLiteral("js"))) {
     setObjectName(QLatin1String(EditorForm::PageName));
     if (!context.buildLater)
         build();
@@ -73,11 +76,12 @@ void EditorTab::buildControls() {
     connect(this, &TabPage::fileSaved, this, &EditorTab::markSaved);
     ui.editorPane->installEventFilter(this);
     markSaved();
-    acceptFileDrops(ui.editorPane, {QStringLiteral("a page or script (HTML or JS)"),
-                                    {QStringLiteral("html"), QStringLiteral("htm"),
-                                     QStringLiteral("shtml"), QStringLiteral("js")},
-                                    false,
-                                    [this](const QStringList& files) { openFile(files.first()); }});
+    acceptFileDrops(ui.editorPane,
+                    {QCoreApplication::translate("Editor", "a page or script (HTML or JS)"),
+                     {QStringLiteral("html"), QStringLiteral("htm"), QStringLiteral("shtml"),
+                      QStringLiteral("js")},
+                     false,
+                     [this](const QStringList& files) { openFile(files.first()); }});
 }
 
 void EditorTab::attachCompanions(TagInspector* inspector, ReservedWordsWindow* words) {
@@ -193,7 +197,8 @@ void EditorTab::replaceDocument(const QString& text) {
 }
 
 void EditorTab::newDocument() {
-    if (!desktop().confirm(QStringLiteral("Are you sure you want to start a new document?")))
+    if (!desktop().confirm(QCoreApplication::translate(
+            "Editor", "Are you sure you want to start a new document?")))
         return;
     replaceDocument(documentText(ScriptSkeleton));
     documentEncoding = TextEncoding::Utf8;
@@ -229,7 +234,8 @@ void EditorTab::openFile(const QString& path) {
     if (const qint64 size = regularFileSize(path); size > MaxScriptBytes) {
         desktop().notice(
             NoticeKind::Error,
-            QStringLiteral("The file %1 is too large for the editor (%2 KB; at most %3 KB).")
+            QCoreApplication::translate(
+                "Editor", "The file %1 is too large for the editor (%2 KB; at most %3 KB).")
                 .arg(shownFileName(path))
                 .arg((size + 1023) / 1024)
                 .arg(MaxScriptBytes / 1024));
@@ -244,8 +250,9 @@ void EditorTab::openFile(const QString& path) {
     }
     if (longestLineLength(*text) > MaxLineLength) {
         desktop().notice(NoticeKind::Error,
-                         QStringLiteral("The file %1 has lines longer than the editor can show "
-                                        "(at most %2 characters a line).")
+                         QCoreApplication::translate(
+                             "Editor", "The file %1 has lines longer than the editor can show "
+                                       "(at most %2 characters a line).")
                              .arg(shownFileName(path))
                              .arg(MaxLineLength));
         return;
@@ -254,9 +261,10 @@ void EditorTab::openFile(const QString& path) {
     // Windows-1252 is only a guess at text that is not UTF-8: saves write
     // UTF-8, as for any new text.
     documentEncoding = encoding == TextEncoding::Windows1252 ? TextEncoding::Utf8 : encoding;
-    const QString note = encoding == TextEncoding::Windows1252
-                             ? QStringLiteral("Opened %1 (read as %2); saves write UTF-8")
-                             : QStringLiteral("Opened %1 (%2); saves keep this encoding");
+    const QString note =
+        encoding == TextEncoding::Windows1252
+            ? QCoreApplication::translate("Editor", "Opened %1 (read as %2); saves write UTF-8")
+            : QCoreApplication::translate("Editor", "Opened %1 (%2); saves keep this encoding");
     emit statusNote(note.arg(shownFileName(QFileInfo(path).fileName()), encodingName(encoding)));
     markSaved();
 }

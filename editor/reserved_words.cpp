@@ -4,6 +4,7 @@
 #include "editor/editor_tab.h"
 #include "widgets/desktop.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -11,11 +12,15 @@
 
 ReservedWordsWindow::ReservedWordsWindow(QWidget* mainWindow, EditorTab* editor,
                                          const QString& shippedData)
-    : ToolWindow(mainWindow, "Form3", "Reserved Words"), editor(editor), shippedData(shippedData) {
-    setFixedSize(160, 201);
+    : ToolWindow(mainWindow, "Form3",
+                 QCoreApplication::translate("ReservedWords", "Reserved Words")),
+      editor(editor), shippedData(shippedData) {
     move(406, 170);
 
     form.setupUi(this);
+    // 160 pixels wide, or wider where a translated caption needs it.
+    const int width = qMax(160, form.addButton->sizeHint().width() + 8);
+    setFixedSize(width, 201);
 
     connect(form.wordList, &QListWidget::itemSelectionChanged, this,
             &ReservedWordsWindow::rememberSelection);

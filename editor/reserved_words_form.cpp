@@ -1,5 +1,6 @@
 #include "editor/reserved_words_form.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -11,11 +12,13 @@ void ReservedWordsForm::setupUi(QWidget* window) {
     // A long word list is laid out a batch at a time between events, so
     // showing the window never waits for the whole list.
     wordList->setLayoutMode(QListView::Batched);
-    wordList->setAccessibleName(QStringLiteral("Reserved words"));
-    wordList->setToolTip(QStringLiteral("Ctrl+Shift+W in the JS Editor comes here: Enter "
-                                        "inserts the selected word, Esc goes back to the editor"));
+    wordList->setAccessibleName(QCoreApplication::translate("ReservedWords", "Reserved words"));
+    wordList->setToolTip(QCoreApplication::translate(
+        "ReservedWords", "Ctrl+Shift+W in the JS Editor comes here: Enter "
+                         "inserts the selected word, Esc goes back to the editor"));
 
-    addButton = new QPushButton(QStringLiteral("Add Selected Tag"), window);
+    addButton =
+        new QPushButton(QCoreApplication::translate("ReservedWords", "Add Selected Tag"), window);
     addButton->setObjectName("Button1");
     addButton->setEnabled(false);
 

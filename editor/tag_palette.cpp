@@ -3,15 +3,18 @@
 #include "editor/editor_page.h"
 #include "editor/editor_tab.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTabWidget>
 #include <QToolButton>
 
 TagInspector::TagInspector(QWidget* mainWindow, EditorTab* editorTab)
-    : ToolWindow(mainWindow, "Form2", "Tag Inspector"), editor(editorTab) {
+    : ToolWindow(mainWindow, "Form2", QCoreApplication::translate("TagInspector", "Tag Inspector")),
+      editor(editorTab) {
     setFixedSize(538, 57);
     move(198, 46);
-    setToolTip(QStringLiteral(
+    setToolTip(QCoreApplication::translate(
+        "TagInspector",
         "Ctrl+Shift+T in the JS Editor comes here: arrows choose a button, Ctrl+Tab or "
         "Ctrl+PgDn/PgUp a page, Enter inserts, Esc goes back to the editor"));
     form.setupUi(this);

@@ -3,6 +3,7 @@
 #include "editor/editor_page.h"
 #include "widgets/hint.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QStyle>
@@ -60,8 +61,8 @@ QToolButton* makeButton(const Snippet& snippet, int width, const QColor& tint, Q
     setHint(button, snippet.hint);
     // What it inserts, for screen readers: the hint, or the text itself.
     button->setAccessibleName(snippet.hint.isEmpty() ? snippet.lines.first() : snippet.hint);
-    button->setAccessibleDescription(QStringLiteral("Inserts ") +
-                                     snippet.lines.join(QStringLiteral(" / ")));
+    button->setAccessibleDescription(QCoreApplication::translate("TagInspector", "Inserts %1")
+                                         .arg(snippet.lines.join(QStringLiteral(" / "))));
     QString caption;
     switch (snippet.face) {
     case SnippetFace::Icon:

@@ -5,6 +5,7 @@
 #include "widgets/desktop.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -23,8 +24,8 @@ std::mt19937 clockSeededGenerator() {
 } // namespace
 
 TipWindow::TipWindow(QWidget* mainWindow, const QString& shippedData)
-    : ToolWindow(mainWindow, "Form5", "Startup Tip"), shippedData(shippedData),
-      randomTips(clockSeededGenerator()) {
+    : ToolWindow(mainWindow, "Form5", QCoreApplication::translate("TipWindow", "Startup Tip")),
+      shippedData(shippedData), randomTips(clockSeededGenerator()) {
     form.setupUi(this);
     connect(form.showAtStartupBox, &QCheckBox::toggled, this, &TipWindow::showAtStartupClicked);
     connect(form.nextTipButton, &QPushButton::clicked, this, &TipWindow::showNextTip);

@@ -6,6 +6,7 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,22 +17,24 @@ void TipWindowForm::setupUi(QWidget* window) {
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     showJpegWhenShown(picture, QStringLiteral(":/pictures/tip.jpg"));
 
-    heading = new QLabel(QStringLiteral("Did You Know?"), window);
+    heading = new QLabel(QCoreApplication::translate("TipWindow", "Did You Know?"), window);
     heading->setObjectName("Label1");
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
 
-    tipText = makeReadOnlyText("Memo1", QStringLiteral("Tip"), window);
+    tipText = makeReadOnlyText("Memo1", QCoreApplication::translate("TipWindow", "Tip"), window);
     heading->setBuddy(tipText);
 
-    showAtStartupBox = new QCheckBox(QStringLiteral("Show Tips At Startup"), window);
+    showAtStartupBox =
+        new QCheckBox(QCoreApplication::translate("TipWindow", "Show Tips At Startup"), window);
     showAtStartupBox->setObjectName("CheckBox1");
     showAtStartupBox->setChecked(true);
 
-    nextTipButton = new QPushButton(QStringLiteral("&Next Tip >>"), window);
+    nextTipButton =
+        new QPushButton(QCoreApplication::translate("TipWindow", "&Next Tip >>"), window);
     nextTipButton->setObjectName("Button1");
-    closeButton = new QPushButton(QStringLiteral("&Close"), window);
+    closeButton = new QPushButton(QCoreApplication::translate("TipWindow", "&Close"), window);
     closeButton->setObjectName("Button2");
     // Enter presses the focused button, as in a dialog.
     nextTipButton->setAutoDefault(true);

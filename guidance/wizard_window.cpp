@@ -3,6 +3,7 @@
 #include "guidance/shipped_text.h"
 #include "widgets/desktop.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,7 +22,8 @@ constexpr int WizardLeft = 620;
 } // namespace
 
 WizardWindow::WizardWindow(QWidget* mainWindow, const QString& shippedData)
-    : ToolWindow(mainWindow, "Form6", "Wizard"), mainWindow(mainWindow), shippedData(shippedData) {
+    : ToolWindow(mainWindow, "Form6", QCoreApplication::translate("Wizard", "Wizard")),
+      mainWindow(mainWindow), shippedData(shippedData) {
     form.setupUi(this, ClientWidth);
     connect(form.previousButton, &QPushButton::clicked, this, &WizardWindow::previousStep);
     connect(form.nextButton, &QPushButton::clicked, this, &WizardWindow::nextStep);
@@ -82,7 +84,8 @@ void WizardWindow::previousStep() {
 void WizardWindow::showStep() {
     form.previousButton->setEnabled(WizardStep > 1);
     form.nextButton->setEnabled(WizardStep < StepCount);
-    form.stepLabel->setText(QStringLiteral("Step %1 / %2").arg(WizardStep).arg(StepCount));
+    form.stepLabel->setText(
+        QCoreApplication::translate("Wizard", "Step %1 / %2").arg(WizardStep).arg(StepCount));
 }
 
 bool WizardWindow::loadStep(int tool, quint8 step) {

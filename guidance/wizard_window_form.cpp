@@ -5,6 +5,7 @@
 #include "widgets/jpeg_image.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,7 +25,8 @@ void WizardWindowForm::setupUi(QWidget* window, int width) {
     // The step label sits on the banner's free top strip, on a patch of its
     // own small enough to stay clear of the banner's lettering. Text on base
     // reads in any palette: dark on white by default, light on dark in a dark one.
-    stepLabel = new QLabel(QStringLiteral("Step 1 / 5"), banner);
+    stepLabel =
+        new QLabel(QCoreApplication::translate("Wizard", "Step %1 / %2").arg(1).arg(5), banner);
     stepLabel->setObjectName("Label1");
     stepLabel->setAutoFillBackground(true);
     stepLabel->setBackgroundRole(QPalette::Base);
@@ -34,16 +36,17 @@ void WizardWindowForm::setupUi(QWidget* window, int width) {
     stepLabel->setFont(small);
     stepLabel->setContentsMargins(3, 0, 3, 0);
 
-    stepText = makeReadOnlyText("Memo1", QStringLiteral("Wizard step"), window);
+    stepText =
+        makeReadOnlyText("Memo1", QCoreApplication::translate("Wizard", "Wizard step"), window);
 
-    previousButton = new QPushButton(QStringLiteral("< Previous"), window);
+    previousButton = new QPushButton(QCoreApplication::translate("Wizard", "< Previous"), window);
     previousButton->setObjectName("Button1");
-    previousButton->setAccessibleName(QStringLiteral("Previous step"));
+    previousButton->setAccessibleName(QCoreApplication::translate("Wizard", "Previous step"));
     previousButton->setEnabled(false);
-    nextButton = new QPushButton(QStringLiteral("Next >"), window);
+    nextButton = new QPushButton(QCoreApplication::translate("Wizard", "Next >"), window);
     nextButton->setObjectName("Button2");
-    nextButton->setAccessibleName(QStringLiteral("Next step"));
-    closeButton = new QPushButton(QStringLiteral("Close"), window);
+    nextButton->setAccessibleName(QCoreApplication::translate("Wizard", "Next step"));
+    closeButton = new QPushButton(QCoreApplication::translate("Wizard", "Close"), window);
     closeButton->setObjectName("Button3");
 
     // Three buttons share the width: widths follow the captions, not the

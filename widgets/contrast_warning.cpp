@@ -3,6 +3,7 @@
 #include "widgets/colour_setting.h"
 #include "widgets/contrast.h"
 
+#include <QCoreApplication>
 #include <QStyle>
 #include <cmath>
 
@@ -11,7 +12,7 @@ ContrastWarning::ContrastWarning(const QString& objectName, QWidget* parent) : Q
     // A sign that fits beside any colour setting; its tool tip says the rest.
     const int side = fontMetrics().height();
     setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
-    setAccessibleName(QStringLiteral("Low contrast"));
+    setAccessibleName(QCoreApplication::translate("ContrastWarning", "Low contrast"));
     QSizePolicy policy = sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     setSizePolicy(policy);
@@ -34,11 +35,13 @@ void ContrastWarning::update() {
         foreground.isValid() && behind.isValid() ? contrastRatio(foreground, behind) : 21.0;
     setVisible(ratio < 4.5);
     // Rounded down, so a ratio just short of 4.5 never reads as 4.5.
-    const QString why = QStringLiteral("Text in this colour on its background has a contrast of "
-                                       "%1:1, below 4.5:1: visitors may not be able to read it. "
-                                       "The page still uses the colours chosen.")
-                            .arg(std::floor(ratio * 10) / 10, 0, 'f', 1);
-    setToolTip(QStringLiteral("Low contrast: ") + why);
+    const QString why =
+        QCoreApplication::translate("ContrastWarning",
+                                    "Text in this colour on its background has a contrast of "
+                                    "%1:1, below 4.5:1: visitors may not be able to read it. "
+                                    "The page still uses the colours chosen.")
+            .arg(std::floor(ratio * 10) / 10, 0, 'f', 1);
+    setToolTip(QCoreApplication::translate("ContrastWarning", "Low contrast: ") + why);
     setStatusTip(why);
     setAccessibleDescription(why);
 }

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -35,23 +36,30 @@ QAction* makeAction(QObject* parent, const char* name, const QString& text, cons
 
 EditActions::EditActions(QObject* parent) : QObject(parent) {
     setObjectName("ActionList1");
-    undo = makeAction(this, "EditUndo1", QStringLiteral("&Undo"),
-                      QStringLiteral("Undo|Reverts the last action"), "edit-undo");
-    cut = makeAction(this, "EditCut1", QStringLiteral("Cu&t"),
-                     QStringLiteral("Cut|Cuts the selection and puts it on the Clipboard"),
+    undo = makeAction(this, "EditUndo1", QCoreApplication::translate("EditActions", "&Undo"),
+                      QCoreApplication::translate("EditActions", "Undo|Reverts the last action"),
+                      "edit-undo");
+    cut = makeAction(this, "EditCut1", QCoreApplication::translate("EditActions", "Cu&t"),
+                     QCoreApplication::translate(
+                         "EditActions", "Cut|Cuts the selection and puts it on the Clipboard"),
                      "edit-cut");
-    copy = makeAction(this, "EditCopy1", QStringLiteral("&Copy"),
-                      QStringLiteral("Copy|Copies the selection and puts it on the Clipboard"),
+    copy = makeAction(this, "EditCopy1", QCoreApplication::translate("EditActions", "&Copy"),
+                      QCoreApplication::translate(
+                          "EditActions", "Copy|Copies the selection and puts it on the Clipboard"),
                       "edit-copy");
-    paste = makeAction(this, "EditPaste1", QStringLiteral("&Paste"),
-                       QStringLiteral("Paste|Inserts Clipboard contents"), "edit-paste");
-    deleteSelection = makeAction(this, "EditDelete1", QStringLiteral("&Delete"),
-                                 QStringLiteral("Delete|Erases the selection"), "edit-delete");
-    selectAll =
-        makeAction(this, "EditSelectAll1", QStringLiteral("Select &All"),
-                   QStringLiteral("Select All|Selects the entire document"), "edit-select-all");
-    find = makeAction(this, "SearchFind1", QStringLiteral("&Find..."),
-                      QStringLiteral("Find|Finds the specified text"));
+    paste =
+        makeAction(this, "EditPaste1", QCoreApplication::translate("EditActions", "&Paste"),
+                   QCoreApplication::translate("EditActions", "Paste|Inserts Clipboard contents"),
+                   "edit-paste");
+    deleteSelection = makeAction(
+        this, "EditDelete1", QCoreApplication::translate("EditActions", "&Delete"),
+        QCoreApplication::translate("EditActions", "Delete|Erases the selection"), "edit-delete");
+    selectAll = makeAction(
+        this, "EditSelectAll1", QCoreApplication::translate("EditActions", "Select &All"),
+        QCoreApplication::translate("EditActions", "Select All|Selects the entire document"),
+        "edit-select-all");
+    find = makeAction(this, "SearchFind1", QCoreApplication::translate("EditActions", "&Find..."),
+                      QCoreApplication::translate("EditActions", "Find|Finds the specified text"));
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     find->setShortcutContext(Qt::WindowShortcut);
 

@@ -4,6 +4,7 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
@@ -61,11 +62,11 @@ protected:
 private:
     QString whyNot(const QStringList& files) const {
         if (files.size() > 1 && !drop.several)
-            return QStringLiteral("Only one file can be dropped here.");
+            return QCoreApplication::translate("FileDrop", "Only one file can be dropped here.");
         for (const QString& file : files) {
             const QFileInfo info(file);
             if (!info.isFile() || !drop.suffixes.contains(info.suffix().toLower()))
-                return QStringLiteral("%1 does not fit here: drop %2.")
+                return QCoreApplication::translate("FileDrop", "%1 does not fit here: drop %2.")
                     .arg(info.fileName(), drop.wanted);
         }
         return {};
@@ -79,7 +80,7 @@ private:
 } // namespace
 
 FileDrop imageFileDrop(std::function<void(const QStringList& paths)> take, bool several) {
-    return {QStringLiteral("an image (JPEG, GIF, BMP or PNG)"),
+    return {QCoreApplication::translate("FileDrop", "an image (JPEG, GIF, BMP or PNG)"),
             {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("jpe"),
              QStringLiteral("gif"), QStringLiteral("bmp"), QStringLiteral("png")},
             several,

@@ -6,6 +6,7 @@
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -81,33 +82,34 @@ qsizetype findInText(const QString& text, const QString& what, qsizetype from,
 
 FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("FindDialog");
-    setWindowTitle(QStringLiteral("Find"));
+    setWindowTitle(QCoreApplication::translate("FindDialog", "Find"));
     setModal(false);
 
     findWhat = new QLineEdit(this);
     findWhat->setObjectName("FindWhat");
     keepSingleLine(findWhat);
-    auto* label = new QLabel(QStringLiteral("Fi&nd what:"), this);
+    auto* label = new QLabel(QCoreApplication::translate("FindDialog", "Fi&nd what:"), this);
     label->setBuddy(findWhat);
-    wholeWord = new QCheckBox(QStringLiteral("Match &whole word only"), this);
+    wholeWord =
+        new QCheckBox(QCoreApplication::translate("FindDialog", "Match &whole word only"), this);
     wholeWord->setObjectName("WholeWord");
-    matchCase = new QCheckBox(QStringLiteral("Match &case"), this);
+    matchCase = new QCheckBox(QCoreApplication::translate("FindDialog", "Match &case"), this);
     matchCase->setObjectName("MatchCase");
-    auto* direction = new QGroupBox(QStringLiteral("Direction"), this);
-    directionUp = new QRadioButton(QStringLiteral("&Up"), direction);
+    auto* direction = new QGroupBox(QCoreApplication::translate("FindDialog", "Direction"), this);
+    directionUp = new QRadioButton(QCoreApplication::translate("FindDialog", "&Up"), direction);
     directionUp->setObjectName("DirectionUp");
-    directionDown = new QRadioButton(QStringLiteral("&Down"), direction);
+    directionDown = new QRadioButton(QCoreApplication::translate("FindDialog", "&Down"), direction);
     directionDown->setObjectName("DirectionDown");
     directionDown->setChecked(true);
     auto* directionRow = new QHBoxLayout(direction);
     directionRow->addWidget(directionUp);
     directionRow->addWidget(directionDown);
 
-    findNextButton = new QPushButton(QStringLiteral("&Find Next"), this);
+    findNextButton = new QPushButton(QCoreApplication::translate("FindDialog", "&Find Next"), this);
     findNextButton->setObjectName("FindNext");
     findNextButton->setDefault(true);
     findNextButton->setEnabled(false);
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton = new QPushButton(QCoreApplication::translate("FindDialog", "Cancel"), this);
     cancelButton->setObjectName("CancelButton");
 
     auto* grid = new QGridLayout(this);
@@ -163,6 +165,7 @@ bool FindDialog::findNext() {
     else if (QLineEdit* line = lineEditOf(target))
         found = findInLine(line, what, options());
     if (!found)
-        emit notFound(QStringLiteral("Text not found: \"%1\"").arg(what));
+        emit notFound(
+            QCoreApplication::translate("FindDialog", "Text not found: \"%1\"").arg(what));
     return found;
 }

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -321,12 +322,14 @@ FileDialogSpec saveFileRequest(const QString& name, const QString& title, const 
 }
 
 FileDialogSpec htmlSaveRequest(const QString& name, const QString& filter) {
-    return saveFileRequest(name, QStringLiteral("Save as HTML"), filter, QStringLiteral("html"));
+    return saveFileRequest(name, QCoreApplication::translate("ToolTab", "Save as HTML"), filter,
+                           QStringLiteral("html"));
 }
 
 FileDialogSpec textSaveRequest(const QString& name) {
-    return saveFileRequest(name, QStringLiteral("Save as TeXT"),
-                           QStringLiteral("Text Files (*.txt)"), QStringLiteral("txt"));
+    return saveFileRequest(name, QCoreApplication::translate("ToolTab", "Save as TeXT"),
+                           QCoreApplication::translate("ToolTab", "Text Files (*.txt)"),
+                           QStringLiteral("txt"));
 }
 
 QLineEdit* lineEditOf(QWidget* control) {

@@ -2,6 +2,7 @@
 
 #include "core/text_file.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
@@ -67,14 +68,15 @@ bool decodeInto(const QByteArray& bytes, QImage* image, QSize* size, char* messa
 
 QImage decodeJpeg(const QByteArray& bytes, QString* error) {
     if (bytes.isEmpty()) {
-        *error = QStringLiteral("Empty picture");
+        *error = QCoreApplication::translate("Pictures", "Empty picture");
         return {};
     }
     QImage image;
     QSize size;
     char message[JMSG_LENGTH_MAX] = {};
     if (!decodeInto(bytes, &image, &size, message)) {
-        *error = QStringLiteral("Corrupt JPEG picture: %1").arg(QString::fromLocal8Bit(message));
+        *error = QCoreApplication::translate("Pictures", "Corrupt JPEG picture: %1")
+                     .arg(QString::fromLocal8Bit(message));
         return {};
     }
     return image;

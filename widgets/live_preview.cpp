@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDockWidget>
 #include <QEvent>
@@ -85,7 +86,7 @@ LivePreview::LivePreview(QString file, QString folder, QMainWindow* mainWindow)
     : QObject(mainWindow), choiceFile(std::move(file)), pageFolder(std::move(folder)),
       window(mainWindow), toggle(new QAction(this)), settle(new QTimer(this)) {
     toggle->setObjectName(QStringLiteral("LivePreview"));
-    toggle->setText(QStringLiteral("&Live Preview"));
+    toggle->setText(QCoreApplication::translate("LivePreview", "&Live Preview"));
     toggle->setCheckable(true);
     toggle->setShortcut(QKeySequence(Qt::Key_F8));
     toggle->setShortcutContext(Qt::WindowShortcut);
@@ -93,13 +94,17 @@ LivePreview::LivePreview(QString file, QString folder, QMainWindow* mainWindow)
     const bool installed = std::ranges::any_of(
         previewPluginPlaces(), [](const QString& path) { return QFileInfo::exists(path); });
     setHint(toggle,
-            installed ? QStringLiteral("Live Preview|Show this tab's page beside the settings, "
-                                       "following every change")
-                      : QStringLiteral("Live Preview (not installed)|The live preview plugin (%1) "
-                                       "is not installed")
-                            .arg(QStringLiteral(QUILLMINT_PREVIEW_PLUGIN)));
+            installed
+                ? QCoreApplication::translate(
+                      "LivePreview", "Live Preview|Show this tab's page beside the settings, "
+                                     "following every change")
+                : QCoreApplication::translate(
+                      "LivePreview", "Live Preview (not installed)|The live preview plugin (%1) "
+                                     "is not installed")
+                      .arg(QStringLiteral(QUILLMINT_PREVIEW_PLUGIN)));
     if (!installed)
-        toggle->setText(QStringLiteral("&Live Preview (not installed)"));
+        toggle->setText(
+            QCoreApplication::translate("LivePreview", "&Live Preview (not installed)"));
     rememberedOpen = rememberedChoiceIs(choiceFile, Open);
     connect(toggle, &QAction::toggled, this, &LivePreview::follow);
 
@@ -196,11 +201,15 @@ bool LivePreview::loadEngine() {
         resolvePluginSymbol(previewPluginPlaces(), NewPreviewEngineSymbol, &reasons));
     if (!create) {
         const QString missing =
-            QStringLiteral("The live preview needs its plugin (%1) and Qt WebEngine (the Debian "
-                           "package %2). What is missing: %3")
+            QCoreApplication::translate(
+                "LivePreview",
+                "The live preview needs its plugin (%1) and Qt WebEngine (the Debian "
+                "package %2). What is missing: %3")
                 .arg(QStringLiteral(QUILLMINT_PREVIEW_PLUGIN), QLatin1String(EnginePackage),
                      reasons);
-        setHint(toggle, QStringLiteral("Live Preview (not available)|") + missing);
+        setHint(toggle,
+                QCoreApplication::translate("LivePreview", "Live Preview (not available)|") +
+                    missing);
         desktop().notice(NoticeKind::Warning, missing);
         return false;
     }
@@ -214,7 +223,7 @@ bool LivePreview::loadEngine() {
 }
 
 void LivePreview::buildPane() {
-    dock = new QDockWidget(QStringLiteral("Live Preview"), window);
+    dock = new QDockWidget(QCoreApplication::translate("LivePreview", "Live Preview"), window);
     dock->setObjectName(QStringLiteral("LivePreviewPane"));
     dock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     dock->installEventFilter(this);
@@ -226,18 +235,20 @@ void LivePreview::buildPane() {
     auto* bar = new QHBoxLayout;
     widthChoice = new QComboBox(content);
     widthChoice->setObjectName(QStringLiteral("PreviewWidth"));
-    widthChoice->addItem(QStringLiteral("Pane width"), 0);
-    widthChoice->addItem(QStringLiteral("Phone (390 px)"), 390);
-    widthChoice->addItem(QStringLiteral("Tablet (768 px)"), 768);
-    setHint(widthChoice, QStringLiteral("Width|The width the page is laid out for"));
-    widthChoice->setAccessibleName(QStringLiteral("Preview width"));
+    widthChoice->addItem(QCoreApplication::translate("LivePreview", "Pane width"), 0);
+    widthChoice->addItem(QCoreApplication::translate("LivePreview", "Phone (390 px)"), 390);
+    widthChoice->addItem(QCoreApplication::translate("LivePreview", "Tablet (768 px)"), 768);
+    setHint(widthChoice,
+            QCoreApplication::translate("LivePreview", "Width|The width the page is laid out for"));
+    widthChoice->setAccessibleName(QCoreApplication::translate("LivePreview", "Preview width"));
     connect(widthChoice, &QComboBox::currentIndexChanged, this, &LivePreview::placeView);
     darkButton = new QToolButton(content);
     darkButton->setObjectName(QStringLiteral("PreviewDark"));
-    darkButton->setText(QStringLiteral("Dark"));
+    darkButton->setText(QCoreApplication::translate("LivePreview", "Dark"));
     darkButton->setCheckable(true);
-    setHint(darkButton, QStringLiteral("Dark|Show the page as with a dark desktop "
-                                       "(prefers-color-scheme: dark)"));
+    setHint(darkButton,
+            QCoreApplication::translate("LivePreview", "Dark|Show the page as with a dark desktop "
+                                                       "(prefers-color-scheme: dark)"));
     connect(darkButton, &QToolButton::toggled, this, [this](bool dark) {
         webEngine->setDarkScheme(dark);
         notes->clear();
@@ -245,8 +256,10 @@ void LivePreview::buildPane() {
     });
     auto* reloadButton = new QToolButton(content);
     reloadButton->setObjectName(QStringLiteral("PreviewReload"));
-    reloadButton->setText(QStringLiteral("Reload"));
-    setHint(reloadButton, QStringLiteral("Reload|Load the page again, its scripts starting over"));
+    reloadButton->setText(QCoreApplication::translate("LivePreview", "Reload"));
+    setHint(reloadButton,
+            QCoreApplication::translate("LivePreview",
+                                        "Reload|Load the page again, its scripts starting over"));
     connect(reloadButton, &QToolButton::clicked, this, [this] {
         notes->clear();
         notes->hide();
@@ -267,7 +280,7 @@ void LivePreview::buildPane() {
 
     notes = new QListWidget(content);
     notes->setObjectName(QStringLiteral("PreviewNotes"));
-    notes->setAccessibleName(QStringLiteral("Page errors and notes"));
+    notes->setAccessibleName(QCoreApplication::translate("LivePreview", "Page errors and notes"));
     notes->setMaximumHeight(notes->fontMetrics().lineSpacing() * 4 + 8);
     notes->setWordWrap(true);
     notes->hide();

@@ -5,6 +5,7 @@
 #include "widgets/hint.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -21,16 +22,21 @@ ModernOutput::ModernOutput(QString file, QObject* parent)
     : QObject(parent), choiceFile(std::move(file)), toggle(new QAction(this)),
       separateToggle(new QAction(this)) {
     toggle->setObjectName(QStringLiteral("ModernOutput"));
-    toggle->setText(QStringLiteral("Modern HTML5 Output"));
-    setHint(toggle, QStringLiteral("Modern HTML5 Output|Generate standards-mode HTML5 pages that "
-                                   "work in today's browsers"));
+    toggle->setText(QCoreApplication::translate("ModernOutput", "Modern HTML5 Output"));
+    setHint(toggle,
+            QCoreApplication::translate(
+                "ModernOutput", "Modern HTML5 Output|Generate standards-mode HTML5 pages that "
+                                "work in today's browsers"));
     toggle->setCheckable(true);
     separateToggle->setObjectName(QStringLiteral("SeparateFiles"));
-    separateToggle->setText(QStringLiteral("Separate CSS and JavaScript files"));
+    separateToggle->setText(
+        QCoreApplication::translate("ModernOutput", "Separate CSS and JavaScript files"));
     setHint(separateToggle,
-            QStringLiteral("Separate CSS and JavaScript files|Save As HTML and Publish also write "
-                           "the page's style and script as files of their own, for sites that "
-                           "allow no inline script or style"));
+            QCoreApplication::translate(
+                "ModernOutput",
+                "Separate CSS and JavaScript files|Save As HTML and Publish also write "
+                "the page's style and script as files of their own, for sites that "
+                "allow no inline script or style"));
     separateToggle->setCheckable(true);
     QString ignored;
     const std::optional<QString> stored =

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -120,7 +121,7 @@ void OutputCommands::finishSave(const QString& path, const QString& error) {
 
 void OutputCommands::noteSlowSave(const QString& path) {
     slowSaveNoted = true;
-    emit statusNote(QStringLiteral("Saving %1 \u2026").arg(path));
+    emit statusNote(QCoreApplication::translate("ToolTab", "Saving %1 \u2026").arg(path));
 }
 
 QString OutputCommands::writeSeparatePage(const QString& paneText, const QString& path) {
@@ -164,5 +165,7 @@ void OutputCommands::print() {
     if (!outcome.error.isEmpty())
         desktop().notice(NoticeKind::Error, outcome.error);
     else if (!outcome.destination.isEmpty())
-        showStatus(setup.pane, QStringLiteral("Printed to %1").arg(outcome.destination));
+        showStatus(
+            setup.pane,
+            QCoreApplication::translate("ToolTab", "Printed to %1").arg(outcome.destination));
 }

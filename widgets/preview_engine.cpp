@@ -1,5 +1,6 @@
 #include "widgets/preview_engine.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
@@ -42,7 +43,8 @@ public:
             return;
         info.block(true);
         if (*note)
-            (*note)(QStringLiteral("Not loaded (the preview has no network): %1")
+            (*note)(QCoreApplication::translate("LivePreview",
+                                                "Not loaded (the preview has no network): %1")
                         .arg(shortAddress(info.requestUrl())));
     }
 
@@ -61,7 +63,8 @@ protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
         if (!isMainFrame || isLocal(url))
             return true;
-        tell(QStringLiteral("The page went to %1; the preview stays on this page.")
+        tell(QCoreApplication::translate("LivePreview",
+                                         "The page went to %1; the preview stays on this page.")
                  .arg(shortAddress(url)));
         return false;
     }
@@ -69,26 +72,30 @@ protected:
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
                                   int line, const QString&) override {
         if (message.startsWith(OpenedWindow))
-            tell(QStringLiteral("The page opened a window for %1; the preview shows only the "
-                                "page itself.")
+            tell(QCoreApplication::translate(
+                     "LivePreview", "The page opened a window for %1; the preview shows only the "
+                                    "page itself.")
                      .arg(message.mid(OpenedWindow.size())));
         else if (level == ErrorMessageLevel)
-            tell(QStringLiteral("Line %1: %2").arg(line).arg(message));
+            tell(QCoreApplication::translate("LivePreview", "Line %1: %2").arg(line).arg(message));
     }
 
     void javaScriptAlert(const QUrl&, const QString& message) override {
-        tell(QStringLiteral("alert: %1").arg(message));
+        tell(QCoreApplication::translate("LivePreview", "alert: %1").arg(message));
     }
     bool javaScriptConfirm(const QUrl&, const QString& message) override {
-        tell(QStringLiteral("confirm (answered Cancel): %1").arg(message));
+        tell(QCoreApplication::translate("LivePreview", "confirm (answered Cancel): %1")
+                 .arg(message));
         return false;
     }
     bool javaScriptPrompt(const QUrl&, const QString& message, const QString&, QString*) override {
-        tell(QStringLiteral("prompt (answered Cancel): %1").arg(message));
+        tell(QCoreApplication::translate("LivePreview", "prompt (answered Cancel): %1")
+                 .arg(message));
         return false;
     }
     QStringList chooseFiles(FileSelectionMode, const QStringList&, const QStringList&) override {
-        tell(QStringLiteral("The page asked for a file; the preview offers none."));
+        tell(QCoreApplication::translate("LivePreview",
+                                         "The page asked for a file; the preview offers none."));
         return {};
     }
 
@@ -168,8 +175,9 @@ public:
         QObject::connect(page, &QWebEnginePage::newWindowRequested, webView,
                          [this](QWebEngineNewWindowRequest& request) {
                              if (note)
-                                 note(QStringLiteral("The page opened a window for %1; the "
-                                                     "preview shows only the page itself.")
+                                 note(QCoreApplication::translate(
+                                          "LivePreview", "The page opened a window for %1; the "
+                                                         "preview shows only the page itself.")
                                           .arg(shortAddress(request.requestedUrl())));
                          });
         setDarkScheme(false);

@@ -2,6 +2,7 @@
 
 #include "core/print_layout.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -20,7 +21,8 @@ QString printText(const QString& text, QPrinter& printer) {
     printer.setFullPage(false);
     QPainter painter;
     if (!painter.begin(&printer))
-        return QStringLiteral("Printing failed on %1").arg(destinationOf(printer));
+        return QCoreApplication::translate("Desktop", "Printing failed on %1")
+            .arg(destinationOf(printer));
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPointSize(10);
     painter.setFont(font);
@@ -54,7 +56,8 @@ QString printText(const QString& text, QPrinter& printer) {
         }
     }
     if (!painter.end())
-        return QStringLiteral("Printing failed on %1").arg(destinationOf(printer));
+        return QCoreApplication::translate("Desktop", "Printing failed on %1")
+            .arg(destinationOf(printer));
     return {};
 }
 

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -50,7 +51,8 @@ PrintText printFunction(QString* notice) {
         PrintTextSymbol, &reasons));
     if (!print)
         *notice =
-            QStringLiteral("Printing is not available: the print library cannot be loaded (%1).")
+            QCoreApplication::translate(
+                "Desktop", "Printing is not available: the print library cannot be loaded (%1).")
                 .arg(reasons);
     return print;
 }
@@ -73,7 +75,7 @@ void QtDesktop::notice(NoticeKind kind, const QString& text) {
 }
 
 bool QtDesktop::confirm(const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), text,
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("Desktop", "Warning"), text,
                     QMessageBox::Ok | QMessageBox::Cancel, dialogParent());
     box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;

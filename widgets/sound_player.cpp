@@ -3,6 +3,8 @@
 #include "core/plugin_library.h"
 #include "widgets/sound_engine.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString& pluginOverride() {
@@ -23,7 +25,8 @@ NewSoundEngine engineFactory(QString* notice) {
         NewSoundEngineSymbol, &reasons));
     if (!factory)
         *notice =
-            QStringLiteral("Sounds cannot be played: the sound library cannot be loaded (%1).")
+            QCoreApplication::translate(
+                "Desktop", "Sounds cannot be played: the sound library cannot be loaded (%1).")
                 .arg(reasons);
     return factory;
 }

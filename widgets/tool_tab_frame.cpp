@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -75,11 +76,11 @@ QList<QToolButton*> addEditButtons(QToolBar* bar, EditActions& actions) {
 QToolButton* addHelpButton(QToolBar* bar, const TabContext& context, const QString& buttonName,
                            const QString& helpName, const QString& aboutName, int toolNumber) {
     auto* menu = new QMenu(bar);
-    QAction* help = menu->addAction(QStringLiteral("Help"));
+    QAction* help = menu->addAction(QCoreApplication::translate("ToolTab", "Help"));
     help->setObjectName(helpName);
     help->setIcon(themedIcon(QStringLiteral("help-browser")));
     menu->addSeparator();
-    QAction* about = menu->addAction(QStringLiteral("About"));
+    QAction* about = menu->addAction(QCoreApplication::translate("ToolTab", "About"));
     about->setObjectName(aboutName);
     about->setIcon(themedIcon(QStringLiteral("help-about")));
     const QString directory = context.folders.shippedData;
@@ -90,8 +91,9 @@ QToolButton* addHelpButton(QToolBar* bar, const TabContext& context, const QStri
         if (showAbout)
             showAbout();
     });
-    QToolButton* button = addButton(bar, buttonName, QStringLiteral("Help"), QStringLiteral("Help"),
-                                    QStringLiteral("help-browser"));
+    QToolButton* button =
+        addButton(bar, buttonName, QCoreApplication::translate("ToolTab", "Help"),
+                  QCoreApplication::translate("ToolTab", "Help"), QStringLiteral("help-browser"));
     button->setMenu(menu);
     button->setPopupMode(QToolButton::InstantPopup);
     return button;
@@ -99,6 +101,12 @@ QToolButton* addHelpButton(QToolBar* bar, const TabContext& context, const QStri
 
 QString text(const char* latin1) {
     return QLatin1String(latin1);
+}
+
+// A caption or hint of a row, in the interface's language; the rows mark
+// theirs with QT_TRANSLATE_NOOP("ToolTab", ...).
+QString shown(const char* caption) {
+    return *caption ? QCoreApplication::translate("ToolTab", caption) : QString();
 }
 
 QString iconName(const FrameControl& control) {
@@ -129,11 +137,11 @@ const char* const MenuEntryProperty = "quillmintMenuEntry";
 // A check item that shows and flips a toggle button, for menus.
 void mirrorToggle(QToolButton* button, const FrameControl& toggle) {
     auto* item =
-        new QAction(text(*toggle.menuCaption ? toggle.menuCaption : toggle.caption), button);
+        new QAction(shown(*toggle.menuCaption ? toggle.menuCaption : toggle.caption), button);
     item->setCheckable(true);
     item->setChecked(button->isChecked());
     item->setIcon(button->icon());
-    setHint(item, text(toggle.hint));
+    setHint(item, shown(toggle.hint));
     QObject::connect(button, &QToolButton::toggled, item, &QAction::setChecked);
     // A click, so the button's own handler runs as for the mouse.
     QObject::connect(item, &QAction::triggered, button, &QToolButton::click);
@@ -169,12 +177,12 @@ void runOnPlainClick(QToolButton* face, QAction* entry) {
 QList<QAction*> ToolTabFrame::addEntries(QMenu* menu, const QList<FrameControl>& entries) {
     QList<QAction*> actions;
     for (const FrameControl& entry : entries) {
-        QAction* action = menu->addAction(text(entry.caption));
+        QAction* action = menu->addAction(shown(entry.caption));
         action->setObjectName(text(entry.name));
         if (const QString icon = iconName(entry); !icon.isEmpty())
             action->setIcon(themedIcon(icon));
         if (*entry.hint)
-            setHint(action, text(entry.hint));
+            setHint(action, shown(entry.hint));
         if (const auto command = tabCommandOf(entry.command))
             markTabCommand(action, *command);
         commands.append({action, entry.command});
@@ -189,22 +197,24 @@ void ToolTabFrame::buildToolBar(const ToolBarRow& row, const TabContext& context
         bar->layout()->setContentsMargins(0, 0, 0, 0);
         bar->layout()->setSpacing(0);
     }
-    newButton = addButton(bar, text(row.newButton), QStringLiteral("New"), QStringLiteral("New"),
-                          QStringLiteral("document-new"));
+    newButton =
+        addButton(bar, text(row.newButton), QCoreApplication::translate("ToolTab", "New"),
+                  QCoreApplication::translate("ToolTab", "New"), QStringLiteral("document-new"));
     markTabCommand(newButton, TabCommand::New);
     if (*row.openButton.name) {
-        openButton = addButton(bar, text(row.openButton.name), text(row.openButton.caption),
-                               text(row.openButton.hint), QStringLiteral("document-open"));
+        openButton = addButton(bar, text(row.openButton.name), shown(row.openButton.caption),
+                               shown(row.openButton.hint), QStringLiteral("document-open"));
         markTabCommand(openButton, TabCommand::Open);
     }
 
     saveMenu = new QMenu(bar);
     saveMenu->setObjectName(text(row.saveMenu));
-    saveAs = addEntries(saveMenu->addMenu(QStringLiteral("Save")), row.saveAs);
+    saveAs =
+        addEntries(saveMenu->addMenu(QCoreApplication::translate("ToolTab", "Save")), row.saveAs);
     afterSave = addEntries(saveMenu, row.afterSave);
-    saveButton =
-        addMenuButton(bar, text(row.saveButton), text(row.saveCaption), QStringLiteral("Save As"),
-                      saveMenu, QStringLiteral("document-save-as"));
+    saveButton = addMenuButton(bar, text(row.saveButton), shown(row.saveCaption),
+                               QCoreApplication::translate("ToolTab", "Save As"), saveMenu,
+                               QStringLiteral("document-save-as"));
     if (row.saveOnPlainClick)
         runOnPlainClick(saveButton, saveAs.first());
 
@@ -213,15 +223,16 @@ void ToolTabFrame::buildToolBar(const ToolBarRow& row, const TabContext& context
     for (qsizetype i = 0; i < row.editButtonNames.size() && i < editButtons.size(); ++i)
         editButtons.at(i)->setObjectName(text(row.editButtonNames.at(i)));
 
-    printButton = addButton(bar, text(row.printButton), QStringLiteral("Print"),
-                            QStringLiteral("Print"), QStringLiteral("document-print"));
+    printButton = addButton(
+        bar, text(row.printButton), QCoreApplication::translate("ToolTab", "Print"),
+        QCoreApplication::translate("ToolTab", "Print"), QStringLiteral("document-print"));
     markTabCommand(printButton, TabCommand::Print);
     commands.append({printButton, FrameCommand::Print});
 
     // Toggles start pressed: what they show is shown with the tab.
     for (const FrameControl& toggle : row.toggles) {
-        QToolButton* button = addButton(bar, text(toggle.name), text(toggle.caption),
-                                        text(toggle.hint), iconName(toggle));
+        QToolButton* button = addButton(bar, text(toggle.name), shown(toggle.caption),
+                                        shown(toggle.hint), iconName(toggle));
         button->setCheckable(true);
         button->setChecked(true);
         mirrorToggle(button, toggle);
@@ -238,8 +249,9 @@ void ToolTabFrame::buildToolBar(const ToolBarRow& row, const TabContext& context
     }
     const QString optionsIcon =
         row.optionsOnPlainClick ? iconName(row.options.first()) : text(row.optionsIcon);
-    optionsButton = addMenuButton(bar, text(row.optionsButton), QStringLiteral("Options"),
-                                  QStringLiteral("Options"), optionsMenu, optionsIcon);
+    optionsButton = addMenuButton(
+        bar, text(row.optionsButton), QCoreApplication::translate("ToolTab", "Options"),
+        QCoreApplication::translate("ToolTab", "Options"), optionsMenu, optionsIcon);
     if (row.optionsOnPlainClick)
         runOnPlainClick(optionsButton, options.first());
     if (context.livePreview) {
@@ -262,7 +274,7 @@ QList<QPushButton*> ToolTabFrame::makeCodeButtons(const CodeAreaRow& row, QWidge
     QList<QPushButton*> buttons;
     for (const FrameControl& control : row.buttons) {
         QPushButton* button =
-            makeButton(text(control.name), text(control.caption), text(control.hint), parent);
+            makeButton(text(control.name), shown(control.caption), shown(control.hint), parent);
         if (row.buttonHeight > 0)
             button->setFixedHeight(row.buttonHeight);
         commands.append({button, control.command});
@@ -284,7 +296,7 @@ void ToolTabFrame::addCodeArea(const CodeAreaRow& row, QBoxLayout* layout, QWidg
                                QWidget* ownPane, int paneStretch) {
     if (!ownPane) {
         ownPane = pane = makeCodePane(text(row.pane), parent);
-        pane->setAccessibleName(QStringLiteral("Generated code"));
+        pane->setAccessibleName(QCoreApplication::translate("ToolTab", "Generated code"));
     }
     codeButtons = makeCodeButtons(row, parent);
     layout->addWidget(ownPane, paneStretch);

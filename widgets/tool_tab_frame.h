@@ -38,7 +38,8 @@ void runTabCommand(QObject* control);
 // them to the keyboard, which the tool buttons never take.
 QList<QAction*> toolBarMenuEntries(const QWidget* tab);
 
-// A menu entry or a button of the frame. `hint` is "short|long" (none when
+// A menu entry or a button of the frame; its caption and hint are marked
+// with QT_TRANSLATE_NOOP("ToolTab", ...) and shown translated. `hint` is "short|long" (none when
 // empty); `icon` is an icon-theme name (themedIcon), by default the one of
 // its command.
 struct FrameControl {
@@ -53,19 +54,21 @@ struct FrameControl {
 
 // The entries and buttons most tabs share.
 constexpr FrameControl saveAsHtmlEntry(const char* name) {
-    return {name, "As HTML", "", FrameCommand::SaveAsHtml};
+    return {name, QT_TRANSLATE_NOOP("ToolTab", "As HTML"), "", FrameCommand::SaveAsHtml};
 }
 constexpr FrameControl saveAsTextEntry(const char* name) {
-    return {name, "As Text", "", FrameCommand::SaveAsText};
+    return {name, QT_TRANSLATE_NOOP("ToolTab", "As Text"), "", FrameCommand::SaveAsText};
 }
 constexpr FrameControl previewEntry(const char* name, const char* hint = "") {
-    return {name, "Preview", hint, FrameCommand::Preview};
+    return {name, QT_TRANSLATE_NOOP("ToolTab", "Preview"), hint, FrameCommand::Preview};
 }
 constexpr FrameControl copyCodeButton(const char* name, const char* caption) {
-    return {name, caption, "Copy Generated Code To Clipboard", FrameCommand::Copy};
+    return {name, caption, QT_TRANSLATE_NOOP("ToolTab", "Copy Generated Code To Clipboard"),
+            FrameCommand::Copy};
 }
 constexpr FrameControl clearCodeButton(const char* name) {
-    return {name, "Cl&ear Code", "Delete All Generated Code", FrameCommand::Clear};
+    return {name, QT_TRANSLATE_NOOP("ToolTab", "Cl&ear Code"),
+            QT_TRANSLATE_NOOP("ToolTab", "Delete All Generated Code"), FrameCommand::Clear};
 }
 
 // A tool tab's tool bar as data: New, the Save As drop-down, the shared edit
@@ -94,7 +97,7 @@ struct ToolBarRow {
     // Only the JS Editor: a button beside New, a caption of its own on the
     // Save As button, names for the edit buttons and toggles after Print.
     FrameControl openButton = {"", ""};
-    const char* saveCaption = "Save As";
+    const char* saveCaption = QT_TRANSLATE_NOOP("ToolTab", "Save As");
     QList<const char*> editButtonNames = {};
     QList<FrameControl> toggles = {};
     // No room to spare around and between the buttons.

@@ -10,6 +10,7 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -40,7 +41,8 @@ const ToolBarRow ToolBar = {.bar = "ToolBar1",
 
 const CodeAreaRow CodeArea = {
     .pane = "Memo3",
-    .buttons = {copyCodeButton("BitBtn3", "C&opy to Clipboard"), clearCodeButton("BitBtn8")},
+    .buttons = {copyCodeButton("BitBtn3", QT_TRANSLATE_NOOP("ToolTab", "C&opy to Clipboard")),
+                clearCodeButton("BitBtn8")},
     .buttonSpacing = 2};
 
 const Density GroupDensity = {{4, 2, 4, 4}, 4, 2};
@@ -61,12 +63,15 @@ QLabel* captionFor(QWidget* field, const QString& caption, QWidget* parent) {
 void addScopeChoice(DropdownForm& ui) {
     QMenu* options = ui.frame.optionsMenu;
     options->addSeparator();
-    ui.relevantCodeOnly = options->addAction(QStringLiteral("Make Relevant Code Only"));
+    ui.relevantCodeOnly =
+        options->addAction(QCoreApplication::translate("Dropdown", "Make Relevant Code Only"));
     ui.relevantCodeOnly->setObjectName("MakeRelevantCodeOnly1");
-    setHint(ui.relevantCodeOnly, QStringLiteral("Make Relevant HTML Code Only"));
-    ui.wholePage = options->addAction(QStringLiteral("Make All HTML Code"));
+    setHint(ui.relevantCodeOnly,
+            QCoreApplication::translate("Dropdown", "Make Relevant HTML Code Only"));
+    ui.wholePage =
+        options->addAction(QCoreApplication::translate("Dropdown", "Make All HTML Code"));
     ui.wholePage->setObjectName("MakeAllHTMLCode1");
-    setHint(ui.wholePage, QStringLiteral("Make All HTML Code"));
+    setHint(ui.wholePage, QCoreApplication::translate("Dropdown", "Make All HTML Code"));
     auto* scope = new QActionGroup(options);
     scope->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (QAction* choice : {ui.relevantCodeOnly, ui.wholePage}) {
@@ -76,25 +81,30 @@ void addScopeChoice(DropdownForm& ui) {
 }
 
 QWidget* buildItemProperties(DropdownForm& ui, QWidget* tab) {
-    auto* group = new QGroupBox(QStringLiteral(" Item Properties "), tab);
+    auto* group = new QGroupBox(QCoreApplication::translate("Dropdown", " Item Properties "), tab);
     auto* grid = compact(new QGridLayout(group), GroupDensity);
 
     ui.nameField = makeLineEdit("Edit3", group);
     ui.urlField = makeLineEdit("Edit4", group);
-    grid->addWidget(captionFor(ui.nameField, QStringLiteral("Menu Item Name:"), group), 0, 0);
+    grid->addWidget(
+        captionFor(ui.nameField, QCoreApplication::translate("Dropdown", "Menu Item Name:"), group),
+        0, 0);
     grid->addWidget(ui.nameField, 0, 1);
-    grid->addWidget(captionFor(ui.urlField, QStringLiteral("URL:"), group), 1, 0);
+    grid->addWidget(captionFor(ui.urlField, QCoreApplication::translate("Dropdown", "URL:"), group),
+                    1, 0);
     grid->addWidget(ui.urlField, 1, 1);
 
-    ui.insertAtStart = new QRadioButton(QStringLiteral("Start"), group);
+    ui.insertAtStart = new QRadioButton(QCoreApplication::translate("Dropdown", "Start"), group);
     ui.insertAtStart->setObjectName("RadioButton1");
     ui.insertAtStart->setChecked(true);
-    ui.insertAtCurrent = new QRadioButton(QStringLiteral("Current Pos"), group);
+    ui.insertAtCurrent =
+        new QRadioButton(QCoreApplication::translate("Dropdown", "Current Pos"), group);
     ui.insertAtCurrent->setObjectName("RadioButton2");
-    ui.insertAtEnd = new QRadioButton(QStringLiteral("End"), group);
+    ui.insertAtEnd = new QRadioButton(QCoreApplication::translate("Dropdown", "End"), group);
     ui.insertAtEnd->setObjectName("RadioButton3");
-    ui.addEntryButton = makeButton("button2", QStringLiteral("&Add Item"),
-                                   QStringLiteral("Add Item To Menu"), group);
+    ui.addEntryButton =
+        makeButton("button2", QCoreApplication::translate("Dropdown", "&Add Item"),
+                   QCoreApplication::translate("Dropdown", "Add Item To Menu"), group);
     auto* position = new QHBoxLayout;
     position->setSpacing(6);
     position->addWidget(ui.insertAtStart);
@@ -114,7 +124,7 @@ QWidget* buildList(DropdownForm& ui, QWidget* tab) {
 
     ui.entryList = new QListWidget(area);
     ui.entryList->setObjectName("ListBox1");
-    ui.entryList->setAccessibleName(QStringLiteral("Menu items"));
+    ui.entryList->setAccessibleName(QCoreApplication::translate("Dropdown", "Menu items"));
     ui.entryList->setSelectionMode(QAbstractItemView::SingleSelection);
     ui.entryList->setUniformItemSizes(true);
     // The list takes the height the style settings beside it leave.
@@ -123,14 +133,17 @@ QWidget* buildList(DropdownForm& ui, QWidget* tab) {
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
-    ui.deleteButton =
-        makeButton("button1", QStringLiteral("&Delete"), QStringLiteral("Delete Menu Item"), area);
-    ui.sortButton = makeButton("BitBtn5", QStringLiteral("&Sort"),
-                               QStringLiteral("Sort Menu Items Alphabetically"), area);
-    ui.clearAllButton = makeButton("BitBtn6", QStringLiteral("Clear A&ll"),
-                                   QStringLiteral("Erase All Menu Items"), area);
-    ui.makeCodeButton = makeButton("BitBtn7", QStringLiteral("&Make Code"),
-                                   QStringLiteral("Generate HTML Code"), area);
+    ui.deleteButton = makeButton("button1", QCoreApplication::translate("Dropdown", "&Delete"),
+                                 QCoreApplication::translate("Dropdown", "Delete Menu Item"), area);
+    ui.sortButton =
+        makeButton("BitBtn5", QCoreApplication::translate("Dropdown", "&Sort"),
+                   QCoreApplication::translate("Dropdown", "Sort Menu Items Alphabetically"), area);
+    ui.clearAllButton =
+        makeButton("BitBtn6", QCoreApplication::translate("Dropdown", "Clear A&ll"),
+                   QCoreApplication::translate("Dropdown", "Erase All Menu Items"), area);
+    ui.makeCodeButton =
+        makeButton("BitBtn7", QCoreApplication::translate("Dropdown", "&Make Code"),
+                   QCoreApplication::translate("Dropdown", "Generate HTML Code"), area);
     for (QPushButton* button :
          {ui.deleteButton, ui.sortButton, ui.clearAllButton, ui.makeCodeButton})
         buttons->addWidget(button);
@@ -140,7 +153,8 @@ QWidget* buildList(DropdownForm& ui, QWidget* tab) {
 }
 
 QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
-    auto* group = new QGroupBox(QStringLiteral(" Global Properties "), tab);
+    auto* group =
+        new QGroupBox(QCoreApplication::translate("Dropdown", " Global Properties "), tab);
     group->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     auto* grid = compact(new QGridLayout(group), GroupDensity);
     const DropdownSettings defaults;
@@ -173,52 +187,60 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
         return button;
     };
     ui.backgroundButton =
-        addColour(0, QStringLiteral("Menu BG Color:"), "BitBtn1",
-                  QStringLiteral("Choose Menu Background Color"),
-                  QStringLiteral("Choose menu background colour"), "Label5", "Memo1",
-                  "ColorDialog1", defaults.background, ui.backgroundColour);
+        addColour(0, QCoreApplication::translate("Dropdown", "Menu BG Color:"), "BitBtn1",
+                  QCoreApplication::translate("Dropdown", "Choose Menu Background Color"),
+                  QCoreApplication::translate("Dropdown", "Choose menu background colour"),
+                  "Label5", "Memo1", "ColorDialog1", defaults.background, ui.backgroundColour);
     ui.itemColourButton =
-        addColour(1, QStringLiteral("Menu Item Color:"), "BitBtn2",
-                  QStringLiteral("Choose Item Color"), QStringLiteral("Choose menu item colour"),
-                  "Label4", "Memo2", "ColorDialog2", defaults.itemColour, ui.itemColour,
+        addColour(1, QCoreApplication::translate("Dropdown", "Menu Item Color:"), "BitBtn2",
+                  QCoreApplication::translate("Dropdown", "Choose Item Color"),
+                  QCoreApplication::translate("Dropdown", "Choose menu item colour"), "Label4",
+                  "Memo2", "ColorDialog2", defaults.itemColour, ui.itemColour,
                   ui.contrastWarning = new ContrastWarning(QStringLiteral("MenuContrast"), group));
     ui.contrastWarning->watch(ui.itemColour, ui.backgroundColour);
 
     ui.fontSample = makeFontSample(QStringLiteral("Panel1"), tab);
     ui.fontList = new FontBox(QStringLiteral("FontList"), ui.fontSample, group);
     // A list box announces its current text unless it has a name of its own.
-    ui.fontList->setAccessibleName(QStringLiteral("Font"));
-    grid->addWidget(captionFor(ui.fontList, QStringLiteral("Font:"), group), 2, 0);
+    ui.fontList->setAccessibleName(QCoreApplication::translate("Dropdown", "Font"));
+    grid->addWidget(
+        captionFor(ui.fontList, QCoreApplication::translate("Dropdown", "Font:"), group), 2, 0);
     grid->addWidget(ui.fontList, 2, 1);
 
-    ui.boldToggle = makeStyleToggle("ToolButton1", QStringLiteral("B"), QStringLiteral("Bold"),
+    ui.boldToggle = makeStyleToggle("ToolButton1", QCoreApplication::translate("Dropdown", "B"),
+                                    QCoreApplication::translate("Dropdown", "Bold"),
                                     &QFont::setBold, ToggleFrame::Flat, group);
-    ui.italicToggle = makeStyleToggle("ToolButton2", QStringLiteral("I"), QStringLiteral("Italics"),
+    ui.italicToggle = makeStyleToggle("ToolButton2", QCoreApplication::translate("Dropdown", "I"),
+                                      QCoreApplication::translate("Dropdown", "Italics"),
                                       &QFont::setItalic, ToggleFrame::Flat, group);
     ui.underlineToggle =
-        makeStyleToggle("ToolButton3", QStringLiteral("U"), QStringLiteral("Underline"),
-                        &QFont::setUnderline, ToggleFrame::Flat, group);
-    ui.boldToggle->setAccessibleName(QStringLiteral("Bold"));
-    ui.italicToggle->setAccessibleName(QStringLiteral("Italic"));
-    ui.underlineToggle->setAccessibleName(QStringLiteral("Underline"));
+        makeStyleToggle("ToolButton3", QCoreApplication::translate("Dropdown", "U"),
+                        QCoreApplication::translate("Dropdown", "Underline"), &QFont::setUnderline,
+                        ToggleFrame::Flat, group);
+    ui.boldToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Bold"));
+    ui.italicToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Italic"));
+    ui.underlineToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Underline"));
     ui.fontSize = makeComboBox("ComboBox1", numberList(1, 72), {}, group, Typing::Editable);
     fitTwoDigits(ui.fontSize);
-    ui.fontSize->setAccessibleName(QStringLiteral("Font size"));
+    ui.fontSize->setAccessibleName(QCoreApplication::translate("Dropdown", "Font size"));
     auto* style = new QHBoxLayout;
     style->setSpacing(2);
     style->addWidget(ui.boldToggle);
     style->addWidget(ui.italicToggle);
     style->addWidget(ui.underlineToggle);
     style->addStretch(1);
-    style->addWidget(new QLabel(QStringLiteral("Size:"), group));
+    style->addWidget(new QLabel(QCoreApplication::translate("Dropdown", "Size:"), group));
     style->addWidget(ui.fontSize);
     grid->addLayout(style, 3, 1);
 
     ui.goTextField = makeLineEdit("Edit2", group);
-    grid->addWidget(captionFor(ui.goTextField, QStringLiteral("GO! Button Text:"), group), 4, 0);
+    grid->addWidget(captionFor(ui.goTextField,
+                               QCoreApplication::translate("Dropdown", "GO! Button Text:"), group),
+                    4, 0);
     grid->addWidget(ui.goTextField, 4, 1);
 
-    ui.invertColours = makeCheckBox("CheckBox1", QStringLiteral("Invert Button Colors"), group);
+    ui.invertColours = makeCheckBox(
+        "CheckBox1", QCoreApplication::translate("Dropdown", "Invert Button Colors"), group);
     grid->addWidget(ui.invertColours, 5, 0, 1, 2);
 
     ui.borderStyle =
@@ -229,14 +251,16 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
                      {}, group);
     ui.borderWidth = makeComboBox("ComboBox3", numberList(1, 25), {}, group);
     fitTwoDigits(ui.borderWidth);
-    ui.borderStyle->setAccessibleName(QStringLiteral("Border style"));
-    ui.borderWidth->setAccessibleName(QStringLiteral("Border width"));
+    ui.borderStyle->setAccessibleName(QCoreApplication::translate("Dropdown", "Border style"));
+    ui.borderWidth->setAccessibleName(QCoreApplication::translate("Dropdown", "Border width"));
     auto* border = new QHBoxLayout;
     border->setSpacing(4);
     border->addWidget(ui.borderStyle, 1);
-    border->addWidget(new QLabel(QStringLiteral("Size:"), group));
+    border->addWidget(new QLabel(QCoreApplication::translate("Dropdown", "Size:"), group));
     border->addWidget(ui.borderWidth);
-    grid->addWidget(captionFor(ui.borderStyle, QStringLiteral("Border:"), group), 6, 0);
+    grid->addWidget(
+        captionFor(ui.borderStyle, QCoreApplication::translate("Dropdown", "Border:"), group), 6,
+        0);
     grid->addLayout(border, 6, 1);
     return group;
 }
@@ -263,7 +287,7 @@ void DropdownForm::setupUi(QWidget* tab, const TabContext& context) {
 
     page->addWidget(frame.buildCodeArea(CodeArea, tab), 1);
     codePane = frame.pane;
-    codePane->setAccessibleName(QStringLiteral("Generated code"));
+    codePane->setAccessibleName(QCoreApplication::translate("Dropdown", "Generated code"));
     codePane->setPlainText(QStringLiteral("\n"));
 
     // The sample panel floats over the tab's top right corner.

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -123,7 +124,8 @@ void DropdownTab::addEntry() {
         hasForbiddenCharacters(ui.goTextField->text())) {
         desktop().notice(
             NoticeKind::Error,
-            QStringLiteral(
+            QCoreApplication::translate(
+                "Dropdown",
                 "The item name or URL may not contain quotation marks or square brackets!"));
         return;
     }
@@ -133,7 +135,8 @@ void DropdownTab::addEntry() {
     if (ui.insertAtCurrent->isChecked()) {
         // The remembered entry may have gone since it was selected.
         if (*rememberedRow < 0 || *rememberedRow > ui.entryList->count()) {
-            desktop().notice(NoticeKind::Error, QStringLiteral("Unable to insert a line."));
+            desktop().notice(NoticeKind::Error,
+                             QCoreApplication::translate("Dropdown", "Unable to insert a line."));
             return;
         }
         row = *rememberedRow;
@@ -161,7 +164,8 @@ void DropdownTab::rememberSelection() {
 }
 
 void DropdownTab::deleteEntry() {
-    if (!desktop().confirm(QStringLiteral("Are you sure you want to delete the selected item?")))
+    if (!desktop().confirm(QCoreApplication::translate(
+            "Dropdown", "Are you sure you want to delete the selected item?")))
         return;
     if (rememberedRow && *rememberedRow == selectedRow())
         changeList([this] { delete ui.entryList->takeItem(*rememberedRow); });
@@ -182,7 +186,8 @@ void DropdownTab::sortList() {
 }
 
 void DropdownTab::clearAll() {
-    if (!desktop().confirm(QStringLiteral("Are you sure you want to erase ALL menu items?")))
+    if (!desktop().confirm(QCoreApplication::translate(
+            "Dropdown", "Are you sure you want to erase ALL menu items?")))
         return;
     changeList([this] { ui.entryList->clear(); });
     forgetSelection();
@@ -191,8 +196,9 @@ void DropdownTab::clearAll() {
 void DropdownTab::makeCode() {
     if (ui.entryList->count() == 0)
         desktop().notice(NoticeKind::Warning,
-                         QStringLiteral("This is just a message to inform you that there are no "
-                                        "items in your list. The code will be generated anyway."));
+                         QCoreApplication::translate(
+                             "Dropdown", "This is just a message to inform you that there are no "
+                                         "items in your list. The code will be generated anyway."));
     if (ui.goTextField->text().isEmpty())
         ui.goTextField->setText(DropdownSettings().goText);
     const DropdownSettings now = settings();
@@ -209,8 +215,8 @@ QString DropdownTab::livePage() {
 }
 
 void DropdownTab::newDocument() {
-    if (!desktop().confirm(
-            QStringLiteral("Are you sure you want to erase all fields and start a new document?")))
+    if (!desktop().confirm(QCoreApplication::translate(
+            "Dropdown", "Are you sure you want to erase all fields and start a new document?")))
         return;
     output->clearCode();
     // The invert box, the page choice and the remembered position outlast New.

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -43,9 +44,11 @@ const ToolBarRow ToolBar = {.bar = "ToolBar4",
 // Clear Code empties the buttons pane only, so it is the tab's own command.
 const CodeAreaRow CodeArea = {
     .pane = "",
-    .buttons = {copyCodeButton("BitBtn12", "C&opy To Clipboard"),
-                {"BitBtn13", "Cl&ear Code", "Delete All Generated Code"},
-                {"BitBtn16", "E&nd Code", "End Off Document By Closing HTML and BODY Tags"}},
+    .buttons = {copyCodeButton("BitBtn12", QT_TRANSLATE_NOOP("ToolTab", "C&opy To Clipboard")),
+                {"BitBtn13", QT_TRANSLATE_NOOP("ToolTab", "Cl&ear Code"),
+                 QT_TRANSLATE_NOOP("ToolTab", "Delete All Generated Code")},
+                {"BitBtn16", QT_TRANSLATE_NOOP("ToolTab", "E&nd Code"),
+                 QT_TRANSLATE_NOOP("ToolTab", "End Off Document By Closing HTML and BODY Tags")}},
     .placement = CodeAreaRow::Buttons::Below};
 
 const Density Tight = {{0, 0, 0, 0}, 3, 3};
@@ -84,38 +87,49 @@ void MouseOverForm::setupUi(QWidget* tab, ToolTabFrame& frame, const TabContext&
 }
 
 QWidget* MouseOverForm::buildGlobalProperties(QWidget* tab) {
-    auto* group = new QGroupBox(QStringLiteral("Global Properties"), tab);
-    preloadCheck =
-        makeCheckBox("CheckBox11", QStringLiteral("Preload Images (recommended)"), group);
-    borderCheck = makeCheckBox("CheckBox12", QStringLiteral("Image Border"), group);
+    auto* group = new QGroupBox(QCoreApplication::translate("MouseOver", "Global Properties"), tab);
+    preloadCheck = makeCheckBox(
+        "CheckBox11", QCoreApplication::translate("MouseOver", "Preload Images (recommended)"),
+        group);
+    borderCheck =
+        makeCheckBox("CheckBox12", QCoreApplication::translate("MouseOver", "Image Border"), group);
 
-    borderColourLabel = makeLabel("BorderColorLabel", QStringLiteral("Border Color:"), group);
+    borderColourLabel = makeLabel("BorderColorLabel",
+                                  QCoreApplication::translate("MouseOver", "Border Color:"), group);
     // The swatch only shows the colour, so it is never enabled.
     borderSwatch = makeSwatch("Memo5", Qt::white, group);
     borderSwatch->setEnabled(false);
-    borderColourButton = makeChooserButton("BitBtn11", QStringLiteral("..."),
-                                           QStringLiteral("Choose Image Border Color"), group, 28);
-    borderColourButton->setAccessibleName(QStringLiteral("Choose image border colour"));
+    borderColourButton = makeChooserButton(
+        "BitBtn11", QStringLiteral("..."),
+        QCoreApplication::translate("MouseOver", "Choose Image Border Color"), group, 28);
+    borderColourButton->setAccessibleName(
+        QCoreApplication::translate("MouseOver", "Choose image border colour"));
     borderColourText = makeLabel("Label29", QString(), group);
-    borderColourText->setAccessibleName(QStringLiteral("Image border colour"));
+    borderColourText->setAccessibleName(
+        QCoreApplication::translate("MouseOver", "Image border colour"));
     borderColour = new ColourSetting("ColorDialog3", borderColourButton, borderColourText,
                                      borderSwatch, Qt::white, tab);
 
-    borderTypeLabel = makeLabel("BorderTypeLabel", QStringLiteral("Border Type:"), group);
+    borderTypeLabel = makeLabel("BorderTypeLabel",
+                                QCoreApplication::translate("MouseOver", "Border Type:"), group);
     borderTypeBox = makeComboBox("ComboBox6", BorderTypes, {}, group);
     borderTypeLabel->setBuddy(borderTypeBox);
-    borderSizeLabel = makeLabel("BorderSizeLabel", QStringLiteral("Size:"), group);
+    borderSizeLabel =
+        makeLabel("BorderSizeLabel", QCoreApplication::translate("MouseOver", "Size:"), group);
     borderSizeBox = makeComboBox("ComboBox7", numberList(0, LargestBorderSize), {}, group);
     borderSizeLabel->setBuddy(borderSizeBox);
-    borderSizeBox->setAccessibleName(QStringLiteral("Border size"));
+    borderSizeBox->setAccessibleName(QCoreApplication::translate("MouseOver", "Border size"));
 
-    auto* orientation = makeLabel("OrientationLabel", QStringLiteral("Navbar Orientation:"), group);
-    horizontalRadio = new QRadioButton(QStringLiteral("Horizontal"), group);
+    auto* orientation = makeLabel(
+        "OrientationLabel", QCoreApplication::translate("MouseOver", "Navbar Orientation:"), group);
+    horizontalRadio =
+        new QRadioButton(QCoreApplication::translate("MouseOver", "Horizontal"), group);
     horizontalRadio->setObjectName("RadioButton4");
-    verticalRadio = new QRadioButton(QStringLiteral("Vertical"), group);
+    verticalRadio = new QRadioButton(QCoreApplication::translate("MouseOver", "Vertical"), group);
     verticalRadio->setObjectName("RadioButton5");
     for (QRadioButton* radio : {horizontalRadio, verticalRadio})
-        radio->setAccessibleDescription(QStringLiteral("Navbar orientation"));
+        radio->setAccessibleDescription(
+            QCoreApplication::translate("MouseOver", "Navbar orientation"));
 
     auto* colourRow = new QHBoxLayout;
     compact(colourRow, Tight);
@@ -152,30 +166,31 @@ QWidget* MouseOverForm::buildGlobalProperties(QWidget* tab) {
 }
 
 QWidget* MouseOverForm::buildImageProperties(QWidget* tab) {
-    auto* group = new QGroupBox(QStringLiteral("Image Properties"), tab);
+    auto* group = new QGroupBox(QCoreApplication::translate("MouseOver", "Image Properties"), tab);
     initialImageField = makeLineEdit("Edit10", group);
     mouseOverImageField = makeLineEdit("Edit11", group);
     statusTextField = makeLineEdit("Edit12", group);
     altTextField = makeLineEdit("Edit13", group);
     urlField = makeLineEdit("Edit14", group);
-    addImageButton = makeButton("BitBtn14", QStringLiteral("&Add Image"),
-                                QStringLiteral("Add Image Code"), group);
-    resetButton = makeButton("BitBtn15", QStringLiteral("&Reset Image Properties"),
-                             QStringLiteral("Reset Image Property Fields"), group);
+    addImageButton = makeButton("BitBtn14", QCoreApplication::translate("MouseOver", "&Add Image"),
+                                QCoreApplication::translate("MouseOver", "Add Image Code"), group);
+    resetButton =
+        makeButton("BitBtn15", QCoreApplication::translate("MouseOver", "&Reset Image Properties"),
+                   QCoreApplication::translate("MouseOver", "Reset Image Property Fields"), group);
 
     auto* grid = new QGridLayout(group);
     compact(grid, Boxed);
     const struct {
         QLineEdit* field;
         const char* caption;
-    } rows[] = {{initialImageField, "Initial Image:"},
-                {mouseOverImageField, "MouseOver Image:"},
-                {statusTextField, "Statusbar Message:"},
-                {altTextField, "Image Alternate Text:"},
-                {urlField, "URL:"}};
+    } rows[] = {{initialImageField, QT_TRANSLATE_NOOP("MouseOver", "Initial Image:")},
+                {mouseOverImageField, QT_TRANSLATE_NOOP("MouseOver", "MouseOver Image:")},
+                {statusTextField, QT_TRANSLATE_NOOP("MouseOver", "Statusbar Message:")},
+                {altTextField, QT_TRANSLATE_NOOP("MouseOver", "Image Alternate Text:")},
+                {urlField, QT_TRANSLATE_NOOP("MouseOver", "URL:")}};
     int row = 0;
     for (const auto& entry : rows) {
-        auto* label = new QLabel(QLatin1String(entry.caption), group);
+        auto* label = new QLabel(QCoreApplication::translate("MouseOver", entry.caption), group);
         label->setBuddy(entry.field);
         grid->addWidget(label, row, 0);
         grid->addWidget(entry.field, row, 1);
@@ -194,17 +209,18 @@ QWidget* MouseOverForm::buildPanes(QWidget* tab, ToolTabFrame& frame) {
     auto* splitter = new QSplitter(Qt::Vertical, area);
     splitter->setChildrenCollapsible(false);
     headPane = makeCodePane("Memo6", splitter);
-    headPane->setAccessibleName(QStringLiteral("Page head code"));
+    headPane->setAccessibleName(QCoreApplication::translate("MouseOver", "Page head code"));
     scriptPane = makeCodePane("Memo7", splitter);
     scriptPane->setReadOnly(true);
-    scriptPane->setAccessibleName(QStringLiteral("Mouse-over script code"));
+    scriptPane->setAccessibleName(
+        QCoreApplication::translate("MouseOver", "Mouse-over script code"));
     bodyPane = makeCodePane("Memo8", splitter);
-    bodyPane->setAccessibleName(QStringLiteral("Image buttons code"));
+    bodyPane->setAccessibleName(QCoreApplication::translate("MouseOver", "Image buttons code"));
     for (QPlainTextEdit* pane : {headPane, scriptPane, bodyPane})
         splitter->addWidget(pane);
 
     pagePane = makeCodePane("Memo9", area);
-    pagePane->setAccessibleName(QStringLiteral("Assembled page"));
+    pagePane->setAccessibleName(QCoreApplication::translate("MouseOver", "Assembled page"));
     pagePane->setVisible(false);
 
     auto* layout = compact(new QVBoxLayout(area), Tight);

@@ -143,8 +143,9 @@ void MouseOverTab::applyProject(const MouseOverProject& project) {
 void MouseOverTab::warnIfPreloadOff() {
     if (!ui.preloadCheck->isChecked() && !applyingProject)
         desktop().notice(NoticeKind::Warning,
-                         QStringLiteral("It is recommended that you preload your images. Failure "
-                                        "to do so may lead to a delay in the mouseover effect."));
+                         QCoreApplication::translate(
+                             "MouseOver", "It is recommended that you preload your images. Failure "
+                                          "to do so may lead to a delay in the mouseover effect."));
 }
 
 void MouseOverTab::enableAddImage() {
@@ -159,13 +160,15 @@ void MouseOverTab::resetImageFields() {
 }
 
 void MouseOverTab::clearCode() {
-    if (desktop().confirm(QStringLiteral("This will delete all your mouseover images code but not "
-                                         "the preload code. Are you sure you want to continue?")))
+    if (desktop().confirm(QCoreApplication::translate(
+            "MouseOver", "This will delete all your mouseover images code but not "
+                         "the preload code. Are you sure you want to continue?")))
         replacePaneText(*ui.bodyPane, {});
 }
 
 void MouseOverTab::endCode() {
-    if (desktop().confirm(QStringLiteral(
+    if (desktop().confirm(QCoreApplication::translate(
+            "MouseOver",
             "This will insert the closing BODY and HTML tags. Only click OK if you have added "
             "all your needed MouseOver buttons. Continue?")))
         appendLines(ui.bodyPane, document.closingLines());
@@ -213,8 +216,8 @@ QString MouseOverTab::livePage() {
 }
 
 void MouseOverTab::newDocument() {
-    if (!desktop().confirm(
-            QStringLiteral("Are you sure you want to erase all fields and start a new document?")))
+    if (!desktop().confirm(QCoreApplication::translate(
+            "MouseOver", "Are you sure you want to erase all fields and start a new document?")))
         return;
     applySettings(MouseOverSettings());
     buttonCount = 0;
@@ -239,10 +242,12 @@ void MouseOverTab::followOutputChoice(bool modern) {
         startDocument();
         return;
     }
-    QStatusTipEvent tip(modern
-                            ? QStringLiteral("The MouseOver document stays classic: Modern HTML5 "
+    QStatusTipEvent tip(
+        modern ? QCoreApplication::translate("MouseOver",
+                                             "The MouseOver document stays classic: Modern HTML5 "
                                              "Output takes effect there at the next New")
-                            : QStringLiteral("The MouseOver document stays modern: the classic "
+               : QCoreApplication::translate("MouseOver",
+                                             "The MouseOver document stays modern: the classic "
                                              "output takes effect there at the next New"));
     QCoreApplication::sendEvent(this, &tip);
 }

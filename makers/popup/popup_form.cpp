@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -35,10 +36,12 @@ const ToolBarRow ToolBar = {.bar = "ToolBar3",
                             .helpPage = 2,
                             .flush = true};
 
-const CodeAreaRow CodeArea = {.pane = "Memo4",
-                              .buttons = {{"BitBtn10", "&Make Code", "Generate HTML Code"},
-                                          copyCodeButton("BitBtn4", "C&opy To Clipboard"),
-                                          clearCodeButton("BitBtn9")}};
+const CodeAreaRow CodeArea = {
+    .pane = "Memo4",
+    .buttons = {{"BitBtn10", QT_TRANSLATE_NOOP("ToolTab", "&Make Code"),
+                 QT_TRANSLATE_NOOP("ToolTab", "Generate HTML Code")},
+                copyCodeButton("BitBtn4", QT_TRANSLATE_NOOP("ToolTab", "C&opy To Clipboard")),
+                clearCodeButton("BitBtn9")}};
 
 const Density GroupDensity = {{3, 4, 3, 4}, 3, 3};
 
@@ -51,32 +54,48 @@ SpinEdit* makeSpin(const char* name, int maximum, QLabel* label, QWidget* parent
 }
 
 QWidget* buildFeatures(PopupForm& ui, QWidget* tab) {
-    QGroupBox* group = makeGroupBox("FeaturesGroup", QStringLiteral("Popup Window Features"), tab);
-    ui.directoriesBox = makeCheckBox("CheckBox2", QStringLiteral("Directories"), group);
-    ui.locationBox = makeCheckBox("CheckBox3", QStringLiteral("Location"), group);
-    ui.menubarBox = makeCheckBox("CheckBox4", QStringLiteral("Menubar"), group);
-    ui.resizableBox = makeCheckBox("CheckBox5", QStringLiteral("Resizable"), group);
-    ui.scrollbarsBox = makeCheckBox("CheckBox6", QStringLiteral("Scrollbars"), group);
-    ui.statusbarBox = makeCheckBox("CheckBox7", QStringLiteral("Statusbar"), group);
-    ui.toolbarBox = makeCheckBox("CheckBox8", QStringLiteral("Toolbar"), group);
-    ui.fullScreenBox = makeCheckBox("CheckBox10", QStringLiteral("Fullscreen Window"), group);
+    QGroupBox* group = makeGroupBox(
+        "FeaturesGroup", QCoreApplication::translate("Popup", "Popup Window Features"), tab);
+    ui.directoriesBox =
+        makeCheckBox("CheckBox2", QCoreApplication::translate("Popup", "Directories"), group);
+    ui.locationBox =
+        makeCheckBox("CheckBox3", QCoreApplication::translate("Popup", "Location"), group);
+    ui.menubarBox =
+        makeCheckBox("CheckBox4", QCoreApplication::translate("Popup", "Menubar"), group);
+    ui.resizableBox =
+        makeCheckBox("CheckBox5", QCoreApplication::translate("Popup", "Resizable"), group);
+    ui.scrollbarsBox =
+        makeCheckBox("CheckBox6", QCoreApplication::translate("Popup", "Scrollbars"), group);
+    ui.statusbarBox =
+        makeCheckBox("CheckBox7", QCoreApplication::translate("Popup", "Statusbar"), group);
+    ui.toolbarBox =
+        makeCheckBox("CheckBox8", QCoreApplication::translate("Popup", "Toolbar"), group);
+    ui.fullScreenBox = makeCheckBox(
+        "CheckBox10", QCoreApplication::translate("Popup", "Fullscreen Window"), group);
 
-    ui.heightLabel = makeLabel("HeightLabel", QStringLiteral("Window Height:"), group);
+    ui.heightLabel =
+        makeLabel("HeightLabel", QCoreApplication::translate("Popup", "Window Height:"), group);
     ui.heightSpin = makeSpin("SpinEdit1", MaximumSize, ui.heightLabel, group);
-    ui.widthLabel = makeLabel("WidthLabel", QStringLiteral("Window Width:"), group);
+    ui.widthLabel =
+        makeLabel("WidthLabel", QCoreApplication::translate("Popup", "Window Width:"), group);
     ui.widthSpin = makeSpin("SpinEdit2", MaximumSize, ui.widthLabel, group);
-    ui.leftLabel = makeLabel("LeftLabel", QStringLiteral("Win Pos Left:"), group);
+    ui.leftLabel =
+        makeLabel("LeftLabel", QCoreApplication::translate("Popup", "Win Pos Left:"), group);
     ui.leftSpin = makeSpin("SpinEdit3", MaximumSize, ui.leftLabel, group);
-    ui.topLabel = makeLabel("TopLabel", QStringLiteral("Win Pos Top:"), group);
+    ui.topLabel =
+        makeLabel("TopLabel", QCoreApplication::translate("Popup", "Win Pos Top:"), group);
     ui.topSpin = makeSpin("SpinEdit4", MaximumSize, ui.topLabel, group);
 
-    ui.closeAfterTimeBox =
-        makeCheckBox("CheckBox9", QStringLiteral("Close Window After A Predefined Time"), group);
-    ui.afterLabel = makeLabel("AfterLabel", QStringLiteral("After "), group);
+    ui.closeAfterTimeBox = makeCheckBox(
+        "CheckBox9", QCoreApplication::translate("Popup", "Close Window After A Predefined Time"),
+        group);
+    ui.afterLabel = makeLabel("AfterLabel", QCoreApplication::translate("Popup", "After "), group);
     ui.closeSecondsSpin = makeSpin("SpinEdit5", MaximumSeconds, nullptr, group);
     // Between "After " and "second(s)", neither of which names it alone.
-    ui.closeSecondsSpin->setAccessibleName(QStringLiteral("Seconds before the popup closes"));
-    ui.secondsLabel = makeLabel("SecondsLabel", QStringLiteral("second(s)"), group);
+    ui.closeSecondsSpin->setAccessibleName(
+        QCoreApplication::translate("Popup", "Seconds before the popup closes"));
+    ui.secondsLabel =
+        makeLabel("SecondsLabel", QCoreApplication::translate("Popup", "second(s)"), group);
 
     auto* boxes = new QGridLayout;
     boxes->setHorizontalSpacing(6);
@@ -121,10 +140,13 @@ QWidget* buildFeatures(PopupForm& ui, QWidget* tab) {
 
 QWidget* buildUrlAndStatus(PopupForm& ui, QWidget* tab) {
     // "&&" shows one ampersand.
-    QGroupBox* group = makeGroupBox("UrlStatusGroup", QStringLiteral("URL && Status"), tab);
-    QLabel* urlLabel = makeLabel("UrlLabel", QStringLiteral("Window URL:"), group);
+    QGroupBox* group =
+        makeGroupBox("UrlStatusGroup", QCoreApplication::translate("Popup", "URL && Status"), tab);
+    QLabel* urlLabel =
+        makeLabel("UrlLabel", QCoreApplication::translate("Popup", "Window URL:"), group);
     ui.urlField = makeLineEdit("Edit6", group);
-    ui.statusLabel = makeLabel("StatusLabel", QStringLiteral("Statusbar Message:"), group);
+    ui.statusLabel =
+        makeLabel("StatusLabel", QCoreApplication::translate("Popup", "Statusbar Message:"), group);
     ui.statusField = makeLineEdit("Edit7", group);
     urlLabel->setBuddy(ui.urlField);
     ui.statusLabel->setBuddy(ui.statusField);
@@ -138,8 +160,10 @@ QWidget* buildUrlAndStatus(PopupForm& ui, QWidget* tab) {
 }
 
 QWidget* buildLaunch(PopupForm& ui, QWidget* tab) {
-    QGroupBox* group = makeGroupBox("LaunchGroup", QStringLiteral("Window Launch"), tab);
-    QLabel* eventLabel = makeLabel("EventLabel", QStringLiteral("Launch Event:"), group);
+    QGroupBox* group =
+        makeGroupBox("LaunchGroup", QCoreApplication::translate("Popup", "Window Launch"), tab);
+    QLabel* eventLabel =
+        makeLabel("EventLabel", QCoreApplication::translate("Popup", "Launch Event:"), group);
     ui.eventList =
         makeComboBox("ComboBox4",
                      {QStringLiteral("onClick"), QStringLiteral("onLoad"),
@@ -148,18 +172,21 @@ QWidget* buildLaunch(PopupForm& ui, QWidget* tab) {
                      {}, group);
     eventLabel->setBuddy(ui.eventList);
     // A list box announces its current text unless it has a name of its own.
-    ui.eventList->setAccessibleName(QStringLiteral("Launch event"));
-    ui.mediumLabel = makeLabel("MediumLabel", QStringLiteral("Launch Medium:"), group);
+    ui.eventList->setAccessibleName(QCoreApplication::translate("Popup", "Launch event"));
+    ui.mediumLabel =
+        makeLabel("MediumLabel", QCoreApplication::translate("Popup", "Launch Medium:"), group);
     ui.mediumList = makeComboBox(
         "ComboBox5",
         {QStringLiteral("Text Link"), QStringLiteral("Image Link"), QStringLiteral("Other")}, {},
         group);
     ui.mediumLabel->setBuddy(ui.mediumList);
-    ui.mediumList->setAccessibleName(QStringLiteral("Launch medium"));
-    ui.imagePathLabel = makeLabel("ImagePathLabel", QStringLiteral("Path To Image:"), group);
+    ui.mediumList->setAccessibleName(QCoreApplication::translate("Popup", "Launch medium"));
+    ui.imagePathLabel =
+        makeLabel("ImagePathLabel", QCoreApplication::translate("Popup", "Path To Image:"), group);
     ui.imagePathField = makeLineEdit("Edit8", group);
     ui.imagePathLabel->setBuddy(ui.imagePathField);
-    ui.delayLabel = makeLabel("DelayLabel", QStringLiteral("Seconds Before Popup:"), group);
+    ui.delayLabel = makeLabel("DelayLabel",
+                              QCoreApplication::translate("Popup", "Seconds Before Popup:"), group);
     ui.delaySpin = makeSpin("SpinEdit6", MaximumSeconds, ui.delayLabel, group);
 
     auto* choices = new QGridLayout;
@@ -199,7 +226,7 @@ void PopupForm::setupUi(QWidget* tab, const TabContext& context) {
     settingsRow->addLayout(rightColumn, 1);
     QWidget* code = frame.buildCodeArea(CodeArea, tab);
     codePane = frame.pane;
-    codePane->setAccessibleName(QStringLiteral("Generated code"));
+    codePane->setAccessibleName(QCoreApplication::translate("Popup", "Generated code"));
     makeCodeButton = frame.codeButtons.at(0);
     frame.buildToolBar(ToolBar, context, tab);
 

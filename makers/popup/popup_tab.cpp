@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -41,8 +42,8 @@ void PopupTab::buildControls() {
     OutputSetup setup;
     setup.modernOutput = context.modernOutput;
     setup.pane = ui.codePane;
-    setup.htmlDialog =
-        htmlSaveRequest(QStringLiteral("SaveDialog2"), QStringLiteral("HTML File (*.html)"));
+    setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog2"),
+                                       QCoreApplication::translate("Popup", "HTML File (*.html)"));
     // This one dialog replaces an existing text file without asking.
     setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog4"));
     setup.textDialog.confirmOverwrite = false;
@@ -128,9 +129,10 @@ void PopupTab::eventChosen(int index) {
 
 void PopupTab::mediumChosen(int index) {
     if (static_cast<Medium>(index) == Medium::Other) {
-        desktop().notice(NoticeKind::Information,
-                         QStringLiteral("This option may not be selected. It is used when "
-                                        "onMouse, etc. events are not used."));
+        desktop().notice(
+            NoticeKind::Information,
+            QCoreApplication::translate("Popup", "This option may not be selected. It is used when "
+                                                 "onMouse, etc. events are not used."));
         ui.mediumList->setCurrentIndex(static_cast<int>(Medium::TextLink));
     }
     enableForLaunch();
@@ -141,8 +143,8 @@ void PopupTab::urlChanged(const QString& text) {
 }
 
 void PopupTab::newDocument() {
-    if (!desktop().confirm(
-            QStringLiteral("Are you sure you want to erase all fields and start a new document?")))
+    if (!desktop().confirm(QCoreApplication::translate(
+            "Popup", "Are you sure you want to erase all fields and start a new document?")))
         return;
     output->resetSavedFlag();
     // New leaves the launch event and medium as they are.

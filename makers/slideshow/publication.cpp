@@ -4,6 +4,7 @@
 #include "makers/slideshow/slideshow_publisher.h"
 #include "widgets/desktop.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProgressDialog>
@@ -19,9 +20,10 @@ constexpr qint64 ReportIntervalMs = 40;
 } // namespace
 
 bool runPublication(SlideshowPublisher& publisher, QWidget* window) {
-    QProgressDialog progress(QStringLiteral("Publishing the slideshow..."),
-                             QStringLiteral("Cancel"), 0, 1000, window);
-    progress.setWindowTitle(QStringLiteral("Publish"));
+    QProgressDialog progress(
+        QCoreApplication::translate("Slideshow", "Publishing the slideshow..."),
+        QCoreApplication::translate("Slideshow", "Cancel"), 0, 1000, window);
+    progress.setWindowTitle(QCoreApplication::translate("Slideshow", "Publish"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
     progress.setAutoReset(false);
@@ -44,7 +46,8 @@ bool runPublication(SlideshowPublisher& publisher, QWidget* window) {
                         progress.setValue(permille);
                         if (files)
                             progress.setLabelText(
-                                QStringLiteral("Publishing the slideshow... %1 of %2 files")
+                                QCoreApplication::translate(
+                                    "Slideshow", "Publishing the slideshow... %1 of %2 files")
                                     .arg(done)
                                     .arg(total));
                     },
@@ -81,6 +84,7 @@ void publishOnTestRequest(QWidget* window) {
         SlideshowPublisher publisher(page, paneFileBytes(QStringLiteral("<html>\n</html>\n")),
                                      lines);
         if (runPublication(publisher, window))
-            desktop().notice(NoticeKind::Information, QStringLiteral("Publish complete!"));
+            desktop().notice(NoticeKind::Information,
+                             QCoreApplication::translate("Slideshow", "Publish complete!"));
     });
 }

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -37,26 +38,28 @@ const QStringList BorderStyles = {QStringLiteral("Solid"),  QStringLiteral("Doub
 
 const QStringList BorderWidths = numberList(0, 25);
 
-const ToolBarRow ToolBar = {.bar = "ToolBar6",
-                            .newButton = "ToolButton49",
-                            .saveButton = "ToolButton50",
-                            .saveMenu = "PopupMenu11",
-                            .saveAs = {saveAsHtmlEntry("AsHTML4"), saveAsTextEntry("AsText4")},
-                            .afterSave = {{"Publish1", "Publish", "", FrameCommand::Publish}},
-                            .printButton = "ToolButton59",
-                            .optionsButton = "ToolButton61",
-                            .optionsMenu = "PopupMenu12",
-                            .options = {previewEntry("Preview3")},
-                            .optionsOnPlainClick = true,
-                            .helpButton = "ToolButton62",
-                            .helpEntry = "Help6",
-                            .aboutEntry = "About5",
-                            .helpPage = 4,
-                            .flush = true};
+const ToolBarRow ToolBar = {
+    .bar = "ToolBar6",
+    .newButton = "ToolButton49",
+    .saveButton = "ToolButton50",
+    .saveMenu = "PopupMenu11",
+    .saveAs = {saveAsHtmlEntry("AsHTML4"), saveAsTextEntry("AsText4")},
+    .afterSave = {{"Publish1", QT_TRANSLATE_NOOP("ToolTab", "Publish"), "", FrameCommand::Publish}},
+    .printButton = "ToolButton59",
+    .optionsButton = "ToolButton61",
+    .optionsMenu = "PopupMenu12",
+    .options = {previewEntry("Preview3")},
+    .optionsOnPlainClick = true,
+    .helpButton = "ToolButton62",
+    .helpEntry = "Help6",
+    .aboutEntry = "About5",
+    .helpPage = 4,
+    .flush = true};
 
 const CodeAreaRow CodeArea = {
     .pane = "Memo19",
-    .buttons = {copyCodeButton("BitBtn27", "C&opy to Clipboard"), clearCodeButton("BitBtn28")},
+    .buttons = {copyCodeButton("BitBtn27", QT_TRANSLATE_NOOP("ToolTab", "C&opy to Clipboard")),
+                clearCodeButton("BitBtn28")},
     .placement = CodeAreaRow::Buttons::Below,
     .buttonSpacing = 4};
 
@@ -68,9 +71,10 @@ OutputSetup codeOutputs(QPlainTextEdit* pane, const ModernOutput* modernOutput) 
     setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog8"));
     setup.preview = OutputSetup::Preview::SavedFile;
     setup.savedFlagStart = QString();
-    setup.notSavedNotice =
-        QStringLiteral("Please save in HTML format or publish before previewing!");
-    setup.htmlSaveWarning = QStringLiteral(
+    setup.notSavedNotice = QCoreApplication::translate(
+        "Slideshow", "Please save in HTML format or publish before previewing!");
+    setup.htmlSaveWarning = QCoreApplication::translate(
+        "Slideshow",
         "Please note: the slideshow HTML file you are about to save will ONLY function correctly "
         "on this computer. If you would like to put your slideshow on a website or CD, please use "
         "the Publish command instead.");
@@ -117,8 +121,8 @@ enum class Caption { InColumn, Spanning };
 void addColourRow(QGridLayout* grid, int row, const QString& caption, const ColourRow& colour,
                   QWidget* page, Caption placement = Caption::InColumn, QWidget* beside = nullptr) {
     colour.button = makeChooserButton(colour.buttonName, QStringLiteral("..."),
-                                      QLatin1String(colour.hint), page);
-    colour.button->setAccessibleName(QLatin1String(colour.hint));
+                                      QCoreApplication::translate("Slideshow", colour.hint), page);
+    colour.button->setAccessibleName(QCoreApplication::translate("Slideshow", colour.hint));
     colour.swatch = makeSwatch(QLatin1String(colour.swatchName), White, page);
     colour.label = makeLabel(colour.labelName, QStringLiteral("#FFFFFF"), page);
     auto* line = new QHBoxLayout;
@@ -166,21 +170,28 @@ private:
 } // namespace
 
 SlideshowForm::SlideshowForm()
-    : soundDialog(openFileRequest("OpenDialog1", QStringLiteral("Open Sound"),
-                                  {QStringLiteral("All Music Files (*.wav *.mid)")})),
+    : soundDialog(openFileRequest(
+          "OpenDialog1", QCoreApplication::translate("Slideshow", "Open Sound"),
+          {QCoreApplication::translate("Slideshow", "All Music Files (*.wav *.mid)")})),
       backgroundImageDialog(openFileRequest(
-          "OpenDialog2", QStringLiteral("Open Image"),
-          {QStringLiteral("JPEG Files (*.jpg *.jpe *.jpeg)"), QStringLiteral("GIF Files (*.gif)"),
-           QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
-           QStringLiteral("All Files (*)")})),
+          "OpenDialog2", QCoreApplication::translate("Slideshow", "Open Image"),
+          {QCoreApplication::translate("Slideshow", "JPEG Files (*.jpg *.jpe *.jpeg)"),
+           QCoreApplication::translate("Slideshow", "GIF Files (*.gif)"),
+           QCoreApplication::translate("Slideshow", "Bitmap Files (*.bmp)"),
+           QCoreApplication::translate("Slideshow", "PNG Files (*.png)"),
+           QCoreApplication::translate("Slideshow", "All Files (*)")})),
       imagesDialog(openFileRequest(
-          "OpenDialog3", QStringLiteral("Open Images"),
-          {QStringLiteral("JPEG Files (*.jpg *.jpeg *.jpe)"), QStringLiteral("GIF Files (*.gif)"),
-           QStringLiteral("BMP Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
-           QStringLiteral("All Supported Images (*.jpg *.jpeg *.jpe *.gif *.bmp *.png)")},
+          "OpenDialog3", QCoreApplication::translate("Slideshow", "Open Images"),
+          {QCoreApplication::translate("Slideshow", "JPEG Files (*.jpg *.jpeg *.jpe)"),
+           QCoreApplication::translate("Slideshow", "GIF Files (*.gif)"),
+           QCoreApplication::translate("Slideshow", "BMP Files (*.bmp)"),
+           QCoreApplication::translate("Slideshow", "PNG Files (*.png)"),
+           QCoreApplication::translate(
+               "Slideshow", "All Supported Images (*.jpg *.jpeg *.jpe *.gif *.bmp *.png)")},
           4)),
-      publishDialog(saveFileRequest("SaveDialog9", QStringLiteral("Publish"),
-                                    QStringLiteral("HTML Files (*.html)"),
+      publishDialog(saveFileRequest("SaveDialog9",
+                                    QCoreApplication::translate("Slideshow", "Publish"),
+                                    QCoreApplication::translate("Slideshow", "HTML Files (*.html)"),
                                     QStringLiteral("html"))) {}
 
 void SlideshowForm::setupUi(QWidget* tab, const TabContext& context) {
@@ -194,12 +205,12 @@ void SlideshowForm::setupUi(QWidget* tab, const TabContext& context) {
     QWidget* leftHalf = buildLeftHalf(tab);
     subPages = new QTabWidget(tab);
     subPages->setObjectName("PageControl2");
-    subPages->setAccessibleName(QStringLiteral("Slideshow settings"));
+    subPages->setAccessibleName(QCoreApplication::translate("Slideshow", "Slideshow settings"));
     settingsPage = buildSettingsPage(tab);
     slideshowPage = buildSlideshowPage(tab);
     elementsPage = buildElementsPage(tab);
-    subPages->addTab(slideshowPage, QStringLiteral("Slideshow"));
-    subPages->addTab(elementsPage, QStringLiteral("Elements"));
+    subPages->addTab(slideshowPage, QCoreApplication::translate("Slideshow", "Slideshow"));
+    subPages->addTab(elementsPage, QCoreApplication::translate("Slideshow", "Elements"));
     subPages->setCurrentIndex(0);
 
     auto* halves = new QHBoxLayout;
@@ -243,15 +254,16 @@ QWidget* SlideshowForm::buildLeftHalf(QWidget* tab) {
 
     frame.addCodeArea(CodeArea, column, half, nullptr, 3);
     codePane = frame.pane;
-    codePane->setAccessibleName(QStringLiteral("Generated Code"));
+    codePane->setAccessibleName(QCoreApplication::translate("Slideshow", "Generated Code"));
     codeCopyButton = frame.codeButtons.at(0);
     codeClearButton = frame.codeButtons.at(1);
 
     imageList = new QListWidget(half);
     imageList->setObjectName("ListBox2");
-    imageList->setAccessibleName(QStringLiteral("Slideshow images"));
+    imageList->setAccessibleName(QCoreApplication::translate("Slideshow", "Slideshow images"));
     imageCount = makeLabel("Label74", QStringLiteral("0"), half);
-    auto* listCaption = new QLabel(QStringLiteral("&Images In List:"), half);
+    auto* listCaption =
+        new QLabel(QCoreApplication::translate("Slideshow", "&Images In List:"), half);
     listCaption->setBuddy(imageList);
     auto* counter = new QHBoxLayout;
     counter->setSpacing(4);
@@ -265,13 +277,17 @@ QWidget* SlideshowForm::buildLeftHalf(QWidget* tab) {
     imageList->setUniformItemSizes(true);
     column->addWidget(imageList, 2);
 
-    deleteButton = makeButton("BitBtn29", QStringLiteral("&Delete"), {}, half);
-    sortButton = makeButton("BitBtn30", QStringLiteral("&Sort"),
-                            QStringLiteral("Sort Image List Images Alphabetically"), half);
-    clearAllButton = makeButton("BitBtn31", QStringLiteral("Clear A&ll"),
-                                QStringLiteral("Erase All Image List Images"), half);
-    makeCodeButton = makeButton("BitBtn32", QStringLiteral("&Make Code"),
-                                QStringLiteral("Generate HTML Code"), half);
+    deleteButton =
+        makeButton("BitBtn29", QCoreApplication::translate("Slideshow", "&Delete"), {}, half);
+    sortButton = makeButton(
+        "BitBtn30", QCoreApplication::translate("Slideshow", "&Sort"),
+        QCoreApplication::translate("Slideshow", "Sort Image List Images Alphabetically"), half);
+    clearAllButton =
+        makeButton("BitBtn31", QCoreApplication::translate("Slideshow", "Clear A&ll"),
+                   QCoreApplication::translate("Slideshow", "Erase All Image List Images"), half);
+    makeCodeButton =
+        makeButton("BitBtn32", QCoreApplication::translate("Slideshow", "&Make Code"),
+                   QCoreApplication::translate("Slideshow", "Generate HTML Code"), half);
     auto* listButtons = new QHBoxLayout;
     listButtons->setSpacing(3);
     for (QPushButton* button : {deleteButton, sortButton, clearAllButton, makeCodeButton})
@@ -286,41 +302,51 @@ QWidget* SlideshowForm::buildSettingsPage(QWidget* tab) {
     page->setObjectName("TabSheet6");
     // Added while empty: the first page of a tab widget is shown as it is
     // added, and showing a full page lays it out long before anyone looks.
-    subPages->addTab(page, QStringLiteral("Settings"));
+    subPages->addTab(page, QCoreApplication::translate("Slideshow", "Settings"));
     auto* grid = compact(new QGridLayout(page), PageDensity);
     grid->setColumnStretch(1, 1);
 
-    addImagesButton = makeButton("BitBtn33", QStringLiteral("&Add Slideshow Images To List"),
-                                 QStringLiteral("Add Images To Slideshow"), page);
+    addImagesButton = makeButton(
+        "BitBtn33", QCoreApplication::translate("Slideshow", "&Add Slideshow Images To List"),
+        QCoreApplication::translate("Slideshow", "Add Images To Slideshow"), page);
     grid->addWidget(addImagesButton, 0, 0, 1, 2);
 
     initialImage = makeLineEdit("Edit23", page);
     initialImage->setReadOnly(true);
     // The full path shows as its tooltip.
     QObject::connect(initialImage, &QLineEdit::textChanged, initialImage, &QWidget::setToolTip);
-    chooseInitialButton = makeChooserButton("Button6", QStringLiteral("O&K"), {}, page, 32);
-    chooseInitialButton->setAccessibleName(QStringLiteral("Use Selected Image As Initial Image"));
+    chooseInitialButton =
+        makeChooserButton("Button6", QCoreApplication::translate("Slideshow", "O&K"), {}, page, 32);
+    chooseInitialButton->setAccessibleName(
+        QCoreApplication::translate("Slideshow", "Use Selected Image As Initial Image"));
     initialHelpButton = makeChooserButton("Button3", QStringLiteral("?"), {}, page);
-    initialHelpButton->setAccessibleName(QStringLiteral("Help On Initial Image"));
+    initialHelpButton->setAccessibleName(
+        QCoreApplication::translate("Slideshow", "Help On Initial Image"));
     auto* initial = new QHBoxLayout;
     initial->setSpacing(3);
     initial->addWidget(initialImage);
     initial->addWidget(chooseInitialButton);
     initial->addWidget(initialHelpButton);
-    grid->addWidget(captionFor(QStringLiteral("Initial Image:"), initialImage, page), 1, 0);
+    grid->addWidget(
+        captionFor(QCoreApplication::translate("Slideshow", "Initial Image:"), initialImage, page),
+        1, 0);
     grid->addLayout(initial, 1, 1);
 
     transitionTime = new SpinEdit(QStringLiteral("SpinEdit7"), 1, 999, 1, page);
-    addRow(grid, 2, QStringLiteral("Transition Time:"),
-           {transitionTime, new QLabel(QStringLiteral("Seconds"), page)}, page);
+    addRow(grid, 2, QCoreApplication::translate("Slideshow", "Transition Time:"),
+           {transitionTime, new QLabel(QCoreApplication::translate("Slideshow", "Seconds"), page)},
+           page);
 
-    centreConsole = makeCheckBox("CheckBox13", QStringLiteral("Center Slideshow Console"), page);
+    centreConsole = makeCheckBox(
+        "CheckBox13", QCoreApplication::translate("Slideshow", "Center Slideshow Console"), page);
     grid->addWidget(centreConsole, 3, 0, 1, 2);
 
     rightClickDisable =
-        makeCheckBox("CheckBox14", QStringLiteral("Include Right-click Disable"), page);
+        makeCheckBox("CheckBox14",
+                     QCoreApplication::translate("Slideshow", "Include Right-click Disable"), page);
     grid->addWidget(rightClickDisable, 4, 0, 1, 2);
-    rightClickMessageLabel = makeLabel("Label39", QStringLiteral("Message On Right-click:"), page);
+    rightClickMessageLabel = makeLabel(
+        "Label39", QCoreApplication::translate("Slideshow", "Message On Right-click:"), page);
     rightClickMessage = makeLineEdit("Edit19", page);
     rightClickMessageLabel->setBuddy(rightClickMessage);
     auto* message = new QHBoxLayout;
@@ -329,18 +355,22 @@ QWidget* SlideshowForm::buildSettingsPage(QWidget* tab) {
     message->addWidget(rightClickMessage);
     grid->addLayout(message, 5, 0, 1, 2);
 
-    playSound = makeCheckBox("CheckBox15", QStringLiteral("Play Background Sound"), page);
+    playSound = makeCheckBox(
+        "CheckBox15", QCoreApplication::translate("Slideshow", "Play Background Sound"), page);
     grid->addWidget(playSound, 6, 0, 1, 2);
-    soundLabel = makeLabel("Label40", QStringLiteral("Sound:"), page);
+    soundLabel = makeLabel("Label40", QCoreApplication::translate("Slideshow", "Sound:"), page);
     soundFile = makeLineEdit("Edit20", page);
     soundFile->setReadOnly(true);
     soundLabel->setBuddy(soundFile);
-    chooseSoundButton = makeChooserButton("Button4", QStringLiteral("..."),
-                                          QStringLiteral("Choose Your Background Sound"), page);
-    auditionButton =
-        makeChooserButton("BitBtn18", QString(), QStringLiteral("Audition Sound (Preview)"), page);
-    chooseSoundButton->setAccessibleName(QStringLiteral("Choose Background Sound"));
-    auditionButton->setAccessibleName(QStringLiteral("Audition Sound"));
+    chooseSoundButton = makeChooserButton(
+        "Button4", QStringLiteral("..."),
+        QCoreApplication::translate("Slideshow", "Choose Your Background Sound"), page);
+    auditionButton = makeChooserButton(
+        "BitBtn18", QString(), QCoreApplication::translate("Slideshow", "Audition Sound (Preview)"),
+        page);
+    chooseSoundButton->setAccessibleName(
+        QCoreApplication::translate("Slideshow", "Choose Background Sound"));
+    auditionButton->setAccessibleName(QCoreApplication::translate("Slideshow", "Audition Sound"));
     auditionButton->setIcon(tab->style()->standardIcon(QStyle::SP_MediaPlay));
     auto* sound = new QHBoxLayout;
     sound->setSpacing(3);
@@ -351,25 +381,32 @@ QWidget* SlideshowForm::buildSettingsPage(QWidget* tab) {
     grid->addLayout(sound, 7, 1);
 
     pageTitle = makeLineEdit("Edit21", page);
-    grid->addWidget(captionFor(QStringLiteral("Page Title:"), pageTitle, page), 8, 0);
+    grid->addWidget(
+        captionFor(QCoreApplication::translate("Slideshow", "Page Title:"), pageTitle, page), 8, 0);
     grid->addWidget(pageTitle, 8, 1);
 
-    addColourRow(grid, 9, QStringLiteral("Page Background Color:"),
-                 {pageBackgroundButton, "BitBtn17", "Choose Page Background Color",
+    addColourRow(grid, 9, QCoreApplication::translate("Slideshow", "Page Background Color:"),
+                 {pageBackgroundButton, "BitBtn17",
+                  QT_TRANSLATE_NOOP("Slideshow", "Choose Page Background Color"),
                   pageBackgroundSwatch, "Memo10", pageBackgroundLabel, "Label45"},
                  page, Caption::Spanning);
 
     backgroundImage = makeLineEdit("Edit22", page);
     backgroundImage->setReadOnly(true);
-    backgroundImage->setAccessibleName(QStringLiteral("Background Image"));
+    backgroundImage->setAccessibleName(
+        QCoreApplication::translate("Slideshow", "Background Image"));
     chooseBackgroundButton = makeChooserButton(
-        "Button5", QStringLiteral("..."), QStringLiteral("Choose Your Background Image"), page);
-    chooseBackgroundButton->setAccessibleName(QStringLiteral("Choose Background Image"));
+        "Button5", QCoreApplication::translate("Slideshow", "..."),
+        QCoreApplication::translate("Slideshow", "Choose Your Background Image"), page);
+    chooseBackgroundButton->setAccessibleName(
+        QCoreApplication::translate("Slideshow", "Choose Background Image"));
     auto* image = new QHBoxLayout;
     image->setSpacing(3);
     image->addWidget(backgroundImage);
     image->addWidget(chooseBackgroundButton);
-    grid->addWidget(captionFor(QStringLiteral("Image:"), backgroundImage, page), 10, 0);
+    grid->addWidget(
+        captionFor(QCoreApplication::translate("Slideshow", "Image:"), backgroundImage, page), 10,
+        0);
     grid->addLayout(image, 10, 1);
     grid->setRowStretch(11, 1);
 
@@ -383,61 +420,72 @@ QWidget* SlideshowForm::buildSlideshowPage(QWidget* tab) {
     grid->setColumnStretch(1, 1);
 
     headingText = makeLineEdit("Edit18", page);
-    grid->addWidget(captionFor(QStringLiteral("Heading Text:"), headingText, page), 0, 0);
+    grid->addWidget(
+        captionFor(QCoreApplication::translate("Slideshow", "Heading Text:"), headingText, page), 0,
+        0);
     grid->addWidget(headingText, 0, 1);
 
     // The sample panels float over the tab, above the right end of their lists.
     headingFontSample = makeFontSample(QStringLiteral("Panel2"), tab);
     headingFont = new FontBox(QStringLiteral("ComboBox9"), headingFontSample, page);
-    headingFont->setAccessibleName(QStringLiteral("Heading Font"));
-    grid->addWidget(captionFor(QStringLiteral("Font:"), headingFont, page), 1, 0);
+    headingFont->setAccessibleName(QCoreApplication::translate("Slideshow", "Heading Font"));
+    grid->addWidget(
+        captionFor(QCoreApplication::translate("Slideshow", "Font:"), headingFont, page), 1, 0);
     grid->addWidget(headingFont, 1, 1);
 
-    addColourRow(grid, 2, QStringLiteral("Color:"),
-                 {headingColourButton, "BitBtn19", "Choose Text Color", headingColourSwatch,
+    addColourRow(grid, 2, QCoreApplication::translate("Slideshow", "Color:"),
+                 {headingColourButton, "BitBtn19",
+                  QT_TRANSLATE_NOOP("Slideshow", "Choose Text Color"), headingColourSwatch,
                   "Memo11", headingColourLabel, "Label49"},
                  page, Caption::InColumn,
                  headingContrast = new ContrastWarning(QStringLiteral("HeadingContrast"), page));
 
-    boldToggle = makeStyleToggle("ToolButton46", QStringLiteral("B"), QStringLiteral("Bold"),
-                                 &QFont::setBold, ToggleFrame::Raised, page);
-    italicToggle = makeStyleToggle("ToolButton47", QStringLiteral("I"), QStringLiteral("Italics"),
+    boldToggle = makeStyleToggle("ToolButton46", QCoreApplication::translate("Slideshow", "B"),
+                                 QCoreApplication::translate("Slideshow", "Bold"), &QFont::setBold,
+                                 ToggleFrame::Raised, page);
+    italicToggle = makeStyleToggle("ToolButton47", QCoreApplication::translate("Slideshow", "I"),
+                                   QCoreApplication::translate("Slideshow", "Italics"),
                                    &QFont::setItalic, ToggleFrame::Raised, page);
-    underlineToggle =
-        makeStyleToggle("ToolButton48", QStringLiteral("U"), QStringLiteral("Underline"),
-                        &QFont::setUnderline, ToggleFrame::Raised, page);
+    underlineToggle = makeStyleToggle("ToolButton48", QCoreApplication::translate("Slideshow", "U"),
+                                      QCoreApplication::translate("Slideshow", "Underline"),
+                                      &QFont::setUnderline, ToggleFrame::Raised, page);
     const std::pair<QToolButton*, const char*> styleNames[] = {
-        {boldToggle, "Bold"}, {italicToggle, "Italic"}, {underlineToggle, "Underline"}};
+        {boldToggle, QT_TRANSLATE_NOOP("Slideshow", "Bold")},
+        {italicToggle, QT_TRANSLATE_NOOP("Slideshow", "Italic")},
+        {underlineToggle, QT_TRANSLATE_NOOP("Slideshow", "Underline")}};
     for (const auto& [toggle, name] : styleNames)
-        toggle->setAccessibleName(QLatin1String(name));
+        toggle->setAccessibleName(QCoreApplication::translate("Slideshow", name));
     headingSize = makeComboBox("ComboBox11", numberList(1, 72), {}, page, Typing::Editable);
     headingSize->setMinimumContentsLength(3);
-    headingSize->setAccessibleName(QStringLiteral("Heading Size"));
-    addRow(grid, 3, QStringLiteral("Font Style:"), {boldToggle, italicToggle, underlineToggle},
-           page);
-    addRow(grid, 4, QStringLiteral("Size:"), {headingSize}, page);
+    headingSize->setAccessibleName(QCoreApplication::translate("Slideshow", "Heading Size"));
+    addRow(grid, 3, QCoreApplication::translate("Slideshow", "Font Style:"),
+           {boldToggle, italicToggle, underlineToggle}, page);
+    addRow(grid, 4, QCoreApplication::translate("Slideshow", "Size:"), {headingSize}, page);
 
-    addColourRow(grid, 5, QStringLiteral("Border Color:"),
-                 {borderColourButton, "BitBtn20", "Choose Table Border Color", borderColourSwatch,
+    addColourRow(grid, 5, QCoreApplication::translate("Slideshow", "Border Color:"),
+                 {borderColourButton, "BitBtn20",
+                  QT_TRANSLATE_NOOP("Slideshow", "Choose Table Border Color"), borderColourSwatch,
                   "Memo12", borderColourLabel, "Label52"},
                  page);
     borderWidth = makeComboBox("ComboBox10", BorderWidths, {}, page);
-    borderWidth->setAccessibleName(QStringLiteral("Table Border Width"));
-    addRow(grid, 6, QStringLiteral("Border Width:"), {borderWidth}, page);
+    borderWidth->setAccessibleName(QCoreApplication::translate("Slideshow", "Table Border Width"));
+    addRow(grid, 6, QCoreApplication::translate("Slideshow", "Border Width:"), {borderWidth}, page);
 
-    addColourRow(grid, 7, QStringLiteral("Slideshow Console Color:"),
-                 {consoleColourButton, "BitBtn21", "Choose Slideshow Color", consoleColourSwatch,
+    addColourRow(grid, 7, QCoreApplication::translate("Slideshow", "Slideshow Console Color:"),
+                 {consoleColourButton, "BitBtn21",
+                  QT_TRANSLATE_NOOP("Slideshow", "Choose Slideshow Color"), consoleColourSwatch,
                   "Memo13", consoleColourLabel, "Label56"},
                  page);
-    addColourRow(grid, 8, QStringLiteral("Heading Cell Color:"),
-                 {headingCellColourButton, "BitBtn22", "Choose Slideshow Heading Cell Color",
+    addColourRow(grid, 8, QCoreApplication::translate("Slideshow", "Heading Cell Color:"),
+                 {headingCellColourButton, "BitBtn22",
+                  QT_TRANSLATE_NOOP("Slideshow", "Choose Slideshow Heading Cell Color"),
                   headingCellColourSwatch, "Memo14", headingCellColourLabel, "Label57"},
                  page);
 
     cellSpacing = new SpinEdit(QStringLiteral("SpinEdit8"), 0, 25, 2, page);
     cellPadding = new SpinEdit(QStringLiteral("SpinEdit9"), 0, 25, 2, page);
-    addRow(grid, 9, QStringLiteral("Cellspacing:"), {cellSpacing}, page);
-    addRow(grid, 10, QStringLiteral("Cellpadding:"), {cellPadding}, page);
+    addRow(grid, 9, QCoreApplication::translate("Slideshow", "Cellspacing:"), {cellSpacing}, page);
+    addRow(grid, 10, QCoreApplication::translate("Slideshow", "Cellpadding:"), {cellPadding}, page);
     grid->setRowStretch(11, 1);
     return page;
 }
@@ -470,16 +518,18 @@ QWidget* SlideshowForm::buildElementsPage(QWidget* tab) {
     const Group groups[] = {
         {buttonsGroup,
          "GroupBox8",
-         QStringLiteral(" Control Buttons "),
+         QCoreApplication::translate("Slideshow", " Control Buttons "),
          buttonFontSample,
          "Panel3",
          buttonFont,
          "ComboBox12",
-         {buttonBackgroundButton, "BitBtn23", "Choose Control Buttons Color",
-          buttonBackgroundSwatch, "Memo15", buttonBackgroundLabel, "Label65"},
-         {buttonTextColourButton, "BitBtn24", "Choose Control Buttons Text Color",
+         {buttonBackgroundButton, "BitBtn23",
+          QT_TRANSLATE_NOOP("Slideshow", "Choose Control Buttons Color"), buttonBackgroundSwatch,
+          "Memo15", buttonBackgroundLabel, "Label65"},
+         {buttonTextColourButton, "BitBtn24",
+          QT_TRANSLATE_NOOP("Slideshow", "Choose Control Buttons Text Color"),
           buttonTextColourSwatch, "Memo16", buttonTextColourLabel, "Label66"},
-         QStringLiteral("Text Color:"),
+         QCoreApplication::translate("Slideshow", "Text Color:"),
          buttonContrast,
          "ButtonContrast",
          buttonBorderStyle,
@@ -488,16 +538,18 @@ QWidget* SlideshowForm::buildElementsPage(QWidget* tab) {
          "ComboBox14"},
         {listGroup,
          "GroupBox9",
-         QStringLiteral(" Image List "),
+         QCoreApplication::translate("Slideshow", " Image List "),
          listFontSample,
          "Panel4",
          listFont,
          "ComboBox15",
-         {listBackgroundButton, "BitBtn25", "Choose Image List Color", listBackgroundSwatch,
-          "Memo17", listBackgroundLabel, "Label72"},
-         {listItemColourButton, "BitBtn26", "Choose Image List Text Color", listItemColourSwatch,
+         {listBackgroundButton, "BitBtn25",
+          QT_TRANSLATE_NOOP("Slideshow", "Choose Image List Color"), listBackgroundSwatch, "Memo17",
+          listBackgroundLabel, "Label72"},
+         {listItemColourButton, "BitBtn26",
+          QT_TRANSLATE_NOOP("Slideshow", "Choose Image List Text Color"), listItemColourSwatch,
           "Memo18", listItemColourLabel, "Label73"},
-         QStringLiteral("Item Color:"),
+         QCoreApplication::translate("Slideshow", "Item Color:"),
          listContrast,
          "ListContrast",
          listBorderStyle,
@@ -515,25 +567,34 @@ QWidget* SlideshowForm::buildElementsPage(QWidget* tab) {
         group.font = new FontBox(QLatin1String(group.fontName), group.panel, group.box);
         // Both groups have the same captions, so each field also says its group.
         const QString groupName = group.title.trimmed();
-        group.font->setAccessibleName(groupName + QStringLiteral(" Font"));
-        grid->addWidget(captionFor(QStringLiteral("Font:"), group.font, group.box), 0, 0);
+        group.font->setAccessibleName(
+            QCoreApplication::translate("Slideshow", "%1 Font").arg(groupName));
+        grid->addWidget(
+            captionFor(QCoreApplication::translate("Slideshow", "Font:"), group.font, group.box), 0,
+            0);
         grid->addWidget(group.font, 0, 1);
-        addColourRow(grid, 1, QStringLiteral("Background Color:"), group.background, group.box);
+        addColourRow(grid, 1, QCoreApplication::translate("Slideshow", "Background Color:"),
+                     group.background, group.box);
         group.contrast = new ContrastWarning(QLatin1String(group.contrastName), group.box);
         addColourRow(grid, 2, group.textCaption, group.text, group.box, Caption::InColumn,
                      group.contrast);
         group.style = makeComboBox(group.styleName, BorderStyles, {}, group.box);
         group.width = makeComboBox(group.widthName, BorderWidths, {}, group.box);
-        group.style->setAccessibleName(groupName + QStringLiteral(" Border Style"));
-        group.width->setAccessibleName(groupName + QStringLiteral(" Border Width"));
+        group.style->setAccessibleName(groupName +
+                                       QCoreApplication::translate("Slideshow", " Border Style"));
+        group.width->setAccessibleName(groupName +
+                                       QCoreApplication::translate("Slideshow", " Border Width"));
         auto* border = new QHBoxLayout;
         border->setSpacing(4);
         border->addWidget(group.style);
         border->addSpacing(6);
-        border->addWidget(captionFor(QStringLiteral("Width:"), group.width, group.box));
+        border->addWidget(
+            captionFor(QCoreApplication::translate("Slideshow", "Width:"), group.width, group.box));
         border->addWidget(group.width);
         border->addStretch();
-        grid->addWidget(captionFor(QStringLiteral("Border Style:"), group.style, group.box), 3, 0);
+        grid->addWidget(captionFor(QCoreApplication::translate("Slideshow", "Border Style:"),
+                                   group.style, group.box),
+                        3, 0);
         grid->addLayout(border, 3, 1);
         column->addWidget(group.box);
     }

@@ -3,6 +3,7 @@
 #include "core/text_file.h"
 #include "makers/slideshow/slideshow_page.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -63,8 +64,8 @@ QString systemError() {
 QString unreadableSource(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
-        return cannotOpenMessage(path, QStringLiteral("File not found"));
-    return cannotOpenMessage(path, QStringLiteral("Not a regular file"));
+        return cannotOpenMessage(path, QCoreApplication::translate("Slideshow", "File not found"));
+    return cannotOpenMessage(path, QCoreApplication::translate("Slideshow", "Not a regular file"));
 }
 
 // A descriptor closed when it goes out of scope.
@@ -241,8 +242,9 @@ bool SlideshowPublisher::checkSources() {
             return false;
         }
         if (bareFileName(source) == pageName) {
-            failure = QStringLiteral("The page %1 would replace the slideshow file %2. Please "
-                                     "publish the page under another name.")
+            failure = QCoreApplication::translate(
+                          "Slideshow", "The page %1 would replace the slideshow file %2. Please "
+                                       "publish the page under another name.")
                           .arg(pagePath, source);
             return false;
         }
@@ -287,8 +289,9 @@ SlideshowPublisher::Outcome SlideshowPublisher::run(const Progress& progress) {
                  {job.image.webp, job.image.fallback, job.image.webp2x, job.image.fallback2x}) {
                 const auto existing = identityOf(folder + QLatin1Char('/') + name);
                 if (!name.isEmpty() && existing && used.contains(*existing)) {
-                    failure = QStringLiteral("The web image %1 would replace a file of the "
-                                             "slideshow. Please publish into another folder.")
+                    failure = QCoreApplication::translate(
+                                  "Slideshow", "The web image %1 would replace a file of the "
+                                               "slideshow. Please publish into another folder.")
                                   .arg(folder + QLatin1Char('/') + name);
                     return Outcome::Failed;
                 }
@@ -411,7 +414,8 @@ bool SlideshowPublisher::makeDurable(const QString& folder, bool copiesWritten) 
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (directory.get() < 0 || (copiesWritten && ::syncfs(directory.get()) != 0)) {
         failure =
-            QStringLiteral("Cannot write the published files to %1: %2").arg(folder, systemError());
+            QCoreApplication::translate("Slideshow", "Cannot write the published files to %1: %2")
+                .arg(folder, systemError());
         return false;
     }
     for (const auto& [path, bytes] : companions)
@@ -420,7 +424,8 @@ bool SlideshowPublisher::makeDurable(const QString& folder, bool copiesWritten) 
     if (!writeFileAtomically(pagePath, pageBytes, &failure))
         return false;
     if (::fsync(directory.get()) != 0) {
-        failure = QStringLiteral("Cannot write file %1: %2").arg(pagePath, systemError());
+        failure = QCoreApplication::translate("Slideshow", "Cannot write file %1: %2")
+                      .arg(pagePath, systemError());
         return false;
     }
     return true;
@@ -459,14 +464,15 @@ SlideshowPublisher::Outcome SlideshowPublisher::copy(const QString& source, cons
                 continue;
             }
             if (got < 0) {
-                failure = QStringLiteral("Cannot write file %1: %2").arg(target, systemError());
+                failure = QCoreApplication::translate("Slideshow", "Cannot write file %1: %2")
+                              .arg(target, systemError());
                 return Outcome::Failed;
             }
         } else {
             got = input.read(block.data(), step);
             if (got < 0) {
-                failure =
-                    QStringLiteral("Cannot read file %1: %2").arg(source, input.errorString());
+                failure = QCoreApplication::translate("Slideshow", "Cannot read file %1: %2")
+                              .arg(source, input.errorString());
                 return Outcome::Failed;
             }
             for (qint64 written = 0; written < got;) {
@@ -476,7 +482,8 @@ SlideshowPublisher::Outcome SlideshowPublisher::copy(const QString& source, cons
                     // A full disk can also show as a write that stores nothing.
                     if (wrote == 0)
                         errno = ENOSPC;
-                    failure = QStringLiteral("Cannot write file %1: %2").arg(target, systemError());
+                    failure = QCoreApplication::translate("Slideshow", "Cannot write file %1: %2")
+                                  .arg(target, systemError());
                     return Outcome::Failed;
                 }
                 written += wrote;
@@ -502,7 +509,8 @@ SlideshowPublisher::Outcome SlideshowPublisher::copy(const QString& source, cons
         return Outcome::Failed;
     }
     if (!output.close()) {
-        failure = QStringLiteral("Cannot write file %1: %2").arg(target, systemError());
+        failure = QCoreApplication::translate("Slideshow", "Cannot write file %1: %2")
+                      .arg(target, systemError());
         return Outcome::Failed;
     }
     return Outcome::Complete;
@@ -600,7 +608,8 @@ QString SlideshowPublisher::writeImage(WebImageEngine& engine, ImageJob& job) {
         if (!outputs[variant]->renameTo(target))
             return cannotCreateMessage(target) + QStringLiteral(": ") + systemError();
         if (!outputs[variant]->close())
-            return QStringLiteral("Cannot write file %1: %2").arg(target, systemError());
+            return QCoreApplication::translate("Slideshow", "Cannot write file %1: %2")
+                .arg(target, systemError());
     }
     return {};
 }

@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -88,7 +89,7 @@ void SlideshowTab::buildControls() {
     acceptFileDrops(ui.imageList,
                     imageFileDrop([this](const QStringList& files) { appendImages(files); }, true));
     acceptFileDrops(ui.soundFile,
-                    {QStringLiteral("a sound (WAV or MIDI)"),
+                    {QCoreApplication::translate("Slideshow", "a sound (WAV or MIDI)"),
                      {QStringLiteral("wav"), QStringLiteral("mid")},
                      false,
                      [this](const QStringList& files) { takeFileInto(ui.soundFile, files); }});
@@ -196,14 +197,17 @@ void SlideshowTab::chooseInitialImage() {
 }
 
 void SlideshowTab::explainInitialImage() {
-    desktop().notice(NoticeKind::Information,
-                     QStringLiteral("Choose the image you would like to be the image to start the "
+    desktop().notice(
+        NoticeKind::Information,
+        QCoreApplication::translate("Slideshow",
+                                    "Choose the image you would like to be the image to start the "
                                     "slideshow by clicking on the image in the image list box, "
                                     "and then clicking the OK button left of the ? button."));
 }
 
 void SlideshowTab::deleteEntry() {
-    if (!desktop().confirm(QStringLiteral("Are you sure you want to delete the selected item?")))
+    if (!desktop().confirm(QCoreApplication::translate(
+            "Slideshow", "Are you sure you want to delete the selected item?")))
         return;
     QListWidgetItem* item = ui.imageList->item(rememberedRow);
     if (item && item->isSelected()) {
@@ -234,8 +238,8 @@ void SlideshowTab::sortList() {
 }
 
 void SlideshowTab::clearAllImages() {
-    if (!desktop().confirm(
-            QStringLiteral("Are you sure you want to erase ALL images in the image list box?")))
+    if (!desktop().confirm(QCoreApplication::translate(
+            "Slideshow", "Are you sure you want to erase ALL images in the image list box?")))
         return;
     changingList = true;
     ui.imageList->clear();
@@ -247,7 +251,8 @@ void SlideshowTab::clearAllImages() {
 void SlideshowTab::auditionSound() {
     const QString sound = ui.soundFile->text();
     if (sound.trimmed().isEmpty()) {
-        desktop().notice(NoticeKind::Error, QStringLiteral("No sound specified!"));
+        desktop().notice(NoticeKind::Error,
+                         QCoreApplication::translate("Slideshow", "No sound specified!"));
         return;
     }
     if (sound.endsWith(QLatin1Char('v'), Qt::CaseInsensitive))
@@ -271,7 +276,8 @@ void SlideshowTab::publishPage() {
         return;
     if (ui.codePane->toPlainText().size() < 10) {
         desktop().notice(NoticeKind::Information,
-                         QStringLiteral("Please first generate code before publishing!"));
+                         QCoreApplication::translate(
+                             "Slideshow", "Please first generate code before publishing!"));
         return;
     }
     const SlideshowSettings current = settings();
@@ -304,7 +310,9 @@ void SlideshowTab::publishPage() {
     const QString folder = QFileInfo(pagePath).absolutePath();
     const bool newFolder = !QFileInfo::exists(folder);
     if (newFolder && !QDir().mkpath(folder)) {
-        desktop().notice(NoticeKind::Error, QStringLiteral("Cannot create folder %1").arg(folder));
+        desktop().notice(
+            NoticeKind::Error,
+            QCoreApplication::translate("Slideshow", "Cannot create folder %1").arg(folder));
         return;
     }
     publishing = true;
@@ -326,15 +334,18 @@ void SlideshowTab::publishPage() {
     }
     ui.outputs->recordSaved(pagePath);
     emit fileSaved(pagePath);
-    showStatus(this, newFolder ? QStringLiteral("Published %1 into the new folder %2")
-                                     .arg(QFileInfo(pagePath).fileName(), folder)
-                               : QStringLiteral("Published %1").arg(pagePath));
-    desktop().notice(NoticeKind::Information, QStringLiteral("Publish complete!"));
+    showStatus(this,
+               newFolder
+                   ? QCoreApplication::translate("Slideshow", "Published %1 into the new folder %2")
+                         .arg(QFileInfo(pagePath).fileName(), folder)
+                   : QCoreApplication::translate("Slideshow", "Published %1").arg(pagePath));
+    desktop().notice(NoticeKind::Information,
+                     QCoreApplication::translate("Slideshow", "Publish complete!"));
 }
 
 void SlideshowTab::newDocument() {
-    if (!desktop().confirm(
-            QStringLiteral("Are you sure you want to erase all fields and start a new document?")))
+    if (!desktop().confirm(QCoreApplication::translate(
+            "Slideshow", "Are you sure you want to erase all fields and start a new document?")))
         return;
     ui.subPages->setCurrentIndex(0);
     replacePaneText(*ui.codePane, {});

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -26,13 +27,14 @@ WebImageChoice::WebImageChoice(QString file, QWidget* parent)
     : QObject(parent), choiceFile(std::move(file)), optimise(new QAction(this)),
       sizes(new QMenu(parent)), edge(DefaultWebImageEdge) {
     optimise->setObjectName(QStringLiteral("OptimiseImages"));
-    optimise->setText(QStringLiteral("Optimise Images for the Web"));
+    optimise->setText(QCoreApplication::translate("Slideshow", "Optimise Images for the Web"));
     setHint(optimise,
-            QStringLiteral("Optimise images for the web|Publish resized WebP and JPEG images "
-                           "without camera metadata; the originals stay as they are"));
+            QCoreApplication::translate(
+                "Slideshow", "Optimise images for the web|Publish resized WebP and JPEG images "
+                             "without camera metadata; the originals stay as they are"));
     optimise->setCheckable(true);
     sizes->setObjectName(QStringLiteral("WebImageSize"));
-    sizes->setTitle(QStringLiteral("Web Image Size"));
+    sizes->setTitle(QCoreApplication::translate("Slideshow", "Web Image Size"));
 
     QString ignored;
     const std::optional<QString> stored =
@@ -45,7 +47,8 @@ WebImageChoice::WebImageChoice(QString file, QWidget* parent)
 
     auto* group = new QActionGroup(sizes);
     for (const int pixels : Edges) {
-        QAction* size = sizes->addAction(QStringLiteral("%1 Pixels").arg(pixels));
+        QAction* size =
+            sizes->addAction(QCoreApplication::translate("Slideshow", "%1 Pixels").arg(pixels));
         size->setObjectName(QStringLiteral("WebImageSize%1").arg(pixels));
         size->setCheckable(true);
         size->setChecked(pixels == edge);

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -23,11 +24,13 @@ namespace {
 constexpr int ButtonPressShown = 150;
 
 // A step of making a page, by keys only: type into the field reached by Tab,
-// or press a key.
+// press a key, or press the access key a control's caption (or the caption
+// of its label) shows, whatever the interface's language.
 struct Key {
     const char* field = ""; // Tab until this control has the focus, then type `text`
     const char* text = "";
     QKeyCombination keys = {};
+    const char* accessKeyOf = "";
 };
 
 Key typeInto(const char* field, const char* text) {
@@ -35,6 +38,9 @@ Key typeInto(const char* field, const char* text) {
 }
 Key press(QKeyCombination keys) {
     return {"", "", keys};
+}
+Key accessKey(const char* control) {
+    return {"", "", {}, control};
 }
 
 struct TabRow {
@@ -48,18 +54,18 @@ struct TabRow {
 };
 
 const QList<TabRow> Tabs = {
-    {"Dropdown", Qt::Key_F2, {press(Qt::ALT | Qt::Key_M)}, "Memo3", "<select", true, false},
+    {"Dropdown", Qt::Key_F2, {accessKey("BitBtn7")}, "Memo3", "<select", true, false},
     {"Popup",
      Qt::Key_F3,
-     {typeInto("Edit6", "popup.html"), press(Qt::ALT | Qt::Key_M)},
+     {typeInto("Edit6", "popup.html"), accessKey("BitBtn10")},
      "Edit6",
      "popup.html",
      true,
      false},
     {"MouseOver",
      Qt::Key_F4,
-     {typeInto("Edit10", "off.gif"), typeInto("Edit11", "on.gif"), press(Qt::ALT | Qt::Key_A),
-      press(Qt::ALT | Qt::Key_N)},
+     {typeInto("Edit10", "off.gif"), typeInto("Edit11", "on.gif"), accessKey("BitBtn14"),
+      accessKey("BitBtn16")},
      "Memo8",
      "off.gif",
      true,
@@ -67,8 +73,8 @@ const QList<TabRow> Tabs = {
     {"Slideshow",
      Qt::Key_F5,
      // Add an image, pick it from the list as the initial image, make.
-     {press(Qt::ALT | Qt::Key_A), press(Qt::ALT | Qt::Key_I), press(Qt::Key_Down),
-      press(Qt::ALT | Qt::Key_K), press(Qt::ALT | Qt::Key_M)},
+     {accessKey("BitBtn33"), accessKey("ListBox2"), press(Qt::Key_Down), accessKey("Button6"),
+      accessKey("BitBtn32")},
      "Memo19",
      "one.jpg",
      true,
@@ -102,6 +108,18 @@ private:
             key(Qt::Key_Tab);
         }
         return false;
+    }
+    // Alt and the letter marked in the caption of `name`, or of its label.
+    QKeyCombination accessKeyOf(const char* name) {
+        auto* control = findControl<QWidget>(main, name);
+        QString caption;
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            caption = button->text();
+        for (const QLabel* label : main->findChildren<QLabel*>())
+            if (label->buddy() == control)
+                caption = label->text();
+        const QKeySequence keys = QKeySequence::mnemonic(caption);
+        return keys.isEmpty() ? QKeyCombination() : keys[0];
     }
     bool anyButtonDown() const {
         const QList<QAbstractButton*> buttons = main->findChildren<QAbstractButton*>();
@@ -140,7 +158,7 @@ private slots:
                     QVERIFY2(tabTo(step.field), step.field);
                     QTest::keyClicks(QApplication::focusWidget(), QLatin1String(step.text));
                 } else {
-                    key(step.keys);
+                    key(*step.accessKeyOf ? accessKeyOf(step.accessKeyOf) : step.keys);
                     // An access key presses its button as a click does, shown
                     // for a moment; the command runs once it is released.
                     QTest::qWait(ButtonPressShown);
@@ -165,7 +183,8 @@ private slots:
                 QVERIFY(QDir().mkpath(programFolder.file("published")));
                 desk.saveAnswers << published;
                 key(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
-                QTRY_COMPARE(desk.lastNotice(), QStringLiteral("Publish complete!"));
+                QTRY_COMPARE(desk.lastNotice(),
+                             QCoreApplication::translate("Slideshow", "Publish complete!"));
                 for (const char* copy : {"published/one.jpg", "published/two.jpg"})
                     QCOMPARE(readBytes(programFolder.file(copy)), QByteArray("picture"));
             }
@@ -217,7 +236,10 @@ private slots:
         FakeDesktop desk;
         ApplicationWindows windows;
         MainWindow& window = *windows.mainWindow;
-        // Every Options drop-down holds the shared Live Preview toggle.
+        // Every Options drop-down holds the shared Live Preview toggle. The
+        // toggles' items have no names: their captions are compared.
+        const QString tagInspector = QCoreApplication::translate("ToolTab", "Tag Inspector");
+        const QString reservedWords = QCoreApplication::translate("ToolTab", "Reserved Words");
         const QStringList expected[] = {
             {"AsHTML1", "AsText1", "", "PreviewinBrowser1", "", "ModernOutput", "SeparateFiles", "",
              "LivePreview", "", "MakeRelevantCodeOnly1", "MakeAllHTMLCode1"},
@@ -227,7 +249,7 @@ private slots:
              "LivePreview"},
             {"AsHTML4", "AsText4", "Publish1", "", "Preview3", "", "ModernOutput", "SeparateFiles",
              "", "LivePreview"},
-            {"AsJS1", "AsHTML5", "", "Tag Inspector", "Reserved Words", "", "StripHTML1", "",
+            {"AsJS1", "AsHTML5", "", tagInspector, reservedWords, "", "StripHTML1", "",
              "LivePreview"},
         };
         auto* options = findControl<QMenu>(window, "MainOptionsMenu");
@@ -245,8 +267,8 @@ private slots:
         }
         // A toggle's item shows and flips its button.
         const QList<QAction*> entries = options->actions();
-        QAction* words = *std::find_if(entries.begin(), entries.end(), [](const QAction* entry) {
-            return entry->text() == QLatin1String("Reserved Words");
+        QAction* words = *std::find_if(entries.begin(), entries.end(), [&](const QAction* entry) {
+            return entry->text() == reservedWords;
         });
         auto* wordsButton = findControl<QToolButton>(window, "ToolButton79");
         words->trigger();
@@ -255,7 +277,7 @@ private slots:
     }
 
     // Alt+E opens the Edit menu, though Clear Code shows the same letter;
-    // Alt+P opens Options.
+    // Alt+P opens Options (in another language, the letters its titles mark).
     void menuTitlesKeepTheirAccessKeys() {
         ProgramFolder programFolder;
         FakeDesktop desk;
@@ -265,10 +287,13 @@ private slots:
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
         auto* menuBar = findControl<QMenuBar>(main, "MainMenu1");
+        auto* options = findControl<QMenu>(main, "MainOptionsMenu");
+        const QKeyCombination editKey = QKeySequence::mnemonic(menuBar->actions().at(1)->text())[0];
+        const QKeyCombination optionsKey = QKeySequence::mnemonic(options->title())[0];
         for (Qt::Key tab : {Qt::Key_F2, Qt::Key_F5}) {
             key(tab);
             for (int round = 0; round < 2; ++round) {
-                key(Qt::ALT | Qt::Key_E);
+                key(editKey);
                 QTRY_VERIFY(QApplication::activePopupWidget());
                 QCOMPARE(QApplication::activePopupWidget(), menuBar->actions().at(1)->menu());
                 QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
@@ -276,10 +301,10 @@ private slots:
                 QTRY_VERIFY(!QApplication::activePopupWidget());
             }
         }
-        QCOMPARE(findControl<QPushButton>(main, "BitBtn28")->text(), QStringLiteral("Cl&ear Code"));
-        key(Qt::ALT | Qt::Key_P);
-        QTRY_COMPARE(QApplication::activePopupWidget(),
-                     findControl<QMenu>(main, "MainOptionsMenu"));
+        QCOMPARE(findControl<QPushButton>(main, "BitBtn28")->text(),
+                 QCoreApplication::translate("ToolTab", "Cl&ear Code"));
+        key(optionsKey);
+        QTRY_COMPARE(QApplication::activePopupWidget(), options);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     }
 

@@ -2,6 +2,7 @@
 // look at how the program reads under a dark palette, at a scale or a font:
 //   xvfb-run -a -s "-screen 0 1920x1200x24" window_shots /tmp/shots [dark] [points]
 //   QT_SCALE_FACTOR=2 xvfb-run -a ... window_shots /tmp/shots-2x
+//   QUILLMINT_TEST_LANGUAGE=de_DE QUILLMINT_TEST_CATALOGUES=bin/translations xvfb-run -a ...
 #include "window_walk.h"
 
 #include <QApplication>

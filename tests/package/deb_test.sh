@@ -46,7 +46,8 @@ for file in /usr/bin/quillmint /usr/share/applications/$id.desktop \
     /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/scalable/apps/$id.svg \
     /usr/share/icons/hicolor/48x48/apps/$id.png /usr/share/man/man1/quillmint.1.gz \
     /usr/share/quillmint/prefs.cfg /usr/share/quillmint/help/index.html \
-    /usr/share/doc/quillmint/copyright /usr/share/doc/quillmint/changelog.gz; do
+    /usr/share/doc/quillmint/copyright /usr/share/doc/quillmint/changelog.gz \
+    /usr/share/quillmint/translations/quillmint_de.qm; do
     grep -qx "$file" "$work/files" || fail "the package lacks $file"
 done
 for plugin in sound print preview; do
