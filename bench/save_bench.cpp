@@ -41,7 +41,7 @@ public:
     QStringList openFileNames(const FileDialogSpec&, const QString&, bool) override { return {}; }
     QColor chooseColor(const QColor& start) override { return start; }
     void openUrl(const QUrl&) override {}
-    QString print(const QString&) override { return {}; }
+    PrintOutcome print(const QString&) override { return {}; }
     void playWave(const QString&) override {}
     void playMidi(const QString&) override {}
     void showFind(QWidget*) override {}
