@@ -74,11 +74,17 @@ std::optional<QStringList> linesFromJson(const QJsonValue& value, const QString&
     QStringList lines;
     lines.reserve(array.size());
     for (qsizetype i = 0; i < array.size(); ++i) {
-        const auto line =
-            lineFromJson(array.at(i), QStringLiteral("%1[%2]").arg(where).arg(i), problem);
-        if (!line)
-            return {};
-        lines.append(*line);
+        const QJsonValue item = array.at(i);
+        if (item.isString()) {
+            QString text = item.toString();
+            if (lineProblem(text, {}).isEmpty()) {
+                lines.append(std::move(text));
+                continue;
+            }
+        }
+        // Only a bad line pays for naming its place: a list may be 100,000 long.
+        lineFromJson(item, QStringLiteral("%1[%2]").arg(where).arg(i), problem);
+        return {};
     }
     return lines;
 }
