@@ -1,6 +1,7 @@
 // Make Code with many images against one setPlainText of the same text
 // (Publish is measured by publish_bench).
 
+#include "core/page_text.h"
 #include "makers/slideshow/slideshow_page.h"
 
 #include <QApplication>
@@ -28,17 +29,13 @@ std::unique_ptr<QPlainTextEdit> codePane() {
     return pane;
 }
 
-QString paneText(const QStringList& lines) {
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
-
 // What Make Code does after reading the controls: build the page and fill the pane.
 void BM_MakeCode(benchmark::State& state) {
     const SlideshowSettings settings = slideshowOf(state.range(0));
     const auto pane = codePane();
     for (auto _ : state) {
         const SlideshowPage page = makeSlideshowPage(settings);
-        pane->setPlainText(paneText(page.lines));
+        pane->setPlainText(pageText(page.lines));
     }
     state.SetComplexityN(state.range(0));
 }
@@ -46,7 +43,7 @@ BENCHMARK(BM_MakeCode)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->
 
 // The floor: one setPlainText of the same text.
 void BM_SetPlainText(benchmark::State& state) {
-    const QString text = paneText(makeSlideshowPage(slideshowOf(state.range(0))).lines);
+    const QString text = pageText(makeSlideshowPage(slideshowOf(state.range(0))).lines);
     const auto pane = codePane();
     for (auto _ : state)
         pane->setPlainText(text);

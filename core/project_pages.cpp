@@ -1,15 +1,12 @@
 #include "core/project_pages.h"
 
+#include "core/page_text.h"
 #include "makers/dropdown/dropdown_modern_page.h"
 #include "makers/mouseover/mouseover_modern_page.h"
 #include "makers/popup/popup_modern_page.h"
 #include "makers/slideshow/slideshow_modern_page.h"
 
 namespace {
-
-QString paneText(const QStringList& lines) {
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
 
 bool blank(const QString& text) {
     return text.trimmed().isEmpty();
@@ -22,13 +19,13 @@ ProjectPage generated(const Project& project, ProjectTool tool, bool modern) {
         // Make Code puts the default text into an emptied GO! field first.
         if (settings.goText.isEmpty())
             settings.goText = DropdownSettings().goText;
-        return {paneText(modern ? modernDropdownPage(settings) : dropdownPage(settings)), {}};
+        return {pageText(modern ? modernDropdownPage(settings) : dropdownPage(settings)), {}};
     }
     case ProjectTool::Popup:
         // Make Code is there only once the popup has a URL.
         if (project.popup.settings.url.isEmpty())
             return {{}, QStringLiteral("the popup has no URL")};
-        return {paneText(modern ? modernPopupPage(project.popup.settings)
+        return {pageText(modern ? modernPopupPage(project.popup.settings)
                                 : popupPage(project.popup.settings)),
                 {}};
     case ProjectTool::MouseOver: {
@@ -47,7 +44,7 @@ ProjectPage generated(const Project& project, ProjectTool tool, bool modern) {
                                           : makeSlideshowPage(project.slideshow.settings);
         if (page.refused())
             return {{}, page.refusal};
-        return {paneText(page.lines), {}};
+        return {pageText(page.lines), {}};
     }
     }
     return {};
@@ -115,5 +112,5 @@ ProjectPage publishedSlideshowPage(const Project& project, bool modern, const We
                : makePublishedSlideshowPage(project.slideshow.settings);
     if (page.refused())
         return {{}, page.refusal};
-    return {paneText(page.lines), {}};
+    return {pageText(page.lines), {}};
 }

@@ -1,5 +1,6 @@
 #include "makers/slideshow/slideshow_tab.h"
 
+#include "core/page_text.h"
 #include "core/project_file.h"
 #include "core/separate_files.h"
 #include "core/text_file.h"
@@ -117,7 +118,7 @@ QString SlideshowTab::livePage() {
     if (page.refused())
         return QStringLiteral("<!DOCTYPE html>\n<title>Slideshow</title>\n<p>%1</p>")
             .arg(web::htmlText(page.refusal));
-    return page.lines.join(QLatin1Char('\n'));
+    return pageText(page.lines, LastLine::Open);
 }
 
 SlideshowSettings SlideshowTab::readSettings(NumberText number) const {
@@ -268,7 +269,7 @@ void SlideshowTab::makeCode() {
         desktop().notice(NoticeKind::Error, page.refusal);
         return;
     }
-    replacePaneText(*ui.codePane, page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    replacePaneText(*ui.codePane, pageText(page.lines));
 }
 
 void SlideshowTab::publishPage() {
@@ -295,7 +296,7 @@ void SlideshowTab::publishPage() {
     const QFileInfo pageFile(pagePath);
     // The page as written: whole, or with its style and script beside it.
     const auto pageFiles = [separate, pageFile](const SlideshowPage& made) {
-        const QString text = made.lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+        const QString text = pageText(made.lines);
         const web::SeparatedPage separated =
             separate ? web::separateFiles(text, pageFile.completeBaseName())
                      : web::SeparatedPage{text, {}};

@@ -1,3 +1,4 @@
+#include "core/page_text.h"
 #include "core/typed_text.h"
 #include "core/web_escape.h"
 #include "makers/dropdown/dropdown_modern_page.h"
@@ -126,8 +127,8 @@ private slots:
         QFETCH(PageOf, pages);
         const QString text = QStringLiteral("a\x01") + High + HostileText + Low;
         const auto [classicLines, modernLines] = pages(ScriptAddress, text);
-        const QString classic = classicLines.join(u'\n');
-        const QString modern = modernLines.join(u'\n');
+        const QString classic = pageText(classicLines, LastLine::Open);
+        const QString modern = pageText(modernLines, LastLine::Open);
         QCOMPARE(web::validText(classic, PageKind::Classic), classic);
         QCOMPARE(web::validText(modern, PageKind::Modern), modern);
         QVERIFY(modern.contains(QStringLiteral("a\uFFFD\uFFFD")));

@@ -1,3 +1,4 @@
+#include "core/page_text.h"
 #include "makers/slideshow/slideshow_modern_page.h"
 #include "support/modern_page_checks.h"
 
@@ -15,10 +16,6 @@ SlideshowSettings slides(const QStringList& images) {
     settings.images = images;
     settings.initialImage = QStringLiteral("/pics/start.jpg");
     return settings;
-}
-
-QString joined(const QStringList& page) {
-    return page.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -51,7 +48,7 @@ private slots:
         QCOMPARE(readModernPage(page, true).problems, QStringList());
         QVERIFY(page.contains("<p>This slideshow has no pictures yet.</p>"));
         for (const char* absent : {"<img", "<select", "<button", "<script"})
-            QVERIFY2(!joined(page).contains(absent), absent);
+            QVERIFY2(!pageText(page).contains(absent), absent);
     }
 
     void defaultPage() {
@@ -75,7 +72,7 @@ private slots:
             "border-style:solid;border-width:0px\">Start</button>"));
         QVERIFY(page.contains("  var delay = 1000;"));
         QCOMPARE(page.filter("setInterval").size(), 1);
-        QVERIFY(!joined(page).contains("contextmenu"));
+        QVERIFY(!pageText(page).contains("contextmenu"));
     }
 
     void soundRightClickAndLook() {
@@ -105,7 +102,7 @@ private slots:
         QVERIFY(page.filter("<h1 style").first().contains("font-weight:bold"));
 
         settings.sound.clear();
-        QVERIFY(!joined(makeModernSlideshowPage(settings).lines).contains("<audio"));
+        QVERIFY(!pageText(makeModernSlideshowPage(settings).lines).contains("<audio"));
     }
 
     void publishedPageUsesBareEncodedNames() {
@@ -119,7 +116,7 @@ private slots:
         QVERIFY(page.contains("<option value=\"100%25%20%231.png\">Image 2</option>"));
         QVERIFY(page.contains("<option value=\"start.jpg\" selected>Start</option>"));
         QVERIFY(page.contains("<audio src=\"song.wav\" loop controls preload=\"auto\"></audio>"));
-        QVERIFY(joined(page).contains("background-image:url('it%27s.gif')"));
+        QVERIFY(pageText(page).contains("background-image:url('it%27s.gif')"));
     }
 
     void webImagesGetAPictureEachWithTheirSize() {
@@ -159,10 +156,10 @@ private slots:
                          "width=\"320\" height=\"200\" alt=\"Image 3\" loading=\"lazy\"" +
                              look}));
         QVERIFY(page.contains("<option value=\"one-1600.jpg\">Image 1</option>"));
-        QVERIFY(joined(page).contains("preload(choice.index + 1);"));
-        QVERIFY(joined(page).contains("[data-slideshow=picture] img { display: block; "
-                                      "margin: 0 auto; max-width: 100%; height: auto; }"));
-        QVERIFY(!joined(page).contains("image.src"));
+        QVERIFY(pageText(page).contains("preload(choice.index + 1);"));
+        QVERIFY(pageText(page).contains("[data-slideshow=picture] img { display: block; "
+                                        "margin: 0 auto; max-width: 100%; height: auto; }"));
+        QVERIFY(!pageText(page).contains("image.src"));
         QCOMPARE(makeModernPublishedSlideshowPage(settings, {}).lines,
                  makeModernPublishedSlideshowPage(settings).lines);
     }
