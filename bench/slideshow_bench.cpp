@@ -34,7 +34,7 @@ void BM_MakeCode(benchmark::State& state) {
     const SlideshowSettings settings = slideshowOf(state.range(0));
     const auto pane = codePane();
     for (auto _ : state) {
-        const SlideshowPage page = makeSlideshowPage(settings);
+        const SlideshowPage page = slideshowPage(settings);
         pane->setPlainText(pageText(page.lines));
     }
     state.SetComplexityN(state.range(0));
@@ -43,7 +43,7 @@ BENCHMARK(BM_MakeCode)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->
 
 // The floor: one setPlainText of the same text.
 void BM_SetPlainText(benchmark::State& state) {
-    const QString text = pageText(makeSlideshowPage(slideshowOf(state.range(0))).lines);
+    const QString text = pageText(slideshowPage(slideshowOf(state.range(0))).lines);
     const auto pane = codePane();
     for (auto _ : state)
         pane->setPlainText(text);

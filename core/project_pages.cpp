@@ -40,8 +40,8 @@ ProjectPage generated(const Project& project, ProjectTool tool, bool modern) {
         return {assembleMouseOverPage(shown.head, shown.script, shown.body), {}};
     }
     case ProjectTool::Slideshow: {
-        const SlideshowPage page = modern ? makeModernSlideshowPage(project.slideshow.settings)
-                                          : makeSlideshowPage(project.slideshow.settings);
+        const SlideshowPage page = modern ? modernSlideshowPage(project.slideshow.settings)
+                                          : slideshowPage(project.slideshow.settings);
         if (page.refused())
             return {{}, page.refusal};
         return {pageText(page.lines), {}};
@@ -106,10 +106,10 @@ bool hasContent(const Project& project, ProjectTool tool) {
     return false;
 }
 
-ProjectPage publishedSlideshowPage(const Project& project, bool modern, const WebImages& images) {
+ProjectPage publishedProjectPage(const Project& project, bool modern, const WebImages& images) {
     const SlideshowPage page =
-        modern ? makeModernPublishedSlideshowPage(project.slideshow.settings, images)
-               : makePublishedSlideshowPage(project.slideshow.settings);
+        modern ? modernPublishedSlideshowPage(project.slideshow.settings, images)
+               : publishedSlideshowPage(project.slideshow.settings);
     if (page.refused())
         return {{}, page.refusal};
     return {pageText(page.lines), {}};

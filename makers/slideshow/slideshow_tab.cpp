@@ -113,8 +113,7 @@ SlideshowSettings SlideshowTab::settings() {
 QString SlideshowTab::livePage() {
     // The spin edits are read as they would commit, but left as typed.
     const SlideshowSettings now = readSettings(NumberText::Shown);
-    const SlideshowPage page =
-        context.modern() ? makeModernSlideshowPage(now) : makeSlideshowPage(now);
+    const SlideshowPage page = context.modern() ? modernSlideshowPage(now) : slideshowPage(now);
     if (page.refused())
         return QStringLiteral("<!DOCTYPE html>\n<title>Slideshow</title>\n<p>%1</p>")
             .arg(web::htmlText(page.refusal));
@@ -264,7 +263,7 @@ void SlideshowTab::auditionSound() {
 
 void SlideshowTab::makeCode() {
     const SlideshowPage page =
-        context.modern() ? makeModernSlideshowPage(settings()) : makeSlideshowPage(settings());
+        context.modern() ? modernSlideshowPage(settings()) : slideshowPage(settings());
     if (page.refused()) {
         desktop().notice(NoticeKind::Error, page.refusal);
         return;
@@ -283,8 +282,8 @@ void SlideshowTab::publishPage() {
     }
     const SlideshowSettings current = settings();
     // Built before anything is asked or written, so a bad setting stops here.
-    const SlideshowPage page = context.modern() ? makeModernPublishedSlideshowPage(current)
-                                                : makePublishedSlideshowPage(current);
+    const SlideshowPage page =
+        context.modern() ? modernPublishedSlideshowPage(current) : publishedSlideshowPage(current);
     if (page.refused()) {
         desktop().notice(NoticeKind::Error, page.refusal);
         return;
@@ -324,7 +323,7 @@ void SlideshowTab::publishPage() {
         publisher.optimiseImages(
             QStringList{current.initialImage} + current.images, webImages->longEdge(),
             [current, pageFiles](const WebImages& images) {
-                return pageFiles(makeModernPublishedSlideshowPage(current, images));
+                return pageFiles(modernPublishedSlideshowPage(current, images));
             });
     const bool complete = runPublication(publisher, this);
     publishing = false;

@@ -233,8 +233,8 @@ void writePage(const QJsonObject& request) {
         request.value(QLatin1String("files")).toString() == QLatin1String("separate");
     if (maker.startsWith(QLatin1String("slideshow-publish"))) {
         const SlideshowSettings settings = slideshow(json);
-        const SlideshowPage page = modern ? makeModernPublishedSlideshowPage(settings)
-                                          : makePublishedSlideshowPage(settings);
+        const SlideshowPage page =
+            modern ? modernPublishedSlideshowPage(settings) : publishedSlideshowPage(settings);
         const web::SeparatedPage files = pageFiles(pageText(slideshowLines(page)), file, separate);
         SlideshowPublisher publisher(file,
                                      marked ? htmlFileBytes(files.html) : paneFileBytes(files.html),
@@ -247,10 +247,9 @@ void writePage(const QJsonObject& request) {
                 QStringList{settings.initialImage} + settings.images,
                 request.value(QLatin1String("longEdge")).toInt(DefaultWebImageEdge),
                 [settings, marked, file, separate](const WebImages& images) {
-                    const web::SeparatedPage made =
-                        pageFiles(pageText(slideshowLines(
-                                      makeModernPublishedSlideshowPage(settings, images))),
-                                  file, separate);
+                    const web::SeparatedPage made = pageFiles(
+                        pageText(slideshowLines(modernPublishedSlideshowPage(settings, images))),
+                        file, separate);
                     SlideshowPublisher::MadePage written{
                         marked ? htmlFileBytes(made.html) : paneFileBytes(made.html), {}};
                     for (const web::SeparateFile& companion : made.files)
@@ -270,8 +269,8 @@ void writePage(const QJsonObject& request) {
     else if (maker == QLatin1String("mouseover"))
         lines = mouseOverPage(request.value(QLatin1String("buttons")).toArray(), modern);
     else if (maker == QLatin1String("slideshow"))
-        lines = slideshowLines(modern ? makeModernSlideshowPage(slideshow(json))
-                                      : makeSlideshowPage(slideshow(json)));
+        lines = slideshowLines(modern ? modernSlideshowPage(slideshow(json))
+                                      : slideshowPage(slideshow(json)));
     else
         fail(QStringLiteral("unknown maker %1").arg(maker));
     QString error;

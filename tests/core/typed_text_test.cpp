@@ -64,7 +64,7 @@ const QList<std::pair<const char*, PageOf>> Pages = {
          s.initialImage = s.backgroundImage = s.sound = address;
          s.playSound = s.rightClickDisable = true;
          s.pageTitle = s.headingText = s.rightClickMessage = text;
-         return std::pair(makeSlideshowPage(s).lines, makeModernSlideshowPage(s).lines);
+         return std::pair(slideshowPage(s).lines, modernSlideshowPage(s).lines);
      }},
 };
 

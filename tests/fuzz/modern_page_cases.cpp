@@ -482,8 +482,7 @@ Case slideshowCase(Draw& draw) {
     const bool published = draw.shape.chance(30);
     made.typed << QStringLiteral("published = %1").arg(published);
     const auto page = [published](const SlideshowSettings& settings) {
-        return published ? makeModernPublishedSlideshowPage(settings)
-                         : makeModernSlideshowPage(settings);
+        return published ? modernPublishedSlideshowPage(settings) : modernSlideshowPage(settings);
     };
     const SlideshowPage hostile = page(s);
     made.refused = hostile.refused();

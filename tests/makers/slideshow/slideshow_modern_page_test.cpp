@@ -31,20 +31,20 @@ private slots:
         SlideshowSettings badTime = slides({"/pics/a.jpg"});
         badTime.transitionTime = QStringLiteral("-");
         for (const SlideshowSettings& settings : {noImages, noStart, badTime}) {
-            const SlideshowPage modern = makeModernSlideshowPage(settings);
+            const SlideshowPage modern = modernSlideshowPage(settings);
             QVERIFY(modern.refused());
-            QCOMPARE(modern.refusal, makeSlideshowPage(settings).refusal);
-            QCOMPARE(makeModernPublishedSlideshowPage(settings).refusal,
-                     makePublishedSlideshowPage(settings).refusal);
+            QCOMPARE(modern.refusal, slideshowPage(settings).refusal);
+            QCOMPARE(modernPublishedSlideshowPage(settings).refusal,
+                     publishedSlideshowPage(settings).refusal);
         }
-        QVERIFY(!makeModernPublishedSlideshowPage(noImages).refused());
+        QVERIFY(!modernPublishedSlideshowPage(noImages).refused());
     }
 
     // A published show may have no pictures at all: it says so instead of
     // showing a broken image, and offers no controls that would do nothing.
     void emptyPublishedShow() {
         SlideshowSettings empty;
-        const QStringList page = makeModernPublishedSlideshowPage(empty).lines;
+        const QStringList page = modernPublishedSlideshowPage(empty).lines;
         QCOMPARE(readModernPage(page, true).problems, QStringList());
         QVERIFY(page.contains("<p>This slideshow has no pictures yet.</p>"));
         for (const char* absent : {"<img", "<select", "<button", "<script"})
@@ -52,7 +52,7 @@ private slots:
     }
 
     void defaultPage() {
-        const QStringList page = makeModernSlideshowPage(slides({"/pics/one.jpg"})).lines;
+        const QStringList page = modernSlideshowPage(slides({"/pics/one.jpg"})).lines;
         const PageReading reading = readModernPage(page, true);
         QCOMPARE(reading.problems, QStringList());
         QVERIFY((reading.elements - SlideshowElements).isEmpty());
@@ -85,7 +85,7 @@ private slots:
         settings.centreConsole = settings.headingBold = true;
         settings.headingText = QStringLiteral("Holiday");
         settings.borderWidth = QStringLiteral("0");
-        const QStringList page = makeModernSlideshowPage(settings).lines;
+        const QStringList page = modernSlideshowPage(settings).lines;
         QCOMPARE(readModernPage(page, true).problems, QStringList());
         const qsizetype audio = page.indexOf("<audio src=\"/music/th%C3%A9me.mid\" loop controls "
                                              "preload=\"auto\"></audio>");
@@ -102,7 +102,7 @@ private slots:
         QVERIFY(page.filter("<h1 style").first().contains("font-weight:bold"));
 
         settings.sound.clear();
-        QVERIFY(!pageText(makeModernSlideshowPage(settings).lines).contains("<audio"));
+        QVERIFY(!pageText(modernSlideshowPage(settings).lines).contains("<audio"));
     }
 
     void publishedPageUsesBareEncodedNames() {
@@ -110,7 +110,7 @@ private slots:
         settings.backgroundImage = QStringLiteral("/c/it's.gif");
         settings.playSound = true;
         settings.sound = QStringLiteral("/d/song.wav");
-        const QStringList page = makeModernPublishedSlideshowPage(settings).lines;
+        const QStringList page = modernPublishedSlideshowPage(settings).lines;
         QCOMPARE(readModernPage(page, true).problems, QStringList());
         QVERIFY(page.contains("<option value=\"%C3%A9t%C3%A9%20&amp;%20co.jpg\">Image 1</option>"));
         QVERIFY(page.contains("<option value=\"100%25%20%231.png\">Image 2</option>"));
@@ -129,7 +129,7 @@ private slots:
             {"/b/two,x.png", {"two,x-1600.png", "two,x-1600.webp", {}, {}, 900, 1600}},
             {"/c/wave.gif", {"wave.gif", {}, {}, {}, 320, 200}},
         };
-        const QStringList page = makeModernPublishedSlideshowPage(settings, images).lines;
+        const QStringList page = modernPublishedSlideshowPage(settings, images).lines;
         const PageReading reading = readModernPage(page, true);
         QCOMPARE(reading.problems, QStringList());
         QVERIFY(
@@ -160,8 +160,8 @@ private slots:
         QVERIFY(pageText(page).contains("[data-slideshow=picture] img { display: block; "
                                         "margin: 0 auto; max-width: 100%; height: auto; }"));
         QVERIFY(!pageText(page).contains("image.src"));
-        QCOMPARE(makeModernPublishedSlideshowPage(settings, {}).lines,
-                 makeModernPublishedSlideshowPage(settings).lines);
+        QCOMPARE(modernPublishedSlideshowPage(settings, {}).lines,
+                 modernPublishedSlideshowPage(settings).lines);
     }
 
     void everyTypedValueStaysInItsPlace() {
@@ -172,7 +172,7 @@ private slots:
                     s.listBorderWidth = s.pageBackgroundColor = HostileText;
         s.playSound = s.rightClickDisable = true;
         for (const SlideshowPage& made :
-             {makeModernSlideshowPage(s), makeModernPublishedSlideshowPage(s)}) {
+             {modernSlideshowPage(s), modernPublishedSlideshowPage(s)}) {
             const PageReading reading = readModernPage(made.lines, true);
             QCOMPARE(reading.problems, QStringList());
             QVERIFY((reading.elements - SlideshowElements).isEmpty());
