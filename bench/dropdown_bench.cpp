@@ -1,11 +1,11 @@
 // The dropdown page and its pane with large menus: the page function should
 // grow linearly, and filling the pane should cost little more than one
 // setPlainText of the same text.
+#include "bench/support.h"
 #include "core/page_text.h"
 #include "makers/dropdown/dropdown_page.h"
 #include "makers/dropdown/dropdown_tab.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -117,10 +117,5 @@ BENCHMARK(tabMakeCode)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

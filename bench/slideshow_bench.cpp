@@ -1,10 +1,10 @@
 // Make Code with many images against one setPlainText of the same text
 // (Publish is measured by publish_bench).
 
+#include "bench/support.h"
 #include "core/page_text.h"
 #include "makers/slideshow/slideshow_page.h"
 
-#include <QApplication>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <benchmark/benchmark.h>
@@ -54,11 +54,5 @@ BENCHMARK(BM_SetPlainText)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecon
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
