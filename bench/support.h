@@ -27,7 +27,6 @@ public:
     PrintOutcome print(const QString&) override { return {}; }
     void playWave(const QString&) override {}
     void playMidi(const QString&) override {}
-    void showFind(QWidget*) override {}
 };
 
 // The main() of a Google Benchmark program: runs the benchmarks it registers
