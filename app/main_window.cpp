@@ -200,7 +200,7 @@ void MainWindow::connectMenus() {
                false,
                [session](const QStringList& files) { session->openChosenProject(files.first()); }});
     connect(form.exitItem, &QAction::triggered, this, &QWidget::close);
-    for (int tab = 0; tab < 5; ++tab) {
+    for (int tab = 0; tab < TabCount; ++tab) {
         connect(form.viewItems[tab], &QAction::triggered, this, [this, tab] { viewTab(tab); });
         connect(form.guideItems[tab], &QAction::triggered, this, [this, tab] {
             if (wizardWindow)
@@ -335,7 +335,7 @@ void MainWindow::attachWindows(TagInspector* tagInspector, ReservedWordsWindow* 
 }
 
 void MainWindow::followTabChange(int index) {
-    form.editorTab->followTabChange(index == 4);
+    form.editorTab->followTabChange(index == EditorTabIndex);
 }
 
 void MainWindow::viewTab(int index) {
@@ -382,7 +382,7 @@ void MainWindow::storeShowTips(bool show) {
 
 void MainWindow::openInEditor(const QString& path) {
     // As if the user picked the tab: the editor comes with its companions.
-    form.tabs->setCurrentIndex(4);
+    form.tabs->setCurrentIndex(EditorTabIndex);
     form.editorTab->openFile(path);
 }
 

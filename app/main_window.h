@@ -110,7 +110,7 @@ private:
     AboutBox* aboutBox = nullptr;
     WizardWindow* wizardWindow = nullptr;
     // The file each tab last wrote, by tab index.
-    QStringList savedFiles = QStringList(5);
+    QStringList savedFiles = QStringList(TabCount);
     // The JS Editor's companion windows, placed clear of the strips.
     QList<QObject*> companions;
     bool tabHintsHeld = false;

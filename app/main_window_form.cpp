@@ -105,6 +105,7 @@ constexpr MenuRow GuideRows[] = {
     {"SlideshowMaker1", QT_TRANSLATE_NOOP("MainWindow", "Slideshow Maker"), ""},
     {"JSEditor2", QT_TRANSLATE_NOOP("MainWindow", "JS Editor"), ""},
 };
+static_assert(std::size(ViewRows) == TabCount && std::size(GuideRows) == TabCount);
 
 } // namespace
 
@@ -143,12 +144,13 @@ void MainWindowForm::setupTabs(QMainWindow* window, const TabContext& makerConte
     mouseOverTab = new MouseOverTab(laterMaker, tabs);
     slideshowTab = new SlideshowTab(laterMaker, tabs);
     editorTab = new EditorTab(laterEditor, tabs);
+    // In TabIndex order.
     tabs->addTab(dropdownTab, QCoreApplication::translate("MainWindow", "Dropdown Menu Maker"));
     tabs->addTab(popupTab, QCoreApplication::translate("MainWindow", "Popup Maker"));
     tabs->addTab(mouseOverTab, QCoreApplication::translate("MainWindow", "MouseOver Button Maker"));
     tabs->addTab(slideshowTab, QCoreApplication::translate("MainWindow", "Slideshow Maker"));
     tabs->addTab(editorTab, QCoreApplication::translate("MainWindow", "JS Editor"));
-    tabs->setCurrentIndex(0);
+    tabs->setCurrentIndex(DropdownTabIndex);
     showEveryTab(tabs);
     window->setCentralWidget(tabs);
 }
@@ -214,7 +216,7 @@ void MainWindowForm::setupMenus(QMainWindow* window) {
     optionsMenu = mainMenu->addMenu(QCoreApplication::translate("MainWindow", "O&ptions"));
     optionsMenu->setObjectName("MainOptionsMenu");
     QMenu* wizards = mainMenu->addMenu(QCoreApplication::translate("MainWindow", "&Wizards"));
-    for (int tab = 0; tab < 5; ++tab) {
+    for (int tab = 0; tab < TabCount; ++tab) {
         viewItems[tab] = addItem(view, ViewRows[tab].name,
                                  QCoreApplication::translate("MainWindow", ViewRows[tab].caption),
                                  QKeySequence(Qt::Key_F2 + tab),

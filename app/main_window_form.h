@@ -17,6 +17,16 @@ class QTabWidget;
 class SlideshowTab;
 struct TabContext;
 
+// The tool tabs' positions in the window, left to right.
+enum TabIndex : int {
+    DropdownTabIndex,
+    PopupTabIndex,
+    MouseOverTabIndex,
+    SlideshowTabIndex,
+    EditorTabIndex,
+};
+inline constexpr int TabCount = 5;
+
 // The main window's widgets: the five tool tabs, the menus and the status
 // bar, with their names, captions, shortcuts and hints. The window connects them.
 struct MainWindowForm {
@@ -53,11 +63,11 @@ struct MainWindowForm {
     // Options: what the current tab's tool-bar drop-downs and toggles hold.
     QMenu* optionsMenu = nullptr;
     // View: one item per tab, in tab order.
-    QAction* viewItems[5] = {};
+    QAction* viewItems[TabCount] = {};
     // View > Live Preview (the preview owns it).
     QAction* livePreviewItem = nullptr;
     // Wizards: one guide per tool, in tab order.
-    QAction* guideItems[5] = {};
+    QAction* guideItems[TabCount] = {};
     QAction* helpItem = nullptr;
     QAction* readmeItem = nullptr;
     QAction* showTipsItem = nullptr;

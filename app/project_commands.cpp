@@ -70,7 +70,7 @@ int build(const CommandLine& command, const Project& project, bool modern) {
 }
 
 int publish(const CommandLine& command, const Project& project, bool modern) {
-    const ProjectPage page = publishedSlideshowPage(project, modern);
+    const ProjectPage page = publishedProjectPage(project, modern);
     if (!page.refusal.isEmpty()) {
         complain(QStringLiteral("%1: the slideshow cannot be published: %2")
                      .arg(command.project, page.refusal));
@@ -92,7 +92,7 @@ int publish(const CommandLine& command, const Project& project, bool modern) {
             QStringList{settings.initialImage} + settings.images, command.webImageEdge,
             [&project](const WebImages& images) {
                 return SlideshowPublisher::MadePage{
-                    htmlFileBytes(publishedSlideshowPage(project, true, images).text), {}};
+                    htmlFileBytes(publishedProjectPage(project, true, images).text), {}};
             });
     if (publisher.run() != SlideshowPublisher::Outcome::Complete) {
         complain(publisher.error());

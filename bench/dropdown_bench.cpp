@@ -1,10 +1,11 @@
 // The dropdown page and its pane with large menus: the page function should
 // grow linearly, and filling the pane should cost little more than one
 // setPlainText of the same text.
+#include "bench/support.h"
+#include "core/page_text.h"
 #include "makers/dropdown/dropdown_page.h"
 #include "makers/dropdown/dropdown_tab.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -55,7 +56,7 @@ void paneFill(benchmark::State& state) {
     QPlainTextEdit pane;
     for (auto _ : state) {
         const QStringList lines = dropdownPage(settings);
-        pane.setPlainText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        pane.setPlainText(pageText(lines));
     }
 }
 BENCHMARK(paneFill)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
@@ -63,7 +64,7 @@ BENCHMARK(paneFill)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 // The yardstick: one setPlainText of the finished text.
 void setPlainTextOnly(benchmark::State& state) {
     const DropdownSettings settings = menuOf(static_cast<int>(state.range(0)));
-    const QString text = dropdownPage(settings).join(QLatin1Char('\n')) + QLatin1Char('\n');
+    const QString text = pageText(dropdownPage(settings));
     QPlainTextEdit pane;
     for (auto _ : state)
         pane.setPlainText(text);
@@ -116,10 +117,5 @@ BENCHMARK(tabMakeCode)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -1,9 +1,9 @@
 // How the JS Editor copes with large scripts: opening, stripping the wrapper
 // lines and inserting a snippet.
+#include "bench/support.h"
 #include "core/text_file.h"
 #include "editor/editor_page.h"
 #include "editor/editor_tab.h"
-#include "widgets/desktop.h"
 #include "widgets/tab_context.h"
 
 #include <QAction>
@@ -16,27 +16,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Answers the Open dialog with one file; everything else is inert.
-class BenchDesktop final : public Desktop {
-public:
-    QString openPath;
-    QStringList notices;
-
-    void notice(NoticeKind, const QString& text) override { notices << text; }
-    bool confirm(const QString&) override { return true; }
-    SaveChoice askToSave(const QString&) override { return SaveChoice::Discard; }
-    QString saveFileName(const FileDialogSpec&, const QString&) override { return {}; }
-    QStringList openFileNames(const FileDialogSpec&, const QString&, bool) override {
-        return {openPath};
-    }
-    QColor chooseColor(const QColor& start) override { return start; }
-    void openUrl(const QUrl&) override {}
-    PrintOutcome print(const QString&) override { return {}; }
-    void playWave(const QString&) override {}
-    void playMidi(const QString&) override {}
-    void showFind(QWidget*) override {}
-};
 
 // A script of about `kilobytes` KB in lines of ordinary length.
 QString largeScript(int kilobytes) {
@@ -134,10 +113,5 @@ BENCHMARK(BM_StripWrapperLines)->Arg(1024)->Arg(4096)->Unit(benchmark::kMillisec
 BENCHMARK(BM_InsertSnippet)->Arg(1024)->Arg(4096)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

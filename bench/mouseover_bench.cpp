@@ -2,11 +2,11 @@
 // cost the same however long the page already is, and assembling it must
 // stay quick with thousands of buttons.
 
+#include "bench/support.h"
 #include "makers/mouseover/mouseover_tab.h"
 #include "widgets/edit_actions.h"
 #include "widgets/tab_context.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -80,11 +80,5 @@ BENCHMARK(copyPage)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -1,10 +1,10 @@
 // Make Code on the popup tab with typed texts from ordinary to absurd
 // lengths: the page is a fixed frame around the texts, so the cost should
 // follow their length and stay far below what a user notices.
+#include "bench/support.h"
 #include "makers/popup/popup_page.h"
 #include "makers/popup/popup_tab.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -51,10 +51,5 @@ BENCHMARK(makeCode)->Arg(100)->Arg(10000)->Arg(32767)->Unit(benchmark::kMillisec
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

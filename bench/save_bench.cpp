@@ -9,8 +9,8 @@
 
 #include "app/application_windows.h"
 #include "app/main_window.h"
+#include "bench/support.h"
 #include "editor/editor_page.h"
-#include "widgets/desktop.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,25 +28,6 @@
 
 namespace {
 
-// Answers every save dialog with the next queued path; notices are kept.
-class BenchDesktop final : public Desktop {
-public:
-    QString savePath;
-    QStringList notices;
-
-    void notice(NoticeKind, const QString& text) override { notices << text; }
-    bool confirm(const QString&) override { return true; }
-    SaveChoice askToSave(const QString&) override { return SaveChoice::Discard; }
-    QString saveFileName(const FileDialogSpec&, const QString&) override { return savePath; }
-    QStringList openFileNames(const FileDialogSpec&, const QString&, bool) override { return {}; }
-    QColor chooseColor(const QColor& start) override { return start; }
-    void openUrl(const QUrl&) override {}
-    PrintOutcome print(const QString&) override { return {}; }
-    void playWave(const QString&) override {}
-    void playMidi(const QString&) override {}
-    void showFind(QWidget*) override {}
-};
-
 struct Command {
     int tab;
     const char* pane;
@@ -55,11 +36,16 @@ struct Command {
 };
 
 constexpr Command Commands[] = {
-    {0, "Memo3", "AsHTML1", "Dropdown, As HTML"},   {0, "Memo3", "AsText1", "Dropdown, As Text"},
-    {1, "Memo4", "AsHTML2", "Popup, As HTML"},      {1, "Memo4", "AsText2", "Popup, As Text"},
-    {2, "Memo8", "AsHTML3", "MouseOver, As HTML"},  {2, "Memo8", "AsText3", "MouseOver, As Text"},
-    {3, "Memo19", "AsHTML4", "Slideshow, As HTML"}, {3, "Memo19", "AsText4", "Slideshow, As Text"},
-    {4, "Memo21", "AsHTML5", "JS Editor, As HTML"}, {4, "Memo21", "AsJS1", "JS Editor, As JS"},
+    {DropdownTabIndex, "Memo3", "AsHTML1", "Dropdown, As HTML"},
+    {DropdownTabIndex, "Memo3", "AsText1", "Dropdown, As Text"},
+    {PopupTabIndex, "Memo4", "AsHTML2", "Popup, As HTML"},
+    {PopupTabIndex, "Memo4", "AsText2", "Popup, As Text"},
+    {MouseOverTabIndex, "Memo8", "AsHTML3", "MouseOver, As HTML"},
+    {MouseOverTabIndex, "Memo8", "AsText3", "MouseOver, As Text"},
+    {SlideshowTabIndex, "Memo19", "AsHTML4", "Slideshow, As HTML"},
+    {SlideshowTabIndex, "Memo19", "AsText4", "Slideshow, As Text"},
+    {EditorTabIndex, "Memo21", "AsHTML5", "JS Editor, As HTML"},
+    {EditorTabIndex, "Memo21", "AsJS1", "JS Editor, As JS"},
 };
 
 // About `megabytes` MB of script lines wrapped in the editor's skeleton, a

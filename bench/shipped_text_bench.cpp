@@ -3,10 +3,10 @@
 // long pastes into a single-line field.
 #include "app/application_windows.h"
 #include "app/main_window.h"
+#include "bench/support.h"
 #include "core/text_file.h"
 #include "editor/reserved_words.h"
 #include "guidance/tip_window.h"
-#include "widgets/desktop.h"
 #include "widgets/single_line_fields.h"
 
 #include <QApplication>
@@ -19,24 +19,6 @@
 #include <memory>
 
 namespace {
-
-// Records notices; everything else is inert.
-class BenchDesktop final : public Desktop {
-public:
-    QStringList notices;
-
-    void notice(NoticeKind, const QString& text) override { notices << text; }
-    bool confirm(const QString&) override { return true; }
-    SaveChoice askToSave(const QString&) override { return SaveChoice::Discard; }
-    QString saveFileName(const FileDialogSpec&, const QString&) override { return {}; }
-    QStringList openFileNames(const FileDialogSpec&, const QString&, bool) override { return {}; }
-    QColor chooseColor(const QColor& start) override { return start; }
-    void openUrl(const QUrl&) override {}
-    PrintOutcome print(const QString&) override { return {}; }
-    void playWave(const QString&) override {}
-    void playMidi(const QString&) override {}
-    void showFind(QWidget*) override {}
-};
 
 void write(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
@@ -138,10 +120,5 @@ BENCHMARK(BM_PasteIntoField)->Arg(100000)->Arg(MaxLineLength)->Unit(benchmark::k
 BENCHMARK(BM_TypeIntoLongField)->Arg(100000)->Arg(MaxLineLength)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -1,9 +1,10 @@
 // Make Code with many images against one setPlainText of the same text
 // (Publish is measured by publish_bench).
 
+#include "bench/support.h"
+#include "core/page_text.h"
 #include "makers/slideshow/slideshow_page.h"
 
-#include <QApplication>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <benchmark/benchmark.h>
@@ -28,17 +29,13 @@ std::unique_ptr<QPlainTextEdit> codePane() {
     return pane;
 }
 
-QString paneText(const QStringList& lines) {
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
-
 // What Make Code does after reading the controls: build the page and fill the pane.
 void BM_MakeCode(benchmark::State& state) {
     const SlideshowSettings settings = slideshowOf(state.range(0));
     const auto pane = codePane();
     for (auto _ : state) {
-        const SlideshowPage page = makeSlideshowPage(settings);
-        pane->setPlainText(paneText(page.lines));
+        const SlideshowPage page = slideshowPage(settings);
+        pane->setPlainText(pageText(page.lines));
     }
     state.SetComplexityN(state.range(0));
 }
@@ -46,7 +43,7 @@ BENCHMARK(BM_MakeCode)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->
 
 // The floor: one setPlainText of the same text.
 void BM_SetPlainText(benchmark::State& state) {
-    const QString text = paneText(makeSlideshowPage(slideshowOf(state.range(0))).lines);
+    const QString text = pageText(slideshowPage(slideshowOf(state.range(0))).lines);
     const auto pane = codePane();
     for (auto _ : state)
         pane->setPlainText(text);
@@ -57,11 +54,5 @@ BENCHMARK(BM_SetPlainText)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecon
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

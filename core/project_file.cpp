@@ -1,6 +1,7 @@
 #include "core/project_file.h"
 
 #include "core/field_json.h"
+#include "core/page_text.h"
 #include "core/text_file.h"
 #include "makers/dropdown/dropdown_fields.h"
 #include "makers/mouseover/mouseover_fields.h"
@@ -38,10 +39,6 @@ const QString Modern = QStringLiteral("modern");
 // Counters beyond this could not have been reached by adding buttons, and
 // stay exact as JSON numbers.
 constexpr qint64 LargestCounter = qint64(1) << 40;
-
-QString paneLines(const QStringList& lines) {
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
 
 // A pane's text: any text whose lines a pane can show.
 std::optional<QString> paneFromJson(const QJsonValue& value, const QString& where,
@@ -196,8 +193,8 @@ MouseOverProject MouseOverProject::fresh(bool modern) {
     MouseOverProject tool;
     tool.modern = modern;
     const MouseOverDocument document{modern};
-    tool.head = paneLines(document.headLines());
-    tool.script = paneLines(document.scriptLines());
+    tool.head = pageText(document.headLines());
+    tool.script = pageText(document.scriptLines());
     return tool;
 }
 

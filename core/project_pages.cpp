@@ -1,15 +1,12 @@
 #include "core/project_pages.h"
 
+#include "core/page_text.h"
 #include "makers/dropdown/dropdown_modern_page.h"
 #include "makers/mouseover/mouseover_modern_page.h"
 #include "makers/popup/popup_modern_page.h"
 #include "makers/slideshow/slideshow_modern_page.h"
 
 namespace {
-
-QString paneText(const QStringList& lines) {
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
 
 bool blank(const QString& text) {
     return text.trimmed().isEmpty();
@@ -22,13 +19,13 @@ ProjectPage generated(const Project& project, ProjectTool tool, bool modern) {
         // Make Code puts the default text into an emptied GO! field first.
         if (settings.goText.isEmpty())
             settings.goText = DropdownSettings().goText;
-        return {paneText(modern ? modernDropdownPage(settings) : dropdownPage(settings)), {}};
+        return {pageText(modern ? modernDropdownPage(settings) : dropdownPage(settings)), {}};
     }
     case ProjectTool::Popup:
         // Make Code is there only once the popup has a URL.
         if (project.popup.settings.url.isEmpty())
             return {{}, QStringLiteral("the popup has no URL")};
-        return {paneText(modern ? modernPopupPage(project.popup.settings)
+        return {pageText(modern ? modernPopupPage(project.popup.settings)
                                 : popupPage(project.popup.settings)),
                 {}};
     case ProjectTool::MouseOver: {
@@ -43,11 +40,11 @@ ProjectPage generated(const Project& project, ProjectTool tool, bool modern) {
         return {assembleMouseOverPage(shown.head, shown.script, shown.body), {}};
     }
     case ProjectTool::Slideshow: {
-        const SlideshowPage page = modern ? makeModernSlideshowPage(project.slideshow.settings)
-                                          : makeSlideshowPage(project.slideshow.settings);
+        const SlideshowPage page = modern ? modernSlideshowPage(project.slideshow.settings)
+                                          : slideshowPage(project.slideshow.settings);
         if (page.refused())
             return {{}, page.refusal};
-        return {paneText(page.lines), {}};
+        return {pageText(page.lines), {}};
     }
     }
     return {};
@@ -109,11 +106,11 @@ bool hasContent(const Project& project, ProjectTool tool) {
     return false;
 }
 
-ProjectPage publishedSlideshowPage(const Project& project, bool modern, const WebImages& images) {
+ProjectPage publishedProjectPage(const Project& project, bool modern, const WebImages& images) {
     const SlideshowPage page =
-        modern ? makeModernPublishedSlideshowPage(project.slideshow.settings, images)
-               : makePublishedSlideshowPage(project.slideshow.settings);
+        modern ? modernPublishedSlideshowPage(project.slideshow.settings, images)
+               : publishedSlideshowPage(project.slideshow.settings);
     if (page.refused())
         return {{}, page.refusal};
-    return {paneText(page.lines), {}};
+    return {pageText(page.lines), {}};
 }

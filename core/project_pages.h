@@ -33,5 +33,4 @@ bool hasContent(const Project& project, ProjectTool tool);
 
 // Publish: the page for a folder holding it and every file it uses; in
 // modern form with the slide images as published for the web, when given.
-ProjectPage publishedSlideshowPage(const Project& project, bool modern,
-                                   const WebImages& images = {});
+ProjectPage publishedProjectPage(const Project& project, bool modern, const WebImages& images = {});

@@ -1,5 +1,7 @@
 #include "editor/editor_page.h"
 
+#include "core/page_text.h"
+
 #include <algorithm>
 
 const QStringList ScriptSkeleton = {
@@ -34,7 +36,7 @@ QStringList StripWrapperLines(const QStringList& lines) {
 QString documentText(const QStringList& lines) {
     if (lines.isEmpty())
         return {};
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return pageText(lines);
 }
 
 QList<TextChange> wrapperLineChanges(QStringView text) {

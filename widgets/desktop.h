@@ -5,8 +5,6 @@
 #include <QStringList>
 #include <QUrl>
 
-class QWidget;
-
 enum class NoticeKind { Error, Warning, Information };
 enum class SaveChoice { Save, Discard, Cancel };
 
@@ -63,9 +61,6 @@ public:
     // a notice says so when sounds cannot be played at all.
     virtual void playWave(const QString& path) = 0;
     virtual void playMidi(const QString& path) = 0;
-
-    // Opens the Find dialog on the given text control.
-    virtual void showFind(QWidget* textControl) = 0;
 
     void openFile(const QString& path) { openUrl(QUrl::fromLocalFile(path)); }
 };

@@ -1,6 +1,7 @@
 #include "widgets/edit_actions.h"
 
 #include "widgets/desktop.h"
+#include "widgets/find_dialog.h"
 #include "widgets/form_parts.h"
 #include "widgets/hint.h"
 #include "widgets/icons.h"
@@ -101,7 +102,7 @@ EditActions::EditActions(QObject* parent) : QObject(parent) {
     });
     connect(find, &QAction::triggered, this, [this] {
         if (focused)
-            desktop().showFind(focused);
+            showFind(focused);
     });
 
     connect(qApp, &QApplication::focusChanged, this,
@@ -109,6 +110,19 @@ EditActions::EditActions(QObject* parent) : QObject(parent) {
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
             &EditActions::updateEnabling);
     follow(QApplication::focusWidget());
+}
+
+EditActions::~EditActions() {
+    delete findDialog;
+}
+
+void EditActions::showFind(QWidget* textControl) {
+    if (!findDialog) {
+        findDialog = new FindDialog(textControl->window());
+        connect(findDialog, &FindDialog::notFound, findDialog,
+                [](const QString& message) { desktop().notice(NoticeKind::Information, message); });
+    }
+    findDialog->startOn(textControl);
 }
 
 void EditActions::follow(QWidget* widget) {

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
+class FindDialog;
 class QAction;
 class QWidget;
 
@@ -13,6 +14,8 @@ class EditActions final : public QObject {
     Q_OBJECT
 public:
     explicit EditActions(QObject* parent);
+    ~EditActions() override;
+    Q_DISABLE_COPY_MOVE(EditActions)
 
     QAction* undo;
     QAction* cut;
@@ -30,7 +33,10 @@ public:
 
 private:
     void follow(QWidget* widget);
+    // The one Find dialog, made on first use, opened on `textControl`.
+    void showFind(QWidget* textControl);
 
     QPointer<QWidget> focused;
     QList<QMetaObject::Connection> watches;
+    QPointer<FindDialog> findDialog;
 };

@@ -1,7 +1,6 @@
 #include "widgets/qt_desktop.h"
 
 #include "core/plugin_library.h"
-#include "widgets/find_dialog.h"
 #include "widgets/print_engine.h"
 #include "widgets/sound_player.h"
 
@@ -63,7 +62,6 @@ QtDesktop::QtDesktop() : sounds(std::make_unique<SoundPlayers>()) {}
 
 QtDesktop::~QtDesktop() {
     delete lastFileDialog;
-    delete findDialog;
 }
 
 void QtDesktop::notice(NoticeKind kind, const QString& text) {
@@ -159,14 +157,4 @@ void QtDesktop::playWave(const QString& path) {
 void QtDesktop::playMidi(const QString& path) {
     if (const QString problem = sounds->playMidi(path); !problem.isEmpty())
         notice(NoticeKind::Warning, problem);
-}
-
-void QtDesktop::showFind(QWidget* textControl) {
-    if (!findDialog) {
-        findDialog = new FindDialog(textControl ? textControl->window() : nullptr);
-        QObject::connect(
-            findDialog, &FindDialog::notFound, findDialog,
-            [this](const QString& message) { notice(NoticeKind::Information, message); });
-    }
-    findDialog->startOn(textControl);
 }

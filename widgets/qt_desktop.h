@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <memory>
 
-class FindDialog;
 class QFileDialog;
 class SoundPlayers;
 
@@ -28,7 +27,6 @@ public:
     PrintOutcome print(const QString& text) override;
     void playWave(const QString& path) override;
     void playMidi(const QString& path) override;
-    void showFind(QWidget* textControl) override;
 
     // The print plugin to load instead of the one beside the executable or
     // installed with it (for tests).
@@ -44,5 +42,4 @@ private:
     // is destroyed; so each dialog lives on until the command that opened it
     // has done its work and the event loop runs again.
     QPointer<QFileDialog> lastFileDialog;
-    QPointer<FindDialog> findDialog;
 };

@@ -1,5 +1,6 @@
 #include "makers/dropdown/dropdown_tab.h"
 
+#include "core/page_text.h"
 #include "core/project_file.h"
 #include "makers/dropdown/dropdown_fields.h"
 #include "makers/dropdown/dropdown_modern_page.h"
@@ -203,7 +204,7 @@ void DropdownTab::makeCode() {
         ui.goTextField->setText(DropdownSettings().goText);
     const DropdownSettings now = settings();
     const QStringList lines = context.modern() ? modernDropdownPage(now) : dropdownPage(now);
-    replacePaneText(*ui.codePane, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    replacePaneText(*ui.codePane, pageText(lines));
 }
 
 QString DropdownTab::livePage() {
@@ -211,7 +212,7 @@ QString DropdownTab::livePage() {
     // As Make Code: an empty button caption makes the default one.
     if (now.goText.isEmpty())
         now.goText = DropdownSettings().goText;
-    return (context.modern() ? modernDropdownPage(now) : dropdownPage(now)).join(QLatin1Char('\n'));
+    return pageText(context.modern() ? modernDropdownPage(now) : dropdownPage(now), LastLine::Open);
 }
 
 void DropdownTab::newDocument() {

@@ -1,5 +1,6 @@
 #include "makers/mouseover/mouseover_tab.h"
 
+#include "core/page_text.h"
 #include "makers/mouseover/mouseover_fields.h"
 #include "makers/mouseover/mouseover_modern_page.h"
 #include "widgets/background_save.h"
@@ -30,11 +31,6 @@ namespace {
 // Add Image needs both image paths, each at least this long.
 constexpr int ShortestImagePath = 3;
 
-// Lines as a pane holds them: each one ends with a line break.
-QString linesText(const QStringList& lines) {
-    return lines.join(QLatin1Char('\n')) + '\n';
-}
-
 // Appends whole lines at the end of a pane through a cursor, so adding a
 // button costs the same however long the page already is. A last line the
 // user left without a line break is ended first.
@@ -43,7 +39,7 @@ void appendLines(QPlainTextEdit* pane, const QStringList& lines) {
         return;
     QTextCursor cursor(pane->document());
     cursor.movePosition(QTextCursor::End);
-    QString text = linesText(lines);
+    QString text = pageText(lines);
     if (cursor.positionInBlock() > 0)
         text.prepend(QLatin1Char('\n'));
     cursor.insertText(text);
@@ -207,7 +203,7 @@ QString MouseOverTab::livePage() {
                 return;
             if (!pane.isEmpty() && !pane.endsWith(QLatin1Char('\n')))
                 pane += QLatin1Char('\n');
-            pane += linesText(lines);
+            pane += pageText(lines);
         };
         append(head, added.headLines);
         append(body, added.bodyLines);
@@ -229,8 +225,8 @@ void MouseOverTab::newDocument() {
 
 void MouseOverTab::startDocument() {
     document.modern = context.modern();
-    replacePaneText(*ui.headPane, linesText(document.headLines()));
-    replacePaneText(*ui.scriptPane, linesText(document.scriptLines()));
+    replacePaneText(*ui.headPane, pageText(document.headLines()));
+    replacePaneText(*ui.scriptPane, pageText(document.scriptLines()));
 }
 
 void MouseOverTab::followOutputChoice(bool modern) {
@@ -238,7 +234,7 @@ void MouseOverTab::followOutputChoice(bool modern) {
         return;
     // A document that holds nothing yet simply starts again as the new kind.
     if (buttonCount == 0 && preloadCount == 0 && ui.bodyPane->document()->isEmpty() &&
-        OutputCommands::paneText(*ui.headPane) == linesText(document.headLines())) {
+        OutputCommands::paneText(*ui.headPane) == pageText(document.headLines())) {
         startDocument();
         return;
     }

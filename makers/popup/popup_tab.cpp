@@ -1,5 +1,6 @@
 #include "makers/popup/popup_tab.h"
 
+#include "core/page_text.h"
 #include "makers/popup/popup_fields.h"
 #include "makers/popup/popup_modern_page.h"
 #include "widgets/desktop.h"
@@ -82,7 +83,7 @@ PopupSettings PopupTab::settings() {
 QString PopupTab::livePage() {
     // The spin edits are read as they would commit, but left as typed.
     const PopupSettings now = readSettings(NumberText::Shown);
-    return (context.modern() ? modernPopupPage(now) : popupPage(now)).join(QLatin1Char('\n'));
+    return pageText(context.modern() ? modernPopupPage(now) : popupPage(now), LastLine::Open);
 }
 
 PopupSettings PopupTab::readSettings(NumberText number) const {
@@ -160,5 +161,5 @@ void PopupTab::makeCode() {
         return;
     const PopupSettings now = settings();
     const QStringList page = context.modern() ? modernPopupPage(now) : popupPage(now);
-    replacePaneText(*ui.codePane, page.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    replacePaneText(*ui.codePane, pageText(page));
 }

@@ -447,11 +447,11 @@ SlideshowPage buildPage(const SlideshowSettings& typed, bool published,
 
 } // namespace
 
-SlideshowPage makeModernSlideshowPage(const SlideshowSettings& settings) {
+SlideshowPage modernSlideshowPage(const SlideshowSettings& settings) {
     return buildPage(settings, false);
 }
 
-SlideshowPage makeModernPublishedSlideshowPage(const SlideshowSettings& settings,
-                                               const WebImages& images) {
+SlideshowPage modernPublishedSlideshowPage(const SlideshowSettings& settings,
+                                           const WebImages& images) {
     return buildPage(settings, true, images);
 }

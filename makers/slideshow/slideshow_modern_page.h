@@ -9,10 +9,10 @@
 // visitor's first interaction where autoplay is blocked, and the right-click
 // message shown once per click in place of the context menu. Refuses what
 // Make Code and Publish refuse.
-SlideshowPage makeModernSlideshowPage(const SlideshowSettings& settings);
+SlideshowPage modernSlideshowPage(const SlideshowSettings& settings);
 // The same page with every file referred to by its bare, URL-encoded name.
 // Given the slide images as published for the web, each slide is a picture
 // of its own: WebP first, with width and height, the first loaded at once and
 // the others when they are about to be shown.
-SlideshowPage makeModernPublishedSlideshowPage(const SlideshowSettings& settings,
-                                               const WebImages& images = {});
+SlideshowPage modernPublishedSlideshowPage(const SlideshowSettings& settings,
+                                           const WebImages& images = {});

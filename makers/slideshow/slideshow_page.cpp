@@ -222,11 +222,11 @@ SlideshowCheck checkSlideshow(const SlideshowSettings& settings, bool published)
     return {*delay, {}};
 }
 
-SlideshowPage makeSlideshowPage(const SlideshowSettings& settings) {
+SlideshowPage slideshowPage(const SlideshowSettings& settings) {
     return buildPage(settings, false);
 }
 
-SlideshowPage makePublishedSlideshowPage(const SlideshowSettings& settings) {
+SlideshowPage publishedSlideshowPage(const SlideshowSettings& settings) {
     return buildPage(settings, true);
 }
 

@@ -73,12 +73,12 @@ SlideshowCheck checkSlideshow(const SlideshowSettings& settings, bool published)
 // Make Code: the page with every file referred to by its full path. Refuses an
 // empty image list, then a missing initial image, then a transition time that
 // is not a whole number.
-SlideshowPage makeSlideshowPage(const SlideshowSettings& settings);
+SlideshowPage slideshowPage(const SlideshowSettings& settings);
 
 // Publish: the same page with every file referred to by its bare name, for a
 // folder that holds the page and its files. Only a transition time that is not
 // a whole number is refused.
-SlideshowPage makePublishedSlideshowPage(const SlideshowSettings& settings);
+SlideshowPage publishedSlideshowPage(const SlideshowSettings& settings);
 
 // The files Publish copies beside the page, in copying order: background
 // image, sound, initial image (each only when its text is longer than three

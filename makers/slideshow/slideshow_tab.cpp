@@ -1,5 +1,6 @@
 #include "makers/slideshow/slideshow_tab.h"
 
+#include "core/page_text.h"
 #include "core/project_file.h"
 #include "core/separate_files.h"
 #include "core/text_file.h"
@@ -112,12 +113,11 @@ SlideshowSettings SlideshowTab::settings() {
 QString SlideshowTab::livePage() {
     // The spin edits are read as they would commit, but left as typed.
     const SlideshowSettings now = readSettings(NumberText::Shown);
-    const SlideshowPage page =
-        context.modern() ? makeModernSlideshowPage(now) : makeSlideshowPage(now);
+    const SlideshowPage page = context.modern() ? modernSlideshowPage(now) : slideshowPage(now);
     if (page.refused())
         return QStringLiteral("<!DOCTYPE html>\n<title>Slideshow</title>\n<p>%1</p>")
             .arg(web::htmlText(page.refusal));
-    return page.lines.join(QLatin1Char('\n'));
+    return pageText(page.lines, LastLine::Open);
 }
 
 SlideshowSettings SlideshowTab::readSettings(NumberText number) const {
@@ -263,12 +263,12 @@ void SlideshowTab::auditionSound() {
 
 void SlideshowTab::makeCode() {
     const SlideshowPage page =
-        context.modern() ? makeModernSlideshowPage(settings()) : makeSlideshowPage(settings());
+        context.modern() ? modernSlideshowPage(settings()) : slideshowPage(settings());
     if (page.refused()) {
         desktop().notice(NoticeKind::Error, page.refusal);
         return;
     }
-    replacePaneText(*ui.codePane, page.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    replacePaneText(*ui.codePane, pageText(page.lines));
 }
 
 void SlideshowTab::publishPage() {
@@ -282,8 +282,8 @@ void SlideshowTab::publishPage() {
     }
     const SlideshowSettings current = settings();
     // Built before anything is asked or written, so a bad setting stops here.
-    const SlideshowPage page = context.modern() ? makeModernPublishedSlideshowPage(current)
-                                                : makePublishedSlideshowPage(current);
+    const SlideshowPage page =
+        context.modern() ? modernPublishedSlideshowPage(current) : publishedSlideshowPage(current);
     if (page.refused()) {
         desktop().notice(NoticeKind::Error, page.refusal);
         return;
@@ -295,7 +295,7 @@ void SlideshowTab::publishPage() {
     const QFileInfo pageFile(pagePath);
     // The page as written: whole, or with its style and script beside it.
     const auto pageFiles = [separate, pageFile](const SlideshowPage& made) {
-        const QString text = made.lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+        const QString text = pageText(made.lines);
         const web::SeparatedPage separated =
             separate ? web::separateFiles(text, pageFile.completeBaseName())
                      : web::SeparatedPage{text, {}};
@@ -323,7 +323,7 @@ void SlideshowTab::publishPage() {
         publisher.optimiseImages(
             QStringList{current.initialImage} + current.images, webImages->longEdge(),
             [current, pageFiles](const WebImages& images) {
-                return pageFiles(makeModernPublishedSlideshowPage(current, images));
+                return pageFiles(modernPublishedSlideshowPage(current, images));
             });
     const bool complete = runPublication(publisher, this);
     publishing = false;

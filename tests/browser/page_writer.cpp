@@ -14,6 +14,7 @@
 // and scripts beside it, as "Separate CSS and JavaScript files" does. Settings name the members of
 // the page settings; a name the writer does not know is an error, so a typo cannot pass unnoticed.
 
+#include "core/page_text.h"
 #include "core/separate_files.h"
 #include "core/text_file.h"
 #include "makers/dropdown/dropdown_modern_page.h"
@@ -157,8 +158,9 @@ QStringList mouseOverPage(const QJsonArray& buttons, bool modern) {
     }
     body += modern ? modernMouseOverClosingLines() : mouseOverClosingLines();
     const QStringList script = modern ? modernMouseOverScriptLines() : mouseOverScriptLines();
-    const QString page = assembleMouseOverPage(
-        head.join(QLatin1Char('\n')), script.join(QLatin1Char('\n')), body.join(QLatin1Char('\n')));
+    const QString page =
+        assembleMouseOverPage(pageText(head, LastLine::Open), pageText(script, LastLine::Open),
+                              pageText(body, LastLine::Open));
     return splitLines(page);
 }
 
@@ -210,7 +212,7 @@ QStringList slideshowLines(const SlideshowPage& page) {
 }
 
 QByteArray fileBytes(const QStringList& lines, bool marked) {
-    const QString text = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    const QString text = pageText(lines);
     return marked ? htmlFileBytes(text) : paneFileBytes(text);
 }
 
@@ -231,10 +233,9 @@ void writePage(const QJsonObject& request) {
         request.value(QLatin1String("files")).toString() == QLatin1String("separate");
     if (maker.startsWith(QLatin1String("slideshow-publish"))) {
         const SlideshowSettings settings = slideshow(json);
-        const SlideshowPage page = modern ? makeModernPublishedSlideshowPage(settings)
-                                          : makePublishedSlideshowPage(settings);
-        const web::SeparatedPage files = pageFiles(
-            slideshowLines(page).join(QLatin1Char('\n')) + QLatin1Char('\n'), file, separate);
+        const SlideshowPage page =
+            modern ? modernPublishedSlideshowPage(settings) : publishedSlideshowPage(settings);
+        const web::SeparatedPage files = pageFiles(pageText(slideshowLines(page)), file, separate);
         SlideshowPublisher publisher(file,
                                      marked ? htmlFileBytes(files.html) : paneFileBytes(files.html),
                                      slideshowPublishSources(settings));
@@ -246,11 +247,9 @@ void writePage(const QJsonObject& request) {
                 QStringList{settings.initialImage} + settings.images,
                 request.value(QLatin1String("longEdge")).toInt(DefaultWebImageEdge),
                 [settings, marked, file, separate](const WebImages& images) {
-                    const web::SeparatedPage made =
-                        pageFiles(slideshowLines(makeModernPublishedSlideshowPage(settings, images))
-                                          .join(QLatin1Char('\n')) +
-                                      QLatin1Char('\n'),
-                                  file, separate);
+                    const web::SeparatedPage made = pageFiles(
+                        pageText(slideshowLines(modernPublishedSlideshowPage(settings, images))),
+                        file, separate);
                     SlideshowPublisher::MadePage written{
                         marked ? htmlFileBytes(made.html) : paneFileBytes(made.html), {}};
                     for (const web::SeparateFile& companion : made.files)
@@ -270,8 +269,8 @@ void writePage(const QJsonObject& request) {
     else if (maker == QLatin1String("mouseover"))
         lines = mouseOverPage(request.value(QLatin1String("buttons")).toArray(), modern);
     else if (maker == QLatin1String("slideshow"))
-        lines = slideshowLines(modern ? makeModernSlideshowPage(slideshow(json))
-                                      : makeSlideshowPage(slideshow(json)));
+        lines = slideshowLines(modern ? modernSlideshowPage(slideshow(json))
+                                      : slideshowPage(slideshow(json)));
     else
         fail(QStringLiteral("unknown maker %1").arg(maker));
     QString error;
@@ -280,8 +279,7 @@ void writePage(const QJsonObject& request) {
             fail(error);
         return;
     }
-    const web::SeparatedPage files =
-        pageFiles(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'), file, true);
+    const web::SeparatedPage files = pageFiles(pageText(lines), file, true);
     for (const web::SeparateFile& companion : files.files)
         if (!writeFileAtomically(QFileInfo(file).dir().filePath(companion.name),
                                  htmlFileBytes(companion.text), &error))

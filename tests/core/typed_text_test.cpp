@@ -1,3 +1,4 @@
+#include "core/page_text.h"
 #include "core/typed_text.h"
 #include "core/web_escape.h"
 #include "makers/dropdown/dropdown_modern_page.h"
@@ -63,7 +64,7 @@ const QList<std::pair<const char*, PageOf>> Pages = {
          s.initialImage = s.backgroundImage = s.sound = address;
          s.playSound = s.rightClickDisable = true;
          s.pageTitle = s.headingText = s.rightClickMessage = text;
-         return std::pair(makeSlideshowPage(s).lines, makeModernSlideshowPage(s).lines);
+         return std::pair(slideshowPage(s).lines, modernSlideshowPage(s).lines);
      }},
 };
 
@@ -126,8 +127,8 @@ private slots:
         QFETCH(PageOf, pages);
         const QString text = QStringLiteral("a\x01") + High + HostileText + Low;
         const auto [classicLines, modernLines] = pages(ScriptAddress, text);
-        const QString classic = classicLines.join(u'\n');
-        const QString modern = modernLines.join(u'\n');
+        const QString classic = pageText(classicLines, LastLine::Open);
+        const QString modern = pageText(modernLines, LastLine::Open);
         QCOMPARE(web::validText(classic, PageKind::Classic), classic);
         QCOMPARE(web::validText(modern, PageKind::Modern), modern);
         QVERIFY(modern.contains(QStringLiteral("a\uFFFD\uFFFD")));

@@ -2,9 +2,11 @@
 #include "editor_fixture.h"
 #include "support/find_control.h"
 #include "widgets/edit_actions.h"
+#include "widgets/find_dialog.h"
 #include "widgets/output_commands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -375,12 +377,23 @@ void EditorTabTest::findOpensOnTheFocusedTextControl() {
     f.viewEditor();
     f.mainWindow->activateWindow();
     f.memo->setFocus();
+    f.setMarkedText("alert(1);\n[alert]\n");
     QTest::keyClick(f.memo, Qt::Key_F, Qt::ControlModifier);
-    QCOMPARE(f.desktop.findTargets, QList<QWidget*>{f.memo});
+    auto* find = f.mainWindow->findChild<FindDialog*>();
+    QVERIFY(find && find->isVisible());
+    // It searches the editor for the selected word: from the top, the first one.
+    f.memo->moveCursor(QTextCursor::Start);
+    QVERIFY(find->findNext());
+    QCOMPARE(f.memo->textCursor().selectionStart(), 0);
+    QCOMPARE(f.memo->textCursor().selectedText(), QStringLiteral("alert"));
     // Nothing to search in an empty editor.
+    find->hide();
     f.memo->clear();
+    f.mainWindow->activateWindow();
+    f.memo->setFocus();
+    QTRY_COMPARE(QApplication::activeWindow(), f.mainWindow);
     QTest::keyClick(f.memo, Qt::Key_F, Qt::ControlModifier);
-    QCOMPARE(f.desktop.findTargets.size(), 1);
+    QVERIFY(!find->isVisible());
 }
 
 QTEST_MAIN(EditorTabTest)

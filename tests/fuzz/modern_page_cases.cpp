@@ -10,6 +10,7 @@
 // Usage: modern_page_cases --seed S --show MAKER:INDEX
 //   prints the typed values of one case, to reproduce a failure.
 
+#include "core/page_text.h"
 #include "core/text_file.h"
 #include "core/typed_text.h"
 #include "makers/dropdown/dropdown_modern_page.h"
@@ -481,8 +482,7 @@ Case slideshowCase(Draw& draw) {
     const bool published = draw.shape.chance(30);
     made.typed << QStringLiteral("published = %1").arg(published);
     const auto page = [published](const SlideshowSettings& settings) {
-        return published ? makeModernPublishedSlideshowPage(settings)
-                         : makeModernSlideshowPage(settings);
+        return published ? modernPublishedSlideshowPage(settings) : modernSlideshowPage(settings);
     };
     const SlideshowPage hostile = page(s);
     made.refused = hostile.refused();
@@ -556,9 +556,9 @@ int writeBatches(quint64 seed, qint64 count, const QString& dir, qint64 batchSiz
                 const Case made = maker.make(draw);
                 QJsonObject entry{{"index", index}, {"refused", made.refused}};
                 if (!made.refused) {
-                    entry.insert("page", made.page.join(QLatin1Char('\n')));
-                    entry.insert("benign",
-                                 benignPages.idOf(made.benign.join(QLatin1Char('\n')), newBenign));
+                    entry.insert("page", pageText(made.page, LastLine::Open));
+                    entry.insert("benign", benignPages.idOf(pageText(made.benign, LastLine::Open),
+                                                            newBenign));
                     entry.insert("shown", jsonList(made.shown));
                     entry.insert("addresses", jsonList(made.addresses));
                     entry.insert("typedAddresses", jsonList(made.typedAddresses));
@@ -595,7 +595,7 @@ int showCase(quint64 seed, const QString& which) {
             const Case made = Makers[m].make(draw);
             for (const QString& line : made.typed)
                 std::printf("%s\n", line.toUtf8().constData());
-            std::printf("--- page\n%s\n", made.page.join(QLatin1Char('\n')).toUtf8().constData());
+            std::printf("--- page\n%s\n", pageText(made.page, LastLine::Open).toUtf8().constData());
             return 0;
         }
     std::fprintf(stderr, "unknown maker %s\n", qPrintable(name));

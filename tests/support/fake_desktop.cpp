@@ -79,7 +79,3 @@ void FakeDesktop::playWave(const QString& path) {
 void FakeDesktop::playMidi(const QString& path) {
     midisPlayed << path;
 }
-
-void FakeDesktop::showFind(QWidget* textControl) {
-    findTargets << textControl;
-}

@@ -44,7 +44,6 @@ public:
     QStringList printed;
     QStringList wavesPlayed;
     QStringList midisPlayed;
-    QList<QWidget*> findTargets;
 
     QStringList noticeTexts() const;
     QString lastNotice() const;
@@ -60,5 +59,4 @@ public:
     PrintOutcome print(const QString& text) override;
     void playWave(const QString& path) override;
     void playMidi(const QString& path) override;
-    void showFind(QWidget* textControl) override;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/page_text.h"
+
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
@@ -64,7 +66,7 @@ inline PageReading readModernPage(const QStringList& lines, bool wholePage) {
     using namespace modern_page_checks;
     PageReading reading;
     QStringList& problems = reading.problems;
-    const QString text = lines.join(QLatin1Char('\n'));
+    const QString text = pageText(lines, LastLine::Open);
 
     if (wholePage) {
         if (lines.value(0) != QLatin1String("<!DOCTYPE html>"))

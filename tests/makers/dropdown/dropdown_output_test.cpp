@@ -1,3 +1,4 @@
+#include "core/page_text.h"
 #include "core/text_file.h"
 #include "dropdown_fixture.h"
 #include "makers/dropdown/dropdown_page.h"
@@ -231,7 +232,7 @@ private slots:
         DropdownFixture f;
         const QStringList lines = workedExample(f);
         auto* pane = findControl<QPlainTextEdit>(f.tab, "Memo3");
-        const QString text = lines.join('\n') + '\n';
+        const QString text = pageText(lines);
 
         findControl<QPushButton>(f.tab, "BitBtn3")->click();
         QCOMPARE(QApplication::clipboard()->text(), text);

@@ -1,3 +1,4 @@
+#include "core/page_text.h"
 #include "dropdown_fixture.h"
 #include "makers/dropdown/dropdown_page.h"
 #include "support/keyboard_access.h"
@@ -16,10 +17,6 @@ const QString forbiddenNotice =
     "The item name or URL may not contain quotation marks or square brackets!";
 const QString emptyListNotice = "This is just a message to inform you that there are no items in "
                                 "your list. The code will be generated anyway.";
-
-QString paneText(const QStringList& lines) {
-    return lines.join('\n') + '\n';
-}
 
 // What a tab holds at start and after New.
 void checkNewDocument(DropdownFixture& f) {
@@ -328,7 +325,7 @@ private slots:
         expected.fullPage = true;
         expected.entries = {"Home [index.html]", QString(120, 'n') + " [long.html]"};
         QCOMPARE(findControl<QPlainTextEdit>(f.tab, "Memo3")->toPlainText(),
-                 paneText(dropdownPage(expected)));
+                 pageText(dropdownPage(expected)));
     }
 
     void emptyListWarnsAndRestoresTheGoText() {
@@ -341,7 +338,7 @@ private slots:
         QCOMPARE(f.fake.notices.first().kind, NoticeKind::Warning);
         QCOMPARE(f.fake.lastNotice(), emptyListNotice);
         QCOMPARE(findControl<QLineEdit>(f.tab, "Edit2")->text(), "Go!");
-        QCOMPARE(pane->toPlainText(), paneText(dropdownPage(DropdownSettings())));
+        QCOMPARE(pane->toPlainText(), pageText(dropdownPage(DropdownSettings())));
         QVERIFY(!pane->toPlainText().contains("old text"));
     }
 

@@ -1,3 +1,4 @@
+#include "core/page_text.h"
 #include "makers/mouseover/mouseover_page.h"
 
 #include <QTest>
@@ -152,7 +153,7 @@ private slots:
     // left without a line break still stands on its own, and nothing else is
     // added or dropped between the panes.
     void assembledPageKeepsEachPaneLineWhole() {
-        const QString script = mouseOverScriptLines().join('\n') + '\n';
+        const QString script = pageText(mouseOverScriptLines());
         QCOMPARE(assembleMouseOverPage("<html>\n<head>", script, "<p>intro</p>"),
                  "<html>\n<head>\n" + script + "<p>intro</p>\n");
         QCOMPARE(assembleMouseOverPage("<html>\n\n", script, "<br>\n"),

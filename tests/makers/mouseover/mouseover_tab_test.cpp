@@ -1,6 +1,7 @@
 #include "makers/mouseover/mouseover_tab.h"
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
+#include "support/keyboard_access.h"
 #include "support/test_files.h"
 #include "widgets/background_save.h"
 #include "widgets/edit_actions.h"
@@ -69,19 +70,6 @@ QString preloadLines(int firstObject, int button) {
         .arg(firstObject)
         .arg(firstObject + 1)
         .arg(button);
-}
-
-// What a screen reader announces for a control: its accessible name, else
-// the label it is the buddy of, else a button's caption.
-QString spokenName(QWidget* control) {
-    if (!control->accessibleName().isEmpty())
-        return control->accessibleName();
-    for (const QLabel* label : control->window()->findChildren<QLabel*>())
-        if (label->buddy() == control)
-            return label->text();
-    if (const auto* button = qobject_cast<QAbstractButton*>(control))
-        return button->text().remove('&');
-    return {};
 }
 
 } // namespace

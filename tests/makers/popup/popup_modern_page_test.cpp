@@ -1,3 +1,4 @@
+#include "core/page_text.h"
 #include "makers/popup/popup_modern_page.h"
 #include "support/modern_page_checks.h"
 
@@ -18,10 +19,6 @@ PopupSettings launchedBy(Event event, Medium medium) {
     settings.event = event;
     settings.medium = medium;
     return settings;
-}
-
-QString joined(const QStringList& page) {
-    return page.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -61,10 +58,10 @@ private slots:
             const PageReading reading = readModernPage(page, true);
             QCOMPARE(reading.problems, QStringList());
             QVERIFY((reading.elements - PopupElements).isEmpty());
-            QVERIFY(joined(page).contains(launch));
+            QVERIFY(pageText(page).contains(launch));
             // Only a click may open a window; every launch can show the overlay.
-            QCOMPARE(joined(page).contains("window.open("), event == Event::OnClick);
-            QVERIFY(joined(page).contains("dialog.showModal();"));
+            QCOMPARE(pageText(page).contains("window.open("), event == Event::OnClick);
+            QVERIFY(pageText(page).contains("dialog.showModal();"));
             QCOMPARE(reading.elements.contains("a"), medium != Medium::Other);
             QCOMPARE(reading.elements.contains("img"), medium == Medium::ImageLink);
         }
@@ -75,7 +72,7 @@ private slots:
         settings.width = QStringLiteral("1000");
         settings.height = QStringLiteral("700");
         settings.statusbar = settings.scrollbars = true;
-        const QString page = joined(modernPopupPage(settings));
+        const QString page = pageText(modernPopupPage(settings));
         QVERIFY(page.contains(
             "  var popup = window.open(url, name, \"directories=no,location=no,menubar=no,"
             "resizable=no,scrollbars=yes,status=yes,toolbar=no,width=1000,height=700,left=25,"
@@ -85,7 +82,7 @@ private slots:
                               "max-height:calc(100vh - 6em)\"></iframe>"));
 
         settings.fullScreen = true;
-        const QString full = joined(modernPopupPage(settings));
+        const QString full = pageText(modernPopupPage(settings));
         QVERIFY(full.contains("window.open(url, name, \"width=\" + screen.availWidth + "
                               "\",height=\" + screen.availHeight + \",left=0,top=0\");"));
         QVERIFY(full.contains("width:calc(100vw - 4em);height:calc(100vh - 6em)"));
@@ -95,14 +92,14 @@ private slots:
         PopupSettings settings = launchedBy(Event::AfterDelay, Medium::Other);
         settings.delaySeconds = QStringLiteral("5");
         settings.closeSeconds = QStringLiteral("15");
-        QVERIFY(joined(modernPopupPage(settings)).contains("var closeSeconds = 0;"));
+        QVERIFY(pageText(modernPopupPage(settings)).contains("var closeSeconds = 0;"));
         settings.closeAfterTime = true;
-        const QString page = joined(modernPopupPage(settings));
+        const QString page = pageText(modernPopupPage(settings));
         QVERIFY(page.contains("var closeSeconds = 15;"));
         QVERIFY(page.contains("window.setTimeout(showOverlay, 5000);"));
         // Leaving the page never had a close timer.
         settings.event = Event::OnUnload;
-        QVERIFY(joined(modernPopupPage(settings)).contains("var closeSeconds = 0;"));
+        QVERIFY(pageText(modernPopupPage(settings)).contains("var closeSeconds = 0;"));
     }
 
     void statusMessageBecomesTheToolTip() {

@@ -1,3 +1,4 @@
+#include "core/page_text.h"
 #include "makers/slideshow/slideshow_modern_page.h"
 #include "support/modern_page_checks.h"
 
@@ -17,10 +18,6 @@ SlideshowSettings slides(const QStringList& images) {
     return settings;
 }
 
-QString joined(const QStringList& page) {
-    return page.join(QLatin1Char('\n'));
-}
-
 } // namespace
 
 class SlideshowModernPageTest final : public QObject {
@@ -34,28 +31,28 @@ private slots:
         SlideshowSettings badTime = slides({"/pics/a.jpg"});
         badTime.transitionTime = QStringLiteral("-");
         for (const SlideshowSettings& settings : {noImages, noStart, badTime}) {
-            const SlideshowPage modern = makeModernSlideshowPage(settings);
+            const SlideshowPage modern = modernSlideshowPage(settings);
             QVERIFY(modern.refused());
-            QCOMPARE(modern.refusal, makeSlideshowPage(settings).refusal);
-            QCOMPARE(makeModernPublishedSlideshowPage(settings).refusal,
-                     makePublishedSlideshowPage(settings).refusal);
+            QCOMPARE(modern.refusal, slideshowPage(settings).refusal);
+            QCOMPARE(modernPublishedSlideshowPage(settings).refusal,
+                     publishedSlideshowPage(settings).refusal);
         }
-        QVERIFY(!makeModernPublishedSlideshowPage(noImages).refused());
+        QVERIFY(!modernPublishedSlideshowPage(noImages).refused());
     }
 
     // A published show may have no pictures at all: it says so instead of
     // showing a broken image, and offers no controls that would do nothing.
     void emptyPublishedShow() {
         SlideshowSettings empty;
-        const QStringList page = makeModernPublishedSlideshowPage(empty).lines;
+        const QStringList page = modernPublishedSlideshowPage(empty).lines;
         QCOMPARE(readModernPage(page, true).problems, QStringList());
         QVERIFY(page.contains("<p>This slideshow has no pictures yet.</p>"));
         for (const char* absent : {"<img", "<select", "<button", "<script"})
-            QVERIFY2(!joined(page).contains(absent), absent);
+            QVERIFY2(!pageText(page).contains(absent), absent);
     }
 
     void defaultPage() {
-        const QStringList page = makeModernSlideshowPage(slides({"/pics/one.jpg"})).lines;
+        const QStringList page = modernSlideshowPage(slides({"/pics/one.jpg"})).lines;
         const PageReading reading = readModernPage(page, true);
         QCOMPARE(reading.problems, QStringList());
         QVERIFY((reading.elements - SlideshowElements).isEmpty());
@@ -75,7 +72,7 @@ private slots:
             "border-style:solid;border-width:0px\">Start</button>"));
         QVERIFY(page.contains("  var delay = 1000;"));
         QCOMPARE(page.filter("setInterval").size(), 1);
-        QVERIFY(!joined(page).contains("contextmenu"));
+        QVERIFY(!pageText(page).contains("contextmenu"));
     }
 
     void soundRightClickAndLook() {
@@ -88,7 +85,7 @@ private slots:
         settings.centreConsole = settings.headingBold = true;
         settings.headingText = QStringLiteral("Holiday");
         settings.borderWidth = QStringLiteral("0");
-        const QStringList page = makeModernSlideshowPage(settings).lines;
+        const QStringList page = modernSlideshowPage(settings).lines;
         QCOMPARE(readModernPage(page, true).problems, QStringList());
         const qsizetype audio = page.indexOf("<audio src=\"/music/th%C3%A9me.mid\" loop controls "
                                              "preload=\"auto\"></audio>");
@@ -105,7 +102,7 @@ private slots:
         QVERIFY(page.filter("<h1 style").first().contains("font-weight:bold"));
 
         settings.sound.clear();
-        QVERIFY(!joined(makeModernSlideshowPage(settings).lines).contains("<audio"));
+        QVERIFY(!pageText(modernSlideshowPage(settings).lines).contains("<audio"));
     }
 
     void publishedPageUsesBareEncodedNames() {
@@ -113,13 +110,13 @@ private slots:
         settings.backgroundImage = QStringLiteral("/c/it's.gif");
         settings.playSound = true;
         settings.sound = QStringLiteral("/d/song.wav");
-        const QStringList page = makeModernPublishedSlideshowPage(settings).lines;
+        const QStringList page = modernPublishedSlideshowPage(settings).lines;
         QCOMPARE(readModernPage(page, true).problems, QStringList());
         QVERIFY(page.contains("<option value=\"%C3%A9t%C3%A9%20&amp;%20co.jpg\">Image 1</option>"));
         QVERIFY(page.contains("<option value=\"100%25%20%231.png\">Image 2</option>"));
         QVERIFY(page.contains("<option value=\"start.jpg\" selected>Start</option>"));
         QVERIFY(page.contains("<audio src=\"song.wav\" loop controls preload=\"auto\"></audio>"));
-        QVERIFY(joined(page).contains("background-image:url('it%27s.gif')"));
+        QVERIFY(pageText(page).contains("background-image:url('it%27s.gif')"));
     }
 
     void webImagesGetAPictureEachWithTheirSize() {
@@ -132,7 +129,7 @@ private slots:
             {"/b/two,x.png", {"two,x-1600.png", "two,x-1600.webp", {}, {}, 900, 1600}},
             {"/c/wave.gif", {"wave.gif", {}, {}, {}, 320, 200}},
         };
-        const QStringList page = makeModernPublishedSlideshowPage(settings, images).lines;
+        const QStringList page = modernPublishedSlideshowPage(settings, images).lines;
         const PageReading reading = readModernPage(page, true);
         QCOMPARE(reading.problems, QStringList());
         QVERIFY(
@@ -159,12 +156,12 @@ private slots:
                          "width=\"320\" height=\"200\" alt=\"Image 3\" loading=\"lazy\"" +
                              look}));
         QVERIFY(page.contains("<option value=\"one-1600.jpg\">Image 1</option>"));
-        QVERIFY(joined(page).contains("preload(choice.index + 1);"));
-        QVERIFY(joined(page).contains("[data-slideshow=picture] img { display: block; "
-                                      "margin: 0 auto; max-width: 100%; height: auto; }"));
-        QVERIFY(!joined(page).contains("image.src"));
-        QCOMPARE(makeModernPublishedSlideshowPage(settings, {}).lines,
-                 makeModernPublishedSlideshowPage(settings).lines);
+        QVERIFY(pageText(page).contains("preload(choice.index + 1);"));
+        QVERIFY(pageText(page).contains("[data-slideshow=picture] img { display: block; "
+                                        "margin: 0 auto; max-width: 100%; height: auto; }"));
+        QVERIFY(!pageText(page).contains("image.src"));
+        QCOMPARE(modernPublishedSlideshowPage(settings, {}).lines,
+                 modernPublishedSlideshowPage(settings).lines);
     }
 
     void everyTypedValueStaysInItsPlace() {
@@ -175,7 +172,7 @@ private slots:
                     s.listBorderWidth = s.pageBackgroundColor = HostileText;
         s.playSound = s.rightClickDisable = true;
         for (const SlideshowPage& made :
-             {makeModernSlideshowPage(s), makeModernPublishedSlideshowPage(s)}) {
+             {modernSlideshowPage(s), modernPublishedSlideshowPage(s)}) {
             const PageReading reading = readModernPage(made.lines, true);
             QCOMPARE(reading.problems, QStringList());
             QVERIFY((reading.elements - SlideshowElements).isEmpty());

@@ -103,7 +103,7 @@ QStringList defaultLines() {
 }
 
 QStringList made(const SlideshowSettings& settings) {
-    const SlideshowPage page = makeSlideshowPage(settings);
+    const SlideshowPage page = slideshowPage(settings);
     if (page.refused())
         qWarning("refused: %s", qPrintable(page.refusal));
     return page.lines;
@@ -256,19 +256,19 @@ private slots:
         SlideshowSettings s;
         s.transitionTime = QString();
         QCOMPARE(
-            makeSlideshowPage(s).refusal,
+            slideshowPage(s).refusal,
             QStringLiteral("No images in image list. Please add images before generating code!"));
         s.images = {QStringLiteral("/a.jpg")};
         for (const char* initial : {"", "  ", "\t/a\n"}) {
             s.initialImage = QLatin1String(initial);
-            const SlideshowPage page = makeSlideshowPage(s);
+            const SlideshowPage page = slideshowPage(s);
             QCOMPARE(page.refusal, QStringLiteral("Please specify an initial image first!"));
             QVERIFY(page.lines.isEmpty());
         }
         s.initialImage = QStringLiteral("/ab");
         for (const char* time : {"", "-", "+", "1.5", "2 ", "99999999999"}) {
             s.transitionTime = QLatin1String(time);
-            const SlideshowPage page = makeSlideshowPage(s);
+            const SlideshowPage page = slideshowPage(s);
             QCOMPARE(page.refusal,
                      QStringLiteral("'%1' is not a valid integer value").arg(QLatin1String(time)));
             QVERIFY(page.lines.isEmpty());
@@ -284,7 +284,7 @@ private slots:
         s.backgroundImage = QStringLiteral("/bg/paper.gif");
         s.sound = QStringLiteral("/music/tune.mid");
         s.playSound = true;
-        const SlideshowPage page = makePublishedSlideshowPage(s);
+        const SlideshowPage page = publishedSlideshowPage(s);
         QVERIFY(!page.refused());
         QStringList expected = made(s);
         expected[50] = QStringLiteral("<body bgcolor=\"#FFFFFF\" background=\"paper.gif\">");
@@ -299,13 +299,13 @@ private slots:
 
     void publishedPageHasNoRefusalsButTheTransitionTime() {
         SlideshowSettings s;
-        const SlideshowPage page = makePublishedSlideshowPage(s);
+        const SlideshowPage page = publishedSlideshowPage(s);
         QVERIFY(!page.refused());
         QCOMPARE(page.lines.size(), 83);
         QCOMPARE(page.lines[60], QStringLiteral("<img src=\"\" name=\"show\">"));
         QCOMPARE(page.lines[66], QStringLiteral("<option value=\"\" selected>Start"));
         s.transitionTime = QStringLiteral("-");
-        QVERIFY(makePublishedSlideshowPage(s).refused());
+        QVERIFY(publishedSlideshowPage(s).refused());
     }
 
     void bareNameIsThePartAfterTheLastSlash() {

@@ -5,6 +5,7 @@
 #include "support/camera_photo.h"
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
+#include "support/keyboard_access.h"
 #include "support/test_files.h"
 #include "widgets/edit_actions.h"
 #include "widgets/output_commands.h"
@@ -191,16 +192,6 @@ private slots:
             "SpinEdit8",  "SpinEdit9",  "ComboBox12",   "BitBtn23",     "BitBtn24",
             "ComboBox13", "ComboBox14", "ComboBox15",   "BitBtn25",     "BitBtn26",
             "ComboBox16", "ComboBox17"};
-        const auto spokenName = [&f](QWidget* control) {
-            if (!control->accessibleName().isEmpty())
-                return control->accessibleName();
-            if (auto* button = qobject_cast<QAbstractButton*>(control))
-                return button->text().remove(QLatin1Char('&'));
-            for (QLabel* label : f.tab->findChildren<QLabel*>())
-                if (label->buddy() == control)
-                    return label->text().remove(QLatin1Char('&'));
-            return QString();
-        };
         QStringList names;
         for (const QString& name : order) {
             QWidget* control = findControl<QWidget>(*f.tab, name);
