@@ -1,7 +1,10 @@
+#include "app/main_window_controls.h"
 #include "core/text_file.h"
+#include "editor/editor_controls.h"
 #include "editor_fixture.h"
 #include "support/find_control.h"
 #include "widgets/edit_actions.h"
+#include "widgets/edit_actions_controls.h"
 #include "widgets/find_dialog.h"
 #include "widgets/output_commands.h"
 
@@ -15,6 +18,8 @@
 #include <QToolButton>
 #include <sys/stat.h>
 #include <utility>
+
+using namespace editor;
 
 namespace {
 
@@ -80,9 +85,9 @@ void EditorTabTest::newAsksBeforeRestoringTheSkeleton() {
     EditorFixture f;
     f.memo->setPlainText(QStringLiteral("alert(1);"));
     f.desktop.confirmAnswers = {false, true};
-    findControl<QToolButton>(f.tab, "ToolButton63")->click();
+    findControl<QToolButton>(f.tab, controls::NewButton)->click();
     QCOMPARE(f.memo->toPlainText(), QStringLiteral("alert(1);"));
-    findControl<QToolButton>(f.tab, "ToolButton63")->click();
+    findControl<QToolButton>(f.tab, controls::NewButton)->click();
     QCOMPARE(f.lines(), ScriptSkeleton);
     QCOMPARE(f.desktop.confirmations,
              QStringList(2, QStringLiteral("Are you sure you want to start a new document?")));
@@ -94,47 +99,53 @@ void EditorTabTest::toolBarHoldsEveryCommand() {
     const struct {
         QToolButton* button;
         const char* hint;
-    } hints[] = {{findControl<QToolButton>(tab, "ToolButton63"), "New"},
-                 {findControl<QToolButton>(tab, "ToolButton77"), "Open"},
-                 {findControl<QToolButton>(tab, "ToolButton64"), "Save As"},
-                 {findControl<QToolButton>(tab, "ToolButton73"), "Print"},
-                 {findControl<QToolButton>(tab, "ToolButton78"),
+    } hints[] = {{findControl<QToolButton>(tab, controls::NewButton), "New"},
+                 {findControl<QToolButton>(tab, controls::OpenButton), "Open"},
+                 {findControl<QToolButton>(tab, controls::SaveButton), "Save As"},
+                 {findControl<QToolButton>(tab, controls::PrintButton), "Print"},
+                 {findControl<QToolButton>(tab, controls::TagInspectorToggle),
                   "Toggle Tag Inspector (Ctrl+Shift+T goes to it)"},
-                 {findControl<QToolButton>(tab, "ToolButton79"),
+                 {findControl<QToolButton>(tab, controls::ReservedWordsToggle),
                   "Toggle Predefined Words (Ctrl+Shift+W goes to them)"},
-                 {findControl<QToolButton>(tab, "ToolButton75"), "Options"},
-                 {findControl<QToolButton>(tab, "ToolButton76"), "Help"}};
+                 {findControl<QToolButton>(tab, controls::OptionsButton), "Options"},
+                 {findControl<QToolButton>(tab, controls::HelpButton), "Help"}};
     for (const auto& expected : hints) {
         QVERIFY(expected.button);
         QCOMPARE(expected.button->toolTip(), QLatin1String(expected.hint));
         QCOMPARE(tab->findChild<QToolButton*>(expected.button->objectName()), expected.button);
     }
-    for (QToolButton* toggle : {findControl<QToolButton>(tab, "ToolButton78"),
-                                findControl<QToolButton>(tab, "ToolButton79")})
+    for (QToolButton* toggle : {findControl<QToolButton>(tab, controls::TagInspectorToggle),
+                                findControl<QToolButton>(tab, controls::ReservedWordsToggle)})
         QVERIFY(toggle->isCheckable() && toggle->isChecked());
 
-    const EditActions& actions = *findControl<EditActions>(f.mainWindow, "ActionList1");
-    QCOMPARE(tab->findChild<QToolButton*>("ToolButton66")->defaultAction(), actions.cut);
-    QCOMPARE(tab->findChild<QToolButton*>("ToolButton67")->defaultAction(), actions.copy);
-    QCOMPARE(tab->findChild<QToolButton*>("ToolButton68")->defaultAction(), actions.paste);
-    QCOMPARE(tab->findChild<QToolButton*>("ToolButton70")->defaultAction(), actions.undo);
-    QCOMPARE(tab->findChild<QToolButton*>("ToolButton71")->defaultAction(),
+    const EditActions& actions =
+        *findControl<EditActions>(f.mainWindow, edit_actions::controls::ActionList);
+    QCOMPARE(tab->findChild<QToolButton*>(controls::CutButton)->defaultAction(), actions.cut);
+    QCOMPARE(tab->findChild<QToolButton*>(controls::CopyButton)->defaultAction(), actions.copy);
+    QCOMPARE(tab->findChild<QToolButton*>(controls::PasteButton)->defaultAction(), actions.paste);
+    QCOMPARE(tab->findChild<QToolButton*>(controls::UndoButton)->defaultAction(), actions.undo);
+    QCOMPARE(tab->findChild<QToolButton*>(controls::DeleteButton)->defaultAction(),
              actions.deleteSelection);
 
-    QCOMPARE(actionNamed(findControl<QToolButton>(tab, "ToolButton64")->menu(), "AsJS1"),
-             findControl<QAction>(tab, "AsJS1"));
-    QCOMPARE(actionNamed(findControl<QToolButton>(tab, "ToolButton64")->menu(), "AsHTML5"),
-             findControl<QAction>(tab, "AsHTML5"));
-    QCOMPARE(findControl<QAction>(tab, "AsJS1")->text(), QStringLiteral("As JS"));
-    QCOMPARE(findControl<QToolButton>(tab, "ToolButton75")->menu()->objectName(),
-             QStringLiteral("PopupMenu15"));
-    QCOMPARE(actionNamed(findControl<QToolButton>(tab, "ToolButton75")->menu(), "StripHTML1")
+    QCOMPARE(actionNamed(findControl<QToolButton>(tab, controls::SaveButton)->menu(),
+                         controls::SaveAsJs),
+             findControl<QAction>(tab, controls::SaveAsJs));
+    QCOMPARE(actionNamed(findControl<QToolButton>(tab, controls::SaveButton)->menu(),
+                         controls::SaveAsHtml),
+             findControl<QAction>(tab, controls::SaveAsHtml));
+    QCOMPARE(findControl<QAction>(tab, controls::SaveAsJs)->text(), QStringLiteral("As JS"));
+    QCOMPARE(findControl<QToolButton>(tab, controls::OptionsButton)->menu()->objectName(),
+             QString(controls::OptionsMenu));
+    QCOMPARE(actionNamed(findControl<QToolButton>(tab, controls::OptionsButton)->menu(),
+                         controls::StripHtml)
                  ->statusTip(),
              QStringLiteral("Remove <script> And Comment Tags"));
-    QCOMPARE(findControl<QToolButton>(tab, "ToolButton76")->menu()->objectName(),
-             QStringLiteral("PopupMenu16"));
-    QVERIFY(actionNamed(findControl<QToolButton>(tab, "ToolButton76")->menu(), "Help7"));
-    QVERIFY(actionNamed(findControl<QToolButton>(tab, "ToolButton76")->menu(), "About6"));
+    QCOMPARE(findControl<QToolButton>(tab, controls::HelpButton)->menu()->objectName(),
+             QString(controls::HelpMenu));
+    QVERIFY(actionNamed(findControl<QToolButton>(tab, controls::HelpButton)->menu(),
+                        controls::HelpEntry));
+    QVERIFY(actionNamed(findControl<QToolButton>(tab, controls::HelpButton)->menu(),
+                        controls::AboutEntry));
 }
 
 void EditorTabTest::stripDropsWrapperLinesAndKeepsTheUnfilteredScratch_data() {
@@ -159,9 +170,9 @@ void EditorTabTest::stripDropsWrapperLinesAndKeepsTheUnfilteredScratch() {
     for (const bool fromMenu : {false, true}) {
         f.memo->setPlainText(document);
         if (fromMenu)
-            findControl<QAction>(f.tab, "StripHTML1")->trigger();
+            findControl<QAction>(f.tab, controls::StripHtml)->trigger();
         else
-            findControl<QToolButton>(f.tab, "ToolButton75")->click();
+            findControl<QToolButton>(f.tab, controls::OptionsButton)->click();
         QCOMPARE(f.lines(), kept);
         QCOMPARE(readBytes(f.folder.file("temp.tmp")), scratch);
     }
@@ -178,8 +189,8 @@ void EditorTabTest::unwritableScratchLeavesTheDocument() {
     const QString document = documentText(ScriptSkeleton);
     const QString target = f.folder.file("out.js");
     f.desktop.saveAnswers = {target};
-    findControl<QToolButton>(f.tab, "ToolButton75")->click();
-    findControl<QAction>(f.tab, "AsJS1")->trigger();
+    findControl<QToolButton>(f.tab, controls::OptionsButton)->click();
+    findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
     QCOMPARE(f.memo->toPlainText(), document);
     QVERIFY(!QFile::exists(target));
     QCOMPARE(f.desktop.noticeTexts(),
@@ -193,7 +204,7 @@ void EditorTabTest::aLinkedScratchFileIsReplaced() {
     const QString target = f.folder.file("someone.txt");
     writeBytes(target, "someone's text");
     QVERIFY(QFile::link(target, f.folder.file("temp.tmp")));
-    findControl<QToolButton>(f.tab, "ToolButton75")->click();
+    findControl<QToolButton>(f.tab, controls::OptionsButton)->click();
     QCOMPARE(readBytes(target), QByteArray("someone's text"));
     QVERIFY(!QFileInfo(f.folder.file("temp.tmp")).isSymLink());
     QCOMPARE(readBytes(f.folder.file("temp.tmp")), SkeletonBytes);
@@ -203,7 +214,7 @@ void EditorTabTest::saveAsJsFiltersThenSaves() {
     EditorFixture f;
     const QString target = f.folder.file("script");
     f.desktop.saveAnswers = {target};
-    findControl<QAction>(f.tab, "AsJS1")->trigger();
+    findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
     const FakeDesktop::FileQuestion& asked = f.desktop.fileQuestions.first();
     QCOMPARE(asked.request.title, QStringLiteral("Save as JS"));
     QCOMPARE(asked.request.filters, QStringList{QStringLiteral("JS Files (*.js)")});
@@ -213,7 +224,7 @@ void EditorTabTest::saveAsJsFiltersThenSaves() {
     QCOMPARE(readBytes(f.folder.file("temp.tmp")), SkeletonBytes);
     // A later Save > As HTML saves the filtered text.
     f.desktop.saveAnswers = {f.folder.file("page.html")};
-    findControl<QAction>(f.tab, "AsHTML5")->trigger();
+    findControl<QAction>(f.tab, controls::SaveAsHtml)->trigger();
     QCOMPARE(readBytes(f.folder.file("page.html")), QByteArray("\r\n\r\n\r\n"));
 }
 
@@ -222,15 +233,15 @@ void EditorTabTest::cancelledDialogsChangeNothing() {
     const QString script = f.folder.file("a.js");
     writeBytes(script, "var a;\r\n");
     f.desktop.openAnswers = {{script}};
-    findControl<QToolButton>(f.tab, "ToolButton77")->click();
+    findControl<QToolButton>(f.tab, controls::OpenButton)->click();
     f.desktop.saveAnswers = {f.folder.file("b.js")};
-    findControl<QAction>(f.tab, "AsJS1")->trigger();
+    findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
     const QByteArray scratch = readBytes(f.folder.file("temp.tmp"));
     const QByteArray saved = readBytes(f.folder.file("b.js"));
     f.memo->setPlainText(documentText(ScriptSkeleton));
 
-    findControl<QToolButton>(f.tab, "ToolButton77")->click(); // cancelled: no answer queued
-    findControl<QAction>(f.tab, "AsJS1")->trigger();
+    findControl<QToolButton>(f.tab, controls::OpenButton)->click(); // cancelled: no answer queued
+    findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
     QCOMPARE(f.lines(), ScriptSkeleton);
     QCOMPARE(readBytes(f.folder.file("temp.tmp")), scratch);
     QCOMPARE(readBytes(f.folder.file("b.js")), saved);
@@ -243,7 +254,7 @@ void EditorTabTest::saveAsJsToAnUncreatableFileKeepsTheFilteredText() {
     EditorFixture f;
     const QString target = f.folder.file("missing/folder/x.js");
     f.desktop.saveAnswers = {target};
-    findControl<QAction>(f.tab, "AsJS1")->trigger();
+    findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
     QCOMPARE(f.desktop.noticeTexts(), QStringList{cannotCreateMessage(target)});
     QCOMPARE(f.lines(), QStringList(3, QString()));
 }
@@ -253,7 +264,7 @@ void EditorTabTest::saveAsHtmlAndPrintTakeTheEditorText() {
     // A non-breaking space survives the round trip.
     f.memo->setPlainText(QStringLiteral("a\u00A0b\n\tc"));
     f.desktop.saveAnswers = {f.folder.file("page")};
-    findControl<QAction>(f.tab, "AsHTML5")->trigger();
+    findControl<QAction>(f.tab, controls::SaveAsHtml)->trigger();
     const FileDialogSpec& request = f.desktop.fileQuestions.first().request;
     QCOMPARE(request.title, QStringLiteral("Save as HTML"));
     QCOMPARE(request.filters, QStringList{QStringLiteral("HTML File (*.html)")});
@@ -261,7 +272,7 @@ void EditorTabTest::saveAsHtmlAndPrintTakeTheEditorText() {
     QCOMPARE(readBytes(f.folder.file("page.html")), QByteArray("\xEF\xBB\xBF"
                                                                "a\xC2\xA0"
                                                                "b\r\n\tc\r\n"));
-    findControl<QToolButton>(f.tab, "ToolButton73")->click();
+    findControl<QToolButton>(f.tab, controls::PrintButton)->click();
     QCOMPARE(f.desktop.printed, QStringList{QStringLiteral("a\u00A0b\n\tc")});
 }
 
@@ -288,7 +299,7 @@ void EditorTabTest::openReplacesTheDocument() {
     const QString path = f.folder.file("in.js");
     writeBytes(path, bytes);
     f.desktop.openAnswers = {{path}};
-    findControl<QToolButton>(f.tab, "ToolButton77")->click();
+    findControl<QToolButton>(f.tab, controls::OpenButton)->click();
     const FileDialogSpec& request = f.desktop.fileQuestions.first().request;
     QCOMPARE(request.title, QStringLiteral("Open"));
     QCOMPARE(request.filters.size(), 3);
@@ -309,7 +320,7 @@ void EditorTabTest::openRefusesWhatIsNotARegularFile() {
         {"/dev/zero", "Not a regular file"}};
     for (const auto& [path, reason] : refused) {
         f.desktop.openAnswers = {{path}};
-        findControl<QToolButton>(f.tab, "ToolButton77")->click();
+        findControl<QToolButton>(f.tab, controls::OpenButton)->click();
         QCOMPARE(f.desktop.lastNotice(), cannotOpenMessage(path, reason));
     }
     QCOMPARE(f.lines(), ScriptSkeleton);
@@ -332,20 +343,21 @@ void EditorTabTest::savesKeepTheEncodingTheFileWasReadIn() {
     const QString script = f.folder.file("in.js");
     writeBytes(script, bytes);
     f.desktop.openAnswers = {{script}};
-    findControl<QToolButton>(f.tab, "ToolButton77")->click();
+    findControl<QToolButton>(f.tab, controls::OpenButton)->click();
     QCOMPARE(f.tab->editorText(), QStringLiteral("x=\u00e9\n"));
-    QCOMPARE(findControl<QStatusBar>(f.mainWindow, "StatusBar1")->currentMessage(),
-             QString("Opened in.js (%1); saves keep this encoding").arg(encoding));
+    QCOMPARE(
+        findControl<QStatusBar>(f.mainWindow, main_window::controls::StatusBar)->currentMessage(),
+        QString("Opened in.js (%1); saves keep this encoding").arg(encoding));
     f.desktop.saveAnswers = {f.folder.file("out.js"), f.folder.file("out.html")};
-    findControl<QAction>(f.tab, "AsJS1")->trigger();
-    findControl<QAction>(f.tab, "AsHTML5")->trigger();
+    findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
+    findControl<QAction>(f.tab, controls::SaveAsHtml)->trigger();
     QCOMPARE(readBytes(f.folder.file("out.js")), bytes);
     QCOMPARE(readBytes(f.folder.file("out.html")), bytes);
     // A new document is written as UTF-8 again.
     f.desktop.confirmAnswers = {true};
-    findControl<QToolButton>(f.tab, "ToolButton63")->click();
+    findControl<QToolButton>(f.tab, controls::NewButton)->click();
     f.desktop.saveAnswers = {f.folder.file("new.js")};
-    findControl<QAction>(f.tab, "AsJS1")->trigger();
+    findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
     QCOMPARE(readBytes(f.folder.file("new.js")), QByteArray("\r\n\r\n\r\n"));
     QVERIFY(f.desktop.notices.isEmpty());
 }
@@ -359,8 +371,8 @@ void EditorTabTest::openRefusesWhatCannotBeEditedComfortably() {
     const QString minified = f.folder.file("min.js");
     writeBytes(minified, "a\n" + QByteArray(300 * 1024, 'x') + "\n");
     f.desktop.openAnswers = {{huge}, {minified}};
-    findControl<QToolButton>(f.tab, "ToolButton77")->click();
-    findControl<QToolButton>(f.tab, "ToolButton77")->click();
+    findControl<QToolButton>(f.tab, controls::OpenButton)->click();
+    findControl<QToolButton>(f.tab, controls::OpenButton)->click();
     QCOMPARE(f.desktop.notices.size(), 2);
     QVERIFY(f.desktop.noticeTexts().at(0).startsWith("The file " + huge + " is too large"));
     QVERIFY(f.desktop.noticeTexts().at(1).startsWith("The file " + minified + " has lines longer"));
@@ -368,7 +380,7 @@ void EditorTabTest::openRefusesWhatCannotBeEditedComfortably() {
     // A long line that still fits is opened.
     writeBytes(minified, QByteArray(100 * 1024, 'x'));
     f.desktop.openAnswers = {{minified}};
-    findControl<QToolButton>(f.tab, "ToolButton77")->click();
+    findControl<QToolButton>(f.tab, controls::OpenButton)->click();
     QCOMPARE(f.memo->toPlainText().size(), 100 * 1024);
 }
 

@@ -1,11 +1,14 @@
 #include "core/text_file.h"
 #include "editor/reserved_words.h"
+#include "editor/reserved_words_controls.h"
 #include "editor_fixture.h"
 #include "support/find_control.h"
 
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+
+using namespace reserved_words;
 
 namespace {
 
@@ -24,8 +27,8 @@ void clickWord(QListWidget* list, int row) {
 
 // The windows with the list and the button of the Reserved Words window.
 struct WordsFixture : EditorFixture {
-    QListWidget* list = findControl<QListWidget>(words, "ListBox1");
-    QPushButton* add = findControl<QPushButton>(words, "Button1");
+    QListWidget* list = findControl<QListWidget>(words, controls::Words);
+    QPushButton* add = findControl<QPushButton>(words, controls::Insert);
 };
 
 } // namespace
@@ -154,7 +157,7 @@ void ReservedWordsTest::missingWordFileStillOpensTheWindow() {
 void ReservedWordsTest::shippedListHoldsTheReservedWords() {
     EditorFixture f;
     f.words->show();
-    const QStringList words = items(findControl<QListWidget>(f.words, "ListBox1"));
+    const QStringList words = items(findControl<QListWidget>(f.words, controls::Words));
     for (const char* word : {"break", "function", "return", "typeof", "var", "while", "document",
                              "getElementById", "Math", "parseInt"})
         QVERIFY2(words.contains(QLatin1String(word)), word);
