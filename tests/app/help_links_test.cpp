@@ -1,5 +1,11 @@
 #include "app/application_windows.h"
 #include "app/main_window.h"
+#include "app/main_window_controls.h"
+#include "editor/editor_controls.h"
+#include "makers/dropdown/dropdown_controls.h"
+#include "makers/mouseover/mouseover_controls.h"
+#include "makers/popup/popup_controls.h"
+#include "makers/slideshow/slideshow_controls.h"
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
@@ -33,8 +39,8 @@ private slots:
         ApplicationWindows windows;
         MainWindow& main = *windows.mainWindow;
 
-        findControl<QAction>(main, "Help3")->trigger();
-        findControl<QAction>(main, "Readme1")->trigger();
+        findControl<QAction>(main, main_window::controls::Help)->trigger();
+        findControl<QAction>(main, main_window::controls::Readme)->trigger();
         QCOMPARE(desk.opened.size(), 2);
         expectShippedFile(desk.opened.at(0), folder.file(QStringLiteral("help/index.html")));
         expectShippedFile(desk.opened.at(1), folder.file(QStringLiteral("readme.txt")));
@@ -48,10 +54,15 @@ private slots:
         ApplicationWindows windows;
         MainWindow& main = *windows.mainWindow;
         QStringList items;
-        for (QAction* item :
-             findControl<QMenuBar>(main, "MainMenu1")->actions().last()->menu()->actions())
+        for (QAction* item : findControl<QMenuBar>(main, main_window::controls::MainMenu)
+                                 ->actions()
+                                 .last()
+                                 ->menu()
+                                 ->actions())
             items << item->objectName();
-        QCOMPARE(items, (QStringList{"Help3", "Readme1", "ShowStartupTips1", "", "About2"}));
+        QCOMPARE(items, (QStringList{main_window::controls::Help, main_window::controls::Readme,
+                                     main_window::controls::ShowStartupTips, "",
+                                     main_window::controls::About}));
     }
 
     void f1OpensTheHelpIndexOnEveryTab() {
@@ -60,13 +71,15 @@ private slots:
         ApplicationWindows windows;
         MainWindow& main = *windows.mainWindow;
         main.show();
-        for (int tab = 0; tab < findControl<QTabWidget>(main, "PageControl1")->count(); ++tab) {
+        for (int tab = 0; tab < findControl<QTabWidget>(main, main_window::controls::Tabs)->count();
+             ++tab) {
             main.viewTab(tab);
             main.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&main));
             QTest::keyClick(&main, Qt::Key_F1);
         }
-        QCOMPARE(desk.opened.size(), findControl<QTabWidget>(main, "PageControl1")->count());
+        QCOMPARE(desk.opened.size(),
+                 findControl<QTabWidget>(main, main_window::controls::Tabs)->count());
         for (const QUrl& opened : desk.opened)
             expectShippedFile(opened, folder.file(QStringLiteral("help/index.html")));
     }
@@ -76,10 +89,13 @@ private slots:
         ProgramFolder folder;
         ApplicationWindows windows;
         windows.mainWindow->buildEveryTab();
-        const char* const items[] = {"Help2", "Help4", "Help5", "Help6", "Help7"};
+        const char* const items[] = {dropdown::controls::HelpEntry, popup::controls::HelpEntry,
+                                     mouseover::controls::HelpEntry, slideshow::controls::HelpEntry,
+                                     editor::controls::HelpEntry};
         for (int tool = 1; tool <= 5; ++tool) {
             QWidget* tab =
-                findControl<QTabWidget>(windows.mainWindow.get(), "PageControl1")->widget(tool - 1);
+                findControl<QTabWidget>(windows.mainWindow.get(), main_window::controls::Tabs)
+                    ->widget(tool - 1);
             auto* item = tab->findChild<QAction*>(QLatin1String(items[tool - 1]));
             QVERIFY2(item, items[tool - 1]);
             QCOMPARE(item->text(), QStringLiteral("Help"));

@@ -1,5 +1,15 @@
 #include "app/application_windows.h"
 #include "app/main_window.h"
+#include "app/main_window_controls.h"
+#include "editor/editor_controls.h"
+#include "makers/dropdown/dropdown_controls.h"
+#include "makers/dropdown/dropdown_fields.h"
+#include "makers/mouseover/mouseover_controls.h"
+#include "makers/mouseover/mouseover_fields.h"
+#include "makers/popup/popup_controls.h"
+#include "makers/popup/popup_fields.h"
+#include "makers/slideshow/slideshow_controls.h"
+#include "makers/slideshow/slideshow_fields.h"
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
@@ -54,35 +64,43 @@ struct TabRow {
 };
 
 const QList<TabRow> Tabs = {
-    {"Dropdown", Qt::Key_F2, {accessKey("BitBtn7")}, "Memo3", "<select", true, false},
+    {"Dropdown",
+     Qt::Key_F2,
+     {accessKey(dropdown::controls::MakeCode)},
+     dropdown::fields::Code,
+     "<select",
+     true,
+     false},
     {"Popup",
      Qt::Key_F3,
-     {typeInto("Edit6", "popup.html"), accessKey("BitBtn10")},
-     "Edit6",
+     {typeInto(popup::fields::Url, "popup.html"), accessKey(popup::controls::MakeCode)},
+     popup::fields::Url,
      "popup.html",
      true,
      false},
     {"MouseOver",
      Qt::Key_F4,
-     {typeInto("Edit10", "off.gif"), typeInto("Edit11", "on.gif"), accessKey("BitBtn14"),
-      accessKey("BitBtn16")},
-     "Memo8",
+     {typeInto(mouseover::fields::InitialImage, "off.gif"),
+      typeInto(mouseover::fields::MouseOverImage, "on.gif"),
+      accessKey(mouseover::controls::AddImage), accessKey(mouseover::controls::EndCode)},
+     mouseover::fields::BodyPane,
      "off.gif",
      true,
      false},
     {"Slideshow",
      Qt::Key_F5,
      // Add an image, pick it from the list as the initial image, make.
-     {accessKey("BitBtn33"), accessKey("ListBox2"), press(Qt::Key_Down), accessKey("Button6"),
-      accessKey("BitBtn32")},
-     "Memo19",
+     {accessKey(slideshow::controls::AddImages), accessKey(slideshow::fields::Images),
+      press(Qt::Key_Down), accessKey(slideshow::controls::ChooseInitial),
+      accessKey(slideshow::controls::MakeCode)},
+     slideshow::fields::Code,
      "one.jpg",
      true,
      true},
     {"JS Editor",
      Qt::Key_F6,
-     {typeInto("Memo21", "alert('typed');")},
-     "Memo21",
+     {typeInto(editor::controls::Editor, "alert('typed');")},
+     editor::controls::Editor,
      "alert('typed');",
      true,
      false},
@@ -152,7 +170,8 @@ private slots:
         for (int index = 0; index < Tabs.size(); ++index) {
             const TabRow& tab = Tabs[index];
             key(tab.viewKey);
-            QCOMPARE(findControl<QTabWidget>(main, "PageControl1")->currentIndex(), index);
+            QCOMPARE(findControl<QTabWidget>(main, main_window::controls::Tabs)->currentIndex(),
+                     index);
             for (const Key& step : tab.make) {
                 if (*step.field) {
                     QVERIFY2(tabTo(step.field), step.field);
@@ -221,12 +240,15 @@ private slots:
             }
         }
         // Added above Exit, which stays as it is; the project items between.
-        const QList<QAction*> file =
-            findControl<QMenuBar>(window, "MainMenu1")->actions().first()->menu()->actions();
+        const QList<QAction*> file = findControl<QMenuBar>(window, main_window::controls::MainMenu)
+                                         ->actions()
+                                         .first()
+                                         ->menu()
+                                         ->actions();
         QCOMPARE(file.size(), 14);
         QCOMPARE(file.at(7), findControl<QAction>(window, "NewProject"));
         QCOMPARE(file.at(11)->menu(), findControl<QMenu>(window, "RecentProjects"));
-        QCOMPARE(file.last(), findControl<QAction>(window, "Exit1"));
+        QCOMPARE(file.last(), findControl<QAction>(window, main_window::controls::Exit));
     }
 
     // Options in the menu bar holds what the current tab's tool-bar drop-downs
@@ -241,16 +263,18 @@ private slots:
         const QString tagInspector = QCoreApplication::translate("ToolTab", "Tag Inspector");
         const QString reservedWords = QCoreApplication::translate("ToolTab", "Reserved Words");
         const QStringList expected[] = {
-            {"AsHTML1", "AsText1", "", "PreviewinBrowser1", "", "ModernOutput", "SeparateFiles", "",
-             "LivePreview", "", "MakeRelevantCodeOnly1", "MakeAllHTMLCode1"},
-            {"AsHTML2", "AsText2", "", "Preview1", "", "ModernOutput", "SeparateFiles", "",
-             "LivePreview"},
-            {"AsHTML3", "AsText3", "", "Preview2", "", "ModernOutput", "SeparateFiles", "",
-             "LivePreview"},
-            {"AsHTML4", "AsText4", "Publish1", "", "Preview3", "", "ModernOutput", "SeparateFiles",
-             "", "LivePreview"},
-            {"AsJS1", "AsHTML5", "", tagInspector, reservedWords, "", "StripHTML1", "",
-             "LivePreview"},
+            {dropdown::controls::SaveAsHtml, dropdown::controls::SaveAsText, "",
+             dropdown::controls::Preview, "", "ModernOutput", "SeparateFiles", "", "LivePreview",
+             "", dropdown::fields::RelevantCodeOnly, dropdown::fields::WholePage},
+            {popup::controls::SaveAsHtml, popup::controls::SaveAsText, "", popup::controls::Preview,
+             "", "ModernOutput", "SeparateFiles", "", "LivePreview"},
+            {mouseover::controls::SaveAsHtml, mouseover::controls::SaveAsText, "",
+             mouseover::controls::Preview, "", "ModernOutput", "SeparateFiles", "", "LivePreview"},
+            {slideshow::controls::SaveAsHtml, slideshow::controls::SaveAsText,
+             slideshow::controls::Publish, "", slideshow::controls::Preview, "", "ModernOutput",
+             "SeparateFiles", "", "LivePreview"},
+            {editor::controls::SaveAsJs, editor::controls::SaveAsHtml, "", tagInspector,
+             reservedWords, "", editor::controls::StripHtml, "", "LivePreview"},
         };
         auto* options = findControl<QMenu>(window, "MainOptionsMenu");
         for (int tab = 0; tab < 5; ++tab) {
@@ -270,7 +294,7 @@ private slots:
         QAction* words = *std::find_if(entries.begin(), entries.end(), [&](const QAction* entry) {
             return entry->text() == reservedWords;
         });
-        auto* wordsButton = findControl<QToolButton>(window, "ToolButton79");
+        auto* wordsButton = findControl<QToolButton>(window, editor::controls::ReservedWordsToggle);
         words->trigger();
         QCOMPARE(wordsButton->isChecked(), words->isChecked());
         QCOMPARE(wordsButton->isChecked(), false);
@@ -286,7 +310,7 @@ private slots:
         main->show();
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
-        auto* menuBar = findControl<QMenuBar>(main, "MainMenu1");
+        auto* menuBar = findControl<QMenuBar>(main, main_window::controls::MainMenu);
         auto* options = findControl<QMenu>(main, "MainOptionsMenu");
         const QKeyCombination editKey = QKeySequence::mnemonic(menuBar->actions().at(1)->text())[0];
         const QKeyCombination optionsKey = QKeySequence::mnemonic(options->title())[0];
@@ -301,7 +325,7 @@ private slots:
                 QTRY_VERIFY(!QApplication::activePopupWidget());
             }
         }
-        QCOMPARE(findControl<QPushButton>(main, "BitBtn28")->text(),
+        QCOMPARE(findControl<QPushButton>(main, slideshow::controls::ClearCode)->text(),
                  QCoreApplication::translate("ToolTab", "Cl&ear Code"));
         key(optionsKey);
         QTRY_COMPARE(QApplication::activePopupWidget(), options);
@@ -323,7 +347,7 @@ private slots:
 
         QTest::keyClick(window, Qt::Key_F6);
         QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(findControl<QPlainTextEdit>(window, "Memo21")->toPlainText(),
+        QCOMPARE(findControl<QPlainTextEdit>(window, editor::controls::Editor)->toPlainText(),
                  QStringLiteral("var opened = 1;\n"));
     }
 };

@@ -1,6 +1,7 @@
 #include "app/application_windows.h"
 #include "app/main_window.h"
 #include "core/text_file.h"
+#include "makers/dropdown/dropdown_fields.h"
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
@@ -61,7 +62,7 @@ private slots:
         ProgramFolder folder;
         FakeDesktop fake;
         ApplicationWindows windows;
-        for (const char* name : {"Edit3", "FontList"}) {
+        for (const char* name : {dropdown::fields::ItemName, dropdown::fields::Font}) {
             QLineEdit* field = lineEditOf(findControl<QWidget>(windows.mainWindow.get(), name));
             field->setText(QStringLiteral("kept"));
             field->setCursorPosition(2);
