@@ -144,9 +144,8 @@ QStringList covering(QWidget* main) {
     const auto onScreen = [](const QWidget* strip) {
         return QRect(strip->mapToGlobal(QPoint()), strip->size());
     };
-    const QWidget* strips[] = {
-        main->findChild<QMenuBar*>(),
-        main->findChild<QTabWidget*>(main_window::controls::Tabs)->tabBar()};
+    const QWidget* strips[] = {main->findChild<QMenuBar*>(),
+                               main->findChild<QTabWidget*>(main_window::controls::Tabs)->tabBar()};
     QStringList faults;
     for (QWidget* companion : main->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!companion->isWindow() || !companion->isVisible())

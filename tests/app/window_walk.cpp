@@ -65,8 +65,7 @@ void walkWindows(const std::function<void(const QString& where, QWidget* window)
     QVERIFY(main);
     settle(main);
     visitPages(QString(main_window::controls::Window), main,
-               qobject_cast<QTabWidget*>(ownChild(main, main_window::controls::Tabs)),
-               visit);
+               qobject_cast<QTabWidget*>(ownChild(main, main_window::controls::Tabs)), visit);
 
     for (const char* name :
          {tag_palette::controls::Window, reserved_words::controls::Window,

@@ -19,8 +19,7 @@ enum class TabOutput { Classic, Modern };
 // the desktop faked; its controls are reached by objectName.
 template <typename Tab> class TabFixture {
 public:
-    explicit TabFixture(TabOutput output = TabOutput::Classic,
-                        std::function<void()> showAbout = {})
+    explicit TabFixture(TabOutput output = TabOutput::Classic, std::function<void()> showAbout = {})
         : modernOutput(output == TabOutput::Modern ? checkedModernOutput() : nullptr),
           context(madeContext(std::move(showAbout))), tab(context) {}
     TabFixture(const TabFixture&) = delete;
