@@ -1,5 +1,6 @@
 #include "app/main_window_controls.h"
 #include "editor/tag_palette_controls.h"
+#include "support/find_control.h"
 #include "window_walk.h"
 
 #include <QApplication>
@@ -144,8 +145,9 @@ QStringList covering(QWidget* main) {
     const auto onScreen = [](const QWidget* strip) {
         return QRect(strip->mapToGlobal(QPoint()), strip->size());
     };
-    const QWidget* strips[] = {main->findChild<QMenuBar*>(),
-                               main->findChild<QTabWidget*>(main_window::controls::Tabs)->tabBar()};
+    const QWidget* strips[] = {
+        main->findChild<QMenuBar*>(),
+        findControl<QTabWidget>(main, main_window::controls::Tabs)->tabBar()};
     QStringList faults;
     for (QWidget* companion : main->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!companion->isWindow() || !companion->isVisible())

@@ -1,12 +1,11 @@
-#include "app/application_windows.h"
 #include "app/main_window.h"
 #include "editor/reserved_words_controls.h"
 #include "editor/tag_palette_controls.h"
 #include "guidance/tip_window_controls.h"
 #include "guidance/wizard_window_controls.h"
-#include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 #include "widgets/contrast.h"
 
 #include <QAccessible>
@@ -55,26 +54,16 @@ const struct {
 class CompanionAccessTest : public QObject {
     Q_OBJECT
 private:
-    std::unique_ptr<ProgramFolder> folder;
-    std::unique_ptr<FakeDesktop> fake;
-    std::unique_ptr<ApplicationWindows> windows;
+    std::unique_ptr<WindowFixture> app;
     QPalette lightPalette;
 
-    QWidget* window(const char* name) {
-        return findControl<QWidget>(windows->mainWindow.get(), name);
-    }
+    QWidget* window(const char* name) { return findControl<QWidget>(app->window(), name); }
 
 private slots:
     void initTestCase() { lightPalette = QApplication::palette(); }
-    void init() {
-        folder = std::make_unique<ProgramFolder>();
-        fake = std::make_unique<FakeDesktop>();
-        windows = std::make_unique<ApplicationWindows>();
-    }
+    void init() { app = std::make_unique<WindowFixture>(WindowFixture::Tabs::AsStarted); }
     void cleanup() {
-        windows.reset();
-        fake.reset();
-        folder.reset();
+        app.reset();
         QApplication::setPalette(lightPalette);
     }
 
@@ -130,7 +119,7 @@ private slots:
 
     // Wherever a companion window was left, it shows wholly on the main window's screen.
     void companionsShowWhollyOnTheMainWindowsScreen() {
-        const QRect area = windows->mainWindow->screen()->availableGeometry();
+        const QRect area = app->windows->mainWindow->screen()->availableGeometry();
         for (const QPoint away : {QPoint(-900, 40), QPoint(40, -900), QPoint(area.right() - 20, 40),
                                   QPoint(40, area.bottom() - 20)}) {
             for (const char* name :
@@ -149,7 +138,7 @@ private slots:
                 shown = about->frameGeometry();
                 about->close();
             });
-            windows->mainWindow->showAboutBox();
+            app->windows->mainWindow->showAboutBox();
             QVERIFY(area.contains(shown));
             QVERIFY((shown.center() - area.center()).manhattanLength() <= 2);
         }

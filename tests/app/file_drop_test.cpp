@@ -1,12 +1,11 @@
-#include "app/application_windows.h"
 #include "app/main_window.h"
 #include "editor/editor_controls.h"
 #include "makers/dropdown/dropdown_fields.h"
 #include "makers/mouseover/mouseover_fields.h"
 #include "makers/slideshow/slideshow_fields.h"
-#include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -61,34 +60,25 @@ const QString NoImage =
 class FileDropTest final : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ProgramFolder> folder;
-    std::unique_ptr<FakeDesktop> fake;
-    std::unique_ptr<ApplicationWindows> windows;
+    std::unique_ptr<WindowFixture> app;
 
-    MainWindow* window() const { return windows->mainWindow.get(); }
+    MainWindow* window() const { return app->window(); }
     QStringList paths(const QStringList& names) const {
         QStringList full;
         for (const QString& name : names)
-            full << folder->file(name);
+            full << app->folder.file(name);
         return full;
     }
 
 private slots:
     void init() {
-        folder = std::make_unique<ProgramFolder>();
-        fake = std::make_unique<FakeDesktop>();
+        app = std::make_unique<WindowFixture>();
         for (const char* name : {"a.jpg", "b.PNG", "c.gif", "tune.wav", "notes.txt", "page.html"})
-            writeBytes(folder->file(name), "x");
-        writeBytes(folder->file("script.js"), "var dropped = 1;\n");
-        QDir().mkpath(folder->file("pictures.jpg"));
-        windows = std::make_unique<ApplicationWindows>();
-        window()->buildEveryTab();
+            writeBytes(app->folder.file(name), "x");
+        writeBytes(app->folder.file("script.js"), "var dropped = 1;\n");
+        QDir().mkpath(app->folder.file("pictures.jpg"));
     }
-    void cleanup() {
-        windows.reset();
-        fake.reset();
-        folder.reset();
-    }
+    void cleanup() { app.reset(); }
 
     void filesDoWhatTheirDialogDoes_data() {
         QTest::addColumn<QString>("control");
@@ -149,27 +139,27 @@ private slots:
             QCOMPARE(shownIn(target), fits ? shown : before);
         else
             QCOMPARE(shownIn(target), paths(shown));
-        QCOMPARE(fake->noticeTexts(), fits ? QStringList() : QStringList{notice});
+        QCOMPARE(app->fake.noticeTexts(), fits ? QStringList() : QStringList{notice});
     }
 
     void aProjectDroppedAnywhereOpensAfterAsking() {
         auto* title = findControl<QLineEdit>(window(), slideshow::fields::PageTitle);
         title->setText("kept in the project");
-        const QString project = folder->file("site.quillmint");
-        fake->saveAnswers << project;
+        const QString project = app->folder.file("site.quillmint");
+        app->fake.saveAnswers << project;
         findControl<QAction>(window(), "SaveProjectAs")->trigger();
         title->setText("changed since");
 
         // Over a field that takes dragged text, the project still opens.
         auto* menuName = findControl<QLineEdit>(window(), dropdown::fields::ItemName);
         QVERIFY(dropFiles(menuName, {project}));
-        QCOMPARE(fake->saveQuestions.size(), 1);
+        QCOMPARE(app->fake.saveQuestions.size(), 1);
         QCOMPARE(title->text(), "kept in the project");
         QCOMPARE(menuName->text(), "");
-        QVERIFY(fake->notices.isEmpty());
+        QVERIFY(app->fake.notices.isEmpty());
 
-        QVERIFY(dropFiles(window(), {folder->file("notes.txt")}));
-        QCOMPARE(fake->noticeTexts(),
+        QVERIFY(dropFiles(window(), {app->folder.file("notes.txt")}));
+        QCOMPARE(app->fake.noticeTexts(),
                  QStringList{"notes.txt does not fit here: drop a project (.quillmint)."});
         QCOMPARE(title->text(), "kept in the project");
     }
@@ -185,7 +175,7 @@ private slots:
         QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(field, &drop);
         QCOMPARE(field->text(), "pictures/home.png");
-        QVERIFY(fake->notices.isEmpty());
+        QVERIFY(app->fake.notices.isEmpty());
     }
 };
 

@@ -96,7 +96,7 @@ private slots:
             QWidget* tab =
                 findControl<QTabWidget>(windows.mainWindow.get(), main_window::controls::Tabs)
                     ->widget(tool - 1);
-            auto* item = tab->findChild<QAction*>(QLatin1String(items[tool - 1]));
+            auto* item = findControl<QAction>(tab, items[tool - 1]);
             QVERIFY2(item, items[tool - 1]);
             QCOMPARE(item->text(), QStringLiteral("Help"));
             item->trigger();

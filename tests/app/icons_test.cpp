@@ -1,4 +1,3 @@
-#include "app/application_windows.h"
 #include "app/main_window.h"
 #include "app/main_window_controls.h"
 #include "editor/editor_controls.h"
@@ -6,8 +5,9 @@
 #include "makers/mouseover/mouseover_controls.h"
 #include "makers/popup/popup_controls.h"
 #include "makers/slideshow/slideshow_controls.h"
-#include "support/fake_desktop.h"
+#include "support/find_control.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 #include "widgets/icons.h"
 
 #include <QAction>
@@ -60,31 +60,19 @@ bool alike(QImage a, QImage b) {
 class IconsTest : public QObject {
     Q_OBJECT
 private:
-    std::unique_ptr<ProgramFolder> folder;
-    std::unique_ptr<FakeDesktop> fake;
-    std::unique_ptr<ApplicationWindows> windows;
+    std::unique_ptr<WindowFixture> app;
 
     QImage pictureOf(const char* actionName) {
-        auto* action = windows->mainWindow->findChild<QAction*>(actionName);
-        if (!action)
-            qFatal("No action %s", actionName);
-        return picture(action->icon());
+        return picture(findControl<QAction>(app->window(), actionName)->icon());
     }
 
 private slots:
     void initTestCase() {
         QIcon::setThemeName("no-such-theme");
         QIcon::setFallbackThemeName("no-such-theme");
-        folder = std::make_unique<ProgramFolder>();
-        fake = std::make_unique<FakeDesktop>();
-        windows = std::make_unique<ApplicationWindows>();
-        windows->mainWindow->buildEveryTab();
+        app = std::make_unique<WindowFixture>();
     }
-    void cleanupTestCase() {
-        windows.reset();
-        fake.reset();
-        folder.reset();
-    }
+    void cleanupTestCase() { app.reset(); }
 
     // Drawn, not scaled up: twice the size has twice the detail.
     void ourDrawingsAreSharpAtDoubleScale() {
@@ -151,7 +139,7 @@ private slots:
 
     // Each button shows a picture of its own, its caption as the tool tip.
     void everyToolBarButtonShowsItsOwnPicture() {
-        const QList<QToolBar*> bars = windows->mainWindow->findChildren<QToolBar*>();
+        const QList<QToolBar*> bars = app->window()->findChildren<QToolBar*>();
         QCOMPARE(bars.size(), 5);
         for (QToolBar* bar : bars) {
             QList<QImage> seen;
@@ -181,16 +169,17 @@ private slots:
                      {slideshow::controls::OptionsButton, slideshow::controls::Preview},
                      {editor::controls::OptionsButton, editor::controls::StripHtml}};
         for (const auto& f : faces)
-            QCOMPARE(picture(windows->mainWindow->findChild<QToolButton*>(f.face)->icon()),
+            QCOMPARE(picture(findControl<QToolButton>(app->window(), f.face)->icon()),
                      pictureOf(f.entry));
         QCOMPARE(pictureOf(dropdown::controls::Preview), pictureOf(popup::controls::Preview));
         const QImage publish = pictureOf(slideshow::controls::Publish);
         for (const char* other : {slideshow::controls::Preview, slideshow::controls::SaveAsHtml,
                                   slideshow::controls::SaveAsText})
             QVERIFY(publish != pictureOf(other));
-        QVERIFY(publish != picture(windows->mainWindow
-                                       ->findChild<QToolButton*>(slideshow::controls::SaveButton)
-                                       ->icon()));
+        QVERIFY(
+            publish !=
+            picture(
+                findControl<QToolButton>(app->window(), slideshow::controls::SaveButton)->icon()));
     }
 
     void menuEntriesShowPictures() {

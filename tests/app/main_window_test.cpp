@@ -1,5 +1,4 @@
 #include "app/about_box.h"
-#include "app/application_windows.h"
 #include "app/main_window.h"
 #include "app/main_window_controls.h"
 #include "editor/editor_controls.h"
@@ -14,9 +13,9 @@
 #include "makers/mouseover/mouseover_controls.h"
 #include "makers/popup/popup_controls.h"
 #include "makers/slideshow/slideshow_controls.h"
-#include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 #include "widgets/edit_actions.h"
 #include "widgets/edit_actions_controls.h"
 #include "widgets/help_links.h"
@@ -43,9 +42,7 @@ using namespace main_window;
 class MainWindowTest : public QObject {
     Q_OBJECT
 private:
-    std::unique_ptr<ProgramFolder> folder;
-    std::unique_ptr<FakeDesktop> fake;
-    std::unique_ptr<ApplicationWindows> windows;
+    std::unique_ptr<WindowFixture> app;
     MainWindow* form1 = nullptr;
 
     QLabel* panel(const char* name) { return findControl<QLabel>(statusBar(), name); }
@@ -55,23 +52,17 @@ private:
 
 private slots:
     void init() {
-        folder = std::make_unique<ProgramFolder>();
-        fake = std::make_unique<FakeDesktop>();
-        windows = std::make_unique<ApplicationWindows>();
-        form1 = windows->mainWindow.get();
+        app = std::make_unique<WindowFixture>(WindowFixture::Tabs::AsStarted);
+        form1 = app->window();
     }
-    void cleanup() {
-        windows.reset();
-        fake.reset();
-        folder.reset();
-    }
+    void cleanup() { app.reset(); }
 
     void theFrameHasItsTabsAndFixedClientArea() {
         QCOMPARE(form1->objectName(), QString(controls::Window));
         QCOMPARE(form1->windowTitle(), QString("Quillmint v1.0"));
-        QCOMPARE(form1->folders.shippedData, folder->path());
-        QCOMPARE(form1->folders.userConfig, folder->path());
-        QCOMPARE(form1->folders.userCache, folder->path());
+        QCOMPARE(form1->folders.shippedData, app->folder.path());
+        QCOMPARE(form1->folders.userConfig, app->folder.path());
+        QCOMPARE(form1->folders.userCache, app->folder.path());
         const QStringList captions{"Dropdown Menu Maker", "Popup Maker", "MouseOver Button Maker",
                                    "Slideshow Maker", "JS Editor"};
         const QStringList sheets{dropdown::controls::Tab, popup::controls::Tab,
@@ -122,10 +113,10 @@ private slots:
         QFont font = original;
         if (points > 0)
             font.setPointSize(points);
-        windows.reset();
+        app->windows.reset();
         QApplication::setFont(font);
-        windows = std::make_unique<ApplicationWindows>();
-        form1 = windows->mainWindow.get();
+        app->reopen(WindowFixture::Tabs::AsStarted);
+        form1 = app->window();
         form1->show();
         QVERIFY(QTest::qWaitForWindowExposed(form1));
         const QSize client(form1->width(), form1->height() - form1->menuBar()->sizeHint().height());
@@ -152,9 +143,9 @@ private slots:
             const char* name;
             const char* caption;
         } expected[] = {
-            {windows->tagInspector, tag_palette::controls::Window, "Tag Inspector"},
-            {windows->reservedWords, reserved_words::controls::Window, "Reserved Words"},
-            {windows->wizardWindow, wizard_window::controls::Window, "Wizard"}};
+            {app->windows->tagInspector, tag_palette::controls::Window, "Tag Inspector"},
+            {app->windows->reservedWords, reserved_words::controls::Window, "Reserved Words"},
+            {app->windows->wizardWindow, wizard_window::controls::Window, "Wizard"}};
         for (const auto& e : expected) {
             QCOMPARE(e.window->objectName(), QString(e.name));
             QCOMPARE(e.window->windowTitle(), QString(e.caption));
@@ -162,12 +153,12 @@ private slots:
             QVERIFY(e.window->windowFlags() & Qt::Tool);
             QCOMPARE(e.window->parentWidget(), form1);
         }
-        QCOMPARE(windows->tipWindow->windowTitle(), QString("Startup Tip"));
-        QCOMPARE(windows->aboutBox->windowTitle(), QString("About Quillmint"));
-        QVERIFY(windows->aboutBox->isModal());
+        QCOMPARE(app->windows->tipWindow->windowTitle(), QString("Startup Tip"));
+        QCOMPARE(app->windows->aboutBox->windowTitle(), QString("About Quillmint"));
+        QVERIFY(app->windows->aboutBox->isModal());
 
         // Closing a tool window hides it; it is never destroyed.
-        QPointer<QWidget> inspector = windows->tagInspector;
+        QPointer<QWidget> inspector = app->windows->tagInspector;
         inspector->show();
         QVERIFY(inspector->close() || !inspector->isVisible());
         QCoreApplication::processEvents();
@@ -262,8 +253,8 @@ private slots:
             for (const char* toggle :
                  {editor::controls::TagInspectorToggle, editor::controls::ReservedWordsToggle})
                 QCOMPARE(findControl<QToolButton>(form1, toggle)->isChecked(), shown);
-            QCOMPARE(windows->tagInspector->isVisible(), shown);
-            QCOMPARE(windows->reservedWords->isVisible(), shown);
+            QCOMPARE(app->windows->tagInspector->isVisible(), shown);
+            QCOMPARE(app->windows->reservedWords->isVisible(), shown);
         };
         const std::function<void()> toEditor[] = {
             [this] { QTest::keyClick(form1, Qt::Key_F6); },
@@ -290,12 +281,12 @@ private slots:
         pages()->tabBar()->setFocus();
         QTest::keyClick(pages()->tabBar(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(pages()->currentIndex(), 4);
-        QTRY_VERIFY(windows->tagInspector->isActiveWindow());
+        QTRY_VERIFY(app->windows->tagInspector->isActiveWindow());
         form1->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form1));
         pages()->tabBar()->setFocus();
         QTest::keyClick(pages()->tabBar(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
-        QTRY_VERIFY(windows->reservedWords->isActiveWindow());
+        QTRY_VERIFY(app->windows->reservedWords->isActiveWindow());
     }
 
     // A save names its file in the status bar and the tab's file in the
@@ -303,8 +294,8 @@ private slots:
     void savesShowAndUnsavedEditorTextIsKept() {
         form1->show();
         QVERIFY(QTest::qWaitForWindowActive(form1));
-        const QString page = folder->file("menu.html");
-        fake->saveAnswers << page;
+        const QString page = app->folder.file("menu.html");
+        app->fake.saveAnswers << page;
         action("FileSaveAsHtml")->trigger();
         QCOMPARE(statusBar()->currentMessage(), "Saved " + page);
         QCOMPARE(form1->windowTitle(), QString("menu.html - Quillmint v1.0"));
@@ -319,18 +310,18 @@ private slots:
             return QApplication::exec() == 0;
         };
         QVERIFY(closesInLoop());
-        QVERIFY(fake->saveQuestions.isEmpty());
+        QVERIFY(app->fake.saveQuestions.isEmpty());
         form1->show();
         pages()->setCurrentIndex(4);
         QTest::keyClicks(findControl<QWidget>(form1, editor::controls::Editor), "var kept;");
-        fake->saveChoices = {SaveChoice::Cancel, SaveChoice::Save, SaveChoice::Save};
+        app->fake.saveChoices = {SaveChoice::Cancel, SaveChoice::Save, SaveChoice::Save};
         QVERIFY(!form1->close());
         QVERIFY(!form1->close()); // Save, then Cancel in the file dialog
-        const QString script = folder->file("kept.html");
-        fake->saveAnswers << script;
+        const QString script = app->folder.file("kept.html");
+        app->fake.saveAnswers << script;
         QVERIFY(closesInLoop());
         QVERIFY(readBytes(script).contains("var kept;"));
-        QCOMPARE(fake->saveQuestions.size(), 3);
+        QCOMPARE(app->fake.saveQuestions.size(), 3);
     }
 
     void editCommandsFollowTheFocusedField() {
@@ -378,7 +369,7 @@ private slots:
     }
 
     void aboutBoxShowsVersionsAndOpensTheHelp() {
-        AboutBox* about = windows->aboutBox;
+        AboutBox* about = app->windows->aboutBox;
         auto* versions = findControl<QLabel>(about, "AboutVersionText");
         QCOMPARE(
             versions->text().split('\n'),
@@ -391,7 +382,8 @@ private slots:
         QCOMPARE(link->text(), QString("Quillmint Help"));
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
         link->click();
-        QCOMPARE(fake->opened, QList<QUrl>{QUrl::fromLocalFile(folder->file("help/index.html"))});
+        QCOMPARE(app->fake.opened,
+                 QList<QUrl>{QUrl::fromLocalFile(app->folder.file("help/index.html"))});
 
         // Help > About shows it modally; "Close" ends it.
         bool seen = false;
@@ -406,13 +398,13 @@ private slots:
 
     void closingTheMainWindowEndsTheProgramWithToolWindowsOpen() {
         form1->show();
-        windows->tagInspector->show();
-        windows->reservedWords->show();
+        app->windows->tagInspector->show();
+        app->windows->reservedWords->show();
         QTimer::singleShot(0, action(controls::Exit), &QAction::trigger);
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!form1->isVisible());
-        QVERIFY(fake->confirmations.isEmpty());
+        QVERIFY(app->fake.confirmations.isEmpty());
     }
 };
 

@@ -120,11 +120,11 @@ void EditorTabTest::toolBarHoldsEveryCommand() {
 
     const EditActions& actions =
         *findControl<EditActions>(f.mainWindow, edit_actions::controls::ActionList);
-    QCOMPARE(tab->findChild<QToolButton*>(controls::CutButton)->defaultAction(), actions.cut);
-    QCOMPARE(tab->findChild<QToolButton*>(controls::CopyButton)->defaultAction(), actions.copy);
-    QCOMPARE(tab->findChild<QToolButton*>(controls::PasteButton)->defaultAction(), actions.paste);
-    QCOMPARE(tab->findChild<QToolButton*>(controls::UndoButton)->defaultAction(), actions.undo);
-    QCOMPARE(tab->findChild<QToolButton*>(controls::DeleteButton)->defaultAction(),
+    QCOMPARE(findControl<QToolButton>(tab, controls::CutButton)->defaultAction(), actions.cut);
+    QCOMPARE(findControl<QToolButton>(tab, controls::CopyButton)->defaultAction(), actions.copy);
+    QCOMPARE(findControl<QToolButton>(tab, controls::PasteButton)->defaultAction(), actions.paste);
+    QCOMPARE(findControl<QToolButton>(tab, controls::UndoButton)->defaultAction(), actions.undo);
+    QCOMPARE(findControl<QToolButton>(tab, controls::DeleteButton)->defaultAction(),
              actions.deleteSelection);
 
     QCOMPARE(actionNamed(findControl<QToolButton>(tab, controls::SaveButton)->menu(),
