@@ -1,4 +1,3 @@
-#include "app/application_windows.h"
 #include "app/main_window.h"
 #include "app/main_window_controls.h"
 #include "editor/editor_controls.h"
@@ -10,9 +9,9 @@
 #include "makers/popup/popup_fields.h"
 #include "makers/slideshow/slideshow_controls.h"
 #include "makers/slideshow/slideshow_fields.h"
-#include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -152,20 +151,17 @@ private:
 
 private slots:
     void everyTabMakesSavesPreviewsPrintsAndPublishesByKeys() {
-        ProgramFolder programFolder;
-        FakeDesktop desk;
-        ApplicationWindows windows;
         // Every tab settled before the first key, so an access key's press
         // shows for its usual moment.
-        windows.mainWindow->buildEveryTab();
-        main = windows.mainWindow.get();
+        WindowFixture app;
+        main = app.window();
         main->show();
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
-        const QStringList pictures{programFolder.file("one.jpg"), programFolder.file("two.jpg")};
+        const QStringList pictures{app.folder.file("one.jpg"), app.folder.file("two.jpg")};
         for (const QString& picture : pictures)
             writeBytes(picture, "picture");
-        desk.openAnswers << pictures;
+        app.fake.openAnswers << pictures;
 
         for (int index = 0; index < Tabs.size(); ++index) {
             const TabRow& tab = Tabs[index];
@@ -185,43 +181,41 @@ private slots:
                 }
             }
 
-            const QString page = programFolder.file(QStringLiteral("%1.html").arg(tab.name));
-            desk.saveAnswers << page;
+            const QString page = app.folder.file(QStringLiteral("%1.html").arg(tab.name));
+            app.fake.saveAnswers << page;
             key(Qt::CTRL | Qt::Key_S);
             QVERIFY2(readBytes(page).contains(tab.expected), tab.name);
 
-            const qsizetype opened = desk.opened.size();
+            const qsizetype opened = app.fake.opened.size();
             key(Qt::Key_F12);
-            QCOMPARE(desk.opened.size(), opened + (tab.preview ? 1 : 0));
+            QCOMPARE(app.fake.opened.size(), opened + (tab.preview ? 1 : 0));
 
             key(Qt::CTRL | Qt::Key_P);
-            QVERIFY2(desk.printed.last().contains(tab.expected), tab.name);
+            QVERIFY2(app.fake.printed.last().contains(tab.expected), tab.name);
 
             if (tab.publish) {
-                const QString published = programFolder.file("published/show.html");
-                QVERIFY(QDir().mkpath(programFolder.file("published")));
-                desk.saveAnswers << published;
+                const QString published = app.folder.file("published/show.html");
+                QVERIFY(QDir().mkpath(app.folder.file("published")));
+                app.fake.saveAnswers << published;
                 key(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
-                QTRY_COMPARE(desk.lastNotice(),
+                QTRY_COMPARE(app.fake.lastNotice(),
                              QCoreApplication::translate("Slideshow", "Publish complete!"));
                 for (const char* copy : {"published/one.jpg", "published/two.jpg"})
-                    QCOMPARE(readBytes(programFolder.file(copy)), QByteArray("picture"));
+                    QCOMPARE(readBytes(app.folder.file(copy)), QByteArray("picture"));
             }
 
             // New starts afresh, after the confirmation.
-            const int asked = int(desk.confirmations.size());
+            const int asked = int(app.fake.confirmations.size());
             key(Qt::CTRL | Qt::Key_N);
-            QCOMPARE(desk.confirmations.size(), asked + 1);
+            QCOMPARE(app.fake.confirmations.size(), asked + 1);
             QVERIFY2(!shownText(tab.resets).contains(tab.expected), tab.name);
         }
     }
 
     // The File menu offers each tab the commands its tool bar has, with the keys shown.
     void fileMenuOffersTheCurrentTabsCommands() {
-        ProgramFolder programFolder;
-        FakeDesktop desk;
-        ApplicationWindows windows;
-        MainWindow& window = *windows.mainWindow;
+        WindowFixture app(WindowFixture::Tabs::AsStarted);
+        MainWindow& window = *app.window();
         const struct {
             const char* item;
             const char* keys;
@@ -254,10 +248,8 @@ private slots:
     // Options in the menu bar holds what the current tab's tool-bar drop-downs
     // and toggles hold, the shared Modern output choice included.
     void optionsMenuOffersTheToolBarsCommands() {
-        ProgramFolder programFolder;
-        FakeDesktop desk;
-        ApplicationWindows windows;
-        MainWindow& window = *windows.mainWindow;
+        WindowFixture app(WindowFixture::Tabs::AsStarted);
+        MainWindow& window = *app.window();
         // Every Options drop-down holds the shared Live Preview toggle. The
         // toggles' items have no names: their captions are compared.
         const QString tagInspector = QCoreApplication::translate("ToolTab", "Tag Inspector");
@@ -303,10 +295,8 @@ private slots:
     // Alt+E opens the Edit menu, though Clear Code shows the same letter;
     // Alt+P opens Options (in another language, the letters its titles mark).
     void menuTitlesKeepTheirAccessKeys() {
-        ProgramFolder programFolder;
-        FakeDesktop desk;
-        ApplicationWindows windows;
-        main = windows.mainWindow.get();
+        WindowFixture app(WindowFixture::Tabs::AsStarted);
+        main = app.window();
         main->show();
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
@@ -334,16 +324,14 @@ private slots:
 
     // The editor's Open (Ctrl+O) asks for a script and shows it.
     void openReadsAScriptIntoTheEditor() {
-        ProgramFolder programFolder;
-        FakeDesktop desk;
-        ApplicationWindows windows;
-        QWidget* window = windows.mainWindow.get();
+        WindowFixture app(WindowFixture::Tabs::AsStarted);
+        QWidget* window = app.window();
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        const QString script = programFolder.file("menu.js");
+        const QString script = app.folder.file("menu.js");
         writeBytes(script, "var opened = 1;\r\n");
-        desk.openAnswers << QStringList{script};
+        app.fake.openAnswers << QStringList{script};
 
         QTest::keyClick(window, Qt::Key_F6);
         QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);

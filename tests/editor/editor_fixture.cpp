@@ -12,11 +12,9 @@
 #include <QTextCursor>
 
 EditorFixture::EditorFixture()
-    : mainWindow(windows.mainWindow.get()),
-      tab(findControl<EditorTab>(mainWindow, editor::controls::Tab)),
+    : mainWindow(app.window()), tab(findControl<EditorTab>(mainWindow, editor::controls::Tab)),
       inspector(findControl<TagInspector>(mainWindow, tag_palette::controls::Window)),
       words(findControl<ReservedWordsWindow>(mainWindow, reserved_words::controls::Window)) {
-    windows.mainWindow->buildEveryTab();
     memo = findControl<QPlainTextEdit>(tab, editor::controls::Editor);
     mainWindow->show();
     mainWindow->activateWindow();

@@ -2,15 +2,13 @@
 // one per Tag Inspector page, into the folder given as the argument. Run it
 // under a virtual X server to look at the layout:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" editor_screenshots /tmp/shots
-#include "app/application_windows.h"
 #include "app/main_window.h"
 #include "app/main_window_controls.h"
 #include "editor/editor_controls.h"
 #include "editor/reserved_words_controls.h"
 #include "editor/tag_palette_controls.h"
-#include "support/fake_desktop.h"
 #include "support/find_control.h"
-#include "support/test_files.h"
+#include "support/window_fixture.h"
 #include "widgets/find_dialog.h"
 
 #include <QApplication>
@@ -26,10 +24,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     QDir().mkpath(out.path());
-    FakeDesktop desktop;
-    ProgramFolder folder;
-    ApplicationWindows windows;
-    QWidget* mainWindow = windows.mainWindow.get();
+    const WindowFixture app(WindowFixture::Tabs::AsStarted);
+    QWidget* mainWindow = app.window();
     mainWindow->show();
     findControl<QTabWidget>(mainWindow, main_window::controls::Tabs)->setCurrentIndex(4);
     const auto shoot = [&out](const QString& name) {

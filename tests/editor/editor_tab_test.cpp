@@ -84,12 +84,12 @@ void EditorTabTest::startsWithTheSkeletonInAPlainScriptPane() {
 void EditorTabTest::newAsksBeforeRestoringTheSkeleton() {
     EditorFixture f;
     f.memo->setPlainText(QStringLiteral("alert(1);"));
-    f.desktop.confirmAnswers = {false, true};
+    f.app.fake.confirmAnswers = {false, true};
     findControl<QToolButton>(f.tab, controls::NewButton)->click();
     QCOMPARE(f.memo->toPlainText(), QStringLiteral("alert(1);"));
     findControl<QToolButton>(f.tab, controls::NewButton)->click();
     QCOMPARE(f.lines(), ScriptSkeleton);
-    QCOMPARE(f.desktop.confirmations,
+    QCOMPARE(f.app.fake.confirmations,
              QStringList(2, QStringLiteral("Are you sure you want to start a new document?")));
 }
 
@@ -174,9 +174,9 @@ void EditorTabTest::stripDropsWrapperLinesAndKeepsTheUnfilteredScratch() {
         else
             findControl<QToolButton>(f.tab, controls::OptionsButton)->click();
         QCOMPARE(f.lines(), kept);
-        QCOMPARE(readBytes(f.folder.file("temp.tmp")), scratch);
+        QCOMPARE(readBytes(f.app.folder.file("temp.tmp")), scratch);
     }
-    QVERIFY(f.desktop.notices.isEmpty());
+    QVERIFY(f.app.fake.notices.isEmpty());
     // Undo brings the unfiltered text back.
     f.memo->undo();
     QCOMPARE(f.tab->editorText(), document);
@@ -185,77 +185,77 @@ void EditorTabTest::stripDropsWrapperLinesAndKeepsTheUnfilteredScratch() {
 void EditorTabTest::unwritableScratchLeavesTheDocument() {
     EditorFixture f;
     // A directory in the way of temp.tmp makes it uncreatable, also for root.
-    QVERIFY(QDir(f.folder.path()).mkdir("temp.tmp"));
+    QVERIFY(QDir(f.app.folder.path()).mkdir("temp.tmp"));
     const QString document = documentText(ScriptSkeleton);
-    const QString target = f.folder.file("out.js");
-    f.desktop.saveAnswers = {target};
+    const QString target = f.app.folder.file("out.js");
+    f.app.fake.saveAnswers = {target};
     findControl<QToolButton>(f.tab, controls::OptionsButton)->click();
     findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
     QCOMPARE(f.memo->toPlainText(), document);
     QVERIFY(!QFile::exists(target));
-    QCOMPARE(f.desktop.noticeTexts(),
-             QStringList(2, cannotCreateMessage(f.folder.file("temp.tmp"))));
-    QCOMPARE(f.desktop.notices.first().kind, NoticeKind::Error);
+    QCOMPARE(f.app.fake.noticeTexts(),
+             QStringList(2, cannotCreateMessage(f.app.folder.file("temp.tmp"))));
+    QCOMPARE(f.app.fake.notices.first().kind, NoticeKind::Error);
 }
 
 // A link in place of temp.tmp is replaced, never written through.
 void EditorTabTest::aLinkedScratchFileIsReplaced() {
     EditorFixture f;
-    const QString target = f.folder.file("someone.txt");
+    const QString target = f.app.folder.file("someone.txt");
     writeBytes(target, "someone's text");
-    QVERIFY(QFile::link(target, f.folder.file("temp.tmp")));
+    QVERIFY(QFile::link(target, f.app.folder.file("temp.tmp")));
     findControl<QToolButton>(f.tab, controls::OptionsButton)->click();
     QCOMPARE(readBytes(target), QByteArray("someone's text"));
-    QVERIFY(!QFileInfo(f.folder.file("temp.tmp")).isSymLink());
-    QCOMPARE(readBytes(f.folder.file("temp.tmp")), SkeletonBytes);
+    QVERIFY(!QFileInfo(f.app.folder.file("temp.tmp")).isSymLink());
+    QCOMPARE(readBytes(f.app.folder.file("temp.tmp")), SkeletonBytes);
 }
 
 void EditorTabTest::saveAsJsFiltersThenSaves() {
     EditorFixture f;
-    const QString target = f.folder.file("script");
-    f.desktop.saveAnswers = {target};
+    const QString target = f.app.folder.file("script");
+    f.app.fake.saveAnswers = {target};
     findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
-    const FakeDesktop::FileQuestion& asked = f.desktop.fileQuestions.first();
+    const FakeDesktop::FileQuestion& asked = f.app.fake.fileQuestions.first();
     QCOMPARE(asked.request.title, QStringLiteral("Save as JS"));
     QCOMPARE(asked.request.filters, QStringList{QStringLiteral("JS Files (*.js)")});
     QVERIFY(asked.request.confirmOverwrite);
     QCOMPARE(readBytes(target + ".js"), QByteArray("\r\n\r\n\r\n"));
     QCOMPARE(f.lines(), QStringList(3, QString()));
-    QCOMPARE(readBytes(f.folder.file("temp.tmp")), SkeletonBytes);
+    QCOMPARE(readBytes(f.app.folder.file("temp.tmp")), SkeletonBytes);
     // A later Save > As HTML saves the filtered text.
-    f.desktop.saveAnswers = {f.folder.file("page.html")};
+    f.app.fake.saveAnswers = {f.app.folder.file("page.html")};
     findControl<QAction>(f.tab, controls::SaveAsHtml)->trigger();
-    QCOMPARE(readBytes(f.folder.file("page.html")), QByteArray("\r\n\r\n\r\n"));
+    QCOMPARE(readBytes(f.app.folder.file("page.html")), QByteArray("\r\n\r\n\r\n"));
 }
 
 void EditorTabTest::cancelledDialogsChangeNothing() {
     EditorFixture f;
-    const QString script = f.folder.file("a.js");
+    const QString script = f.app.folder.file("a.js");
     writeBytes(script, "var a;\r\n");
-    f.desktop.openAnswers = {{script}};
+    f.app.fake.openAnswers = {{script}};
     findControl<QToolButton>(f.tab, controls::OpenButton)->click();
-    f.desktop.saveAnswers = {f.folder.file("b.js")};
+    f.app.fake.saveAnswers = {f.app.folder.file("b.js")};
     findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
-    const QByteArray scratch = readBytes(f.folder.file("temp.tmp"));
-    const QByteArray saved = readBytes(f.folder.file("b.js"));
+    const QByteArray scratch = readBytes(f.app.folder.file("temp.tmp"));
+    const QByteArray saved = readBytes(f.app.folder.file("b.js"));
     f.memo->setPlainText(documentText(ScriptSkeleton));
 
     findControl<QToolButton>(f.tab, controls::OpenButton)->click(); // cancelled: no answer queued
     findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
     QCOMPARE(f.lines(), ScriptSkeleton);
-    QCOMPARE(readBytes(f.folder.file("temp.tmp")), scratch);
-    QCOMPARE(readBytes(f.folder.file("b.js")), saved);
+    QCOMPARE(readBytes(f.app.folder.file("temp.tmp")), scratch);
+    QCOMPARE(readBytes(f.app.folder.file("b.js")), saved);
     // The dialogs offer the names chosen before.
-    QCOMPARE(f.desktop.fileQuestions.at(2).current, script);
-    QCOMPARE(f.desktop.fileQuestions.at(3).current, f.folder.file("b.js"));
+    QCOMPARE(f.app.fake.fileQuestions.at(2).current, script);
+    QCOMPARE(f.app.fake.fileQuestions.at(3).current, f.app.folder.file("b.js"));
 }
 
 void EditorTabTest::saveAsJsToAnUncreatableFileKeepsTheFilteredText() {
     EditorFixture f;
-    const QString target = f.folder.file("missing/folder/x.js");
-    f.desktop.saveAnswers = {target};
+    const QString target = f.app.folder.file("missing/folder/x.js");
+    f.app.fake.saveAnswers = {target};
     findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
-    QCOMPARE(f.desktop.noticeTexts(), QStringList{cannotCreateMessage(target)});
+    QCOMPARE(f.app.fake.noticeTexts(), QStringList{cannotCreateMessage(target)});
     QCOMPARE(f.lines(), QStringList(3, QString()));
 }
 
@@ -263,17 +263,17 @@ void EditorTabTest::saveAsHtmlAndPrintTakeTheEditorText() {
     EditorFixture f;
     // A non-breaking space survives the round trip.
     f.memo->setPlainText(QStringLiteral("a\u00A0b\n\tc"));
-    f.desktop.saveAnswers = {f.folder.file("page")};
+    f.app.fake.saveAnswers = {f.app.folder.file("page")};
     findControl<QAction>(f.tab, controls::SaveAsHtml)->trigger();
-    const FileDialogSpec& request = f.desktop.fileQuestions.first().request;
+    const FileDialogSpec& request = f.app.fake.fileQuestions.first().request;
     QCOMPARE(request.title, QStringLiteral("Save as HTML"));
     QCOMPARE(request.filters, QStringList{QStringLiteral("HTML File (*.html)")});
     // Not pure ASCII, so marked as UTF-8.
-    QCOMPARE(readBytes(f.folder.file("page.html")), QByteArray("\xEF\xBB\xBF"
-                                                               "a\xC2\xA0"
-                                                               "b\r\n\tc\r\n"));
+    QCOMPARE(readBytes(f.app.folder.file("page.html")), QByteArray("\xEF\xBB\xBF"
+                                                                   "a\xC2\xA0"
+                                                                   "b\r\n\tc\r\n"));
     findControl<QToolButton>(f.tab, controls::PrintButton)->click();
-    QCOMPARE(f.desktop.printed, QStringList{QStringLiteral("a\u00A0b\n\tc")});
+    QCOMPARE(f.app.fake.printed, QStringList{QStringLiteral("a\u00A0b\n\tc")});
 }
 
 void EditorTabTest::openReplacesTheDocument_data() {
@@ -296,32 +296,32 @@ void EditorTabTest::openReplacesTheDocument() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     EditorFixture f;
-    const QString path = f.folder.file("in.js");
+    const QString path = f.app.folder.file("in.js");
     writeBytes(path, bytes);
-    f.desktop.openAnswers = {{path}};
+    f.app.fake.openAnswers = {{path}};
     findControl<QToolButton>(f.tab, controls::OpenButton)->click();
-    const FileDialogSpec& request = f.desktop.fileQuestions.first().request;
+    const FileDialogSpec& request = f.app.fake.fileQuestions.first().request;
     QCOMPARE(request.title, QStringLiteral("Open"));
     QCOMPARE(request.filters.size(), 3);
     QCOMPARE(request.filters.at(request.selectedFilter), QStringLiteral("All Files (*)"));
     QCOMPARE(f.tab->editorText(), text);
-    QVERIFY(f.desktop.notices.isEmpty());
+    QVERIFY(f.app.fake.notices.isEmpty());
 }
 
 void EditorTabTest::openRefusesWhatIsNotARegularFile() {
     EditorFixture f;
-    const QString fifo = f.folder.file("pipe");
+    const QString fifo = f.app.folder.file("pipe");
     QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     // Each refusal says why.
     const std::pair<QString, QString> refused[] = {
         {fifo, "Not a regular file"},
-        {f.folder.path(), "Is a directory"},
-        {f.folder.file("missing.js"), "No such file or directory"},
+        {f.app.folder.path(), "Is a directory"},
+        {f.app.folder.file("missing.js"), "No such file or directory"},
         {"/dev/zero", "Not a regular file"}};
     for (const auto& [path, reason] : refused) {
-        f.desktop.openAnswers = {{path}};
+        f.app.fake.openAnswers = {{path}};
         findControl<QToolButton>(f.tab, controls::OpenButton)->click();
-        QCOMPARE(f.desktop.lastNotice(), cannotOpenMessage(path, reason));
+        QCOMPARE(f.app.fake.lastNotice(), cannotOpenMessage(path, reason));
     }
     QCOMPARE(f.lines(), ScriptSkeleton);
 }
@@ -340,46 +340,47 @@ void EditorTabTest::savesKeepTheEncodingTheFileWasReadIn() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, encoding);
     EditorFixture f;
-    const QString script = f.folder.file("in.js");
+    const QString script = f.app.folder.file("in.js");
     writeBytes(script, bytes);
-    f.desktop.openAnswers = {{script}};
+    f.app.fake.openAnswers = {{script}};
     findControl<QToolButton>(f.tab, controls::OpenButton)->click();
     QCOMPARE(f.tab->editorText(), QStringLiteral("x=\u00e9\n"));
     QCOMPARE(
         findControl<QStatusBar>(f.mainWindow, main_window::controls::StatusBar)->currentMessage(),
         QString("Opened in.js (%1); saves keep this encoding").arg(encoding));
-    f.desktop.saveAnswers = {f.folder.file("out.js"), f.folder.file("out.html")};
+    f.app.fake.saveAnswers = {f.app.folder.file("out.js"), f.app.folder.file("out.html")};
     findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
     findControl<QAction>(f.tab, controls::SaveAsHtml)->trigger();
-    QCOMPARE(readBytes(f.folder.file("out.js")), bytes);
-    QCOMPARE(readBytes(f.folder.file("out.html")), bytes);
+    QCOMPARE(readBytes(f.app.folder.file("out.js")), bytes);
+    QCOMPARE(readBytes(f.app.folder.file("out.html")), bytes);
     // A new document is written as UTF-8 again.
-    f.desktop.confirmAnswers = {true};
+    f.app.fake.confirmAnswers = {true};
     findControl<QToolButton>(f.tab, controls::NewButton)->click();
-    f.desktop.saveAnswers = {f.folder.file("new.js")};
+    f.app.fake.saveAnswers = {f.app.folder.file("new.js")};
     findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
-    QCOMPARE(readBytes(f.folder.file("new.js")), QByteArray("\r\n\r\n\r\n"));
-    QVERIFY(f.desktop.notices.isEmpty());
+    QCOMPARE(readBytes(f.app.folder.file("new.js")), QByteArray("\r\n\r\n\r\n"));
+    QVERIFY(f.app.fake.notices.isEmpty());
 }
 
 void EditorTabTest::openRefusesWhatCannotBeEditedComfortably() {
     EditorFixture f;
-    const QString huge = f.folder.file("huge.js");
+    const QString huge = f.app.folder.file("huge.js");
     QFile file(huge);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(50 * 1024 * 1024));
     file.close();
-    const QString minified = f.folder.file("min.js");
+    const QString minified = f.app.folder.file("min.js");
     writeBytes(minified, "a\n" + QByteArray(300 * 1024, 'x') + "\n");
-    f.desktop.openAnswers = {{huge}, {minified}};
+    f.app.fake.openAnswers = {{huge}, {minified}};
     findControl<QToolButton>(f.tab, controls::OpenButton)->click();
     findControl<QToolButton>(f.tab, controls::OpenButton)->click();
-    QCOMPARE(f.desktop.notices.size(), 2);
-    QVERIFY(f.desktop.noticeTexts().at(0).startsWith("The file " + huge + " is too large"));
-    QVERIFY(f.desktop.noticeTexts().at(1).startsWith("The file " + minified + " has lines longer"));
+    QCOMPARE(f.app.fake.notices.size(), 2);
+    QVERIFY(f.app.fake.noticeTexts().at(0).startsWith("The file " + huge + " is too large"));
+    QVERIFY(
+        f.app.fake.noticeTexts().at(1).startsWith("The file " + minified + " has lines longer"));
     QCOMPARE(f.lines(), ScriptSkeleton);
     // A long line that still fits is opened.
     writeBytes(minified, QByteArray(100 * 1024, 'x'));
-    f.desktop.openAnswers = {{minified}};
+    f.app.fake.openAnswers = {{minified}};
     findControl<QToolButton>(f.tab, controls::OpenButton)->click();
     QCOMPARE(f.memo->toPlainText().size(), 100 * 1024);
 }

@@ -91,7 +91,7 @@ void KeyboardAccessTest::tagInspectorWorksFromTheKeyboard() {
 
 void KeyboardAccessTest::reservedWordsWorkFromTheKeyboard() {
     EditorFixture f;
-    writeBytes(f.folder.file("tags.txt"), "alpha\nbeta\n");
+    writeBytes(f.app.folder.file("tags.txt"), "alpha\nbeta\n");
     f.viewEditor();
     f.setMarkedText(QStringLiteral("x|"));
     f.memo->setFocus();

@@ -48,22 +48,22 @@ private slots:
 void ReservedWordsTest::listIsReadAtEveryShowing() {
     WordsFixture f;
     ReservedWordsWindow* words = f.words;
-    writeBytes(f.folder.file("tags.txt"), "break\r\n\r\ncase\nthis \r\n");
+    writeBytes(f.app.folder.file("tags.txt"), "break\r\n\r\ncase\nthis \r\n");
     words->show();
     QCOMPARE(items(f.list), (QStringList{"break", "", "case", "this "}));
-    writeBytes(f.folder.file("tags.txt"), "with");
+    writeBytes(f.app.folder.file("tags.txt"), "with");
     words->show(); // already visible: not read again
     QCOMPARE(f.list->count(), 4);
     words->close();
     words->show();
     QCOMPARE(items(f.list), QStringList{"with"});
-    QVERIFY(f.desktop.notices.isEmpty());
+    QVERIFY(f.app.fake.notices.isEmpty());
 }
 
 void ReservedWordsTest::addSelectedTagInsertsOncePerSelection() {
     WordsFixture f;
     ReservedWordsWindow* words = f.words;
-    writeBytes(f.folder.file("tags.txt"), "alpha\nbeta\n");
+    writeBytes(f.app.folder.file("tags.txt"), "alpha\nbeta\n");
     words->show();
     QVERIFY(!f.add->isEnabled());
     f.setMarkedText(QStringLiteral("x|y"));
@@ -87,7 +87,7 @@ void ReservedWordsTest::addSelectedTagInsertsOncePerSelection() {
 void ReservedWordsTest::doubleClickInsertsTheWordOnce() {
     WordsFixture f;
     ReservedWordsWindow* words = f.words;
-    writeBytes(f.folder.file("tags.txt"), "alpha\nbeta\n");
+    writeBytes(f.app.folder.file("tags.txt"), "alpha\nbeta\n");
     words->show();
     f.setMarkedText(QStringLiteral("|"));
     const QPoint spot = f.list->visualItemRect(f.list->item(0)).center();
@@ -100,7 +100,7 @@ void ReservedWordsTest::doubleClickInsertsTheWordOnce() {
 void ReservedWordsTest::staleIndexInsertsNothing() {
     WordsFixture f;
     ReservedWordsWindow* words = f.words;
-    writeBytes(f.folder.file("tags.txt"), "alpha\nbeta\n");
+    writeBytes(f.app.folder.file("tags.txt"), "alpha\nbeta\n");
     words->show();
     clickWord(f.list, 1);
     words->close();
@@ -114,7 +114,7 @@ void ReservedWordsTest::staleIndexInsertsNothing() {
     QCOMPARE(f.markedText(), QStringLiteral("x|"));
     QVERIFY(!f.add->isEnabled());
     // A shorter f.list leaves the remembered index beyond its end.
-    writeBytes(f.folder.file("tags.txt"), "");
+    writeBytes(f.app.folder.file("tags.txt"), "");
     words->close();
     words->show();
     QCOMPARE(f.list->count(), 0);
@@ -125,7 +125,7 @@ void ReservedWordsTest::staleIndexInsertsNothing() {
 void ReservedWordsTest::emptyItemOnlyDeletesTheSelection() {
     WordsFixture f;
     ReservedWordsWindow* words = f.words;
-    writeBytes(f.folder.file("tags.txt"), "a\n\nb\n");
+    writeBytes(f.app.folder.file("tags.txt"), "a\n\nb\n");
     words->show();
     clickWord(f.list, 1);
     f.setMarkedText(QStringLiteral("x[sel]y"));
@@ -136,11 +136,11 @@ void ReservedWordsTest::emptyItemOnlyDeletesTheSelection() {
 void ReservedWordsTest::missingWordFileStillOpensTheWindow() {
     WordsFixture f;
     ReservedWordsWindow* words = f.words;
-    const QString path = f.folder.file("tags.txt");
+    const QString path = f.app.folder.file("tags.txt");
     QVERIFY(QFile::remove(path));
     words->show();
     QVERIFY(words->isVisible());
-    QCOMPARE(f.desktop.noticeTexts(),
+    QCOMPARE(f.app.fake.noticeTexts(),
              QStringList{"Cannot open file " + path + ": No such file or directory"});
     QCOMPARE(f.list->count(), 0);
     // Later the words read before stay when the file goes missing again.
@@ -151,7 +151,7 @@ void ReservedWordsTest::missingWordFileStillOpensTheWindow() {
     words->close();
     words->show();
     QCOMPARE(items(f.list), (QStringList{"one", "two"}));
-    QCOMPARE(f.desktop.noticeTexts().size(), 2);
+    QCOMPARE(f.app.fake.noticeTexts().size(), 2);
 }
 
 void ReservedWordsTest::shippedListHoldsTheReservedWords() {

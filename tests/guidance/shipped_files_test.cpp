@@ -12,6 +12,7 @@
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -156,15 +157,13 @@ private slots:
     // Every step and tip reads whole as the window first shows it, with no
     // scrolling.
     void everyWizardStepFitsItsPane() {
-        FakeDesktop desk;
-        ProgramFolder folder;
-        ApplicationWindows windows;
-        QWidget& wizard = *windows.wizardWindow;
+        WindowFixture app(WindowFixture::Tabs::AsStarted);
+        QWidget& wizard = *app.windows->wizardWindow;
         for (const char* name :
              {main_window::controls::DropdownWizard, main_window::controls::PopupWizard,
               main_window::controls::MouseOverWizard, main_window::controls::SlideshowWizard,
               main_window::controls::EditorWizard}) {
-            QAction* guide = findControl<QAction>(windows.mainWindow.get(), name);
+            QAction* guide = findControl<QAction>(app.window(), name);
             guide->trigger();
             QVERIFY(QTest::qWaitForWindowExposed(&wizard));
             for (int step = 1; step <= 5; ++step) {
@@ -180,20 +179,18 @@ private slots:
                     qPrintable(guide->text() + QStringLiteral(" step ") + QString::number(step)));
             }
         }
-        QVERIFY(desk.notices.isEmpty());
+        QVERIFY(app.fake.notices.isEmpty());
     }
 
     void everyTipFitsItsPane() {
-        FakeDesktop desk;
-        ProgramFolder folder;
-        ApplicationWindows windows;
-        QWidget& tips = *windows.tipWindow;
+        WindowFixture app(WindowFixture::Tabs::AsStarted);
+        QWidget& tips = *app.windows->tipWindow;
         tips.show();
         QVERIFY(QTest::qWaitForWindowExposed(&tips));
         for (int tip = 1; tip <= TipCount; ++tip) {
             QString error;
             const auto text =
-                readShippedText(folder.path(), QStringLiteral("tips/%1.txt").arg(tip), &error);
+                readShippedText(app.folder.path(), QStringLiteral("tips/%1.txt").arg(tip), &error);
             QVERIFY2(text, qPrintable(error));
             findControl<QPlainTextEdit>(tips, tip_window::controls::Tip)->setPlainText(*text);
             QCoreApplication::processEvents();
