@@ -21,7 +21,8 @@
 #include <QToolButton>
 #include <memory>
 
-using namespace mouseover;
+using namespace mouseover::controls;
+using namespace mouseover::fields;
 
 namespace {
 
@@ -90,17 +91,17 @@ private:
 
     // Types the fields of button `n` the way a user would and presses Add Image.
     void addButton(int n) {
-        QTest::keyClicks(field(fields::InitialImage), QStringLiteral("a%1.gif").arg(n));
-        QTest::keyClicks(field(fields::MouseOverImage), QStringLiteral("b%1.gif").arg(n));
-        QTest::keyClicks(field(fields::StatusText), QStringLiteral("Status %1").arg(n));
-        QTest::keyClicks(field(fields::AlternateText), QStringLiteral("Alt %1").arg(n));
-        QTest::keyClicks(field(fields::Url), QStringLiteral("page%1.html").arg(n));
-        QVERIFY(button(controls::AddImage)->isEnabled());
-        QTest::mouseClick(button(controls::AddImage), Qt::LeftButton);
+        QTest::keyClicks(field(InitialImage), QStringLiteral("a%1.gif").arg(n));
+        QTest::keyClicks(field(MouseOverImage), QStringLiteral("b%1.gif").arg(n));
+        QTest::keyClicks(field(StatusText), QStringLiteral("Status %1").arg(n));
+        QTest::keyClicks(field(AlternateText), QStringLiteral("Alt %1").arg(n));
+        QTest::keyClicks(field(Url), QStringLiteral("page%1.html").arg(n));
+        QVERIFY(button(AddImage)->isEnabled());
+        QTest::mouseClick(button(AddImage), Qt::LeftButton);
     }
 
     QString copiedPage() {
-        QTest::mouseClick(button(controls::CopyCode), Qt::LeftButton);
+        QTest::mouseClick(button(CopyCode), Qt::LeftButton);
         return QApplication::clipboard()->text();
     }
 
@@ -109,9 +110,7 @@ private:
         QVERIFY(QTest::qWaitForWindowActive(&f->tab));
     }
 
-    void setPreload(bool on) {
-        findControl<QCheckBox>(f->tab, fields::PreloadImages)->setChecked(on);
-    }
+    void setPreload(bool on) { findControl<QCheckBox>(f->tab, PreloadImages)->setChecked(on); }
 
 private slots:
     void init() {
@@ -122,43 +121,40 @@ private slots:
     void cleanup() { f.reset(); }
 
     void startsAsAnEmptyEighteenLinePage() {
-        QCOMPARE(pane(fields::HeadPane), HeadLines);
-        QVERIFY(findControl<QPlainTextEdit>(f->tab, fields::ScriptPane)->isReadOnly());
-        QCOMPARE(pane(fields::BodyPane), QString());
-        QCOMPARE(pane(controls::PagePane), QString());
+        QCOMPARE(pane(HeadPane), HeadLines);
+        QVERIFY(findControl<QPlainTextEdit>(f->tab, ScriptPane)->isReadOnly());
+        QCOMPARE(pane(BodyPane), QString());
+        QCOMPARE(pane(PagePane), QString());
 
         QCOMPARE(copiedPage(), EmptyPage);
-        QCOMPARE(pane(controls::PagePane), EmptyPage);
+        QCOMPARE(pane(PagePane), EmptyPage);
         QCOMPARE(EmptyPage.count('\n'), 18);
 
-        QVERIFY(findControl<QCheckBox>(f->tab, fields::PreloadImages)->isChecked());
-        QVERIFY(!findControl<QCheckBox>(f->tab, fields::ImageBorder)->isChecked());
-        QCOMPARE(findControl<QLabel>(f->tab, controls::BorderColourLabel)->text(),
-                 QString("#FFFFFF"));
-        QCOMPARE(findControl<QComboBox>(f->tab, fields::BorderType)->currentText(),
-                 QString("Solid"));
-        QCOMPARE(findControl<QComboBox>(f->tab, fields::BorderType)->count(), 8);
-        QCOMPARE(findControl<QComboBox>(f->tab, fields::BorderSize)->currentText(), QString("0"));
-        QCOMPARE(findControl<QComboBox>(f->tab, fields::BorderSize)->itemText(25), QString("25"));
-        QCOMPARE(findControl<QComboBox>(f->tab, fields::BorderSize)->count(), 26);
-        QVERIFY(findControl<QRadioButton>(f->tab, fields::Horizontal)->isChecked());
-        QVERIFY(!button(controls::AddImage)->isEnabled());
+        QVERIFY(findControl<QCheckBox>(f->tab, PreloadImages)->isChecked());
+        QVERIFY(!findControl<QCheckBox>(f->tab, ImageBorder)->isChecked());
+        QCOMPARE(findControl<QLabel>(f->tab, BorderColourLabel)->text(), QString("#FFFFFF"));
+        QCOMPARE(findControl<QComboBox>(f->tab, BorderType)->currentText(), QString("Solid"));
+        QCOMPARE(findControl<QComboBox>(f->tab, BorderType)->count(), 8);
+        QCOMPARE(findControl<QComboBox>(f->tab, BorderSize)->currentText(), QString("0"));
+        QCOMPARE(findControl<QComboBox>(f->tab, BorderSize)->itemText(25), QString("25"));
+        QCOMPARE(findControl<QComboBox>(f->tab, BorderSize)->count(), 26);
+        QVERIFY(findControl<QRadioButton>(f->tab, Horizontal)->isChecked());
+        QVERIFY(!button(AddImage)->isEnabled());
         QVERIFY(f->fake.notices.isEmpty());
     }
 
     void oneVerticalButtonAndEndCodeMakeTheWholePage() {
         showTab();
-        findControl<QRadioButton>(f->tab, fields::Vertical)->setChecked(true);
+        findControl<QRadioButton>(f->tab, Vertical)->setChecked(true);
         addButton(1);
 
         // The fields are ready for the next button.
-        for (const char* name : {fields::InitialImage, fields::MouseOverImage, fields::StatusText,
-                                 fields::AlternateText, fields::Url})
+        for (const char* name : {InitialImage, MouseOverImage, StatusText, AlternateText, Url})
             QVERIFY2(field(name)->text().isEmpty(), name);
-        QVERIFY(!button(controls::AddImage)->isEnabled());
-        QVERIFY(field(fields::InitialImage)->hasFocus());
+        QVERIFY(!button(AddImage)->isEnabled());
+        QVERIFY(field(InitialImage)->hasFocus());
 
-        QTest::mouseClick(button(controls::EndCode), Qt::LeftButton);
+        QTest::mouseClick(button(EndCode), Qt::LeftButton);
         const QString page = copiedPage();
         QCOMPARE(page, HeadLines + preloadLines(1, 1) + EmptyPage.mid(HeadLines.size()) +
                            linkLine(1) + "\n<br>\n</body>\n</html>\n");
@@ -171,55 +167,55 @@ private slots:
         addButton(2);
         setPreload(true);
         addButton(3);
-        findControl<QRadioButton>(f->tab, fields::Vertical)->setChecked(true);
+        findControl<QRadioButton>(f->tab, Vertical)->setChecked(true);
         addButton(4);
 
         QCOMPARE(f->fake.noticeTexts(), QStringList{PreloadWarning});
         QCOMPARE(f->fake.notices.first().kind, NoticeKind::Warning);
-        QCOMPARE(pane(fields::HeadPane),
+        QCOMPARE(pane(HeadPane),
                  HeadLines + preloadLines(1, 1) + preloadLines(3, 3) + preloadLines(5, 4));
-        QCOMPARE(pane(fields::BodyPane), linkLine(1) + '\n' + linkLine(2) + '\n' + linkLine(3) +
-                                             '\n' + linkLine(4) + "\n<br>\n");
+        QCOMPARE(pane(BodyPane), linkLine(1) + '\n' + linkLine(2) + '\n' + linkLine(3) + '\n' +
+                                     linkLine(4) + "\n<br>\n");
     }
 
     void clearCodeEmptiesOnlyTheBody() {
         addButton(1);
         addButton(2);
         addButton(3);
-        const QString head = pane(fields::HeadPane);
+        const QString head = pane(HeadPane);
         copiedPage();
-        const QString assembled = pane(controls::PagePane);
+        const QString assembled = pane(PagePane);
 
         f->fake.confirmAnswers = {false};
-        QTest::mouseClick(button(controls::ClearCode), Qt::LeftButton);
-        QCOMPARE(pane(fields::BodyPane).count('\n'), 3);
+        QTest::mouseClick(button(ClearCode), Qt::LeftButton);
+        QCOMPARE(pane(BodyPane).count('\n'), 3);
 
-        QTest::mouseClick(button(controls::ClearCode), Qt::LeftButton);
+        QTest::mouseClick(button(ClearCode), Qt::LeftButton);
         QCOMPARE(f->fake.confirmations.value(1),
                  QString("This will delete all your mouseover images code but not the preload "
                          "code. Are you sure you want to continue?"));
-        QCOMPARE(pane(fields::BodyPane), QString());
-        QCOMPARE(pane(fields::HeadPane), head);
-        QCOMPARE(pane(controls::PagePane), assembled);
+        QCOMPARE(pane(BodyPane), QString());
+        QCOMPARE(pane(HeadPane), head);
+        QCOMPARE(pane(PagePane), assembled);
 
         addButton(4);
-        QCOMPARE(pane(fields::HeadPane), head + preloadLines(7, 4));
-        QCOMPARE(pane(fields::BodyPane), linkLine(4) + '\n');
+        QCOMPARE(pane(HeadPane), head + preloadLines(7, 4));
+        QCOMPARE(pane(BodyPane), linkLine(4) + '\n');
     }
 
     void endCodeAppendsTheClosingLinesEveryTime() {
         f->fake.confirmAnswers = {false};
-        QTest::mouseClick(button(controls::EndCode), Qt::LeftButton);
-        QCOMPARE(pane(fields::BodyPane), QString());
+        QTest::mouseClick(button(EndCode), Qt::LeftButton);
+        QCOMPARE(pane(BodyPane), QString());
         QCOMPARE(f->fake.confirmations.value(0),
                  QString("This will insert the closing BODY and HTML tags. Only click OK if you "
                          "have added all your needed MouseOver buttons. Continue?"));
 
         addButton(1);
-        QTest::mouseClick(button(controls::EndCode), Qt::LeftButton);
-        QTest::mouseClick(button(controls::EndCode), Qt::LeftButton);
+        QTest::mouseClick(button(EndCode), Qt::LeftButton);
+        QTest::mouseClick(button(EndCode), Qt::LeftButton);
         addButton(2);
-        QCOMPARE(pane(fields::BodyPane),
+        QCOMPARE(pane(BodyPane),
                  linkLine(1) + "\n</body>\n</html>\n</body>\n</html>\n" + linkLine(2) + '\n');
     }
 
@@ -227,145 +223,133 @@ private slots:
         const QString saved = f->folder.file("buttons.html");
         f->fake.saveAnswers = {saved};
         f->fake.colourAnswers = {QColor(10, 171, 205)};
-        findControl<QCheckBox>(f->tab, fields::ImageBorder)->setChecked(true);
-        QTest::mouseClick(button(controls::BorderColourButton), Qt::LeftButton);
-        findControl<QComboBox>(f->tab, fields::BorderType)->setCurrentIndex(3);
-        findControl<QComboBox>(f->tab, fields::BorderSize)->setCurrentIndex(12);
-        findControl<QRadioButton>(f->tab, fields::Vertical)->setChecked(true);
+        findControl<QCheckBox>(f->tab, ImageBorder)->setChecked(true);
+        QTest::mouseClick(button(BorderColourButton), Qt::LeftButton);
+        findControl<QComboBox>(f->tab, BorderType)->setCurrentIndex(3);
+        findControl<QComboBox>(f->tab, BorderSize)->setCurrentIndex(12);
+        findControl<QRadioButton>(f->tab, Vertical)->setChecked(true);
         addButton(1);
         setPreload(false);
         addButton(2);
-        QTest::keyClicks(field(fields::InitialImage), "left over");
-        findControl<QToolButton>(f->tab, controls::SaveButton)->click();
+        QTest::keyClicks(field(InitialImage), "left over");
+        findControl<QToolButton>(f->tab, SaveButton)->click();
         QCOMPARE(f->tab.savedFlag(), QString("Yes"));
-        const QStringList beforeNew = {pane(fields::HeadPane), pane(fields::BodyPane),
-                                       pane(controls::PagePane)};
+        const QStringList beforeNew = {pane(HeadPane), pane(BodyPane), pane(PagePane)};
 
         f->fake.confirmAnswers = {false};
-        findControl<QToolButton>(f->tab, controls::NewButton)->click();
-        QCOMPARE(
-            (QStringList{pane(fields::HeadPane), pane(fields::BodyPane), pane(controls::PagePane)}),
-            beforeNew);
-        QCOMPARE(field(fields::InitialImage)->text(), QString("left over"));
+        findControl<QToolButton>(f->tab, NewButton)->click();
+        QCOMPARE((QStringList{pane(HeadPane), pane(BodyPane), pane(PagePane)}), beforeNew);
+        QCOMPARE(field(InitialImage)->text(), QString("left over"));
 
-        findControl<QToolButton>(f->tab, controls::NewButton)->click();
+        findControl<QToolButton>(f->tab, NewButton)->click();
         QCOMPARE(f->fake.confirmations.last(),
                  QString("Are you sure you want to erase all fields and start a new document?"));
-        QCOMPARE(pane(fields::HeadPane), HeadLines);
-        QCOMPARE(pane(fields::ScriptPane), EmptyPage.mid(HeadLines.size()));
-        QCOMPARE(pane(fields::BodyPane), QString());
-        QCOMPARE(pane(controls::PagePane), QString());
-        QVERIFY(findControl<QCheckBox>(f->tab, fields::PreloadImages)->isChecked());
+        QCOMPARE(pane(HeadPane), HeadLines);
+        QCOMPARE(pane(ScriptPane), EmptyPage.mid(HeadLines.size()));
+        QCOMPARE(pane(BodyPane), QString());
+        QCOMPARE(pane(PagePane), QString());
+        QVERIFY(findControl<QCheckBox>(f->tab, PreloadImages)->isChecked());
         QCOMPARE(f->fake.notices.size(), 1); // only the warning of switching preloading off
-        QVERIFY(!findControl<QCheckBox>(f->tab, fields::ImageBorder)->isChecked());
-        QVERIFY(!findControl<QComboBox>(f->tab, fields::BorderType)->isEnabled());
-        QCOMPARE(findControl<QLabel>(f->tab, controls::BorderColourLabel)->text(),
-                 QString("#FFFFFF"));
-        QCOMPARE(findControl<QComboBox>(f->tab, fields::BorderType)->currentText(),
-                 QString("Solid"));
-        QCOMPARE(findControl<QComboBox>(f->tab, fields::BorderSize)->currentText(), QString("0"));
-        QVERIFY(findControl<QRadioButton>(f->tab, fields::Horizontal)->isChecked());
-        QVERIFY(field(fields::InitialImage)->text().isEmpty());
-        QVERIFY(!button(controls::AddImage)->isEnabled());
+        QVERIFY(!findControl<QCheckBox>(f->tab, ImageBorder)->isChecked());
+        QVERIFY(!findControl<QComboBox>(f->tab, BorderType)->isEnabled());
+        QCOMPARE(findControl<QLabel>(f->tab, BorderColourLabel)->text(), QString("#FFFFFF"));
+        QCOMPARE(findControl<QComboBox>(f->tab, BorderType)->currentText(), QString("Solid"));
+        QCOMPARE(findControl<QComboBox>(f->tab, BorderSize)->currentText(), QString("0"));
+        QVERIFY(findControl<QRadioButton>(f->tab, Horizontal)->isChecked());
+        QVERIFY(field(InitialImage)->text().isEmpty());
+        QVERIFY(!button(AddImage)->isEnabled());
 
         addButton(1);
-        QCOMPARE(pane(fields::HeadPane), HeadLines + preloadLines(1, 1));
-        QCOMPARE(pane(fields::BodyPane), linkLine(1) + '\n');
+        QCOMPARE(pane(HeadPane), HeadLines + preloadLines(1, 1));
+        QCOMPARE(pane(BodyPane), linkLine(1) + '\n');
 
         // The saved page outlives New; the colour dialog opens on the restored colour.
         QCOMPARE(f->tab.savedFlag(), QString("Yes"));
         QCOMPARE(f->tab.savedPagePath(), saved);
-        findControl<QToolButton>(f->tab, controls::OptionsButton)->click();
+        findControl<QToolButton>(f->tab, OptionsButton)->click();
         QCOMPARE(f->fake.opened.value(0), QUrl::fromLocalFile(saved));
-        findControl<QCheckBox>(f->tab, fields::ImageBorder)->setChecked(true);
-        QTest::mouseClick(button(controls::BorderColourButton), Qt::LeftButton);
+        findControl<QCheckBox>(f->tab, ImageBorder)->setChecked(true);
+        QTest::mouseClick(button(BorderColourButton), Qt::LeftButton);
         QCOMPARE(f->fake.colourStarts.last(), QColor(Qt::white));
-        QCOMPARE(findControl<QLabel>(f->tab, controls::BorderColourLabel)->text(),
-                 QString("#FFFFFF"));
+        QCOMPARE(findControl<QLabel>(f->tab, BorderColourLabel)->text(), QString("#FFFFFF"));
     }
 
     void addImageNeedsThreeCharactersInBothImageFields() {
         showTab();
-        QPushButton* add = button(controls::AddImage);
-        QTest::keyClicks(field(fields::InitialImage), "ab");
-        QTest::keyClicks(field(fields::MouseOverImage), "abc");
+        QPushButton* add = button(AddImage);
+        QTest::keyClicks(field(InitialImage), "ab");
+        QTest::keyClicks(field(MouseOverImage), "abc");
         QVERIFY(!add->isEnabled());
-        field(fields::MouseOverImage)->setFocus();
-        QTest::keyClick(field(fields::MouseOverImage), Qt::Key_Return);
-        QCOMPARE(pane(fields::BodyPane), QString());
+        field(MouseOverImage)->setFocus();
+        QTest::keyClick(field(MouseOverImage), Qt::Key_Return);
+        QCOMPARE(pane(BodyPane), QString());
 
-        QTest::keyClicks(field(fields::InitialImage), "c");
+        QTest::keyClicks(field(InitialImage), "c");
         QVERIFY(add->isEnabled());
-        QTest::keyClick(field(fields::MouseOverImage), Qt::Key_Backspace);
+        QTest::keyClick(field(MouseOverImage), Qt::Key_Backspace);
         QVERIFY(!add->isEnabled());
-        QTest::keyClicks(field(fields::MouseOverImage), "d");
+        QTest::keyClicks(field(MouseOverImage), "d");
         QVERIFY(add->isEnabled());
 
         // Enter in a field presses the tab's default button.
-        field(fields::AlternateText)->setFocus();
-        QTest::keyClick(field(fields::AlternateText), Qt::Key_Return);
-        QCOMPARE(pane(fields::BodyPane).count("name=\"mouse1\""), 1);
+        field(AlternateText)->setFocus();
+        QTest::keyClick(field(AlternateText), Qt::Key_Return);
+        QCOMPARE(pane(BodyPane).count("name=\"mouse1\""), 1);
         QVERIFY(!add->isEnabled());
 
-        QTest::keyClicks(field(fields::InitialImage), "one");
-        QTest::keyClicks(field(fields::MouseOverImage), "two");
-        QTest::keyClicks(field(fields::Url), "url");
-        QTest::mouseClick(button(controls::Reset), Qt::LeftButton);
-        for (const char* name : {fields::InitialImage, fields::MouseOverImage, fields::StatusText,
-                                 fields::AlternateText, fields::Url})
+        QTest::keyClicks(field(InitialImage), "one");
+        QTest::keyClicks(field(MouseOverImage), "two");
+        QTest::keyClicks(field(Url), "url");
+        QTest::mouseClick(button(Reset), Qt::LeftButton);
+        for (const char* name : {InitialImage, MouseOverImage, StatusText, AlternateText, Url})
             QVERIFY2(field(name)->text().isEmpty(), name);
         QVERIFY(!add->isEnabled());
-        QCOMPARE(pane(fields::BodyPane).count('\n'), 1);
+        QCOMPARE(pane(BodyPane).count('\n'), 1);
     }
 
     void borderControlsFollowImageBorder() {
-        QList<QWidget*> border = {findControl<QLabel>(f->tab, controls::BorderColourLabel),
-                                  button(controls::BorderColourButton),
-                                  findControl<QComboBox>(f->tab, fields::BorderType),
-                                  findControl<QComboBox>(f->tab, fields::BorderSize)};
+        QList<QWidget*> border = {
+            findControl<QLabel>(f->tab, BorderColourLabel), button(BorderColourButton),
+            findControl<QComboBox>(f->tab, BorderType), findControl<QComboBox>(f->tab, BorderSize)};
         for (QLabel* label : f->tab.findChildren<QLabel*>())
             if (QStringList{"Border Color:", "Border Type:", "Size:"}.contains(label->text()))
                 border << label;
         QCOMPARE(border.size(), 7);
-        QWidget* swatch = findControl<QWidget>(f->tab, controls::BorderSwatch);
+        QWidget* swatch = findControl<QWidget>(f->tab, BorderSwatch);
 
         for (QWidget* widget : border)
             QVERIFY2(!widget->isEnabled(), qPrintable(widget->objectName()));
-        findControl<QCheckBox>(f->tab, fields::ImageBorder)->setChecked(true);
+        findControl<QCheckBox>(f->tab, ImageBorder)->setChecked(true);
         for (QWidget* widget : border)
             QVERIFY2(widget->isEnabled(), qPrintable(widget->objectName()));
         QVERIFY(!swatch->isEnabled());
 
         // Cancel leaves the colour as it was.
-        QTest::mouseClick(button(controls::BorderColourButton), Qt::LeftButton);
-        QCOMPARE(findControl<QLabel>(f->tab, controls::BorderColourLabel)->text(),
-                 QString("#FFFFFF"));
+        QTest::mouseClick(button(BorderColourButton), Qt::LeftButton);
+        QCOMPARE(findControl<QLabel>(f->tab, BorderColourLabel)->text(), QString("#FFFFFF"));
         f->fake.colourAnswers = {QColor(0xab, 0x0c, 0xde)};
-        QTest::mouseClick(button(controls::BorderColourButton), Qt::LeftButton);
+        QTest::mouseClick(button(BorderColourButton), Qt::LeftButton);
         QCOMPARE(swatch->palette().color(QPalette::Window), QColor(0xab, 0x0c, 0xde));
-        findControl<QComboBox>(f->tab, fields::BorderType)->setCurrentIndex(7);
-        findControl<QComboBox>(f->tab, fields::BorderSize)->setCurrentIndex(25);
+        findControl<QComboBox>(f->tab, BorderType)->setCurrentIndex(7);
+        findControl<QComboBox>(f->tab, BorderSize)->setCurrentIndex(25);
         addButton(1);
-        QVERIFY(
-            pane(fields::BodyPane)
-                .endsWith("alt=\"Alt 1\" "
-                          "style=\"border-color:#AB0CDE;border-style:Outset;border-width:25px\">"
-                          "</a>\n"));
+        QVERIFY(pane(BodyPane).endsWith(
+            "alt=\"Alt 1\" "
+            "style=\"border-color:#AB0CDE;border-style:Outset;border-width:25px\">"
+            "</a>\n"));
 
-        findControl<QCheckBox>(f->tab, fields::ImageBorder)->setChecked(false);
+        findControl<QCheckBox>(f->tab, ImageBorder)->setChecked(false);
         for (QWidget* widget : border)
             QVERIFY2(!widget->isEnabled(), qPrintable(widget->objectName()));
-        QCOMPARE(findControl<QLabel>(f->tab, controls::BorderColourLabel)->text(),
-                 QString("#AB0CDE"));
-        QCOMPARE(findControl<QComboBox>(f->tab, fields::BorderType)->currentText(),
-                 QString("Outset"));
+        QCOMPARE(findControl<QLabel>(f->tab, BorderColourLabel)->text(), QString("#AB0CDE"));
+        QCOMPARE(findControl<QComboBox>(f->tab, BorderType)->currentText(), QString("Outset"));
     }
 
     // A pane's last line stays a line of its own, whether or not the user
     // ended it; lines are only ever appended whole.
     void panesWithoutAFinalLineBreak() {
-        auto* head = findControl<QPlainTextEdit>(f->tab, fields::HeadPane);
-        auto* body = findControl<QPlainTextEdit>(f->tab, fields::BodyPane);
+        auto* head = findControl<QPlainTextEdit>(f->tab, HeadPane);
+        auto* body = findControl<QPlainTextEdit>(f->tab, BodyPane);
         head->setPlainText("<html><head>");
         body->setPlainText("<p>intro</p>");
         QCOMPARE(copiedPage(),
@@ -378,9 +362,9 @@ private slots:
 
     // Non-breaking spaces and all reach the file and the printer unchanged.
     void savePrintAndPreviewUseTheAssembledPage() {
-        findControl<QPlainTextEdit>(f->tab, fields::BodyPane)->setPlainText("typed\u00A0by hand\n");
-        QToolButton* saveAs = findControl<QToolButton>(f->tab, controls::SaveButton);
-        QToolButton* options = findControl<QToolButton>(f->tab, controls::OptionsButton);
+        findControl<QPlainTextEdit>(f->tab, BodyPane)->setPlainText("typed\u00A0by hand\n");
+        QToolButton* saveAs = findControl<QToolButton>(f->tab, SaveButton);
+        QToolButton* options = findControl<QToolButton>(f->tab, OptionsButton);
 
         options->click();
         QCOMPARE(f->fake.lastNotice(),
@@ -388,15 +372,14 @@ private slots:
 
         // A cancelled dialog still leaves the page assembled.
         saveAs->click();
-        QCOMPARE(pane(controls::PagePane), EmptyPage + "typed\u00A0by hand\n");
+        QCOMPARE(pane(PagePane), EmptyPage + "typed\u00A0by hand\n");
         QCOMPARE(f->fake.fileQuestions.value(0).request.title, QString("Save as HTML"));
         QCOMPARE(f->tab.savedFlag(), QString("No"));
 
         const QString text = f->folder.file("page.txt");
         f->fake.saveAnswers = {text};
-        findControl<QPlainTextEdit>(f->tab, fields::BodyPane)
-            ->setPlainText("typed\u00A0by hand\nmore\n");
-        findControl<QAction>(f->tab, controls::SaveAsText)->trigger();
+        findControl<QPlainTextEdit>(f->tab, BodyPane)->setPlainText("typed\u00A0by hand\nmore\n");
+        findControl<QAction>(f->tab, SaveAsText)->trigger();
         QByteArray expected = (EmptyPage + "typed\u00A0by hand\nmore\n").toUtf8();
         expected.replace("\n", "\r\n");
         QCOMPARE(readBytes(text), expected);
@@ -405,15 +388,15 @@ private slots:
 
         const QString html = f->folder.file("page.html");
         f->fake.saveAnswers = {html};
-        findControl<QAction>(f->tab, controls::SaveAsHtml)->trigger();
+        findControl<QAction>(f->tab, SaveAsHtml)->trigger();
         // The non-breaking space makes the page non-ASCII: it is marked as UTF-8.
         QCOMPARE(readBytes(html), "\xEF\xBB\xBF" + expected);
         QCOMPARE(f->tab.savedPagePath(), html);
-        findControl<QAction>(f->tab, controls::Preview)->trigger();
+        findControl<QAction>(f->tab, Preview)->trigger();
         QCOMPARE(f->fake.opened, QList<QUrl>{QUrl::fromLocalFile(html)});
 
-        findControl<QPlainTextEdit>(f->tab, fields::HeadPane)->setPlainText("<html>\n");
-        findControl<QToolButton>(f->tab, controls::PrintButton)->click();
+        findControl<QPlainTextEdit>(f->tab, HeadPane)->setPlainText("<html>\n");
+        findControl<QToolButton>(f->tab, PrintButton)->click();
         QCOMPARE(f->fake.printed, QStringList{"<html>\n" + EmptyPage.mid(HeadLines.size()) +
                                               "typed\u00A0by hand\nmore\n"});
     }
@@ -423,15 +406,15 @@ private slots:
     void aLargePageIsTakenFromThePanes() {
         const QString body = QStringLiteral("<p>caf\u00e9\u00A0au lait</p>\n")
                                  .repeated(BackgroundSaveChars / 20 + 1);
-        findControl<QPlainTextEdit>(f->tab, fields::BodyPane)->setPlainText(body);
+        findControl<QPlainTextEdit>(f->tab, BodyPane)->setPlainText(body);
         const QString html = f->folder.file("large.html");
         f->fake.saveAnswers = {html};
-        findControl<QAction>(f->tab, controls::SaveAsHtml)->trigger();
+        findControl<QAction>(f->tab, SaveAsHtml)->trigger();
         QCOMPARE(f->tab.savedFlag(), QString("No"));
         finishSaves();
         QCOMPARE(readBytes(html), htmlFileBytes(EmptyPage + body));
         QCOMPARE(f->tab.savedFlag(), QString("Yes"));
-        QCOMPARE(pane(controls::PagePane), QString());
+        QCOMPARE(pane(PagePane), QString());
         QCOMPARE(copiedPage(), EmptyPage + body);
     }
 
@@ -451,25 +434,22 @@ private slots:
         changed.url = "page.html";
         f->tab.applySettings(changed);
         QVERIFY(f->tab.settings() == changed);
-        QVERIFY(findControl<QComboBox>(f->tab, fields::BorderType)->isEnabled());
-        QVERIFY(button(controls::AddImage)->isEnabled());
+        QVERIFY(findControl<QComboBox>(f->tab, BorderType)->isEnabled());
+        QVERIFY(button(AddImage)->isEnabled());
         QCOMPARE(f->fake.noticeTexts(), QStringList{PreloadWarning});
         f->tab.applySettings(MouseOverSettings());
         QVERIFY(f->tab.settings() == MouseOverSettings());
-        QVERIFY(!findControl<QComboBox>(f->tab, fields::BorderType)->isEnabled());
+        QVERIFY(!findControl<QComboBox>(f->tab, BorderType)->isEnabled());
     }
 
     // Each control a screen reader meets says what it is, and Tab follows
     // the reading order: settings, then panes and their buttons.
     void controlsAreNamedAndInReadingOrder() {
-        const QStringList order = {
-            fields::PreloadImages, fields::ImageBorder,   controls::BorderColourButton,
-            fields::BorderType,    fields::BorderSize,    fields::Horizontal,
-            fields::Vertical,      fields::InitialImage,  fields::MouseOverImage,
-            fields::StatusText,    fields::AlternateText, fields::Url,
-            controls::AddImage,    controls::Reset,       fields::HeadPane,
-            fields::ScriptPane,    fields::BodyPane,      controls::CopyCode,
-            controls::ClearCode,   controls::EndCode};
+        const QStringList order = {PreloadImages,  ImageBorder, BorderColourButton, BorderType,
+                                   BorderSize,     Horizontal,  Vertical,           InitialImage,
+                                   MouseOverImage, StatusText,  AlternateText,      Url,
+                                   AddImage,       Reset,       HeadPane,           ScriptPane,
+                                   BodyPane,       CopyCode,    ClearCode,          EndCode};
         QStringList names;
         for (const QString& name : order) {
             names << spokenName(findControl<QWidget>(f->tab, name));
@@ -488,15 +468,15 @@ private slots:
     void manyButtonsAreNumberedInOrder() {
         const int count = 1500;
         for (int n = 1; n <= count; ++n) {
-            field(fields::InitialImage)->setText(QStringLiteral("a%1.gif").arg(n));
-            field(fields::MouseOverImage)->setText(QStringLiteral("b%1.gif").arg(n));
-            field(fields::StatusText)->setText(QStringLiteral("Status %1").arg(n));
-            field(fields::AlternateText)->setText(QStringLiteral("Alt %1").arg(n));
-            field(fields::Url)->setText(QStringLiteral("page%1.html").arg(n));
-            button(controls::AddImage)->click();
+            field(InitialImage)->setText(QStringLiteral("a%1.gif").arg(n));
+            field(MouseOverImage)->setText(QStringLiteral("b%1.gif").arg(n));
+            field(StatusText)->setText(QStringLiteral("Status %1").arg(n));
+            field(AlternateText)->setText(QStringLiteral("Alt %1").arg(n));
+            field(Url)->setText(QStringLiteral("page%1.html").arg(n));
+            button(AddImage)->click();
         }
-        const QStringList head = pane(fields::HeadPane).split('\n');
-        const QStringList body = pane(fields::BodyPane).split('\n');
+        const QStringList head = pane(HeadPane).split('\n');
+        const QStringList body = pane(BodyPane).split('\n');
         QCOMPARE(head.size(), 4 + 4 * count + 1);
         QCOMPARE(body.size(), count + 1);
         for (int n = 1; n <= count; n += 499) {

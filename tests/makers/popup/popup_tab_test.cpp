@@ -23,7 +23,8 @@
 #include <QToolButton>
 #include <memory>
 
-using namespace popup;
+using namespace popup::controls;
+using namespace popup::fields;
 
 namespace {
 
@@ -46,8 +47,8 @@ class PopupTabTest final : public QObject {
     QSpinBox* spin(const char* name) const { return findControl<QSpinBox>(f->tab, name); }
     QLineEdit* edit(const char* name) const { return findControl<QLineEdit>(f->tab, name); }
     QComboBox* combo(const char* name) const { return findControl<QComboBox>(f->tab, name); }
-    QPlainTextEdit* pane() const { return findControl<QPlainTextEdit>(f->tab, fields::Code); }
-    QPushButton* makeCode() const { return findControl<QPushButton>(f->tab, controls::MakeCode); }
+    QPlainTextEdit* pane() const { return findControl<QPlainTextEdit>(f->tab, Code); }
+    QPushButton* makeCode() const { return findControl<QPushButton>(f->tab, MakeCode); }
 
     // The label showing `caption`; the enabling rules reach labels too.
     QLabel* label(const QString& caption) const {
@@ -88,8 +89,8 @@ class PopupTabTest final : public QObject {
     void triggerMenuItem(const char* name) { findControl<QAction>(f->tab, name)->trigger(); }
 
     void makePage(const QString& url = QStringLiteral("http://example.com/pop.html")) {
-        edit(fields::Url)->clear();
-        typeInto(edit(fields::Url), url);
+        edit(Url)->clear();
+        typeInto(edit(Url), url);
         click(makeCode());
     }
 
@@ -114,30 +115,27 @@ private slots:
             const char* name;
             int minimum, maximum, value;
             bool enabled;
-        } spins[] = {
-            {fields::Height, 1, 1000, 240, true},     {fields::Width, 1, 1000, 320, true},
-            {fields::Left, 1, 1000, 25, true},        {fields::Top, 1, 1000, 25, true},
-            {fields::CloseSeconds, 1, 999, 1, false}, {fields::DelaySeconds, 1, 999, 1, false}};
+        } spins[] = {{Height, 1, 1000, 240, true},     {Width, 1, 1000, 320, true},
+                     {Left, 1, 1000, 25, true},        {Top, 1, 1000, 25, true},
+                     {CloseSeconds, 1, 999, 1, false}, {DelaySeconds, 1, 999, 1, false}};
         for (const auto& s : spins) {
             QCOMPARE(spin(s.name)->minimum(), s.minimum);
             QCOMPARE(spin(s.name)->maximum(), s.maximum);
             QCOMPARE(spin(s.name)->value(), s.value);
             QCOMPARE(spin(s.name)->isEnabled(), s.enabled);
         }
-        for (const char* name : {fields::Directories, fields::Location, fields::Menubar,
-                                 fields::Resizable, fields::Scrollbars, fields::Statusbar,
-                                 fields::Toolbar, fields::CloseAfterTime, fields::FullScreen}) {
+        for (const char* name : {Directories, Location, Menubar, Resizable, Scrollbars, Statusbar,
+                                 Toolbar, CloseAfterTime, FullScreen}) {
             QVERIFY(!box(name)->isChecked());
             QVERIFY(box(name)->isEnabled());
         }
-        QCOMPARE(combo(fields::LaunchEvent)->currentText(), QStringLiteral("onClick"));
-        QCOMPARE(combo(fields::LaunchEvent)->count(), 6);
-        QCOMPARE(combo(fields::LaunchEvent)->itemText(AfterDelay),
-                 QStringLiteral("Popup After x Seconds"));
-        QCOMPARE(combo(fields::LaunchMedium)->currentText(), QStringLiteral("Text Link"));
-        QCOMPARE(combo(fields::LaunchMedium)->itemText(Other), QStringLiteral("Other"));
-        QVERIFY(!combo(fields::LaunchEvent)->isEditable());
-        QVERIFY(!combo(fields::LaunchMedium)->isEditable());
+        QCOMPARE(combo(LaunchEvent)->currentText(), QStringLiteral("onClick"));
+        QCOMPARE(combo(LaunchEvent)->count(), 6);
+        QCOMPARE(combo(LaunchEvent)->itemText(AfterDelay), QStringLiteral("Popup After x Seconds"));
+        QCOMPARE(combo(LaunchMedium)->currentText(), QStringLiteral("Text Link"));
+        QCOMPARE(combo(LaunchMedium)->itemText(Other), QStringLiteral("Other"));
+        QVERIFY(!combo(LaunchEvent)->isEditable());
+        QVERIFY(!combo(LaunchMedium)->isEditable());
 
         for (const char* caption :
              {"After ", "second(s)", "Path To Image:", "Seconds Before Popup:"})
@@ -145,7 +143,7 @@ private slots:
         for (const char* caption : {"Window Height:", "Window Width:", "Win Pos Left:",
                                     "Win Pos Top:", "Launch Medium:", "Statusbar Message:"})
             QVERIFY2(label(caption)->isEnabled(), caption);
-        QVERIFY(!edit(fields::ImagePath)->isEnabled());
+        QVERIFY(!edit(ImagePath)->isEnabled());
         QVERIFY(!makeCode()->isEnabled());
         QCOMPARE(f->tab.savedFlag(), QStringLiteral("No"));
         QVERIFY(f->tab.savedPagePath().isEmpty());
@@ -170,45 +168,44 @@ private slots:
         s.delaySeconds = "7";
         f->tab.applySettings(s);
         QCOMPARE(f->tab.settings(), s);
-        for (const char* open : {fields::CloseSeconds, fields::DelaySeconds, controls::MakeCode})
+        for (const char* open : {CloseSeconds, DelaySeconds, MakeCode})
             QVERIFY2(findControl<QWidget>(f->tab, open)->isEnabled(), open);
-        for (const char* shut : {fields::Height, fields::Directories, fields::LaunchMedium,
-                                 fields::StatusText, fields::ImagePath})
+        for (const char* shut : {Height, Directories, LaunchMedium, StatusText, ImagePath})
             QVERIFY2(!findControl<QWidget>(f->tab, shut)->isEnabled(), shut);
 
         f->tab.applySettings(PopupSettings());
         QCOMPARE(f->tab.settings(), PopupSettings());
-        QVERIFY(!spin(fields::CloseSeconds)->isEnabled());
-        QVERIFY(combo(fields::LaunchMedium)->isEnabled());
+        QVERIFY(!spin(CloseSeconds)->isEnabled());
+        QVERIFY(combo(LaunchMedium)->isEnabled());
         QVERIFY(!makeCode()->isEnabled());
     }
 
     void everyControlIsNamedAndOnTheTabChain() {
         const QList<std::pair<QString, QString>> named = {
-            {fields::Directories, "Directories"},
-            {fields::Location, "Location"},
-            {fields::Menubar, "Menubar"},
-            {fields::Resizable, "Resizable"},
-            {fields::Scrollbars, "Scrollbars"},
-            {fields::Statusbar, "Statusbar"},
-            {fields::Toolbar, "Toolbar"},
-            {fields::FullScreen, "Fullscreen Window"},
-            {fields::Height, "Window Height:"},
-            {fields::Width, "Window Width:"},
-            {fields::Left, "Win Pos Left:"},
-            {fields::Top, "Win Pos Top:"},
-            {fields::CloseAfterTime, "Close Window After A Predefined Time"},
-            {fields::CloseSeconds, "Seconds before the popup closes"},
-            {fields::Url, "Window URL:"},
-            {fields::StatusText, "Statusbar Message:"},
-            {fields::LaunchEvent, "Launch event"},
-            {fields::LaunchMedium, "Launch medium"},
-            {fields::ImagePath, "Path To Image:"},
-            {fields::DelaySeconds, "Seconds Before Popup:"},
-            {fields::Code, "Generated code"},
-            {controls::MakeCode, "Make Code"},
-            {controls::CopyCode, "Copy To Clipboard"},
-            {controls::ClearCode, "Clear Code"},
+            {Directories, "Directories"},
+            {Location, "Location"},
+            {Menubar, "Menubar"},
+            {Resizable, "Resizable"},
+            {Scrollbars, "Scrollbars"},
+            {Statusbar, "Statusbar"},
+            {Toolbar, "Toolbar"},
+            {FullScreen, "Fullscreen Window"},
+            {Height, "Window Height:"},
+            {Width, "Window Width:"},
+            {Left, "Win Pos Left:"},
+            {Top, "Win Pos Top:"},
+            {CloseAfterTime, "Close Window After A Predefined Time"},
+            {CloseSeconds, "Seconds before the popup closes"},
+            {Url, "Window URL:"},
+            {StatusText, "Statusbar Message:"},
+            {LaunchEvent, "Launch event"},
+            {LaunchMedium, "Launch medium"},
+            {ImagePath, "Path To Image:"},
+            {DelaySeconds, "Seconds Before Popup:"},
+            {Code, "Generated code"},
+            {MakeCode, "Make Code"},
+            {CopyCode, "Copy To Clipboard"},
+            {ClearCode, "Clear Code"},
         };
         QStringList names;
         for (const auto& [name, spoken] : named) {
@@ -219,54 +216,63 @@ private slots:
     }
 
     void makeCodeNeedsAUrl() {
-        typeInto(edit(fields::Url), QStringLiteral("a"));
+        typeInto(edit(Url), QStringLiteral("a"));
         QVERIFY(makeCode()->isEnabled());
-        QTest::keyClick(edit(fields::Url), Qt::Key_Backspace);
+        QTest::keyClick(edit(Url), Qt::Key_Backspace);
         QVERIFY(!makeCode()->isEnabled());
         click(makeCode());
         QVERIFY(pane()->toPlainText().isEmpty());
     }
 
     void closeTimeFieldFollowsItsBox() {
-        QWidget* field[] = {label("After "), spin(fields::CloseSeconds), label("second(s)")};
-        click(box(fields::CloseAfterTime));
+        QWidget* field[] = {label("After "), spin(CloseSeconds), label("second(s)")};
+        click(box(CloseAfterTime));
         for (QWidget* w : field)
             QVERIFY(w->isEnabled());
-        spin(fields::CloseSeconds)->setValue(15);
-        click(box(fields::CloseAfterTime));
+        spin(CloseSeconds)->setValue(15);
+        click(box(CloseAfterTime));
         for (QWidget* w : field)
             QVERIFY(!w->isEnabled());
-        QCOMPARE(spin(fields::CloseSeconds)->value(), 15);
+        QCOMPARE(spin(CloseSeconds)->value(), 15);
 
-        click(box(fields::CloseAfterTime));
+        click(box(CloseAfterTime));
         makePage();
         QCOMPARE(paneLines().at(4), QStringLiteral("closetime=15;"));
     }
 
     void fullScreenKeepsTheFeatures() {
-        click(box(fields::Toolbar));
-        spin(fields::Width)->setValue(500);
-        click(box(fields::CloseAfterTime));
-        click(box(fields::FullScreen));
+        click(box(Toolbar));
+        spin(Width)->setValue(500);
+        click(box(CloseAfterTime));
+        click(box(FullScreen));
 
-        const QList<QWidget*> features{
-            box(fields::Directories), box(fields::Location),   box(fields::Menubar),
-            box(fields::Resizable),   box(fields::Scrollbars), box(fields::Statusbar),
-            box(fields::Toolbar),     label("Window Height:"), label("Window Width:"),
-            label("Win Pos Left:"),   label("Win Pos Top:"),   spin(fields::Height),
-            spin(fields::Width),      spin(fields::Left),      spin(fields::Top)};
+        const QList<QWidget*> features{box(Directories),
+                                       box(Location),
+                                       box(Menubar),
+                                       box(Resizable),
+                                       box(Scrollbars),
+                                       box(Statusbar),
+                                       box(Toolbar),
+                                       label("Window Height:"),
+                                       label("Window Width:"),
+                                       label("Win Pos Left:"),
+                                       label("Win Pos Top:"),
+                                       spin(Height),
+                                       spin(Width),
+                                       spin(Left),
+                                       spin(Top)};
         for (QWidget* w : features)
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-        QVERIFY(box(fields::Toolbar)->isChecked());
-        QVERIFY(box(fields::CloseAfterTime)->isEnabled());
-        QVERIFY(spin(fields::CloseSeconds)->isEnabled());
+        QVERIFY(box(Toolbar)->isChecked());
+        QVERIFY(box(CloseAfterTime)->isEnabled());
+        QVERIFY(spin(CloseSeconds)->isEnabled());
         makePage();
         QCOMPARE(paneLines().at(7), QStringLiteral("windowprops=\"fullscreen=yes\";"));
 
-        click(box(fields::FullScreen));
+        click(box(FullScreen));
         for (QWidget* w : features)
             QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
-        QVERIFY(box(fields::Toolbar)->isChecked());
+        QVERIFY(box(Toolbar)->isChecked());
         click(makeCode());
         const QString features7 = paneLines().at(7);
         QVERIFY2(features7.contains(QStringLiteral(",toolbar=yes,width=500,height=240,")),
@@ -295,68 +301,68 @@ private slots:
         QFETCH(bool, delayControls);
         QFETCH(bool, closeBox);
 
-        click(box(fields::CloseAfterTime));
-        choose(combo(fields::LaunchMedium), ImageLink);
-        QVERIFY(edit(fields::ImagePath)->isEnabled());
-        choose(combo(fields::LaunchEvent), event);
+        click(box(CloseAfterTime));
+        choose(combo(LaunchMedium), ImageLink);
+        QVERIFY(edit(ImagePath)->isEnabled());
+        choose(combo(LaunchEvent), event);
 
-        QCOMPARE(combo(fields::LaunchMedium)->currentIndex(), medium);
+        QCOMPARE(combo(LaunchMedium)->currentIndex(), medium);
         for (QWidget* w : {static_cast<QWidget*>(label("Launch Medium:")),
-                           static_cast<QWidget*>(combo(fields::LaunchMedium)),
+                           static_cast<QWidget*>(combo(LaunchMedium)),
                            static_cast<QWidget*>(label("Statusbar Message:")),
-                           static_cast<QWidget*>(edit(fields::StatusText))})
+                           static_cast<QWidget*>(edit(StatusText))})
             QCOMPARE(w->isEnabled(), linkControls);
         QVERIFY(!label("Path To Image:")->isEnabled());
-        QVERIFY(!edit(fields::ImagePath)->isEnabled());
+        QVERIFY(!edit(ImagePath)->isEnabled());
         QCOMPARE(label("Seconds Before Popup:")->isEnabled(), delayControls);
-        QCOMPARE(spin(fields::DelaySeconds)->isEnabled(), delayControls);
-        QCOMPARE(box(fields::CloseAfterTime)->isEnabled(), closeBox);
-        QCOMPARE(box(fields::CloseAfterTime)->isChecked(), closeBox);
-        QCOMPARE(spin(fields::CloseSeconds)->isEnabled(), closeBox);
+        QCOMPARE(spin(DelaySeconds)->isEnabled(), delayControls);
+        QCOMPARE(box(CloseAfterTime)->isEnabled(), closeBox);
+        QCOMPARE(box(CloseAfterTime)->isChecked(), closeBox);
+        QCOMPARE(spin(CloseSeconds)->isEnabled(), closeBox);
         QCOMPARE(label("After ")->isEnabled(), closeBox);
         QVERIFY(f->fake.notices.isEmpty());
     }
 
     void clickingThroughTheEvents() {
         // Back from "onUnload" the close box is usable again but stays unticked.
-        click(box(fields::CloseAfterTime));
-        choose(combo(fields::LaunchEvent), OnUnload);
-        click(box(fields::CloseAfterTime));
-        QVERIFY(!box(fields::CloseAfterTime)->isChecked());
-        choose(combo(fields::LaunchEvent), OnClick);
-        QVERIFY(box(fields::CloseAfterTime)->isEnabled());
-        QVERIFY(!box(fields::CloseAfterTime)->isChecked());
-        QVERIFY(!spin(fields::CloseSeconds)->isEnabled());
+        click(box(CloseAfterTime));
+        choose(combo(LaunchEvent), OnUnload);
+        click(box(CloseAfterTime));
+        QVERIFY(!box(CloseAfterTime)->isChecked());
+        choose(combo(LaunchEvent), OnClick);
+        QVERIFY(box(CloseAfterTime)->isEnabled());
+        QVERIFY(!box(CloseAfterTime)->isChecked());
+        QVERIFY(!spin(CloseSeconds)->isEnabled());
 
         // The delay field belongs to its own event only.
-        choose(combo(fields::LaunchEvent), AfterDelay);
-        QVERIFY(spin(fields::DelaySeconds)->isEnabled());
-        choose(combo(fields::LaunchEvent), OnLoad);
-        QVERIFY(!spin(fields::DelaySeconds)->isEnabled());
+        choose(combo(LaunchEvent), AfterDelay);
+        QVERIFY(spin(DelaySeconds)->isEnabled());
+        choose(combo(LaunchEvent), OnLoad);
+        QVERIFY(!spin(DelaySeconds)->isEnabled());
         QVERIFY(!label("Seconds Before Popup:")->isEnabled());
 
         // An image link chosen for one link event is reset by the next one.
-        choose(combo(fields::LaunchEvent), OnMouseOut);
-        choose(combo(fields::LaunchMedium), ImageLink);
+        choose(combo(LaunchEvent), OnMouseOut);
+        choose(combo(LaunchMedium), ImageLink);
         QVERIFY(label("Path To Image:")->isEnabled());
-        choose(combo(fields::LaunchEvent), OnMouseOver);
-        QCOMPARE(combo(fields::LaunchMedium)->currentText(), QStringLiteral("Text Link"));
+        choose(combo(LaunchEvent), OnMouseOver);
+        QCOMPARE(combo(LaunchMedium)->currentText(), QStringLiteral("Text Link"));
         QVERIFY(!label("Path To Image:")->isEnabled());
-        choose(combo(fields::LaunchMedium), ImageLink);
-        choose(combo(fields::LaunchMedium), TextLink);
-        QVERIFY(!edit(fields::ImagePath)->isEnabled());
+        choose(combo(LaunchMedium), ImageLink);
+        choose(combo(LaunchMedium), TextLink);
+        QVERIFY(!edit(ImagePath)->isEnabled());
     }
 
     void otherMediumIsRefused() {
         for (int before : {TextLink, ImageLink}) {
             f->fake.notices.clear();
-            choose(combo(fields::LaunchMedium), before);
-            choose(combo(fields::LaunchMedium), Other);
+            choose(combo(LaunchMedium), before);
+            choose(combo(LaunchMedium), Other);
             QCOMPARE(f->fake.notices.size(), 1);
             QCOMPARE(f->fake.notices[0].kind, NoticeKind::Information);
             QCOMPARE(f->fake.notices[0].text, OtherRefused);
-            QCOMPARE(combo(fields::LaunchMedium)->currentText(), QStringLiteral("Text Link"));
-            QVERIFY(!edit(fields::ImagePath)->isEnabled());
+            QCOMPARE(combo(LaunchMedium)->currentText(), QStringLiteral("Text Link"));
+            QVERIFY(!edit(ImagePath)->isEnabled());
             QVERIFY(!label("Path To Image:")->isEnabled());
         }
         makePage();
@@ -369,26 +375,26 @@ private slots:
         QCOMPARE(paneLines().at(13), QStringLiteral("url=\"pop.html\""));
 
         // The status text of a disabled field is still written.
-        typeInto(edit(fields::StatusText), QStringLiteral("Hello"));
-        choose(combo(fields::LaunchEvent), OnLoad);
+        typeInto(edit(StatusText), QStringLiteral("Hello"));
+        choose(combo(LaunchEvent), OnLoad);
         click(makeCode());
         QCOMPARE(paneLines().size(), 25);
         QCOMPARE(paneLines().at(16), QStringLiteral("window.status=\"Hello\";"));
         QCOMPARE(paneLines().at(22), QStringLiteral("<body onLoad=\"popupWin();\">"));
 
-        choose(combo(fields::LaunchEvent), AfterDelay);
-        spin(fields::DelaySeconds)->setValue(5);
+        choose(combo(LaunchEvent), AfterDelay);
+        spin(DelaySeconds)->setValue(5);
         click(makeCode());
         QCOMPARE(paneLines().at(14), QStringLiteral("delay=5;"));
 
-        choose(combo(fields::LaunchEvent), OnUnload);
+        choose(combo(LaunchEvent), OnUnload);
         click(makeCode());
         QCOMPARE(paneLines().size(), 15);
         QCOMPARE(paneLines().at(12), QStringLiteral("<body onUnload=\"popupWin();\">"));
 
-        choose(combo(fields::LaunchEvent), OnMouseOver);
-        choose(combo(fields::LaunchMedium), ImageLink);
-        typeInto(edit(fields::ImagePath), QStringLiteral("go.gif"));
+        choose(combo(LaunchEvent), OnMouseOver);
+        choose(combo(LaunchMedium), ImageLink);
+        typeInto(edit(ImagePath), QStringLiteral("go.gif"));
         click(makeCode());
         QCOMPARE(paneLines().mid(23, 3),
                  (QStringList{"<a href=\"\" onMouseOver=\"javascript:popupWin();\">",
@@ -401,19 +407,19 @@ private slots:
     }
 
     void makeCodeTakesNumbersAsTyped() {
-        QSpinBox* width = spin(fields::Width);
+        QSpinBox* width = spin(Width);
         width->setFocus();
         width->selectAll();
         QTest::keyClicks(width, QStringLiteral("1000"));
         // Still in the field, not yet committed: Make Code takes it as shown.
-        typeInto(edit(fields::Url), QStringLiteral("x"));
+        typeInto(edit(Url), QStringLiteral("x"));
         makeCode()->click();
         QVERIFY2(paneLines().at(7).contains(QStringLiteral(",width=1000,")),
                  qPrintable(paneLines().at(7)));
 
         // A field left empty is committed to a number before it is written,
         // never to an empty value.
-        QSpinBox* height = spin(fields::Height);
+        QSpinBox* height = spin(Height);
         height->setFocus();
         height->selectAll();
         QTest::keyClick(height, Qt::Key_Backspace);
@@ -425,12 +431,11 @@ private slots:
     }
 
     void eachFeatureBoxFeedsItsWord() {
-        const char* const boxes[] = {fields::Directories, fields::Location,   fields::Menubar,
-                                     fields::Resizable,   fields::Scrollbars, fields::Statusbar,
-                                     fields::Toolbar};
+        const char* const boxes[] = {Directories, Location,  Menubar, Resizable,
+                                     Scrollbars,  Statusbar, Toolbar};
         const char* const words[] = {"directories", "location", "menubar", "resizable",
                                      "scrollbars",  "status",   "toolbar"};
-        typeInto(edit(fields::Url), QStringLiteral("x"));
+        typeInto(edit(Url), QStringLiteral("x"));
         for (int ticked = 0; ticked < 7; ++ticked) {
             click(box(boxes[ticked]));
             click(makeCode());
@@ -446,7 +451,7 @@ private slots:
 
     void typedTextReachesThePageAsTyped() {
         const QString url = QStringLiteral("a.html?q=\"x\"&y='<b>' Grüße €");
-        typeInto(edit(fields::StatusText), QStringLiteral("it's \"done\" <now>"));
+        typeInto(edit(StatusText), QStringLiteral("it's \"done\" <now>"));
         makePage(url);
         QCOMPARE(paneLines().size(), 28);
         QCOMPARE(paneLines().at(13), QStringLiteral("url=\"") + url + QStringLiteral("\""));
@@ -454,74 +459,72 @@ private slots:
 
         // Line breaks pasted into a single-line field never split a page line.
         QApplication::clipboard()->setText(QStringLiteral("http://exa\nmple.com/\r\npop.html"));
-        edit(fields::Url)->clear();
-        edit(fields::Url)->setFocus();
-        QTest::keySequence(edit(fields::Url), QKeySequence::Paste);
-        QCOMPARE(edit(fields::Url)->text(), QStringLiteral("http://example.com/pop.html"));
-        QCOMPARE(edit(fields::Url)->cursorPosition(), edit(fields::Url)->text().size());
+        edit(Url)->clear();
+        edit(Url)->setFocus();
+        QTest::keySequence(edit(Url), QKeySequence::Paste);
+        QCOMPARE(edit(Url)->text(), QStringLiteral("http://example.com/pop.html"));
+        QCOMPARE(edit(Url)->cursorPosition(), edit(Url)->text().size());
         click(makeCode());
         QCOMPARE(paneLines().size(), 28);
     }
 
     void newAsksThenResetsTheFields() {
-        for (const char* name :
-             {fields::Directories, fields::Resizable, fields::Toolbar, fields::CloseAfterTime})
+        for (const char* name : {Directories, Resizable, Toolbar, CloseAfterTime})
             click(box(name));
-        for (const char* name : {fields::Height, fields::Width, fields::Left, fields::CloseSeconds})
+        for (const char* name : {Height, Width, Left, CloseSeconds})
             spin(name)->setValue(7);
-        typeInto(edit(fields::StatusText), QStringLiteral("status"));
-        choose(combo(fields::LaunchEvent), AfterDelay);
-        spin(fields::DelaySeconds)->setValue(9);
+        typeInto(edit(StatusText), QStringLiteral("status"));
+        choose(combo(LaunchEvent), AfterDelay);
+        spin(DelaySeconds)->setValue(9);
         makePage();
         const QString page = pane()->toPlainText();
         f->fake.saveAnswers << f->folder.file(QStringLiteral("saved.html"));
-        click(findControl<QToolButton>(f->tab, controls::SaveButton));
+        click(findControl<QToolButton>(f->tab, SaveButton));
         QCOMPARE(f->tab.savedFlag(), QStringLiteral("Yes"));
         // A number typed but not committed, where the value itself is still
         // the start value.
-        spin(fields::Top)->setFocus();
-        QTest::keyClick(spin(fields::Top), Qt::Key_End);
-        QTest::keyClick(spin(fields::Top), Qt::Key_9);
-        click(box(fields::FullScreen));
+        spin(Top)->setFocus();
+        QTest::keyClick(spin(Top), Qt::Key_End);
+        QTest::keyClick(spin(Top), Qt::Key_9);
+        click(box(FullScreen));
 
         f->fake.confirmAnswers << false;
-        click(findControl<QToolButton>(f->tab, controls::NewButton));
+        click(findControl<QToolButton>(f->tab, NewButton));
         QCOMPARE(
             f->fake.confirmations,
             QStringList{"Are you sure you want to erase all fields and start a new document?"});
-        QVERIFY(box(fields::FullScreen)->isChecked());
-        QCOMPARE(spin(fields::DelaySeconds)->value(), 9);
+        QVERIFY(box(FullScreen)->isChecked());
+        QCOMPARE(spin(DelaySeconds)->value(), 9);
         QCOMPARE(f->tab.savedFlag(), QStringLiteral("Yes"));
-        QCOMPARE(spin(fields::Top)->text(), QStringLiteral("259"));
+        QCOMPARE(spin(Top)->text(), QStringLiteral("259"));
 
-        click(findControl<QToolButton>(f->tab, controls::NewButton));
-        QCOMPARE(spin(fields::Top)->text(), QStringLiteral("25"));
-        for (const char* name : {fields::Directories, fields::Resizable, fields::Toolbar,
-                                 fields::CloseAfterTime, fields::FullScreen})
+        click(findControl<QToolButton>(f->tab, NewButton));
+        QCOMPARE(spin(Top)->text(), QStringLiteral("25"));
+        for (const char* name : {Directories, Resizable, Toolbar, CloseAfterTime, FullScreen})
             QVERIFY2(!box(name)->isChecked(), name);
-        QVERIFY(box(fields::Directories)->isEnabled());
-        QVERIFY(spin(fields::Height)->isEnabled());
-        QVERIFY(!spin(fields::CloseSeconds)->isEnabled());
-        for (const char* name : {fields::Url, fields::StatusText, fields::ImagePath})
+        QVERIFY(box(Directories)->isEnabled());
+        QVERIFY(spin(Height)->isEnabled());
+        QVERIFY(!spin(CloseSeconds)->isEnabled());
+        for (const char* name : {Url, StatusText, ImagePath})
             QVERIFY2(edit(name)->text().isEmpty(), name);
         QVERIFY(!makeCode()->isEnabled());
-        const std::pair<const char*, int> defaults[] = {
-            {fields::Height, 240}, {fields::Width, 320},      {fields::Left, 25},
-            {fields::Top, 25},     {fields::CloseSeconds, 1}, {fields::DelaySeconds, 1}};
+        const std::pair<const char*, int> defaults[] = {{Height, 240},     {Width, 320},
+                                                        {Left, 25},        {Top, 25},
+                                                        {CloseSeconds, 1}, {DelaySeconds, 1}};
         for (const auto& [name, value] : defaults)
             QCOMPARE(spin(name)->value(), value);
         QCOMPARE(f->tab.savedFlag(), QStringLiteral("No"));
 
         // Kept: the launch choice with its enabling, the saved file name, the page.
-        QCOMPARE(combo(fields::LaunchEvent)->currentIndex(), int(AfterDelay));
-        QCOMPARE(combo(fields::LaunchMedium)->currentIndex(), int(Other));
-        QVERIFY(spin(fields::DelaySeconds)->isEnabled());
+        QCOMPARE(combo(LaunchEvent)->currentIndex(), int(AfterDelay));
+        QCOMPARE(combo(LaunchMedium)->currentIndex(), int(Other));
+        QVERIFY(spin(DelaySeconds)->isEnabled());
         QCOMPARE(f->tab.savedPagePath(), f->folder.file(QStringLiteral("saved.html")));
         QCOMPARE(pane()->toPlainText(), page);
     }
 
     void previewOpensTheSavedPage() {
-        click(findControl<QToolButton>(f->tab, controls::OptionsButton));
+        click(findControl<QToolButton>(f->tab, OptionsButton));
         QCOMPARE(f->fake.noticeTexts(), QStringList{NotSaved});
         QCOMPARE(f->fake.notices[0].kind, NoticeKind::Information);
         QVERIFY(f->fake.opened.isEmpty());
@@ -529,22 +532,22 @@ private slots:
         makePage();
         const QString path = f->folder.file(QStringLiteral("page.html"));
         f->fake.saveAnswers << f->folder.file(QStringLiteral("page"));
-        click(findControl<QToolButton>(f->tab, controls::SaveButton));
+        click(findControl<QToolButton>(f->tab, SaveButton));
         QCOMPARE(f->tab.savedFlag(), QStringLiteral("Yes"));
         QCOMPARE(f->tab.savedPagePath(), path);
         QCOMPARE(readBytes(path), pane()->toPlainText().replace("\n", "\r\n").toUtf8());
 
         // Changes after the save show only after the next save.
         pane()->appendPlainText(QStringLiteral("later"));
-        triggerMenuItem(controls::Preview);
-        click(findControl<QToolButton>(f->tab, controls::OptionsButton));
+        triggerMenuItem(Preview);
+        click(findControl<QToolButton>(f->tab, OptionsButton));
         QCOMPARE(f->fake.opened,
                  (QList<QUrl>{QUrl::fromLocalFile(path), QUrl::fromLocalFile(path)}));
         QVERIFY(!readBytes(path).contains("later"));
 
         f->fake.confirmAnswers << true;
-        click(findControl<QToolButton>(f->tab, controls::NewButton));
-        click(findControl<QToolButton>(f->tab, controls::OptionsButton));
+        click(findControl<QToolButton>(f->tab, NewButton));
+        click(findControl<QToolButton>(f->tab, OptionsButton));
         QCOMPARE(f->fake.lastNotice(), NotSaved);
         QCOMPARE(f->fake.opened.size(), 2);
     }
@@ -552,14 +555,14 @@ private slots:
     void savesUseThisTabsDialogs() {
         makePage();
         // Cancelled or failed HTML saves record nothing.
-        triggerMenuItem(controls::SaveAsHtml);
+        triggerMenuItem(SaveAsHtml);
         f->fake.saveAnswers << f->folder.file(QStringLiteral("missing/folder/page.html"));
-        triggerMenuItem(controls::SaveAsHtml);
+        triggerMenuItem(SaveAsHtml);
         QCOMPARE(f->fake.notices.size(), 1);
         QCOMPARE(f->fake.notices[0].kind, NoticeKind::Error);
         QCOMPARE(f->tab.savedFlag(), QStringLiteral("No"));
         const FileDialogSpec html = f->fake.fileQuestions.at(0).request;
-        QCOMPARE(html.name, QString(controls::HtmlSaveDialog));
+        QCOMPARE(html.name, QString(HtmlSaveDialog));
         QCOMPARE(html.title, QStringLiteral("Save as HTML"));
         QCOMPARE(html.filters, QStringList{"HTML File (*.html)"});
         QCOMPARE(html.defaultSuffix, QStringLiteral("html"));
@@ -570,9 +573,9 @@ private slots:
         const QString text = f->folder.file(QStringLiteral("old.txt"));
         writeBytes(text, QByteArrayLiteral("an older and much longer text that must go away"));
         f->fake.saveAnswers << text;
-        triggerMenuItem(controls::SaveAsText);
+        triggerMenuItem(SaveAsText);
         const FileDialogSpec textSpec = f->fake.fileQuestions.last().request;
-        QCOMPARE(textSpec.name, QString(controls::TextSaveDialog));
+        QCOMPARE(textSpec.name, QString(TextSaveDialog));
         QCOMPARE(textSpec.title, QStringLiteral("Save as TeXT"));
         QCOMPARE(textSpec.filters, QStringList{"Text Files (*.txt)"});
         QCOMPARE(textSpec.defaultSuffix, QStringLiteral("txt"));
@@ -585,22 +588,22 @@ private slots:
     void paneCommandsAndTools() {
         makePage();
         const QString page = pane()->toPlainText();
-        click(findControl<QPushButton>(f->tab, controls::CopyCode));
+        click(findControl<QPushButton>(f->tab, CopyCode));
         QCOMPARE(QApplication::clipboard()->text(), page);
         QCOMPARE(pane()->textCursor().selectedText().size(), page.size());
 
-        click(findControl<QToolButton>(f->tab, controls::PrintButton));
+        click(findControl<QToolButton>(f->tab, PrintButton));
         QCOMPARE(f->fake.printed, QStringList{page});
 
-        click(findControl<QPushButton>(f->tab, controls::ClearCode));
+        click(findControl<QPushButton>(f->tab, ClearCode));
         QVERIFY(pane()->toPlainText().isEmpty());
         QVERIFY(f->fake.confirmations.isEmpty());
 
-        auto* bar = findControl<QToolBar>(f->tab, controls::ToolBar);
+        auto* bar = findControl<QToolBar>(f->tab, ToolBar);
         QVERIFY(bar->isVisible());
-        triggerMenuItem(controls::HelpEntry);
+        triggerMenuItem(HelpEntry);
         QCOMPARE(f->fake.opened.last(), QUrl::fromLocalFile(f->folder.file("help/con2.html")));
-        triggerMenuItem(controls::AboutEntry);
+        triggerMenuItem(AboutEntry);
         QCOMPARE(aboutShown, 1);
         // The shared edit actions are on this tool bar as well.
         int editButtons = 0;

@@ -32,7 +32,8 @@
 #include <QToolButton>
 #include <memory>
 
-using namespace slideshow;
+using namespace slideshow::controls;
+using namespace slideshow::fields;
 
 namespace {
 
@@ -46,28 +47,28 @@ struct Fixture : TabFixture<SlideshowTab> {
     bool enabled(const char* name) const { return findControl<QWidget>(tab, name)->isEnabled(); }
     QStringList entries() const {
         QStringList texts;
-        const auto* list = findControl<QListWidget>(tab, fields::Images);
+        const auto* list = findControl<QListWidget>(tab, Images);
         for (int row = 0; row < list->count(); ++row)
             texts << list->item(row)->text();
         return texts;
     }
     void add(const QStringList& files) {
         fake.openAnswers << files;
-        click(controls::AddImages);
+        click(AddImages);
     }
     // The user clicks the entry in the given row.
     void select(int row) const {
-        auto* list = findControl<QListWidget>(tab, fields::Images);
+        auto* list = findControl<QListWidget>(tab, Images);
         list->setCurrentRow(row);
     }
     // The user clicks the entry with the mouse.
     void clickEntry(int row) {
-        auto* list = findControl<QListWidget>(tab, fields::Images);
+        auto* list = findControl<QListWidget>(tab, Images);
         tab.show();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(row)).center());
     }
-    QString pane() const { return findControl<QPlainTextEdit>(tab, fields::Code)->toPlainText(); }
+    QString pane() const { return findControl<QPlainTextEdit>(tab, Code)->toPlainText(); }
 };
 
 QString makeFile(const QString& path, const QByteArray& bytes) {
@@ -83,43 +84,37 @@ class SlideshowTabTest final : public QObject {
 private slots:
     void startsWithTheDefaults() {
         Fixture f;
-        QCOMPARE(findControl<QTabWidget>(f.tab, controls::SubPages)->currentWidget()->objectName(),
-                 QString(controls::SettingsPage));
-        QCOMPARE(f.caption(controls::ImageCount), QStringLiteral("0"));
-        for (const char* off :
-             {controls::DeleteImage, controls::ChooseInitial, controls::RightClickMessageLabel,
-              fields::RightClickMessage, controls::SoundLabel, fields::Sound, controls::ChooseSound,
-              controls::AuditionSound})
+        QCOMPARE(findControl<QTabWidget>(f.tab, SubPages)->currentWidget()->objectName(),
+                 QString(SettingsPage));
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("0"));
+        for (const char* off : {DeleteImage, ChooseInitial, RightClickMessageLabel,
+                                RightClickMessage, SoundLabel, Sound, ChooseSound, AuditionSound})
             QVERIFY2(!f.enabled(off), off);
-        for (const char* label : {controls::PageBackgroundLabel, controls::HeadingColourLabel,
-                                  controls::BorderColourLabel, controls::ConsoleColourLabel,
-                                  controls::HeadingCellColourLabel, controls::ButtonBackgroundLabel,
-                                  controls::ButtonTextColourLabel, controls::ListBackgroundLabel,
-                                  controls::ListItemColourLabel})
+        for (const char* label : {PageBackgroundLabel, HeadingColourLabel, BorderColourLabel,
+                                  ConsoleColourLabel, HeadingCellColourLabel, ButtonBackgroundLabel,
+                                  ButtonTextColourLabel, ListBackgroundLabel, ListItemColourLabel})
             QCOMPARE(f.caption(label), QStringLiteral("#FFFFFF"));
-        QCOMPARE(findControl<QSpinBox>(f.tab, fields::TransitionTime)->text(), QStringLiteral("1"));
-        QCOMPARE(findControl<QSpinBox>(f.tab, fields::TransitionTime)->maximum(), 999);
-        QCOMPARE(findControl<QSpinBox>(f.tab, fields::CellSpacing)->text(), QStringLiteral("2"));
-        QCOMPARE(findControl<QSpinBox>(f.tab, fields::CellPadding)->maximum(), 25);
-        for (const char* font : {fields::HeadingFont, fields::ButtonFont, fields::ListFont})
+        QCOMPARE(findControl<QSpinBox>(f.tab, TransitionTime)->text(), QStringLiteral("1"));
+        QCOMPARE(findControl<QSpinBox>(f.tab, TransitionTime)->maximum(), 999);
+        QCOMPARE(findControl<QSpinBox>(f.tab, CellSpacing)->text(), QStringLiteral("2"));
+        QCOMPARE(findControl<QSpinBox>(f.tab, CellPadding)->maximum(), 25);
+        for (const char* font : {HeadingFont, ButtonFont, ListFont})
             QCOMPARE(findControl<QComboBox>(f.tab, font)->currentText(),
                      QStringLiteral("Times New Roman"));
-        QCOMPARE(findControl<QComboBox>(f.tab, fields::HeadingSize)->currentText(),
-                 QStringLiteral("10"));
-        QCOMPARE(findControl<QComboBox>(f.tab, fields::HeadingSize)->count(), 72);
-        QCOMPARE(findControl<QComboBox>(f.tab, fields::BorderWidth)->currentText(),
-                 QStringLiteral("1"));
-        QCOMPARE(findControl<QComboBox>(f.tab, fields::ButtonBorderStyle)->count(), 8);
-        QCOMPARE(findControl<QComboBox>(f.tab, fields::ListBorderStyle)->currentText(),
+        QCOMPARE(findControl<QComboBox>(f.tab, HeadingSize)->currentText(), QStringLiteral("10"));
+        QCOMPARE(findControl<QComboBox>(f.tab, HeadingSize)->count(), 72);
+        QCOMPARE(findControl<QComboBox>(f.tab, BorderWidth)->currentText(), QStringLiteral("1"));
+        QCOMPARE(findControl<QComboBox>(f.tab, ButtonBorderStyle)->count(), 8);
+        QCOMPARE(findControl<QComboBox>(f.tab, ListBorderStyle)->currentText(),
                  QStringLiteral("Solid"));
-        QCOMPARE(findControl<QComboBox>(f.tab, fields::ListBorderWidth)->count(), 26);
-        QCOMPARE(findControl<QComboBox>(f.tab, fields::ListBorderWidth)->currentText(),
+        QCOMPARE(findControl<QComboBox>(f.tab, ListBorderWidth)->count(), 26);
+        QCOMPARE(findControl<QComboBox>(f.tab, ListBorderWidth)->currentText(),
                  QStringLiteral("0"));
-        QCOMPARE(findControl<QWidget>(f.tab, controls::MakeCode)->toolTip(),
+        QCOMPARE(findControl<QWidget>(f.tab, MakeCode)->toolTip(),
                  QStringLiteral("Generate HTML Code"));
-        QCOMPARE(findControl<QWidget>(f.tab, controls::AuditionSound)->toolTip(),
+        QCOMPARE(findControl<QWidget>(f.tab, AuditionSound)->toolTip(),
                  QStringLiteral("Audition Sound (Preview)"));
-        QCOMPARE(findControl<QWidget>(f.tab, controls::ListItemColourButton)->toolTip(),
+        QCOMPARE(findControl<QWidget>(f.tab, ListItemColourButton)->toolTip(),
                  QStringLiteral("Choose Image List Text Color"));
     }
 
@@ -158,18 +153,16 @@ private slots:
 
         f.tab.applySettings(s);
         QCOMPARE(f.tab.settings(), s);
-        QCOMPARE(f.caption(controls::ImageCount), QStringLiteral("3"));
-        QCOMPARE(findControl<QWidget>(f.tab, controls::ListItemColourSwatch)
-                     ->palette()
-                     .color(QPalette::Window),
-                 QColor(0x12, 0x34, 0xA8));
-        for (const char* on :
-             {controls::RightClickMessageLabel, fields::RightClickMessage, controls::SoundLabel,
-              fields::Sound, controls::ChooseSound, controls::AuditionSound})
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("3"));
+        QCOMPARE(
+            findControl<QWidget>(f.tab, ListItemColourSwatch)->palette().color(QPalette::Window),
+            QColor(0x12, 0x34, 0xA8));
+        for (const char* on : {RightClickMessageLabel, RightClickMessage, SoundLabel, Sound,
+                               ChooseSound, AuditionSound})
             QVERIFY2(f.enabled(on), on);
-        QVERIFY(!f.enabled(controls::DeleteImage) && !f.enabled(controls::ChooseInitial));
+        QVERIFY(!f.enabled(DeleteImage) && !f.enabled(ChooseInitial));
 
-        f.click(controls::NewButton);
+        f.click(NewButton);
         QCOMPARE(f.tab.settings(), SlideshowSettings());
     }
 
@@ -177,53 +170,53 @@ private slots:
     // the left half, then each sub-page from top to bottom.
     void controlsAreNamedAndTabbedInReadingOrder() {
         Fixture f;
-        const QStringList order = {fields::Code,
-                                   controls::CopyCode,
-                                   controls::ClearCode,
-                                   fields::Images,
-                                   controls::DeleteImage,
-                                   controls::SortImages,
-                                   controls::ClearAll,
-                                   controls::MakeCode,
-                                   controls::AddImages,
-                                   fields::InitialImage,
-                                   controls::ChooseInitial,
-                                   controls::InitialHelp,
-                                   fields::TransitionTime,
-                                   fields::CentreConsole,
-                                   fields::RightClickDisable,
-                                   fields::RightClickMessage,
-                                   fields::PlaySound,
-                                   fields::Sound,
-                                   controls::ChooseSound,
-                                   controls::AuditionSound,
-                                   fields::PageTitle,
-                                   controls::PageBackgroundButton,
-                                   fields::BackgroundImage,
-                                   controls::ChooseBackground,
-                                   fields::HeadingText,
-                                   fields::HeadingFont,
-                                   controls::HeadingColourButton,
-                                   fields::HeadingBold,
-                                   fields::HeadingItalic,
-                                   fields::HeadingUnderline,
-                                   fields::HeadingSize,
-                                   controls::BorderColourButton,
-                                   fields::BorderWidth,
-                                   controls::ConsoleColourButton,
-                                   controls::HeadingCellColourButton,
-                                   fields::CellSpacing,
-                                   fields::CellPadding,
-                                   fields::ButtonFont,
-                                   controls::ButtonBackgroundButton,
-                                   controls::ButtonTextColourButton,
-                                   fields::ButtonBorderStyle,
-                                   fields::ButtonBorderWidth,
-                                   fields::ListFont,
-                                   controls::ListBackgroundButton,
-                                   controls::ListItemColourButton,
-                                   fields::ListBorderStyle,
-                                   fields::ListBorderWidth};
+        const QStringList order = {Code,
+                                   CopyCode,
+                                   ClearCode,
+                                   Images,
+                                   DeleteImage,
+                                   SortImages,
+                                   ClearAll,
+                                   MakeCode,
+                                   AddImages,
+                                   InitialImage,
+                                   ChooseInitial,
+                                   InitialHelp,
+                                   TransitionTime,
+                                   CentreConsole,
+                                   RightClickDisable,
+                                   RightClickMessage,
+                                   PlaySound,
+                                   Sound,
+                                   ChooseSound,
+                                   AuditionSound,
+                                   PageTitle,
+                                   PageBackgroundButton,
+                                   BackgroundImage,
+                                   ChooseBackground,
+                                   HeadingText,
+                                   HeadingFont,
+                                   HeadingColourButton,
+                                   HeadingBold,
+                                   HeadingItalic,
+                                   HeadingUnderline,
+                                   HeadingSize,
+                                   BorderColourButton,
+                                   BorderWidth,
+                                   ConsoleColourButton,
+                                   HeadingCellColourButton,
+                                   CellSpacing,
+                                   CellPadding,
+                                   ButtonFont,
+                                   ButtonBackgroundButton,
+                                   ButtonTextColourButton,
+                                   ButtonBorderStyle,
+                                   ButtonBorderWidth,
+                                   ListFont,
+                                   ListBackgroundButton,
+                                   ListItemColourButton,
+                                   ListBorderStyle,
+                                   ListBorderWidth};
         QStringList names;
         for (const QString& name : order) {
             QWidget* control = findControl<QWidget>(f.tab, name);
@@ -247,23 +240,23 @@ private slots:
 
     void toolBarMenus() {
         Fixture f;
-        auto* saveAs = findControl<QToolButton>(f.tab, controls::SaveButton);
-        QCOMPARE(saveAs->menu(), findControl<QMenu>(f.tab, controls::SaveMenu));
+        auto* saveAs = findControl<QToolButton>(f.tab, SaveButton);
+        QCOMPARE(saveAs->menu(), findControl<QMenu>(f.tab, SaveMenu));
         const QList<QAction*> items = saveAs->menu()->actions();
         QCOMPARE(items.size(), 2);
         QCOMPARE(items[0]->text(), QStringLiteral("Save"));
         QCOMPARE(items[0]->menu()->actions(),
-                 QList<QAction*>({findControl<QAction>(f.tab, controls::SaveAsHtml),
-                                  findControl<QAction>(f.tab, controls::SaveAsText)}));
-        QCOMPARE(items[1], findControl<QAction>(f.tab, controls::Publish));
+                 QList<QAction*>({findControl<QAction>(f.tab, SaveAsHtml),
+                                  findControl<QAction>(f.tab, SaveAsText)}));
+        QCOMPARE(items[1], findControl<QAction>(f.tab, Publish));
         // The face of Save As does nothing of its own.
         saveAs->click();
         QVERIFY(f.fake.fileQuestions.isEmpty());
         QVERIFY(f.fake.notices.isEmpty());
-        QVERIFY(findControl<QAction>(f.tab, controls::HelpEntry));
-        QVERIFY(findControl<QAction>(f.tab, controls::AboutEntry));
-        QCOMPARE(findControl<QToolButton>(f.tab, controls::OptionsButton)->menu()->actions(),
-                 QList<QAction*>({findControl<QAction>(f.tab, controls::Preview)}));
+        QVERIFY(findControl<QAction>(f.tab, HelpEntry));
+        QVERIFY(findControl<QAction>(f.tab, AboutEntry));
+        QCOMPARE(findControl<QToolButton>(f.tab, OptionsButton)->menu()->actions(),
+                 QList<QAction*>({findControl<QAction>(f.tab, Preview)}));
     }
 
     void addingImagesKeepsOrderAndDuplicates() {
@@ -271,11 +264,11 @@ private slots:
         f.add({"/p/b.jpg", "/p/a.jpg"});
         f.add({"/p/b.jpg"});
         QCOMPARE(f.entries(), QStringList({"/p/b.jpg", "/p/a.jpg", "/p/b.jpg"}));
-        QCOMPARE(f.caption(controls::ImageCount), QStringLiteral("3"));
-        f.click(controls::AddImages); // cancelled
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("3"));
+        f.click(AddImages); // cancelled
         QCOMPARE(f.entries().size(), 3);
         const FakeDesktop::FileQuestion& asked = f.fake.fileQuestions.last();
-        QCOMPARE(asked.request.name, QString(controls::ImagesDialog));
+        QCOMPARE(asked.request.name, QString(ImagesDialog));
         QCOMPARE(asked.request.title, QStringLiteral("Open Images"));
         QVERIFY(asked.multiple);
         QCOMPARE(asked.current, QString()); // the name is cleared each time
@@ -288,25 +281,23 @@ private slots:
         Fixture f;
         f.add({"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"});
         f.select(1);
-        QVERIFY(f.enabled(controls::DeleteImage) && f.enabled(controls::ChooseInitial));
-        QCOMPARE(findControl<QWidget>(f.tab, fields::Images)->toolTip(),
-                 QStringLiteral("/p/2.jpg"));
-        f.click(controls::ChooseInitial);
-        QCOMPARE(f.text(fields::InitialImage), QStringLiteral("/p/2.jpg"));
-        QCOMPARE(findControl<QWidget>(f.tab, fields::InitialImage)->toolTip(),
-                 QStringLiteral("/p/2.jpg"));
+        QVERIFY(f.enabled(DeleteImage) && f.enabled(ChooseInitial));
+        QCOMPARE(findControl<QWidget>(f.tab, Images)->toolTip(), QStringLiteral("/p/2.jpg"));
+        f.click(ChooseInitial);
+        QCOMPARE(f.text(InitialImage), QStringLiteral("/p/2.jpg"));
+        QCOMPARE(findControl<QWidget>(f.tab, InitialImage)->toolTip(), QStringLiteral("/p/2.jpg"));
         QCOMPARE(f.entries(), QStringList({"/p/1.jpg", "/p/3.jpg"}));
-        QCOMPARE(f.caption(controls::ImageCount), QStringLiteral("2"));
-        QVERIFY(!f.enabled(controls::DeleteImage) && !f.enabled(controls::ChooseInitial));
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("2"));
+        QVERIFY(!f.enabled(DeleteImage) && !f.enabled(ChooseInitial));
 
         // A second choice discards the first; the entry now in row 1 counts
         // as a fresh click.
         f.select(1);
-        QVERIFY(f.enabled(controls::ChooseInitial));
-        f.click(controls::ChooseInitial);
-        QCOMPARE(f.text(fields::InitialImage), QStringLiteral("/p/3.jpg"));
+        QVERIFY(f.enabled(ChooseInitial));
+        f.click(ChooseInitial);
+        QCOMPARE(f.text(InitialImage), QStringLiteral("/p/3.jpg"));
         QCOMPARE(f.entries(), QStringList({"/p/1.jpg"}));
-        f.click(controls::InitialHelp);
+        f.click(InitialHelp);
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Information);
         QVERIFY(f.fake.lastNotice().startsWith("Choose the image you would like"));
     }
@@ -315,34 +306,34 @@ private slots:
         Fixture f;
         f.add({"/p/1.jpg", "/p/2.jpg", "/p/1.jpg"});
         f.select(0);
-        f.click(controls::ChooseInitial);
-        QCOMPARE(f.text(fields::InitialImage), QStringLiteral("/p/1.jpg"));
+        f.click(ChooseInitial);
+        QCOMPARE(f.text(InitialImage), QStringLiteral("/p/1.jpg"));
 
         f.select(1); // the second "/p/1.jpg"
         f.fake.confirmAnswers << false;
-        f.click(controls::DeleteImage);
+        f.click(DeleteImage);
         QCOMPARE(f.fake.confirmations.last(),
                  QStringLiteral("Are you sure you want to delete the selected item?"));
         QCOMPARE(f.entries().size(), 2);
-        QVERIFY(f.enabled(controls::DeleteImage));
+        QVERIFY(f.enabled(DeleteImage));
 
-        f.click(controls::DeleteImage);
+        f.click(DeleteImage);
         QCOMPARE(f.entries(), QStringList({"/p/2.jpg"}));
-        QCOMPARE(f.text(fields::InitialImage), QString());
-        QCOMPARE(f.caption(controls::ImageCount), QStringLiteral("1"));
-        QVERIFY(!f.enabled(controls::DeleteImage) && !f.enabled(controls::ChooseInitial));
+        QCOMPARE(f.text(InitialImage), QString());
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("1"));
+        QVERIFY(!f.enabled(DeleteImage) && !f.enabled(ChooseInitial));
 
         f.clickEntry(0);
-        QVERIFY(f.enabled(controls::DeleteImage));
-        f.click(controls::DeleteImage);
+        QVERIFY(f.enabled(DeleteImage));
+        f.click(DeleteImage);
         QVERIFY(f.entries().isEmpty());
-        QCOMPARE(f.caption(controls::ImageCount), QStringLiteral("0"));
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("0"));
     }
 
     void sortOnceIgnoringCaseAndClearAll() {
         Fixture f;
         f.add({"/b/x.jpg", "/c/Q.jpg", "/A/z.jpg", "/a/y.jpg", "/C/q.jpg"});
-        f.click(controls::SortImages);
+        f.click(SortImages);
         // Paths equal but for letter case are equal for the sort and keep their order.
         QCOMPARE(f.entries(),
                  QStringList({"/a/y.jpg", "/A/z.jpg", "/b/x.jpg", "/c/Q.jpg", "/C/q.jpg"}));
@@ -350,63 +341,58 @@ private slots:
         QCOMPARE(f.entries().last(), QStringLiteral("/0.jpg"));
 
         f.select(0);
-        f.click(controls::ChooseInitial);
+        f.click(ChooseInitial);
         f.fake.confirmAnswers << false;
-        f.click(controls::ClearAll);
+        f.click(ClearAll);
         QCOMPARE(f.entries().size(), 5);
-        f.click(controls::ClearAll);
+        f.click(ClearAll);
         QCOMPARE(
             f.fake.confirmations.last(),
             QStringLiteral("Are you sure you want to erase ALL images in the image list box?"));
         QVERIFY(f.entries().isEmpty());
-        QCOMPARE(f.caption(controls::ImageCount), QStringLiteral("0"));
-        QCOMPARE(f.text(fields::InitialImage), QString());
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("0"));
+        QCOMPARE(f.text(InitialImage), QString());
     }
 
     void checkBoxesEnableTheirControlsAndKeepTexts() {
         Fixture f;
-        auto* rightClick = findControl<QCheckBox>(f.tab, fields::RightClickDisable);
+        auto* rightClick = findControl<QCheckBox>(f.tab, RightClickDisable);
         rightClick->click();
-        QVERIFY(f.enabled(controls::RightClickMessageLabel) &&
-                f.enabled(fields::RightClickMessage));
-        findControl<QLineEdit>(f.tab, fields::RightClickMessage)->setText(QStringLiteral("No!"));
+        QVERIFY(f.enabled(RightClickMessageLabel) && f.enabled(RightClickMessage));
+        findControl<QLineEdit>(f.tab, RightClickMessage)->setText(QStringLiteral("No!"));
         rightClick->click();
-        QVERIFY(!f.enabled(controls::RightClickMessageLabel) &&
-                !f.enabled(fields::RightClickMessage));
-        QCOMPARE(f.text(fields::RightClickMessage), QStringLiteral("No!"));
+        QVERIFY(!f.enabled(RightClickMessageLabel) && !f.enabled(RightClickMessage));
+        QCOMPARE(f.text(RightClickMessage), QStringLiteral("No!"));
 
-        auto* sound = findControl<QCheckBox>(f.tab, fields::PlaySound);
+        auto* sound = findControl<QCheckBox>(f.tab, PlaySound);
         sound->click();
-        for (const char* name :
-             {controls::SoundLabel, fields::Sound, controls::ChooseSound, controls::AuditionSound})
+        for (const char* name : {SoundLabel, Sound, ChooseSound, AuditionSound})
             QVERIFY2(f.enabled(name), name);
         f.fake.openAnswers << QStringList{"/music/tune.mid"};
-        f.click(controls::ChooseSound);
+        f.click(ChooseSound);
         sound->click();
-        for (const char* name :
-             {controls::SoundLabel, fields::Sound, controls::ChooseSound, controls::AuditionSound})
+        for (const char* name : {SoundLabel, Sound, ChooseSound, AuditionSound})
             QVERIFY2(!f.enabled(name), name);
-        QCOMPARE(f.text(fields::Sound), QStringLiteral("/music/tune.mid"));
+        QCOMPARE(f.text(Sound), QStringLiteral("/music/tune.mid"));
     }
 
     void choosersRememberTheirFiles() {
         Fixture f;
-        findControl<QCheckBox>(f.tab, fields::PlaySound)->click();
+        findControl<QCheckBox>(f.tab, PlaySound)->click();
         f.fake.openAnswers << QStringList{"/music/a.wav"};
-        f.click(controls::ChooseSound);
-        f.click(controls::ChooseSound); // cancelled
-        QCOMPARE(f.text(fields::Sound), QStringLiteral("/music/a.wav"));
-        QCOMPARE(f.fake.fileQuestions.last().request.name, QString(controls::SoundDialog));
+        f.click(ChooseSound);
+        f.click(ChooseSound); // cancelled
+        QCOMPARE(f.text(Sound), QStringLiteral("/music/a.wav"));
+        QCOMPARE(f.fake.fileQuestions.last().request.name, QString(SoundDialog));
         QCOMPARE(f.fake.fileQuestions.last().current, QStringLiteral("/music/a.wav"));
         QCOMPARE(f.fake.fileQuestions.last().request.filters,
                  QStringList({"All Music Files (*.wav *.mid)"}));
 
         f.fake.openAnswers << QStringList{"/bg/paper.gif"};
-        f.click(controls::ChooseBackground);
-        f.click(controls::ChooseBackground);
-        QCOMPARE(f.text(fields::BackgroundImage), QStringLiteral("/bg/paper.gif"));
-        QCOMPARE(f.fake.fileQuestions.last().request.name,
-                 QString(controls::BackgroundImageDialog));
+        f.click(ChooseBackground);
+        f.click(ChooseBackground);
+        QCOMPARE(f.text(BackgroundImage), QStringLiteral("/bg/paper.gif"));
+        QCOMPARE(f.fake.fileQuestions.last().request.name, QString(BackgroundImageDialog));
         QCOMPARE(f.fake.fileQuestions.last().current, QStringLiteral("/bg/paper.gif"));
         QCOMPARE(f.fake.fileQuestions.last().request.filters.last(),
                  QStringLiteral("All Files (*)"));
@@ -414,14 +400,14 @@ private slots:
 
     void auditionChoosesThePlayerByTheLastLetter() {
         Fixture f;
-        findControl<QCheckBox>(f.tab, fields::PlaySound)->click();
-        f.click(controls::AuditionSound);
+        findControl<QCheckBox>(f.tab, PlaySound)->click();
+        f.click(AuditionSound);
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Error);
         QCOMPARE(f.fake.lastNotice(), QStringLiteral("No sound specified!"));
         for (const char* path : {"/s/a.WAV", "/s/b.wav", "/s/c.mid", "/s/d.wav ", "/s/e.V"}) {
             f.fake.openAnswers << QStringList{QLatin1String(path)};
-            f.click(controls::ChooseSound);
-            f.click(controls::AuditionSound);
+            f.click(ChooseSound);
+            f.click(AuditionSound);
         }
         QCOMPARE(f.fake.wavesPlayed, QStringList({"/s/a.WAV", "/s/b.wav", "/s/e.V"}));
         QCOMPARE(f.fake.midisPlayed, QStringList({"/s/c.mid", "/s/d.wav "}));
@@ -430,25 +416,24 @@ private slots:
 
     void makeCodeRefusesInOrderAndKeepsThePane() {
         Fixture f;
-        findControl<QPlainTextEdit>(f.tab, fields::Code)
-            ->setPlainText(QStringLiteral("my own text"));
-        f.click(controls::MakeCode);
+        findControl<QPlainTextEdit>(f.tab, Code)->setPlainText(QStringLiteral("my own text"));
+        f.click(MakeCode);
         QCOMPARE(
             f.fake.lastNotice(),
             QStringLiteral("No images in image list. Please add images before generating code!"));
         f.add({"/p/1.jpg"});
-        f.click(controls::MakeCode);
+        f.click(MakeCode);
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Error);
         QCOMPARE(f.fake.lastNotice(), QStringLiteral("Please specify an initial image first!"));
         QCOMPARE(f.pane(), QStringLiteral("my own text"));
 
         f.add({"/p/2.jpg"});
         f.select(0);
-        f.click(controls::ChooseInitial);
-        findControl<QCheckBox>(f.tab, fields::CentreConsole)->click();
-        findControl<QToolButton>(f.tab, fields::HeadingBold)->click();
-        findControl<QSpinBox>(f.tab, fields::TransitionTime)->setValue(7);
-        f.click(controls::MakeCode);
+        f.click(ChooseInitial);
+        findControl<QCheckBox>(f.tab, CentreConsole)->click();
+        findControl<QToolButton>(f.tab, HeadingBold)->click();
+        findControl<QSpinBox>(f.tab, TransitionTime)->setValue(7);
+        f.click(MakeCode);
         QCOMPARE(f.fake.notices.size(), 2);
         const QStringList lines = f.pane().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 85); // 84 lines, each ended by a line break
@@ -463,86 +448,82 @@ private slots:
     void colourButtonsAndNew() {
         Fixture f;
         f.fake.colourAnswers << QColor(0x12, 0x34, 0xAB);
-        f.click(controls::ListItemColourButton);
-        QCOMPARE(f.caption(controls::ListItemColourLabel), QStringLiteral("#1234AB"));
+        f.click(ListItemColourButton);
+        QCOMPARE(f.caption(ListItemColourLabel), QStringLiteral("#1234AB"));
 
         f.add({"/p/1.jpg", "/p/2.jpg"});
         f.select(0);
-        f.click(controls::ChooseInitial);
-        f.click(controls::MakeCode);
-        findControl<QTabWidget>(f.tab, controls::SubPages)->setCurrentIndex(2);
-        findControl<QCheckBox>(f.tab, fields::CentreConsole)->click();
-        findControl<QCheckBox>(f.tab, fields::RightClickDisable)->click();
-        findControl<QCheckBox>(f.tab, fields::PlaySound)->click();
+        f.click(ChooseInitial);
+        f.click(MakeCode);
+        findControl<QTabWidget>(f.tab, SubPages)->setCurrentIndex(2);
+        findControl<QCheckBox>(f.tab, CentreConsole)->click();
+        findControl<QCheckBox>(f.tab, RightClickDisable)->click();
+        findControl<QCheckBox>(f.tab, PlaySound)->click();
         f.fake.openAnswers << QStringList{"/s/x.wav"} << QStringList{"/bg/y.gif"};
-        f.click(controls::ChooseSound);
-        f.click(controls::ChooseBackground);
-        for (const char* edit : {fields::HeadingText, fields::RightClickMessage, fields::PageTitle})
+        f.click(ChooseSound);
+        f.click(ChooseBackground);
+        for (const char* edit : {HeadingText, RightClickMessage, PageTitle})
             findControl<QLineEdit>(f.tab, edit)->setText(QStringLiteral("typed"));
-        findControl<QSpinBox>(f.tab, fields::TransitionTime)->setValue(9);
-        findControl<QSpinBox>(f.tab, fields::CellPadding)->setValue(20);
-        findControl<QComboBox>(f.tab, fields::HeadingFont)->setEditText(QStringLiteral("Arial"));
-        findControl<QComboBox>(f.tab, fields::HeadingSize)->setEditText(QStringLiteral("33"));
-        findControl<QComboBox>(f.tab, fields::BorderWidth)->setCurrentIndex(5);
-        findControl<QComboBox>(f.tab, fields::ListBorderStyle)->setCurrentIndex(3);
-        findControl<QComboBox>(f.tab, fields::ButtonBorderWidth)->setCurrentIndex(9);
-        findControl<QToolButton>(f.tab, fields::HeadingUnderline)->click();
+        findControl<QSpinBox>(f.tab, TransitionTime)->setValue(9);
+        findControl<QSpinBox>(f.tab, CellPadding)->setValue(20);
+        findControl<QComboBox>(f.tab, HeadingFont)->setEditText(QStringLiteral("Arial"));
+        findControl<QComboBox>(f.tab, HeadingSize)->setEditText(QStringLiteral("33"));
+        findControl<QComboBox>(f.tab, BorderWidth)->setCurrentIndex(5);
+        findControl<QComboBox>(f.tab, ListBorderStyle)->setCurrentIndex(3);
+        findControl<QComboBox>(f.tab, ButtonBorderWidth)->setCurrentIndex(9);
+        findControl<QToolButton>(f.tab, HeadingUnderline)->click();
 
         f.fake.confirmAnswers << false;
-        f.click(controls::NewButton);
+        f.click(NewButton);
         QCOMPARE(f.fake.confirmations.last(),
                  QStringLiteral("Are you sure you want to erase all fields and start a new "
                                 "document?"));
-        QCOMPARE(f.text(fields::PageTitle), QStringLiteral("typed"));
+        QCOMPARE(f.text(PageTitle), QStringLiteral("typed"));
 
-        f.click(controls::NewButton);
-        QCOMPARE(findControl<QTabWidget>(f.tab, controls::SubPages)->currentIndex(), 0);
+        f.click(NewButton);
+        QCOMPARE(findControl<QTabWidget>(f.tab, SubPages)->currentIndex(), 0);
         QCOMPARE(f.pane(), QString());
         QVERIFY(f.entries().isEmpty());
-        QCOMPARE(f.caption(controls::ImageCount), QStringLiteral("0"));
-        for (const char* edit : {fields::HeadingText, fields::RightClickMessage, fields::Sound,
-                                 fields::PageTitle, fields::BackgroundImage, fields::InitialImage})
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("0"));
+        for (const char* edit :
+             {HeadingText, RightClickMessage, Sound, PageTitle, BackgroundImage, InitialImage})
             QCOMPARE(f.text(edit), QString());
-        for (const char* box :
-             {fields::CentreConsole, fields::RightClickDisable, fields::PlaySound})
+        for (const char* box : {CentreConsole, RightClickDisable, PlaySound})
             QVERIFY(!findControl<QCheckBox>(f.tab, box)->isChecked());
         for (const char* off :
-             {controls::DeleteImage, controls::ChooseInitial, fields::RightClickMessage,
-              fields::Sound, controls::ChooseSound, controls::AuditionSound})
+             {DeleteImage, ChooseInitial, RightClickMessage, Sound, ChooseSound, AuditionSound})
             QVERIFY2(!f.enabled(off), off);
-        QCOMPARE(findControl<QSpinBox>(f.tab, fields::TransitionTime)->text(), QStringLiteral("1"));
-        QCOMPARE(findControl<QSpinBox>(f.tab, fields::CellPadding)->text(), QStringLiteral("2"));
-        QCOMPARE(findControl<QComboBox>(f.tab, fields::HeadingFont)->currentText(),
+        QCOMPARE(findControl<QSpinBox>(f.tab, TransitionTime)->text(), QStringLiteral("1"));
+        QCOMPARE(findControl<QSpinBox>(f.tab, CellPadding)->text(), QStringLiteral("2"));
+        QCOMPARE(findControl<QComboBox>(f.tab, HeadingFont)->currentText(),
                  QStringLiteral("Times New Roman"));
-        QCOMPARE(findControl<QComboBox>(f.tab, fields::HeadingSize)->currentText(),
-                 QStringLiteral("10"));
-        QCOMPARE(findControl<QComboBox>(f.tab, fields::BorderWidth)->currentText(),
-                 QStringLiteral("1"));
-        QCOMPARE(findControl<QComboBox>(f.tab, fields::ListBorderStyle)->currentText(),
+        QCOMPARE(findControl<QComboBox>(f.tab, HeadingSize)->currentText(), QStringLiteral("10"));
+        QCOMPARE(findControl<QComboBox>(f.tab, BorderWidth)->currentText(), QStringLiteral("1"));
+        QCOMPARE(findControl<QComboBox>(f.tab, ListBorderStyle)->currentText(),
                  QStringLiteral("Solid"));
-        QCOMPARE(findControl<QComboBox>(f.tab, fields::ButtonBorderWidth)->currentText(),
+        QCOMPARE(findControl<QComboBox>(f.tab, ButtonBorderWidth)->currentText(),
                  QStringLiteral("0"));
-        QVERIFY(!findControl<QToolButton>(f.tab, fields::HeadingUnderline)->isChecked());
-        QCOMPARE(f.caption(controls::ListItemColourLabel), QStringLiteral("#FFFFFF"));
+        QVERIFY(!findControl<QToolButton>(f.tab, HeadingUnderline)->isChecked());
+        QCOMPARE(f.caption(ListItemColourLabel), QStringLiteral("#FFFFFF"));
 
         // The colour dialog opens on the restored colour; the choosers keep their last files.
-        f.click(controls::ListItemColourButton);
+        f.click(ListItemColourButton);
         QCOMPARE(f.fake.colourStarts.last(), QColor(Qt::white));
-        f.click(controls::ChooseBackground);
+        f.click(ChooseBackground);
         QCOMPARE(f.fake.fileQuestions.last().current, QStringLiteral("/bg/y.gif"));
     }
 
     void optimisedImagesAreAModernPublishChoiceRemembered() {
         setWebImagePlugin(QStringLiteral(QUILLMINT_IMAGES_PLUGIN_FILE));
         Fixture f(TabOutput::Modern);
-        auto* menu = findControl<QMenu>(f.tab, controls::SaveMenu);
-        auto* optimise = findControl<QAction>(f.tab, controls::OptimiseImages);
+        auto* menu = findControl<QMenu>(f.tab, SaveMenu);
+        auto* optimise = findControl<QAction>(f.tab, OptimiseImages);
         QVERIFY(menu->actions().contains(optimise) && !optimise->isChecked());
         f.modernOutput->action()->trigger();
         QVERIFY(!menu->actions().contains(optimise));
         f.modernOutput->action()->trigger();
         optimise->trigger();
-        findControl<QAction>(f.tab, controls::WebImageSize800)->trigger();
+        findControl<QAction>(f.tab, WebImageSize800)->trigger();
 
         QImage picture(2000, 1000, QImage::Format_RGB32);
         picture.fill(Qt::darkGreen);
@@ -553,12 +534,12 @@ private slots:
                                        withCameraExif(jpeg.data(), 6));
         f.add({photo, photo});
         f.select(0);
-        f.click(controls::ChooseInitial);
-        f.click(controls::MakeCode);
+        f.click(ChooseInitial);
+        f.click(MakeCode);
         const QString site = f.folder.file(QStringLiteral("site"));
         QDir().mkpath(site);
         f.fake.saveAnswers << site + "/show.html";
-        findControl<QAction>(f.tab, controls::Publish)->trigger();
+        findControl<QAction>(f.tab, Publish)->trigger();
         QCOMPARE(f.fake.lastNotice(), QStringLiteral("Publish complete!"));
         QCOMPARE(QDir(site).entryList(QDir::Files, QDir::Name),
                  QStringList({"photo-1600.jpg", "photo-1600.webp", "photo-800.jpg",
@@ -570,25 +551,24 @@ private slots:
                           "photo-1600.jpg 2x\" width=\"400\" height=\"800\""));
 
         const SlideshowTab again(f.context);
-        QVERIFY(findControl<QAction>(again, controls::OptimiseImages)->isChecked());
-        QVERIFY(findControl<QAction>(again, controls::WebImageSize800)->isChecked());
+        QVERIFY(findControl<QAction>(again, OptimiseImages)->isChecked());
+        QVERIFY(findControl<QAction>(again, WebImageSize800)->isChecked());
     }
 
     void saveAsHtmlWarnsAndPreviewFollowsTheLastSave() {
         Fixture f;
-        f.click(controls::OptionsButton);
+        f.click(OptionsButton);
         QCOMPARE(f.fake.lastNotice(),
                  QStringLiteral("Please save in HTML format or publish before previewing!"));
-        findControl<QPlainTextEdit>(f.tab, fields::Code)
-            ->setPlainText(QStringLiteral("<html></html>"));
+        findControl<QPlainTextEdit>(f.tab, Code)->setPlainText(QStringLiteral("<html></html>"));
         const QString saved = f.folder.file(QStringLiteral("saved"));
         f.fake.saveAnswers << saved;
-        findControl<QAction>(f.tab, controls::SaveAsHtml)->trigger();
+        findControl<QAction>(f.tab, SaveAsHtml)->trigger();
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Warning);
         QVERIFY(f.fake.lastNotice().startsWith("Please note: the slideshow HTML file"));
-        QCOMPARE(f.fake.fileQuestions.last().request.name, QString(controls::HtmlSaveDialog));
+        QCOMPARE(f.fake.fileQuestions.last().request.name, QString(HtmlSaveDialog));
         QCOMPARE(readBytes(saved + ".html"), QByteArray("<html></html>\r\n"));
-        findControl<QAction>(f.tab, controls::Preview)->trigger();
+        findControl<QAction>(f.tab, Preview)->trigger();
         QCOMPARE(f.fake.opened.last(), QUrl::fromLocalFile(saved + ".html"));
     }
 
@@ -599,29 +579,29 @@ private slots:
         const QString two = makeFile(pics + "y/one's \"best\" é.jpg", "two");
         const QString start = makeFile(pics + "start.jpg", "start");
         const QString tune = makeFile(pics + "tune.mid", "tune");
-        findControl<QAction>(f.tab, controls::Publish)->trigger();
+        findControl<QAction>(f.tab, Publish)->trigger();
         QCOMPARE(f.fake.lastNotice(),
                  QStringLiteral("Please first generate code before publishing!"));
         QVERIFY(f.fake.fileQuestions.isEmpty());
 
         f.add({start, one, two});
         f.select(0);
-        f.click(controls::ChooseInitial);
+        f.click(ChooseInitial);
         // The sound is copied although it does not play.
-        auto* sound = findControl<QCheckBox>(f.tab, fields::PlaySound);
+        auto* sound = findControl<QCheckBox>(f.tab, PlaySound);
         sound->click();
         f.fake.openAnswers << QStringList{tune};
-        f.click(controls::ChooseSound);
+        f.click(ChooseSound);
         sound->click();
-        f.click(controls::MakeCode);
+        f.click(MakeCode);
         const QString codeBefore = f.pane();
 
         const QString site = f.folder.file(QStringLiteral("site"));
         QDir().mkpath(site);
         f.fake.saveAnswers << site + "/show";
-        findControl<QAction>(f.tab, controls::Publish)->trigger();
+        findControl<QAction>(f.tab, Publish)->trigger();
         QCOMPARE(f.fake.lastNotice(), QStringLiteral("Publish complete!"));
-        QCOMPARE(f.fake.fileQuestions.last().request.name, QString(controls::PublishDialog));
+        QCOMPARE(f.fake.fileQuestions.last().request.name, QString(PublishDialog));
         QCOMPARE(f.fake.fileQuestions.last().request.title, QStringLiteral("Publish"));
         QCOMPARE(f.pane(), codeBefore);
 
@@ -637,10 +617,10 @@ private slots:
         QCOMPARE(readBytes(site + "/tune.mid"), QByteArray("tune"));
         QCOMPARE(readBytes(site + "/start.jpg"), QByteArray("start"));
 
-        f.click(controls::OptionsButton);
+        f.click(OptionsButton);
         QCOMPARE(f.fake.opened.last(), QUrl::fromLocalFile(site + "/show.html"));
         // The dialog offers the last page next time.
-        findControl<QAction>(f.tab, controls::Publish)->trigger();
+        findControl<QAction>(f.tab, Publish)->trigger();
         QCOMPARE(f.fake.fileQuestions.last().current, site + "/show.html");
     }
 
@@ -651,15 +631,15 @@ private slots:
         const QString gone = makeFile(f.folder.file("pics/gone.jpg"), "gone");
         f.add({start, big, gone});
         f.select(0);
-        f.click(controls::ChooseInitial);
-        f.click(controls::MakeCode);
+        f.click(ChooseInitial);
+        f.click(MakeCode);
         const QString site = f.folder.file(QStringLiteral("site"));
         QDir().mkpath(site);
         writeBytes(site + "/big.jpg", "published before");
 
         QFile::remove(gone);
         f.fake.saveAnswers << site + "/show.html";
-        findControl<QAction>(f.tab, controls::Publish)->trigger();
+        findControl<QAction>(f.tab, Publish)->trigger();
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Error);
         QCOMPARE(f.fake.lastNotice(), "Cannot open file " + gone + ": File not found");
         QCOMPARE(QDir(site).entryList(QDir::Files), QStringList({"big.jpg"}));
@@ -668,8 +648,7 @@ private slots:
         // A full disk: the earlier copy stays whole and nothing claims success.
         makeFile(gone, "back");
         f.fake.saveAnswers << site + "/show.html";
-        withFileSizeLimit(100 * 1024,
-                          [&] { findControl<QAction>(f.tab, controls::Publish)->trigger(); });
+        withFileSizeLimit(100 * 1024, [&] { findControl<QAction>(f.tab, Publish)->trigger(); });
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Error);
         QVERIFY2(f.fake.lastNotice().startsWith("Cannot write file " + site + "/big.jpg"),
                  qPrintable(f.fake.lastNotice()));
@@ -677,7 +656,7 @@ private slots:
         QVERIFY(!QFile::exists(site + "/show.html"));
         QVERIFY(!f.fake.noticeTexts().contains(QStringLiteral("Publish complete!")));
 
-        f.click(controls::OptionsButton);
+        f.click(OptionsButton);
         QCOMPARE(f.fake.lastNotice(),
                  QStringLiteral("Please save in HTML format or publish before previewing!"));
     }
@@ -693,8 +672,8 @@ private slots:
             files << makeFile(f.folder.file(QStringLiteral("pics/%1.jpg").arg(n)), picture);
         f.add(files);
         f.select(0);
-        f.click(controls::ChooseInitial);
-        f.click(controls::MakeCode);
+        f.click(ChooseInitial);
+        f.click(MakeCode);
         const QString site = f.folder.file(QStringLiteral("site"));
         QDir().mkpath(site);
         const auto copies = [&site] {
@@ -708,7 +687,7 @@ private slots:
             f.tab.findChild<QProgressDialog*>()->findChild<QPushButton*>()->click();
         });
         f.fake.saveAnswers << site + "/show.html";
-        findControl<QAction>(f.tab, controls::Publish)->trigger();
+        findControl<QAction>(f.tab, Publish)->trigger();
         qunsetenv("QUILLMINT_TEST_PUBLISH_PACE");
         QVERIFY2(after > before, qPrintable(QStringLiteral("%1 %2").arg(before).arg(after)));
         QVERIFY(!f.fake.noticeTexts().contains(QStringLiteral("Publish complete!")));
@@ -728,13 +707,13 @@ private slots:
         for (int n = 0; n < 10000; ++n)
             many << files[n % 10];
         f.add(many);
-        QCOMPARE(f.caption(controls::ImageCount), QStringLiteral("10000"));
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("10000"));
         f.select(0);
-        f.click(controls::ChooseInitial);
-        f.click(controls::MakeCode);
+        f.click(ChooseInitial);
+        f.click(MakeCode);
         QCOMPARE(f.pane().count(QLatin1Char('\n')), 83 + 9999);
         f.fake.saveAnswers << f.folder.file(QStringLiteral("site.html"));
-        findControl<QAction>(f.tab, controls::Publish)->trigger();
+        findControl<QAction>(f.tab, Publish)->trigger();
         QCOMPARE(f.fake.lastNotice(), QStringLiteral("Publish complete!"));
     }
 };
