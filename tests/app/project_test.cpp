@@ -123,15 +123,20 @@ private slots:
         for (const QString& name : inputs)
             if (filled.value(name) == fresh.value(name))
                 unchanged << name;
+        const auto on = [](const char* tab, const char* control) {
+            return QString(tab) + '/' + control;
+        };
         // The fill moves the insert position from the first to the last; the
         // hidden MouseOver page is assembled from the panes on Save.
-        unchanged.removeAll("TabSheet1/RadioButton2");
-        unchanged.removeAll("TabSheet3/Memo9");
+        unchanged.removeAll(on(dropdown::controls::Tab, dropdown::fields::InsertAtCurrent));
+        unchanged.removeAll(on(mouseover::controls::Tab, mouseover::controls::PagePane));
         // Publish's web-image choices and the live preview's toggle on each
         // tool bar are the user's, kept outside projects.
-        unchanged.removeIf([](const QString& name) {
-            return name == "TabSheet4/OptimiseImages" ||
-                   name.startsWith("TabSheet4/WebImageSize") || name.contains("/PreviewToolButton");
+        unchanged.removeIf([&on](const QString& name) {
+            return name == on(slideshow::controls::Tab, slideshow::controls::OptimiseImages) ||
+                   name.startsWith(
+                       on(slideshow::controls::Tab, slideshow::controls::WebImageSize)) ||
+                   name.contains("/PreviewToolButton");
         });
         QVERIFY2(unchanged.isEmpty(), qPrintable(unchanged.join(", ")));
 
