@@ -5,6 +5,6 @@ namespace reserved_words::controls {
 
 inline constexpr char Window[] = "Form3";
 inline constexpr char Words[] = "ListBox1";
-inline constexpr char Insert[] = "Button1";
+inline constexpr char AddSelected[] = "Button1";
 
 } // namespace reserved_words::controls

@@ -28,7 +28,7 @@ void clickWord(QListWidget* list, int row) {
 // The windows with the list and the button of the Reserved Words window.
 struct WordsFixture : EditorFixture {
     QListWidget* list = findControl<QListWidget>(words, controls::Words);
-    QPushButton* add = findControl<QPushButton>(words, controls::Insert);
+    QPushButton* add = findControl<QPushButton>(words, controls::AddSelected);
 };
 
 } // namespace
