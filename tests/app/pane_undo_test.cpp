@@ -1,4 +1,3 @@
-#include "app/application_windows.h"
 #include "app/main_window.h"
 #include "editor/editor_controls.h"
 #include "makers/dropdown/dropdown_controls.h"
@@ -9,9 +8,8 @@
 #include "makers/popup/popup_fields.h"
 #include "makers/slideshow/slideshow_controls.h"
 #include "makers/slideshow/slideshow_fields.h"
-#include "support/fake_desktop.h"
 #include "support/find_control.h"
-#include "support/test_files.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -77,12 +75,9 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, fieldText);
 
-        ProgramFolder folder;
-        FakeDesktop fake;
-        fake.openAnswers << QStringList{QStringLiteral("/pics/a.jpg")};
-        ApplicationWindows windows;
-        windows.mainWindow->buildEveryTab();
-        QWidget* tab = findControl<QWidget>(windows.mainWindow.get(), sheet);
+        WindowFixture app;
+        app.fake.openAnswers << QStringList{QStringLiteral("/pics/a.jpg")};
+        QWidget* tab = findControl<QWidget>(app.window(), sheet);
         if (sheet == QLatin1String(slideshow::controls::Tab))
             findControl<QAbstractButton>(tab, slideshow::controls::AddImages)->click();
         if (!field.isEmpty())
