@@ -84,7 +84,9 @@ void appendJsonString(QByteArray& json, QStringView text) {
 // Appends the array of `list` whose opening bracket stands on a line indented
 // by `indent` spaces, laid out as QJsonDocument lays it out.
 void appendArray(QByteArray& json, const QStringList& list, qsizetype indent) {
-    qsizetype room = 2 + indent;
+    // "[\n", then per text its indent, quotes, comma and line break, six bytes
+    // a unit at most, then the indent and "]".
+    qsizetype room = 2 + indent + 1;
     for (const QString& text : list)
         room += indent + 4 + 2 + 2 + 6 * text.size();
     qsizetype used = json.size();
