@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/field_table.h"
+#include "core/json_lists.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -29,10 +30,11 @@ std::optional<QString> relativeBelow(const QString& folder, const QString& path)
 // below `folder` (the project was moved with its files).
 QString resolvedPath(const QString& typed, const QString& relative, const QString& folder);
 
-// Writes every field of `settings` into `object`, keeping its other keys.
+// Writes every field of `settings` into `object`, keeping its other keys;
+// lists go to `lists` when given.
 template <class S>
 void fieldsToJson(const FieldTable<S>& table, const S& settings, const QString& folder,
-                  QJsonObject& object) {
+                  QJsonObject& object, JsonLists* lists = nullptr) {
     for (const Field<S>& field : table) {
         const QString key = QLatin1String(field.key);
         const QString relativeKey = key + QLatin1String("Relative");
@@ -50,7 +52,8 @@ void fieldsToJson(const FieldTable<S>& table, const S& settings, const QString& 
             object.insert(key, settings.*(*flag));
         } else if (const auto* list = std::get_if<QStringList S::*>(&field.member)) {
             const QStringList& entries = settings.*(*list);
-            object.insert(key, QJsonArray::fromStringList(entries));
+            object.insert(key,
+                          lists ? lists->standIn(entries) : QJsonArray::fromStringList(entries));
             if (field.kind == FieldKind::PathList) {
                 QJsonArray relatives;
                 bool any = false;

@@ -114,9 +114,9 @@ bool readTool(const QJsonObject& top, const QString& key, const FieldTable<S>& t
 
 template <class Tool, class S>
 void writeTool(QJsonObject& top, const QString& key, const FieldTable<S>& table,
-               const QString& folder, const Tool& tool) {
+               const QString& folder, const Tool& tool, JsonLists* lists) {
     QJsonObject object = top.value(key).toObject();
-    fieldsToJson(table, tool.settings, folder, object);
+    fieldsToJson(table, tool.settings, folder, object, lists);
     object.insert(CodeKey, tool.code);
     top.insert(key, object);
 }
@@ -157,9 +157,10 @@ bool readMouseOver(const QJsonObject& top, const QString& folder, MouseOverProje
     return true;
 }
 
-void writeMouseOver(QJsonObject& top, const QString& folder, const MouseOverProject& tool) {
+void writeMouseOver(QJsonObject& top, const QString& folder, const MouseOverProject& tool,
+                    JsonLists* lists) {
     QJsonObject object = top.value(MouseOverKey).toObject();
-    fieldsToJson(mouseover::fields::table(), tool.settings, folder, object);
+    fieldsToJson(mouseover::fields::table(), tool.settings, folder, object, lists);
     object.insert(DocumentKey, tool.modern ? Modern : Classic);
     object.insert(HeadKey, tool.head);
     object.insert(ScriptKey, tool.script);
@@ -276,15 +277,22 @@ std::optional<Project> readProject(const QString& path, QString* problem) {
 }
 
 QByteArray projectBytes(const Project& project, const QString& folder) {
-    QJsonObject top = project.kept;
-    top.insert(FormatKey, QLatin1String(ProjectFormat));
-    top.insert(VersionKey, ProjectVersion);
-    top.insert(OutputKey, project.modern ? Modern : Classic);
-    writeTool(top, DropdownKey, dropdown::fields::table(), folder, project.dropdown);
-    writeTool(top, PopupKey, popup::fields::table(), folder, project.popup);
-    writeMouseOver(top, folder, project.mouseOver);
-    writeTool(top, SlideshowKey, slideshow::fields::table(), folder, project.slideshow);
-    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+    const auto document = [&](JsonLists* lists) {
+        QJsonObject top = project.kept;
+        top.insert(FormatKey, QLatin1String(ProjectFormat));
+        top.insert(VersionKey, ProjectVersion);
+        top.insert(OutputKey, project.modern ? Modern : Classic);
+        writeTool(top, DropdownKey, dropdown::fields::table(), folder, project.dropdown, lists);
+        writeTool(top, PopupKey, popup::fields::table(), folder, project.popup, lists);
+        writeMouseOver(top, folder, project.mouseOver, lists);
+        writeTool(top, SlideshowKey, slideshow::fields::table(), folder, project.slideshow, lists);
+        return top;
+    };
+    JsonLists lists;
+    if (auto json = lists.indentedJson(document(&lists)))
+        return *json;
+    // A text of the project holds a stand-in's text.
+    return QJsonDocument(document(nullptr)).toJson(QJsonDocument::Indented);
 }
 
 bool writeProject(const Project& project, const QString& path, QString* error) {

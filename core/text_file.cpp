@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -73,33 +74,46 @@ bool isAscii(const char* from, const char* to) {
     return all < 0x80;
 }
 
+constexpr qsizetype PieceSize = 64 * 1024;
+// Room for the bytes of one piece: three a unit at most, CR LF for a line feed.
+constexpr qsizetype PieceBytes = 3 * PieceSize;
+
+// The end of the piece of `text` that starts at `start`: a surrogate pair is
+// never split, so the pieces encode as the whole text would at once.
+qsizetype pieceEnd(QStringView text, qsizetype start) {
+    qsizetype end = std::min(start + PieceSize, text.size());
+    if (end < text.size() && text[end - 1].isHighSurrogate())
+        --end;
+    return end;
+}
+
+// Writes the UTF-8 of `piece` at `out`, each line feed as CR LF; returns the end.
+char* utf8CrLfPiece(QStringView piece, char* out) {
+    const QByteArray bytes = piece.toUtf8();
+    for (const char *from = bytes.cbegin(), *lineFeed = nullptr; from < bytes.cend();
+         from = lineFeed + 1) {
+        lineFeed = static_cast<const char*>(std::memchr(from, '\n', bytes.cend() - from));
+        const char* const to = lineFeed ? lineFeed : bytes.cend();
+        out = std::copy(from, to, out);
+        if (!lineFeed)
+            break;
+        *out++ = '\r';
+        *out++ = '\n';
+    }
+    return out;
+}
+
 // crLfLines(paneText).toUtf8(), led by a byte-order mark as `mark` says, in
-// one buffer: a save of tens of megabytes spends its time here. The text is
-// encoded in pieces that never split a surrogate pair, so the bytes, odd
-// surrogates included, are those of the whole text encoded at once; each
-// line feed then becomes CR LF as the bytes are copied.
+// one buffer: a save of tens of megabytes spends its time here. Each line
+// feed becomes CR LF as the bytes of a piece are copied.
 QByteArray utf8CrLfLines(QStringView paneText, MarkRule mark) {
     constexpr qsizetype MarkSize = sizeof(Utf8Mark) - 1;
-    constexpr qsizetype PieceSize = 64 * 1024;
     QByteArray bytes(MarkSize + paneText.size() * 4 + 2, Qt::Uninitialized);
     char* const first = bytes.data() + MarkSize;
     char* out = first;
-    for (qsizetype start = 0; start < paneText.size();) {
-        qsizetype end = std::min(start + PieceSize, paneText.size());
-        if (end < paneText.size() && paneText[end - 1].isHighSurrogate())
-            --end;
-        const QByteArray piece = paneText.sliced(start, end - start).toUtf8();
-        for (const char *from = piece.cbegin(), *lineFeed = nullptr; from < piece.cend();
-             from = lineFeed + 1) {
-            lineFeed = static_cast<const char*>(std::memchr(from, '\n', piece.cend() - from));
-            const char* const to = lineFeed ? lineFeed : piece.cend();
-            out = std::copy(from, to, out);
-            if (!lineFeed)
-                break;
-            *out++ = '\r';
-            *out++ = '\n';
-        }
-        start = end;
+    for (qsizetype start = 0, end = 0; start < paneText.size(); start = end) {
+        end = pieceEnd(paneText, start);
+        out = utf8CrLfPiece(paneText.sliced(start, end - start), out);
     }
     if (!paneText.endsWith(QLatin1Char('\n'))) {
         *out++ = '\r';
@@ -111,6 +125,21 @@ QByteArray utf8CrLfLines(QStringView paneText, MarkRule mark) {
     else
         bytes.remove(0, MarkSize);
     return bytes;
+}
+
+// Whether the UTF-8 of `text` has a byte above 127: a unit above 127 that is
+// not an odd surrogate (those become '?').
+bool utf8IsNotAscii(QStringView text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
+        if (unit < 0x80)
+            continue;
+        if (!QChar::isSurrogate(unit))
+            return true;
+        if (QChar::isHighSurrogate(unit) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -143,15 +172,23 @@ QByteArray htmlFileBytes(const QString& paneText, TextEncoding encoding) {
     return utf8CrLfLines(paneText, MarkRule::IfNotAscii);
 }
 
-bool writeAll(QIODevice& device, const QByteArray& bytes) {
+namespace {
+
+bool writeAll(QIODevice& device, const char* bytes, qint64 size) {
     qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+    while (done < size) {
+        const qint64 written = device.write(bytes + done, size - done);
         if (written <= 0)
             return false;
         done += written;
     }
     return true;
+}
+
+} // namespace
+
+bool writeAll(QIODevice& device, const QByteArray& bytes) {
+    return writeAll(device, bytes.constData(), bytes.size());
 }
 
 namespace {
@@ -263,9 +300,11 @@ qint64 regularFileSize(const QString& name) {
     return status.st_size;
 }
 
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-    if (holdsEscapedBytes(path))
-        return writeNativeAside(path, bytes, error);
+namespace {
+
+// Writes through QSaveFile what `write` puts in the file: aside, then renamed
+// over `path`.
+bool saveFile(const QString& path, QString* error, const std::function<bool(QIODevice&)>& write) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = cannotCreateMessage(path);
@@ -273,7 +312,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     }
     // QSaveFile::commit() does not notice a short write on this Qt, so every
     // byte and the flush are checked here.
-    if (!writeAll(file, bytes) || !file.flush()) {
+    if (!write(file) || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         file.commit();
@@ -288,7 +327,40 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     return true;
 }
 
-bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+} // namespace
+
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+    if (holdsEscapedBytes(path))
+        return writeNativeAside(path, bytes, error);
+    return saveFile(path, error, [&bytes](QIODevice& file) { return writeAll(file, bytes); });
+}
+
+namespace {
+
+// Writes the UTF-8 of `paneText` with CR LF lines, led by a byte-order mark
+// when `mark`, one piece at a time: no buffer holds the whole file, and each
+// piece is still in the cache when the system copies it.
+bool writeUtf8Pane(QIODevice& file, QStringView paneText, bool mark) {
+    if (mark && !writeAll(file, Utf8Mark, sizeof(Utf8Mark) - 1))
+        return false;
+    QByteArray piece(PieceBytes + 2, Qt::Uninitialized);
+    for (qsizetype start = 0, end = 0; start < paneText.size(); start = end) {
+        end = pieceEnd(paneText, start);
+        char* out = utf8CrLfPiece(paneText.sliced(start, end - start), piece.data());
+        if (end == paneText.size() && !paneText.endsWith(QLatin1Char('\n'))) {
+            *out++ = '\r';
+            *out++ = '\n';
+        }
+        if (!writeAll(file, piece.constData(), out - piece.constData()))
+            return false;
+    }
+    return true;
+}
+
+// Writes what `write` puts in a file aside, then renames it over `path`
+// itself, a link in its place included.
+bool replaceFile(const QString& path, QString* error,
+                 const std::function<bool(QIODevice&)>& write) {
     // QSaveFile follows a link to its target, so the file is written aside
     // here and renamed over the path itself, a link in its place included.
     const QFileInfo info(path);
@@ -306,7 +378,7 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
         *error = QCoreApplication::translate("Files", "Cannot write file %1: %2").arg(path, reason);
         return false;
     };
-    if (!writeAll(aside, bytes) || !aside.flush())
+    if (!write(aside) || !aside.flush())
         return failed(aside.errorString());
     if (info.isFile() && !info.isSymLink())
         aside.setPermissions(info.permissions());
@@ -321,6 +393,31 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
         return failed(errnoReason(errno));
     aside.setAutoRemove(false);
     return true;
+}
+
+} // namespace
+
+bool writePaneFileAtomically(const QString& path, const QString& paneText, PaneFile kind,
+                             TextEncoding encoding, QString* error) {
+    const bool utf8 = encoding != TextEncoding::Utf16LE && encoding != TextEncoding::Utf16BE;
+    if (!utf8 || paneText.isEmpty() || holdsEscapedBytes(path))
+        return writeFileAtomically(path,
+                                   kind == PaneFile::Html ? htmlFileBytes(paneText, encoding)
+                                                          : paneFileBytes(paneText, encoding),
+                                   error);
+    const bool mark = encoding == TextEncoding::Utf8WithMark ||
+                      (kind == PaneFile::Html && utf8IsNotAscii(paneText));
+    return saveFile(path, error,
+                    [&](QIODevice& file) { return writeUtf8Pane(file, paneText, mark); });
+}
+
+bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+    return replaceFile(path, error, [&bytes](QIODevice& file) { return writeAll(file, bytes); });
+}
+
+bool replacePaneFileAtomically(const QString& path, const QString& paneText, QString* error) {
+    return replaceFile(path, error,
+                       [&](QIODevice& file) { return writeUtf8Pane(file, paneText, false); });
 }
 
 QString decodeText(const QByteArray& bytes, TextEncoding* encoding) {

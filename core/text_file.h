@@ -30,10 +30,19 @@ QByteArray htmlFileBytes(const QString& paneText, TextEncoding encoding = TextEn
 // that names the file.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
 
+// Writes the bytes paneFileBytes (or, for `PaneFile::Html`, htmlFileBytes)
+// makes of `paneText` as writeFileAtomically does, made piece by piece as they
+// are written, so that no buffer holds the whole file.
+enum class PaneFile { Text, Html };
+bool writePaneFileAtomically(const QString& path, const QString& paneText, PaneFile kind,
+                             TextEncoding encoding, QString* error);
+
 // Writes one of the program's own fixed-name files (temp.html, temp.tmp) the
 // same way, except that a symbolic link in its place is replaced by a file of
 // our own and never written through: the link may point anywhere.
 bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
+// The same for paneFileBytes(paneText), made piece by piece as it is written.
+bool replacePaneFileAtomically(const QString& path, const QString& paneText, QString* error);
 
 // Writes all of `bytes` to `device`; false on any short or failed write.
 bool writeAll(QIODevice& device, const QByteArray& bytes);

@@ -277,7 +277,8 @@ constexpr qsizetype MostSeparateChanges = 1000;
 } // namespace
 
 void EditorTab::stripWrapperLines(const QString& target) {
-    const QString raw = ui.editorPane->document()->toRawText();
+    QString raw = ui.editorPane->document()->toRawText();
+    const qsizetype size = raw.size();
     const QString scratch = context.folders.cacheFile(QStringLiteral("temp.tmp"));
     const TextEncoding encoding = documentEncoding;
     // Filled on the save thread, read in `done` once the work is over.
@@ -287,10 +288,11 @@ void EditorTab::stripWrapperLines(const QString& target) {
         QString stripped; // only when the changes are too many
     };
     const auto outcome = std::make_shared<Outcome>();
-    const SaveWork work = [raw, scratch, target, encoding, outcome] {
-        const QString text = OutputCommands::withLineFeeds(raw);
+    // The text moves into the work, which runs once, rather than being copied.
+    SaveWork work = [raw = std::move(raw), scratch, target, encoding, outcome]() mutable {
+        const QString text = OutputCommands::withLineFeeds(std::move(raw));
         QString error;
-        if (!replaceFileAtomically(scratch, paneFileBytes(text), &error))
+        if (!replacePaneFileAtomically(scratch, text, &error))
             return error;
         outcome->scratchWritten = true;
         outcome->changes = wrapperLineChanges(text);
@@ -298,15 +300,13 @@ void EditorTab::stripWrapperLines(const QString& target) {
         if (many)
             outcome->stripped = documentText(StripWrapperLines(splitLines(text)));
         if (!target.isEmpty())
-            writeFileAtomically(
-                target,
-                paneFileBytes(many ? outcome->stripped : withChanges(text, outcome->changes),
-                              encoding),
-                &error);
+            writePaneFileAtomically(target,
+                                    many ? outcome->stripped : withChanges(text, outcome->changes),
+                                    PaneFile::Text, encoding, &error);
         return error;
     };
     // The text was taken now: until the work is over, the editor is read-only.
-    const bool background = raw.size() >= BackgroundSaveChars;
+    const bool background = size >= BackgroundSaveChars;
     ui.editorPane->setReadOnly(background);
     const auto done = [this, target, outcome](const QString& error) {
         ui.editorPane->setReadOnly(false);
@@ -318,7 +318,8 @@ void EditorTab::stripWrapperLines(const QString& target) {
             desktop().notice(NoticeKind::Error, error);
     };
     const QString slowNote = target.isEmpty() ? scratch : target;
-    runSave(this, raw.size(), work, done, [this, slowNote] { outputs->noteSlowSave(slowNote); });
+    runSave(this, size, std::move(work), done,
+            [this, slowNote] { outputs->noteSlowSave(slowNote); });
 }
 
 void EditorTab::applyStripChanges(const QList<TextChange>& changes, const QString& stripped) {

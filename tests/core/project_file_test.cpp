@@ -1,3 +1,4 @@
+#include "core/json_lists.h"
 #include "core/project_file.h"
 #include "makers/slideshow/slideshow_fields.h"
 #include "support/project_fill.h"
@@ -97,6 +98,19 @@ private slots:
         QCOMPARE(top.value("timeline").toObject().value("frames").toInt(), 3);
         QCOMPARE(top.value("popup").toObject().value("opacity").toDouble(), 0.5);
         QCOMPARE(top.value("popup").toObject().value("url").toString(), "changed.html");
+    }
+
+    // A newer key whose text is that of a list's stand-in is kept, and the
+    // lists are still written.
+    void aKeptTextLikeAListsStandInKeepsBoth() {
+        Project project = filledProject("/p");
+        const QString standIn = JsonLists().standIn({}).toString();
+        project.kept.insert("newer", standIn);
+        QString problem;
+        const auto read = parseProject(projectBytes(project, "/p"), "/p", &problem);
+        QVERIFY2(read, qPrintable(problem));
+        QVERIFY(sameWork(*read, project));
+        QCOMPARE(read->kept.value("newer").toString(), standIn);
     }
 
     void aFileThatDoesNotFitIsRefusedWithItsReason_data() {

@@ -58,6 +58,40 @@ private slots:
         QCOMPARE(htmlFileBytes(pane), bytes);
     }
 
+    // A pane written piece by piece gives the bytes made at once, in every
+    // encoding, across pieces (a surrogate pair on a piece's edge) and with
+    // odd surrogates, which are '?' in UTF-8 and so ask for no mark.
+    void panesWrittenInPiecesAreTheBytesMadeAtOnce_data() {
+        QTest::addColumn<QString>("pane");
+        QTest::addColumn<TextEncoding>("encoding");
+        QString long_(64 * 1024 - 1, 'a');
+        long_ += QString::fromUtf8("\U0001F600\n") + QString(70000, 'b') + "\n\n\u00e9";
+        const QString odd = QStringLiteral("x") + QChar(0xd800) + "\n" + QChar(0xdc00);
+        for (const auto encoding : {TextEncoding::Utf8, TextEncoding::Utf8WithMark,
+                                    TextEncoding::Utf16LE, TextEncoding::Windows1252}) {
+            const QByteArray name = encodingName(encoding).toUtf8();
+            QTest::newRow(name + ", empty") << QString() << encoding;
+            QTest::newRow(name + ", ASCII without a last line feed") << "a\nb" << encoding;
+            QTest::newRow(name + ", pieces") << long_ << encoding;
+            QTest::newRow(name + ", odd surrogates") << odd << encoding;
+        }
+    }
+    void panesWrittenInPiecesAreTheBytesMadeAtOnce() {
+        QFETCH(QString, pane);
+        QFETCH(TextEncoding, encoding);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("pane");
+        QString error;
+        QVERIFY(writePaneFileAtomically(path, pane, PaneFile::Text, encoding, &error));
+        QCOMPARE(readBytes(path), paneFileBytes(pane, encoding));
+        QVERIFY(writePaneFileAtomically(path, pane, PaneFile::Html, encoding, &error));
+        QCOMPARE(readBytes(path), htmlFileBytes(pane, encoding));
+        if (encoding == TextEncoding::Utf8) {
+            QVERIFY(replacePaneFileAtomically(path, pane, &error));
+            QCOMPARE(readBytes(path), paneFileBytes(pane));
+        }
+    }
+
     // Both writers: the one for the user's files and the one for the
     // program's own fixed-name files.
     void writers_data() {
