@@ -13,6 +13,13 @@ QStringList numberTexts(int first, int last) {
     return items;
 }
 
+QStringList borderStyles() {
+    QStringList styles;
+    for (const char* style : BorderStyleNames)
+        styles << QLatin1String(style);
+    return styles;
+}
+
 namespace {
 
 // What a one-line control refuses: a line break, or more than it takes.

@@ -1,5 +1,6 @@
 #include "makers/slideshow/slideshow_form.h"
 
+#include "core/field_table.h"
 #include "widgets/colour_setting.h"
 #include "widgets/contrast_warning.h"
 #include "widgets/font_box.h"
@@ -30,11 +31,6 @@
 
 namespace {
 const QColor White = Qt::white;
-
-const QStringList BorderStyles = {QStringLiteral("Solid"),  QStringLiteral("Double"),
-                                  QStringLiteral("Dotted"), QStringLiteral("Dashed"),
-                                  QStringLiteral("Groove"), QStringLiteral("Ridge"),
-                                  QStringLiteral("Inset"),  QStringLiteral("Outset")};
 
 const QStringList BorderWidths = numberList(0, 25);
 
@@ -578,7 +574,7 @@ QWidget* SlideshowForm::buildElementsPage(QWidget* tab) {
         group.contrast = new ContrastWarning(QLatin1String(group.contrastName), group.box);
         addColourRow(grid, 2, group.textCaption, group.text, group.box, Caption::InColumn,
                      group.contrast);
-        group.style = makeComboBox(group.styleName, BorderStyles, {}, group.box);
+        group.style = makeChoiceBox(group.styleName, "Choices", BorderStyleNames, group.box);
         group.width = makeComboBox(group.widthName, BorderWidths, {}, group.box);
         group.style->setAccessibleName(groupName +
                                        QCoreApplication::translate("Slideshow", " Border Style"));
