@@ -1347,6 +1347,121 @@ Vor dem Schließen speichern?</translation>
     </message>
 </context>
 <context>
+    <name>ProjectFile</name>
+    <message>
+        <source>&quot;%1&quot; is longer than %2 characters</source>
+        <translation>»%1« ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a line break where one line belongs</source>
+        <translation>»%1« enthält einen Zeilenumbruch, wo eine einzelne Zeile hingehört</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true oder false</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>eine Zahl</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>eine Liste</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; should be %2 but is %3</source>
+        <translation>»%1« sollte %2 sein, ist aber %3</translation>
+    </message>
+    <message>
+        <source>a list of texts</source>
+        <translation>eine Liste von Texten</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2, outside %3 to %4</source>
+        <translation>»%1« ist %2, außerhalb von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2, not a whole number</source>
+        <translation>»%1« ist %2, keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; should be text</source>
+        <translation>»%1« sollte Text sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a line longer than %2 characters</source>
+        <translation>»%1« hat eine Zeile mit mehr als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; should be &quot;classic&quot; or &quot;modern&quot;</source>
+        <translation>»%1« sollte &quot;classic&quot; oder &quot;modern&quot; sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; should be a whole number from 0 to %2</source>
+        <translation>»%1« sollte eine ganze Zahl von 0 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; should be an object</source>
+        <translation>»%1« sollte ein Objekt sein</translation>
+    </message>
+    <message>
+        <source>the file ends too early (cut short?) at byte %1</source>
+        <translation>Die Datei endet zu früh (abgeschnitten?) bei Byte %1</translation>
+    </message>
+    <message>
+        <source>it is not valid UTF-8 text (byte %1)</source>
+        <translation>Es ist kein gültiger UTF-8-Text (Byte %1)</translation>
+    </message>
+    <message>
+        <source>it is nested too deeply</source>
+        <translation>Es ist zu tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON (%1 at byte %2)</source>
+        <translation>Es ist kein gültiges JSON (%1 bei Byte %2)</translation>
+    </message>
+    <message>
+        <source>it is not a Quillmint project</source>
+        <translation>Es ist kein Quillmint-Projekt</translation>
+    </message>
+    <message>
+        <source>it is not a Quillmint project (no &quot;format&quot;: &quot;%1&quot;)</source>
+        <translation>Es ist kein Quillmint-Projekt (kein &quot;format&quot;: &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>it was written by a newer Quillmint (format version %1; this one reads version %2)</source>
+        <translation>Es wurde von einem neueren Quillmint geschrieben (Formatversion %1; dieses liest Version %2)</translation>
+    </message>
+    <message>
+        <source>its format version is unknown (this Quillmint reads version %1)</source>
+        <translation>Seine Formatversion ist unbekannt (dieses Quillmint liest Version %1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is &quot;%2&quot;, which is not one of its choices</source>
+        <translation>»%1« ist »%2«, keine der möglichen Auswahlen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is &quot;%2&quot;, not a colour written #RRGGBB</source>
+        <translation>»%1« ist »%2«, keine als #RRGGBB geschriebene Farbe</translation>
+    </message>
+</context>
+<context>
     <name>ReservedWords</name>
     <message>
         <source>Reserved Words</source>
