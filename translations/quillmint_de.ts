@@ -639,6 +639,22 @@ und Diashows und bearbeitet Skripte von Hand.</translation>
         <source>Cannot write the web images of %1.</source>
         <translation>Die Webbilder von %1 können nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>Es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>Es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>UTF-8 with byte-order mark</source>
+        <translation>UTF-8 mit Byte-Order-Mark</translation>
+    </message>
+    <message>
+        <source> … [line shortened: %1 characters]</source>
+        <translation> … [Zeile gekürzt: %1 Zeichen]</translation>
+    </message>
 </context>
 <context>
     <name>FindDialog</name>
@@ -1459,6 +1475,10 @@ Vor dem Schließen speichern?</translation>
     <message>
         <source>&quot;%1&quot; is &quot;%2&quot;, not a colour written #RRGGBB</source>
         <translation>»%1« ist »%2«, keine als #RRGGBB geschriebene Farbe</translation>
+    </message>
+    <message>
+        <source>the popup has no URL</source>
+        <translation>Das Popup hat keine URL</translation>
     </message>
 </context>
 <context>
