@@ -5,7 +5,7 @@ class QPushButton;
 class QDialog;
 
 // The About box's widgets: picture, version lines, notice, web link and "Close".
-struct AboutBoxForm {
+struct AboutBoxForm final {
     void setupUi(QDialog* box);
 
     QLabel* picture = nullptr;

@@ -29,7 +29,7 @@ inline constexpr int TabCount = 5;
 
 // The main window's widgets: the five tool tabs, the menus and the status
 // bar, with their names, captions, shortcuts and hints. The window connects them.
-struct MainWindowForm {
+struct MainWindowForm final {
     void setupUi(QMainWindow* window, const TabContext& makerContext,
                  const TabContext& editorContext);
 

@@ -2,7 +2,6 @@
 
 #include "editor/editor_page.h"
 #include "widgets/form_parts.h"
-#include "widgets/tool_tab_frame.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>
@@ -72,11 +71,9 @@ QPlainTextEdit* makeEditor(QWidget* parent) {
 
 } // namespace
 
-void EditorForm::setupUi(QWidget* tab, ToolTabFrame& frame, const TabContext& context) {
+void EditorForm::setupUi(QWidget* tab, const TabContext& context) {
     editorPane = makeEditor(tab);
     frame.buildToolBar(ToolBar, context, tab);
-    newButton = frame.newButton;
-    openButton = frame.openButton;
     saveAsJsAction = frame.saveAs.at(0);
     tagInspectorToggle = frame.toggles.at(0);
     wordsToggle = frame.toggles.at(1);

@@ -1,26 +1,27 @@
 #pragma once
 
+#include "widgets/tool_tab_frame.h"
+
 class QAction;
 class QPlainTextEdit;
 class QToolButton;
 class QWidget;
-class ToolTabFrame;
 struct TabContext;
 
 // The widgets of the "JS Editor" tab, named for their roles. setupUi builds
 // them into the tab with the objectNames the program is addressed by; the
 // tab keeps the behaviour.
-struct EditorForm {
+struct EditorForm final {
     // The tab page's objectName, which it has before its controls are built.
     static constexpr char PageName[] = "TabSheet5";
 
-    void setupUi(QWidget* tab, ToolTabFrame& frame, const TabContext& context);
+    void setupUi(QWidget* tab, const TabContext& context);
 
-    QToolButton* newButton;
-    QToolButton* openButton;
-    QToolButton* tagInspectorToggle;
-    QToolButton* wordsToggle;
-    QAction* saveAsJsAction;
-    QAction* stripAction;
-    QPlainTextEdit* editorPane;
+    // The tool bar; the editor's own entries and toggles are named below.
+    ToolTabFrame frame;
+    QToolButton* tagInspectorToggle = nullptr;
+    QToolButton* wordsToggle = nullptr;
+    QAction* saveAsJsAction = nullptr;
+    QAction* stripAction = nullptr;
+    QPlainTextEdit* editorPane = nullptr;
 };

@@ -58,13 +58,13 @@ EditorTab::EditorTab(const TabContext& tabContext, QWidget* parent)
 }
 
 void EditorTab::buildControls() {
-    ui.setupUi(this, frame, context);
+    ui.setupUi(this, context);
     outputs = new OutputCommands(outputSetup(ui.editorPane, &documentEncoding),
                                  context.folders.userCache, this);
-    frame.connectTo(outputs);
+    ui.frame.connectTo(outputs);
 
-    connect(ui.newButton, &QToolButton::clicked, this, &EditorTab::newDocument);
-    connect(ui.openButton, &QToolButton::clicked, this, &EditorTab::openDocument);
+    connect(ui.frame.newButton, &QToolButton::clicked, this, &EditorTab::newDocument);
+    connect(ui.frame.openButton, &QToolButton::clicked, this, &EditorTab::openDocument);
     connect(ui.saveAsJsAction, &QAction::triggered, this, &EditorTab::saveAsJs);
     connect(ui.tagInspectorToggle, &QToolButton::clicked, this, &EditorTab::toggleTagInspector);
     connect(ui.wordsToggle, &QToolButton::clicked, this, &EditorTab::toggleReservedWords);

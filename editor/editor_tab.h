@@ -6,7 +6,6 @@
 #include "widgets/desktop.h"
 #include "widgets/tab_context.h"
 #include "widgets/tab_page.h"
-#include "widgets/tool_tab_frame.h"
 
 #include <QWidget>
 
@@ -82,7 +81,6 @@ private:
     void markSaved();
 
     TabContext context;
-    ToolTabFrame frame;
     EditorForm ui;
     FileDialog openDialog;
     FileDialog saveJsDialog;

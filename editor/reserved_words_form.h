@@ -5,7 +5,7 @@ class QPushButton;
 class QWidget;
 
 // The "Reserved Words" window's widgets: the word list and "Add Selected Tag".
-struct ReservedWordsForm {
+struct ReservedWordsForm final {
     void setupUi(QWidget* window);
 
     QListWidget* wordList = nullptr;

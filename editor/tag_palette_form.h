@@ -11,7 +11,7 @@ struct Snippet;
 // of snippet buttons. setupUi makes only the empty page control, so that
 // start-up does not wait for the 97 buttons; buildPages makes them when the
 // window needs them.
-struct TagInspectorForm {
+struct TagInspectorForm final {
     void setupUi(QWidget* window);
     // Makes the pages and their buttons once, handing each button with its
     // snippet to `wire`; later calls do nothing.

@@ -8,7 +8,7 @@ class QWidget;
 
 // The "Startup Tip" window's widgets: picture, heading, tip text, the
 // start-up choice and the two buttons.
-struct TipWindowForm {
+struct TipWindowForm final {
     void setupUi(QWidget* window);
 
     QLabel* picture = nullptr;

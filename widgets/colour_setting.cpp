@@ -23,7 +23,8 @@ QWidget* makeSwatch(const QString& objectName, const QColor& colour, QWidget* pa
 ColourSetting::ColourSetting(const QString& dialogName, QAbstractButton* button,
                              QLabel* colourLabel, QWidget* colourSwatch, const QColor& defaultValue,
                              QObject* parent)
-    : QObject(parent), label(colourLabel), swatch(colourSwatch), defaultColour(defaultValue) {
+    : QObject(parent), chooser(button), label(colourLabel), swatch(colourSwatch),
+      defaultColour(defaultValue) {
     setObjectName(dialogName);
     connect(button, &QAbstractButton::clicked, this, &ColourSetting::choose);
     apply(defaultColour);

@@ -28,6 +28,11 @@ public:
     void setText(const QString& htmlColour);
     QColor swatchColour() const;
 
+    // The parts, for a form's tab order and spoken names.
+    QAbstractButton* button() const { return chooser; }
+    QLabel* colourLabel() const { return label; }
+    QWidget* swatchWidget() const { return swatch; }
+
 signals:
     // The colour changed, by the dialog, New or a setting applied.
     void changed();
@@ -35,6 +40,7 @@ signals:
 private:
     void apply(const QColor& colour);
 
+    QAbstractButton* chooser;
     QLabel* label;
     QWidget* swatch;
     QColor defaultColour;

@@ -1,5 +1,6 @@
 #include "widgets/find_dialog.h"
 
+#include "widgets/form_grid.h"
 #include "widgets/form_parts.h"
 #include "widgets/single_line_fields.h"
 
@@ -112,17 +113,13 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
     cancelButton = new QPushButton(QCoreApplication::translate("FindDialog", "Cancel"), this);
     cancelButton->setObjectName("CancelButton");
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(label, 0, 0);
-    grid->addWidget(findWhat, 0, 1, 1, 2);
-    grid->addWidget(findNextButton, 0, 3);
+    FormGrid grid(new QGridLayout(this), this);
+    grid.cells({label, GridCell(findWhat, 2), findNextButton});
     auto* checks = new QVBoxLayout;
     checks->addWidget(wholeWord);
     checks->addWidget(matchCase);
     checks->addStretch(1);
-    grid->addLayout(checks, 1, 0, 1, 2);
-    grid->addWidget(direction, 1, 2);
-    grid->addWidget(cancelButton, 1, 3, Qt::AlignTop);
+    grid.cells({GridCell(checks, 2), direction, GridCell(cancelButton, 1, Qt::AlignTop)});
 
     connect(findWhat, &QLineEdit::textChanged, this,
             [this](const QString& text) { findNextButton->setEnabled(!text.isEmpty()); });

@@ -5,6 +5,7 @@
 #include "widgets/colour_setting.h"
 #include "widgets/contrast_warning.h"
 #include "widgets/font_box.h"
+#include "widgets/form_grid.h"
 #include "widgets/form_parts.h"
 #include "widgets/hint.h"
 
@@ -53,13 +54,6 @@ void fitTwoDigits(QComboBox* combo) {
     combo->setFixedWidth(qMax(56, combo->minimumSizeHint().width()));
 }
 
-// A caption that names the field beside it for the screen reader.
-QLabel* captionFor(QWidget* field, const QString& caption, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
-    label->setBuddy(field);
-    return label;
-}
-
 // Below the preview, the choice of the whole page or the relevant fragment.
 void addScopeChoice(DropdownForm& ui) {
     QMenu* options = ui.frame.optionsMenu;
@@ -83,17 +77,12 @@ void addScopeChoice(DropdownForm& ui) {
 
 QWidget* buildItemProperties(DropdownForm& ui, QWidget* tab) {
     auto* group = new QGroupBox(QCoreApplication::translate("Dropdown", " Item Properties "), tab);
-    auto* grid = compact(new QGridLayout(group), GroupDensity);
+    FormGrid grid(compact(new QGridLayout(group), GroupDensity), group);
 
     ui.nameField = makeLineEdit("Edit3", group);
     ui.urlField = makeLineEdit("Edit4", group);
-    grid->addWidget(
-        captionFor(ui.nameField, QCoreApplication::translate("Dropdown", "Menu Item Name:"), group),
-        0, 0);
-    grid->addWidget(ui.nameField, 0, 1);
-    grid->addWidget(captionFor(ui.urlField, QCoreApplication::translate("Dropdown", "URL:"), group),
-                    1, 0);
-    grid->addWidget(ui.urlField, 1, 1);
+    grid.row(QCoreApplication::translate("Dropdown", "Menu Item Name:"), ui.nameField);
+    grid.row(QCoreApplication::translate("Dropdown", "URL:"), ui.urlField);
 
     ui.insertAtStart = new QRadioButton(QCoreApplication::translate("Dropdown", "Start"), group);
     ui.insertAtStart->setObjectName("RadioButton1");
@@ -113,7 +102,7 @@ QWidget* buildItemProperties(DropdownForm& ui, QWidget* tab) {
     position->addWidget(ui.insertAtEnd);
     position->addStretch(1);
     position->addWidget(ui.addEntryButton);
-    grid->addLayout(position, 2, 0, 1, 2);
+    grid.span(position);
     return group;
 }
 
@@ -157,56 +146,38 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
     auto* group =
         new QGroupBox(QCoreApplication::translate("Dropdown", " Global Properties "), tab);
     group->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
-    auto* grid = compact(new QGridLayout(group), GroupDensity);
+    FormGrid grid(compact(new QGridLayout(group), GroupDensity), group);
+    grid.setColourLook(
+        {.order = ColourLook::Order::ButtonLabelSwatch, .buttonWidth = 28, .beforeSwatch = 4});
     const DropdownSettings defaults;
 
-    // Each colour: its caption, the button that opens its dialog, the
-    // HtmlColor text the page inserts and a swatch.
-    const auto addColour = [&](int row, const QString& caption, const char* buttonName,
-                               const QString& hint, const QString& spoken, const char* labelName,
-                               const char* swatchName, const char* dialogName,
-                               const QString& colour, ColourSetting*& setting,
-                               QWidget* beside = nullptr) {
-        auto* button = makeChooserButton(buttonName, QStringLiteral("..."), hint, group, 28);
-        button->setAccessibleName(spoken);
-        auto* label = new QLabel(group);
-        label->setObjectName(QLatin1String(labelName));
-        QWidget* swatch = makeSwatch(QLatin1String(swatchName), QColor(colour), group);
-        setting = new ColourSetting(QLatin1String(dialogName), button, label, swatch,
-                                    QColor(colour), tab);
-        auto* line = new QHBoxLayout;
-        line->setSpacing(4);
-        line->addWidget(button);
-        line->addWidget(label);
-        line->addSpacing(4);
-        line->addWidget(swatch);
-        if (beside)
-            line->addWidget(beside);
-        line->addStretch(1);
-        grid->addWidget(new QLabel(caption, group), row, 0);
-        grid->addLayout(line, row, 1);
-        return button;
-    };
-    ui.backgroundButton =
-        addColour(0, QCoreApplication::translate("Dropdown", "Menu BG Color:"), "BitBtn1",
-                  QCoreApplication::translate("Dropdown", "Choose Menu Background Color"),
-                  QCoreApplication::translate("Dropdown", "Choose menu background colour"),
-                  "Label5", "Memo1", "ColorDialog1", defaults.background, ui.backgroundColour);
-    ui.itemColourButton =
-        addColour(1, QCoreApplication::translate("Dropdown", "Menu Item Color:"), "BitBtn2",
-                  QCoreApplication::translate("Dropdown", "Choose Item Color"),
-                  QCoreApplication::translate("Dropdown", "Choose menu item colour"), "Label4",
-                  "Memo2", "ColorDialog2", defaults.itemColour, ui.itemColour,
-                  ui.contrastWarning = new ContrastWarning(QStringLiteral("MenuContrast"), group));
+    ui.backgroundColour = grid.colour(
+        QCoreApplication::translate("Dropdown", "Menu BG Color:"),
+        {.dialog = "ColorDialog1",
+         .button = "BitBtn1",
+         .swatch = "Memo1",
+         .label = "Label5",
+         .hint = QCoreApplication::translate("Dropdown", "Choose Menu Background Color"),
+         .spoken = QCoreApplication::translate("Dropdown", "Choose menu background colour"),
+         .colour = QColor(defaults.background)});
+    ui.contrastWarning = new ContrastWarning(QStringLiteral("MenuContrast"), group);
+    ui.itemColour =
+        grid.colour(QCoreApplication::translate("Dropdown", "Menu Item Color:"),
+                    {.dialog = "ColorDialog2",
+                     .button = "BitBtn2",
+                     .swatch = "Memo2",
+                     .label = "Label4",
+                     .hint = QCoreApplication::translate("Dropdown", "Choose Item Color"),
+                     .spoken = QCoreApplication::translate("Dropdown", "Choose menu item colour"),
+                     .colour = QColor(defaults.itemColour),
+                     .beside = ui.contrastWarning});
     ui.contrastWarning->watch(ui.itemColour, ui.backgroundColour);
 
     ui.fontSample = makeFontSample(QStringLiteral("Panel1"), tab);
     ui.fontList = new FontBox(QStringLiteral("FontList"), ui.fontSample, group);
     // A list box announces its current text unless it has a name of its own.
     ui.fontList->setAccessibleName(QCoreApplication::translate("Dropdown", "Font"));
-    grid->addWidget(
-        captionFor(ui.fontList, QCoreApplication::translate("Dropdown", "Font:"), group), 2, 0);
-    grid->addWidget(ui.fontList, 2, 1);
+    grid.row(QCoreApplication::translate("Dropdown", "Font:"), ui.fontList);
 
     ui.boldToggle = makeStyleToggle("ToolButton1", QCoreApplication::translate("Dropdown", "B"),
                                     QCoreApplication::translate("Dropdown", "Bold"),
@@ -232,17 +203,14 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
     style->addStretch(1);
     style->addWidget(new QLabel(QCoreApplication::translate("Dropdown", "Size:"), group));
     style->addWidget(ui.fontSize);
-    grid->addLayout(style, 3, 1);
+    grid.row(QString(), style);
 
     ui.goTextField = makeLineEdit("Edit2", group);
-    grid->addWidget(captionFor(ui.goTextField,
-                               QCoreApplication::translate("Dropdown", "GO! Button Text:"), group),
-                    4, 0);
-    grid->addWidget(ui.goTextField, 4, 1);
+    grid.row(QCoreApplication::translate("Dropdown", "GO! Button Text:"), ui.goTextField);
 
     ui.invertColours = makeCheckBox(
         "CheckBox1", QCoreApplication::translate("Dropdown", "Invert Button Colors"), group);
-    grid->addWidget(ui.invertColours, 5, 0, 1, 2);
+    grid.span(ui.invertColours);
 
     ui.borderStyle = makeChoiceBox("ComboBox2", "Choices", BorderStyleNames, group);
     ui.borderWidth = makeComboBox("ComboBox3", numberList(1, 25), {}, group);
@@ -254,10 +222,7 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
     border->addWidget(ui.borderStyle, 1);
     border->addWidget(new QLabel(QCoreApplication::translate("Dropdown", "Size:"), group));
     border->addWidget(ui.borderWidth);
-    grid->addWidget(
-        captionFor(ui.borderStyle, QCoreApplication::translate("Dropdown", "Border:"), group), 6,
-        0);
-    grid->addLayout(border, 6, 1);
+    grid.row(QCoreApplication::translate("Dropdown", "Border:"), border, ui.borderStyle);
     return group;
 }
 
@@ -300,8 +265,8 @@ void DropdownForm::setupUi(QWidget* tab, const TabContext& context) {
                  sortButton,
                  clearAllButton,
                  makeCodeButton,
-                 backgroundButton,
-                 itemColourButton,
+                 backgroundColour->button(),
+                 itemColour->button(),
                  fontList,
                  boldToggle,
                  italicToggle,

@@ -20,44 +20,42 @@ struct TabContext;
 
 // The Dropdown tab's widgets, each under the objectName automation knows it
 // by. The tab gives them their start values and their behaviour.
-struct DropdownForm {
+struct DropdownForm final {
     // The tab page's objectName, which it has before its controls are built.
     static constexpr char PageName[] = "TabSheet1";
 
     void setupUi(QWidget* tab, const TabContext& context);
 
     ToolTabFrame frame;
-    QAction* relevantCodeOnly;
-    QAction* wholePage;
+    QAction* relevantCodeOnly = nullptr;
+    QAction* wholePage = nullptr;
 
-    QLineEdit* nameField;
-    QLineEdit* urlField;
-    QPushButton* addEntryButton;
-    QRadioButton* insertAtStart;
-    QRadioButton* insertAtCurrent;
-    QRadioButton* insertAtEnd;
+    QLineEdit* nameField = nullptr;
+    QLineEdit* urlField = nullptr;
+    QPushButton* addEntryButton = nullptr;
+    QRadioButton* insertAtStart = nullptr;
+    QRadioButton* insertAtCurrent = nullptr;
+    QRadioButton* insertAtEnd = nullptr;
 
-    QListWidget* entryList;
-    QPushButton* deleteButton;
-    QPushButton* sortButton;
-    QPushButton* clearAllButton;
-    QPushButton* makeCodeButton;
+    QListWidget* entryList = nullptr;
+    QPushButton* deleteButton = nullptr;
+    QPushButton* sortButton = nullptr;
+    QPushButton* clearAllButton = nullptr;
+    QPushButton* makeCodeButton = nullptr;
 
-    QPushButton* backgroundButton;
-    ColourSetting* backgroundColour;
-    QPushButton* itemColourButton;
-    ColourSetting* itemColour;
-    ContrastWarning* contrastWarning; // beside the item colour, while it is hard to read
-    QLabel* fontSample;               // floats over the tab's corner while the font list is open
-    FontBox* fontList;
-    QToolButton* boldToggle;
-    QToolButton* italicToggle;
-    QToolButton* underlineToggle;
-    QComboBox* fontSize;
-    QLineEdit* goTextField;
-    QCheckBox* invertColours;
-    QComboBox* borderStyle;
-    QComboBox* borderWidth;
+    ColourSetting* backgroundColour = nullptr;
+    ColourSetting* itemColour = nullptr;
+    ContrastWarning* contrastWarning = nullptr; // beside the item colour, while it is hard to read
+    QLabel* fontSample = nullptr; // floats over the tab's corner while the font list is open
+    FontBox* fontList = nullptr;
+    QToolButton* boldToggle = nullptr;
+    QToolButton* italicToggle = nullptr;
+    QToolButton* underlineToggle = nullptr;
+    QComboBox* fontSize = nullptr;
+    QLineEdit* goTextField = nullptr;
+    QCheckBox* invertColours = nullptr;
+    QComboBox* borderStyle = nullptr;
+    QComboBox* borderWidth = nullptr;
 
-    QPlainTextEdit* codePane;
+    QPlainTextEdit* codePane = nullptr;
 };

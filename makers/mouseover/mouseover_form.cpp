@@ -2,8 +2,8 @@
 
 #include "core/field_table.h"
 #include "widgets/colour_setting.h"
+#include "widgets/form_grid.h"
 #include "widgets/form_parts.h"
-#include "widgets/tool_tab_frame.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,7 +56,7 @@ const Density PageDensity = {{3, 1, 3, 2}, 3, 3};
 
 } // namespace
 
-void MouseOverForm::setupUi(QWidget* tab, ToolTabFrame& frame, const TabContext& context) {
+void MouseOverForm::setupUi(QWidget* tab, const TabContext& context) {
     auto* settings = new QVBoxLayout;
     compact(settings, Tight);
     settings->setSpacing(2);
@@ -67,10 +67,9 @@ void MouseOverForm::setupUi(QWidget* tab, ToolTabFrame& frame, const TabContext&
     auto* body = new QHBoxLayout;
     compact(body, Tight);
     body->addLayout(settings);
-    body->addWidget(buildPanes(tab, frame), 1);
+    body->addWidget(buildPanes(tab), 1);
 
     frame.buildToolBar(ToolBar, context, tab);
-    newButton = frame.newButton;
 
     auto* page = new QVBoxLayout(tab);
     compact(page, PageDensity);
@@ -78,11 +77,13 @@ void MouseOverForm::setupUi(QWidget* tab, ToolTabFrame& frame, const TabContext&
     page->addLayout(body, 1);
 
     // Reading order: the settings column, then the panes and their buttons.
-    setTabChain(
-        {preloadCheck,    borderCheck,   borderColourButton, borderTypeBox,       borderSizeBox,
-         horizontalRadio, verticalRadio, initialImageField,  mouseOverImageField, statusTextField,
-         altTextField,    urlField,      addImageButton,     resetButton,         headPane,
-         scriptPane,      bodyPane,      copyButton,         clearCodeButton,     endCodeButton});
+    setTabChain({preloadCheck,    borderCheck,       borderColour->button(),
+                 borderTypeBox,   borderSizeBox,     horizontalRadio,
+                 verticalRadio,   initialImageField, mouseOverImageField,
+                 statusTextField, altTextField,      urlField,
+                 addImageButton,  resetButton,       headPane,
+                 scriptPane,      bodyPane,          copyButton,
+                 clearCodeButton, endCodeButton});
 }
 
 QWidget* MouseOverForm::buildGlobalProperties(QWidget* tab) {
@@ -93,21 +94,29 @@ QWidget* MouseOverForm::buildGlobalProperties(QWidget* tab) {
     borderCheck =
         makeCheckBox("CheckBox12", QCoreApplication::translate("MouseOver", "Image Border"), group);
 
+    auto* layout = new QGridLayout(group);
+    compact(layout, Boxed);
+    FormGrid grid(layout, group);
+    grid.span(preloadCheck);
+    grid.span(borderCheck);
+
     borderColourLabel = makeLabel("BorderColorLabel",
                                   QCoreApplication::translate("MouseOver", "Border Color:"), group);
+    grid.setColourLook({.order = ColourLook::Order::SwatchButtonLabel,
+                        .buttonWidth = 28,
+                        .spacing = Tight.horizontal});
+    borderColour = grid.colour(
+        borderColourLabel,
+        {.dialog = "ColorDialog3",
+         .button = "BitBtn11",
+         .swatch = "Memo5",
+         .label = "Label29",
+         .hint = QCoreApplication::translate("MouseOver", "Choose Image Border Color"),
+         .spoken = QCoreApplication::translate("MouseOver", "Choose image border colour")});
     // The swatch only shows the colour, so it is never enabled.
-    borderSwatch = makeSwatch("Memo5", Qt::white, group);
-    borderSwatch->setEnabled(false);
-    borderColourButton = makeChooserButton(
-        "BitBtn11", QStringLiteral("..."),
-        QCoreApplication::translate("MouseOver", "Choose Image Border Color"), group, 28);
-    borderColourButton->setAccessibleName(
-        QCoreApplication::translate("MouseOver", "Choose image border colour"));
-    borderColourText = makeLabel("Label29", QString(), group);
-    borderColourText->setAccessibleName(
+    borderColour->swatchWidget()->setEnabled(false);
+    borderColour->colourLabel()->setAccessibleName(
         QCoreApplication::translate("MouseOver", "Image border colour"));
-    borderColour = new ColourSetting("ColorDialog3", borderColourButton, borderColourText,
-                                     borderSwatch, Qt::white, tab);
 
     borderTypeLabel = makeLabel("BorderTypeLabel",
                                 QCoreApplication::translate("MouseOver", "Border Type:"), group);
@@ -130,13 +139,6 @@ QWidget* MouseOverForm::buildGlobalProperties(QWidget* tab) {
         radio->setAccessibleDescription(
             QCoreApplication::translate("MouseOver", "Navbar orientation"));
 
-    auto* colourRow = new QHBoxLayout;
-    compact(colourRow, Tight);
-    colourRow->addWidget(borderSwatch);
-    colourRow->addWidget(borderColourButton);
-    colourRow->addWidget(borderColourText);
-    colourRow->addStretch();
-
     auto* typeRow = new QHBoxLayout;
     compact(typeRow, Tight);
     typeRow->addWidget(borderTypeBox);
@@ -151,16 +153,8 @@ QWidget* MouseOverForm::buildGlobalProperties(QWidget* tab) {
     orientationRow->addWidget(verticalRadio);
     orientationRow->addStretch();
 
-    auto* grid = new QGridLayout(group);
-    compact(grid, Boxed);
-    grid->addWidget(preloadCheck, 0, 0, 1, 2);
-    grid->addWidget(borderCheck, 1, 0, 1, 2);
-    grid->addWidget(borderColourLabel, 2, 0);
-    grid->addLayout(colourRow, 2, 1);
-    grid->addWidget(borderTypeLabel, 3, 0);
-    grid->addLayout(typeRow, 3, 1);
-    grid->addWidget(orientation, 4, 0);
-    grid->addLayout(orientationRow, 4, 1);
+    grid.row(borderTypeLabel, typeRow);
+    grid.row(orientation, orientationRow);
     return group;
 }
 
@@ -177,8 +171,9 @@ QWidget* MouseOverForm::buildImageProperties(QWidget* tab) {
         makeButton("BitBtn15", QCoreApplication::translate("MouseOver", "&Reset Image Properties"),
                    QCoreApplication::translate("MouseOver", "Reset Image Property Fields"), group);
 
-    auto* grid = new QGridLayout(group);
-    compact(grid, Boxed);
+    auto* layout = new QGridLayout(group);
+    compact(layout, Boxed);
+    FormGrid grid(layout, group);
     const struct {
         QLineEdit* field;
         const char* caption;
@@ -187,23 +182,13 @@ QWidget* MouseOverForm::buildImageProperties(QWidget* tab) {
                 {statusTextField, QT_TRANSLATE_NOOP("MouseOver", "Statusbar Message:")},
                 {altTextField, QT_TRANSLATE_NOOP("MouseOver", "Image Alternate Text:")},
                 {urlField, QT_TRANSLATE_NOOP("MouseOver", "URL:")}};
-    int row = 0;
-    for (const auto& entry : rows) {
-        auto* label = new QLabel(QCoreApplication::translate("MouseOver", entry.caption), group);
-        label->setBuddy(entry.field);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(entry.field, row, 1);
-        ++row;
-    }
-    auto* buttons = new QHBoxLayout;
-    compact(buttons, Tight);
-    buttons->addWidget(addImageButton);
-    buttons->addWidget(resetButton);
-    grid->addLayout(buttons, row, 0, 1, 2);
+    for (const auto& entry : rows)
+        grid.row(QCoreApplication::translate("MouseOver", entry.caption), entry.field);
+    grid.span(lineOf({addImageButton, resetButton}, Tight.horizontal, LineEnd::Fill));
     return group;
 }
 
-QWidget* MouseOverForm::buildPanes(QWidget* tab, ToolTabFrame& frame) {
+QWidget* MouseOverForm::buildPanes(QWidget* tab) {
     auto* area = new QWidget(tab);
     auto* splitter = new QSplitter(Qt::Vertical, area);
     splitter->setChildrenCollapsible(false);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/tool_tab_frame.h"
+
 class ColourSetting;
 class QCheckBox;
 class QComboBox;
@@ -8,57 +10,53 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QToolButton;
 class QWidget;
-class ToolTabFrame;
 struct TabContext;
 
 // The widgets of the "MouseOver Button Maker" tab, named for their roles.
 // setupUi builds them into the tab with the objectNames the program is
 // addressed by; the tab keeps the behaviour.
-struct MouseOverForm {
+struct MouseOverForm final {
     // The tab page's objectName, which it has before its controls are built.
     static constexpr char PageName[] = "TabSheet3";
 
-    void setupUi(QWidget* tab, ToolTabFrame& frame, const TabContext& context);
+    void setupUi(QWidget* tab, const TabContext& context);
 
-    QToolButton* newButton;
+    // The tool bar, and the buttons below the panes.
+    ToolTabFrame frame;
 
-    QPlainTextEdit* headPane;   // editable
-    QPlainTextEdit* scriptPane; // read-only
-    QPlainTextEdit* bodyPane;   // editable
-    QPlainTextEdit* pagePane;   // the assembled page, never shown
+    QPlainTextEdit* headPane = nullptr;   // editable
+    QPlainTextEdit* scriptPane = nullptr; // read-only
+    QPlainTextEdit* bodyPane = nullptr;   // editable
+    QPlainTextEdit* pagePane = nullptr;   // the assembled page, never shown
 
     // "Global Properties"
-    QCheckBox* preloadCheck;
-    QCheckBox* borderCheck;
-    QLabel* borderColourLabel;
-    QWidget* borderSwatch;
-    QPushButton* borderColourButton;
-    QLabel* borderColourText;
-    ColourSetting* borderColour;
-    QLabel* borderTypeLabel;
-    QComboBox* borderTypeBox;
-    QLabel* borderSizeLabel;
-    QComboBox* borderSizeBox;
-    QRadioButton* horizontalRadio;
-    QRadioButton* verticalRadio;
+    QCheckBox* preloadCheck = nullptr;
+    QCheckBox* borderCheck = nullptr;
+    QLabel* borderColourLabel = nullptr;
+    ColourSetting* borderColour = nullptr;
+    QLabel* borderTypeLabel = nullptr;
+    QComboBox* borderTypeBox = nullptr;
+    QLabel* borderSizeLabel = nullptr;
+    QComboBox* borderSizeBox = nullptr;
+    QRadioButton* horizontalRadio = nullptr;
+    QRadioButton* verticalRadio = nullptr;
 
     // "Image Properties"
-    QLineEdit* initialImageField;
-    QLineEdit* mouseOverImageField;
-    QLineEdit* statusTextField;
-    QLineEdit* altTextField;
-    QLineEdit* urlField;
-    QPushButton* addImageButton;
-    QPushButton* resetButton;
+    QLineEdit* initialImageField = nullptr;
+    QLineEdit* mouseOverImageField = nullptr;
+    QLineEdit* statusTextField = nullptr;
+    QLineEdit* altTextField = nullptr;
+    QLineEdit* urlField = nullptr;
+    QPushButton* addImageButton = nullptr;
+    QPushButton* resetButton = nullptr;
 
-    QPushButton* copyButton;
-    QPushButton* clearCodeButton;
-    QPushButton* endCodeButton;
+    QPushButton* copyButton = nullptr;
+    QPushButton* clearCodeButton = nullptr;
+    QPushButton* endCodeButton = nullptr;
 
 private:
     QWidget* buildGlobalProperties(QWidget* tab);
     QWidget* buildImageProperties(QWidget* tab);
-    QWidget* buildPanes(QWidget* tab, ToolTabFrame& frame);
+    QWidget* buildPanes(QWidget* tab);
 };

@@ -57,7 +57,7 @@ MouseOverTab::MouseOverTab(const TabContext& tabContext, QWidget* parent)
 }
 
 void MouseOverTab::buildControls() {
-    ui.setupUi(this, frame, context);
+    ui.setupUi(this, context);
 
     OutputSetup setup;
     setup.modernOutput = context.modernOutput;
@@ -67,15 +67,15 @@ void MouseOverTab::buildControls() {
     setup.prepare = [this] { assemble(); };
     setup.takeText = [this] { return takePage(); };
     outputs = new OutputCommands(std::move(setup), context.folders.userCache, this);
-    frame.connectTo(outputs);
+    ui.frame.connectTo(outputs);
     if (context.modernOutput)
         connect(context.modernOutput, &ModernOutput::switched, this,
                 &MouseOverTab::followOutputChoice);
 
     connect(ui.preloadCheck, &QCheckBox::toggled, this, &MouseOverTab::warnIfPreloadOff);
-    enableWith(ui.borderCheck,
-               {ui.borderColourLabel, ui.borderTypeLabel, ui.borderSizeLabel, ui.borderColourText,
-                ui.borderColourButton, ui.borderTypeBox, ui.borderSizeBox});
+    enableWith(ui.borderCheck, {ui.borderColourLabel, ui.borderTypeLabel, ui.borderSizeLabel,
+                                ui.borderColour->colourLabel(), ui.borderColour->button(),
+                                ui.borderTypeBox, ui.borderSizeBox});
     connect(ui.initialImageField, &QLineEdit::textChanged, this, &MouseOverTab::enableAddImage);
     connect(ui.mouseOverImageField, &QLineEdit::textChanged, this, &MouseOverTab::enableAddImage);
     connect(ui.addImageButton, &QPushButton::clicked, this, &MouseOverTab::addImage);
@@ -87,7 +87,7 @@ void MouseOverTab::buildControls() {
     connect(ui.resetButton, &QPushButton::clicked, this, &MouseOverTab::resetImageFields);
     connect(ui.clearCodeButton, &QPushButton::clicked, this, &MouseOverTab::clearCode);
     connect(ui.endCodeButton, &QPushButton::clicked, this, &MouseOverTab::endCode);
-    connect(ui.newButton, &QToolButton::clicked, this, &MouseOverTab::newDocument);
+    connect(ui.frame.newButton, &QToolButton::clicked, this, &MouseOverTab::newDocument);
     installDefaultButton(this, ui.addImageButton);
 
     applySettings(MouseOverSettings());

@@ -5,7 +5,6 @@
 #include "makers/mouseover/mouseover_modern_page.h"
 #include "widgets/tab_context.h"
 #include "widgets/tab_page.h"
-#include "widgets/tool_tab_frame.h"
 
 #include <QWidget>
 
@@ -61,7 +60,6 @@ private:
 
     TabContext context;
     MouseOverDocument document;
-    ToolTabFrame frame;
     MouseOverForm ui;
     OutputCommands* outputs;
 

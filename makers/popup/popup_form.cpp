@@ -1,5 +1,6 @@
 #include "makers/popup/popup_form.h"
 
+#include "widgets/form_grid.h"
 #include "widgets/form_parts.h"
 #include "widgets/spin_edit.h"
 
@@ -104,29 +105,21 @@ QWidget* buildFeatures(PopupForm& ui, QWidget* tab) {
     ui.secondsLabel =
         makeLabel("SecondsLabel", QCoreApplication::translate("Popup", "second(s)"), group);
 
-    auto* boxes = new QGridLayout;
-    boxes->setHorizontalSpacing(6);
-    boxes->setVerticalSpacing(1);
-    int cell = 0;
-    for (QCheckBox* box : {ui.directoriesBox, ui.locationBox, ui.menubarBox, ui.resizableBox,
-                           ui.scrollbarsBox, ui.statusbarBox, ui.toolbarBox}) {
-        boxes->addWidget(box, cell / 3, cell % 3);
-        ++cell;
-    }
-    boxes->addWidget(ui.fullScreenBox, 2, 1, 1, 2);
+    auto* boxesLayout = new QGridLayout;
+    boxesLayout->setHorizontalSpacing(6);
+    boxesLayout->setVerticalSpacing(1);
+    FormGrid boxes(boxesLayout, group);
+    boxes.cells({ui.directoriesBox, ui.locationBox, ui.menubarBox});
+    boxes.cells({ui.resizableBox, ui.scrollbarsBox, ui.statusbarBox});
+    boxes.cells({ui.toolbarBox, GridCell(ui.fullScreenBox, 2)});
 
-    auto* numbers = new QGridLayout;
-    numbers->setHorizontalSpacing(2);
-    numbers->setVerticalSpacing(2);
-    numbers->addWidget(ui.heightLabel, 0, 0);
-    numbers->addWidget(ui.heightSpin, 0, 1);
-    numbers->addWidget(ui.widthLabel, 0, 2);
-    numbers->addWidget(ui.widthSpin, 0, 3);
-    numbers->addWidget(ui.leftLabel, 1, 0);
-    numbers->addWidget(ui.leftSpin, 1, 1);
-    numbers->addWidget(ui.topLabel, 1, 2);
-    numbers->addWidget(ui.topSpin, 1, 3);
-    numbers->setColumnStretch(4, 1);
+    auto* numbersLayout = new QGridLayout;
+    numbersLayout->setHorizontalSpacing(2);
+    numbersLayout->setVerticalSpacing(2);
+    FormGrid numbers(numbersLayout, group);
+    numbers.cells({ui.heightLabel, ui.heightSpin, ui.widthLabel, ui.widthSpin});
+    numbers.cells({ui.leftLabel, ui.leftSpin, ui.topLabel, ui.topSpin});
+    numbers.fillRight();
 
     auto* closeRow = new QHBoxLayout;
     closeRow->setSpacing(2);
@@ -137,8 +130,8 @@ QWidget* buildFeatures(PopupForm& ui, QWidget* tab) {
     closeRow->addStretch();
 
     auto* layout = compact(new QVBoxLayout(group), GroupDensity);
-    layout->addLayout(boxes);
-    layout->addLayout(numbers);
+    layout->addLayout(boxesLayout);
+    layout->addLayout(numbersLayout);
     layout->addWidget(ui.closeAfterTimeBox);
     layout->addLayout(closeRow);
     layout->addStretch();
@@ -158,11 +151,9 @@ QWidget* buildUrlAndStatus(PopupForm& ui, QWidget* tab) {
     urlLabel->setBuddy(ui.urlField);
     ui.statusLabel->setBuddy(ui.statusField);
 
-    auto* layout = compact(new QGridLayout(group), GroupDensity);
-    layout->addWidget(urlLabel, 0, 0);
-    layout->addWidget(ui.urlField, 0, 1);
-    layout->addWidget(ui.statusLabel, 1, 0);
-    layout->addWidget(ui.statusField, 1, 1);
+    FormGrid grid(compact(new QGridLayout(group), GroupDensity), group);
+    grid.row(urlLabel, ui.urlField);
+    grid.row(ui.statusLabel, ui.statusField);
     return group;
 }
 
@@ -188,15 +179,13 @@ QWidget* buildLaunch(PopupForm& ui, QWidget* tab) {
                               QCoreApplication::translate("Popup", "Seconds Before Popup:"), group);
     ui.delaySpin = makeSpin("SpinEdit6", MaximumSeconds, ui.delayLabel, group);
 
-    auto* choices = new QGridLayout;
-    choices->setSpacing(2);
-    choices->addWidget(eventLabel, 0, 0);
-    choices->addWidget(ui.eventList, 0, 1);
-    choices->addWidget(ui.mediumLabel, 1, 0);
-    choices->addWidget(ui.mediumList, 1, 1);
-    choices->addWidget(ui.imagePathLabel, 2, 0);
-    choices->addWidget(ui.imagePathField, 2, 1);
-    choices->setColumnStretch(1, 1);
+    auto* choicesLayout = new QGridLayout;
+    choicesLayout->setSpacing(2);
+    FormGrid choices(choicesLayout, group);
+    choices.row(eventLabel, ui.eventList);
+    choices.row(ui.mediumLabel, ui.mediumList);
+    choices.row(ui.imagePathLabel, ui.imagePathField);
+    choices.widenControls();
 
     // Its own row, so that the longest caption does not widen the column above.
     auto* delayRow = new QHBoxLayout;
@@ -206,7 +195,7 @@ QWidget* buildLaunch(PopupForm& ui, QWidget* tab) {
     delayRow->addStretch();
 
     auto* layout = compact(new QVBoxLayout(group), GroupDensity);
-    layout->addLayout(choices);
+    layout->addLayout(choicesLayout);
     layout->addLayout(delayRow);
     return group;
 }

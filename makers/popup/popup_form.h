@@ -15,7 +15,7 @@ struct TabContext;
 // The Popup tab's widgets, each under the objectName automation knows it by.
 // The tab gives them their start values and their behaviour; the labels are
 // here because the enabling rules reach them too.
-struct PopupForm {
+struct PopupForm final {
     // The tab page's objectName, which it has before its controls are built.
     static constexpr char PageName[] = "TabSheet2";
 
@@ -23,39 +23,39 @@ struct PopupForm {
 
     ToolTabFrame frame;
 
-    QCheckBox* directoriesBox;
-    QCheckBox* locationBox;
-    QCheckBox* menubarBox;
-    QCheckBox* resizableBox;
-    QCheckBox* scrollbarsBox;
-    QCheckBox* statusbarBox;
-    QCheckBox* toolbarBox;
-    QLabel* heightLabel;
-    SpinEdit* heightSpin;
-    QLabel* widthLabel;
-    SpinEdit* widthSpin;
-    QLabel* leftLabel;
-    SpinEdit* leftSpin;
-    QLabel* topLabel;
-    SpinEdit* topSpin;
-    QCheckBox* closeAfterTimeBox;
-    QLabel* afterLabel;
-    SpinEdit* closeSecondsSpin;
-    QLabel* secondsLabel;
-    QCheckBox* fullScreenBox;
+    QCheckBox* directoriesBox = nullptr;
+    QCheckBox* locationBox = nullptr;
+    QCheckBox* menubarBox = nullptr;
+    QCheckBox* resizableBox = nullptr;
+    QCheckBox* scrollbarsBox = nullptr;
+    QCheckBox* statusbarBox = nullptr;
+    QCheckBox* toolbarBox = nullptr;
+    QLabel* heightLabel = nullptr;
+    SpinEdit* heightSpin = nullptr;
+    QLabel* widthLabel = nullptr;
+    SpinEdit* widthSpin = nullptr;
+    QLabel* leftLabel = nullptr;
+    SpinEdit* leftSpin = nullptr;
+    QLabel* topLabel = nullptr;
+    SpinEdit* topSpin = nullptr;
+    QCheckBox* closeAfterTimeBox = nullptr;
+    QLabel* afterLabel = nullptr;
+    SpinEdit* closeSecondsSpin = nullptr;
+    QLabel* secondsLabel = nullptr;
+    QCheckBox* fullScreenBox = nullptr;
 
-    QLineEdit* urlField;
-    QLabel* statusLabel;
-    QLineEdit* statusField;
+    QLineEdit* urlField = nullptr;
+    QLabel* statusLabel = nullptr;
+    QLineEdit* statusField = nullptr;
 
-    QComboBox* eventList;
-    QLabel* mediumLabel;
-    QComboBox* mediumList;
-    QLabel* imagePathLabel;
-    QLineEdit* imagePathField;
-    QLabel* delayLabel;
-    SpinEdit* delaySpin;
+    QComboBox* eventList = nullptr;
+    QLabel* mediumLabel = nullptr;
+    QComboBox* mediumList = nullptr;
+    QLabel* imagePathLabel = nullptr;
+    QLineEdit* imagePathField = nullptr;
+    QLabel* delayLabel = nullptr;
+    SpinEdit* delaySpin = nullptr;
 
-    QPlainTextEdit* codePane;
-    QPushButton* makeCodeButton;
+    QPlainTextEdit* codePane = nullptr;
+    QPushButton* makeCodeButton = nullptr;
 };

@@ -4,12 +4,12 @@
 #include "widgets/colour_setting.h"
 #include "widgets/contrast_warning.h"
 #include "widgets/font_box.h"
+#include "widgets/form_grid.h"
 #include "widgets/form_parts.h"
 #include "widgets/output_commands.h"
 #include "widgets/spin_edit.h"
 #include "widgets/tab_context.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -27,7 +27,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <utility>
 
 namespace {
 const QColor White = Qt::white;
@@ -78,66 +77,6 @@ OutputSetup codeOutputs(QPlainTextEdit* pane, const ModernOutput* modernOutput) 
 }
 
 const Density PageDensity = {{6, 3, 6, 3}, 4, 2};
-
-// Caption, colour button, swatch and the HtmlColor label in one row.
-struct ColourRow {
-    QPushButton*& button;
-    const char* buttonName;
-    const char* hint;
-    QWidget*& swatch;
-    const char* swatchName;
-    QLabel*& label;
-    const char* labelName;
-};
-
-// A caption that names `buddy` for screen readers.
-QLabel* captionFor(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* caption = new QLabel(text, parent);
-    caption->setBuddy(buddy);
-    return caption;
-}
-
-// A caption in the first column and controls, kept to their own width, in
-// the second.
-void addRow(QGridLayout* grid, int row, const QString& caption,
-            std::initializer_list<QWidget*> controls, QWidget* page) {
-    auto* line = new QHBoxLayout;
-    line->setSpacing(3);
-    for (QWidget* control : controls)
-        line->addWidget(control);
-    line->addStretch();
-    grid->addWidget(captionFor(caption, *controls.begin(), page), row, 0);
-    grid->addLayout(line, row, 1);
-}
-
-enum class Caption { InColumn, Spanning };
-
-// A long caption may run across both columns, so that it does not widen the
-// first column of the whole page.
-void addColourRow(QGridLayout* grid, int row, const QString& caption, const ColourRow& colour,
-                  QWidget* page, Caption placement = Caption::InColumn, QWidget* beside = nullptr) {
-    colour.button = makeChooserButton(colour.buttonName, QStringLiteral("..."),
-                                      QCoreApplication::translate("Slideshow", colour.hint), page);
-    colour.button->setAccessibleName(QCoreApplication::translate("Slideshow", colour.hint));
-    colour.swatch = makeSwatch(QLatin1String(colour.swatchName), White, page);
-    colour.label = makeLabel(colour.labelName, QStringLiteral("#FFFFFF"), page);
-    auto* line = new QHBoxLayout;
-    line->setSpacing(4);
-    if (placement == Caption::Spanning)
-        line->addWidget(new QLabel(caption, page));
-    line->addWidget(colour.button);
-    line->addWidget(colour.swatch);
-    line->addWidget(colour.label);
-    if (beside)
-        line->addWidget(beside);
-    line->addStretch();
-    if (placement == Caption::Spanning) {
-        grid->addLayout(line, row, 0, 1, 2);
-        return;
-    }
-    grid->addWidget(new QLabel(caption, page), row, 0);
-    grid->addLayout(line, row, 1);
-}
 
 // Keeps a font sample panel, which floats over the tab, just above the right
 // end of its list, where the open list does not cover it.
@@ -194,19 +133,18 @@ void SlideshowForm::setupUi(QWidget* tab, const TabContext& context) {
     auto* layout = new QVBoxLayout(tab);
     layout->setContentsMargins(2, 0, 2, 2);
     layout->setSpacing(2);
-    buildToolBar(tab, context);
-    layout->addWidget(toolBar);
+    frame.buildToolBar(ToolBar, context, tab);
+    layout->addWidget(frame.bar);
 
     // Built first, so that Tab reads the left half before the sub-pages.
     QWidget* leftHalf = buildLeftHalf(tab);
     subPages = new QTabWidget(tab);
     subPages->setObjectName("PageControl2");
     subPages->setAccessibleName(QCoreApplication::translate("Slideshow", "Slideshow settings"));
-    settingsPage = buildSettingsPage(tab);
-    slideshowPage = buildSlideshowPage(tab);
-    elementsPage = buildElementsPage(tab);
-    subPages->addTab(slideshowPage, QCoreApplication::translate("Slideshow", "Slideshow"));
-    subPages->addTab(elementsPage, QCoreApplication::translate("Slideshow", "Elements"));
+    buildSettingsPage();
+    subPages->addTab(buildSlideshowPage(tab),
+                     QCoreApplication::translate("Slideshow", "Slideshow"));
+    subPages->addTab(buildElementsPage(tab), QCoreApplication::translate("Slideshow", "Elements"));
     subPages->setCurrentIndex(0);
 
     auto* halves = new QHBoxLayout;
@@ -214,32 +152,10 @@ void SlideshowForm::setupUi(QWidget* tab, const TabContext& context) {
     halves->addWidget(leftHalf, 1);
     halves->addWidget(subPages, 1);
     layout->addLayout(halves);
-    buildColourSettings(tab);
 
     outputs = new OutputCommands(codeOutputs(codePane, context.modernOutput),
                                  context.folders.userCache, tab);
     frame.connectTo(outputs);
-    // The count beside the list follows it, whatever changes it.
-    const QAbstractItemModel* entries = imageList->model();
-    const auto showCount = [entries, label = imageCount] { label->setNum(entries->rowCount()); };
-    QObject::connect(entries, &QAbstractItemModel::rowsInserted, imageCount, showCount);
-    QObject::connect(entries, &QAbstractItemModel::rowsRemoved, imageCount, showCount);
-    QObject::connect(entries, &QAbstractItemModel::modelReset, imageCount, showCount);
-}
-
-void SlideshowForm::buildToolBar(QWidget* tab, const TabContext& context) {
-    frame.buildToolBar(ToolBar, context, tab);
-    toolBar = frame.bar;
-    newButton = frame.newButton;
-    saveAsButton = frame.saveButton;
-    saveMenu = frame.saveMenu;
-    saveAsHtmlAction = frame.saveAs.at(0);
-    saveAsTextAction = frame.saveAs.at(1);
-    publishAction = frame.afterSave.at(0);
-    printButton = frame.printButton;
-    optionsButton = frame.optionsButton;
-    previewAction = frame.options.at(0);
-    helpButton = frame.helpButton;
 }
 
 QWidget* SlideshowForm::buildLeftHalf(QWidget* tab) {
@@ -251,22 +167,21 @@ QWidget* SlideshowForm::buildLeftHalf(QWidget* tab) {
     frame.addCodeArea(CodeArea, column, half, nullptr, 3);
     codePane = frame.pane;
     codePane->setAccessibleName(QCoreApplication::translate("Slideshow", "Generated Code"));
-    codeCopyButton = frame.codeButtons.at(0);
-    codeClearButton = frame.codeButtons.at(1);
 
     imageList = new QListWidget(half);
     imageList->setObjectName("ListBox2");
     imageList->setAccessibleName(QCoreApplication::translate("Slideshow", "Slideshow images"));
-    imageCount = makeLabel("Label74", QStringLiteral("0"), half);
+    QLabel* imageCount = makeLabel("Label74", QStringLiteral("0"), half);
     auto* listCaption =
         new QLabel(QCoreApplication::translate("Slideshow", "&Images In List:"), half);
     listCaption->setBuddy(imageList);
-    auto* counter = new QHBoxLayout;
-    counter->setSpacing(4);
-    counter->addWidget(listCaption);
-    counter->addWidget(imageCount);
-    counter->addStretch();
-    column->addLayout(counter);
+    column->addLayout(lineOf({listCaption, imageCount}, 4));
+    // The count beside the list follows it, whatever changes it.
+    const QAbstractItemModel* entries = imageList->model();
+    const auto showCount = [entries, imageCount] { imageCount->setNum(entries->rowCount()); };
+    QObject::connect(entries, &QAbstractItemModel::rowsInserted, imageCount, showCount);
+    QObject::connect(entries, &QAbstractItemModel::rowsRemoved, imageCount, showCount);
+    QObject::connect(entries, &QAbstractItemModel::modelReset, imageCount, showCount);
 
     imageList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Large lists stay quick: every entry has the same height.
@@ -284,28 +199,25 @@ QWidget* SlideshowForm::buildLeftHalf(QWidget* tab) {
     makeCodeButton =
         makeButton("BitBtn32", QCoreApplication::translate("Slideshow", "&Make Code"),
                    QCoreApplication::translate("Slideshow", "Generate HTML Code"), half);
-    auto* listButtons = new QHBoxLayout;
-    listButtons->setSpacing(3);
-    for (QPushButton* button : {deleteButton, sortButton, clearAllButton, makeCodeButton})
-        listButtons->addWidget(button);
-    column->addLayout(listButtons);
+    column->addLayout(
+        lineOf({deleteButton, sortButton, clearAllButton, makeCodeButton}, 3, LineEnd::Fill));
 
     return half;
 }
 
-QWidget* SlideshowForm::buildSettingsPage(QWidget* tab) {
+void SlideshowForm::buildSettingsPage() {
     auto* page = new QWidget(subPages);
     page->setObjectName("TabSheet6");
     // Added while empty: the first page of a tab widget is shown as it is
     // added, and showing a full page lays it out long before anyone looks.
     subPages->addTab(page, QCoreApplication::translate("Slideshow", "Settings"));
-    auto* grid = compact(new QGridLayout(page), PageDensity);
-    grid->setColumnStretch(1, 1);
+    FormGrid grid(compact(new QGridLayout(page), PageDensity), page);
+    grid.widenControls();
 
     addImagesButton = makeButton(
         "BitBtn33", QCoreApplication::translate("Slideshow", "&Add Slideshow Images To List"),
         QCoreApplication::translate("Slideshow", "Add Images To Slideshow"), page);
-    grid->addWidget(addImagesButton, 0, 0, 1, 2);
+    grid.span(addImagesButton);
 
     initialImage = makeLineEdit("Edit23", page);
     initialImage->setReadOnly(true);
@@ -318,42 +230,30 @@ QWidget* SlideshowForm::buildSettingsPage(QWidget* tab) {
     initialHelpButton = makeChooserButton("Button3", QStringLiteral("?"), {}, page);
     initialHelpButton->setAccessibleName(
         QCoreApplication::translate("Slideshow", "Help On Initial Image"));
-    auto* initial = new QHBoxLayout;
-    initial->setSpacing(3);
-    initial->addWidget(initialImage);
-    initial->addWidget(chooseInitialButton);
-    initial->addWidget(initialHelpButton);
-    grid->addWidget(
-        captionFor(QCoreApplication::translate("Slideshow", "Initial Image:"), initialImage, page),
-        1, 0);
-    grid->addLayout(initial, 1, 1);
+    grid.row(QCoreApplication::translate("Slideshow", "Initial Image:"),
+             lineOf({initialImage, chooseInitialButton, initialHelpButton}, 3, LineEnd::Fill),
+             initialImage);
 
-    transitionTime = new SpinEdit(QStringLiteral("SpinEdit7"), 1, 999, 1, page);
-    addRow(grid, 2, QCoreApplication::translate("Slideshow", "Transition Time:"),
-           {transitionTime, new QLabel(QCoreApplication::translate("Slideshow", "Seconds"), page)},
-           page);
+    grid.row(QCoreApplication::translate("Slideshow", "Transition Time:"),
+             {new SpinEdit(QStringLiteral("SpinEdit7"), 1, 999, 1, page),
+              new QLabel(QCoreApplication::translate("Slideshow", "Seconds"), page)});
 
-    centreConsole = makeCheckBox(
-        "CheckBox13", QCoreApplication::translate("Slideshow", "Center Slideshow Console"), page);
-    grid->addWidget(centreConsole, 3, 0, 1, 2);
+    grid.span(makeCheckBox(
+        "CheckBox13", QCoreApplication::translate("Slideshow", "Center Slideshow Console"), page));
 
     rightClickDisable =
         makeCheckBox("CheckBox14",
                      QCoreApplication::translate("Slideshow", "Include Right-click Disable"), page);
-    grid->addWidget(rightClickDisable, 4, 0, 1, 2);
+    grid.span(rightClickDisable);
     rightClickMessageLabel = makeLabel(
         "Label39", QCoreApplication::translate("Slideshow", "Message On Right-click:"), page);
     rightClickMessage = makeLineEdit("Edit19", page);
     rightClickMessageLabel->setBuddy(rightClickMessage);
-    auto* message = new QHBoxLayout;
-    message->setSpacing(4);
-    message->addWidget(rightClickMessageLabel);
-    message->addWidget(rightClickMessage);
-    grid->addLayout(message, 5, 0, 1, 2);
+    grid.span(lineOf({rightClickMessageLabel, rightClickMessage}, 4, LineEnd::Fill));
 
     playSound = makeCheckBox(
         "CheckBox15", QCoreApplication::translate("Slideshow", "Play Background Sound"), page);
-    grid->addWidget(playSound, 6, 0, 1, 2);
+    grid.span(playSound);
     soundLabel = makeLabel("Label40", QCoreApplication::translate("Slideshow", "Sound:"), page);
     soundFile = makeLineEdit("Edit20", page);
     soundFile->setReadOnly(true);
@@ -367,25 +267,18 @@ QWidget* SlideshowForm::buildSettingsPage(QWidget* tab) {
     chooseSoundButton->setAccessibleName(
         QCoreApplication::translate("Slideshow", "Choose Background Sound"));
     auditionButton->setAccessibleName(QCoreApplication::translate("Slideshow", "Audition Sound"));
-    auditionButton->setIcon(tab->style()->standardIcon(QStyle::SP_MediaPlay));
-    auto* sound = new QHBoxLayout;
-    sound->setSpacing(3);
-    sound->addWidget(soundFile);
-    sound->addWidget(chooseSoundButton);
-    sound->addWidget(auditionButton);
-    grid->addWidget(soundLabel, 7, 0);
-    grid->addLayout(sound, 7, 1);
+    auditionButton->setIcon(page->style()->standardIcon(QStyle::SP_MediaPlay));
+    grid.row(soundLabel, lineOf({soundFile, chooseSoundButton, auditionButton}, 3, LineEnd::Fill));
 
-    pageTitle = makeLineEdit("Edit21", page);
-    grid->addWidget(
-        captionFor(QCoreApplication::translate("Slideshow", "Page Title:"), pageTitle, page), 8, 0);
-    grid->addWidget(pageTitle, 8, 1);
+    grid.row(QCoreApplication::translate("Slideshow", "Page Title:"), makeLineEdit("Edit21", page));
 
-    addColourRow(grid, 9, QCoreApplication::translate("Slideshow", "Page Background Color:"),
-                 {pageBackgroundButton, "BitBtn17",
-                  QT_TRANSLATE_NOOP("Slideshow", "Choose Page Background Color"),
-                  pageBackgroundSwatch, "Memo10", pageBackgroundLabel, "Label45"},
-                 page, Caption::Spanning);
+    grid.colour(QCoreApplication::translate("Slideshow", "Page Background Color:"),
+                {.dialog = "ColorDialog4",
+                 .button = "BitBtn17",
+                 .swatch = "Memo10",
+                 .label = "Label45",
+                 .hint = QCoreApplication::translate("Slideshow", "Choose Page Background Color"),
+                 .captionSpans = true});
 
     backgroundImage = makeLineEdit("Edit22", page);
     backgroundImage->setReadOnly(true);
@@ -396,93 +289,98 @@ QWidget* SlideshowForm::buildSettingsPage(QWidget* tab) {
         QCoreApplication::translate("Slideshow", "Choose Your Background Image"), page);
     chooseBackgroundButton->setAccessibleName(
         QCoreApplication::translate("Slideshow", "Choose Background Image"));
-    auto* image = new QHBoxLayout;
-    image->setSpacing(3);
-    image->addWidget(backgroundImage);
-    image->addWidget(chooseBackgroundButton);
-    grid->addWidget(
-        captionFor(QCoreApplication::translate("Slideshow", "Image:"), backgroundImage, page), 10,
-        0);
-    grid->addLayout(image, 10, 1);
-    grid->setRowStretch(11, 1);
-
-    return page;
+    grid.row(QCoreApplication::translate("Slideshow", "Image:"),
+             lineOf({backgroundImage, chooseBackgroundButton}, 3, LineEnd::Fill), backgroundImage);
+    grid.fillDown();
 }
 
 QWidget* SlideshowForm::buildSlideshowPage(QWidget* tab) {
     auto* page = new QWidget(subPages);
     page->setObjectName("TabSheet7");
-    auto* grid = compact(new QGridLayout(page), PageDensity);
-    grid->setColumnStretch(1, 1);
+    FormGrid grid(compact(new QGridLayout(page), PageDensity), page);
+    grid.widenControls();
 
-    headingText = makeLineEdit("Edit18", page);
-    grid->addWidget(
-        captionFor(QCoreApplication::translate("Slideshow", "Heading Text:"), headingText, page), 0,
-        0);
-    grid->addWidget(headingText, 0, 1);
+    grid.row(QCoreApplication::translate("Slideshow", "Heading Text:"),
+             makeLineEdit("Edit18", page));
 
     // The sample panels float over the tab, above the right end of their lists.
-    headingFontSample = makeFontSample(QStringLiteral("Panel2"), tab);
-    headingFont = new FontBox(QStringLiteral("ComboBox9"), headingFontSample, page);
-    headingFont->setAccessibleName(QCoreApplication::translate("Slideshow", "Heading Font"));
-    grid->addWidget(
-        captionFor(QCoreApplication::translate("Slideshow", "Font:"), headingFont, page), 1, 0);
-    grid->addWidget(headingFont, 1, 1);
+    QLabel* fontSample = makeFontSample(QStringLiteral("Panel2"), tab);
+    auto* font = new FontBox(QStringLiteral("ComboBox9"), fontSample, page);
+    font->setAccessibleName(QCoreApplication::translate("Slideshow", "Heading Font"));
+    new SamplePlacer(fontSample, font, tab);
+    grid.row(QCoreApplication::translate("Slideshow", "Font:"), font);
 
-    addColourRow(grid, 2, QCoreApplication::translate("Slideshow", "Color:"),
-                 {headingColourButton, "BitBtn19",
-                  QT_TRANSLATE_NOOP("Slideshow", "Choose Text Color"), headingColourSwatch,
-                  "Memo11", headingColourLabel, "Label49"},
-                 page, Caption::InColumn,
-                 headingContrast = new ContrastWarning(QStringLiteral("HeadingContrast"), page));
+    auto* contrast = new ContrastWarning(QStringLiteral("HeadingContrast"), page);
+    ColourSetting* textColour =
+        grid.colour(QCoreApplication::translate("Slideshow", "Color:"),
+                    {.dialog = "ColorDialog5",
+                     .button = "BitBtn19",
+                     .swatch = "Memo11",
+                     .label = "Label49",
+                     .hint = QCoreApplication::translate("Slideshow", "Choose Text Color"),
+                     .beside = contrast});
 
-    boldToggle = makeStyleToggle("ToolButton46", QCoreApplication::translate("Slideshow", "B"),
-                                 QCoreApplication::translate("Slideshow", "Bold"), &QFont::setBold,
-                                 ToggleFrame::Raised, page);
-    italicToggle = makeStyleToggle("ToolButton47", QCoreApplication::translate("Slideshow", "I"),
-                                   QCoreApplication::translate("Slideshow", "Italics"),
-                                   &QFont::setItalic, ToggleFrame::Raised, page);
-    underlineToggle = makeStyleToggle("ToolButton48", QCoreApplication::translate("Slideshow", "U"),
-                                      QCoreApplication::translate("Slideshow", "Underline"),
-                                      &QFont::setUnderline, ToggleFrame::Raised, page);
-    const std::pair<QToolButton*, const char*> styleNames[] = {
-        {boldToggle, QT_TRANSLATE_NOOP("Slideshow", "Bold")},
-        {italicToggle, QT_TRANSLATE_NOOP("Slideshow", "Italic")},
-        {underlineToggle, QT_TRANSLATE_NOOP("Slideshow", "Underline")}};
-    for (const auto& [toggle, name] : styleNames)
-        toggle->setAccessibleName(QCoreApplication::translate("Slideshow", name));
-    headingSize = makeComboBox("ComboBox11", numberList(1, 72), {}, page, Typing::Editable);
-    headingSize->setMinimumContentsLength(3);
-    headingSize->setAccessibleName(QCoreApplication::translate("Slideshow", "Heading Size"));
-    addRow(grid, 3, QCoreApplication::translate("Slideshow", "Font Style:"),
-           {boldToggle, italicToggle, underlineToggle}, page);
-    addRow(grid, 4, QCoreApplication::translate("Slideshow", "Size:"), {headingSize}, page);
+    const struct {
+        const char* name;
+        const char* letter;
+        const char* hint;
+        void (QFont::*style)(bool);
+        const char* spoken;
+    } styles[] = {{"ToolButton46", QT_TRANSLATE_NOOP("Slideshow", "B"),
+                   QT_TRANSLATE_NOOP("Slideshow", "Bold"), &QFont::setBold,
+                   QT_TRANSLATE_NOOP("Slideshow", "Bold")},
+                  {"ToolButton47", QT_TRANSLATE_NOOP("Slideshow", "I"),
+                   QT_TRANSLATE_NOOP("Slideshow", "Italics"), &QFont::setItalic,
+                   QT_TRANSLATE_NOOP("Slideshow", "Italic")},
+                  {"ToolButton48", QT_TRANSLATE_NOOP("Slideshow", "U"),
+                   QT_TRANSLATE_NOOP("Slideshow", "Underline"), &QFont::setUnderline,
+                   QT_TRANSLATE_NOOP("Slideshow", "Underline")}};
+    QToolButton* toggles[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        toggles[i] = makeStyleToggle(styles[i].name,
+                                     QCoreApplication::translate("Slideshow", styles[i].letter),
+                                     QCoreApplication::translate("Slideshow", styles[i].hint),
+                                     styles[i].style, ToggleFrame::Raised, page);
+        toggles[i]->setAccessibleName(QCoreApplication::translate("Slideshow", styles[i].spoken));
+    }
+    QComboBox* size = makeComboBox("ComboBox11", numberList(1, 72), {}, page, Typing::Editable);
+    size->setMinimumContentsLength(3);
+    size->setAccessibleName(QCoreApplication::translate("Slideshow", "Heading Size"));
+    grid.row(QCoreApplication::translate("Slideshow", "Font Style:"),
+             {toggles[0], toggles[1], toggles[2]});
+    grid.row(QCoreApplication::translate("Slideshow", "Size:"), {size});
 
-    addColourRow(grid, 5, QCoreApplication::translate("Slideshow", "Border Color:"),
-                 {borderColourButton, "BitBtn20",
-                  QT_TRANSLATE_NOOP("Slideshow", "Choose Table Border Color"), borderColourSwatch,
-                  "Memo12", borderColourLabel, "Label52"},
-                 page);
-    borderWidth = makeComboBox("ComboBox10", BorderWidths, {}, page);
+    grid.colour(QCoreApplication::translate("Slideshow", "Border Color:"),
+                {.dialog = "ColorDialog6",
+                 .button = "BitBtn20",
+                 .swatch = "Memo12",
+                 .label = "Label52",
+                 .hint = QCoreApplication::translate("Slideshow", "Choose Table Border Color")});
+    QComboBox* borderWidth = makeComboBox("ComboBox10", BorderWidths, {}, page);
     borderWidth->setAccessibleName(QCoreApplication::translate("Slideshow", "Table Border Width"));
-    addRow(grid, 6, QCoreApplication::translate("Slideshow", "Border Width:"), {borderWidth}, page);
+    grid.row(QCoreApplication::translate("Slideshow", "Border Width:"), {borderWidth});
 
-    addColourRow(grid, 7, QCoreApplication::translate("Slideshow", "Slideshow Console Color:"),
-                 {consoleColourButton, "BitBtn21",
-                  QT_TRANSLATE_NOOP("Slideshow", "Choose Slideshow Color"), consoleColourSwatch,
-                  "Memo13", consoleColourLabel, "Label56"},
-                 page);
-    addColourRow(grid, 8, QCoreApplication::translate("Slideshow", "Heading Cell Color:"),
-                 {headingCellColourButton, "BitBtn22",
-                  QT_TRANSLATE_NOOP("Slideshow", "Choose Slideshow Heading Cell Color"),
-                  headingCellColourSwatch, "Memo14", headingCellColourLabel, "Label57"},
-                 page);
+    grid.colour(QCoreApplication::translate("Slideshow", "Slideshow Console Color:"),
+                {.dialog = "ColorDialog7",
+                 .button = "BitBtn21",
+                 .swatch = "Memo13",
+                 .label = "Label56",
+                 .hint = QCoreApplication::translate("Slideshow", "Choose Slideshow Color")});
+    // The heading sits in its cell.
+    contrast->watch(textColour,
+                    grid.colour(QCoreApplication::translate("Slideshow", "Heading Cell Color:"),
+                                {.dialog = "ColorDialog8",
+                                 .button = "BitBtn22",
+                                 .swatch = "Memo14",
+                                 .label = "Label57",
+                                 .hint = QCoreApplication::translate(
+                                     "Slideshow", "Choose Slideshow Heading Cell Color")}));
 
-    cellSpacing = new SpinEdit(QStringLiteral("SpinEdit8"), 0, 25, 2, page);
-    cellPadding = new SpinEdit(QStringLiteral("SpinEdit9"), 0, 25, 2, page);
-    addRow(grid, 9, QCoreApplication::translate("Slideshow", "Cellspacing:"), {cellSpacing}, page);
-    addRow(grid, 10, QCoreApplication::translate("Slideshow", "Cellpadding:"), {cellPadding}, page);
-    grid->setRowStretch(11, 1);
+    auto* cellSpacing = new SpinEdit(QStringLiteral("SpinEdit8"), 0, 25, 2, page);
+    auto* cellPadding = new SpinEdit(QStringLiteral("SpinEdit9"), 0, 25, 2, page);
+    grid.row(QCoreApplication::translate("Slideshow", "Cellspacing:"), {cellSpacing});
+    grid.row(QCoreApplication::translate("Slideshow", "Cellpadding:"), {cellPadding});
+    grid.fillDown();
     return page;
 }
 
@@ -494,146 +392,93 @@ QWidget* SlideshowForm::buildElementsPage(QWidget* tab) {
     column->setSpacing(3);
 
     struct Group {
-        QGroupBox*& box;
         const char* boxName;
         QString title;
-        QLabel*& panel;
         const char* panelName;
-        FontBox*& font;
         const char* fontName;
         ColourRow background;
         ColourRow text;
         QString textCaption;
-        ContrastWarning*& contrast;
         const char* contrastName;
-        QComboBox*& style;
         const char* styleName;
-        QComboBox*& width;
         const char* widthName;
     };
     const Group groups[] = {
-        {buttonsGroup,
-         "GroupBox8",
+        {"GroupBox8",
          QCoreApplication::translate("Slideshow", " Control Buttons "),
-         buttonFontSample,
          "Panel3",
-         buttonFont,
          "ComboBox12",
-         {buttonBackgroundButton, "BitBtn23",
-          QT_TRANSLATE_NOOP("Slideshow", "Choose Control Buttons Color"), buttonBackgroundSwatch,
-          "Memo15", buttonBackgroundLabel, "Label65"},
-         {buttonTextColourButton, "BitBtn24",
-          QT_TRANSLATE_NOOP("Slideshow", "Choose Control Buttons Text Color"),
-          buttonTextColourSwatch, "Memo16", buttonTextColourLabel, "Label66"},
+         {.dialog = "ColorDialog9",
+          .button = "BitBtn23",
+          .swatch = "Memo15",
+          .label = "Label65",
+          .hint = QCoreApplication::translate("Slideshow", "Choose Control Buttons Color")},
+         {.dialog = "ColorDialog10",
+          .button = "BitBtn24",
+          .swatch = "Memo16",
+          .label = "Label66",
+          .hint = QCoreApplication::translate("Slideshow", "Choose Control Buttons Text Color")},
          QCoreApplication::translate("Slideshow", "Text Color:"),
-         buttonContrast,
          "ButtonContrast",
-         buttonBorderStyle,
          "ComboBox13",
-         buttonBorderWidth,
          "ComboBox14"},
-        {listGroup,
-         "GroupBox9",
+        {"GroupBox9",
          QCoreApplication::translate("Slideshow", " Image List "),
-         listFontSample,
          "Panel4",
-         listFont,
          "ComboBox15",
-         {listBackgroundButton, "BitBtn25",
-          QT_TRANSLATE_NOOP("Slideshow", "Choose Image List Color"), listBackgroundSwatch, "Memo17",
-          listBackgroundLabel, "Label72"},
-         {listItemColourButton, "BitBtn26",
-          QT_TRANSLATE_NOOP("Slideshow", "Choose Image List Text Color"), listItemColourSwatch,
-          "Memo18", listItemColourLabel, "Label73"},
+         {.dialog = "ColorDialog11",
+          .button = "BitBtn25",
+          .swatch = "Memo17",
+          .label = "Label72",
+          .hint = QCoreApplication::translate("Slideshow", "Choose Image List Color")},
+         {.dialog = "ColorDialog12",
+          .button = "BitBtn26",
+          .swatch = "Memo18",
+          .label = "Label73",
+          .hint = QCoreApplication::translate("Slideshow", "Choose Image List Text Color")},
          QCoreApplication::translate("Slideshow", "Item Color:"),
-         listContrast,
          "ListContrast",
-         listBorderStyle,
          "ComboBox16",
-         listBorderWidth,
          "ComboBox17"},
     };
     for (const Group& group : groups) {
-        group.box = new QGroupBox(group.title, page);
-        group.box->setObjectName(QLatin1String(group.boxName));
-        auto* grid = compact(new QGridLayout(group.box), PageDensity);
-        grid->setContentsMargins(6, 2, 6, 3);
-        grid->setColumnStretch(1, 1);
-        group.panel = makeFontSample(QLatin1String(group.panelName), tab);
-        group.font = new FontBox(QLatin1String(group.fontName), group.panel, group.box);
+        auto* box = new QGroupBox(group.title, page);
+        box->setObjectName(QLatin1String(group.boxName));
+        auto* layout = compact(new QGridLayout(box), PageDensity);
+        layout->setContentsMargins(6, 2, 6, 3);
+        FormGrid grid(layout, box);
+        grid.widenControls();
+        QLabel* panel = makeFontSample(QLatin1String(group.panelName), tab);
+        auto* font = new FontBox(QLatin1String(group.fontName), panel, box);
+        new SamplePlacer(panel, font, tab);
         // Both groups have the same captions, so each field also says its group.
         const QString groupName = group.title.trimmed();
-        group.font->setAccessibleName(
-            QCoreApplication::translate("Slideshow", "%1 Font").arg(groupName));
-        grid->addWidget(
-            captionFor(QCoreApplication::translate("Slideshow", "Font:"), group.font, group.box), 0,
-            0);
-        grid->addWidget(group.font, 0, 1);
-        addColourRow(grid, 1, QCoreApplication::translate("Slideshow", "Background Color:"),
-                     group.background, group.box);
-        group.contrast = new ContrastWarning(QLatin1String(group.contrastName), group.box);
-        addColourRow(grid, 2, group.textCaption, group.text, group.box, Caption::InColumn,
-                     group.contrast);
-        group.style = makeChoiceBox(group.styleName, "Choices", BorderStyleNames, group.box);
-        group.width = makeComboBox(group.widthName, BorderWidths, {}, group.box);
-        group.style->setAccessibleName(groupName +
-                                       QCoreApplication::translate("Slideshow", " Border Style"));
-        group.width->setAccessibleName(groupName +
-                                       QCoreApplication::translate("Slideshow", " Border Width"));
+        font->setAccessibleName(QCoreApplication::translate("Slideshow", "%1 Font").arg(groupName));
+        grid.row(QCoreApplication::translate("Slideshow", "Font:"), font);
+        ColourSetting* background = grid.colour(
+            QCoreApplication::translate("Slideshow", "Background Color:"), group.background);
+        auto* contrast = new ContrastWarning(QLatin1String(group.contrastName), box);
+        ColourRow text = group.text;
+        text.beside = contrast;
+        // The buttons and the list on their own backgrounds.
+        contrast->watch(grid.colour(group.textCaption, text), background);
+        QComboBox* style = makeChoiceBox(group.styleName, "Choices", BorderStyleNames, box);
+        QComboBox* width = makeComboBox(group.widthName, BorderWidths, {}, box);
+        style->setAccessibleName(groupName +
+                                 QCoreApplication::translate("Slideshow", " Border Style"));
+        width->setAccessibleName(groupName +
+                                 QCoreApplication::translate("Slideshow", " Border Width"));
         auto* border = new QHBoxLayout;
         border->setSpacing(4);
-        border->addWidget(group.style);
+        border->addWidget(style);
         border->addSpacing(6);
         border->addWidget(
-            captionFor(QCoreApplication::translate("Slideshow", "Width:"), group.width, group.box));
-        border->addWidget(group.width);
+            captionFor(QCoreApplication::translate("Slideshow", "Width:"), width, box));
+        border->addWidget(width);
         border->addStretch();
-        grid->addWidget(captionFor(QCoreApplication::translate("Slideshow", "Border Style:"),
-                                   group.style, group.box),
-                        3, 0);
-        grid->addLayout(border, 3, 1);
-        column->addWidget(group.box);
+        grid.row(QCoreApplication::translate("Slideshow", "Border Style:"), border, style);
+        column->addWidget(box);
     }
     column->addStretch();
     return page;
-}
-
-void SlideshowForm::buildColourSettings(QWidget* tab) {
-    const struct {
-        ColourSetting*& setting;
-        const char* name;
-        QPushButton* button;
-        QLabel* label;
-        QWidget* swatch;
-    } colours[] = {
-        {pageBackgroundColour, "ColorDialog4", pageBackgroundButton, pageBackgroundLabel,
-         pageBackgroundSwatch},
-        {headingColour, "ColorDialog5", headingColourButton, headingColourLabel,
-         headingColourSwatch},
-        {borderColour, "ColorDialog6", borderColourButton, borderColourLabel, borderColourSwatch},
-        {consoleColour, "ColorDialog7", consoleColourButton, consoleColourLabel,
-         consoleColourSwatch},
-        {headingCellColour, "ColorDialog8", headingCellColourButton, headingCellColourLabel,
-         headingCellColourSwatch},
-        {buttonBackgroundColour, "ColorDialog9", buttonBackgroundButton, buttonBackgroundLabel,
-         buttonBackgroundSwatch},
-        {buttonTextColour, "ColorDialog10", buttonTextColourButton, buttonTextColourLabel,
-         buttonTextColourSwatch},
-        {listBackgroundColour, "ColorDialog11", listBackgroundButton, listBackgroundLabel,
-         listBackgroundSwatch},
-        {listItemColour, "ColorDialog12", listItemColourButton, listItemColourLabel,
-         listItemColourSwatch},
-    };
-    for (const auto& colour : colours)
-        colour.setting = new ColourSetting(QLatin1String(colour.name), colour.button, colour.label,
-                                           colour.swatch, White, tab);
-    // The heading sits in its cell; the buttons and the list on their own
-    // backgrounds.
-    headingContrast->watch(headingColour, headingCellColour);
-    buttonContrast->watch(buttonTextColour, buttonBackgroundColour);
-    listContrast->watch(listItemColour, listBackgroundColour);
-    for (const auto& [panel, box] :
-         {std::pair{headingFontSample, headingFont}, std::pair{buttonFontSample, buttonFont},
-          std::pair{listFontSample, listFont}})
-        new SamplePlacer(panel, box, tab);
 }

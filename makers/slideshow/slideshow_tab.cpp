@@ -57,13 +57,14 @@ SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
 
 void SlideshowTab::buildControls() {
     ui.setupUi(this, context);
-    connect(ui.publishAction, &QAction::triggered, this, &SlideshowTab::publishPage);
+    // Publish, the entry below the Save As sub-menu.
+    connect(ui.frame.afterSave.at(0), &QAction::triggered, this, &SlideshowTab::publishPage);
     webImages = new WebImageChoice(WebImageChoice::defaultChoiceFile(), this);
-    webImages->offerIn(ui.saveMenu, context.modern());
+    webImages->offerIn(ui.frame.saveMenu, context.modern());
     if (context.modernOutput)
         connect(context.modernOutput, &ModernOutput::switched, webImages,
-                [this](bool modern) { webImages->offerIn(ui.saveMenu, modern); });
-    connect(ui.newButton, &QToolButton::clicked, this, &SlideshowTab::newDocument);
+                [this](bool modern) { webImages->offerIn(ui.frame.saveMenu, modern); });
+    connect(ui.frame.newButton, &QToolButton::clicked, this, &SlideshowTab::newDocument);
     connect(ui.imageList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!changingList && row >= 0)
             selectEntry();

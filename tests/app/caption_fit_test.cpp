@@ -1,3 +1,6 @@
+#include "app/main_window_controls.h"
+#include "editor/tag_palette_controls.h"
+#include "support/find_control.h"
 #include "window_walk.h"
 
 #include <QApplication>
@@ -108,7 +111,8 @@ QStringList clipped(const QWidget* widget) {
     } else if (const auto* bar = qobject_cast<const QTabBar*>(widget)) {
         // Only the Tag Inspector's many pages are scrolled to; every other
         // bar shows each of its tabs whole.
-        const bool scrolls = bar->window()->objectName() == QLatin1String("Form2");
+        const bool scrolls =
+            bar->window()->objectName() == QLatin1String(tag_palette::controls::Window);
         for (int tab = 0; tab < bar->count(); ++tab) {
             // Where the style draws the caption, which may differ from the
             // room it measured the tab with.
@@ -136,14 +140,14 @@ QStringList clipped(const QWidget* widget) {
 // Companion windows that cover the main window's menu bar or tab strip,
 // which the user must still reach.
 QStringList covering(QWidget* main) {
-    if (main->objectName() != QLatin1String("Form1"))
+    if (main->objectName() != QLatin1String(main_window::controls::Window))
         return {};
     const auto onScreen = [](const QWidget* strip) {
         return QRect(strip->mapToGlobal(QPoint()), strip->size());
     };
     const QWidget* strips[] = {
         main->findChild<QMenuBar*>(),
-        main->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->tabBar()};
+        findControl<QTabWidget>(main, main_window::controls::Tabs)->tabBar()};
     QStringList faults;
     for (QWidget* companion : main->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!companion->isWindow() || !companion->isVisible())

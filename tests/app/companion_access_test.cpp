@@ -1,8 +1,11 @@
-#include "app/application_windows.h"
 #include "app/main_window.h"
-#include "support/fake_desktop.h"
+#include "editor/reserved_words_controls.h"
+#include "editor/tag_palette_controls.h"
+#include "guidance/tip_window_controls.h"
+#include "guidance/wizard_window_controls.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 #include "widgets/contrast.h"
 
 #include <QAccessible>
@@ -15,6 +18,9 @@
 #include <cmath>
 
 namespace {
+
+namespace tip = tip_window::controls;
+namespace wizard = wizard_window::controls;
 
 // A dark desktop theme: light text on dark grey, a mid-blue link.
 QPalette darkPalette() {
@@ -38,8 +44,8 @@ const struct {
     const char* window;
     QStringList controls;
 } Chains[] = {
-    {"Form5", {"Memo1", "CheckBox1", "Button1", "Button2"}},
-    {"Form6", {"Memo1", "Button1", "Button2", "Button3"}},
+    {tip::Window, {tip::Tip, tip::ShowAtStartup, tip::NextTip, tip::Close}},
+    {wizard::Window, {wizard::Text, wizard::Previous, wizard::Next, wizard::Close}},
     {"AboutBox", {"AboutLink", "AboutCloseButton"}},
 };
 
@@ -48,26 +54,16 @@ const struct {
 class CompanionAccessTest : public QObject {
     Q_OBJECT
 private:
-    std::unique_ptr<ProgramFolder> folder;
-    std::unique_ptr<FakeDesktop> fake;
-    std::unique_ptr<ApplicationWindows> windows;
+    std::unique_ptr<WindowFixture> app;
     QPalette lightPalette;
 
-    QWidget* window(const char* name) {
-        return findControl<QWidget>(windows->mainWindow.get(), name);
-    }
+    QWidget* window(const char* name) { return findControl<QWidget>(app->window(), name); }
 
 private slots:
     void initTestCase() { lightPalette = QApplication::palette(); }
-    void init() {
-        folder = std::make_unique<ProgramFolder>();
-        fake = std::make_unique<FakeDesktop>();
-        windows = std::make_unique<ApplicationWindows>();
-    }
+    void init() { app = std::make_unique<WindowFixture>(WindowFixture::Tabs::AsStarted); }
     void cleanup() {
-        windows.reset();
-        fake.reset();
-        folder.reset();
+        app.reset();
         QApplication::setPalette(lightPalette);
     }
 
@@ -101,14 +97,15 @@ private slots:
     void textsReadInLightAndDarkPalettes() {
         for (const QPalette& palette : {lightPalette, darkPalette()}) {
             QApplication::setPalette(palette);
-            for (const char* owner : {"Form5", "Form6"}) {
-                auto* text = findControl<QPlainTextEdit>(window(owner), "Memo1");
+            for (const auto& [owner, name] :
+                 {std::pair{tip::Window, tip::Tip}, std::pair{wizard::Window, wizard::Text}}) {
+                auto* text = findControl<QPlainTextEdit>(window(owner), name);
                 QVERIFY(text->isEnabled() && text->isReadOnly());
                 const QPalette colours = text->palette();
                 QVERIFY(contrastRatio(colours.color(QPalette::Text),
                                       colours.color(QPalette::Base)) >= 4.5);
             }
-            QWidget* step = findControl<QWidget>(window("Form6"), "Label1");
+            QWidget* step = findControl<QWidget>(window(wizard::Window), wizard::Step);
             QVERIFY(contrastRatio(step->palette().color(step->foregroundRole()),
                                   step->palette().color(step->backgroundRole())) >= 4.5);
             QWidget* link = findControl<QWidget>(window("AboutBox"), "AboutLink");
@@ -122,10 +119,12 @@ private slots:
 
     // Wherever a companion window was left, it shows wholly on the main window's screen.
     void companionsShowWhollyOnTheMainWindowsScreen() {
-        const QRect area = windows->mainWindow->screen()->availableGeometry();
+        const QRect area = app->windows->mainWindow->screen()->availableGeometry();
         for (const QPoint away : {QPoint(-900, 40), QPoint(40, -900), QPoint(area.right() - 20, 40),
                                   QPoint(40, area.bottom() - 20)}) {
-            for (const char* name : {"Form2", "Form3", "Form5", "Form6"}) {
+            for (const char* name :
+                 {tag_palette::controls::Window, reserved_words::controls::Window, tip::Window,
+                  wizard::Window}) {
                 QWidget* companion = window(name);
                 companion->move(away);
                 companion->show();
@@ -139,7 +138,7 @@ private slots:
                 shown = about->frameGeometry();
                 about->close();
             });
-            windows->mainWindow->showAboutBox();
+            app->windows->mainWindow->showAboutBox();
             QVERIFY(area.contains(shown));
             QVERIFY((shown.center() - area.center()).manhattanLength() <= 2);
         }

@@ -1,8 +1,11 @@
-#include "app/application_windows.h"
 #include "app/main_window.h"
-#include "support/fake_desktop.h"
+#include "editor/editor_controls.h"
+#include "makers/dropdown/dropdown_fields.h"
+#include "makers/mouseover/mouseover_fields.h"
+#include "makers/slideshow/slideshow_fields.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -57,34 +60,25 @@ const QString NoImage =
 class FileDropTest final : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ProgramFolder> folder;
-    std::unique_ptr<FakeDesktop> fake;
-    std::unique_ptr<ApplicationWindows> windows;
+    std::unique_ptr<WindowFixture> app;
 
-    MainWindow* window() const { return windows->mainWindow.get(); }
+    MainWindow* window() const { return app->window(); }
     QStringList paths(const QStringList& names) const {
         QStringList full;
         for (const QString& name : names)
-            full << folder->file(name);
+            full << app->folder.file(name);
         return full;
     }
 
 private slots:
     void init() {
-        folder = std::make_unique<ProgramFolder>();
-        fake = std::make_unique<FakeDesktop>();
+        app = std::make_unique<WindowFixture>();
         for (const char* name : {"a.jpg", "b.PNG", "c.gif", "tune.wav", "notes.txt", "page.html"})
-            writeBytes(folder->file(name), "x");
-        writeBytes(folder->file("script.js"), "var dropped = 1;\n");
-        QDir().mkpath(folder->file("pictures.jpg"));
-        windows = std::make_unique<ApplicationWindows>();
-        window()->buildEveryTab();
+            writeBytes(app->folder.file(name), "x");
+        writeBytes(app->folder.file("script.js"), "var dropped = 1;\n");
+        QDir().mkpath(app->folder.file("pictures.jpg"));
     }
-    void cleanup() {
-        windows.reset();
-        fake.reset();
-        folder.reset();
-    }
+    void cleanup() { app.reset(); }
 
     void filesDoWhatTheirDialogDoes_data() {
         QTest::addColumn<QString>("control");
@@ -93,45 +87,40 @@ private slots:
         QTest::addColumn<QStringList>("shown"); // empty: as before the drop
         QTest::addColumn<QString>("notice");
         const QStringList same;
-        QTest::newRow("images join the slide list") << "ListBox2"
-                                                    << "" << QStringList{"a.jpg", "b.PNG", "c.gif"}
-                                                    << QStringList{"a.jpg", "b.PNG", "c.gif"} << "";
+        QTest::newRow("images join the slide list")
+            << slideshow::fields::Images << "" << QStringList{"a.jpg", "b.PNG", "c.gif"}
+            << QStringList{"a.jpg", "b.PNG", "c.gif"} << "";
         QTest::newRow("a text among images")
-            << "ListBox2"
-            << "" << QStringList{"a.jpg", "notes.txt"} << same << NoImage.arg("notes.txt");
-        QTest::newRow("initial image") << "Edit23"
-                                       << "" << QStringList{"a.jpg"} << QStringList{"a.jpg"} << "";
+            << slideshow::fields::Images << "" << QStringList{"a.jpg", "notes.txt"} << same
+            << NoImage.arg("notes.txt");
+        QTest::newRow("initial image") << slideshow::fields::InitialImage << ""
+                                       << QStringList{"a.jpg"} << QStringList{"a.jpg"} << "";
         QTest::newRow("two on a field for one")
-            << "Edit23"
-            << "" << QStringList{"a.jpg", "c.gif"} << same << "Only one file can be dropped here.";
-        QTest::newRow("background image")
-            << "Edit22"
-            << "" << QStringList{"c.gif"} << QStringList{"c.gif"} << "";
+            << slideshow::fields::InitialImage << "" << QStringList{"a.jpg", "c.gif"} << same
+            << "Only one file can be dropped here.";
+        QTest::newRow("background image") << slideshow::fields::BackgroundImage << ""
+                                          << QStringList{"c.gif"} << QStringList{"c.gif"} << "";
         QTest::newRow("a folder named like an image")
-            << "Edit22"
-            << "" << QStringList{"pictures.jpg"} << same << NoImage.arg("pictures.jpg");
-        QTest::newRow("sound") << "Edit20"
-                               << "CheckBox15" << QStringList{"tune.wav"} << QStringList{"tune.wav"}
-                               << "";
+            << slideshow::fields::BackgroundImage << "" << QStringList{"pictures.jpg"} << same
+            << NoImage.arg("pictures.jpg");
+        QTest::newRow("sound") << slideshow::fields::Sound << slideshow::fields::PlaySound
+                               << QStringList{"tune.wav"} << QStringList{"tune.wav"} << "";
         QTest::newRow("an image for the sound")
-            << "Edit20"
-            << "CheckBox15" << QStringList{"a.jpg"} << same
-            << "a.jpg does not fit here: drop a sound (WAV or MIDI).";
+            << slideshow::fields::Sound << slideshow::fields::PlaySound << QStringList{"a.jpg"}
+            << same << "a.jpg does not fit here: drop a sound (WAV or MIDI).";
         QTest::newRow("mouse-over initial image")
-            << "Edit10"
-            << "" << QStringList{"b.PNG"} << QStringList{"b.PNG"} << "";
-        QTest::newRow("mouse-over image")
-            << "Edit11"
-            << "" << QStringList{"a.jpg"} << QStringList{"a.jpg"} << "";
+            << mouseover::fields::InitialImage << "" << QStringList{"b.PNG"} << QStringList{"b.PNG"}
+            << "";
+        QTest::newRow("mouse-over image") << mouseover::fields::MouseOverImage << ""
+                                          << QStringList{"a.jpg"} << QStringList{"a.jpg"} << "";
         QTest::newRow("a script for a mouse-over image")
-            << "Edit11"
-            << "" << QStringList{"script.js"} << same << NoImage.arg("script.js");
+            << mouseover::fields::MouseOverImage << "" << QStringList{"script.js"} << same
+            << NoImage.arg("script.js");
         QTest::newRow("script into the editor")
-            << "Memo21"
-            << "" << QStringList{"script.js"} << QStringList{"var dropped = 1;"} << "";
+            << editor::controls::Editor << "" << QStringList{"script.js"}
+            << QStringList{"var dropped = 1;"} << "";
         QTest::newRow("an image into the editor")
-            << "Memo21"
-            << "" << QStringList{"a.jpg"} << same
+            << editor::controls::Editor << "" << QStringList{"a.jpg"} << same
             << "a.jpg does not fit here: drop a page or script (HTML or JS).";
     }
     void filesDoWhatTheirDialogDoes() {
@@ -146,38 +135,38 @@ private slots:
         const QStringList before = shownIn(target);
         QVERIFY(dropFiles(target, paths(dropped)));
         const bool fits = notice.isEmpty();
-        if (control == "Memo21" || !fits)
+        if (control == editor::controls::Editor || !fits)
             QCOMPARE(shownIn(target), fits ? shown : before);
         else
             QCOMPARE(shownIn(target), paths(shown));
-        QCOMPARE(fake->noticeTexts(), fits ? QStringList() : QStringList{notice});
+        QCOMPARE(app->fake.noticeTexts(), fits ? QStringList() : QStringList{notice});
     }
 
     void aProjectDroppedAnywhereOpensAfterAsking() {
-        auto* title = findControl<QLineEdit>(window(), "Edit21");
+        auto* title = findControl<QLineEdit>(window(), slideshow::fields::PageTitle);
         title->setText("kept in the project");
-        const QString project = folder->file("site.quillmint");
-        fake->saveAnswers << project;
+        const QString project = app->folder.file("site.quillmint");
+        app->fake.saveAnswers << project;
         findControl<QAction>(window(), "SaveProjectAs")->trigger();
         title->setText("changed since");
 
         // Over a field that takes dragged text, the project still opens.
-        auto* menuName = findControl<QLineEdit>(window(), "Edit3");
+        auto* menuName = findControl<QLineEdit>(window(), dropdown::fields::ItemName);
         QVERIFY(dropFiles(menuName, {project}));
-        QCOMPARE(fake->saveQuestions.size(), 1);
+        QCOMPARE(app->fake.saveQuestions.size(), 1);
         QCOMPARE(title->text(), "kept in the project");
         QCOMPARE(menuName->text(), "");
-        QVERIFY(fake->notices.isEmpty());
+        QVERIFY(app->fake.notices.isEmpty());
 
-        QVERIFY(dropFiles(window(), {folder->file("notes.txt")}));
-        QCOMPARE(fake->noticeTexts(),
+        QVERIFY(dropFiles(window(), {app->folder.file("notes.txt")}));
+        QCOMPARE(app->fake.noticeTexts(),
                  QStringList{"notes.txt does not fit here: drop a project (.quillmint)."});
         QCOMPARE(title->text(), "kept in the project");
     }
 
     // Text dragged from elsewhere stays the field's own business.
     void draggedTextIsLeftToTheField() {
-        auto* field = findControl<QLineEdit>(window(), "Edit10");
+        auto* field = findControl<QLineEdit>(window(), mouseover::fields::InitialImage);
         QMimeData data;
         data.setText("pictures/home.png");
         const QPoint at = field->rect().center();
@@ -186,7 +175,7 @@ private slots:
         QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(field, &drop);
         QCOMPARE(field->text(), "pictures/home.png");
-        QVERIFY(fake->notices.isEmpty());
+        QVERIFY(app->fake.notices.isEmpty());
     }
 };
 

@@ -1,8 +1,14 @@
-#include "app/application_windows.h"
 #include "app/main_window.h"
+#include "app/main_window_controls.h"
+#include "editor/editor_controls.h"
+#include "makers/dropdown/dropdown_controls.h"
+#include "makers/mouseover/mouseover_controls.h"
+#include "makers/popup/popup_controls.h"
+#include "makers/slideshow/slideshow_controls.h"
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 #include "widgets/help_links.h"
 
 #include <QAction>
@@ -28,65 +34,66 @@ class HelpLinksTest : public QObject {
 
 private slots:
     void helpMenuOpensTheShippedFiles() {
-        FakeDesktop desk;
-        ProgramFolder folder;
-        ApplicationWindows windows;
-        MainWindow& main = *windows.mainWindow;
+        WindowFixture app(WindowFixture::Tabs::AsStarted);
+        MainWindow& main = *app.window();
 
-        findControl<QAction>(main, "Help3")->trigger();
-        findControl<QAction>(main, "Readme1")->trigger();
-        QCOMPARE(desk.opened.size(), 2);
-        expectShippedFile(desk.opened.at(0), folder.file(QStringLiteral("help/index.html")));
-        expectShippedFile(desk.opened.at(1), folder.file(QStringLiteral("readme.txt")));
-        QVERIFY(desk.notices.isEmpty());
+        findControl<QAction>(main, main_window::controls::Help)->trigger();
+        findControl<QAction>(main, main_window::controls::Readme)->trigger();
+        QCOMPARE(app.fake.opened.size(), 2);
+        expectShippedFile(app.fake.opened.at(0),
+                          app.folder.file(QStringLiteral("help/index.html")));
+        expectShippedFile(app.fake.opened.at(1), app.folder.file(QStringLiteral("readme.txt")));
+        QVERIFY(app.fake.notices.isEmpty());
     }
 
     // Quillmint has no web site: the Help menu offers no web links.
     void helpMenuHoldsNoWebLinks() {
-        FakeDesktop desk;
-        ProgramFolder folder;
-        ApplicationWindows windows;
-        MainWindow& main = *windows.mainWindow;
+        WindowFixture app(WindowFixture::Tabs::AsStarted);
+        MainWindow& main = *app.window();
         QStringList items;
-        for (QAction* item :
-             findControl<QMenuBar>(main, "MainMenu1")->actions().last()->menu()->actions())
+        for (QAction* item : findControl<QMenuBar>(main, main_window::controls::MainMenu)
+                                 ->actions()
+                                 .last()
+                                 ->menu()
+                                 ->actions())
             items << item->objectName();
-        QCOMPARE(items, (QStringList{"Help3", "Readme1", "ShowStartupTips1", "", "About2"}));
+        QCOMPARE(items, (QStringList{main_window::controls::Help, main_window::controls::Readme,
+                                     main_window::controls::ShowStartupTips, "",
+                                     main_window::controls::About}));
     }
 
     void f1OpensTheHelpIndexOnEveryTab() {
-        FakeDesktop desk;
-        ProgramFolder folder;
-        ApplicationWindows windows;
-        MainWindow& main = *windows.mainWindow;
+        WindowFixture app(WindowFixture::Tabs::AsStarted);
+        MainWindow& main = *app.window();
         main.show();
-        for (int tab = 0; tab < findControl<QTabWidget>(main, "PageControl1")->count(); ++tab) {
+        for (int tab = 0; tab < findControl<QTabWidget>(main, main_window::controls::Tabs)->count();
+             ++tab) {
             main.viewTab(tab);
             main.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&main));
             QTest::keyClick(&main, Qt::Key_F1);
         }
-        QCOMPARE(desk.opened.size(), findControl<QTabWidget>(main, "PageControl1")->count());
-        for (const QUrl& opened : desk.opened)
-            expectShippedFile(opened, folder.file(QStringLiteral("help/index.html")));
+        QCOMPARE(app.fake.opened.size(),
+                 findControl<QTabWidget>(main, main_window::controls::Tabs)->count());
+        for (const QUrl& opened : app.fake.opened)
+            expectShippedFile(opened, app.folder.file(QStringLiteral("help/index.html")));
     }
 
     void eachTabsHelpItemOpensItsOwnPage() {
-        FakeDesktop desk;
-        ProgramFolder folder;
-        ApplicationWindows windows;
-        windows.mainWindow->buildEveryTab();
-        const char* const items[] = {"Help2", "Help4", "Help5", "Help6", "Help7"};
+        WindowFixture app;
+        const char* const items[] = {dropdown::controls::HelpEntry, popup::controls::HelpEntry,
+                                     mouseover::controls::HelpEntry, slideshow::controls::HelpEntry,
+                                     editor::controls::HelpEntry};
         for (int tool = 1; tool <= 5; ++tool) {
-            QWidget* tab =
-                findControl<QTabWidget>(windows.mainWindow.get(), "PageControl1")->widget(tool - 1);
-            auto* item = tab->findChild<QAction*>(QLatin1String(items[tool - 1]));
+            QWidget* tab = findControl<QTabWidget>(app.window(), main_window::controls::Tabs)
+                               ->widget(tool - 1);
+            auto* item = findControl<QAction>(tab, items[tool - 1]);
             QVERIFY2(item, items[tool - 1]);
             QCOMPARE(item->text(), QStringLiteral("Help"));
             item->trigger();
-            QCOMPARE(desk.opened.size(), tool);
-            expectShippedFile(desk.opened.last(),
-                              folder.file(QStringLiteral("help/con%1.html").arg(tool)));
+            QCOMPARE(app.fake.opened.size(), tool);
+            expectShippedFile(app.fake.opened.last(),
+                              app.folder.file(QStringLiteral("help/con%1.html").arg(tool)));
         }
     }
 

@@ -1,7 +1,13 @@
-#include "app/application_windows.h"
 #include "app/main_window.h"
-#include "support/fake_desktop.h"
+#include "app/main_window_controls.h"
+#include "editor/editor_controls.h"
+#include "makers/dropdown/dropdown_controls.h"
+#include "makers/mouseover/mouseover_controls.h"
+#include "makers/popup/popup_controls.h"
+#include "makers/slideshow/slideshow_controls.h"
+#include "support/find_control.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 #include "widgets/icons.h"
 
 #include <QAction>
@@ -54,31 +60,19 @@ bool alike(QImage a, QImage b) {
 class IconsTest : public QObject {
     Q_OBJECT
 private:
-    std::unique_ptr<ProgramFolder> folder;
-    std::unique_ptr<FakeDesktop> fake;
-    std::unique_ptr<ApplicationWindows> windows;
+    std::unique_ptr<WindowFixture> app;
 
     QImage pictureOf(const char* actionName) {
-        auto* action = windows->mainWindow->findChild<QAction*>(actionName);
-        if (!action)
-            qFatal("No action %s", actionName);
-        return picture(action->icon());
+        return picture(findControl<QAction>(app->window(), actionName)->icon());
     }
 
 private slots:
     void initTestCase() {
         QIcon::setThemeName("no-such-theme");
         QIcon::setFallbackThemeName("no-such-theme");
-        folder = std::make_unique<ProgramFolder>();
-        fake = std::make_unique<FakeDesktop>();
-        windows = std::make_unique<ApplicationWindows>();
-        windows->mainWindow->buildEveryTab();
+        app = std::make_unique<WindowFixture>();
     }
-    void cleanupTestCase() {
-        windows.reset();
-        fake.reset();
-        folder.reset();
-    }
+    void cleanupTestCase() { app.reset(); }
 
     // Drawn, not scaled up: twice the size has twice the detail.
     void ourDrawingsAreSharpAtDoubleScale() {
@@ -145,7 +139,7 @@ private slots:
 
     // Each button shows a picture of its own, its caption as the tool tip.
     void everyToolBarButtonShowsItsOwnPicture() {
-        const QList<QToolBar*> bars = windows->mainWindow->findChildren<QToolBar*>();
+        const QList<QToolBar*> bars = app->window()->findChildren<QToolBar*>();
         QCOMPARE(bars.size(), 5);
         for (QToolBar* bar : bars) {
             QList<QImage> seen;
@@ -170,28 +164,40 @@ private slots:
         const struct {
             const char* face;
             const char* entry;
-        } faces[] = {{"ToolButton30", "Preview1"},
-                     {"ToolButton44", "Preview2"},
-                     {"ToolButton61", "Preview3"},
-                     {"ToolButton75", "StripHTML1"}};
+        } faces[] = {{popup::controls::OptionsButton, popup::controls::Preview},
+                     {mouseover::controls::OptionsButton, mouseover::controls::Preview},
+                     {slideshow::controls::OptionsButton, slideshow::controls::Preview},
+                     {editor::controls::OptionsButton, editor::controls::StripHtml}};
         for (const auto& f : faces)
-            QCOMPARE(picture(windows->mainWindow->findChild<QToolButton*>(f.face)->icon()),
+            QCOMPARE(picture(findControl<QToolButton>(app->window(), f.face)->icon()),
                      pictureOf(f.entry));
-        QCOMPARE(pictureOf("PreviewinBrowser1"), pictureOf("Preview1"));
-        const QImage publish = pictureOf("Publish1");
-        for (const char* other : {"Preview3", "AsHTML4", "AsText4"})
+        QCOMPARE(pictureOf(dropdown::controls::Preview), pictureOf(popup::controls::Preview));
+        const QImage publish = pictureOf(slideshow::controls::Publish);
+        for (const char* other : {slideshow::controls::Preview, slideshow::controls::SaveAsHtml,
+                                  slideshow::controls::SaveAsText})
             QVERIFY(publish != pictureOf(other));
-        QVERIFY(publish !=
-                picture(windows->mainWindow->findChild<QToolButton*>("ToolButton50")->icon()));
+        QVERIFY(
+            publish !=
+            picture(
+                findControl<QToolButton>(app->window(), slideshow::controls::SaveButton)->icon()));
     }
 
     void menuEntriesShowPictures() {
-        for (const char* name :
-             {"Exit1",      "Undo1",   "Cut1",    "Copy1",   "Paste1",  "Delete1",
-              "SelectAll1", "Help3",   "About2",  "AsHTML1", "AsText1", "AsHTML2",
-              "AsText2",    "AsHTML3", "AsText3", "AsHTML4", "AsText4", "AsJS1",
-              "AsHTML5",    "Help2",   "Help4",   "Help5",   "Help6",   "Help7",
-              "About1",     "About3",  "About4",  "About5",  "About6"})
+        for (const char* name : {main_window::controls::Exit,      main_window::controls::Undo,
+                                 main_window::controls::Cut,       main_window::controls::Copy,
+                                 main_window::controls::Paste,     main_window::controls::Delete,
+                                 main_window::controls::SelectAll, main_window::controls::Help,
+                                 main_window::controls::About,     dropdown::controls::SaveAsHtml,
+                                 dropdown::controls::SaveAsText,   popup::controls::SaveAsHtml,
+                                 popup::controls::SaveAsText,      mouseover::controls::SaveAsHtml,
+                                 mouseover::controls::SaveAsText,  slideshow::controls::SaveAsHtml,
+                                 slideshow::controls::SaveAsText,  editor::controls::SaveAsJs,
+                                 editor::controls::SaveAsHtml,     dropdown::controls::HelpEntry,
+                                 popup::controls::HelpEntry,       mouseover::controls::HelpEntry,
+                                 slideshow::controls::HelpEntry,   editor::controls::HelpEntry,
+                                 dropdown::controls::AboutEntry,   popup::controls::AboutEntry,
+                                 mouseover::controls::AboutEntry,  slideshow::controls::AboutEntry,
+                                 editor::controls::AboutEntry})
             QVERIFY2(paintedPixels(pictureOf(name)) > 16, name);
     }
 };

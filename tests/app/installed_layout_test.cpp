@@ -1,9 +1,14 @@
 #include "app/application_windows.h"
 #include "app/main_window.h"
+#include "app/main_window_controls.h"
 #include "core/program_folders.h"
+#include "editor/editor_controls.h"
 #include "editor/reserved_words.h"
+#include "editor/reserved_words_controls.h"
 #include "editor/tag_palette.h"
 #include "guidance/tip_window.h"
+#include "guidance/tip_window_controls.h"
+#include "makers/dropdown/dropdown_controls.h"
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
@@ -107,49 +112,58 @@ private slots:
 
     void tipsAreToggledInTheUsersConfig() {
         const QByteArray shipped = readBytes(folders.shippedFile("prefs.cfg"));
-        QAction* menu = findControl<QAction>(windows->mainWindow.get(), "ShowStartupTips1");
+        QAction* menu =
+            findControl<QAction>(windows->mainWindow.get(), main_window::controls::ShowStartupTips);
         QVERIFY(menu->isChecked());
         menu->trigger();
         QCOMPARE(readBytes(folders.prefsPath()), shipped.left(83) + '\0');
         // The next start reads the user's choice.
         start();
-        QVERIFY(!findControl<QAction>(windows->mainWindow.get(), "ShowStartupTips1")->isChecked());
+        QVERIFY(
+            !findControl<QAction>(windows->mainWindow.get(), main_window::controls::ShowStartupTips)
+                 ->isChecked());
         QVERIFY(!windows->tipWindow->isVisible());
-        findControl<QAction>(windows->mainWindow.get(), "ShowStartupTips1")->trigger();
+        findControl<QAction>(windows->mainWindow.get(), main_window::controls::ShowStartupTips)
+            ->trigger();
         QCOMPARE(readBytes(folders.prefsPath()), shipped);
-        findControl<QCheckBox>(windows->tipWindow, "CheckBox1")->setChecked(false);
+        findControl<QCheckBox>(windows->tipWindow, tip_window::controls::ShowAtStartup)
+            ->setChecked(false);
         QCOMPARE(readBytes(folders.prefsPath()).at(83), '\0');
     }
 
     void previewAndStripWriteInTheUsersCache() {
-        findControl<QAction>(windows->mainWindow.get(), "PreviewinBrowser1")->trigger();
+        findControl<QAction>(windows->mainWindow.get(), dropdown::controls::Preview)->trigger();
         const QString preview = folders.cacheFile("temp.html");
         QCOMPARE(fake->opened, QList<QUrl>{QUrl::fromLocalFile(preview)});
         QCOMPARE(readBytes(preview), QByteArray("\r\n"));
 
-        auto* editor = findControl<QPlainTextEdit>(windows->mainWindow.get(), "Memo21");
+        auto* editor =
+            findControl<QPlainTextEdit>(windows->mainWindow.get(), editor::controls::Editor);
         editor->setPlainText("<script>\nvar a = 1;\n</script>");
-        findControl<QAction>(windows->mainWindow.get(), "StripHTML1")->trigger();
+        findControl<QAction>(windows->mainWindow.get(), editor::controls::StripHtml)->trigger();
         QVERIFY(!editor->toPlainText().contains("</script>"));
         QCOMPARE(readBytes(folders.cacheFile("temp.tmp")),
                  QByteArray("<script>\r\nvar a = 1;\r\n</script>\r\n"));
     }
 
     void shippedFilesAreReadFromTheDataFolder() {
-        findControl<QAction>(windows->mainWindow.get(), "Help3")->trigger();
+        findControl<QAction>(windows->mainWindow.get(), main_window::controls::Help)->trigger();
         QCOMPARE(fake->opened,
                  QList<QUrl>{QUrl::fromLocalFile(folders.shippedFile("help/index.html"))});
         windows->reservedWords->show();
-        QVERIFY(findControl<QListWidget>(windows->reservedWords, "ListBox1")->count() > 100);
+        QVERIFY(findControl<QListWidget>(windows->reservedWords, reserved_words::controls::Words)
+                    ->count() > 100);
     }
 
     void aFileFromTheCommandLineOpensInTheEditor() {
         const QString script = home.filePath("menu.js");
         writeBytes(script, "alert(1);\r\n");
         windows->mainWindow->openInEditor(script);
-        QCOMPARE(findControl<QTabWidget>(windows->mainWindow.get(), "PageControl1")->currentIndex(),
+        QCOMPARE(findControl<QTabWidget>(windows->mainWindow.get(), main_window::controls::Tabs)
+                     ->currentIndex(),
                  4);
-        QCOMPARE(findControl<QPlainTextEdit>(windows->mainWindow.get(), "Memo21")->toPlainText(),
+        QCOMPARE(findControl<QPlainTextEdit>(windows->mainWindow.get(), editor::controls::Editor)
+                     ->toPlainText(),
                  QString("alert(1);\n"));
         QVERIFY(windows->tagInspector->isVisible() && windows->reservedWords->isVisible());
     }

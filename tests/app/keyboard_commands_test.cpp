@@ -1,8 +1,17 @@
-#include "app/application_windows.h"
 #include "app/main_window.h"
-#include "support/fake_desktop.h"
+#include "app/main_window_controls.h"
+#include "editor/editor_controls.h"
+#include "makers/dropdown/dropdown_controls.h"
+#include "makers/dropdown/dropdown_fields.h"
+#include "makers/mouseover/mouseover_controls.h"
+#include "makers/mouseover/mouseover_fields.h"
+#include "makers/popup/popup_controls.h"
+#include "makers/popup/popup_fields.h"
+#include "makers/slideshow/slideshow_controls.h"
+#include "makers/slideshow/slideshow_fields.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -54,35 +63,43 @@ struct TabRow {
 };
 
 const QList<TabRow> Tabs = {
-    {"Dropdown", Qt::Key_F2, {accessKey("BitBtn7")}, "Memo3", "<select", true, false},
+    {"Dropdown",
+     Qt::Key_F2,
+     {accessKey(dropdown::controls::MakeCode)},
+     dropdown::fields::Code,
+     "<select",
+     true,
+     false},
     {"Popup",
      Qt::Key_F3,
-     {typeInto("Edit6", "popup.html"), accessKey("BitBtn10")},
-     "Edit6",
+     {typeInto(popup::fields::Url, "popup.html"), accessKey(popup::controls::MakeCode)},
+     popup::fields::Url,
      "popup.html",
      true,
      false},
     {"MouseOver",
      Qt::Key_F4,
-     {typeInto("Edit10", "off.gif"), typeInto("Edit11", "on.gif"), accessKey("BitBtn14"),
-      accessKey("BitBtn16")},
-     "Memo8",
+     {typeInto(mouseover::fields::InitialImage, "off.gif"),
+      typeInto(mouseover::fields::MouseOverImage, "on.gif"),
+      accessKey(mouseover::controls::AddImage), accessKey(mouseover::controls::EndCode)},
+     mouseover::fields::BodyPane,
      "off.gif",
      true,
      false},
     {"Slideshow",
      Qt::Key_F5,
      // Add an image, pick it from the list as the initial image, make.
-     {accessKey("BitBtn33"), accessKey("ListBox2"), press(Qt::Key_Down), accessKey("Button6"),
-      accessKey("BitBtn32")},
-     "Memo19",
+     {accessKey(slideshow::controls::AddImages), accessKey(slideshow::fields::Images),
+      press(Qt::Key_Down), accessKey(slideshow::controls::ChooseInitial),
+      accessKey(slideshow::controls::MakeCode)},
+     slideshow::fields::Code,
      "one.jpg",
      true,
      true},
     {"JS Editor",
      Qt::Key_F6,
-     {typeInto("Memo21", "alert('typed');")},
-     "Memo21",
+     {typeInto(editor::controls::Editor, "alert('typed');")},
+     editor::controls::Editor,
      "alert('typed');",
      true,
      false},
@@ -134,25 +151,23 @@ private:
 
 private slots:
     void everyTabMakesSavesPreviewsPrintsAndPublishesByKeys() {
-        ProgramFolder programFolder;
-        FakeDesktop desk;
-        ApplicationWindows windows;
         // Every tab settled before the first key, so an access key's press
         // shows for its usual moment.
-        windows.mainWindow->buildEveryTab();
-        main = windows.mainWindow.get();
+        WindowFixture app;
+        main = app.window();
         main->show();
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
-        const QStringList pictures{programFolder.file("one.jpg"), programFolder.file("two.jpg")};
+        const QStringList pictures{app.folder.file("one.jpg"), app.folder.file("two.jpg")};
         for (const QString& picture : pictures)
             writeBytes(picture, "picture");
-        desk.openAnswers << pictures;
+        app.fake.openAnswers << pictures;
 
         for (int index = 0; index < Tabs.size(); ++index) {
             const TabRow& tab = Tabs[index];
             key(tab.viewKey);
-            QCOMPARE(findControl<QTabWidget>(main, "PageControl1")->currentIndex(), index);
+            QCOMPARE(findControl<QTabWidget>(main, main_window::controls::Tabs)->currentIndex(),
+                     index);
             for (const Key& step : tab.make) {
                 if (*step.field) {
                     QVERIFY2(tabTo(step.field), step.field);
@@ -166,43 +181,41 @@ private slots:
                 }
             }
 
-            const QString page = programFolder.file(QStringLiteral("%1.html").arg(tab.name));
-            desk.saveAnswers << page;
+            const QString page = app.folder.file(QStringLiteral("%1.html").arg(tab.name));
+            app.fake.saveAnswers << page;
             key(Qt::CTRL | Qt::Key_S);
             QVERIFY2(readBytes(page).contains(tab.expected), tab.name);
 
-            const qsizetype opened = desk.opened.size();
+            const qsizetype opened = app.fake.opened.size();
             key(Qt::Key_F12);
-            QCOMPARE(desk.opened.size(), opened + (tab.preview ? 1 : 0));
+            QCOMPARE(app.fake.opened.size(), opened + (tab.preview ? 1 : 0));
 
             key(Qt::CTRL | Qt::Key_P);
-            QVERIFY2(desk.printed.last().contains(tab.expected), tab.name);
+            QVERIFY2(app.fake.printed.last().contains(tab.expected), tab.name);
 
             if (tab.publish) {
-                const QString published = programFolder.file("published/show.html");
-                QVERIFY(QDir().mkpath(programFolder.file("published")));
-                desk.saveAnswers << published;
+                const QString published = app.folder.file("published/show.html");
+                QVERIFY(QDir().mkpath(app.folder.file("published")));
+                app.fake.saveAnswers << published;
                 key(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
-                QTRY_COMPARE(desk.lastNotice(),
+                QTRY_COMPARE(app.fake.lastNotice(),
                              QCoreApplication::translate("Slideshow", "Publish complete!"));
                 for (const char* copy : {"published/one.jpg", "published/two.jpg"})
-                    QCOMPARE(readBytes(programFolder.file(copy)), QByteArray("picture"));
+                    QCOMPARE(readBytes(app.folder.file(copy)), QByteArray("picture"));
             }
 
             // New starts afresh, after the confirmation.
-            const int asked = int(desk.confirmations.size());
+            const int asked = int(app.fake.confirmations.size());
             key(Qt::CTRL | Qt::Key_N);
-            QCOMPARE(desk.confirmations.size(), asked + 1);
+            QCOMPARE(app.fake.confirmations.size(), asked + 1);
             QVERIFY2(!shownText(tab.resets).contains(tab.expected), tab.name);
         }
     }
 
     // The File menu offers each tab the commands its tool bar has, with the keys shown.
     void fileMenuOffersTheCurrentTabsCommands() {
-        ProgramFolder programFolder;
-        FakeDesktop desk;
-        ApplicationWindows windows;
-        MainWindow& window = *windows.mainWindow;
+        WindowFixture app(WindowFixture::Tabs::AsStarted);
+        MainWindow& window = *app.window();
         const struct {
             const char* item;
             const char* keys;
@@ -221,36 +234,39 @@ private slots:
             }
         }
         // Added above Exit, which stays as it is; the project items between.
-        const QList<QAction*> file =
-            findControl<QMenuBar>(window, "MainMenu1")->actions().first()->menu()->actions();
+        const QList<QAction*> file = findControl<QMenuBar>(window, main_window::controls::MainMenu)
+                                         ->actions()
+                                         .first()
+                                         ->menu()
+                                         ->actions();
         QCOMPARE(file.size(), 14);
         QCOMPARE(file.at(7), findControl<QAction>(window, "NewProject"));
         QCOMPARE(file.at(11)->menu(), findControl<QMenu>(window, "RecentProjects"));
-        QCOMPARE(file.last(), findControl<QAction>(window, "Exit1"));
+        QCOMPARE(file.last(), findControl<QAction>(window, main_window::controls::Exit));
     }
 
     // Options in the menu bar holds what the current tab's tool-bar drop-downs
     // and toggles hold, the shared Modern output choice included.
     void optionsMenuOffersTheToolBarsCommands() {
-        ProgramFolder programFolder;
-        FakeDesktop desk;
-        ApplicationWindows windows;
-        MainWindow& window = *windows.mainWindow;
+        WindowFixture app(WindowFixture::Tabs::AsStarted);
+        MainWindow& window = *app.window();
         // Every Options drop-down holds the shared Live Preview toggle. The
         // toggles' items have no names: their captions are compared.
         const QString tagInspector = QCoreApplication::translate("ToolTab", "Tag Inspector");
         const QString reservedWords = QCoreApplication::translate("ToolTab", "Reserved Words");
         const QStringList expected[] = {
-            {"AsHTML1", "AsText1", "", "PreviewinBrowser1", "", "ModernOutput", "SeparateFiles", "",
-             "LivePreview", "", "MakeRelevantCodeOnly1", "MakeAllHTMLCode1"},
-            {"AsHTML2", "AsText2", "", "Preview1", "", "ModernOutput", "SeparateFiles", "",
-             "LivePreview"},
-            {"AsHTML3", "AsText3", "", "Preview2", "", "ModernOutput", "SeparateFiles", "",
-             "LivePreview"},
-            {"AsHTML4", "AsText4", "Publish1", "", "Preview3", "", "ModernOutput", "SeparateFiles",
-             "", "LivePreview"},
-            {"AsJS1", "AsHTML5", "", tagInspector, reservedWords, "", "StripHTML1", "",
-             "LivePreview"},
+            {dropdown::controls::SaveAsHtml, dropdown::controls::SaveAsText, "",
+             dropdown::controls::Preview, "", "ModernOutput", "SeparateFiles", "", "LivePreview",
+             "", dropdown::fields::RelevantCodeOnly, dropdown::fields::WholePage},
+            {popup::controls::SaveAsHtml, popup::controls::SaveAsText, "", popup::controls::Preview,
+             "", "ModernOutput", "SeparateFiles", "", "LivePreview"},
+            {mouseover::controls::SaveAsHtml, mouseover::controls::SaveAsText, "",
+             mouseover::controls::Preview, "", "ModernOutput", "SeparateFiles", "", "LivePreview"},
+            {slideshow::controls::SaveAsHtml, slideshow::controls::SaveAsText,
+             slideshow::controls::Publish, "", slideshow::controls::Preview, "", "ModernOutput",
+             "SeparateFiles", "", "LivePreview"},
+            {editor::controls::SaveAsJs, editor::controls::SaveAsHtml, "", tagInspector,
+             reservedWords, "", editor::controls::StripHtml, "", "LivePreview"},
         };
         auto* options = findControl<QMenu>(window, "MainOptionsMenu");
         for (int tab = 0; tab < 5; ++tab) {
@@ -270,7 +286,7 @@ private slots:
         QAction* words = *std::find_if(entries.begin(), entries.end(), [&](const QAction* entry) {
             return entry->text() == reservedWords;
         });
-        auto* wordsButton = findControl<QToolButton>(window, "ToolButton79");
+        auto* wordsButton = findControl<QToolButton>(window, editor::controls::ReservedWordsToggle);
         words->trigger();
         QCOMPARE(wordsButton->isChecked(), words->isChecked());
         QCOMPARE(wordsButton->isChecked(), false);
@@ -279,14 +295,12 @@ private slots:
     // Alt+E opens the Edit menu, though Clear Code shows the same letter;
     // Alt+P opens Options (in another language, the letters its titles mark).
     void menuTitlesKeepTheirAccessKeys() {
-        ProgramFolder programFolder;
-        FakeDesktop desk;
-        ApplicationWindows windows;
-        main = windows.mainWindow.get();
+        WindowFixture app(WindowFixture::Tabs::AsStarted);
+        main = app.window();
         main->show();
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
-        auto* menuBar = findControl<QMenuBar>(main, "MainMenu1");
+        auto* menuBar = findControl<QMenuBar>(main, main_window::controls::MainMenu);
         auto* options = findControl<QMenu>(main, "MainOptionsMenu");
         const QKeyCombination editKey = QKeySequence::mnemonic(menuBar->actions().at(1)->text())[0];
         const QKeyCombination optionsKey = QKeySequence::mnemonic(options->title())[0];
@@ -301,7 +315,7 @@ private slots:
                 QTRY_VERIFY(!QApplication::activePopupWidget());
             }
         }
-        QCOMPARE(findControl<QPushButton>(main, "BitBtn28")->text(),
+        QCOMPARE(findControl<QPushButton>(main, slideshow::controls::ClearCode)->text(),
                  QCoreApplication::translate("ToolTab", "Cl&ear Code"));
         key(optionsKey);
         QTRY_COMPARE(QApplication::activePopupWidget(), options);
@@ -310,20 +324,18 @@ private slots:
 
     // The editor's Open (Ctrl+O) asks for a script and shows it.
     void openReadsAScriptIntoTheEditor() {
-        ProgramFolder programFolder;
-        FakeDesktop desk;
-        ApplicationWindows windows;
-        QWidget* window = windows.mainWindow.get();
+        WindowFixture app(WindowFixture::Tabs::AsStarted);
+        QWidget* window = app.window();
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        const QString script = programFolder.file("menu.js");
+        const QString script = app.folder.file("menu.js");
         writeBytes(script, "var opened = 1;\r\n");
-        desk.openAnswers << QStringList{script};
+        app.fake.openAnswers << QStringList{script};
 
         QTest::keyClick(window, Qt::Key_F6);
         QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(findControl<QPlainTextEdit>(window, "Memo21")->toPlainText(),
+        QCOMPARE(findControl<QPlainTextEdit>(window, editor::controls::Editor)->toPlainText(),
                  QStringLiteral("var opened = 1;\n"));
     }
 };

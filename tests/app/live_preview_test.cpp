@@ -1,8 +1,15 @@
-#include "app/application_windows.h"
 #include "app/main_window.h"
-#include "support/fake_desktop.h"
+#include "app/main_window_controls.h"
+#include "editor/editor_controls.h"
+#include "makers/dropdown/dropdown_controls.h"
+#include "makers/dropdown/dropdown_fields.h"
+#include "makers/mouseover/mouseover_fields.h"
+#include "makers/popup/popup_fields.h"
+#include "makers/slideshow/slideshow_controls.h"
+#include "makers/slideshow/slideshow_fields.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 #include "widgets/live_preview.h"
 #include "widgets/preview_engine.h"
 
@@ -30,24 +37,16 @@ class LivePreviewTest final : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramFolder> folder;
-    std::unique_ptr<FakeDesktop> fake;
-    std::unique_ptr<ApplicationWindows> windows;
+    std::unique_ptr<WindowFixture> app;
 
-    MainWindow* window() const { return windows->mainWindow.get(); }
+    MainWindow* window() const { return app->window(); }
     LivePreview* preview() const { return window()->livePreview(); }
     QAction* toggle() const { return findControl<QAction>(window(), "LivePreview"); }
-    void click(const char* name) const {
-        findControl<QAbstractButton>(window(), QLatin1String(name))->click();
-    }
-    void type(const char* field, const QString& text) const {
-        findControl<QLineEdit>(window(), QLatin1String(field))->setText(text);
-    }
     void showTab(int index) const {
-        findControl<QTabWidget>(window(), "PageControl1")->setCurrentIndex(index);
+        findControl<QTabWidget>(window(), main_window::controls::Tabs)->setCurrentIndex(index);
     }
     void editorText(const QString& text) const {
-        findControl<QPlainTextEdit>(window(), "Memo21")->setPlainText(text);
+        findControl<QPlainTextEdit>(window(), editor::controls::Editor)->setPlainText(text);
         showTab(4);
     }
     QStringList notes() const {
@@ -73,7 +72,7 @@ private:
     QString pngFile(const QString& name) const {
         QImage image(8, 8, QImage::Format_RGB32);
         image.fill(Qt::red);
-        const QString path = folder->file(name);
+        const QString path = app->folder.file(name);
         image.save(path);
         return path;
     }
@@ -81,16 +80,10 @@ private:
 private slots:
     void init() {
         LivePreview::setPluginFile(QStringLiteral(QUILLMINT_BIN_DIR "/quillmint-preview.so"));
-        folder = std::make_unique<ProgramFolder>();
-        fake = std::make_unique<FakeDesktop>();
-        windows = std::make_unique<ApplicationWindows>();
+        app = std::make_unique<WindowFixture>(WindowFixture::Tabs::AsStarted);
         window()->show();
     }
-    void cleanup() {
-        windows.reset();
-        fake.reset();
-        folder.reset();
-    }
+    void cleanup() { app.reset(); }
 
     void closedUntilAskedThenRemembered() {
         QVERIFY(!toggle()->isChecked());
@@ -99,12 +92,12 @@ private slots:
         toggle()->trigger();
         QVERIFY(preview()->pane()->isVisible());
         // Left open, it opens again once the window is on the screen.
-        windows = std::make_unique<ApplicationWindows>();
+        app->reopen(WindowFixture::Tabs::AsStarted);
         window()->show();
         QTRY_VERIFY(toggle()->isChecked());
         toggle()->trigger();
         QVERIFY(!preview()->pane()->isVisible());
-        windows = std::make_unique<ApplicationWindows>();
+        app->reopen(WindowFixture::Tabs::AsStarted);
         QVERIFY(!preview()->remembered());
     }
 
@@ -120,30 +113,30 @@ private slots:
         const Row rows[] = {
             {"dropdown", 0,
              [&] {
-                 type("Edit3", QStringLiteral("Fresh Entry"));
-                 type("Edit4", QStringLiteral("fresh.html"));
-                 click("button2");
+                 app->type(dropdown::fields::ItemName, QStringLiteral("Fresh Entry"));
+                 app->type(dropdown::fields::ItemUrl, QStringLiteral("fresh.html"));
+                 app->click(dropdown::controls::AddEntry);
              },
              QStringLiteral("[...document.querySelectorAll('option')].some(o => "
                             "o.text.includes('Fresh Entry'))")},
-            {"popup", 1, [&] { type("Edit6", QStringLiteral("popped.html")); },
+            {"popup", 1, [&] { app->type(popup::fields::Url, QStringLiteral("popped.html")); },
              QStringLiteral("document.documentElement.outerHTML.includes('popped.html')")},
             {"mouseover", 2,
              [&] {
-                 type("Edit10", picture);
-                 type("Edit11", over);
+                 app->type(mouseover::fields::InitialImage, picture);
+                 app->type(mouseover::fields::MouseOverImage, over);
              },
              QStringLiteral("[...document.images].some(i => i.src.endsWith('slide.png') && "
                             "i.naturalWidth === 8)")},
             {"slideshow", 3,
              [&] {
                  // The first becomes the initial image, leaving the other listed.
-                 fake->openAnswers << QStringList{picture, over};
-                 click("BitBtn33");
-                 findControl<QListWidget>(window(), "ListBox2")->setCurrentRow(0);
-                 click("Button6");
-                 fake->colourAnswers << QColor(0x12, 0x34, 0x56);
-                 click("BitBtn17");
+                 app->fake.openAnswers << QStringList{picture, over};
+                 app->click(slideshow::controls::AddImages);
+                 findControl<QListWidget>(window(), slideshow::fields::Images)->setCurrentRow(0);
+                 app->click(slideshow::controls::ChooseInitial);
+                 app->fake.colourAnswers << QColor(0x12, 0x34, 0x56);
+                 app->click(slideshow::controls::PageBackgroundButton);
              },
              QStringLiteral("getComputedStyle(document.body).backgroundColor === 'rgb(18, 52, "
                             "86)' && [...document.images].some(i => i.naturalWidth === 8)")},
@@ -159,7 +152,7 @@ private slots:
         // Back on a tab, the pane shows that tab's page again.
         showTab(0);
         QVERIFY(pageSays(QStringLiteral("document.querySelectorAll('option').length > 0")));
-        QVERIFY(fake->opened.isEmpty());
+        QVERIFY(app->fake.opened.isEmpty());
     }
 
     void nothingLeavesTheMachine() {
@@ -188,7 +181,7 @@ private slots:
             },
             PageWait));
         QVERIFY(pageSays(QStringLiteral("document.title === 'stays'")));
-        QVERIFY(fake->opened.isEmpty());
+        QVERIFY(app->fake.opened.isEmpty());
     }
 
     void widthSchemeAndErrors() {
@@ -201,7 +194,7 @@ private slots:
         QVERIFY(QTest::qWaitFor(
             [&] { return !notes().filter(QStringLiteral("missingFunction")).isEmpty(); },
             PageWait));
-        click("PreviewDark");
+        app->click("PreviewDark");
         QVERIFY(pageSays(
             QStringLiteral("getComputedStyle(document.body).backgroundColor === 'rgb(0, 0, 0)' && "
                            "matchMedia('(prefers-color-scheme: dark)').matches")));
@@ -210,13 +203,13 @@ private slots:
     }
 
     void missingPluginExplainsItself() {
-        LivePreview::setPluginFile(folder->file(QStringLiteral("quillmint-preview.so")));
-        windows = std::make_unique<ApplicationWindows>();
+        LivePreview::setPluginFile(app->folder.file(QStringLiteral("quillmint-preview.so")));
+        app->reopen(WindowFixture::Tabs::AsStarted);
         QVERIFY(toggle()->text().contains(QStringLiteral("not installed")));
         toggle()->trigger();
         QVERIFY(!toggle()->isChecked());
         QVERIFY(!preview()->pane());
-        QVERIFY(fake->lastNotice().contains(QStringLiteral("libqt6webenginewidgets6")));
+        QVERIFY(app->fake.lastNotice().contains(QStringLiteral("libqt6webenginewidgets6")));
     }
 };
 

@@ -1,14 +1,23 @@
 #include "app/about_box.h"
-#include "app/application_windows.h"
 #include "app/main_window.h"
+#include "app/main_window_controls.h"
+#include "editor/editor_controls.h"
 #include "editor/reserved_words.h"
+#include "editor/reserved_words_controls.h"
 #include "editor/tag_palette.h"
+#include "editor/tag_palette_controls.h"
 #include "guidance/tip_window.h"
 #include "guidance/wizard_window.h"
-#include "support/fake_desktop.h"
+#include "guidance/wizard_window_controls.h"
+#include "makers/dropdown/dropdown_controls.h"
+#include "makers/mouseover/mouseover_controls.h"
+#include "makers/popup/popup_controls.h"
+#include "makers/slideshow/slideshow_controls.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 #include "widgets/edit_actions.h"
+#include "widgets/edit_actions_controls.h"
 #include "widgets/help_links.h"
 
 #include <QApplication>
@@ -28,44 +37,41 @@
 #include <functional>
 #include <memory>
 
+using namespace main_window;
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 private:
-    std::unique_ptr<ProgramFolder> folder;
-    std::unique_ptr<FakeDesktop> fake;
-    std::unique_ptr<ApplicationWindows> windows;
+    std::unique_ptr<WindowFixture> app;
     MainWindow* form1 = nullptr;
 
     QLabel* panel(const char* name) { return findControl<QLabel>(statusBar(), name); }
-    QStatusBar* statusBar() { return findControl<QStatusBar>(form1, "StatusBar1"); }
-    QTabWidget* pages() { return findControl<QTabWidget>(form1, "PageControl1"); }
+    QStatusBar* statusBar() { return findControl<QStatusBar>(form1, controls::StatusBar); }
+    QTabWidget* pages() { return findControl<QTabWidget>(form1, controls::Tabs); }
     QAction* action(const char* name) { return findControl<QAction>(form1, name); }
 
 private slots:
     void init() {
-        folder = std::make_unique<ProgramFolder>();
-        fake = std::make_unique<FakeDesktop>();
-        windows = std::make_unique<ApplicationWindows>();
-        form1 = windows->mainWindow.get();
+        app = std::make_unique<WindowFixture>(WindowFixture::Tabs::AsStarted);
+        form1 = app->window();
     }
-    void cleanup() {
-        windows.reset();
-        fake.reset();
-        folder.reset();
-    }
+    void cleanup() { app.reset(); }
 
     void theFrameHasItsTabsAndFixedClientArea() {
-        QCOMPARE(form1->objectName(), QString("Form1"));
+        QCOMPARE(form1->objectName(), QString(controls::Window));
         QCOMPARE(form1->windowTitle(), QString("Quillmint v1.0"));
-        QCOMPARE(form1->folders.shippedData, folder->path());
-        QCOMPARE(form1->folders.userConfig, folder->path());
-        QCOMPARE(form1->folders.userCache, folder->path());
+        QCOMPARE(form1->folders.shippedData, app->folder.path());
+        QCOMPARE(form1->folders.userConfig, app->folder.path());
+        QCOMPARE(form1->folders.userCache, app->folder.path());
         const QStringList captions{"Dropdown Menu Maker", "Popup Maker", "MouseOver Button Maker",
                                    "Slideshow Maker", "JS Editor"};
+        const QStringList sheets{dropdown::controls::Tab, popup::controls::Tab,
+                                 mouseover::controls::Tab, slideshow::controls::Tab,
+                                 editor::controls::Tab};
         QCOMPARE(pages()->count(), 5);
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(pages()->tabText(i), captions[i]);
-            QCOMPARE(pages()->widget(i)->objectName(), QString("TabSheet%1").arg(i + 1));
+            QCOMPARE(pages()->widget(i)->objectName(), sheets[i]);
         }
         QCOMPARE(pages()->currentIndex(), 0);
         QVERIFY(!(form1->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -107,10 +113,10 @@ private slots:
         QFont font = original;
         if (points > 0)
             font.setPointSize(points);
-        windows.reset();
+        app->windows.reset();
         QApplication::setFont(font);
-        windows = std::make_unique<ApplicationWindows>();
-        form1 = windows->mainWindow.get();
+        app->reopen(WindowFixture::Tabs::AsStarted);
+        form1 = app->window();
         form1->show();
         QVERIFY(QTest::qWaitForWindowExposed(form1));
         const QSize client(form1->width(), form1->height() - form1->menuBar()->sizeHint().height());
@@ -136,9 +142,10 @@ private slots:
             QWidget* window;
             const char* name;
             const char* caption;
-        } expected[] = {{windows->tagInspector, "Form2", "Tag Inspector"},
-                        {windows->reservedWords, "Form3", "Reserved Words"},
-                        {windows->wizardWindow, "Form6", "Wizard"}};
+        } expected[] = {
+            {app->windows->tagInspector, tag_palette::controls::Window, "Tag Inspector"},
+            {app->windows->reservedWords, reserved_words::controls::Window, "Reserved Words"},
+            {app->windows->wizardWindow, wizard_window::controls::Window, "Wizard"}};
         for (const auto& e : expected) {
             QCOMPARE(e.window->objectName(), QString(e.name));
             QCOMPARE(e.window->windowTitle(), QString(e.caption));
@@ -146,12 +153,12 @@ private slots:
             QVERIFY(e.window->windowFlags() & Qt::Tool);
             QCOMPARE(e.window->parentWidget(), form1);
         }
-        QCOMPARE(windows->tipWindow->windowTitle(), QString("Startup Tip"));
-        QCOMPARE(windows->aboutBox->windowTitle(), QString("About Quillmint"));
-        QVERIFY(windows->aboutBox->isModal());
+        QCOMPARE(app->windows->tipWindow->windowTitle(), QString("Startup Tip"));
+        QCOMPARE(app->windows->aboutBox->windowTitle(), QString("About Quillmint"));
+        QVERIFY(app->windows->aboutBox->isModal());
 
         // Closing a tool window hides it; it is never destroyed.
-        QPointer<QWidget> inspector = windows->tagInspector;
+        QPointer<QWidget> inspector = app->windows->tagInspector;
         inspector->show();
         QVERIFY(inspector->close() || !inspector->isVisible());
         QCoreApplication::processEvents();
@@ -166,31 +173,34 @@ private slots:
             QKeySequence keys;
             const char* status;
         } items[] = {
-            {"Exit1", "Exit", QKeySequence("Ctrl+Alt+X"), "Exit Program"},
-            {"Undo1", "&Undo", QKeySequence("Ctrl+Z"), "Reverts the last action"},
-            {"Cut1", "Cu&t", QKeySequence("Ctrl+X"),
+            {controls::Exit, "Exit", QKeySequence("Ctrl+Alt+X"), "Exit Program"},
+            {controls::Undo, "&Undo", QKeySequence("Ctrl+Z"), "Reverts the last action"},
+            {controls::Cut, "Cu&t", QKeySequence("Ctrl+X"),
              "Cuts the selection and puts it on the Clipboard"},
-            {"Copy1", "&Copy", QKeySequence("Ctrl+C"),
+            {controls::Copy, "&Copy", QKeySequence("Ctrl+C"),
              "Copies the selection and puts it on the Clipboard"},
-            {"Paste1", "&Paste", QKeySequence("Ctrl+V"), "Inserts Clipboard contents"},
-            {"Delete1", "&Delete", QKeySequence("Del"), "Erases the selection"},
-            {"SelectAll1", "Select &All", QKeySequence("Ctrl+A"), "Selects the entire document"},
-            {"DropdownMenuMaker1", "Dropdown Menu Maker", QKeySequence("F2"),
+            {controls::Paste, "&Paste", QKeySequence("Ctrl+V"), "Inserts Clipboard contents"},
+            {controls::Delete, "&Delete", QKeySequence("Del"), "Erases the selection"},
+            {controls::SelectAll, "Select &All", QKeySequence("Ctrl+A"),
+             "Selects the entire document"},
+            {controls::ViewDropdown, "Dropdown Menu Maker", QKeySequence("F2"),
              "View Dropdown Menu Maker"},
-            {"PopupMaker1", "Popup Maker", QKeySequence("F3"), "View Popup Maker"},
-            {"MouseOverButtonMaker1", "MouseOver Button Maker", QKeySequence("F4"),
+            {controls::ViewPopup, "Popup Maker", QKeySequence("F3"), "View Popup Maker"},
+            {controls::ViewMouseOver, "MouseOver Button Maker", QKeySequence("F4"),
              "View MouseOver Button Maker"},
-            {"CollapseMenuMaker1", "Slideshow Maker", QKeySequence("F5"), "View Slideshow Maker"},
-            {"JSEditor1", "JS Editor", QKeySequence("F6"), "View JavaScript Editor"},
-            {"DropdownMenuMaker2", "Dropdown Menu Maker", QKeySequence("Shift+F1"), ""},
-            {"PopupMaker2", "Popup Maker", QKeySequence("Shift+F2"), ""},
-            {"MouseOverButtonMaker2", "MouseOver Button Maker", QKeySequence("Shift+F3"), ""},
-            {"SlideshowMaker1", "Slideshow Maker", QKeySequence("Shift+F4"), ""},
-            {"JSEditor2", "JS Editor", QKeySequence("Shift+F5"), ""},
-            {"Help3", "Help", QKeySequence("F1"), "Help Document"},
-            {"Readme1", "Readme", QKeySequence("Ctrl+Alt+R"), "Readme"},
-            {"ShowStartupTips1", "Show Startup Tips", QKeySequence(), "Show Tips At Startup"},
-            {"About2", "About", QKeySequence("Ctrl+Alt+A"), "About"},
+            {controls::ViewSlideshow, "Slideshow Maker", QKeySequence("F5"),
+             "View Slideshow Maker"},
+            {controls::ViewEditor, "JS Editor", QKeySequence("F6"), "View JavaScript Editor"},
+            {controls::DropdownWizard, "Dropdown Menu Maker", QKeySequence("Shift+F1"), ""},
+            {controls::PopupWizard, "Popup Maker", QKeySequence("Shift+F2"), ""},
+            {controls::MouseOverWizard, "MouseOver Button Maker", QKeySequence("Shift+F3"), ""},
+            {controls::SlideshowWizard, "Slideshow Maker", QKeySequence("Shift+F4"), ""},
+            {controls::EditorWizard, "JS Editor", QKeySequence("Shift+F5"), ""},
+            {controls::Help, "Help", QKeySequence("F1"), "Help Document"},
+            {controls::Readme, "Readme", QKeySequence("Ctrl+Alt+R"), "Readme"},
+            {controls::ShowStartupTips, "Show Startup Tips", QKeySequence(),
+             "Show Tips At Startup"},
+            {controls::About, "About", QKeySequence("Ctrl+Alt+A"), "About"},
         };
         for (const auto& item : items) {
             QAction* action = this->action(item.name);
@@ -198,12 +208,12 @@ private slots:
             QCOMPARE(action->shortcut(), item.keys);
             QCOMPARE(action->statusTip(), QString(item.status));
         }
-        QVERIFY(action("ShowStartupTips1")->isCheckable());
-        QCOMPARE(findControl<QMenuBar>(form1, "MainMenu1")->actions().size(), 6);
+        QVERIFY(action(controls::ShowStartupTips)->isCheckable());
+        QCOMPARE(findControl<QMenuBar>(form1, controls::MainMenu)->actions().size(), 6);
         const QStringList context{"&Undo",  "",        "Cu&t", "&Copy",
                                   "&Paste", "&Delete", "",     "Select &All"};
         QStringList shown;
-        for (QAction* action : findControl<QMenu>(form1, "PopupMenu4")->actions())
+        for (QAction* action : findControl<QMenu>(form1, controls::PaneMenu)->actions())
             shown << action->text();
         QCOMPARE(shown, context);
     }
@@ -211,26 +221,26 @@ private slots:
     void statusBarSwitchesBetweenPanelsAndTheLongHint() {
         form1->show();
         QVERIFY(QTest::qWaitForWindowExposed(form1));
-        QCOMPARE(panel("StatusPanel1")->text(), QString("Press F1 For Help"));
-        QVERIFY(panel("StatusPanel1")->isVisible());
+        QCOMPARE(panel(controls::HelpPanel)->text(), QString("Press F1 For Help"));
+        QVERIFY(panel(controls::HelpPanel)->isVisible());
 
         // A tool bar button with a two-part hint: tool tip short, status bar long.
         auto* cut = new QToolButton(pages()->currentWidget());
-        cut->setDefaultAction(findControl<QAction>(form1, "EditCut1"));
+        cut->setDefaultAction(findControl<QAction>(form1, edit_actions::controls::Cut));
         QCOMPARE(cut->toolTip(), QString("Cut"));
         QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
         QApplication::sendEvent(cut, &enter);
         QCOMPARE(statusBar()->currentMessage(),
                  QString("Cuts the selection and puts it on the Clipboard"));
-        QVERIFY(!panel("StatusPanel1")->isVisible());
+        QVERIFY(!panel(controls::HelpPanel)->isVisible());
 
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(cut, &leave);
         QVERIFY(statusBar()->currentMessage().isEmpty());
-        QVERIFY(panel("StatusPanel1")->isVisible());
+        QVERIFY(panel(controls::HelpPanel)->isVisible());
 
         // A highlighted menu item shows its hint the same way.
-        action("Help3")->showStatusText(form1);
+        action(controls::Help)->showStatusText(form1);
         QCOMPARE(statusBar()->currentMessage(), QString("Help Document"));
     }
 
@@ -240,10 +250,11 @@ private slots:
         form1->show();
         QVERIFY(QTest::qWaitForWindowActive(form1));
         const auto companionsShown = [this](bool shown) {
-            for (const char* toggle : {"ToolButton78", "ToolButton79"})
+            for (const char* toggle :
+                 {editor::controls::TagInspectorToggle, editor::controls::ReservedWordsToggle})
                 QCOMPARE(findControl<QToolButton>(form1, toggle)->isChecked(), shown);
-            QCOMPARE(windows->tagInspector->isVisible(), shown);
-            QCOMPARE(windows->reservedWords->isVisible(), shown);
+            QCOMPARE(app->windows->tagInspector->isVisible(), shown);
+            QCOMPARE(app->windows->reservedWords->isVisible(), shown);
         };
         const std::function<void()> toEditor[] = {
             [this] { QTest::keyClick(form1, Qt::Key_F6); },
@@ -270,12 +281,12 @@ private slots:
         pages()->tabBar()->setFocus();
         QTest::keyClick(pages()->tabBar(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(pages()->currentIndex(), 4);
-        QTRY_VERIFY(windows->tagInspector->isActiveWindow());
+        QTRY_VERIFY(app->windows->tagInspector->isActiveWindow());
         form1->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form1));
         pages()->tabBar()->setFocus();
         QTest::keyClick(pages()->tabBar(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
-        QTRY_VERIFY(windows->reservedWords->isActiveWindow());
+        QTRY_VERIFY(app->windows->reservedWords->isActiveWindow());
     }
 
     // A save names its file in the status bar and the tab's file in the
@@ -283,8 +294,8 @@ private slots:
     void savesShowAndUnsavedEditorTextIsKept() {
         form1->show();
         QVERIFY(QTest::qWaitForWindowActive(form1));
-        const QString page = folder->file("menu.html");
-        fake->saveAnswers << page;
+        const QString page = app->folder.file("menu.html");
+        app->fake.saveAnswers << page;
         action("FileSaveAsHtml")->trigger();
         QCOMPARE(statusBar()->currentMessage(), "Saved " + page);
         QCOMPARE(form1->windowTitle(), QString("menu.html - Quillmint v1.0"));
@@ -294,23 +305,23 @@ private slots:
         // An untouched editor closes without a question (closing ends the
         // event loop, so it runs in one).
         const auto closesInLoop = [this] {
-            QTimer::singleShot(0, action("Exit1"), &QAction::trigger);
+            QTimer::singleShot(0, action(controls::Exit), &QAction::trigger);
             QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
             return QApplication::exec() == 0;
         };
         QVERIFY(closesInLoop());
-        QVERIFY(fake->saveQuestions.isEmpty());
+        QVERIFY(app->fake.saveQuestions.isEmpty());
         form1->show();
         pages()->setCurrentIndex(4);
-        QTest::keyClicks(findControl<QWidget>(form1, "Memo21"), "var kept;");
-        fake->saveChoices = {SaveChoice::Cancel, SaveChoice::Save, SaveChoice::Save};
+        QTest::keyClicks(findControl<QWidget>(form1, editor::controls::Editor), "var kept;");
+        app->fake.saveChoices = {SaveChoice::Cancel, SaveChoice::Save, SaveChoice::Save};
         QVERIFY(!form1->close());
         QVERIFY(!form1->close()); // Save, then Cancel in the file dialog
-        const QString script = folder->file("kept.html");
-        fake->saveAnswers << script;
+        const QString script = app->folder.file("kept.html");
+        app->fake.saveAnswers << script;
         QVERIFY(closesInLoop());
         QVERIFY(readBytes(script).contains("var kept;"));
-        QCOMPARE(fake->saveQuestions.size(), 3);
+        QCOMPARE(app->fake.saveQuestions.size(), 3);
     }
 
     void editCommandsFollowTheFocusedField() {
@@ -322,43 +333,43 @@ private slots:
         field->setFocus();
         QCoreApplication::processEvents();
         QApplication::clipboard()->clear();
-        EditActions& edit = *findControl<EditActions>(form1, "ActionList1");
+        EditActions& edit = *findControl<EditActions>(form1, edit_actions::controls::ActionList);
         QCOMPARE(edit.target(), field);
-        QVERIFY(!action("EditCut1")->isEnabled());
-        QVERIFY(!action("EditCopy1")->isEnabled());
-        QVERIFY(!action("EditUndo1")->isEnabled());
-        QVERIFY(!action("EditPaste1")->isEnabled());
+        QVERIFY(!action(edit_actions::controls::Cut)->isEnabled());
+        QVERIFY(!action(edit_actions::controls::Copy)->isEnabled());
+        QVERIFY(!action(edit_actions::controls::Undo)->isEnabled());
+        QVERIFY(!action(edit_actions::controls::Paste)->isEnabled());
 
         QTest::keyClicks(field, "hello world");
-        QVERIFY(action("EditUndo1")->isEnabled());
-        QVERIFY(action("Undo1")->isEnabled());
+        QVERIFY(action(edit_actions::controls::Undo)->isEnabled());
+        QVERIFY(action(controls::Undo)->isEnabled());
         field->setSelection(0, 5);
-        QVERIFY(action("EditCut1")->isEnabled());
-        QVERIFY(action("Copy1")->isEnabled());
-        action("Cut1")->trigger();
+        QVERIFY(action(edit_actions::controls::Cut)->isEnabled());
+        QVERIFY(action(controls::Copy)->isEnabled());
+        action(controls::Cut)->trigger();
         QCOMPARE(field->text(), QString(" world"));
         QCOMPARE(QApplication::clipboard()->text(), QString("hello"));
-        QVERIFY(action("EditPaste1")->isEnabled());
-        QVERIFY(!action("EditCut1")->isEnabled());
+        QVERIFY(action(edit_actions::controls::Paste)->isEnabled());
+        QVERIFY(!action(edit_actions::controls::Cut)->isEnabled());
 
-        action("SelectAll1")->trigger();
-        action("Delete1")->trigger();
+        action(controls::SelectAll)->trigger();
+        action(controls::Delete)->trigger();
         QCOMPARE(field->text(), QString());
-        action("Paste1")->trigger();
+        action(controls::Paste)->trigger();
         QCOMPARE(field->text(), QString("hello"));
-        action("Undo1")->trigger();
+        action(controls::Undo)->trigger();
         QCOMPARE(field->text(), QString());
 
         field->setReadOnly(true);
         field->setText("read only");
         field->selectAll();
-        QVERIFY(action("EditCopy1")->isEnabled());
-        QVERIFY(!action("EditCut1")->isEnabled());
-        QVERIFY(!action("EditPaste1")->isEnabled());
+        QVERIFY(action(edit_actions::controls::Copy)->isEnabled());
+        QVERIFY(!action(edit_actions::controls::Cut)->isEnabled());
+        QVERIFY(!action(edit_actions::controls::Paste)->isEnabled());
     }
 
     void aboutBoxShowsVersionsAndOpensTheHelp() {
-        AboutBox* about = windows->aboutBox;
+        AboutBox* about = app->windows->aboutBox;
         auto* versions = findControl<QLabel>(about, "AboutVersionText");
         QCOMPARE(
             versions->text().split('\n'),
@@ -371,7 +382,8 @@ private slots:
         QCOMPARE(link->text(), QString("Quillmint Help"));
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
         link->click();
-        QCOMPARE(fake->opened, QList<QUrl>{QUrl::fromLocalFile(folder->file("help/index.html"))});
+        QCOMPARE(app->fake.opened,
+                 QList<QUrl>{QUrl::fromLocalFile(app->folder.file("help/index.html"))});
 
         // Help > About shows it modally; "Close" ends it.
         bool seen = false;
@@ -379,20 +391,20 @@ private slots:
             seen = QApplication::activeModalWidget() == about;
             findControl<QPushButton>(about, "AboutCloseButton")->click();
         });
-        action("About2")->trigger();
+        action(controls::About)->trigger();
         QVERIFY(seen);
         QVERIFY(!about->isVisible());
     }
 
     void closingTheMainWindowEndsTheProgramWithToolWindowsOpen() {
         form1->show();
-        windows->tagInspector->show();
-        windows->reservedWords->show();
-        QTimer::singleShot(0, action("Exit1"), &QAction::trigger);
+        app->windows->tagInspector->show();
+        app->windows->reservedWords->show();
+        QTimer::singleShot(0, action(controls::Exit), &QAction::trigger);
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!form1->isVisible());
-        QVERIFY(fake->confirmations.isEmpty());
+        QVERIFY(app->fake.confirmations.isEmpty());
     }
 };
 

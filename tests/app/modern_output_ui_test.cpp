@@ -1,8 +1,16 @@
-#include "app/application_windows.h"
 #include "app/main_window.h"
-#include "support/fake_desktop.h"
+#include "app/main_window_controls.h"
+#include "makers/dropdown/dropdown_controls.h"
+#include "makers/dropdown/dropdown_fields.h"
+#include "makers/mouseover/mouseover_controls.h"
+#include "makers/mouseover/mouseover_fields.h"
+#include "makers/popup/popup_controls.h"
+#include "makers/popup/popup_fields.h"
+#include "makers/slideshow/slideshow_controls.h"
+#include "makers/slideshow/slideshow_fields.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -30,45 +38,20 @@ class ModernOutputUiTest final : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramFolder> folder;
-    std::unique_ptr<FakeDesktop> fake;
-    std::unique_ptr<ApplicationWindows> windows;
+    std::unique_ptr<WindowFixture> app;
 
-    QWidget* window() const { return windows->mainWindow.get(); }
+    QWidget* window() const { return app->window(); }
     QAction* option() const { return findControl<QAction>(window(), "ModernOutput"); }
-    void click(const char* name) const {
-        findControl<QAbstractButton>(window(), QLatin1String(name))->click();
-    }
-    void type(const char* field, const QString& text) const {
-        findControl<QLineEdit>(window(), QLatin1String(field))->setText(text);
-    }
-    QString pane(const char* name) const {
-        return findControl<QPlainTextEdit>(window(), QLatin1String(name))->toPlainText();
-    }
-    void reopen() {
-        windows.reset();
-        windows = std::make_unique<ApplicationWindows>();
-        windows->mainWindow->buildEveryTab();
-    }
     // One MouseOver button with the two images given.
     void addImage(const QString& initial, const QString& over) const {
-        type("Edit10", initial);
-        type("Edit11", over);
-        click("BitBtn14");
+        app->type(mouseover::fields::InitialImage, initial);
+        app->type(mouseover::fields::MouseOverImage, over);
+        app->click(mouseover::controls::AddImage);
     }
 
 private slots:
-    void init() {
-        folder = std::make_unique<ProgramFolder>();
-        fake = std::make_unique<FakeDesktop>();
-        windows = std::make_unique<ApplicationWindows>();
-        windows->mainWindow->buildEveryTab();
-    }
-    void cleanup() {
-        windows.reset();
-        fake.reset();
-        folder.reset();
-    }
+    void init() { app = std::make_unique<WindowFixture>(); }
+    void cleanup() { app.reset(); }
 
     void oneSharedChoiceInEveryMakersOptionsMenu() {
         QAction* choice = option();
@@ -90,56 +73,61 @@ private slots:
             QVERIFY(at > 0 && menu->actions().at(at - 1)->isSeparator());
             tabs.insert(tab->objectName());
         }
-        QCOMPARE(tabs, (QSet<QString>{"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4"}));
+        QCOMPARE(tabs, (QSet<QString>{dropdown::controls::Tab, popup::controls::Tab,
+                                      mouseover::controls::Tab, slideshow::controls::Tab}));
     }
 
     void everyMakerFollowsTheChoice() {
-        type("Edit6", QStringLiteral("pop.html"));
-        click("BitBtn7");
-        click("BitBtn10");
-        QCOMPARE(firstLine(pane("Memo3")), QStringLiteral("<script type=\"text/javascript\">"));
-        QCOMPARE(firstLine(pane("Memo4")), QStringLiteral("<html>"));
+        app->type(popup::fields::Url, QStringLiteral("pop.html"));
+        app->click(dropdown::controls::MakeCode);
+        app->click(popup::controls::MakeCode);
+        QCOMPARE(firstLine(app->pane(dropdown::fields::Code)),
+                 QStringLiteral("<script type=\"text/javascript\">"));
+        QCOMPARE(firstLine(app->pane(popup::fields::Code)), QStringLiteral("<html>"));
 
         option()->trigger();
-        click("BitBtn7");
-        click("BitBtn10");
-        QCOMPARE(firstLine(pane("Memo3")), QStringLiteral("<nav aria-label=\"Menu\">"));
-        QCOMPARE(firstLine(pane("Memo4")), Doctype);
+        app->click(dropdown::controls::MakeCode);
+        app->click(popup::controls::MakeCode);
+        QCOMPARE(firstLine(app->pane(dropdown::fields::Code)),
+                 QStringLiteral("<nav aria-label=\"Menu\">"));
+        QCOMPARE(firstLine(app->pane(popup::fields::Code)), Doctype);
 
         // The slideshow, made and published as modern pages.
-        const QString pictures = folder->file(QStringLiteral("my pictures"));
+        const QString pictures = app->folder.file(QStringLiteral("my pictures"));
         QDir().mkpath(pictures);
         for (const char* name : {"start #1.png", "été.png"})
             writeBytes(pictures + QLatin1Char('/') + QString::fromUtf8(name), "picture");
-        fake->openAnswers << QStringList{pictures + "/start #1.png", pictures + "/été.png"};
-        click("BitBtn33");
-        findControl<QListWidget>(window(), "ListBox2")->setCurrentRow(0);
-        click("Button6");
-        click("BitBtn32");
-        QCOMPARE(firstLine(pane("Memo19")), Doctype);
-        QVERIFY(pane("Memo19").contains("/my%20pictures/%C3%A9t%C3%A9.png"));
+        app->fake.openAnswers << QStringList{pictures + "/start #1.png", pictures + "/été.png"};
+        app->click(slideshow::controls::AddImages);
+        findControl<QListWidget>(window(), slideshow::fields::Images)->setCurrentRow(0);
+        app->click(slideshow::controls::ChooseInitial);
+        app->click(slideshow::controls::MakeCode);
+        QCOMPARE(firstLine(app->pane(slideshow::fields::Code)), Doctype);
+        QVERIFY(app->pane(slideshow::fields::Code).contains("/my%20pictures/%C3%A9t%C3%A9.png"));
 
-        const QString site = folder->file(QStringLiteral("site"));
+        const QString site = app->folder.file(QStringLiteral("site"));
         QDir().mkpath(site);
-        fake->saveAnswers << site + "/show.html";
-        findControl<QAction>(window(), "Publish1")->trigger();
-        QCOMPARE(fake->notices.last().text, QStringLiteral("Publish complete!"));
+        app->fake.saveAnswers << site + "/show.html";
+        findControl<QAction>(window(), slideshow::controls::Publish)->trigger();
+        QCOMPARE(app->fake.notices.last().text, QStringLiteral("Publish complete!"));
         const QString published = QString::fromUtf8(readBytes(site + "/show.html"));
         QVERIFY(published.contains("<option value=\"start%20%231.png\" selected>Start</option>"));
         QVERIFY(published.contains("<option value=\"%C3%A9t%C3%A9.png\">Image 1</option>"));
         QVERIFY(QFileInfo::exists(site + "/été.png"));
 
         option()->trigger();
-        click("BitBtn7");
-        QCOMPARE(firstLine(pane("Memo3")), QStringLiteral("<script type=\"text/javascript\">"));
+        app->click(dropdown::controls::MakeCode);
+        QCOMPARE(firstLine(app->pane(dropdown::fields::Code)),
+                 QStringLiteral("<script type=\"text/javascript\">"));
     }
 
     void mouseOverDocumentKeepsItsKindUntilNew() {
-        QStatusBar* status = findControl<QStatusBar>(window(), "StatusBar1");
+        QStatusBar* status = findControl<QStatusBar>(window(), main_window::controls::StatusBar);
         // A document that holds nothing yet follows the choice at once.
         option()->trigger();
-        QCOMPARE(firstLine(pane("Memo6")), Doctype);
-        QVERIFY(pane("Memo7").startsWith(QLatin1String("(function () {")));
+        QCOMPARE(firstLine(app->pane(mouseover::fields::HeadPane)), Doctype);
+        QVERIFY(
+            app->pane(mouseover::fields::ScriptPane).startsWith(QLatin1String("(function () {")));
         QVERIFY(status->currentMessage().isEmpty());
 
         addImage("a1.png", "a2.png");
@@ -148,18 +136,18 @@ private slots:
                  QStringLiteral("The MouseOver document stays modern: the classic output takes "
                                 "effect there at the next New"));
         addImage("b1.png", "b2.png");
-        QVERIFY(
-            pane("Memo8").contains("\n<span data-over-holder><a href=\"\" aria-label=\"Link\"><img "
-                                   "src=\"b1.png\" data-over-src=\"b2.png\" alt=\"\"></a>"));
-        QVERIFY(pane("Memo6").contains("\nnew Image().src = \"b2.png\";"));
+        QVERIFY(app->pane(mouseover::fields::BodyPane)
+                    .contains("\n<span data-over-holder><a href=\"\" aria-label=\"Link\"><img "
+                              "src=\"b1.png\" data-over-src=\"b2.png\" alt=\"\"></a>"));
+        QVERIFY(app->pane(mouseover::fields::HeadPane).contains("\nnew Image().src = \"b2.png\";"));
 
-        click("ToolButton32");
-        QCOMPARE(firstLine(pane("Memo6")), QStringLiteral("<html>"));
-        QCOMPARE(firstLine(pane("Memo7")),
+        app->click(mouseover::controls::NewButton);
+        QCOMPARE(firstLine(app->pane(mouseover::fields::HeadPane)), QStringLiteral("<html>"));
+        QCOMPARE(firstLine(app->pane(mouseover::fields::ScriptPane)),
                  QStringLiteral("function MouseOver(image,status,mous){"));
         addImage("c1.png", "c2.png");
-        QVERIFY(
-            pane("Memo8").startsWith("<a href=\"\" onMouseOver=\"MouseOver('c2.png','','mouse1')"));
+        QVERIFY(app->pane(mouseover::fields::BodyPane)
+                    .startsWith("<a href=\"\" onMouseOver=\"MouseOver('c2.png','','mouse1')"));
         option()->trigger();
         QVERIFY(status->currentMessage().startsWith("The MouseOver document stays classic"));
     }
@@ -172,12 +160,12 @@ private slots:
         option()->trigger();
         QVERIFY(separate->isEnabled());
         separate->trigger();
-        type("Edit6", QStringLiteral("pop.html"));
-        click("BitBtn10");
-        const QString site = folder->file(QStringLiteral("site"));
+        app->type(popup::fields::Url, QStringLiteral("pop.html"));
+        app->click(popup::controls::MakeCode);
+        const QString site = app->folder.file(QStringLiteral("site"));
         QDir().mkpath(site);
-        fake->saveAnswers << site + "/pop up.html";
-        findControl<QAction>(window(), "AsHTML2")->trigger();
+        app->fake.saveAnswers << site + "/pop up.html";
+        findControl<QAction>(window(), popup::controls::SaveAsHtml)->trigger();
         const QString page = QString::fromUtf8(readBytes(site + "/pop up.html"));
         QVERIFY(page.contains("<link rel=\"stylesheet\" href=\"pop%20up.css\">"));
         QVERIFY(page.contains("<script src=\"pop%20up.js\"></script>"));
@@ -187,22 +175,22 @@ private slots:
 
         for (const char* name : {"/start.png", "/next.png"})
             writeBytes(site + name, "picture");
-        fake->openAnswers << QStringList{site + "/start.png", site + "/next.png"};
-        click("BitBtn33");
-        findControl<QListWidget>(window(), "ListBox2")->setCurrentRow(0);
-        click("Button6");
-        click("BitBtn32");
-        const QString published = folder->file(QStringLiteral("published"));
+        app->fake.openAnswers << QStringList{site + "/start.png", site + "/next.png"};
+        app->click(slideshow::controls::AddImages);
+        findControl<QListWidget>(window(), slideshow::fields::Images)->setCurrentRow(0);
+        app->click(slideshow::controls::ChooseInitial);
+        app->click(slideshow::controls::MakeCode);
+        const QString published = app->folder.file(QStringLiteral("published"));
         QDir().mkpath(published);
-        fake->saveAnswers << published + "/show.html";
-        findControl<QAction>(window(), "Publish1")->trigger();
-        QCOMPARE(fake->notices.last().text, QStringLiteral("Publish complete!"));
+        app->fake.saveAnswers << published + "/show.html";
+        findControl<QAction>(window(), slideshow::controls::Publish)->trigger();
+        QCOMPARE(app->fake.notices.last().text, QStringLiteral("Publish complete!"));
         QVERIFY(readBytes(published + "/show.html").contains("<script src=\"show.js\"></script>"));
         for (const char* file : {"/show.css", "/show.js", "/start.png", "/next.png"})
             QVERIFY2(QFileInfo::exists(published + file), file);
 
         // The choice is kept with Modern HTML5 Output and needs it.
-        reopen();
+        app->reopen();
         separate = findControl<QAction>(window(), "SeparateFiles");
         QVERIFY(separate->isChecked() && separate->isEnabled());
         option()->trigger();
@@ -211,13 +199,13 @@ private slots:
 
     void choiceIsRememberedForTheNextRun() {
         option()->trigger();
-        reopen();
+        app->reopen();
         QVERIFY(option()->isChecked());
-        QCOMPARE(firstLine(pane("Memo6")), Doctype);
+        QCOMPARE(firstLine(app->pane(mouseover::fields::HeadPane)), Doctype);
         option()->trigger();
-        reopen();
+        app->reopen();
         QVERIFY(!option()->isChecked());
-        QVERIFY(fake->notices.isEmpty());
+        QVERIFY(app->fake.notices.isEmpty());
     }
 };
 

@@ -1,8 +1,15 @@
-#include "app/application_windows.h"
 #include "app/main_window.h"
-#include "support/fake_desktop.h"
+#include "editor/editor_controls.h"
+#include "makers/dropdown/dropdown_controls.h"
+#include "makers/dropdown/dropdown_fields.h"
+#include "makers/mouseover/mouseover_controls.h"
+#include "makers/mouseover/mouseover_fields.h"
+#include "makers/popup/popup_controls.h"
+#include "makers/popup/popup_fields.h"
+#include "makers/slideshow/slideshow_controls.h"
+#include "makers/slideshow/slideshow_fields.h"
 #include "support/find_control.h"
-#include "support/test_files.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -30,19 +37,32 @@ private slots:
             const char* field = "";
             const char* fieldText = "";
         } rows[] = {
-            {"dropdown make code", "TabSheet1", "Memo3", "BitBtn7"},
-            {"dropdown clear code", "TabSheet1", "Memo3", "BitBtn8"},
-            {"dropdown new", "TabSheet1", "Memo3", "ToolButton4"},
-            {"popup make code", "TabSheet2", "Memo4", "BitBtn10", "Edit6", "page.html"},
-            {"popup clear code", "TabSheet2", "Memo4", "BitBtn9"},
-            {"mouseover clear code", "TabSheet3", "Memo8", "BitBtn13"},
-            {"mouseover end code", "TabSheet3", "Memo8", "BitBtn16"},
-            {"mouseover new, body", "TabSheet3", "Memo8", "ToolButton32"},
-            {"mouseover new, head", "TabSheet3", "Memo6", "ToolButton32"},
-            {"slideshow make code", "TabSheet4", "Memo19", "BitBtn32", "Edit23", "a.jpg"},
-            {"slideshow clear code", "TabSheet4", "Memo19", "BitBtn28"},
-            {"slideshow new", "TabSheet4", "Memo19", "ToolButton49"},
-            {"editor new", "TabSheet5", "Memo21", "ToolButton63"},
+            {"dropdown make code", dropdown::controls::Tab, dropdown::fields::Code,
+             dropdown::controls::MakeCode},
+            {"dropdown clear code", dropdown::controls::Tab, dropdown::fields::Code,
+             dropdown::controls::ClearCode},
+            {"dropdown new", dropdown::controls::Tab, dropdown::fields::Code,
+             dropdown::controls::NewButton},
+            {"popup make code", popup::controls::Tab, popup::fields::Code,
+             popup::controls::MakeCode, popup::fields::Url, "page.html"},
+            {"popup clear code", popup::controls::Tab, popup::fields::Code,
+             popup::controls::ClearCode},
+            {"mouseover clear code", mouseover::controls::Tab, mouseover::fields::BodyPane,
+             mouseover::controls::ClearCode},
+            {"mouseover end code", mouseover::controls::Tab, mouseover::fields::BodyPane,
+             mouseover::controls::EndCode},
+            {"mouseover new, body", mouseover::controls::Tab, mouseover::fields::BodyPane,
+             mouseover::controls::NewButton},
+            {"mouseover new, head", mouseover::controls::Tab, mouseover::fields::HeadPane,
+             mouseover::controls::NewButton},
+            {"slideshow make code", slideshow::controls::Tab, slideshow::fields::Code,
+             slideshow::controls::MakeCode, slideshow::fields::InitialImage, "a.jpg"},
+            {"slideshow clear code", slideshow::controls::Tab, slideshow::fields::Code,
+             slideshow::controls::ClearCode},
+            {"slideshow new", slideshow::controls::Tab, slideshow::fields::Code,
+             slideshow::controls::NewButton},
+            {"editor new", editor::controls::Tab, editor::controls::Editor,
+             editor::controls::NewButton},
         };
         for (const auto& r : rows)
             QTest::newRow(r.row) << r.sheet << r.pane << r.command << r.field << r.fieldText;
@@ -55,14 +75,11 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, fieldText);
 
-        ProgramFolder folder;
-        FakeDesktop fake;
-        fake.openAnswers << QStringList{QStringLiteral("/pics/a.jpg")};
-        ApplicationWindows windows;
-        windows.mainWindow->buildEveryTab();
-        QWidget* tab = findControl<QWidget>(windows.mainWindow.get(), sheet);
-        if (sheet == QLatin1String("TabSheet4"))
-            findControl<QAbstractButton>(tab, QStringLiteral("BitBtn33"))->click();
+        WindowFixture app;
+        app.fake.openAnswers << QStringList{QStringLiteral("/pics/a.jpg")};
+        QWidget* tab = findControl<QWidget>(app.window(), sheet);
+        if (sheet == QLatin1String(slideshow::controls::Tab))
+            findControl<QAbstractButton>(tab, slideshow::controls::AddImages)->click();
         if (!field.isEmpty())
             findControl<QLineEdit>(tab, field)->setText(fieldText);
         auto* memo = findControl<QPlainTextEdit>(tab, pane);

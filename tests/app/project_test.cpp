@@ -1,13 +1,20 @@
-#include "app/application_windows.h"
 #include "app/main_window.h"
 #include "app/project_session.h"
 #include "core/project_pages.h"
 #include "core/web_images.h"
+#include "makers/dropdown/dropdown_controls.h"
+#include "makers/dropdown/dropdown_fields.h"
+#include "makers/mouseover/mouseover_controls.h"
+#include "makers/mouseover/mouseover_fields.h"
+#include "makers/popup/popup_controls.h"
+#include "makers/popup/popup_fields.h"
+#include "makers/slideshow/slideshow_controls.h"
+#include "makers/slideshow/slideshow_fields.h"
 #include "support/camera_photo.h"
-#include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/project_fill.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -26,7 +33,8 @@
 
 namespace {
 
-const QStringList MakerTabs = {"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4"};
+const QStringList MakerTabs = {dropdown::controls::Tab, popup::controls::Tab,
+                               mouseover::controls::Tab, slideshow::controls::Tab};
 
 // What every control of the maker tabs shows, by objectName: the picture a
 // user would compare.
@@ -74,33 +82,14 @@ class ProjectTest final : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramFolder> folder;
-    std::unique_ptr<FakeDesktop> fake;
-    std::unique_ptr<ApplicationWindows> windows;
+    std::unique_ptr<WindowFixture> app;
 
-    MainWindow* window() const { return windows->mainWindow.get(); }
+    MainWindow* window() const { return app->window(); }
     ProjectSession* session() const { return window()->projects(); }
-    void trigger(const char* name) const {
-        findControl<QAction>(window(), QLatin1String(name))->trigger();
-    }
-    void click(const char* name) const {
-        findControl<QAbstractButton>(window(), QLatin1String(name))->click();
-    }
-    void type(const char* name, const QString& text) const {
-        findControl<QLineEdit>(window(), QLatin1String(name))->setText(text);
-    }
-    // A fresh window; with `buildTabs` false, its hidden tabs wait as they do
-    // after start-up.
-    void reopen(bool buildTabs = true) {
-        windows.reset();
-        windows = std::make_unique<ApplicationWindows>();
-        if (buildTabs)
-            window()->buildEveryTab();
-    }
     QString saveProjectAs(const QString& name) const {
-        const QString path = folder->file(name);
-        fake->saveAnswers << path;
-        trigger("SaveProjectAs");
+        const QString path = app->folder.file(name);
+        app->fake.saveAnswers << path;
+        app->trigger("SaveProjectAs");
         return path;
     }
     // `quillmint build` as a user runs it, without a display.
@@ -121,46 +110,42 @@ private:
     }
 
 private slots:
-    void init() {
-        folder = std::make_unique<ProgramFolder>();
-        fake = std::make_unique<FakeDesktop>();
-        windows = std::make_unique<ApplicationWindows>();
-        window()->buildEveryTab();
-    }
-    void cleanup() {
-        windows.reset();
-        fake.reset();
-        folder.reset();
-    }
+    void init() { app = std::make_unique<WindowFixture>(); }
+    void cleanup() { app.reset(); }
 
     void everyControlAndPaneComesBackInAFreshWindow() {
         QStringList inputs;
         const QMap<QString, QString> fresh = shown(window(), &inputs);
-        session()->apply(filledProject(folder->path()));
+        session()->apply(filledProject(app->folder.path()));
         const QMap<QString, QString> filled = shown(window());
         // Every control a user can set on a maker tab is part of the project.
         QStringList unchanged;
         for (const QString& name : inputs)
             if (filled.value(name) == fresh.value(name))
                 unchanged << name;
+        const auto on = [](const char* tab, const char* control) {
+            return QString(tab) + '/' + control;
+        };
         // The fill moves the insert position from the first to the last; the
         // hidden MouseOver page is assembled from the panes on Save.
-        unchanged.removeAll("TabSheet1/RadioButton2");
-        unchanged.removeAll("TabSheet3/Memo9");
+        unchanged.removeAll(on(dropdown::controls::Tab, dropdown::fields::InsertAtCurrent));
+        unchanged.removeAll(on(mouseover::controls::Tab, mouseover::controls::PagePane));
         // Publish's web-image choices and the live preview's toggle on each
         // tool bar are the user's, kept outside projects.
-        unchanged.removeIf([](const QString& name) {
-            return name == "TabSheet4/OptimiseImages" ||
-                   name.startsWith("TabSheet4/WebImageSize") || name.contains("/PreviewToolButton");
+        unchanged.removeIf([&on](const QString& name) {
+            return name == on(slideshow::controls::Tab, slideshow::controls::OptimiseImages) ||
+                   name.startsWith(
+                       on(slideshow::controls::Tab, slideshow::controls::WebImageSize)) ||
+                   name.contains("/PreviewToolButton");
         });
         QVERIFY2(unchanged.isEmpty(), qPrintable(unchanged.join(", ")));
 
         const QString path = saveProjectAs("site.quillmint");
-        QVERIFY(fake->notices.isEmpty());
-        reopen();
+        QVERIFY(app->fake.notices.isEmpty());
+        app->reopen();
         QVERIFY(shown(window()) != filled);
-        fake->openAnswers << QStringList{path};
-        trigger("OpenProject");
+        app->fake.openAnswers << QStringList{path};
+        app->trigger("OpenProject");
         QCOMPARE(shown(window()), filled);
         QCOMPARE(window()->projects()->capture().mouseOver.counters, (MouseOverCounters{3, 6}));
         QVERIFY(findControl<QAction>(window(), "ModernOutput")->isChecked());
@@ -180,80 +165,84 @@ private slots:
     void buildWritesWhatSaveAsHtmlWrites() {
         QFETCH(int, tool);
         QFETCH(bool, modern);
-        const char* makeCode[] = {"BitBtn7", "BitBtn10", "", "BitBtn32"};
-        const char* saveAsHtml[] = {"AsHTML1", "AsHTML2", "AsHTML3", "AsHTML4"};
-        const char* pane[] = {"Memo3", "Memo4", "Memo8", "Memo19"};
+        const char* makeCode[] = {dropdown::controls::MakeCode, popup::controls::MakeCode, "",
+                                  slideshow::controls::MakeCode};
+        const char* saveAsHtml[] = {dropdown::controls::SaveAsHtml, popup::controls::SaveAsHtml,
+                                    mouseover::controls::SaveAsHtml,
+                                    slideshow::controls::SaveAsHtml};
+        const char* pane[] = {dropdown::fields::Code, popup::fields::Code,
+                              mouseover::fields::BodyPane, slideshow::fields::Code};
         findControl<QAction>(window(), "ModernOutput")->setChecked(modern);
-        Project filled = filledProject(folder->path());
+        Project filled = filledProject(app->folder.path());
         filled.modern = modern;
         filled.mouseOver = MouseOverProject::fresh(modern);
         session()->apply(filled);
         if (tool == 2) {
             for (const QString image : {"a.png", "b.png"}) {
-                type("Edit10", image);
-                type("Edit11", "over-" + image);
-                click("BitBtn14");
+                app->type(mouseover::fields::InitialImage, image);
+                app->type(mouseover::fields::MouseOverImage, "over-" + image);
+                app->click(mouseover::controls::AddImage);
             }
-            click("BitBtn16");
+            app->click(mouseover::controls::EndCode);
         } else {
-            click(makeCode[tool]);
+            app->click(makeCode[tool]);
         }
-        const QString project = folder->file("p.quillmint");
+        const QString project = app->folder.file("p.quillmint");
         for (const bool edited : {false, true}) {
             if (edited)
                 findControl<QPlainTextEdit>(window(), pane[tool])
                     ->appendPlainText("<!-- by hand \u00e9 -->");
-            const QString saved = folder->file("saved.html");
-            fake->saveAnswers << saved << project;
-            trigger(saveAsHtml[tool]);
-            trigger("SaveProjectAs");
-            const QString built = folder->file("built.html");
+            const QString saved = app->folder.file("saved.html");
+            app->fake.saveAnswers << saved << project;
+            app->trigger(saveAsHtml[tool]);
+            app->trigger("SaveProjectAs");
+            const QString built = app->folder.file("built.html");
             const QString mode = modern ? "--modern" : "--classic";
             QCOMPARE(
                 build({project, "--tool", projectToolName(ProjectTool(tool)), mode, "-o", built}),
                 readBytes(saved));
         }
         // The slideshow's Save warns that its page works on this computer only.
-        for (const FakeDesktop::Notice& notice : fake->notices)
+        for (const FakeDesktop::Notice& notice : app->fake.notices)
             QCOMPARE(notice.kind, NoticeKind::Warning);
     }
 
     void publishGathersWhatTheSlideshowsPublishGathers() {
-        Project filled = filledProject(folder->path());
+        Project filled = filledProject(app->folder.path());
         SlideshowSettings& show = filled.slideshow.settings;
-        QDir().mkpath(folder->file("pictures"));
+        QDir().mkpath(app->folder.file("pictures"));
         show.images.removeLast();
         for (const QString& file :
              show.images + QStringList{show.initialImage, show.sound, show.backgroundImage})
             writeBytes(file, file.toUtf8());
         session()->apply(filled);
         const QString project = saveProjectAs("show.quillmint");
-        fake->saveAnswers << folder->file("by hand/show.html");
-        QDir().mkpath(folder->file("by hand"));
-        trigger("Publish1");
-        QCOMPARE(fake->lastNotice(), "Publish complete!");
+        app->fake.saveAnswers << app->folder.file("by hand/show.html");
+        QDir().mkpath(app->folder.file("by hand"));
+        app->trigger(slideshow::controls::Publish);
+        QCOMPARE(app->fake.lastNotice(), "Publish complete!");
 
         QProcess program;
         program.start(QStringLiteral(QUILLMINT_BIN_DIR "/quillmint"),
-                      {"publish", project, folder->file("built")});
+                      {"publish", project, app->folder.file("built")});
         QVERIFY(program.waitForFinished(60000));
         QCOMPARE(program.exitCode(), 0);
-        const QStringList files = QDir(folder->file("by hand")).entryList(QDir::Files);
+        const QStringList files = QDir(app->folder.file("by hand")).entryList(QDir::Files);
         QCOMPARE(files.size(), 6); // the page, two images, the initial one, sound, background
-        QCOMPARE(QDir(folder->file("built")).entryList(QDir::Files), files);
+        QCOMPARE(QDir(app->folder.file("built")).entryList(QDir::Files), files);
         for (const QString& file : files)
-            QCOMPARE(readBytes(folder->file("built/" + file)),
-                     readBytes(folder->file("by hand/" + file)));
+            QCOMPARE(readBytes(app->folder.file("built/" + file)),
+                     readBytes(app->folder.file("by hand/" + file)));
     }
 
     void publishOptimisesImagesAsTheSlideshowsPublishDoes() {
         setWebImagePlugin(QStringLiteral(QUILLMINT_IMAGES_PLUGIN_FILE));
-        Project filled = filledProject(folder->path());
+        Project filled = filledProject(app->folder.path());
         filled.modern = true;
         SlideshowSettings& show = filled.slideshow.settings;
-        QDir().mkpath(folder->file("pictures"));
-        show.initialImage = folder->file("pictures/first.jpg");
-        show.images = QStringList{folder->file("pictures/second.jpg")};
+        QDir().mkpath(app->folder.file("pictures"));
+        show.initialImage = app->folder.file("pictures/first.jpg");
+        show.images = QStringList{app->folder.file("pictures/second.jpg")};
         QImage picture(2000, 1000, QImage::Format_RGB32);
         picture.fill(Qt::darkGreen);
         QBuffer jpeg;
@@ -264,70 +253,70 @@ private slots:
         for (const QString& file : {show.sound, show.backgroundImage})
             writeBytes(file, file.toUtf8());
         session()->apply(filled);
-        trigger("OptimiseImages");
-        trigger("WebImageSize800");
+        app->trigger(slideshow::controls::OptimiseImages);
+        app->trigger(slideshow::controls::WebImageSize800);
         const QString project = saveProjectAs("show.quillmint");
-        fake->saveAnswers << folder->file("by hand/show.html");
-        QDir().mkpath(folder->file("by hand"));
-        trigger("Publish1");
-        QCOMPARE(fake->lastNotice(), "Publish complete!");
+        app->fake.saveAnswers << app->folder.file("by hand/show.html");
+        QDir().mkpath(app->folder.file("by hand"));
+        app->trigger(slideshow::controls::Publish);
+        QCOMPARE(app->fake.lastNotice(), "Publish complete!");
 
         QProcess program;
         program.start(QStringLiteral(QUILLMINT_BIN_DIR "/quillmint"),
-                      {"publish", project, folder->file("built"), "--optimise-images",
+                      {"publish", project, app->folder.file("built"), "--optimise-images",
                        "--image-size", "800"});
         QVERIFY(program.waitForFinished(60000));
         QCOMPARE(program.readAllStandardError(), "");
         QCOMPARE(program.exitCode(), 0);
-        const QStringList files = QDir(folder->file("by hand")).entryList(QDir::Files);
+        const QStringList files = QDir(app->folder.file("by hand")).entryList(QDir::Files);
         QVERIFY2(files.contains("second-800.webp") && files.contains("second-1600.jpg"),
                  qPrintable(files.join(' ')));
-        QCOMPARE(QDir(folder->file("built")).entryList(QDir::Files), files);
+        QCOMPARE(QDir(app->folder.file("built")).entryList(QDir::Files), files);
         for (const QString& file : files)
-            QCOMPARE(readBytes(folder->file("built/" + file)),
-                     readBytes(folder->file("by hand/" + file)));
+            QCOMPARE(readBytes(app->folder.file("built/" + file)),
+                     readBytes(app->folder.file("by hand/" + file)));
     }
 
     void unsavedProjectChangesAskBeforeTheyGo() {
         // Work that was never put in a project closes without a question.
-        type("Edit6", "pop.html");
+        app->type(popup::fields::Url, "pop.html");
         QVERIFY(window()->close());
-        QVERIFY(fake->saveQuestions.isEmpty());
+        QVERIFY(app->fake.saveQuestions.isEmpty());
         // Tabs built only when the project reaches them are watched from then on.
-        reopen(false);
+        app->reopen(WindowFixture::Tabs::AsStarted);
         window()->show();
 
         const QString path = saveProjectAs("mine.quillmint");
         QCOMPARE(window()->windowTitle(), "mine[*] - Quillmint v1.0");
         QVERIFY(!window()->isWindowModified());
-        type("Edit6", "other.html");
+        app->type(popup::fields::Url, "other.html");
         QVERIFY(window()->isWindowModified());
-        fake->saveChoices << SaveChoice::Cancel;
+        app->fake.saveChoices << SaveChoice::Cancel;
         QVERIFY(!window()->close());
-        fake->saveChoices << SaveChoice::Cancel;
-        trigger("NewProject");
-        QCOMPARE(findControl<QLineEdit>(window(), "Edit6")->text(), "other.html");
-        fake->saveChoices << SaveChoice::Save;
-        trigger("NewProject");
-        QCOMPARE(fake->saveQuestions.size(), 3);
-        QCOMPARE(findControl<QLineEdit>(window(), "Edit6")->text(), "");
+        app->fake.saveChoices << SaveChoice::Cancel;
+        app->trigger("NewProject");
+        QCOMPARE(findControl<QLineEdit>(window(), popup::fields::Url)->text(), "other.html");
+        app->fake.saveChoices << SaveChoice::Save;
+        app->trigger("NewProject");
+        QCOMPARE(app->fake.saveQuestions.size(), 3);
+        QCOMPARE(findControl<QLineEdit>(window(), popup::fields::Url)->text(), "");
         QCOMPARE(window()->windowTitle(), "Untitled[*] - Quillmint v1.0");
         QString problem;
         QCOMPARE(readProject(path, &problem)->popup.settings.url, "other.html");
     }
 
     void aDamagedProjectChangesNothing() {
-        type("Edit6", "kept.html");
+        app->type(popup::fields::Url, "kept.html");
         const QMap<QString, QString> before = shown(window());
-        const QString path = folder->file("bad.quillmint");
+        const QString path = app->folder.file("bad.quillmint");
         writeBytes(path,
                    "{\"format\": \"quillmint-project\", \"version\": 1, \"popup\": {\"top\": 0}}");
-        fake->openAnswers << QStringList{path};
-        fake->saveChoices << SaveChoice::Discard;
-        trigger("OpenProject");
-        QCOMPARE(fake->notices.size(), 1);
-        QVERIFY(fake->lastNotice().contains(path));
-        QVERIFY(fake->lastNotice().contains("\"popup.top\" is 0"));
+        app->fake.openAnswers << QStringList{path};
+        app->fake.saveChoices << SaveChoice::Discard;
+        app->trigger("OpenProject");
+        QCOMPARE(app->fake.notices.size(), 1);
+        QVERIFY(app->fake.lastNotice().contains(path));
+        QVERIFY(app->fake.lastNotice().contains("\"popup.top\" is 0"));
         QCOMPARE(shown(window()), before);
         QCOMPARE(window()->windowTitle(), "Quillmint v1.0");
     }
@@ -337,13 +326,13 @@ private slots:
         for (int i = 1; i <= 9; ++i)
             paths << saveProjectAs(QStringLiteral("p%1.quillmint").arg(i));
         QCoreApplication::processEvents();
-        reopen();
+        app->reopen();
         auto* recent = findControl<QMenu>(window(), "RecentProjects");
         QCOMPARE(recent->actions().size(), 8);
         QVERIFY(recent->actions().first()->text().endsWith("p9.quillmint"));
         QVERIFY(QFile::remove(paths.at(8)));
         recent->actions().first()->trigger();
-        QVERIFY(fake->lastNotice().contains("no longer there"));
+        QVERIFY(app->fake.lastNotice().contains("no longer there"));
         QCoreApplication::processEvents();
         QCOMPARE(recent->actions().size(), 7);
         recent->actions().first()->trigger();

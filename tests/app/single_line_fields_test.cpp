@@ -1,9 +1,9 @@
-#include "app/application_windows.h"
 #include "app/main_window.h"
 #include "core/text_file.h"
-#include "support/fake_desktop.h"
+#include "makers/dropdown/dropdown_fields.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 #include "widgets/find_dialog.h"
 #include "widgets/form_parts.h"
 
@@ -30,12 +30,9 @@ private slots:
     // Every single-line field of every window takes a long paste in full and
     // drops its line breaks; a spin box refuses text that is not a number.
     void everyFieldTakesALongPasteInFullWithoutLineBreaks() {
-        ProgramFolder folder;
-        FakeDesktop fake;
-        ApplicationWindows windows;
-        windows.mainWindow->buildEveryTab();
+        WindowFixture app;
         FindDialog find;
-        QList<QLineEdit*> fields = windows.mainWindow->findChildren<QLineEdit*>();
+        QList<QLineEdit*> fields = app.window()->findChildren<QLineEdit*>();
         fields += find.findChildren<QLineEdit*>();
         QVERIFY(fields.size() > 20);
 
@@ -52,27 +49,25 @@ private slots:
             QVERIFY2(spinBox || field->text() == half + half, qPrintable(nameOf(field)));
         }
         QVERIFY(spinBoxes > 0);
-        QVERIFY(fake.notices.isEmpty());
+        QVERIFY(app.fake.notices.isEmpty());
     }
 
     // Beyond the longest line a text control takes, the paste is refused
     // with a notice that names the limit; the field keeps its text.
     void aPasteBeyondTheLimitIsRefusedWithANotice() {
-        ProgramFolder folder;
-        FakeDesktop fake;
-        ApplicationWindows windows;
-        for (const char* name : {"Edit3", "FontList"}) {
-            QLineEdit* field = lineEditOf(findControl<QWidget>(windows.mainWindow.get(), name));
+        WindowFixture app(WindowFixture::Tabs::AsStarted);
+        for (const char* name : {dropdown::fields::ItemName, dropdown::fields::Font}) {
+            QLineEdit* field = lineEditOf(findControl<QWidget>(app.window(), name));
             field->setText(QStringLiteral("kept"));
             field->setCursorPosition(2);
             QApplication::clipboard()->setText(QString(MaxLineLength, QLatin1Char('y')));
             field->paste();
             QCOMPARE(field->text(), QStringLiteral("kept"));
         }
-        QTRY_COMPARE(fake.noticeTexts(),
+        QTRY_COMPARE(app.fake.noticeTexts(),
                      QStringList(2, QStringLiteral("The text is too long for this field "
                                                    "(262148 characters; at most 262144).")));
-        QCOMPARE(fake.notices.first().kind, NoticeKind::Warning);
+        QCOMPARE(app.fake.notices.first().kind, NoticeKind::Warning);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "app/application_windows.h"
 #include "app/main_window.h"
+#include "app/main_window_controls.h"
+#include "editor/editor_controls.h"
 #include "guidance/tip_window.h"
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
@@ -20,7 +22,7 @@ namespace {
 
 // Help > "Show Startup Tips".
 QAction* tipsItem(const ApplicationWindows& windows) {
-    return findControl<QAction>(windows.mainWindow.get(), "ShowStartupTips1");
+    return findControl<QAction>(windows.mainWindow.get(), main_window::controls::ShowStartupTips);
 }
 
 QByteArray prefsWith(char showTips) {
@@ -77,7 +79,8 @@ void verifyEndsCleanlyOn(QProcess& program, int signal) {
 // The objectNames inside the main window's tabs.
 QStringList tabControlNames(const MainWindow& window) {
     QStringList names;
-    const auto* tabs = window.findChild<QTabWidget*>("PageControl1", Qt::FindDirectChildrenOnly);
+    const auto* tabs =
+        window.findChild<QTabWidget*>(main_window::controls::Tabs, Qt::FindDirectChildrenOnly);
     for (const QObject* control : tabs->findChildren<QObject*>())
         if (!control->objectName().isEmpty())
             names << control->objectName();
@@ -191,7 +194,8 @@ private slots:
         QCOMPARE(witness.atFirstKey, every);
         QVERIFY(witness.tipShownAtFirstKey);
         // The first frame came before the hidden tabs' controls.
-        QVERIFY(every.contains("Memo21") && !witness.atFirstFrame.contains("Memo21"));
+        QVERIFY(every.contains(editor::controls::Editor) &&
+                !witness.atFirstFrame.contains(editor::controls::Editor));
     }
 
     // A missing or damaged prefs.cfg is the installed state: tips shown, no box.

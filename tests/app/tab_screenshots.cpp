@@ -6,6 +6,8 @@
 //   diff /tmp/before/controls.txt /tmp/shots/controls.txt
 #include "app/application_windows.h"
 #include "app/main_window.h"
+#include "app/main_window_controls.h"
+#include "makers/slideshow/slideshow_controls.h"
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
@@ -85,14 +87,14 @@ int main(int argc, char* argv[]) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return 1;
     QTextStream list(&file);
-    auto* tabs = findControl<QTabWidget>(main, QStringLiteral("PageControl1"));
+    auto* tabs = findControl<QTabWidget>(main, main_window::controls::Tabs);
     for (int tab = 0; tab < 5; ++tab) {
         tabs->setCurrentIndex(tab);
         shoot(QStringLiteral("tab-%1.png").arg(tab + 1));
         listControls(list, tabs->widget(tab));
     }
     tabs->setCurrentIndex(3);
-    auto* pages = findControl<QTabWidget>(main, QStringLiteral("PageControl2"));
+    auto* pages = findControl<QTabWidget>(main, slideshow::controls::SubPages);
     for (int page = 1; page < pages->count(); ++page) {
         pages->setCurrentIndex(page);
         shoot(QStringLiteral("slideshow-%1.png").arg(page + 1));

@@ -1,6 +1,11 @@
 #include "window_walk.h"
 
 #include "app/application_windows.h"
+#include "app/main_window_controls.h"
+#include "editor/reserved_words_controls.h"
+#include "editor/tag_palette_controls.h"
+#include "guidance/tip_window_controls.h"
+#include "guidance/wizard_window_controls.h"
 #include "support/fake_desktop.h"
 #include "support/test_files.h"
 
@@ -55,14 +60,16 @@ void walkWindows(const std::function<void(const QString& where, QWidget* window)
     ApplicationWindows windows;
     QWidget* main = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->objectName() == QLatin1String("Form1"))
+        if (top->objectName() == QLatin1String(main_window::controls::Window))
             main = top;
     QVERIFY(main);
     settle(main);
-    visitPages(QStringLiteral("Form1"), main,
-               qobject_cast<QTabWidget*>(ownChild(main, QStringLiteral("PageControl1"))), visit);
+    visitPages(QString(main_window::controls::Window), main,
+               qobject_cast<QTabWidget*>(ownChild(main, main_window::controls::Tabs)), visit);
 
-    for (const char* name : {"Form2", "Form3", "Form5", "Form6", "AboutBox"}) {
+    for (const char* name :
+         {tag_palette::controls::Window, reserved_words::controls::Window,
+          tip_window::controls::Window, wizard_window::controls::Window, "AboutBox"}) {
         QWidget* window = ownChild(main, QLatin1String(name));
         settle(window);
         if (auto* pages = window->findChild<QTabWidget*>())

@@ -1,5 +1,8 @@
+#include "app/main_window_controls.h"
+#include "editor/editor_controls.h"
 #include "editor/reserved_words.h"
 #include "editor/tag_palette.h"
+#include "editor/tag_palette_controls.h"
 #include "editor_fixture.h"
 #include "support/find_control.h"
 
@@ -12,18 +15,23 @@ namespace {
 
 // Selects a tab the way a user does, on the tab strip.
 void clickTab(EditorFixture& f, int index) {
-    QTabBar* bar = findControl<QTabWidget>(f.mainWindow, "PageControl1")->tabBar();
+    QTabBar* bar = findControl<QTabWidget>(f.mainWindow, main_window::controls::Tabs)->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-    QCOMPARE(findControl<QTabWidget>(f.mainWindow, "PageControl1")->currentIndex(), index);
+    QCOMPARE(findControl<QTabWidget>(f.mainWindow, main_window::controls::Tabs)->currentIndex(),
+             index);
 }
 
 // Which companions are visible and which toggles are pressed.
 QString state(const EditorFixture& f) {
     return QStringLiteral("inspector %1 %2, words %3 %4")
         .arg(f.inspector->isVisible() ? "shown" : "hidden",
-             findControl<QToolButton>(f.tab, "ToolButton78")->isChecked() ? "pressed" : "released",
+             findControl<QToolButton>(f.tab, editor::controls::TagInspectorToggle)->isChecked()
+                 ? "pressed"
+                 : "released",
              f.words->isVisible() ? "shown" : "hidden",
-             findControl<QToolButton>(f.tab, "ToolButton79")->isChecked() ? "pressed" : "released");
+             findControl<QToolButton>(f.tab, editor::controls::ReservedWordsToggle)->isChecked()
+                 ? "pressed"
+                 : "released");
 }
 
 const QString BothShown = QStringLiteral("inspector shown pressed, words shown pressed");
@@ -53,7 +61,7 @@ void CompanionWindowsTest::tabStripShowsAndClosesBoth() {
     clickTab(f, 4);
     QCOMPARE(state(f), BothShown);
     // The tab change presses a toggle the user had released.
-    findControl<QToolButton>(f.tab, "ToolButton78")->click();
+    findControl<QToolButton>(f.tab, editor::controls::TagInspectorToggle)->click();
     clickTab(f, 0);
     clickTab(f, 4);
     QCOMPARE(state(f), BothShown);
@@ -62,15 +70,15 @@ void CompanionWindowsTest::tabStripShowsAndClosesBoth() {
 void CompanionWindowsTest::togglesWorkOneWindowEach() {
     EditorFixture f;
     clickTab(f, 4);
-    findControl<QTabWidget>(f.inspector, "PageControl1")->setCurrentIndex(5);
-    findControl<QToolButton>(f.tab, "ToolButton78")->click();
+    findControl<QTabWidget>(f.inspector, tag_palette::controls::Pages)->setCurrentIndex(5);
+    findControl<QToolButton>(f.tab, editor::controls::TagInspectorToggle)->click();
     QCOMPARE(state(f), QStringLiteral("inspector hidden released, words shown pressed"));
-    findControl<QToolButton>(f.tab, "ToolButton79")->click();
+    findControl<QToolButton>(f.tab, editor::controls::ReservedWordsToggle)->click();
     QCOMPARE(state(f), BothClosed);
-    findControl<QToolButton>(f.tab, "ToolButton78")->click();
+    findControl<QToolButton>(f.tab, editor::controls::TagInspectorToggle)->click();
     QCOMPARE(state(f), QStringLiteral("inspector shown pressed, words hidden released"));
     // Hiding keeps the page the user was on.
-    QCOMPARE(findControl<QTabWidget>(f.inspector, "PageControl1")->currentIndex(), 5);
+    QCOMPARE(findControl<QTabWidget>(f.inspector, tag_palette::controls::Pages)->currentIndex(), 5);
 }
 
 void CompanionWindowsTest::closeBoxesReleaseTheirToggles() {
@@ -80,7 +88,7 @@ void CompanionWindowsTest::closeBoxesReleaseTheirToggles() {
     QCOMPARE(state(f), QStringLiteral("inspector hidden released, words shown pressed"));
     f.words->close();
     QCOMPARE(state(f), BothClosed);
-    findControl<QToolButton>(f.tab, "ToolButton79")->click();
+    findControl<QToolButton>(f.tab, editor::controls::ReservedWordsToggle)->click();
     QCOMPARE(state(f), QStringLiteral("inspector hidden released, words shown pressed"));
 }
 
@@ -90,13 +98,13 @@ void CompanionWindowsTest::viewKeysFollowTheTabRule() {
     EditorFixture f;
     f.mainWindow->activateWindow();
     QTest::keyClick(f.mainWindow, Qt::Key_F6);
-    QCOMPARE(findControl<QTabWidget>(f.mainWindow, "PageControl1")->currentIndex(), 4);
+    QCOMPARE(findControl<QTabWidget>(f.mainWindow, main_window::controls::Tabs)->currentIndex(), 4);
     QCOMPARE(state(f), BothShown);
-    findControl<QToolButton>(f.tab, "ToolButton79")->click();
+    findControl<QToolButton>(f.tab, editor::controls::ReservedWordsToggle)->click();
     QCOMPARE(state(f), QStringLiteral("inspector shown pressed, words hidden released"));
 
     QTest::keyClick(f.mainWindow, Qt::Key_F2);
-    QCOMPARE(findControl<QTabWidget>(f.mainWindow, "PageControl1")->currentIndex(), 0);
+    QCOMPARE(findControl<QTabWidget>(f.mainWindow, main_window::controls::Tabs)->currentIndex(), 0);
     QCOMPARE(state(f), BothClosed);
 }
 

@@ -1,6 +1,10 @@
 #include "editor_fixture.h"
 
+#include "app/main_window_controls.h"
 #include "core/text_file.h"
+#include "editor/editor_controls.h"
+#include "editor/reserved_words_controls.h"
+#include "editor/tag_palette_controls.h"
 #include "support/find_control.h"
 
 #include <QAction>
@@ -8,11 +12,10 @@
 #include <QTextCursor>
 
 EditorFixture::EditorFixture()
-    : mainWindow(windows.mainWindow.get()), tab(findControl<EditorTab>(mainWindow, "TabSheet5")),
-      inspector(findControl<TagInspector>(mainWindow, "Form2")),
-      words(findControl<ReservedWordsWindow>(mainWindow, "Form3")) {
-    windows.mainWindow->buildEveryTab();
-    memo = findControl<QPlainTextEdit>(tab, "Memo21");
+    : mainWindow(app.window()), tab(findControl<EditorTab>(mainWindow, editor::controls::Tab)),
+      inspector(findControl<TagInspector>(mainWindow, tag_palette::controls::Window)),
+      words(findControl<ReservedWordsWindow>(mainWindow, reserved_words::controls::Window)) {
+    memo = findControl<QPlainTextEdit>(tab, editor::controls::Editor);
     mainWindow->show();
     mainWindow->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(mainWindow));
@@ -45,5 +48,5 @@ QString EditorFixture::markedText() const {
 }
 
 void EditorFixture::viewEditor() {
-    findControl<QAction>(mainWindow, "JSEditor1")->trigger();
+    findControl<QAction>(mainWindow, main_window::controls::ViewEditor)->trigger();
 }

@@ -1,19 +1,18 @@
 #pragma once
 
-#include "app/application_windows.h"
 #include "app/main_window.h"
 #include "editor/editor_tab.h"
 #include "editor/reserved_words.h"
 #include "editor/tag_palette.h"
-#include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 
 #include <QPlainTextEdit>
 #include <QStringList>
 
 // The program's windows in a fresh ProgramDirectory with a scripted desktop,
-// the main window shown.
+// the main window shown with its JS Editor at hand.
 struct EditorFixture {
     EditorFixture();
 
@@ -28,9 +27,7 @@ struct EditorFixture {
     // companion windows as the tab strip brings them.
     void viewEditor();
 
-    FakeDesktop desktop;
-    ProgramFolder folder;
-    ApplicationWindows windows;
+    WindowFixture app;
     QWidget* mainWindow;
     EditorTab* tab;
     QPlainTextEdit* memo = nullptr;

@@ -1,8 +1,11 @@
 #include "core/text_file.h"
 #include "editor/editor_page.h"
+#include "editor/tag_palette_controls.h"
 
 #include <QSet>
 #include <QTest>
+
+using namespace tag_palette;
 
 namespace {
 
@@ -147,48 +150,36 @@ void EditorPageTest::snippetEdits_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("word at caret") << "SpeedButton2"
-                                   << "ab|cd\n"
+    QTest::newRow("word at caret") << controls::Variable << "ab|cd\n"
                                    << "abvar|cd\n";
-    QTest::newRow("word over selection") << "SpeedButton2"
-                                         << "x [name] = 1;\n"
+    QTest::newRow("word over selection") << controls::Variable << "x [name] = 1;\n"
                                          << "x var| = 1;\n";
-    QTest::newRow("selection over lines replaced") << "SpeedButton16"
-                                                   << "a[b\nc]d\n"
+    QTest::newRow("selection over lines replaced") << controls::Not << "a[b\nc]d\n"
                                                    << "a!|d\n";
-    QTest::newRow("comment at caret") << "SpeedButton3"
-                                      << "a|b\n"
+    QTest::newRow("comment at caret") << controls::Comment << "a|b\n"
                                       << "a//|b\n";
     QTest::newRow("if above the middle of a line, line not split")
-        << "SpeedButton12"
-        << "one\ntw|o\nthree\n"
+        << controls::IfElse << "one\ntw|o\nthree\n"
         << "one\nif (){\n\n} else {\n\n}\n|two\nthree\n";
     QTest::newRow("for above the line where the selection ends")
-        << "SpeedButton15"
-        << "a[aa\nbb]b\nccc\n"
+        << controls::For << "a[aa\nbb]b\nccc\n"
         << "aaa\nfor ( ; ; ){\n\n}\n|bbb\nccc\n";
-    QTest::newRow("selection ending at a line start") << "SpeedButton15"
-                                                      << "[aaa\n]bbb\n"
+    QTest::newRow("selection ending at a line start") << controls::For << "[aaa\n]bbb\n"
                                                       << "aaa\nfor ( ; ; ){\n\n}\n|bbb\n";
-    QTest::newRow("function in an empty editor") << "SpeedButton1"
-                                                 << "|"
+    QTest::newRow("function in an empty editor") << controls::Function << "|"
                                                  << "function Name(){\n\n}\n|";
-    QTest::newRow("function on the last, unended line") << "SpeedButton1"
-                                                        << "x\ny|z"
+    QTest::newRow("function on the last, unended line") << controls::Function << "x\ny|z"
                                                         << "x\nfunction Name(){\n\n}\n|yz";
     const QString noscript =
         QStringLiteral("<noscript>\nJavaScript is not enabled in your browser. "
                        "Please enable it to view this site correctly.\n"
                        "</noscript>\n");
     QTest::newRow("noscript from the first line goes after the end")
-        << "SpeedButton4"
-        << "<scr|ipt>\n</script>\n"
+        << controls::NoScript << "<scr|ipt>\n</script>\n"
         << "<script>\n</script>\n" + noscript + "|";
-    QTest::newRow("noscript ends an unended last line first") << "SpeedButton4"
-                                                              << "[a]\nb"
+    QTest::newRow("noscript ends an unended last line first") << controls::NoScript << "[a]\nb"
                                                               << "a\nb\n" + noscript + "|";
-    QTest::newRow("noscript in an empty editor") << "SpeedButton4"
-                                                 << "|" << noscript + "|";
+    QTest::newRow("noscript in an empty editor") << controls::NoScript << "|" << noscript + "|";
 }
 
 void EditorPageTest::snippetEdits() {

@@ -1,7 +1,10 @@
+#include "app/main_window_controls.h"
 #include "core/text_file.h"
+#include "editor/editor_controls.h"
 #include "editor_fixture.h"
 #include "support/find_control.h"
 #include "widgets/edit_actions.h"
+#include "widgets/edit_actions_controls.h"
 #include "widgets/find_dialog.h"
 #include "widgets/output_commands.h"
 
@@ -15,6 +18,8 @@
 #include <QToolButton>
 #include <sys/stat.h>
 #include <utility>
+
+using namespace editor;
 
 namespace {
 
@@ -79,12 +84,12 @@ void EditorTabTest::startsWithTheSkeletonInAPlainScriptPane() {
 void EditorTabTest::newAsksBeforeRestoringTheSkeleton() {
     EditorFixture f;
     f.memo->setPlainText(QStringLiteral("alert(1);"));
-    f.desktop.confirmAnswers = {false, true};
-    findControl<QToolButton>(f.tab, "ToolButton63")->click();
+    f.app.fake.confirmAnswers = {false, true};
+    findControl<QToolButton>(f.tab, controls::NewButton)->click();
     QCOMPARE(f.memo->toPlainText(), QStringLiteral("alert(1);"));
-    findControl<QToolButton>(f.tab, "ToolButton63")->click();
+    findControl<QToolButton>(f.tab, controls::NewButton)->click();
     QCOMPARE(f.lines(), ScriptSkeleton);
-    QCOMPARE(f.desktop.confirmations,
+    QCOMPARE(f.app.fake.confirmations,
              QStringList(2, QStringLiteral("Are you sure you want to start a new document?")));
 }
 
@@ -94,47 +99,53 @@ void EditorTabTest::toolBarHoldsEveryCommand() {
     const struct {
         QToolButton* button;
         const char* hint;
-    } hints[] = {{findControl<QToolButton>(tab, "ToolButton63"), "New"},
-                 {findControl<QToolButton>(tab, "ToolButton77"), "Open"},
-                 {findControl<QToolButton>(tab, "ToolButton64"), "Save As"},
-                 {findControl<QToolButton>(tab, "ToolButton73"), "Print"},
-                 {findControl<QToolButton>(tab, "ToolButton78"),
+    } hints[] = {{findControl<QToolButton>(tab, controls::NewButton), "New"},
+                 {findControl<QToolButton>(tab, controls::OpenButton), "Open"},
+                 {findControl<QToolButton>(tab, controls::SaveButton), "Save As"},
+                 {findControl<QToolButton>(tab, controls::PrintButton), "Print"},
+                 {findControl<QToolButton>(tab, controls::TagInspectorToggle),
                   "Toggle Tag Inspector (Ctrl+Shift+T goes to it)"},
-                 {findControl<QToolButton>(tab, "ToolButton79"),
+                 {findControl<QToolButton>(tab, controls::ReservedWordsToggle),
                   "Toggle Predefined Words (Ctrl+Shift+W goes to them)"},
-                 {findControl<QToolButton>(tab, "ToolButton75"), "Options"},
-                 {findControl<QToolButton>(tab, "ToolButton76"), "Help"}};
+                 {findControl<QToolButton>(tab, controls::OptionsButton), "Options"},
+                 {findControl<QToolButton>(tab, controls::HelpButton), "Help"}};
     for (const auto& expected : hints) {
         QVERIFY(expected.button);
         QCOMPARE(expected.button->toolTip(), QLatin1String(expected.hint));
         QCOMPARE(tab->findChild<QToolButton*>(expected.button->objectName()), expected.button);
     }
-    for (QToolButton* toggle : {findControl<QToolButton>(tab, "ToolButton78"),
-                                findControl<QToolButton>(tab, "ToolButton79")})
+    for (QToolButton* toggle : {findControl<QToolButton>(tab, controls::TagInspectorToggle),
+                                findControl<QToolButton>(tab, controls::ReservedWordsToggle)})
         QVERIFY(toggle->isCheckable() && toggle->isChecked());
 
-    const EditActions& actions = *findControl<EditActions>(f.mainWindow, "ActionList1");
-    QCOMPARE(tab->findChild<QToolButton*>("ToolButton66")->defaultAction(), actions.cut);
-    QCOMPARE(tab->findChild<QToolButton*>("ToolButton67")->defaultAction(), actions.copy);
-    QCOMPARE(tab->findChild<QToolButton*>("ToolButton68")->defaultAction(), actions.paste);
-    QCOMPARE(tab->findChild<QToolButton*>("ToolButton70")->defaultAction(), actions.undo);
-    QCOMPARE(tab->findChild<QToolButton*>("ToolButton71")->defaultAction(),
+    const EditActions& actions =
+        *findControl<EditActions>(f.mainWindow, edit_actions::controls::ActionList);
+    QCOMPARE(findControl<QToolButton>(tab, controls::CutButton)->defaultAction(), actions.cut);
+    QCOMPARE(findControl<QToolButton>(tab, controls::CopyButton)->defaultAction(), actions.copy);
+    QCOMPARE(findControl<QToolButton>(tab, controls::PasteButton)->defaultAction(), actions.paste);
+    QCOMPARE(findControl<QToolButton>(tab, controls::UndoButton)->defaultAction(), actions.undo);
+    QCOMPARE(findControl<QToolButton>(tab, controls::DeleteButton)->defaultAction(),
              actions.deleteSelection);
 
-    QCOMPARE(actionNamed(findControl<QToolButton>(tab, "ToolButton64")->menu(), "AsJS1"),
-             findControl<QAction>(tab, "AsJS1"));
-    QCOMPARE(actionNamed(findControl<QToolButton>(tab, "ToolButton64")->menu(), "AsHTML5"),
-             findControl<QAction>(tab, "AsHTML5"));
-    QCOMPARE(findControl<QAction>(tab, "AsJS1")->text(), QStringLiteral("As JS"));
-    QCOMPARE(findControl<QToolButton>(tab, "ToolButton75")->menu()->objectName(),
-             QStringLiteral("PopupMenu15"));
-    QCOMPARE(actionNamed(findControl<QToolButton>(tab, "ToolButton75")->menu(), "StripHTML1")
+    QCOMPARE(actionNamed(findControl<QToolButton>(tab, controls::SaveButton)->menu(),
+                         controls::SaveAsJs),
+             findControl<QAction>(tab, controls::SaveAsJs));
+    QCOMPARE(actionNamed(findControl<QToolButton>(tab, controls::SaveButton)->menu(),
+                         controls::SaveAsHtml),
+             findControl<QAction>(tab, controls::SaveAsHtml));
+    QCOMPARE(findControl<QAction>(tab, controls::SaveAsJs)->text(), QStringLiteral("As JS"));
+    QCOMPARE(findControl<QToolButton>(tab, controls::OptionsButton)->menu()->objectName(),
+             QString(controls::OptionsMenu));
+    QCOMPARE(actionNamed(findControl<QToolButton>(tab, controls::OptionsButton)->menu(),
+                         controls::StripHtml)
                  ->statusTip(),
              QStringLiteral("Remove <script> And Comment Tags"));
-    QCOMPARE(findControl<QToolButton>(tab, "ToolButton76")->menu()->objectName(),
-             QStringLiteral("PopupMenu16"));
-    QVERIFY(actionNamed(findControl<QToolButton>(tab, "ToolButton76")->menu(), "Help7"));
-    QVERIFY(actionNamed(findControl<QToolButton>(tab, "ToolButton76")->menu(), "About6"));
+    QCOMPARE(findControl<QToolButton>(tab, controls::HelpButton)->menu()->objectName(),
+             QString(controls::HelpMenu));
+    QVERIFY(actionNamed(findControl<QToolButton>(tab, controls::HelpButton)->menu(),
+                        controls::HelpEntry));
+    QVERIFY(actionNamed(findControl<QToolButton>(tab, controls::HelpButton)->menu(),
+                        controls::AboutEntry));
 }
 
 void EditorTabTest::stripDropsWrapperLinesAndKeepsTheUnfilteredScratch_data() {
@@ -159,13 +170,13 @@ void EditorTabTest::stripDropsWrapperLinesAndKeepsTheUnfilteredScratch() {
     for (const bool fromMenu : {false, true}) {
         f.memo->setPlainText(document);
         if (fromMenu)
-            findControl<QAction>(f.tab, "StripHTML1")->trigger();
+            findControl<QAction>(f.tab, controls::StripHtml)->trigger();
         else
-            findControl<QToolButton>(f.tab, "ToolButton75")->click();
+            findControl<QToolButton>(f.tab, controls::OptionsButton)->click();
         QCOMPARE(f.lines(), kept);
-        QCOMPARE(readBytes(f.folder.file("temp.tmp")), scratch);
+        QCOMPARE(readBytes(f.app.folder.file("temp.tmp")), scratch);
     }
-    QVERIFY(f.desktop.notices.isEmpty());
+    QVERIFY(f.app.fake.notices.isEmpty());
     // Undo brings the unfiltered text back.
     f.memo->undo();
     QCOMPARE(f.tab->editorText(), document);
@@ -174,77 +185,77 @@ void EditorTabTest::stripDropsWrapperLinesAndKeepsTheUnfilteredScratch() {
 void EditorTabTest::unwritableScratchLeavesTheDocument() {
     EditorFixture f;
     // A directory in the way of temp.tmp makes it uncreatable, also for root.
-    QVERIFY(QDir(f.folder.path()).mkdir("temp.tmp"));
+    QVERIFY(QDir(f.app.folder.path()).mkdir("temp.tmp"));
     const QString document = documentText(ScriptSkeleton);
-    const QString target = f.folder.file("out.js");
-    f.desktop.saveAnswers = {target};
-    findControl<QToolButton>(f.tab, "ToolButton75")->click();
-    findControl<QAction>(f.tab, "AsJS1")->trigger();
+    const QString target = f.app.folder.file("out.js");
+    f.app.fake.saveAnswers = {target};
+    findControl<QToolButton>(f.tab, controls::OptionsButton)->click();
+    findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
     QCOMPARE(f.memo->toPlainText(), document);
     QVERIFY(!QFile::exists(target));
-    QCOMPARE(f.desktop.noticeTexts(),
-             QStringList(2, cannotCreateMessage(f.folder.file("temp.tmp"))));
-    QCOMPARE(f.desktop.notices.first().kind, NoticeKind::Error);
+    QCOMPARE(f.app.fake.noticeTexts(),
+             QStringList(2, cannotCreateMessage(f.app.folder.file("temp.tmp"))));
+    QCOMPARE(f.app.fake.notices.first().kind, NoticeKind::Error);
 }
 
 // A link in place of temp.tmp is replaced, never written through.
 void EditorTabTest::aLinkedScratchFileIsReplaced() {
     EditorFixture f;
-    const QString target = f.folder.file("someone.txt");
+    const QString target = f.app.folder.file("someone.txt");
     writeBytes(target, "someone's text");
-    QVERIFY(QFile::link(target, f.folder.file("temp.tmp")));
-    findControl<QToolButton>(f.tab, "ToolButton75")->click();
+    QVERIFY(QFile::link(target, f.app.folder.file("temp.tmp")));
+    findControl<QToolButton>(f.tab, controls::OptionsButton)->click();
     QCOMPARE(readBytes(target), QByteArray("someone's text"));
-    QVERIFY(!QFileInfo(f.folder.file("temp.tmp")).isSymLink());
-    QCOMPARE(readBytes(f.folder.file("temp.tmp")), SkeletonBytes);
+    QVERIFY(!QFileInfo(f.app.folder.file("temp.tmp")).isSymLink());
+    QCOMPARE(readBytes(f.app.folder.file("temp.tmp")), SkeletonBytes);
 }
 
 void EditorTabTest::saveAsJsFiltersThenSaves() {
     EditorFixture f;
-    const QString target = f.folder.file("script");
-    f.desktop.saveAnswers = {target};
-    findControl<QAction>(f.tab, "AsJS1")->trigger();
-    const FakeDesktop::FileQuestion& asked = f.desktop.fileQuestions.first();
+    const QString target = f.app.folder.file("script");
+    f.app.fake.saveAnswers = {target};
+    findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
+    const FakeDesktop::FileQuestion& asked = f.app.fake.fileQuestions.first();
     QCOMPARE(asked.request.title, QStringLiteral("Save as JS"));
     QCOMPARE(asked.request.filters, QStringList{QStringLiteral("JS Files (*.js)")});
     QVERIFY(asked.request.confirmOverwrite);
     QCOMPARE(readBytes(target + ".js"), QByteArray("\r\n\r\n\r\n"));
     QCOMPARE(f.lines(), QStringList(3, QString()));
-    QCOMPARE(readBytes(f.folder.file("temp.tmp")), SkeletonBytes);
+    QCOMPARE(readBytes(f.app.folder.file("temp.tmp")), SkeletonBytes);
     // A later Save > As HTML saves the filtered text.
-    f.desktop.saveAnswers = {f.folder.file("page.html")};
-    findControl<QAction>(f.tab, "AsHTML5")->trigger();
-    QCOMPARE(readBytes(f.folder.file("page.html")), QByteArray("\r\n\r\n\r\n"));
+    f.app.fake.saveAnswers = {f.app.folder.file("page.html")};
+    findControl<QAction>(f.tab, controls::SaveAsHtml)->trigger();
+    QCOMPARE(readBytes(f.app.folder.file("page.html")), QByteArray("\r\n\r\n\r\n"));
 }
 
 void EditorTabTest::cancelledDialogsChangeNothing() {
     EditorFixture f;
-    const QString script = f.folder.file("a.js");
+    const QString script = f.app.folder.file("a.js");
     writeBytes(script, "var a;\r\n");
-    f.desktop.openAnswers = {{script}};
-    findControl<QToolButton>(f.tab, "ToolButton77")->click();
-    f.desktop.saveAnswers = {f.folder.file("b.js")};
-    findControl<QAction>(f.tab, "AsJS1")->trigger();
-    const QByteArray scratch = readBytes(f.folder.file("temp.tmp"));
-    const QByteArray saved = readBytes(f.folder.file("b.js"));
+    f.app.fake.openAnswers = {{script}};
+    findControl<QToolButton>(f.tab, controls::OpenButton)->click();
+    f.app.fake.saveAnswers = {f.app.folder.file("b.js")};
+    findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
+    const QByteArray scratch = readBytes(f.app.folder.file("temp.tmp"));
+    const QByteArray saved = readBytes(f.app.folder.file("b.js"));
     f.memo->setPlainText(documentText(ScriptSkeleton));
 
-    findControl<QToolButton>(f.tab, "ToolButton77")->click(); // cancelled: no answer queued
-    findControl<QAction>(f.tab, "AsJS1")->trigger();
+    findControl<QToolButton>(f.tab, controls::OpenButton)->click(); // cancelled: no answer queued
+    findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
     QCOMPARE(f.lines(), ScriptSkeleton);
-    QCOMPARE(readBytes(f.folder.file("temp.tmp")), scratch);
-    QCOMPARE(readBytes(f.folder.file("b.js")), saved);
+    QCOMPARE(readBytes(f.app.folder.file("temp.tmp")), scratch);
+    QCOMPARE(readBytes(f.app.folder.file("b.js")), saved);
     // The dialogs offer the names chosen before.
-    QCOMPARE(f.desktop.fileQuestions.at(2).current, script);
-    QCOMPARE(f.desktop.fileQuestions.at(3).current, f.folder.file("b.js"));
+    QCOMPARE(f.app.fake.fileQuestions.at(2).current, script);
+    QCOMPARE(f.app.fake.fileQuestions.at(3).current, f.app.folder.file("b.js"));
 }
 
 void EditorTabTest::saveAsJsToAnUncreatableFileKeepsTheFilteredText() {
     EditorFixture f;
-    const QString target = f.folder.file("missing/folder/x.js");
-    f.desktop.saveAnswers = {target};
-    findControl<QAction>(f.tab, "AsJS1")->trigger();
-    QCOMPARE(f.desktop.noticeTexts(), QStringList{cannotCreateMessage(target)});
+    const QString target = f.app.folder.file("missing/folder/x.js");
+    f.app.fake.saveAnswers = {target};
+    findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
+    QCOMPARE(f.app.fake.noticeTexts(), QStringList{cannotCreateMessage(target)});
     QCOMPARE(f.lines(), QStringList(3, QString()));
 }
 
@@ -252,17 +263,17 @@ void EditorTabTest::saveAsHtmlAndPrintTakeTheEditorText() {
     EditorFixture f;
     // A non-breaking space survives the round trip.
     f.memo->setPlainText(QStringLiteral("a\u00A0b\n\tc"));
-    f.desktop.saveAnswers = {f.folder.file("page")};
-    findControl<QAction>(f.tab, "AsHTML5")->trigger();
-    const FileDialogSpec& request = f.desktop.fileQuestions.first().request;
+    f.app.fake.saveAnswers = {f.app.folder.file("page")};
+    findControl<QAction>(f.tab, controls::SaveAsHtml)->trigger();
+    const FileDialogSpec& request = f.app.fake.fileQuestions.first().request;
     QCOMPARE(request.title, QStringLiteral("Save as HTML"));
     QCOMPARE(request.filters, QStringList{QStringLiteral("HTML File (*.html)")});
     // Not pure ASCII, so marked as UTF-8.
-    QCOMPARE(readBytes(f.folder.file("page.html")), QByteArray("\xEF\xBB\xBF"
-                                                               "a\xC2\xA0"
-                                                               "b\r\n\tc\r\n"));
-    findControl<QToolButton>(f.tab, "ToolButton73")->click();
-    QCOMPARE(f.desktop.printed, QStringList{QStringLiteral("a\u00A0b\n\tc")});
+    QCOMPARE(readBytes(f.app.folder.file("page.html")), QByteArray("\xEF\xBB\xBF"
+                                                                   "a\xC2\xA0"
+                                                                   "b\r\n\tc\r\n"));
+    findControl<QToolButton>(f.tab, controls::PrintButton)->click();
+    QCOMPARE(f.app.fake.printed, QStringList{QStringLiteral("a\u00A0b\n\tc")});
 }
 
 void EditorTabTest::openReplacesTheDocument_data() {
@@ -285,32 +296,32 @@ void EditorTabTest::openReplacesTheDocument() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     EditorFixture f;
-    const QString path = f.folder.file("in.js");
+    const QString path = f.app.folder.file("in.js");
     writeBytes(path, bytes);
-    f.desktop.openAnswers = {{path}};
-    findControl<QToolButton>(f.tab, "ToolButton77")->click();
-    const FileDialogSpec& request = f.desktop.fileQuestions.first().request;
+    f.app.fake.openAnswers = {{path}};
+    findControl<QToolButton>(f.tab, controls::OpenButton)->click();
+    const FileDialogSpec& request = f.app.fake.fileQuestions.first().request;
     QCOMPARE(request.title, QStringLiteral("Open"));
     QCOMPARE(request.filters.size(), 3);
     QCOMPARE(request.filters.at(request.selectedFilter), QStringLiteral("All Files (*)"));
     QCOMPARE(f.tab->editorText(), text);
-    QVERIFY(f.desktop.notices.isEmpty());
+    QVERIFY(f.app.fake.notices.isEmpty());
 }
 
 void EditorTabTest::openRefusesWhatIsNotARegularFile() {
     EditorFixture f;
-    const QString fifo = f.folder.file("pipe");
+    const QString fifo = f.app.folder.file("pipe");
     QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     // Each refusal says why.
     const std::pair<QString, QString> refused[] = {
         {fifo, "Not a regular file"},
-        {f.folder.path(), "Is a directory"},
-        {f.folder.file("missing.js"), "No such file or directory"},
+        {f.app.folder.path(), "Is a directory"},
+        {f.app.folder.file("missing.js"), "No such file or directory"},
         {"/dev/zero", "Not a regular file"}};
     for (const auto& [path, reason] : refused) {
-        f.desktop.openAnswers = {{path}};
-        findControl<QToolButton>(f.tab, "ToolButton77")->click();
-        QCOMPARE(f.desktop.lastNotice(), cannotOpenMessage(path, reason));
+        f.app.fake.openAnswers = {{path}};
+        findControl<QToolButton>(f.tab, controls::OpenButton)->click();
+        QCOMPARE(f.app.fake.lastNotice(), cannotOpenMessage(path, reason));
     }
     QCOMPARE(f.lines(), ScriptSkeleton);
 }
@@ -329,46 +340,48 @@ void EditorTabTest::savesKeepTheEncodingTheFileWasReadIn() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, encoding);
     EditorFixture f;
-    const QString script = f.folder.file("in.js");
+    const QString script = f.app.folder.file("in.js");
     writeBytes(script, bytes);
-    f.desktop.openAnswers = {{script}};
-    findControl<QToolButton>(f.tab, "ToolButton77")->click();
+    f.app.fake.openAnswers = {{script}};
+    findControl<QToolButton>(f.tab, controls::OpenButton)->click();
     QCOMPARE(f.tab->editorText(), QStringLiteral("x=\u00e9\n"));
-    QCOMPARE(findControl<QStatusBar>(f.mainWindow, "StatusBar1")->currentMessage(),
-             QString("Opened in.js (%1); saves keep this encoding").arg(encoding));
-    f.desktop.saveAnswers = {f.folder.file("out.js"), f.folder.file("out.html")};
-    findControl<QAction>(f.tab, "AsJS1")->trigger();
-    findControl<QAction>(f.tab, "AsHTML5")->trigger();
-    QCOMPARE(readBytes(f.folder.file("out.js")), bytes);
-    QCOMPARE(readBytes(f.folder.file("out.html")), bytes);
+    QCOMPARE(
+        findControl<QStatusBar>(f.mainWindow, main_window::controls::StatusBar)->currentMessage(),
+        QString("Opened in.js (%1); saves keep this encoding").arg(encoding));
+    f.app.fake.saveAnswers = {f.app.folder.file("out.js"), f.app.folder.file("out.html")};
+    findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
+    findControl<QAction>(f.tab, controls::SaveAsHtml)->trigger();
+    QCOMPARE(readBytes(f.app.folder.file("out.js")), bytes);
+    QCOMPARE(readBytes(f.app.folder.file("out.html")), bytes);
     // A new document is written as UTF-8 again.
-    f.desktop.confirmAnswers = {true};
-    findControl<QToolButton>(f.tab, "ToolButton63")->click();
-    f.desktop.saveAnswers = {f.folder.file("new.js")};
-    findControl<QAction>(f.tab, "AsJS1")->trigger();
-    QCOMPARE(readBytes(f.folder.file("new.js")), QByteArray("\r\n\r\n\r\n"));
-    QVERIFY(f.desktop.notices.isEmpty());
+    f.app.fake.confirmAnswers = {true};
+    findControl<QToolButton>(f.tab, controls::NewButton)->click();
+    f.app.fake.saveAnswers = {f.app.folder.file("new.js")};
+    findControl<QAction>(f.tab, controls::SaveAsJs)->trigger();
+    QCOMPARE(readBytes(f.app.folder.file("new.js")), QByteArray("\r\n\r\n\r\n"));
+    QVERIFY(f.app.fake.notices.isEmpty());
 }
 
 void EditorTabTest::openRefusesWhatCannotBeEditedComfortably() {
     EditorFixture f;
-    const QString huge = f.folder.file("huge.js");
+    const QString huge = f.app.folder.file("huge.js");
     QFile file(huge);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(50 * 1024 * 1024));
     file.close();
-    const QString minified = f.folder.file("min.js");
+    const QString minified = f.app.folder.file("min.js");
     writeBytes(minified, "a\n" + QByteArray(300 * 1024, 'x') + "\n");
-    f.desktop.openAnswers = {{huge}, {minified}};
-    findControl<QToolButton>(f.tab, "ToolButton77")->click();
-    findControl<QToolButton>(f.tab, "ToolButton77")->click();
-    QCOMPARE(f.desktop.notices.size(), 2);
-    QVERIFY(f.desktop.noticeTexts().at(0).startsWith("The file " + huge + " is too large"));
-    QVERIFY(f.desktop.noticeTexts().at(1).startsWith("The file " + minified + " has lines longer"));
+    f.app.fake.openAnswers = {{huge}, {minified}};
+    findControl<QToolButton>(f.tab, controls::OpenButton)->click();
+    findControl<QToolButton>(f.tab, controls::OpenButton)->click();
+    QCOMPARE(f.app.fake.notices.size(), 2);
+    QVERIFY(f.app.fake.noticeTexts().at(0).startsWith("The file " + huge + " is too large"));
+    QVERIFY(
+        f.app.fake.noticeTexts().at(1).startsWith("The file " + minified + " has lines longer"));
     QCOMPARE(f.lines(), ScriptSkeleton);
     // A long line that still fits is opened.
     writeBytes(minified, QByteArray(100 * 1024, 'x'));
-    f.desktop.openAnswers = {{minified}};
-    findControl<QToolButton>(f.tab, "ToolButton77")->click();
+    f.app.fake.openAnswers = {{minified}};
+    findControl<QToolButton>(f.tab, controls::OpenButton)->click();
     QCOMPARE(f.memo->toPlainText().size(), 100 * 1024);
 }
 

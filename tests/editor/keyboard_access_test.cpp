@@ -1,3 +1,6 @@
+#include "editor/editor_controls.h"
+#include "editor/reserved_words_controls.h"
+#include "editor/tag_palette_controls.h"
 #include "editor_fixture.h"
 #include "support/find_control.h"
 
@@ -60,15 +63,17 @@ void KeyboardAccessTest::tabIndentsAndTheWayOutIsCtrlTabOrEscTab() {
 void KeyboardAccessTest::tagInspectorWorksFromTheKeyboard() {
     EditorFixture f;
     f.viewEditor();
-    findControl<QToolButton>(f.tab, "ToolButton78")->click(); // closed by the user
+    findControl<QToolButton>(f.tab, editor::controls::TagInspectorToggle)
+        ->click(); // closed by the user
     f.setMarkedText(QStringLiteral("x|"));
     f.memo->setFocus();
     press({{Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier}});
     QVERIFY(f.inspector->isVisible());
-    QVERIFY(findControl<QToolButton>(f.tab, "ToolButton78")->isChecked());
-    QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("SpeedButton1"));
+    QVERIFY(findControl<QToolButton>(f.tab, editor::controls::TagInspectorToggle)->isChecked());
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(),
+                 QString(tag_palette::controls::Function));
     press({{Qt::Key_Left}, {Qt::Key_Right}, {Qt::Key_Right}});
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("SpeedButton2"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString(tag_palette::controls::Variable));
     press({{Qt::Key_Return}});
     QCOMPARE(f.markedText(), QStringLiteral("xvar|"));
     QTRY_COMPARE(QApplication::focusWidget(), f.memo);
@@ -76,9 +81,9 @@ void KeyboardAccessTest::tagInspectorWorksFromTheKeyboard() {
     press({{Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier}});
     QTRY_VERIFY(QApplication::focusWidget() != f.memo);
     press({{Qt::Key_PageUp, Qt::ControlModifier}});
-    QCOMPARE(findControl<QTabWidget>(f.inspector, "PageControl1")->currentIndex(), 9);
+    QCOMPARE(findControl<QTabWidget>(f.inspector, tag_palette::controls::Pages)->currentIndex(), 9);
     press({{Qt::Key_Tab, Qt::ControlModifier}, {Qt::Key_PageDown, Qt::ControlModifier}});
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("SpeedButton16"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString(tag_palette::controls::Not));
     press({{Qt::Key_Escape}});
     QTRY_COMPARE(QApplication::focusWidget(), f.memo);
     QCOMPARE(f.markedText(), QStringLiteral("xvar|"));
@@ -86,13 +91,14 @@ void KeyboardAccessTest::tagInspectorWorksFromTheKeyboard() {
 
 void KeyboardAccessTest::reservedWordsWorkFromTheKeyboard() {
     EditorFixture f;
-    writeBytes(f.folder.file("tags.txt"), "alpha\nbeta\n");
+    writeBytes(f.app.folder.file("tags.txt"), "alpha\nbeta\n");
     f.viewEditor();
     f.setMarkedText(QStringLiteral("x|"));
     f.memo->setFocus();
     press({{Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier}});
     QVERIFY(f.words->isVisible());
-    QTRY_COMPARE(QApplication::focusWidget(), findControl<QListWidget>(f.words, "ListBox1"));
+    QTRY_COMPARE(QApplication::focusWidget(),
+                 findControl<QListWidget>(f.words, reserved_words::controls::Words));
     press({{Qt::Key_Down}, {Qt::Key_Down}, {Qt::Key_Return}});
     QCOMPARE(f.markedText(), QStringLiteral("xbeta|"));
     QTRY_COMPARE(QApplication::focusWidget(), f.memo);

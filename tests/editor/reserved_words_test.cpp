@@ -1,11 +1,14 @@
 #include "core/text_file.h"
 #include "editor/reserved_words.h"
+#include "editor/reserved_words_controls.h"
 #include "editor_fixture.h"
 #include "support/find_control.h"
 
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+
+using namespace reserved_words;
 
 namespace {
 
@@ -24,8 +27,8 @@ void clickWord(QListWidget* list, int row) {
 
 // The windows with the list and the button of the Reserved Words window.
 struct WordsFixture : EditorFixture {
-    QListWidget* list = findControl<QListWidget>(words, "ListBox1");
-    QPushButton* add = findControl<QPushButton>(words, "Button1");
+    QListWidget* list = findControl<QListWidget>(words, controls::Words);
+    QPushButton* add = findControl<QPushButton>(words, controls::AddSelected);
 };
 
 } // namespace
@@ -45,22 +48,22 @@ private slots:
 void ReservedWordsTest::listIsReadAtEveryShowing() {
     WordsFixture f;
     ReservedWordsWindow* words = f.words;
-    writeBytes(f.folder.file("tags.txt"), "break\r\n\r\ncase\nthis \r\n");
+    writeBytes(f.app.folder.file("tags.txt"), "break\r\n\r\ncase\nthis \r\n");
     words->show();
     QCOMPARE(items(f.list), (QStringList{"break", "", "case", "this "}));
-    writeBytes(f.folder.file("tags.txt"), "with");
+    writeBytes(f.app.folder.file("tags.txt"), "with");
     words->show(); // already visible: not read again
     QCOMPARE(f.list->count(), 4);
     words->close();
     words->show();
     QCOMPARE(items(f.list), QStringList{"with"});
-    QVERIFY(f.desktop.notices.isEmpty());
+    QVERIFY(f.app.fake.notices.isEmpty());
 }
 
 void ReservedWordsTest::addSelectedTagInsertsOncePerSelection() {
     WordsFixture f;
     ReservedWordsWindow* words = f.words;
-    writeBytes(f.folder.file("tags.txt"), "alpha\nbeta\n");
+    writeBytes(f.app.folder.file("tags.txt"), "alpha\nbeta\n");
     words->show();
     QVERIFY(!f.add->isEnabled());
     f.setMarkedText(QStringLiteral("x|y"));
@@ -84,7 +87,7 @@ void ReservedWordsTest::addSelectedTagInsertsOncePerSelection() {
 void ReservedWordsTest::doubleClickInsertsTheWordOnce() {
     WordsFixture f;
     ReservedWordsWindow* words = f.words;
-    writeBytes(f.folder.file("tags.txt"), "alpha\nbeta\n");
+    writeBytes(f.app.folder.file("tags.txt"), "alpha\nbeta\n");
     words->show();
     f.setMarkedText(QStringLiteral("|"));
     const QPoint spot = f.list->visualItemRect(f.list->item(0)).center();
@@ -97,7 +100,7 @@ void ReservedWordsTest::doubleClickInsertsTheWordOnce() {
 void ReservedWordsTest::staleIndexInsertsNothing() {
     WordsFixture f;
     ReservedWordsWindow* words = f.words;
-    writeBytes(f.folder.file("tags.txt"), "alpha\nbeta\n");
+    writeBytes(f.app.folder.file("tags.txt"), "alpha\nbeta\n");
     words->show();
     clickWord(f.list, 1);
     words->close();
@@ -111,7 +114,7 @@ void ReservedWordsTest::staleIndexInsertsNothing() {
     QCOMPARE(f.markedText(), QStringLiteral("x|"));
     QVERIFY(!f.add->isEnabled());
     // A shorter f.list leaves the remembered index beyond its end.
-    writeBytes(f.folder.file("tags.txt"), "");
+    writeBytes(f.app.folder.file("tags.txt"), "");
     words->close();
     words->show();
     QCOMPARE(f.list->count(), 0);
@@ -122,7 +125,7 @@ void ReservedWordsTest::staleIndexInsertsNothing() {
 void ReservedWordsTest::emptyItemOnlyDeletesTheSelection() {
     WordsFixture f;
     ReservedWordsWindow* words = f.words;
-    writeBytes(f.folder.file("tags.txt"), "a\n\nb\n");
+    writeBytes(f.app.folder.file("tags.txt"), "a\n\nb\n");
     words->show();
     clickWord(f.list, 1);
     f.setMarkedText(QStringLiteral("x[sel]y"));
@@ -133,11 +136,11 @@ void ReservedWordsTest::emptyItemOnlyDeletesTheSelection() {
 void ReservedWordsTest::missingWordFileStillOpensTheWindow() {
     WordsFixture f;
     ReservedWordsWindow* words = f.words;
-    const QString path = f.folder.file("tags.txt");
+    const QString path = f.app.folder.file("tags.txt");
     QVERIFY(QFile::remove(path));
     words->show();
     QVERIFY(words->isVisible());
-    QCOMPARE(f.desktop.noticeTexts(),
+    QCOMPARE(f.app.fake.noticeTexts(),
              QStringList{"Cannot open file " + path + ": No such file or directory"});
     QCOMPARE(f.list->count(), 0);
     // Later the words read before stay when the file goes missing again.
@@ -148,13 +151,13 @@ void ReservedWordsTest::missingWordFileStillOpensTheWindow() {
     words->close();
     words->show();
     QCOMPARE(items(f.list), (QStringList{"one", "two"}));
-    QCOMPARE(f.desktop.noticeTexts().size(), 2);
+    QCOMPARE(f.app.fake.noticeTexts().size(), 2);
 }
 
 void ReservedWordsTest::shippedListHoldsTheReservedWords() {
     EditorFixture f;
     f.words->show();
-    const QStringList words = items(findControl<QListWidget>(f.words, "ListBox1"));
+    const QStringList words = items(findControl<QListWidget>(f.words, controls::Words));
     for (const char* word : {"break", "function", "return", "typeof", "var", "while", "document",
                              "getElementById", "Math", "parseInt"})
         QVERIFY2(words.contains(QLatin1String(word)), word);

@@ -1,4 +1,5 @@
 #include "editor/tag_palette.h"
+#include "editor/tag_palette_controls.h"
 #include "editor_fixture.h"
 #include "support/find_control.h"
 
@@ -8,6 +9,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+
+using namespace tag_palette;
 
 namespace {
 
@@ -80,12 +83,12 @@ void TagInspectorTest::theButtonsAreMadeWhenThePaletteIsFirstShown() {
     QVERIFY(palette().isEmpty());
     f.inspector->show();
     QCOMPARE(palette().size(), 97);
-    QCOMPARE(findControl<QTabWidget>(f.inspector, "PageControl1")->count(), 10);
+    QCOMPARE(findControl<QTabWidget>(f.inspector, controls::Pages)->count(), 10);
 }
 
 void TagInspectorTest::pagesHoldTheirButtonsInOrder() {
     EditorFixture& f = *fixture;
-    QTabWidget* pages = findControl<QTabWidget>(f.inspector, "PageControl1");
+    QTabWidget* pages = findControl<QTabWidget>(f.inspector, controls::Pages);
     const QStringList captions = {
         "Common", "Operators", "Loops/Branches", "Escape Sequences", "Events", "Win Obj Methods",
         "New",    "Get",       "Math Functions", "String Functions"};
@@ -106,7 +109,7 @@ void TagInspectorTest::pagesHoldTheirButtonsInOrder() {
             const QToolButton* face = button(f, name);
             // Every caption fits; only "max" needs more than its page's width.
             QVERIFY2(captionFits(face), qPrintable(name));
-            if (name == QLatin1String("SpeedButton71"))
+            if (name == QLatin1String(controls::Max))
                 QCOMPARE(face->height(), pageWidths[page].height());
             else
                 QCOMPARE(face->size(), pageWidths[page]);
@@ -242,30 +245,24 @@ void TagInspectorTest::lineButtonsInsertWholeLines_data() {
     QTest::addColumn<QString>("hint");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("function, empty editor") << "SpeedButton1"
-                                            << "Function"
+    QTest::newRow("function, empty editor") << controls::Function << "Function"
                                             << "|"
                                             << "function Name(){\n\n}\n|";
-    QTest::newRow("if above a line, not split") << "SpeedButton12"
-                                                << "If ... Else"
+    QTest::newRow("if above a line, not split") << controls::IfElse << "If ... Else"
                                                 << "a\nb|c\nd\n"
                                                 << "a\nif (){\n\n} else {\n\n}\n|bc\nd\n";
-    QTest::newRow("switch") << "SpeedButton13"
-                            << "Switch"
+    QTest::newRow("switch") << controls::Switch << "Switch"
                             << "a|"
                             << "switch(){\n\n\n\n}\n|a";
-    QTest::newRow("while") << "SpeedButton14"
-                           << "While"
+    QTest::newRow("while") << controls::While << "While"
                            << "|a"
                            << "while (){\n\n\n\n}\n|a";
     QTest::newRow("for above the line where the selection ends, selection kept")
-        << "SpeedButton15"
-        << "For"
+        << controls::For << "For"
         << "x[yy\nz]z\n"
         << "xyy\nfor ( ; ; ){\n\n}\n|zz\n";
     QTest::newRow("noscript from the first line goes last")
-        << "SpeedButton4"
-        << "NoScript"
+        << controls::NoScript << "NoScript"
         << "<scr|ipt>\n</script>\n"
         << "<script>\n</script>\n<noscript>\nJavaScript is not enabled in your browser. Please "
            "enable it to view this site correctly.\n</noscript>\n|";
@@ -289,24 +286,24 @@ void TagInspectorTest::clicksAddUpAndGiveTheEditorTheFocus() {
     f.inspector->show();
     f.inspector->activateWindow();
     f.setMarkedText(QStringLiteral("a|b"));
-    QTest::mouseClick(button(f, "SpeedButton3"), Qt::LeftButton);
-    QTest::mouseClick(button(f, "SpeedButton3"), Qt::LeftButton);
+    QTest::mouseClick(button(f, controls::Comment), Qt::LeftButton);
+    QTest::mouseClick(button(f, controls::Comment), Qt::LeftButton);
     QCOMPARE(f.markedText(), QStringLiteral("a////|b"));
     QTRY_COMPARE(QApplication::focusWidget(), f.memo);
 }
 
 void TagInspectorTest::facesShowTextOrPicture() {
     EditorFixture& f = *fixture;
-    QCOMPARE(button(f, "SpeedButton53")->text(), QStringLiteral("Year"));
-    QCOMPARE(button(f, "SpeedButton61")->text(), QStringLiteral("TZO"));
-    QCOMPARE(button(f, "SpeedButton65")->text(), QStringLiteral("atn"));
-    QCOMPARE(button(f, "SpeedButton89")->text(), QStringLiteral("i >"));
-    QVERIFY(button(f, "SpeedButton87")->font().bold());
+    QCOMPARE(button(f, controls::Year)->text(), QStringLiteral("Year"));
+    QCOMPARE(button(f, controls::TimezoneOffset)->text(), QStringLiteral("TZO"));
+    QCOMPARE(button(f, controls::ArcTangent)->text(), QStringLiteral("atn"));
+    QCOMPARE(button(f, controls::LastIndexOf)->text(), QStringLiteral("i >"));
+    QVERIFY(button(f, controls::IndexOf)->font().bold());
     // "&" is shown, not taken as an access key.
-    QCOMPARE(button(f, "SpeedButton23")->text(), QStringLiteral("&&&&"));
-    QCOMPARE(button(f, "SpeedButton5")->text(), QStringLiteral("\\b"));
-    for (const char* pictured : {"SpeedButton1", "SpeedButton12", "SpeedButton35", "SpeedButton47",
-                                 "SpeedButton50", "SpeedButton79"})
+    QCOMPARE(button(f, controls::And)->text(), QStringLiteral("&&&&"));
+    QCOMPARE(button(f, controls::Backspace)->text(), QStringLiteral("\\b"));
+    for (const char* pictured : {controls::Function, controls::IfElse, controls::OnClick,
+                                 controls::Alert, controls::NewArray, controls::Anchor})
         QVERIFY2(!button(f, pictured)->icon().isNull(), pictured);
 }
 

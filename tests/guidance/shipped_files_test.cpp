@@ -1,13 +1,18 @@
 #include "app/application_windows.h"
 #include "app/main_window.h"
+#include "app/main_window_controls.h"
 #include "core/text_file.h"
 #include "editor/reserved_words.h"
+#include "editor/reserved_words_controls.h"
 #include "guidance/shipped_text.h"
 #include "guidance/tip_window.h"
+#include "guidance/tip_window_controls.h"
 #include "guidance/wizard_window.h"
+#include "guidance/wizard_window_controls.h"
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
+#include "support/window_fixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -78,13 +83,17 @@ private slots:
         writeBytes(folder.file("wizard/1-1.txt"), longLine.toLatin1() + "\nstep");
         writeBytes(folder.file("tags.txt"), "if\r\n" + longLine.toLatin1() + "\r\nelse\r\n");
         ApplicationWindows windows;
-        QCOMPARE(findControl<QPlainTextEdit>(windows.tipWindow, "Memo1")->toPlainText(),
+        QCOMPARE(findControl<QPlainTextEdit>(windows.tipWindow, tip_window::controls::Tip)
+                     ->toPlainText(),
                  "Did you\n" + shortened);
-        findControl<QAction>(windows.mainWindow.get(), "DropdownMenuMaker2")->trigger();
-        QCOMPARE(findControl<QPlainTextEdit>(windows.wizardWindow, "Memo1")->toPlainText(),
+        findControl<QAction>(windows.mainWindow.get(), main_window::controls::DropdownWizard)
+            ->trigger();
+        QCOMPARE(findControl<QPlainTextEdit>(windows.wizardWindow, wizard_window::controls::Text)
+                     ->toPlainText(),
                  shortened + "\nstep");
         windows.reservedWords->show();
-        auto* words = findControl<QListWidget>(windows.reservedWords, "ListBox1");
+        auto* words =
+            findControl<QListWidget>(windows.reservedWords, reserved_words::controls::Words);
         QCOMPARE(words->count(), 3);
         QCOMPARE(words->item(1)->text(), shortened);
         QVERIFY(fake.notices.isEmpty());
@@ -148,44 +157,46 @@ private slots:
     // Every step and tip reads whole as the window first shows it, with no
     // scrolling.
     void everyWizardStepFitsItsPane() {
-        FakeDesktop desk;
-        ProgramFolder folder;
-        ApplicationWindows windows;
-        QWidget& wizard = *windows.wizardWindow;
-        for (const char* name : {"DropdownMenuMaker2", "PopupMaker2", "MouseOverButtonMaker2",
-                                 "SlideshowMaker1", "JSEditor2"}) {
-            QAction* guide = findControl<QAction>(windows.mainWindow.get(), name);
+        WindowFixture app(WindowFixture::Tabs::AsStarted);
+        QWidget& wizard = *app.windows->wizardWindow;
+        for (const char* name :
+             {main_window::controls::DropdownWizard, main_window::controls::PopupWizard,
+              main_window::controls::MouseOverWizard, main_window::controls::SlideshowWizard,
+              main_window::controls::EditorWizard}) {
+            QAction* guide = findControl<QAction>(app.window(), name);
             guide->trigger();
             QVERIFY(QTest::qWaitForWindowExposed(&wizard));
             for (int step = 1; step <= 5; ++step) {
                 if (step > 1)
-                    QTest::mouseClick(findControl<QPushButton>(wizard, "Button2"), Qt::LeftButton);
+                    QTest::mouseClick(
+                        findControl<QPushButton>(wizard, wizard_window::controls::Next),
+                        Qt::LeftButton);
                 QCoreApplication::processEvents();
                 QVERIFY2(
-                    findControl<QPlainTextEdit>(wizard, "Memo1")->verticalScrollBar()->maximum() ==
-                        0,
+                    findControl<QPlainTextEdit>(wizard, wizard_window::controls::Text)
+                            ->verticalScrollBar()
+                            ->maximum() == 0,
                     qPrintable(guide->text() + QStringLiteral(" step ") + QString::number(step)));
             }
         }
-        QVERIFY(desk.notices.isEmpty());
+        QVERIFY(app.fake.notices.isEmpty());
     }
 
     void everyTipFitsItsPane() {
-        FakeDesktop desk;
-        ProgramFolder folder;
-        ApplicationWindows windows;
-        QWidget& tips = *windows.tipWindow;
+        WindowFixture app(WindowFixture::Tabs::AsStarted);
+        QWidget& tips = *app.windows->tipWindow;
         tips.show();
         QVERIFY(QTest::qWaitForWindowExposed(&tips));
         for (int tip = 1; tip <= TipCount; ++tip) {
             QString error;
             const auto text =
-                readShippedText(folder.path(), QStringLiteral("tips/%1.txt").arg(tip), &error);
+                readShippedText(app.folder.path(), QStringLiteral("tips/%1.txt").arg(tip), &error);
             QVERIFY2(text, qPrintable(error));
-            findControl<QPlainTextEdit>(tips, "Memo1")->setPlainText(*text);
+            findControl<QPlainTextEdit>(tips, tip_window::controls::Tip)->setPlainText(*text);
             QCoreApplication::processEvents();
-            QVERIFY2(findControl<QPlainTextEdit>(tips, "Memo1")->verticalScrollBar()->maximum() ==
-                         0,
+            QVERIFY2(findControl<QPlainTextEdit>(tips, tip_window::controls::Tip)
+                             ->verticalScrollBar()
+                             ->maximum() == 0,
                      qPrintable(QString::number(tip)));
         }
     }

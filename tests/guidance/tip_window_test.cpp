@@ -1,6 +1,8 @@
 #include "app/application_windows.h"
 #include "app/main_window.h"
+#include "app/main_window_controls.h"
 #include "guidance/tip_window.h"
+#include "guidance/tip_window_controls.h"
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
@@ -18,11 +20,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace tip_window;
+
 namespace {
 
 // Help > "Show Startup Tips".
 QAction* tipsItem(const ApplicationWindows& windows) {
-    return findControl<QAction>(windows.mainWindow.get(), "ShowStartupTips1");
+    return findControl<QAction>(windows.mainWindow.get(), main_window::controls::ShowStartupTips);
 }
 
 // Replaces the shipped tips by files that name their own number, including
@@ -39,7 +43,7 @@ void writeEveryTip(const ProgramFolder& folder, const QByteArray& bytes) {
 }
 
 QString shownTip(const ApplicationWindows& windows) {
-    return findControl<QPlainTextEdit>(windows.tipWindow, "Memo1")->toPlainText();
+    return findControl<QPlainTextEdit>(windows.tipWindow, controls::Tip)->toPlainText();
 }
 
 QByteArray withShowTips(QByteArray record, char value) {
@@ -65,14 +69,16 @@ private slots:
         const QPoint desktopCentre = tips.screen()->availableGeometry().center();
         QVERIFY((tips.geometry().center() - desktopCentre).manhattanLength() <= 2);
         QVERIFY(tips.minimumSize() != tips.maximumSize());
-        QVERIFY(findControl<QLabel>(tips, "Label1")->font().bold());
-        QCOMPARE(findControl<QLabel>(tips, "Label1")->text(), QStringLiteral("Did You Know?"));
-        QVERIFY(findControl<QPlainTextEdit>(tips, "Memo1")->isReadOnly());
-        QVERIFY(findControl<QPlainTextEdit>(tips, "Memo1")->isEnabled());
-        QVERIFY(findControl<QCheckBox>(tips, "CheckBox1")->isChecked());
-        QCOMPARE(findControl<QPushButton>(tips, "Button1")->text(), QStringLiteral("&Next Tip >>"));
-        QCOMPARE(findControl<QPushButton>(tips, "Button2")->text(), QStringLiteral("&Close"));
-        QCOMPARE(tips.focusWidget(), findControl<QPushButton>(tips, "Button1"));
+        QVERIFY(findControl<QLabel>(tips, controls::Heading)->font().bold());
+        QCOMPARE(findControl<QLabel>(tips, controls::Heading)->text(),
+                 QStringLiteral("Did You Know?"));
+        QVERIFY(findControl<QPlainTextEdit>(tips, controls::Tip)->isReadOnly());
+        QVERIFY(findControl<QPlainTextEdit>(tips, controls::Tip)->isEnabled());
+        QVERIFY(findControl<QCheckBox>(tips, controls::ShowAtStartup)->isChecked());
+        QCOMPARE(findControl<QPushButton>(tips, controls::NextTip)->text(),
+                 QStringLiteral("&Next Tip >>"));
+        QCOMPARE(findControl<QPushButton>(tips, controls::Close)->text(), QStringLiteral("&Close"));
+        QCOMPARE(tips.focusWidget(), findControl<QPushButton>(tips, controls::NextTip));
 
         QVERIFY(desk.notices.isEmpty());
         QStringList shipped;
@@ -85,7 +91,7 @@ private slots:
 
         // The picture is decoded when the window is first shown.
         tips.show();
-        QVERIFY(!findControl<QLabel>(tips, "Image1")->pixmap().isNull());
+        QVERIFY(!findControl<QLabel>(tips, controls::Picture)->pixmap().isNull());
     }
 
     void nextTipDrawsEveryNumberFromOneToTwentyTwoAndNoOther() {
@@ -98,7 +104,7 @@ private slots:
         bool repeated = false;
         for (int press = 0; press < 3000; ++press) {
             const QString before = shownTip(windows);
-            QTest::mouseClick(findControl<QPushButton>(windows.tipWindow, "Button1"),
+            QTest::mouseClick(findControl<QPushButton>(windows.tipWindow, controls::NextTip),
                               Qt::LeftButton);
             repeated = repeated || shownTip(windows) == before;
             seen.insert(shownTip(windows));
@@ -122,7 +128,8 @@ private slots:
         QVERIFY(QDir(folder.file(QStringLiteral("tips"))).removeRecursively());
         for (int number = 1; number <= TipCount; ++number)
             QVERIFY(QDir().mkpath(folder.file(QStringLiteral("tips/%1.txt").arg(number))));
-        QTest::mouseClick(findControl<QPushButton>(windows.tipWindow, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.tipWindow, controls::NextTip),
+                          Qt::LeftButton);
 
         QCOMPARE(desk.notices.size(), 1);
         QCOMPARE(desk.notices.first().kind, NoticeKind::Error);
@@ -159,7 +166,7 @@ private slots:
         QVERIFY(QDir::setCurrent(elsewhere.path()));
 
         for (int press = 0; press < 20; ++press)
-            QTest::mouseClick(findControl<QPushButton>(windows.tipWindow, "Button1"),
+            QTest::mouseClick(findControl<QPushButton>(windows.tipWindow, controls::NextTip),
                               Qt::LeftButton);
         QVERIFY(desk.notices.isEmpty());
         QVERIFY(shownTip(windows).startsWith(QStringLiteral("tip ")));
@@ -175,7 +182,8 @@ private slots:
 
         // Not UTF-8: read as Windows-1252, curly quotes included.
         writeEveryTip(folder, QByteArray("\x93Quoted\x94 \xE9t\xE9\r\nsecond line"));
-        QTest::mouseClick(findControl<QPushButton>(windows.tipWindow, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.tipWindow, controls::NextTip),
+                          Qt::LeftButton);
         QCOMPARE(shownTip(windows),
                  QStringLiteral("\u201CQuoted\u201D \u00E9t\u00E9\nsecond line"));
         QVERIFY(desk.notices.isEmpty());
@@ -193,12 +201,12 @@ private slots:
         QWidget& tips = *windows.tipWindow;
         QAction* menuItem = tipsItem(windows);
 
-        QTest::mouseClick(findControl<QCheckBox>(tips, "CheckBox1"), Qt::LeftButton);
-        QVERIFY(!findControl<QCheckBox>(tips, "CheckBox1")->isChecked());
+        QTest::mouseClick(findControl<QCheckBox>(tips, controls::ShowAtStartup), Qt::LeftButton);
+        QVERIFY(!findControl<QCheckBox>(tips, controls::ShowAtStartup)->isChecked());
         QVERIFY(!menuItem->isChecked());
         QCOMPARE(readBytes(prefs), withShowTips(installed, '\0'));
 
-        QTest::mouseClick(findControl<QCheckBox>(tips, "CheckBox1"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QCheckBox>(tips, controls::ShowAtStartup), Qt::LeftButton);
         QVERIFY(menuItem->isChecked());
         QCOMPARE(readBytes(prefs), installed);
         QVERIFY(tips.isVisible());
@@ -217,7 +225,7 @@ private slots:
 
         menuItem->trigger();
         QVERIFY(!menuItem->isChecked());
-        QVERIFY(findControl<QCheckBox>(windows.tipWindow, "CheckBox1")->isChecked());
+        QVERIFY(findControl<QCheckBox>(windows.tipWindow, controls::ShowAtStartup)->isChecked());
         QCOMPARE(readBytes(prefs), withShowTips(installed, '\0'));
         QVERIFY(!windows.tipWindow->isVisible());
 
@@ -233,7 +241,7 @@ private slots:
         {
             ApplicationWindows windows;
             windows.applyPreferences();
-            QTest::mouseClick(findControl<QCheckBox>(windows.tipWindow, "CheckBox1"),
+            QTest::mouseClick(findControl<QCheckBox>(windows.tipWindow, controls::ShowAtStartup),
                               Qt::LeftButton);
         }
         ApplicationWindows next;
@@ -241,7 +249,7 @@ private slots:
         QVERIFY(!next.tipWindow->isVisible());
         QVERIFY(!tipsItem(next)->isChecked());
         // The box is the window's own: only the user changes it.
-        QVERIFY(findControl<QCheckBox>(next.tipWindow, "CheckBox1")->isChecked());
+        QVERIFY(findControl<QCheckBox>(next.tipWindow, controls::ShowAtStartup)->isChecked());
     }
 
     void missingPreferencesFileIsReportedAndNotCreated() {
@@ -252,12 +260,13 @@ private slots:
         windows.applyPreferences();
         QVERIFY(QFile::remove(prefs));
 
-        QTest::mouseClick(findControl<QCheckBox>(windows.tipWindow, "CheckBox1"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QCheckBox>(windows.tipWindow, controls::ShowAtStartup),
+                          Qt::LeftButton);
         QCOMPARE(desk.notices.size(), 1);
         QCOMPARE(desk.notices.first().kind, NoticeKind::Error);
         QCOMPARE(desk.lastNotice(), QStringLiteral("File not found: ") + prefs);
         QVERIFY(!QFile::exists(prefs));
-        QVERIFY(!findControl<QCheckBox>(windows.tipWindow, "CheckBox1")->isChecked());
+        QVERIFY(!findControl<QCheckBox>(windows.tipWindow, controls::ShowAtStartup)->isChecked());
         QVERIFY(!tipsItem(windows)->isChecked());
     }
 
@@ -268,7 +277,7 @@ private slots:
         windows.applyPreferences();
         QPointer<QWidget> tips = windows.tipWindow;
 
-        QTest::keyClick(findControl<QPushButton>(tips.data(), "Button2"), Qt::Key_Return);
+        QTest::keyClick(findControl<QPushButton>(tips.data(), controls::Close), Qt::Key_Return);
         QVERIFY(!tips->isVisible());
         tips->show();
         tips->activateWindow();

@@ -1,6 +1,8 @@
 #include "app/application_windows.h"
 #include "app/main_window.h"
+#include "app/main_window_controls.h"
 #include "guidance/wizard_window.h"
+#include "guidance/wizard_window_controls.h"
 #include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/test_files.h"
@@ -15,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace wizard_window;
+
 namespace {
 
 // The text a step file shows: its lines, whatever their ends.
@@ -28,8 +32,10 @@ QString stepText(const ProgramFolder& folder, int tool, int step) {
 }
 
 QAction* guideItem(const ApplicationWindows& windows, int tool) {
-    const char* const items[] = {"DropdownMenuMaker2", "PopupMaker2", "MouseOverButtonMaker2",
-                                 "SlideshowMaker1", "JSEditor2"};
+    const char* const items[] = {
+        main_window::controls::DropdownWizard, main_window::controls::PopupWizard,
+        main_window::controls::MouseOverWizard, main_window::controls::SlideshowWizard,
+        main_window::controls::EditorWizard};
     return findControl<QAction>(windows.mainWindow.get(), items[tool - 1]);
 }
 
@@ -37,12 +43,12 @@ QAction* guideItem(const ApplicationWindows& windows, int tool) {
 void expectStep(const ApplicationWindows& windows, const ProgramFolder& folder, int tool,
                 int step) {
     const QWidget& wizard = *windows.wizardWindow;
-    QCOMPARE(findControl<QLabel>(wizard, "Label1")->text(),
+    QCOMPARE(findControl<QLabel>(wizard, controls::Step)->text(),
              QStringLiteral("Step %1 / 5").arg(step));
-    QCOMPARE(findControl<QPlainTextEdit>(wizard, "Memo1")->toPlainText(),
+    QCOMPARE(findControl<QPlainTextEdit>(wizard, controls::Text)->toPlainText(),
              stepText(folder, tool, step));
-    QCOMPARE(findControl<QPushButton>(wizard, "Button1")->isEnabled(), step > 1);
-    QCOMPARE(findControl<QPushButton>(wizard, "Button2")->isEnabled(), step < 5);
+    QCOMPARE(findControl<QPushButton>(wizard, controls::Previous)->isEnabled(), step > 1);
+    QCOMPARE(findControl<QPushButton>(wizard, controls::Next)->isEnabled(), step < 5);
 }
 
 } // namespace
@@ -60,24 +66,28 @@ private slots:
         const QWidget& wizard = *windows.wizardWindow;
         QVERIFY(!wizard.isVisible());
         QCOMPARE(wizard.windowTitle(), QStringLiteral("Wizard"));
-        QVERIFY(findControl<QPlainTextEdit>(wizard, "Memo1")->isEnabled());
+        QVERIFY(findControl<QPlainTextEdit>(wizard, controls::Text)->isEnabled());
 
         for (int tool = 1; tool <= 5; ++tool) {
             guideItem(windows, tool)->trigger();
             QVERIFY(wizard.isVisible());
-            QCOMPARE(findControl<QLabel>(wizard, "Image1")->pixmap().size(), QSize(193, 70));
+            QCOMPARE(findControl<QLabel>(wizard, controls::Picture)->pixmap().size(),
+                     QSize(193, 70));
             expectStep(windows, folder, tool, 1);
             for (int step = 2; step <= 5; ++step) {
-                QTest::mouseClick(findControl<QPushButton>(wizard, "Button2"), Qt::LeftButton);
+                QTest::mouseClick(findControl<QPushButton>(wizard, controls::Next), Qt::LeftButton);
                 expectStep(windows, folder, tool, step);
             }
             for (int step = 4; step >= 1; --step) {
-                QTest::mouseClick(findControl<QPushButton>(wizard, "Button1"), Qt::LeftButton);
+                QTest::mouseClick(findControl<QPushButton>(wizard, controls::Previous),
+                                  Qt::LeftButton);
                 expectStep(windows, folder, tool, step);
             }
         }
         // The guide only shows text: the tab stays where the user left it.
-        QCOMPARE(findControl<QTabWidget>(windows.mainWindow.get(), "PageControl1")->currentIndex(), 3);
+        QCOMPARE(findControl<QTabWidget>(windows.mainWindow.get(), main_window::controls::Tabs)
+                     ->currentIndex(),
+                 3);
         QVERIFY(desk.notices.isEmpty());
     }
 
@@ -86,15 +96,19 @@ private slots:
         ProgramFolder folder;
         ApplicationWindows windows;
         guideItem(windows, 1)->trigger();
-        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
-        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, controls::Next),
+                          Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, controls::Next),
+                          Qt::LeftButton);
         expectStep(windows, folder, 1, 3);
 
         guideItem(windows, 2)->trigger();
         expectStep(windows, folder, 2, 1);
         // "Next >" has the focus, and Enter presses it.
-        QCOMPARE(windows.wizardWindow->focusWidget(), findControl<QPushButton>(windows.wizardWindow, "Button2"));
-        QTest::keyClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::Key_Return);
+        QCOMPARE(windows.wizardWindow->focusWidget(),
+                 findControl<QPushButton>(windows.wizardWindow, controls::Next));
+        QTest::keyClick(findControl<QPushButton>(windows.wizardWindow, controls::Next),
+                        Qt::Key_Return);
         expectStep(windows, folder, 2, 2);
     }
 
@@ -154,7 +168,8 @@ private slots:
         QVERIFY(QDir::setCurrent(elsewhere.path()));
 
         guideItem(windows, 5)->trigger();
-        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, controls::Next),
+                          Qt::LeftButton);
         expectStep(windows, folder, 5, 2);
         QVERIFY(desk.notices.isEmpty());
     }
@@ -172,17 +187,21 @@ private slots:
                  QStringList{"Cannot open file " + missing + ": No such file or directory"});
         QCOMPARE(desk.notices.first().kind, NoticeKind::Error);
         QVERIFY(!windows.wizardWindow->isVisible());
-        QCOMPARE(windows.mainWindow->x(), windows.mainWindow->screen()->availableGeometry().left() + 1);
+        QCOMPARE(windows.mainWindow->x(),
+                 windows.mainWindow->screen()->availableGeometry().left() + 1);
 
         // An open guide keeps its step and text, and goes on with its own steps.
         guideItem(windows, 1)->trigger();
-        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
-        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, controls::Next),
+                          Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, controls::Next),
+                          Qt::LeftButton);
         guideItem(windows, 3)->trigger();
         QCOMPARE(desk.notices.size(), 2);
         QVERIFY(windows.wizardWindow->isVisible());
         expectStep(windows, folder, 1, 3);
-        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, controls::Next),
+                          Qt::LeftButton);
         expectStep(windows, folder, 1, 4);
     }
 
@@ -191,21 +210,24 @@ private slots:
         ProgramFolder folder;
         ApplicationWindows windows;
         guideItem(windows, 4)->trigger();
-        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, controls::Next),
+                          Qt::LeftButton);
         const QString missing = folder.file(QStringLiteral("wizard/4-3.txt"));
         QVERIFY(QFile::remove(missing));
 
-        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, controls::Next),
+                          Qt::LeftButton);
         QCOMPARE(desk.noticeTexts(),
                  QStringList{"Cannot open file " + missing + ": No such file or directory"});
-        QCOMPARE(findControl<QLabel>(windows.wizardWindow, "Label1")->text(),
+        QCOMPARE(findControl<QLabel>(windows.wizardWindow, controls::Step)->text(),
                  QStringLiteral("Step 3 / 5"));
-        QCOMPARE(findControl<QPlainTextEdit>(windows.wizardWindow, "Memo1")->toPlainText(),
+        QCOMPARE(findControl<QPlainTextEdit>(windows.wizardWindow, controls::Text)->toPlainText(),
                  stepText(folder, 4, 2));
-        QVERIFY(findControl<QPushButton>(windows.wizardWindow, "Button1")->isEnabled());
-        QVERIFY(findControl<QPushButton>(windows.wizardWindow, "Button2")->isEnabled());
+        QVERIFY(findControl<QPushButton>(windows.wizardWindow, controls::Previous)->isEnabled());
+        QVERIFY(findControl<QPushButton>(windows.wizardWindow, controls::Next)->isEnabled());
 
-        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, controls::Next),
+                          Qt::LeftButton);
         expectStep(windows, folder, 4, 4);
     }
 
@@ -214,7 +236,8 @@ private slots:
         ProgramFolder folder;
         ApplicationWindows windows;
         guideItem(windows, 2)->trigger();
-        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, "Button3"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(windows.wizardWindow, controls::Close),
+                          Qt::LeftButton);
         QVERIFY(!windows.wizardWindow->isVisible());
         guideItem(windows, 2)->trigger();
         QVERIFY(windows.wizardWindow->isVisible());

@@ -1,4 +1,5 @@
 #include "support/test_files.h"
+#include "widgets/print_controls.h"
 #include "widgets/qt_desktop.h"
 #include "widgets/sound_player.h"
 
@@ -75,8 +76,8 @@ private slots:
 
     void saveDialogAddsTheExtensionAndRemembersNothingOnCancel() {
         QTemporaryDir dir;
-        FileDialogSpec request{"SaveDialog1", "Save as HTML", {"HTML Files (*.html)"}, 0, "html",
-                               true};
+        FileDialogSpec request{
+            "HtmlSaveDialog", "Save as HTML", {"HTML Files (*.html)"}, 0, "html", true};
         QString title;
         QStringList filters;
         whenModal([&](QWidget* modal) {
@@ -161,7 +162,7 @@ private slots:
 
         const QString pdf = configHome.filePath(QStringLiteral("printed.pdf"));
         whenModal([pdf](QWidget* modal) {
-            QCOMPARE(modal->objectName(), QStringLiteral("PrintDialog1"));
+            QCOMPARE(modal->objectName(), QString(printing::controls::PrintDialog));
             modal->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
             qobject_cast<QDialog*>(modal)->accept();
         });

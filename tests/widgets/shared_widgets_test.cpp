@@ -27,8 +27,8 @@ private slots:
         QWidget tab;
         auto* button = new QPushButton(&tab);
         auto* label = new QLabel(&tab);
-        QWidget* swatch = makeSwatch("Memo1", Qt::white, &tab);
-        ColourSetting setting("ColorDialog1", button, label, swatch, Qt::white);
+        QWidget* swatch = makeSwatch("Swatch", Qt::white, &tab);
+        ColourSetting setting("Colour", button, label, swatch, Qt::white);
         QCOMPARE(setting.text(), QString("#FFFFFF"));
 
         // Each click: the colour the dialog opens on, its answer (invalid
@@ -69,8 +69,8 @@ private slots:
             return new ColourSetting(name, button, new QLabel(&tab), makeSwatch(name, colour, &tab),
                                      colour, &tab);
         };
-        ColourSetting* text = setting("ColorDialog1", Qt::black);
-        ColourSetting* background = setting("ColorDialog2", Qt::white);
+        ColourSetting* text = setting("TextColour", Qt::black);
+        ColourSetting* background = setting("BackgroundColour", Qt::white);
         auto* warning = new ContrastWarning("MenuContrast", &tab);
         layout->addWidget(warning);
         warning->watch(text, background);
@@ -103,7 +103,7 @@ private slots:
         dark.setColor(QPalette::Base, QColor(30, 30, 30));
         dark.setColor(QPalette::Text, QColor(230, 230, 230));
         QWidget tab;
-        QPlainTextEdit* generated = makeCodePane("Memo3", &tab);
+        QPlainTextEdit* generated = makeCodePane("CodePane", &tab);
         auto* script = new QPlainTextEdit(&tab);
         styleCodePane(script, TabKey::Typed);
         showNavyText(script);
@@ -151,7 +151,7 @@ private slots:
         QCOMPARE(unique.removeDuplicates(), 0);
 
         QWidget tab;
-        QLabel* sample = makeFontSample("Panel1", &tab);
+        QLabel* sample = makeFontSample("FontSample", &tab);
         FontBox box("FontList", sample, &tab);
         QCOMPARE(box.currentText(), QString("Times New Roman"));
         QCOMPARE(box.count(), families.size());
@@ -165,7 +165,7 @@ private slots:
     }
 
     void spinEditCommitsWhatWasTyped() {
-        SpinEdit spin("SpinEdit1", 0, 1000, 300);
+        SpinEdit spin("Spin", 0, 1000, 300);
         spin.findChild<QLineEdit*>()->setText("");
         QCOMPARE(spin.committedText(), QString("300"));
         spin.findChild<QLineEdit*>()->setText("450");
@@ -236,7 +236,7 @@ private slots:
                        {Typing::Editable, "99", -1, "99"}};
         for (const auto& choice : choices) {
             QWidget tab;
-            QComboBox* box = makeComboBox("ComboBox1", numberList(1, 3), "1", &tab, choice.typing);
+            QComboBox* box = makeComboBox("Choice", numberList(1, 3), "1", &tab, choice.typing);
             selectText(box, choice.text);
             QCOMPARE(box->currentIndex(), choice.index);
             QCOMPARE(box->currentText(), QString(choice.shown));

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "makers/dropdown/dropdown_controls.h"
+#include "makers/dropdown/dropdown_fields.h"
 #include "makers/dropdown/dropdown_tab.h"
-#include "support/fake_desktop.h"
 #include "support/find_control.h"
-#include "support/test_files.h"
-#include "widgets/edit_actions.h"
+#include "support/tab_fixture.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,34 +14,29 @@
 
 // A Dropdown tab in a temporary ProgramDirectory with scripted dialogs,
 // driven through its controls' objectNames.
-class DropdownFixture final {
+class DropdownFixture final : public TabFixture<DropdownTab> {
 public:
-    DropdownFixture()
-        : actions(nullptr), tab(TabContext{ProgramFolders::portable(folder.path()), &actions, {}}) {
-        tab.resize(610, 360);
-    }
+    DropdownFixture() { tab.resize(610, 360); }
 
     // Types the two fields, picks the insert position and presses Add Item.
-    void add(const QString& name, const QString& url, const char* position = "RadioButton3") {
+    void add(const QString& name, const QString& url,
+             const char* position = dropdown::fields::InsertAtEnd) {
         findControl<QRadioButton>(tab, position)->setChecked(true);
-        findControl<QLineEdit>(tab, "Edit3")->setText(name);
-        findControl<QLineEdit>(tab, "Edit4")->setText(url);
-        findControl<QPushButton>(tab, "button2")->click();
+        findControl<QLineEdit>(tab, dropdown::fields::ItemName)->setText(name);
+        findControl<QLineEdit>(tab, dropdown::fields::ItemUrl)->setText(url);
+        findControl<QPushButton>(tab, dropdown::controls::AddEntry)->click();
     }
 
     // The user selects the entry at `row`.
-    void select(int row) { findControl<QListWidget>(tab, "ListBox1")->setCurrentRow(row); }
+    void select(int row) {
+        findControl<QListWidget>(tab, dropdown::fields::Entries)->setCurrentRow(row);
+    }
 
     QStringList entries() {
         QStringList texts;
-        auto* list = findControl<QListWidget>(tab, "ListBox1");
+        auto* list = findControl<QListWidget>(tab, dropdown::fields::Entries);
         for (int row = 0; row < list->count(); ++row)
             texts << list->item(row)->text();
         return texts;
     }
-
-    ProgramFolder folder;
-    FakeDesktop fake;
-    EditActions actions;
-    DropdownTab tab;
 };

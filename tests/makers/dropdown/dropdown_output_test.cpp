@@ -1,6 +1,8 @@
 #include "core/page_text.h"
 #include "core/text_file.h"
 #include "dropdown_fixture.h"
+#include "makers/dropdown/dropdown_controls.h"
+#include "makers/dropdown/dropdown_fields.h"
 #include "makers/dropdown/dropdown_page.h"
 #include "widgets/output_commands.h"
 
@@ -15,6 +17,9 @@
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
+
+using namespace dropdown::controls;
+using namespace dropdown::fields;
 
 namespace {
 
@@ -44,7 +49,7 @@ QByteArray crlfLines(const QStringList& lines) {
 QStringList workedExample(DropdownFixture& f) {
     f.add("Home", "index.html");
     f.add("About", "about.html");
-    findControl<QPushButton>(f.tab, "BitBtn7")->click();
+    findControl<QPushButton>(f.tab, MakeCode)->click();
     DropdownSettings settings;
     settings.entries = {"Home [index.html]", "About [about.html]"};
     return dropdownPage(settings);
@@ -62,20 +67,20 @@ private slots:
         const QString text = f.folder.file("menu");
 
         f.fake.saveAnswers = {html, text};
-        findControl<QToolButton>(f.tab, "ToolButton5")->click();
-        findControl<QAction>(f.tab, "AsText1")->trigger();
+        findControl<QToolButton>(f.tab, SaveButton)->click();
+        findControl<QAction>(f.tab, SaveAsText)->trigger();
         QCOMPARE(readBytes(html), crlfLines(lines));
         QCOMPARE(readBytes(text + ".txt"), crlfLines(lines));
 
         QCOMPARE(f.fake.fileQuestions.size(), 2);
         const FileDialogSpec& htmlSpec = f.fake.fileQuestions.at(0).request;
-        QCOMPARE(htmlSpec.name, "SaveDialog1");
+        QCOMPARE(htmlSpec.name, HtmlSaveDialog);
         QCOMPARE(htmlSpec.title, "Save as HTML");
         QCOMPARE(htmlSpec.filters, QStringList{"HTML Files (*.html)"});
         QCOMPARE(htmlSpec.defaultSuffix, "html");
         QVERIFY(htmlSpec.confirmOverwrite);
         const FileDialogSpec& textSpec = f.fake.fileQuestions.at(1).request;
-        QCOMPARE(textSpec.name, "SaveDialog3");
+        QCOMPARE(textSpec.name, TextSaveDialog);
         QCOMPARE(textSpec.title, "Save as TeXT");
         QCOMPARE(textSpec.filters, QStringList{"Text Files (*.txt)"});
         QCOMPARE(textSpec.defaultSuffix, "txt");
@@ -83,9 +88,9 @@ private slots:
 
         // The menu item saves as the button does; each dialog shows its own
         // last name, and hand edits in the pane are what gets saved.
-        findControl<QPlainTextEdit>(f.tab, "Memo3")->setPlainText("edited\nby hand");
+        findControl<QPlainTextEdit>(f.tab, Code)->setPlainText("edited\nby hand");
         f.fake.saveAnswers = {html};
-        findControl<QAction>(f.tab, "AsHTML1")->trigger();
+        findControl<QAction>(f.tab, SaveAsHtml)->trigger();
         QCOMPARE(f.fake.fileQuestions.at(2).current, html);
         QCOMPARE(readBytes(html), QByteArray("edited\r\nby hand\r\n"));
         QVERIFY(f.fake.notices.isEmpty());
@@ -97,12 +102,12 @@ private slots:
         const QString earlier = f.folder.file("menu.html");
         writeBytes(earlier, "earlier page\r\n");
         f.fake.saveAnswers = {earlier};
-        findControl<QToolButton>(f.tab, "ToolButton5")->click();
-        findControl<QPlainTextEdit>(f.tab, "Memo3")->setPlainText("changed");
+        findControl<QToolButton>(f.tab, SaveButton)->click();
+        findControl<QPlainTextEdit>(f.tab, Code)->setPlainText("changed");
 
         const QStringList before = QDir(f.folder.path()).entryList(QDir::Files);
-        findControl<QToolButton>(f.tab, "ToolButton5")->click();
-        findControl<QAction>(f.tab, "AsText1")->trigger();
+        findControl<QToolButton>(f.tab, SaveButton)->click();
+        findControl<QAction>(f.tab, SaveAsText)->trigger();
         QCOMPARE(f.fake.fileQuestions.size(), 3);
         QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files), before);
         QVERIFY(readBytes(earlier).startsWith("<script"));
@@ -129,12 +134,12 @@ private slots:
 
         asOrdinaryUser([&] {
             f.fake.saveAnswers = {locked, inShut};
-            findControl<QToolButton>(f.tab, "ToolButton5")->click();
-            findControl<QAction>(f.tab, "AsText1")->trigger();
+            findControl<QToolButton>(f.tab, SaveButton)->click();
+            findControl<QAction>(f.tab, SaveAsText)->trigger();
         });
         withFileSizeLimit(64, [&] {
             f.fake.saveAnswers = {full};
-            findControl<QToolButton>(f.tab, "ToolButton5")->click();
+            findControl<QToolButton>(f.tab, SaveButton)->click();
         });
         setMode(f.folder.file("shut"), 0755);
 
@@ -154,7 +159,7 @@ private slots:
     void previewWritesTempHtmlAndOpensIt() {
         DropdownFixture f;
         const QString temp = QDir(f.folder.path()).filePath("temp.html");
-        auto* preview = findControl<QAction>(f.tab, "PreviewinBrowser1");
+        auto* preview = findControl<QAction>(f.tab, Preview);
 
         // Before any code: the pane's single empty line.
         preview->trigger();
@@ -168,10 +173,10 @@ private slots:
         QCOMPARE(f.fake.opened.last(), QUrl::fromLocalFile(temp));
 
         // An empty pane gives an empty file, and the face of Options does nothing.
-        findControl<QPushButton>(f.tab, "BitBtn8")->click();
+        findControl<QPushButton>(f.tab, ClearCode)->click();
         preview->trigger();
         QCOMPARE(readBytes(temp), QByteArray());
-        findControl<QToolButton>(f.tab, "ToolButton17")->click();
+        findControl<QToolButton>(f.tab, OptionsButton)->click();
         QCOMPARE(f.fake.opened.size(), 3);
         QVERIFY(f.fake.notices.isEmpty());
         QVERIFY(f.fake.fileQuestions.isEmpty());
@@ -184,7 +189,7 @@ private slots:
         const QString target = f.folder.file("someone.html");
         writeBytes(target, "someone's page\r\n");
         QVERIFY(QFile::link(target, temp));
-        findControl<QAction>(f.tab, "PreviewinBrowser1")->trigger();
+        findControl<QAction>(f.tab, Preview)->trigger();
         QCOMPARE(readBytes(target), QByteArray("someone's page\r\n"));
         QVERIFY(!QFileInfo(temp).isSymLink());
         QCOMPARE(readBytes(temp), QByteArray("\r\n"));
@@ -195,17 +200,17 @@ private slots:
         DropdownFixture f;
         f.add(QString::fromUtf8("\u00c9t\u00e9 \U0001F600"),
               QString::fromUtf8("\u00e9t\u00e9.html"));
-        findControl<QPushButton>(f.tab, "BitBtn7")->click();
+        findControl<QPushButton>(f.tab, MakeCode)->click();
         const QByteArray utf8 =
-            paneFileBytes(OutputCommands::paneText(*findControl<QPlainTextEdit>(f.tab, "Memo3")));
+            paneFileBytes(OutputCommands::paneText(*findControl<QPlainTextEdit>(f.tab, Code)));
         const QByteArray marked = "\xEF\xBB\xBF" + utf8;
         const QString html = f.folder.file("menu.html");
         const QString text = f.folder.file("menu.txt");
 
         f.fake.saveAnswers = {html, text};
-        findControl<QToolButton>(f.tab, "ToolButton5")->click();
-        findControl<QAction>(f.tab, "AsText1")->trigger();
-        findControl<QAction>(f.tab, "PreviewinBrowser1")->trigger();
+        findControl<QToolButton>(f.tab, SaveButton)->click();
+        findControl<QAction>(f.tab, SaveAsText)->trigger();
+        findControl<QAction>(f.tab, Preview)->trigger();
         QCOMPARE(readBytes(html), marked);
         QCOMPARE(readBytes(text), utf8);
         QCOMPARE(readBytes(QDir(f.folder.path()).filePath("temp.html")), marked);
@@ -218,7 +223,7 @@ private slots:
         workedExample(f);
         setMode(f.folder.path(), 0555);
         setMode(temp, 0444);
-        asOrdinaryUser([&] { findControl<QAction>(f.tab, "PreviewinBrowser1")->trigger(); });
+        asOrdinaryUser([&] { findControl<QAction>(f.tab, Preview)->trigger(); });
         setMode(f.folder.path(), 0755);
 
         QCOMPARE(f.fake.notices.size(), 1);
@@ -231,22 +236,22 @@ private slots:
     void copyClearAndPrint() {
         DropdownFixture f;
         const QStringList lines = workedExample(f);
-        auto* pane = findControl<QPlainTextEdit>(f.tab, "Memo3");
+        auto* pane = findControl<QPlainTextEdit>(f.tab, Code);
         const QString text = pageText(lines);
 
-        findControl<QPushButton>(f.tab, "BitBtn3")->click();
+        findControl<QPushButton>(f.tab, CopyCode)->click();
         QCOMPARE(QApplication::clipboard()->text(), text);
         QCOMPARE(pane->textCursor().selectedText().size(), text.size());
 
-        findControl<QToolButton>(f.tab, "ToolButton14")->click();
+        findControl<QToolButton>(f.tab, PrintButton)->click();
         QCOMPARE(f.fake.printed, QStringList{text});
         f.fake.printError = "There is no default printer currently selected";
-        findControl<QToolButton>(f.tab, "ToolButton14")->click();
+        findControl<QToolButton>(f.tab, PrintButton)->click();
         QCOMPARE(f.fake.notices.size(), 1);
         QCOMPARE(f.fake.notices.first().kind, NoticeKind::Error);
         QCOMPARE(f.fake.lastNotice(), f.fake.printError);
 
-        findControl<QPushButton>(f.tab, "BitBtn8")->click();
+        findControl<QPushButton>(f.tab, ClearCode)->click();
         QCOMPARE(pane->toPlainText(), "");
         QVERIFY(f.fake.confirmations.isEmpty());
         QCOMPARE(f.entries().size(), 2);

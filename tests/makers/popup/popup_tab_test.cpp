@@ -1,10 +1,10 @@
+#include "makers/popup/popup_controls.h"
+#include "makers/popup/popup_fields.h"
 #include "makers/popup/popup_tab.h"
-#include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/keyboard_access.h"
+#include "support/tab_fixture.h"
 #include "support/test_files.h"
-#include "widgets/edit_actions.h"
-#include "widgets/tab_context.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -23,6 +23,9 @@
 #include <QToolButton>
 #include <memory>
 
+using namespace popup::controls;
+using namespace popup::fields;
+
 namespace {
 
 enum EventIndex { OnClick, OnLoad, OnMouseOut, OnMouseOver, OnUnload, AfterDelay };
@@ -37,22 +40,19 @@ const QString OtherRefused = QStringLiteral(
 class PopupTabTest final : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ProgramFolder> folder;
-    std::unique_ptr<FakeDesktop> fake;
-    std::unique_ptr<EditActions> actions;
-    std::unique_ptr<PopupTab> tab;
+    std::unique_ptr<TabFixture<PopupTab>> f;
     int aboutShown = 0;
 
-    QCheckBox* box(const char* name) const { return findControl<QCheckBox>(*tab, name); }
-    QSpinBox* spin(const char* name) const { return findControl<QSpinBox>(*tab, name); }
-    QLineEdit* edit(const char* name) const { return findControl<QLineEdit>(*tab, name); }
-    QComboBox* combo(const char* name) const { return findControl<QComboBox>(*tab, name); }
-    QPlainTextEdit* pane() const { return findControl<QPlainTextEdit>(*tab, "Memo4"); }
-    QPushButton* makeCode() const { return findControl<QPushButton>(*tab, "BitBtn10"); }
+    QCheckBox* box(const char* name) const { return findControl<QCheckBox>(f->tab, name); }
+    QSpinBox* spin(const char* name) const { return findControl<QSpinBox>(f->tab, name); }
+    QLineEdit* edit(const char* name) const { return findControl<QLineEdit>(f->tab, name); }
+    QComboBox* combo(const char* name) const { return findControl<QComboBox>(f->tab, name); }
+    QPlainTextEdit* pane() const { return findControl<QPlainTextEdit>(f->tab, Code); }
+    QPushButton* makeCode() const { return findControl<QPushButton>(f->tab, MakeCode); }
 
     // The label showing `caption`; the enabling rules reach labels too.
     QLabel* label(const QString& caption) const {
-        for (QLabel* candidate : tab->findChildren<QLabel*>())
+        for (QLabel* candidate : f->tab.findChildren<QLabel*>())
             if (candidate->text() == caption)
                 return candidate;
         qFatal("no label %s", qPrintable(caption));
@@ -86,40 +86,28 @@ class PopupTabTest final : public QObject {
         return text.split(QLatin1Char('\n'));
     }
 
-    void triggerMenuItem(const char* name) { findControl<QAction>(*tab, name)->trigger(); }
+    void triggerMenuItem(const char* name) { findControl<QAction>(f->tab, name)->trigger(); }
 
     void makePage(const QString& url = QStringLiteral("http://example.com/pop.html")) {
-        edit("Edit6")->clear();
-        typeInto(edit("Edit6"), url);
+        edit(Url)->clear();
+        typeInto(edit(Url), url);
         click(makeCode());
     }
 
 private slots:
     void init() {
-        folder = std::make_unique<ProgramFolder>();
-        fake = std::make_unique<FakeDesktop>();
-        actions = std::make_unique<EditActions>(nullptr);
-        TabContext context;
-        context.folders = ProgramFolders::portable(folder->path());
-        context.editActions = actions.get();
-        context.showAbout = [this] { ++aboutShown; };
         aboutShown = 0;
-        tab = std::make_unique<PopupTab>(context);
-        tab->resize(606, 341);
-        tab->show();
-        QVERIFY(QTest::qWaitForWindowExposed(tab.get()));
+        f = std::make_unique<TabFixture<PopupTab>>(TabOutput::Classic, [this] { ++aboutShown; });
+        f->tab.resize(606, 341);
+        f->tab.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f->tab));
     }
 
-    void cleanup() {
-        tab.reset();
-        actions.reset();
-        fake.reset();
-        folder.reset();
-    }
+    void cleanup() { f.reset(); }
 
     void startsWithTheDefaults() {
         QStringList titles;
-        for (const QGroupBox* group : tab->findChildren<QGroupBox*>())
+        for (const QGroupBox* group : f->tab.findChildren<QGroupBox*>())
             titles << group->title();
         QCOMPARE(titles, (QStringList{"Popup Window Features", "URL && Status", "Window Launch"}));
 
@@ -127,27 +115,27 @@ private slots:
             const char* name;
             int minimum, maximum, value;
             bool enabled;
-        } spins[] = {{"SpinEdit1", 1, 1000, 240, true}, {"SpinEdit2", 1, 1000, 320, true},
-                     {"SpinEdit3", 1, 1000, 25, true},  {"SpinEdit4", 1, 1000, 25, true},
-                     {"SpinEdit5", 1, 999, 1, false},   {"SpinEdit6", 1, 999, 1, false}};
+        } spins[] = {{Height, 1, 1000, 240, true},     {Width, 1, 1000, 320, true},
+                     {Left, 1, 1000, 25, true},        {Top, 1, 1000, 25, true},
+                     {CloseSeconds, 1, 999, 1, false}, {DelaySeconds, 1, 999, 1, false}};
         for (const auto& s : spins) {
             QCOMPARE(spin(s.name)->minimum(), s.minimum);
             QCOMPARE(spin(s.name)->maximum(), s.maximum);
             QCOMPARE(spin(s.name)->value(), s.value);
             QCOMPARE(spin(s.name)->isEnabled(), s.enabled);
         }
-        for (const char* name : {"CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6",
-                                 "CheckBox7", "CheckBox8", "CheckBox9", "CheckBox10"}) {
+        for (const char* name : {Directories, Location, Menubar, Resizable, Scrollbars, Statusbar,
+                                 Toolbar, CloseAfterTime, FullScreen}) {
             QVERIFY(!box(name)->isChecked());
             QVERIFY(box(name)->isEnabled());
         }
-        QCOMPARE(combo("ComboBox4")->currentText(), QStringLiteral("onClick"));
-        QCOMPARE(combo("ComboBox4")->count(), 6);
-        QCOMPARE(combo("ComboBox4")->itemText(AfterDelay), QStringLiteral("Popup After x Seconds"));
-        QCOMPARE(combo("ComboBox5")->currentText(), QStringLiteral("Text Link"));
-        QCOMPARE(combo("ComboBox5")->itemText(Other), QStringLiteral("Other"));
-        QVERIFY(!combo("ComboBox4")->isEditable());
-        QVERIFY(!combo("ComboBox5")->isEditable());
+        QCOMPARE(combo(LaunchEvent)->currentText(), QStringLiteral("onClick"));
+        QCOMPARE(combo(LaunchEvent)->count(), 6);
+        QCOMPARE(combo(LaunchEvent)->itemText(AfterDelay), QStringLiteral("Popup After x Seconds"));
+        QCOMPARE(combo(LaunchMedium)->currentText(), QStringLiteral("Text Link"));
+        QCOMPARE(combo(LaunchMedium)->itemText(Other), QStringLiteral("Other"));
+        QVERIFY(!combo(LaunchEvent)->isEditable());
+        QVERIFY(!combo(LaunchMedium)->isEditable());
 
         for (const char* caption :
              {"After ", "second(s)", "Path To Image:", "Seconds Before Popup:"})
@@ -155,10 +143,10 @@ private slots:
         for (const char* caption : {"Window Height:", "Window Width:", "Win Pos Left:",
                                     "Win Pos Top:", "Launch Medium:", "Statusbar Message:"})
             QVERIFY2(label(caption)->isEnabled(), caption);
-        QVERIFY(!edit("Edit8")->isEnabled());
+        QVERIFY(!edit(ImagePath)->isEnabled());
         QVERIFY(!makeCode()->isEnabled());
-        QCOMPARE(tab->savedFlag(), QStringLiteral("No"));
-        QVERIFY(tab->savedPagePath().isEmpty());
+        QCOMPARE(f->tab.savedFlag(), QStringLiteral("No"));
+        QVERIFY(f->tab.savedPagePath().isEmpty());
     }
 
     void settingsComeBackAsAppliedWithTheirEnabling() {
@@ -178,104 +166,113 @@ private slots:
         s.medium = PopupSettings::LaunchMedium::Other;
         s.imagePath = "i.png";
         s.delaySeconds = "7";
-        tab->applySettings(s);
-        QCOMPARE(tab->settings(), s);
-        for (const char* open : {"SpinEdit5", "SpinEdit6", "BitBtn10"})
-            QVERIFY2(findControl<QWidget>(*tab, open)->isEnabled(), open);
-        for (const char* shut : {"SpinEdit1", "CheckBox2", "ComboBox5", "Edit7", "Edit8"})
-            QVERIFY2(!findControl<QWidget>(*tab, shut)->isEnabled(), shut);
+        f->tab.applySettings(s);
+        QCOMPARE(f->tab.settings(), s);
+        for (const char* open : {CloseSeconds, DelaySeconds, MakeCode})
+            QVERIFY2(findControl<QWidget>(f->tab, open)->isEnabled(), open);
+        for (const char* shut : {Height, Directories, LaunchMedium, StatusText, ImagePath})
+            QVERIFY2(!findControl<QWidget>(f->tab, shut)->isEnabled(), shut);
 
-        tab->applySettings(PopupSettings());
-        QCOMPARE(tab->settings(), PopupSettings());
-        QVERIFY(!spin("SpinEdit5")->isEnabled());
-        QVERIFY(combo("ComboBox5")->isEnabled());
+        f->tab.applySettings(PopupSettings());
+        QCOMPARE(f->tab.settings(), PopupSettings());
+        QVERIFY(!spin(CloseSeconds)->isEnabled());
+        QVERIFY(combo(LaunchMedium)->isEnabled());
         QVERIFY(!makeCode()->isEnabled());
     }
 
     void everyControlIsNamedAndOnTheTabChain() {
-        const QList<std::pair<QString, QString>> controls = {
-            {"CheckBox2", "Directories"},
-            {"CheckBox3", "Location"},
-            {"CheckBox4", "Menubar"},
-            {"CheckBox5", "Resizable"},
-            {"CheckBox6", "Scrollbars"},
-            {"CheckBox7", "Statusbar"},
-            {"CheckBox8", "Toolbar"},
-            {"CheckBox10", "Fullscreen Window"},
-            {"SpinEdit1", "Window Height:"},
-            {"SpinEdit2", "Window Width:"},
-            {"SpinEdit3", "Win Pos Left:"},
-            {"SpinEdit4", "Win Pos Top:"},
-            {"CheckBox9", "Close Window After A Predefined Time"},
-            {"SpinEdit5", "Seconds before the popup closes"},
-            {"Edit6", "Window URL:"},
-            {"Edit7", "Statusbar Message:"},
-            {"ComboBox4", "Launch event"},
-            {"ComboBox5", "Launch medium"},
-            {"Edit8", "Path To Image:"},
-            {"SpinEdit6", "Seconds Before Popup:"},
-            {"Memo4", "Generated code"},
-            {"BitBtn10", "Make Code"},
-            {"BitBtn4", "Copy To Clipboard"},
-            {"BitBtn9", "Clear Code"},
+        const QList<std::pair<QString, QString>> named = {
+            {Directories, "Directories"},
+            {Location, "Location"},
+            {Menubar, "Menubar"},
+            {Resizable, "Resizable"},
+            {Scrollbars, "Scrollbars"},
+            {Statusbar, "Statusbar"},
+            {Toolbar, "Toolbar"},
+            {FullScreen, "Fullscreen Window"},
+            {Height, "Window Height:"},
+            {Width, "Window Width:"},
+            {Left, "Win Pos Left:"},
+            {Top, "Win Pos Top:"},
+            {CloseAfterTime, "Close Window After A Predefined Time"},
+            {CloseSeconds, "Seconds before the popup closes"},
+            {Url, "Window URL:"},
+            {StatusText, "Statusbar Message:"},
+            {LaunchEvent, "Launch event"},
+            {LaunchMedium, "Launch medium"},
+            {ImagePath, "Path To Image:"},
+            {DelaySeconds, "Seconds Before Popup:"},
+            {Code, "Generated code"},
+            {MakeCode, "Make Code"},
+            {CopyCode, "Copy To Clipboard"},
+            {ClearCode, "Clear Code"},
         };
         QStringList names;
-        for (const auto& [name, spoken] : controls) {
-            QCOMPARE(spokenName(findControl<QWidget>(*tab, name)), spoken);
+        for (const auto& [name, spoken] : named) {
+            QCOMPARE(spokenName(findControl<QWidget>(f->tab, name)), spoken);
             names << name;
         }
-        QCOMPARE(tabSequence(tab.get(), names), names);
+        QCOMPARE(tabSequence(&f->tab, names), names);
     }
 
     void makeCodeNeedsAUrl() {
-        typeInto(edit("Edit6"), QStringLiteral("a"));
+        typeInto(edit(Url), QStringLiteral("a"));
         QVERIFY(makeCode()->isEnabled());
-        QTest::keyClick(edit("Edit6"), Qt::Key_Backspace);
+        QTest::keyClick(edit(Url), Qt::Key_Backspace);
         QVERIFY(!makeCode()->isEnabled());
         click(makeCode());
         QVERIFY(pane()->toPlainText().isEmpty());
     }
 
     void closeTimeFieldFollowsItsBox() {
-        QWidget* field[] = {label("After "), spin("SpinEdit5"), label("second(s)")};
-        click(box("CheckBox9"));
+        QWidget* field[] = {label("After "), spin(CloseSeconds), label("second(s)")};
+        click(box(CloseAfterTime));
         for (QWidget* w : field)
             QVERIFY(w->isEnabled());
-        spin("SpinEdit5")->setValue(15);
-        click(box("CheckBox9"));
+        spin(CloseSeconds)->setValue(15);
+        click(box(CloseAfterTime));
         for (QWidget* w : field)
             QVERIFY(!w->isEnabled());
-        QCOMPARE(spin("SpinEdit5")->value(), 15);
+        QCOMPARE(spin(CloseSeconds)->value(), 15);
 
-        click(box("CheckBox9"));
+        click(box(CloseAfterTime));
         makePage();
         QCOMPARE(paneLines().at(4), QStringLiteral("closetime=15;"));
     }
 
     void fullScreenKeepsTheFeatures() {
-        click(box("CheckBox8"));
-        spin("SpinEdit2")->setValue(500);
-        click(box("CheckBox9"));
-        click(box("CheckBox10"));
+        click(box(Toolbar));
+        spin(Width)->setValue(500);
+        click(box(CloseAfterTime));
+        click(box(FullScreen));
 
-        const QList<QWidget*> features{
-            box("CheckBox2"),       box("CheckBox3"),        box("CheckBox4"),
-            box("CheckBox5"),       box("CheckBox6"),        box("CheckBox7"),
-            box("CheckBox8"),       label("Window Height:"), label("Window Width:"),
-            label("Win Pos Left:"), label("Win Pos Top:"),   spin("SpinEdit1"),
-            spin("SpinEdit2"),      spin("SpinEdit3"),       spin("SpinEdit4")};
+        const QList<QWidget*> features{box(Directories),
+                                       box(Location),
+                                       box(Menubar),
+                                       box(Resizable),
+                                       box(Scrollbars),
+                                       box(Statusbar),
+                                       box(Toolbar),
+                                       label("Window Height:"),
+                                       label("Window Width:"),
+                                       label("Win Pos Left:"),
+                                       label("Win Pos Top:"),
+                                       spin(Height),
+                                       spin(Width),
+                                       spin(Left),
+                                       spin(Top)};
         for (QWidget* w : features)
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-        QVERIFY(box("CheckBox8")->isChecked());
-        QVERIFY(box("CheckBox9")->isEnabled());
-        QVERIFY(spin("SpinEdit5")->isEnabled());
+        QVERIFY(box(Toolbar)->isChecked());
+        QVERIFY(box(CloseAfterTime)->isEnabled());
+        QVERIFY(spin(CloseSeconds)->isEnabled());
         makePage();
         QCOMPARE(paneLines().at(7), QStringLiteral("windowprops=\"fullscreen=yes\";"));
 
-        click(box("CheckBox10"));
+        click(box(FullScreen));
         for (QWidget* w : features)
             QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
-        QVERIFY(box("CheckBox8")->isChecked());
+        QVERIFY(box(Toolbar)->isChecked());
         click(makeCode());
         const QString features7 = paneLines().at(7);
         QVERIFY2(features7.contains(QStringLiteral(",toolbar=yes,width=500,height=240,")),
@@ -304,68 +301,68 @@ private slots:
         QFETCH(bool, delayControls);
         QFETCH(bool, closeBox);
 
-        click(box("CheckBox9"));
-        choose(combo("ComboBox5"), ImageLink);
-        QVERIFY(edit("Edit8")->isEnabled());
-        choose(combo("ComboBox4"), event);
+        click(box(CloseAfterTime));
+        choose(combo(LaunchMedium), ImageLink);
+        QVERIFY(edit(ImagePath)->isEnabled());
+        choose(combo(LaunchEvent), event);
 
-        QCOMPARE(combo("ComboBox5")->currentIndex(), medium);
+        QCOMPARE(combo(LaunchMedium)->currentIndex(), medium);
         for (QWidget* w : {static_cast<QWidget*>(label("Launch Medium:")),
-                           static_cast<QWidget*>(combo("ComboBox5")),
+                           static_cast<QWidget*>(combo(LaunchMedium)),
                            static_cast<QWidget*>(label("Statusbar Message:")),
-                           static_cast<QWidget*>(edit("Edit7"))})
+                           static_cast<QWidget*>(edit(StatusText))})
             QCOMPARE(w->isEnabled(), linkControls);
         QVERIFY(!label("Path To Image:")->isEnabled());
-        QVERIFY(!edit("Edit8")->isEnabled());
+        QVERIFY(!edit(ImagePath)->isEnabled());
         QCOMPARE(label("Seconds Before Popup:")->isEnabled(), delayControls);
-        QCOMPARE(spin("SpinEdit6")->isEnabled(), delayControls);
-        QCOMPARE(box("CheckBox9")->isEnabled(), closeBox);
-        QCOMPARE(box("CheckBox9")->isChecked(), closeBox);
-        QCOMPARE(spin("SpinEdit5")->isEnabled(), closeBox);
+        QCOMPARE(spin(DelaySeconds)->isEnabled(), delayControls);
+        QCOMPARE(box(CloseAfterTime)->isEnabled(), closeBox);
+        QCOMPARE(box(CloseAfterTime)->isChecked(), closeBox);
+        QCOMPARE(spin(CloseSeconds)->isEnabled(), closeBox);
         QCOMPARE(label("After ")->isEnabled(), closeBox);
-        QVERIFY(fake->notices.isEmpty());
+        QVERIFY(f->fake.notices.isEmpty());
     }
 
     void clickingThroughTheEvents() {
         // Back from "onUnload" the close box is usable again but stays unticked.
-        click(box("CheckBox9"));
-        choose(combo("ComboBox4"), OnUnload);
-        click(box("CheckBox9"));
-        QVERIFY(!box("CheckBox9")->isChecked());
-        choose(combo("ComboBox4"), OnClick);
-        QVERIFY(box("CheckBox9")->isEnabled());
-        QVERIFY(!box("CheckBox9")->isChecked());
-        QVERIFY(!spin("SpinEdit5")->isEnabled());
+        click(box(CloseAfterTime));
+        choose(combo(LaunchEvent), OnUnload);
+        click(box(CloseAfterTime));
+        QVERIFY(!box(CloseAfterTime)->isChecked());
+        choose(combo(LaunchEvent), OnClick);
+        QVERIFY(box(CloseAfterTime)->isEnabled());
+        QVERIFY(!box(CloseAfterTime)->isChecked());
+        QVERIFY(!spin(CloseSeconds)->isEnabled());
 
         // The delay field belongs to its own event only.
-        choose(combo("ComboBox4"), AfterDelay);
-        QVERIFY(spin("SpinEdit6")->isEnabled());
-        choose(combo("ComboBox4"), OnLoad);
-        QVERIFY(!spin("SpinEdit6")->isEnabled());
+        choose(combo(LaunchEvent), AfterDelay);
+        QVERIFY(spin(DelaySeconds)->isEnabled());
+        choose(combo(LaunchEvent), OnLoad);
+        QVERIFY(!spin(DelaySeconds)->isEnabled());
         QVERIFY(!label("Seconds Before Popup:")->isEnabled());
 
         // An image link chosen for one link event is reset by the next one.
-        choose(combo("ComboBox4"), OnMouseOut);
-        choose(combo("ComboBox5"), ImageLink);
+        choose(combo(LaunchEvent), OnMouseOut);
+        choose(combo(LaunchMedium), ImageLink);
         QVERIFY(label("Path To Image:")->isEnabled());
-        choose(combo("ComboBox4"), OnMouseOver);
-        QCOMPARE(combo("ComboBox5")->currentText(), QStringLiteral("Text Link"));
+        choose(combo(LaunchEvent), OnMouseOver);
+        QCOMPARE(combo(LaunchMedium)->currentText(), QStringLiteral("Text Link"));
         QVERIFY(!label("Path To Image:")->isEnabled());
-        choose(combo("ComboBox5"), ImageLink);
-        choose(combo("ComboBox5"), TextLink);
-        QVERIFY(!edit("Edit8")->isEnabled());
+        choose(combo(LaunchMedium), ImageLink);
+        choose(combo(LaunchMedium), TextLink);
+        QVERIFY(!edit(ImagePath)->isEnabled());
     }
 
     void otherMediumIsRefused() {
         for (int before : {TextLink, ImageLink}) {
-            fake->notices.clear();
-            choose(combo("ComboBox5"), before);
-            choose(combo("ComboBox5"), Other);
-            QCOMPARE(fake->notices.size(), 1);
-            QCOMPARE(fake->notices[0].kind, NoticeKind::Information);
-            QCOMPARE(fake->notices[0].text, OtherRefused);
-            QCOMPARE(combo("ComboBox5")->currentText(), QStringLiteral("Text Link"));
-            QVERIFY(!edit("Edit8")->isEnabled());
+            f->fake.notices.clear();
+            choose(combo(LaunchMedium), before);
+            choose(combo(LaunchMedium), Other);
+            QCOMPARE(f->fake.notices.size(), 1);
+            QCOMPARE(f->fake.notices[0].kind, NoticeKind::Information);
+            QCOMPARE(f->fake.notices[0].text, OtherRefused);
+            QCOMPARE(combo(LaunchMedium)->currentText(), QStringLiteral("Text Link"));
+            QVERIFY(!edit(ImagePath)->isEnabled());
             QVERIFY(!label("Path To Image:")->isEnabled());
         }
         makePage();
@@ -378,26 +375,26 @@ private slots:
         QCOMPARE(paneLines().at(13), QStringLiteral("url=\"pop.html\""));
 
         // The status text of a disabled field is still written.
-        typeInto(edit("Edit7"), QStringLiteral("Hello"));
-        choose(combo("ComboBox4"), OnLoad);
+        typeInto(edit(StatusText), QStringLiteral("Hello"));
+        choose(combo(LaunchEvent), OnLoad);
         click(makeCode());
         QCOMPARE(paneLines().size(), 25);
         QCOMPARE(paneLines().at(16), QStringLiteral("window.status=\"Hello\";"));
         QCOMPARE(paneLines().at(22), QStringLiteral("<body onLoad=\"popupWin();\">"));
 
-        choose(combo("ComboBox4"), AfterDelay);
-        spin("SpinEdit6")->setValue(5);
+        choose(combo(LaunchEvent), AfterDelay);
+        spin(DelaySeconds)->setValue(5);
         click(makeCode());
         QCOMPARE(paneLines().at(14), QStringLiteral("delay=5;"));
 
-        choose(combo("ComboBox4"), OnUnload);
+        choose(combo(LaunchEvent), OnUnload);
         click(makeCode());
         QCOMPARE(paneLines().size(), 15);
         QCOMPARE(paneLines().at(12), QStringLiteral("<body onUnload=\"popupWin();\">"));
 
-        choose(combo("ComboBox4"), OnMouseOver);
-        choose(combo("ComboBox5"), ImageLink);
-        typeInto(edit("Edit8"), QStringLiteral("go.gif"));
+        choose(combo(LaunchEvent), OnMouseOver);
+        choose(combo(LaunchMedium), ImageLink);
+        typeInto(edit(ImagePath), QStringLiteral("go.gif"));
         click(makeCode());
         QCOMPARE(paneLines().mid(23, 3),
                  (QStringList{"<a href=\"\" onMouseOver=\"javascript:popupWin();\">",
@@ -410,19 +407,19 @@ private slots:
     }
 
     void makeCodeTakesNumbersAsTyped() {
-        QSpinBox* width = spin("SpinEdit2");
+        QSpinBox* width = spin(Width);
         width->setFocus();
         width->selectAll();
         QTest::keyClicks(width, QStringLiteral("1000"));
         // Still in the field, not yet committed: Make Code takes it as shown.
-        typeInto(edit("Edit6"), QStringLiteral("x"));
+        typeInto(edit(Url), QStringLiteral("x"));
         makeCode()->click();
         QVERIFY2(paneLines().at(7).contains(QStringLiteral(",width=1000,")),
                  qPrintable(paneLines().at(7)));
 
         // A field left empty is committed to a number before it is written,
         // never to an empty value.
-        QSpinBox* height = spin("SpinEdit1");
+        QSpinBox* height = spin(Height);
         height->setFocus();
         height->selectAll();
         QTest::keyClick(height, Qt::Key_Backspace);
@@ -434,11 +431,11 @@ private slots:
     }
 
     void eachFeatureBoxFeedsItsWord() {
-        const char* const boxes[] = {"CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5",
-                                     "CheckBox6", "CheckBox7", "CheckBox8"};
+        const char* const boxes[] = {Directories, Location,  Menubar, Resizable,
+                                     Scrollbars,  Statusbar, Toolbar};
         const char* const words[] = {"directories", "location", "menubar", "resizable",
                                      "scrollbars",  "status",   "toolbar"};
-        typeInto(edit("Edit6"), QStringLiteral("x"));
+        typeInto(edit(Url), QStringLiteral("x"));
         for (int ticked = 0; ticked < 7; ++ticked) {
             click(box(boxes[ticked]));
             click(makeCode());
@@ -454,7 +451,7 @@ private slots:
 
     void typedTextReachesThePageAsTyped() {
         const QString url = QStringLiteral("a.html?q=\"x\"&y='<b>' Grüße €");
-        typeInto(edit("Edit7"), QStringLiteral("it's \"done\" <now>"));
+        typeInto(edit(StatusText), QStringLiteral("it's \"done\" <now>"));
         makePage(url);
         QCOMPARE(paneLines().size(), 28);
         QCOMPARE(paneLines().at(13), QStringLiteral("url=\"") + url + QStringLiteral("\""));
@@ -462,107 +459,110 @@ private slots:
 
         // Line breaks pasted into a single-line field never split a page line.
         QApplication::clipboard()->setText(QStringLiteral("http://exa\nmple.com/\r\npop.html"));
-        edit("Edit6")->clear();
-        edit("Edit6")->setFocus();
-        QTest::keySequence(edit("Edit6"), QKeySequence::Paste);
-        QCOMPARE(edit("Edit6")->text(), QStringLiteral("http://example.com/pop.html"));
-        QCOMPARE(edit("Edit6")->cursorPosition(), edit("Edit6")->text().size());
+        edit(Url)->clear();
+        edit(Url)->setFocus();
+        QTest::keySequence(edit(Url), QKeySequence::Paste);
+        QCOMPARE(edit(Url)->text(), QStringLiteral("http://example.com/pop.html"));
+        QCOMPARE(edit(Url)->cursorPosition(), edit(Url)->text().size());
         click(makeCode());
         QCOMPARE(paneLines().size(), 28);
     }
 
     void newAsksThenResetsTheFields() {
-        for (const char* name : {"CheckBox2", "CheckBox5", "CheckBox8", "CheckBox9"})
+        for (const char* name : {Directories, Resizable, Toolbar, CloseAfterTime})
             click(box(name));
-        for (const char* name : {"SpinEdit1", "SpinEdit2", "SpinEdit3", "SpinEdit5"})
+        for (const char* name : {Height, Width, Left, CloseSeconds})
             spin(name)->setValue(7);
-        typeInto(edit("Edit7"), QStringLiteral("status"));
-        choose(combo("ComboBox4"), AfterDelay);
-        spin("SpinEdit6")->setValue(9);
+        typeInto(edit(StatusText), QStringLiteral("status"));
+        choose(combo(LaunchEvent), AfterDelay);
+        spin(DelaySeconds)->setValue(9);
         makePage();
         const QString page = pane()->toPlainText();
-        fake->saveAnswers << folder->file(QStringLiteral("saved.html"));
-        click(findControl<QToolButton>(*tab, "ToolButton19"));
-        QCOMPARE(tab->savedFlag(), QStringLiteral("Yes"));
+        f->fake.saveAnswers << f->folder.file(QStringLiteral("saved.html"));
+        click(findControl<QToolButton>(f->tab, SaveButton));
+        QCOMPARE(f->tab.savedFlag(), QStringLiteral("Yes"));
         // A number typed but not committed, where the value itself is still
         // the start value.
-        spin("SpinEdit4")->setFocus();
-        QTest::keyClick(spin("SpinEdit4"), Qt::Key_End);
-        QTest::keyClick(spin("SpinEdit4"), Qt::Key_9);
-        click(box("CheckBox10"));
+        spin(Top)->setFocus();
+        QTest::keyClick(spin(Top), Qt::Key_End);
+        QTest::keyClick(spin(Top), Qt::Key_9);
+        click(box(FullScreen));
 
-        fake->confirmAnswers << false;
-        click(findControl<QToolButton>(*tab, "ToolButton18"));
+        f->fake.confirmAnswers << false;
+        click(findControl<QToolButton>(f->tab, NewButton));
         QCOMPARE(
-            fake->confirmations,
+            f->fake.confirmations,
             QStringList{"Are you sure you want to erase all fields and start a new document?"});
-        QVERIFY(box("CheckBox10")->isChecked());
-        QCOMPARE(spin("SpinEdit6")->value(), 9);
-        QCOMPARE(tab->savedFlag(), QStringLiteral("Yes"));
-        QCOMPARE(spin("SpinEdit4")->text(), QStringLiteral("259"));
+        QVERIFY(box(FullScreen)->isChecked());
+        QCOMPARE(spin(DelaySeconds)->value(), 9);
+        QCOMPARE(f->tab.savedFlag(), QStringLiteral("Yes"));
+        QCOMPARE(spin(Top)->text(), QStringLiteral("259"));
 
-        click(findControl<QToolButton>(*tab, "ToolButton18"));
-        QCOMPARE(spin("SpinEdit4")->text(), QStringLiteral("25"));
-        for (const char* name : {"CheckBox2", "CheckBox5", "CheckBox8", "CheckBox9", "CheckBox10"})
+        click(findControl<QToolButton>(f->tab, NewButton));
+        QCOMPARE(spin(Top)->text(), QStringLiteral("25"));
+        for (const char* name : {Directories, Resizable, Toolbar, CloseAfterTime, FullScreen})
             QVERIFY2(!box(name)->isChecked(), name);
-        QVERIFY(box("CheckBox2")->isEnabled());
-        QVERIFY(spin("SpinEdit1")->isEnabled());
-        QVERIFY(!spin("SpinEdit5")->isEnabled());
-        for (const char* name : {"Edit6", "Edit7", "Edit8"})
+        QVERIFY(box(Directories)->isEnabled());
+        QVERIFY(spin(Height)->isEnabled());
+        QVERIFY(!spin(CloseSeconds)->isEnabled());
+        for (const char* name : {Url, StatusText, ImagePath})
             QVERIFY2(edit(name)->text().isEmpty(), name);
         QVERIFY(!makeCode()->isEnabled());
-        const int values[] = {240, 320, 25, 25, 1, 1};
-        for (int i = 0; i < 6; ++i)
-            QCOMPARE(spin(qPrintable(QStringLiteral("SpinEdit%1").arg(i + 1)))->value(), values[i]);
-        QCOMPARE(tab->savedFlag(), QStringLiteral("No"));
+        const std::pair<const char*, int> defaults[] = {{Height, 240},     {Width, 320},
+                                                        {Left, 25},        {Top, 25},
+                                                        {CloseSeconds, 1}, {DelaySeconds, 1}};
+        for (const auto& [name, value] : defaults)
+            QCOMPARE(spin(name)->value(), value);
+        QCOMPARE(f->tab.savedFlag(), QStringLiteral("No"));
 
         // Kept: the launch choice with its enabling, the saved file name, the page.
-        QCOMPARE(combo("ComboBox4")->currentIndex(), int(AfterDelay));
-        QCOMPARE(combo("ComboBox5")->currentIndex(), int(Other));
-        QVERIFY(spin("SpinEdit6")->isEnabled());
-        QCOMPARE(tab->savedPagePath(), folder->file(QStringLiteral("saved.html")));
+        QCOMPARE(combo(LaunchEvent)->currentIndex(), int(AfterDelay));
+        QCOMPARE(combo(LaunchMedium)->currentIndex(), int(Other));
+        QVERIFY(spin(DelaySeconds)->isEnabled());
+        QCOMPARE(f->tab.savedPagePath(), f->folder.file(QStringLiteral("saved.html")));
         QCOMPARE(pane()->toPlainText(), page);
     }
 
     void previewOpensTheSavedPage() {
-        click(findControl<QToolButton>(*tab, "ToolButton30"));
-        QCOMPARE(fake->noticeTexts(), QStringList{NotSaved});
-        QCOMPARE(fake->notices[0].kind, NoticeKind::Information);
-        QVERIFY(fake->opened.isEmpty());
+        click(findControl<QToolButton>(f->tab, OptionsButton));
+        QCOMPARE(f->fake.noticeTexts(), QStringList{NotSaved});
+        QCOMPARE(f->fake.notices[0].kind, NoticeKind::Information);
+        QVERIFY(f->fake.opened.isEmpty());
 
         makePage();
-        const QString path = folder->file(QStringLiteral("page.html"));
-        fake->saveAnswers << folder->file(QStringLiteral("page"));
-        click(findControl<QToolButton>(*tab, "ToolButton19"));
-        QCOMPARE(tab->savedFlag(), QStringLiteral("Yes"));
-        QCOMPARE(tab->savedPagePath(), path);
+        const QString path = f->folder.file(QStringLiteral("page.html"));
+        f->fake.saveAnswers << f->folder.file(QStringLiteral("page"));
+        click(findControl<QToolButton>(f->tab, SaveButton));
+        QCOMPARE(f->tab.savedFlag(), QStringLiteral("Yes"));
+        QCOMPARE(f->tab.savedPagePath(), path);
         QCOMPARE(readBytes(path), pane()->toPlainText().replace("\n", "\r\n").toUtf8());
 
         // Changes after the save show only after the next save.
         pane()->appendPlainText(QStringLiteral("later"));
-        triggerMenuItem("Preview1");
-        click(findControl<QToolButton>(*tab, "ToolButton30"));
-        QCOMPARE(fake->opened, (QList<QUrl>{QUrl::fromLocalFile(path), QUrl::fromLocalFile(path)}));
+        triggerMenuItem(Preview);
+        click(findControl<QToolButton>(f->tab, OptionsButton));
+        QCOMPARE(f->fake.opened,
+                 (QList<QUrl>{QUrl::fromLocalFile(path), QUrl::fromLocalFile(path)}));
         QVERIFY(!readBytes(path).contains("later"));
 
-        fake->confirmAnswers << true;
-        click(findControl<QToolButton>(*tab, "ToolButton18"));
-        click(findControl<QToolButton>(*tab, "ToolButton30"));
-        QCOMPARE(fake->lastNotice(), NotSaved);
-        QCOMPARE(fake->opened.size(), 2);
+        f->fake.confirmAnswers << true;
+        click(findControl<QToolButton>(f->tab, NewButton));
+        click(findControl<QToolButton>(f->tab, OptionsButton));
+        QCOMPARE(f->fake.lastNotice(), NotSaved);
+        QCOMPARE(f->fake.opened.size(), 2);
     }
 
     void savesUseThisTabsDialogs() {
         makePage();
         // Cancelled or failed HTML saves record nothing.
-        triggerMenuItem("AsHTML2");
-        fake->saveAnswers << folder->file(QStringLiteral("missing/folder/page.html"));
-        triggerMenuItem("AsHTML2");
-        QCOMPARE(fake->notices.size(), 1);
-        QCOMPARE(fake->notices[0].kind, NoticeKind::Error);
-        QCOMPARE(tab->savedFlag(), QStringLiteral("No"));
-        const FileDialogSpec html = fake->fileQuestions.at(0).request;
-        QCOMPARE(html.name, QStringLiteral("SaveDialog2"));
+        triggerMenuItem(SaveAsHtml);
+        f->fake.saveAnswers << f->folder.file(QStringLiteral("missing/folder/page.html"));
+        triggerMenuItem(SaveAsHtml);
+        QCOMPARE(f->fake.notices.size(), 1);
+        QCOMPARE(f->fake.notices[0].kind, NoticeKind::Error);
+        QCOMPARE(f->tab.savedFlag(), QStringLiteral("No"));
+        const FileDialogSpec html = f->fake.fileQuestions.at(0).request;
+        QCOMPARE(html.name, QString(HtmlSaveDialog));
         QCOMPARE(html.title, QStringLiteral("Save as HTML"));
         QCOMPARE(html.filters, QStringList{"HTML File (*.html)"});
         QCOMPARE(html.defaultSuffix, QStringLiteral("html"));
@@ -570,46 +570,46 @@ private slots:
 
         // The text dialog replaces an existing file without asking and does
         // not count as a save for Preview.
-        const QString text = folder->file(QStringLiteral("old.txt"));
+        const QString text = f->folder.file(QStringLiteral("old.txt"));
         writeBytes(text, QByteArrayLiteral("an older and much longer text that must go away"));
-        fake->saveAnswers << text;
-        triggerMenuItem("AsText2");
-        const FileDialogSpec textSpec = fake->fileQuestions.last().request;
-        QCOMPARE(textSpec.name, QStringLiteral("SaveDialog4"));
+        f->fake.saveAnswers << text;
+        triggerMenuItem(SaveAsText);
+        const FileDialogSpec textSpec = f->fake.fileQuestions.last().request;
+        QCOMPARE(textSpec.name, QString(TextSaveDialog));
         QCOMPARE(textSpec.title, QStringLiteral("Save as TeXT"));
         QCOMPARE(textSpec.filters, QStringList{"Text Files (*.txt)"});
         QCOMPARE(textSpec.defaultSuffix, QStringLiteral("txt"));
         QVERIFY(!textSpec.confirmOverwrite);
         QCOMPARE(readBytes(text), pane()->toPlainText().replace("\n", "\r\n").toUtf8());
-        QCOMPARE(tab->savedFlag(), QStringLiteral("No"));
-        QVERIFY(tab->savedPagePath().isEmpty());
+        QCOMPARE(f->tab.savedFlag(), QStringLiteral("No"));
+        QVERIFY(f->tab.savedPagePath().isEmpty());
     }
 
     void paneCommandsAndTools() {
         makePage();
         const QString page = pane()->toPlainText();
-        click(findControl<QPushButton>(*tab, "BitBtn4"));
+        click(findControl<QPushButton>(f->tab, CopyCode));
         QCOMPARE(QApplication::clipboard()->text(), page);
         QCOMPARE(pane()->textCursor().selectedText().size(), page.size());
 
-        click(findControl<QToolButton>(*tab, "ToolButton28"));
-        QCOMPARE(fake->printed, QStringList{page});
+        click(findControl<QToolButton>(f->tab, PrintButton));
+        QCOMPARE(f->fake.printed, QStringList{page});
 
-        click(findControl<QPushButton>(*tab, "BitBtn9"));
+        click(findControl<QPushButton>(f->tab, ClearCode));
         QVERIFY(pane()->toPlainText().isEmpty());
-        QVERIFY(fake->confirmations.isEmpty());
+        QVERIFY(f->fake.confirmations.isEmpty());
 
-        auto* bar = findControl<QToolBar>(*tab, "ToolBar3");
+        auto* bar = findControl<QToolBar>(f->tab, ToolBar);
         QVERIFY(bar->isVisible());
-        triggerMenuItem("Help4");
-        QCOMPARE(fake->opened.last(), QUrl::fromLocalFile(folder->file("help/con2.html")));
-        triggerMenuItem("About3");
+        triggerMenuItem(HelpEntry);
+        QCOMPARE(f->fake.opened.last(), QUrl::fromLocalFile(f->folder.file("help/con2.html")));
+        triggerMenuItem(AboutEntry);
         QCOMPARE(aboutShown, 1);
         // The shared edit actions are on this tool bar as well.
         int editButtons = 0;
         for (const QToolButton* button : bar->findChildren<QToolButton*>())
-            editButtons += button->defaultAction() == actions->cut ||
-                           button->defaultAction() == actions->paste;
+            editButtons += button->defaultAction() == f->actions.cut ||
+                           button->defaultAction() == f->actions.paste;
         QCOMPARE(editButtons, 2);
     }
 };

@@ -1,15 +1,15 @@
 #include "core/text_file.h"
 #include "core/web_images.h"
+#include "makers/slideshow/slideshow_controls.h"
+#include "makers/slideshow/slideshow_fields.h"
 #include "makers/slideshow/slideshow_page.h"
 #include "makers/slideshow/slideshow_tab.h"
 #include "support/camera_photo.h"
-#include "support/fake_desktop.h"
 #include "support/find_control.h"
 #include "support/keyboard_access.h"
+#include "support/tab_fixture.h"
 #include "support/test_files.h"
-#include "widgets/edit_actions.h"
 #include "widgets/output_commands.h"
-#include "widgets/tab_context.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -32,58 +32,43 @@
 #include <QToolButton>
 #include <memory>
 
+using namespace slideshow::controls;
+using namespace slideshow::fields;
+
 namespace {
 
 // One tab as the main window makes it, with the desktop faked.
-struct Fixture {
-    // Modern: with the "Modern HTML5 Output" choice checked.
-    explicit Fixture(bool modern = false) {
-        context.folders = ProgramFolders::portable(folder.path());
-        context.editActions = &actions;
-        if (modern) {
-            modernOutput =
-                std::make_unique<ModernOutput>(ModernOutput::defaultChoiceFile(), nullptr);
-            modernOutput->action()->setChecked(true);
-            context.modernOutput = modernOutput.get();
-        }
-        tab = std::make_unique<SlideshowTab>(context);
-    }
+struct Fixture : TabFixture<SlideshowTab> {
+    using TabFixture::TabFixture;
 
-    void click(const char* name) const { findControl<QAbstractButton>(*tab, name)->click(); }
-    QString text(const char* name) const { return findControl<QLineEdit>(*tab, name)->text(); }
-    QString caption(const char* name) const { return findControl<QLabel>(*tab, name)->text(); }
-    bool enabled(const char* name) const { return findControl<QWidget>(*tab, name)->isEnabled(); }
+    void click(const char* name) const { findControl<QAbstractButton>(tab, name)->click(); }
+    QString text(const char* name) const { return findControl<QLineEdit>(tab, name)->text(); }
+    QString caption(const char* name) const { return findControl<QLabel>(tab, name)->text(); }
+    bool enabled(const char* name) const { return findControl<QWidget>(tab, name)->isEnabled(); }
     QStringList entries() const {
         QStringList texts;
-        const auto* list = findControl<QListWidget>(*tab, "ListBox2");
+        const auto* list = findControl<QListWidget>(tab, Images);
         for (int row = 0; row < list->count(); ++row)
             texts << list->item(row)->text();
         return texts;
     }
     void add(const QStringList& files) {
         fake.openAnswers << files;
-        click("BitBtn33");
+        click(AddImages);
     }
     // The user clicks the entry in the given row.
     void select(int row) const {
-        auto* list = findControl<QListWidget>(*tab, "ListBox2");
+        auto* list = findControl<QListWidget>(tab, Images);
         list->setCurrentRow(row);
     }
     // The user clicks the entry with the mouse.
-    void clickEntry(int row) const {
-        auto* list = findControl<QListWidget>(*tab, "ListBox2");
-        tab->show();
+    void clickEntry(int row) {
+        auto* list = findControl<QListWidget>(tab, Images);
+        tab.show();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(row)).center());
     }
-    QString pane() const { return findControl<QPlainTextEdit>(*tab, "Memo19")->toPlainText(); }
-
-    ProgramFolder folder;
-    FakeDesktop fake;
-    EditActions actions{nullptr};
-    std::unique_ptr<ModernOutput> modernOutput;
-    TabContext context;
-    std::unique_ptr<SlideshowTab> tab;
+    QString pane() const { return findControl<QPlainTextEdit>(tab, Code)->toPlainText(); }
 };
 
 QString makeFile(const QString& path, const QByteArray& bytes) {
@@ -99,35 +84,37 @@ class SlideshowTabTest final : public QObject {
 private slots:
     void startsWithTheDefaults() {
         Fixture f;
-        QCOMPARE(findControl<QTabWidget>(*f.tab, "PageControl2")->currentWidget()->objectName(),
-                 QStringLiteral("TabSheet6"));
-        QCOMPARE(f.caption("Label74"), QStringLiteral("0"));
-        for (const char* off : {"BitBtn29", "Button6", "Label39", "Edit19", "Label40", "Edit20",
-                                "Button4", "BitBtn18"})
+        QCOMPARE(findControl<QTabWidget>(f.tab, SubPages)->currentWidget()->objectName(),
+                 QString(SettingsPage));
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("0"));
+        for (const char* off : {DeleteImage, ChooseInitial, RightClickMessageLabel,
+                                RightClickMessage, SoundLabel, Sound, ChooseSound, AuditionSound})
             QVERIFY2(!f.enabled(off), off);
-        for (const char* label : {"Label45", "Label49", "Label52", "Label56", "Label57", "Label65",
-                                  "Label66", "Label72", "Label73"})
+        for (const char* label : {PageBackgroundLabel, HeadingColourLabel, BorderColourLabel,
+                                  ConsoleColourLabel, HeadingCellColourLabel, ButtonBackgroundLabel,
+                                  ButtonTextColourLabel, ListBackgroundLabel, ListItemColourLabel})
             QCOMPARE(f.caption(label), QStringLiteral("#FFFFFF"));
-        QCOMPARE(findControl<QSpinBox>(*f.tab, "SpinEdit7")->text(), QStringLiteral("1"));
-        QCOMPARE(findControl<QSpinBox>(*f.tab, "SpinEdit7")->maximum(), 999);
-        QCOMPARE(findControl<QSpinBox>(*f.tab, "SpinEdit8")->text(), QStringLiteral("2"));
-        QCOMPARE(findControl<QSpinBox>(*f.tab, "SpinEdit9")->maximum(), 25);
-        for (const char* font : {"ComboBox9", "ComboBox12", "ComboBox15"})
-            QCOMPARE(findControl<QComboBox>(*f.tab, font)->currentText(),
+        QCOMPARE(findControl<QSpinBox>(f.tab, TransitionTime)->text(), QStringLiteral("1"));
+        QCOMPARE(findControl<QSpinBox>(f.tab, TransitionTime)->maximum(), 999);
+        QCOMPARE(findControl<QSpinBox>(f.tab, CellSpacing)->text(), QStringLiteral("2"));
+        QCOMPARE(findControl<QSpinBox>(f.tab, CellPadding)->maximum(), 25);
+        for (const char* font : {HeadingFont, ButtonFont, ListFont})
+            QCOMPARE(findControl<QComboBox>(f.tab, font)->currentText(),
                      QStringLiteral("Times New Roman"));
-        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox11")->currentText(), QStringLiteral("10"));
-        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox11")->count(), 72);
-        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox10")->currentText(), QStringLiteral("1"));
-        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox13")->count(), 8);
-        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox16")->currentText(),
+        QCOMPARE(findControl<QComboBox>(f.tab, HeadingSize)->currentText(), QStringLiteral("10"));
+        QCOMPARE(findControl<QComboBox>(f.tab, HeadingSize)->count(), 72);
+        QCOMPARE(findControl<QComboBox>(f.tab, BorderWidth)->currentText(), QStringLiteral("1"));
+        QCOMPARE(findControl<QComboBox>(f.tab, ButtonBorderStyle)->count(), 8);
+        QCOMPARE(findControl<QComboBox>(f.tab, ListBorderStyle)->currentText(),
                  QStringLiteral("Solid"));
-        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox17")->count(), 26);
-        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox17")->currentText(), QStringLiteral("0"));
-        QCOMPARE(findControl<QWidget>(*f.tab, "BitBtn32")->toolTip(),
+        QCOMPARE(findControl<QComboBox>(f.tab, ListBorderWidth)->count(), 26);
+        QCOMPARE(findControl<QComboBox>(f.tab, ListBorderWidth)->currentText(),
+                 QStringLiteral("0"));
+        QCOMPARE(findControl<QWidget>(f.tab, MakeCode)->toolTip(),
                  QStringLiteral("Generate HTML Code"));
-        QCOMPARE(findControl<QWidget>(*f.tab, "BitBtn18")->toolTip(),
+        QCOMPARE(findControl<QWidget>(f.tab, AuditionSound)->toolTip(),
                  QStringLiteral("Audition Sound (Preview)"));
-        QCOMPARE(findControl<QWidget>(*f.tab, "BitBtn26")->toolTip(),
+        QCOMPARE(findControl<QWidget>(f.tab, ListItemColourButton)->toolTip(),
                  QStringLiteral("Choose Image List Text Color"));
     }
 
@@ -135,7 +122,7 @@ private slots:
     // both show the defaults.
     void appliedSettingsComeBack() {
         Fixture f;
-        QCOMPARE(f.tab->settings(), SlideshowSettings());
+        QCOMPARE(f.tab.settings(), SlideshowSettings());
         SlideshowSettings s;
         s.images = {"/p/b.jpg", "/p/a.jpg", "/p/b.jpg"};
         s.initialImage = "/p/start.jpg";
@@ -164,37 +151,75 @@ private slots:
         for (int n = 0; n < 9; ++n)
             *colours[n] = QStringLiteral("#1234A%1").arg(n);
 
-        f.tab->applySettings(s);
-        QCOMPARE(f.tab->settings(), s);
-        QCOMPARE(f.caption("Label74"), QStringLiteral("3"));
-        QCOMPARE(findControl<QWidget>(*f.tab, "Memo18")->palette().color(QPalette::Window),
-                 QColor(0x12, 0x34, 0xA8));
-        for (const char* on : {"Label39", "Edit19", "Label40", "Edit20", "Button4", "BitBtn18"})
+        f.tab.applySettings(s);
+        QCOMPARE(f.tab.settings(), s);
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("3"));
+        QCOMPARE(
+            findControl<QWidget>(f.tab, ListItemColourSwatch)->palette().color(QPalette::Window),
+            QColor(0x12, 0x34, 0xA8));
+        for (const char* on : {RightClickMessageLabel, RightClickMessage, SoundLabel, Sound,
+                               ChooseSound, AuditionSound})
             QVERIFY2(f.enabled(on), on);
-        QVERIFY(!f.enabled("BitBtn29") && !f.enabled("Button6"));
+        QVERIFY(!f.enabled(DeleteImage) && !f.enabled(ChooseInitial));
 
-        f.click("ToolButton49");
-        QCOMPARE(f.tab->settings(), SlideshowSettings());
+        f.click(NewButton);
+        QCOMPARE(f.tab.settings(), SlideshowSettings());
     }
 
     // Each control has a name of its own for screen readers, and Tab reads
     // the left half, then each sub-page from top to bottom.
     void controlsAreNamedAndTabbedInReadingOrder() {
         Fixture f;
-        const QStringList order = {
-            "Memo19",     "BitBtn27",   "BitBtn28",     "ListBox2",     "BitBtn29",
-            "BitBtn30",   "BitBtn31",   "BitBtn32",     "BitBtn33",     "Edit23",
-            "Button6",    "Button3",    "SpinEdit7",    "CheckBox13",   "CheckBox14",
-            "Edit19",     "CheckBox15", "Edit20",       "Button4",      "BitBtn18",
-            "Edit21",     "BitBtn17",   "Edit22",       "Button5",      "Edit18",
-            "ComboBox9",  "BitBtn19",   "ToolButton46", "ToolButton47", "ToolButton48",
-            "ComboBox11", "BitBtn20",   "ComboBox10",   "BitBtn21",     "BitBtn22",
-            "SpinEdit8",  "SpinEdit9",  "ComboBox12",   "BitBtn23",     "BitBtn24",
-            "ComboBox13", "ComboBox14", "ComboBox15",   "BitBtn25",     "BitBtn26",
-            "ComboBox16", "ComboBox17"};
+        const QStringList order = {Code,
+                                   CopyCode,
+                                   ClearCode,
+                                   Images,
+                                   DeleteImage,
+                                   SortImages,
+                                   ClearAll,
+                                   MakeCode,
+                                   AddImages,
+                                   InitialImage,
+                                   ChooseInitial,
+                                   InitialHelp,
+                                   TransitionTime,
+                                   CentreConsole,
+                                   RightClickDisable,
+                                   RightClickMessage,
+                                   PlaySound,
+                                   Sound,
+                                   ChooseSound,
+                                   AuditionSound,
+                                   PageTitle,
+                                   PageBackgroundButton,
+                                   BackgroundImage,
+                                   ChooseBackground,
+                                   HeadingText,
+                                   HeadingFont,
+                                   HeadingColourButton,
+                                   HeadingBold,
+                                   HeadingItalic,
+                                   HeadingUnderline,
+                                   HeadingSize,
+                                   BorderColourButton,
+                                   BorderWidth,
+                                   ConsoleColourButton,
+                                   HeadingCellColourButton,
+                                   CellSpacing,
+                                   CellPadding,
+                                   ButtonFont,
+                                   ButtonBackgroundButton,
+                                   ButtonTextColourButton,
+                                   ButtonBorderStyle,
+                                   ButtonBorderWidth,
+                                   ListFont,
+                                   ListBackgroundButton,
+                                   ListItemColourButton,
+                                   ListBorderStyle,
+                                   ListBorderWidth};
         QStringList names;
         for (const QString& name : order) {
-            QWidget* control = findControl<QWidget>(*f.tab, name);
+            QWidget* control = findControl<QWidget>(f.tab, name);
             const QString spoken = spokenName(control);
             QVERIFY2(spoken.contains(QRegularExpression("[A-Za-z]{2}")) && spoken != "OK",
                      qPrintable(name + ": " + spoken));
@@ -203,7 +228,7 @@ private slots:
             names << spoken;
         }
         QStringList reached;
-        QWidget* first = findControl<QWidget>(*f.tab, order.first());
+        QWidget* first = findControl<QWidget>(f.tab, order.first());
         QWidget* control = first;
         do {
             if (order.contains(control->objectName()) && !reached.contains(control->objectName()))
@@ -215,23 +240,23 @@ private slots:
 
     void toolBarMenus() {
         Fixture f;
-        auto* saveAs = findControl<QToolButton>(*f.tab, "ToolButton50");
-        QCOMPARE(saveAs->menu(), findControl<QMenu>(*f.tab, "PopupMenu11"));
+        auto* saveAs = findControl<QToolButton>(f.tab, SaveButton);
+        QCOMPARE(saveAs->menu(), findControl<QMenu>(f.tab, SaveMenu));
         const QList<QAction*> items = saveAs->menu()->actions();
         QCOMPARE(items.size(), 2);
         QCOMPARE(items[0]->text(), QStringLiteral("Save"));
         QCOMPARE(items[0]->menu()->actions(),
-                 QList<QAction*>({findControl<QAction>(*f.tab, "AsHTML4"),
-                                  findControl<QAction>(*f.tab, "AsText4")}));
-        QCOMPARE(items[1], findControl<QAction>(*f.tab, "Publish1"));
+                 QList<QAction*>({findControl<QAction>(f.tab, SaveAsHtml),
+                                  findControl<QAction>(f.tab, SaveAsText)}));
+        QCOMPARE(items[1], findControl<QAction>(f.tab, Publish));
         // The face of Save As does nothing of its own.
         saveAs->click();
         QVERIFY(f.fake.fileQuestions.isEmpty());
         QVERIFY(f.fake.notices.isEmpty());
-        QVERIFY(findControl<QAction>(*f.tab, "Help6"));
-        QVERIFY(findControl<QAction>(*f.tab, "About5"));
-        QCOMPARE(findControl<QToolButton>(*f.tab, "ToolButton61")->menu()->actions(),
-                 QList<QAction*>({findControl<QAction>(*f.tab, "Preview3")}));
+        QVERIFY(findControl<QAction>(f.tab, HelpEntry));
+        QVERIFY(findControl<QAction>(f.tab, AboutEntry));
+        QCOMPARE(findControl<QToolButton>(f.tab, OptionsButton)->menu()->actions(),
+                 QList<QAction*>({findControl<QAction>(f.tab, Preview)}));
     }
 
     void addingImagesKeepsOrderAndDuplicates() {
@@ -239,11 +264,11 @@ private slots:
         f.add({"/p/b.jpg", "/p/a.jpg"});
         f.add({"/p/b.jpg"});
         QCOMPARE(f.entries(), QStringList({"/p/b.jpg", "/p/a.jpg", "/p/b.jpg"}));
-        QCOMPARE(f.caption("Label74"), QStringLiteral("3"));
-        f.click("BitBtn33"); // cancelled
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("3"));
+        f.click(AddImages); // cancelled
         QCOMPARE(f.entries().size(), 3);
         const FakeDesktop::FileQuestion& asked = f.fake.fileQuestions.last();
-        QCOMPARE(asked.request.name, QStringLiteral("OpenDialog3"));
+        QCOMPARE(asked.request.name, QString(ImagesDialog));
         QCOMPARE(asked.request.title, QStringLiteral("Open Images"));
         QVERIFY(asked.multiple);
         QCOMPARE(asked.current, QString()); // the name is cleared each time
@@ -256,23 +281,23 @@ private slots:
         Fixture f;
         f.add({"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"});
         f.select(1);
-        QVERIFY(f.enabled("BitBtn29") && f.enabled("Button6"));
-        QCOMPARE(findControl<QWidget>(*f.tab, "ListBox2")->toolTip(), QStringLiteral("/p/2.jpg"));
-        f.click("Button6");
-        QCOMPARE(f.text("Edit23"), QStringLiteral("/p/2.jpg"));
-        QCOMPARE(findControl<QWidget>(*f.tab, "Edit23")->toolTip(), QStringLiteral("/p/2.jpg"));
+        QVERIFY(f.enabled(DeleteImage) && f.enabled(ChooseInitial));
+        QCOMPARE(findControl<QWidget>(f.tab, Images)->toolTip(), QStringLiteral("/p/2.jpg"));
+        f.click(ChooseInitial);
+        QCOMPARE(f.text(InitialImage), QStringLiteral("/p/2.jpg"));
+        QCOMPARE(findControl<QWidget>(f.tab, InitialImage)->toolTip(), QStringLiteral("/p/2.jpg"));
         QCOMPARE(f.entries(), QStringList({"/p/1.jpg", "/p/3.jpg"}));
-        QCOMPARE(f.caption("Label74"), QStringLiteral("2"));
-        QVERIFY(!f.enabled("BitBtn29") && !f.enabled("Button6"));
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("2"));
+        QVERIFY(!f.enabled(DeleteImage) && !f.enabled(ChooseInitial));
 
         // A second choice discards the first; the entry now in row 1 counts
         // as a fresh click.
         f.select(1);
-        QVERIFY(f.enabled("Button6"));
-        f.click("Button6");
-        QCOMPARE(f.text("Edit23"), QStringLiteral("/p/3.jpg"));
+        QVERIFY(f.enabled(ChooseInitial));
+        f.click(ChooseInitial);
+        QCOMPARE(f.text(InitialImage), QStringLiteral("/p/3.jpg"));
         QCOMPARE(f.entries(), QStringList({"/p/1.jpg"}));
-        f.click("Button3");
+        f.click(InitialHelp);
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Information);
         QVERIFY(f.fake.lastNotice().startsWith("Choose the image you would like"));
     }
@@ -281,34 +306,34 @@ private slots:
         Fixture f;
         f.add({"/p/1.jpg", "/p/2.jpg", "/p/1.jpg"});
         f.select(0);
-        f.click("Button6");
-        QCOMPARE(f.text("Edit23"), QStringLiteral("/p/1.jpg"));
+        f.click(ChooseInitial);
+        QCOMPARE(f.text(InitialImage), QStringLiteral("/p/1.jpg"));
 
         f.select(1); // the second "/p/1.jpg"
         f.fake.confirmAnswers << false;
-        f.click("BitBtn29");
+        f.click(DeleteImage);
         QCOMPARE(f.fake.confirmations.last(),
                  QStringLiteral("Are you sure you want to delete the selected item?"));
         QCOMPARE(f.entries().size(), 2);
-        QVERIFY(f.enabled("BitBtn29"));
+        QVERIFY(f.enabled(DeleteImage));
 
-        f.click("BitBtn29");
+        f.click(DeleteImage);
         QCOMPARE(f.entries(), QStringList({"/p/2.jpg"}));
-        QCOMPARE(f.text("Edit23"), QString());
-        QCOMPARE(f.caption("Label74"), QStringLiteral("1"));
-        QVERIFY(!f.enabled("BitBtn29") && !f.enabled("Button6"));
+        QCOMPARE(f.text(InitialImage), QString());
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("1"));
+        QVERIFY(!f.enabled(DeleteImage) && !f.enabled(ChooseInitial));
 
         f.clickEntry(0);
-        QVERIFY(f.enabled("BitBtn29"));
-        f.click("BitBtn29");
+        QVERIFY(f.enabled(DeleteImage));
+        f.click(DeleteImage);
         QVERIFY(f.entries().isEmpty());
-        QCOMPARE(f.caption("Label74"), QStringLiteral("0"));
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("0"));
     }
 
     void sortOnceIgnoringCaseAndClearAll() {
         Fixture f;
         f.add({"/b/x.jpg", "/c/Q.jpg", "/A/z.jpg", "/a/y.jpg", "/C/q.jpg"});
-        f.click("BitBtn30");
+        f.click(SortImages);
         // Paths equal but for letter case are equal for the sort and keep their order.
         QCOMPARE(f.entries(),
                  QStringList({"/a/y.jpg", "/A/z.jpg", "/b/x.jpg", "/c/Q.jpg", "/C/q.jpg"}));
@@ -316,58 +341,58 @@ private slots:
         QCOMPARE(f.entries().last(), QStringLiteral("/0.jpg"));
 
         f.select(0);
-        f.click("Button6");
+        f.click(ChooseInitial);
         f.fake.confirmAnswers << false;
-        f.click("BitBtn31");
+        f.click(ClearAll);
         QCOMPARE(f.entries().size(), 5);
-        f.click("BitBtn31");
+        f.click(ClearAll);
         QCOMPARE(
             f.fake.confirmations.last(),
             QStringLiteral("Are you sure you want to erase ALL images in the image list box?"));
         QVERIFY(f.entries().isEmpty());
-        QCOMPARE(f.caption("Label74"), QStringLiteral("0"));
-        QCOMPARE(f.text("Edit23"), QString());
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("0"));
+        QCOMPARE(f.text(InitialImage), QString());
     }
 
     void checkBoxesEnableTheirControlsAndKeepTexts() {
         Fixture f;
-        auto* rightClick = findControl<QCheckBox>(*f.tab, "CheckBox14");
+        auto* rightClick = findControl<QCheckBox>(f.tab, RightClickDisable);
         rightClick->click();
-        QVERIFY(f.enabled("Label39") && f.enabled("Edit19"));
-        findControl<QLineEdit>(*f.tab, "Edit19")->setText(QStringLiteral("No!"));
+        QVERIFY(f.enabled(RightClickMessageLabel) && f.enabled(RightClickMessage));
+        findControl<QLineEdit>(f.tab, RightClickMessage)->setText(QStringLiteral("No!"));
         rightClick->click();
-        QVERIFY(!f.enabled("Label39") && !f.enabled("Edit19"));
-        QCOMPARE(f.text("Edit19"), QStringLiteral("No!"));
+        QVERIFY(!f.enabled(RightClickMessageLabel) && !f.enabled(RightClickMessage));
+        QCOMPARE(f.text(RightClickMessage), QStringLiteral("No!"));
 
-        auto* sound = findControl<QCheckBox>(*f.tab, "CheckBox15");
+        auto* sound = findControl<QCheckBox>(f.tab, PlaySound);
         sound->click();
-        for (const char* name : {"Label40", "Edit20", "Button4", "BitBtn18"})
+        for (const char* name : {SoundLabel, Sound, ChooseSound, AuditionSound})
             QVERIFY2(f.enabled(name), name);
         f.fake.openAnswers << QStringList{"/music/tune.mid"};
-        f.click("Button4");
+        f.click(ChooseSound);
         sound->click();
-        for (const char* name : {"Label40", "Edit20", "Button4", "BitBtn18"})
+        for (const char* name : {SoundLabel, Sound, ChooseSound, AuditionSound})
             QVERIFY2(!f.enabled(name), name);
-        QCOMPARE(f.text("Edit20"), QStringLiteral("/music/tune.mid"));
+        QCOMPARE(f.text(Sound), QStringLiteral("/music/tune.mid"));
     }
 
     void choosersRememberTheirFiles() {
         Fixture f;
-        findControl<QCheckBox>(*f.tab, "CheckBox15")->click();
+        findControl<QCheckBox>(f.tab, PlaySound)->click();
         f.fake.openAnswers << QStringList{"/music/a.wav"};
-        f.click("Button4");
-        f.click("Button4"); // cancelled
-        QCOMPARE(f.text("Edit20"), QStringLiteral("/music/a.wav"));
-        QCOMPARE(f.fake.fileQuestions.last().request.name, QStringLiteral("OpenDialog1"));
+        f.click(ChooseSound);
+        f.click(ChooseSound); // cancelled
+        QCOMPARE(f.text(Sound), QStringLiteral("/music/a.wav"));
+        QCOMPARE(f.fake.fileQuestions.last().request.name, QString(SoundDialog));
         QCOMPARE(f.fake.fileQuestions.last().current, QStringLiteral("/music/a.wav"));
         QCOMPARE(f.fake.fileQuestions.last().request.filters,
                  QStringList({"All Music Files (*.wav *.mid)"}));
 
         f.fake.openAnswers << QStringList{"/bg/paper.gif"};
-        f.click("Button5");
-        f.click("Button5");
-        QCOMPARE(f.text("Edit22"), QStringLiteral("/bg/paper.gif"));
-        QCOMPARE(f.fake.fileQuestions.last().request.name, QStringLiteral("OpenDialog2"));
+        f.click(ChooseBackground);
+        f.click(ChooseBackground);
+        QCOMPARE(f.text(BackgroundImage), QStringLiteral("/bg/paper.gif"));
+        QCOMPARE(f.fake.fileQuestions.last().request.name, QString(BackgroundImageDialog));
         QCOMPARE(f.fake.fileQuestions.last().current, QStringLiteral("/bg/paper.gif"));
         QCOMPARE(f.fake.fileQuestions.last().request.filters.last(),
                  QStringLiteral("All Files (*)"));
@@ -375,14 +400,14 @@ private slots:
 
     void auditionChoosesThePlayerByTheLastLetter() {
         Fixture f;
-        findControl<QCheckBox>(*f.tab, "CheckBox15")->click();
-        f.click("BitBtn18");
+        findControl<QCheckBox>(f.tab, PlaySound)->click();
+        f.click(AuditionSound);
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Error);
         QCOMPARE(f.fake.lastNotice(), QStringLiteral("No sound specified!"));
         for (const char* path : {"/s/a.WAV", "/s/b.wav", "/s/c.mid", "/s/d.wav ", "/s/e.V"}) {
             f.fake.openAnswers << QStringList{QLatin1String(path)};
-            f.click("Button4");
-            f.click("BitBtn18");
+            f.click(ChooseSound);
+            f.click(AuditionSound);
         }
         QCOMPARE(f.fake.wavesPlayed, QStringList({"/s/a.WAV", "/s/b.wav", "/s/e.V"}));
         QCOMPARE(f.fake.midisPlayed, QStringList({"/s/c.mid", "/s/d.wav "}));
@@ -391,24 +416,24 @@ private slots:
 
     void makeCodeRefusesInOrderAndKeepsThePane() {
         Fixture f;
-        findControl<QPlainTextEdit>(*f.tab, "Memo19")->setPlainText(QStringLiteral("my own text"));
-        f.click("BitBtn32");
+        findControl<QPlainTextEdit>(f.tab, Code)->setPlainText(QStringLiteral("my own text"));
+        f.click(MakeCode);
         QCOMPARE(
             f.fake.lastNotice(),
             QStringLiteral("No images in image list. Please add images before generating code!"));
         f.add({"/p/1.jpg"});
-        f.click("BitBtn32");
+        f.click(MakeCode);
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Error);
         QCOMPARE(f.fake.lastNotice(), QStringLiteral("Please specify an initial image first!"));
         QCOMPARE(f.pane(), QStringLiteral("my own text"));
 
         f.add({"/p/2.jpg"});
         f.select(0);
-        f.click("Button6");
-        findControl<QCheckBox>(*f.tab, "CheckBox13")->click();
-        findControl<QToolButton>(*f.tab, "ToolButton46")->click();
-        findControl<QSpinBox>(*f.tab, "SpinEdit7")->setValue(7);
-        f.click("BitBtn32");
+        f.click(ChooseInitial);
+        findControl<QCheckBox>(f.tab, CentreConsole)->click();
+        findControl<QToolButton>(f.tab, HeadingBold)->click();
+        findControl<QSpinBox>(f.tab, TransitionTime)->setValue(7);
+        f.click(MakeCode);
         QCOMPARE(f.fake.notices.size(), 2);
         const QStringList lines = f.pane().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 85); // 84 lines, each ended by a line break
@@ -423,79 +448,82 @@ private slots:
     void colourButtonsAndNew() {
         Fixture f;
         f.fake.colourAnswers << QColor(0x12, 0x34, 0xAB);
-        f.click("BitBtn26");
-        QCOMPARE(f.caption("Label73"), QStringLiteral("#1234AB"));
+        f.click(ListItemColourButton);
+        QCOMPARE(f.caption(ListItemColourLabel), QStringLiteral("#1234AB"));
 
         f.add({"/p/1.jpg", "/p/2.jpg"});
         f.select(0);
-        f.click("Button6");
-        f.click("BitBtn32");
-        findControl<QTabWidget>(*f.tab, "PageControl2")->setCurrentIndex(2);
-        findControl<QCheckBox>(*f.tab, "CheckBox13")->click();
-        findControl<QCheckBox>(*f.tab, "CheckBox14")->click();
-        findControl<QCheckBox>(*f.tab, "CheckBox15")->click();
+        f.click(ChooseInitial);
+        f.click(MakeCode);
+        findControl<QTabWidget>(f.tab, SubPages)->setCurrentIndex(2);
+        findControl<QCheckBox>(f.tab, CentreConsole)->click();
+        findControl<QCheckBox>(f.tab, RightClickDisable)->click();
+        findControl<QCheckBox>(f.tab, PlaySound)->click();
         f.fake.openAnswers << QStringList{"/s/x.wav"} << QStringList{"/bg/y.gif"};
-        f.click("Button4");
-        f.click("Button5");
-        for (const char* edit : {"Edit18", "Edit19", "Edit21"})
-            findControl<QLineEdit>(*f.tab, edit)->setText(QStringLiteral("typed"));
-        findControl<QSpinBox>(*f.tab, "SpinEdit7")->setValue(9);
-        findControl<QSpinBox>(*f.tab, "SpinEdit9")->setValue(20);
-        findControl<QComboBox>(*f.tab, "ComboBox9")->setEditText(QStringLiteral("Arial"));
-        findControl<QComboBox>(*f.tab, "ComboBox11")->setEditText(QStringLiteral("33"));
-        findControl<QComboBox>(*f.tab, "ComboBox10")->setCurrentIndex(5);
-        findControl<QComboBox>(*f.tab, "ComboBox16")->setCurrentIndex(3);
-        findControl<QComboBox>(*f.tab, "ComboBox14")->setCurrentIndex(9);
-        findControl<QToolButton>(*f.tab, "ToolButton48")->click();
+        f.click(ChooseSound);
+        f.click(ChooseBackground);
+        for (const char* edit : {HeadingText, RightClickMessage, PageTitle})
+            findControl<QLineEdit>(f.tab, edit)->setText(QStringLiteral("typed"));
+        findControl<QSpinBox>(f.tab, TransitionTime)->setValue(9);
+        findControl<QSpinBox>(f.tab, CellPadding)->setValue(20);
+        findControl<QComboBox>(f.tab, HeadingFont)->setEditText(QStringLiteral("Arial"));
+        findControl<QComboBox>(f.tab, HeadingSize)->setEditText(QStringLiteral("33"));
+        findControl<QComboBox>(f.tab, BorderWidth)->setCurrentIndex(5);
+        findControl<QComboBox>(f.tab, ListBorderStyle)->setCurrentIndex(3);
+        findControl<QComboBox>(f.tab, ButtonBorderWidth)->setCurrentIndex(9);
+        findControl<QToolButton>(f.tab, HeadingUnderline)->click();
 
         f.fake.confirmAnswers << false;
-        f.click("ToolButton49");
+        f.click(NewButton);
         QCOMPARE(f.fake.confirmations.last(),
                  QStringLiteral("Are you sure you want to erase all fields and start a new "
                                 "document?"));
-        QCOMPARE(f.text("Edit21"), QStringLiteral("typed"));
+        QCOMPARE(f.text(PageTitle), QStringLiteral("typed"));
 
-        f.click("ToolButton49");
-        QCOMPARE(findControl<QTabWidget>(*f.tab, "PageControl2")->currentIndex(), 0);
+        f.click(NewButton);
+        QCOMPARE(findControl<QTabWidget>(f.tab, SubPages)->currentIndex(), 0);
         QCOMPARE(f.pane(), QString());
         QVERIFY(f.entries().isEmpty());
-        QCOMPARE(f.caption("Label74"), QStringLiteral("0"));
-        for (const char* edit : {"Edit18", "Edit19", "Edit20", "Edit21", "Edit22", "Edit23"})
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("0"));
+        for (const char* edit :
+             {HeadingText, RightClickMessage, Sound, PageTitle, BackgroundImage, InitialImage})
             QCOMPARE(f.text(edit), QString());
-        for (const char* box : {"CheckBox13", "CheckBox14", "CheckBox15"})
-            QVERIFY(!findControl<QCheckBox>(*f.tab, box)->isChecked());
-        for (const char* off : {"BitBtn29", "Button6", "Edit19", "Edit20", "Button4", "BitBtn18"})
+        for (const char* box : {CentreConsole, RightClickDisable, PlaySound})
+            QVERIFY(!findControl<QCheckBox>(f.tab, box)->isChecked());
+        for (const char* off :
+             {DeleteImage, ChooseInitial, RightClickMessage, Sound, ChooseSound, AuditionSound})
             QVERIFY2(!f.enabled(off), off);
-        QCOMPARE(findControl<QSpinBox>(*f.tab, "SpinEdit7")->text(), QStringLiteral("1"));
-        QCOMPARE(findControl<QSpinBox>(*f.tab, "SpinEdit9")->text(), QStringLiteral("2"));
-        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox9")->currentText(),
+        QCOMPARE(findControl<QSpinBox>(f.tab, TransitionTime)->text(), QStringLiteral("1"));
+        QCOMPARE(findControl<QSpinBox>(f.tab, CellPadding)->text(), QStringLiteral("2"));
+        QCOMPARE(findControl<QComboBox>(f.tab, HeadingFont)->currentText(),
                  QStringLiteral("Times New Roman"));
-        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox11")->currentText(), QStringLiteral("10"));
-        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox10")->currentText(), QStringLiteral("1"));
-        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox16")->currentText(),
+        QCOMPARE(findControl<QComboBox>(f.tab, HeadingSize)->currentText(), QStringLiteral("10"));
+        QCOMPARE(findControl<QComboBox>(f.tab, BorderWidth)->currentText(), QStringLiteral("1"));
+        QCOMPARE(findControl<QComboBox>(f.tab, ListBorderStyle)->currentText(),
                  QStringLiteral("Solid"));
-        QCOMPARE(findControl<QComboBox>(*f.tab, "ComboBox14")->currentText(), QStringLiteral("0"));
-        QVERIFY(!findControl<QToolButton>(*f.tab, "ToolButton48")->isChecked());
-        QCOMPARE(f.caption("Label73"), QStringLiteral("#FFFFFF"));
+        QCOMPARE(findControl<QComboBox>(f.tab, ButtonBorderWidth)->currentText(),
+                 QStringLiteral("0"));
+        QVERIFY(!findControl<QToolButton>(f.tab, HeadingUnderline)->isChecked());
+        QCOMPARE(f.caption(ListItemColourLabel), QStringLiteral("#FFFFFF"));
 
         // The colour dialog opens on the restored colour; the choosers keep their last files.
-        f.click("BitBtn26");
+        f.click(ListItemColourButton);
         QCOMPARE(f.fake.colourStarts.last(), QColor(Qt::white));
-        f.click("Button5");
+        f.click(ChooseBackground);
         QCOMPARE(f.fake.fileQuestions.last().current, QStringLiteral("/bg/y.gif"));
     }
 
     void optimisedImagesAreAModernPublishChoiceRemembered() {
         setWebImagePlugin(QStringLiteral(QUILLMINT_IMAGES_PLUGIN_FILE));
-        Fixture f(true);
-        auto* menu = findControl<QMenu>(*f.tab, "PopupMenu11");
-        auto* optimise = findControl<QAction>(*f.tab, "OptimiseImages");
+        Fixture f(TabOutput::Modern);
+        auto* menu = findControl<QMenu>(f.tab, SaveMenu);
+        auto* optimise = findControl<QAction>(f.tab, OptimiseImages);
         QVERIFY(menu->actions().contains(optimise) && !optimise->isChecked());
         f.modernOutput->action()->trigger();
         QVERIFY(!menu->actions().contains(optimise));
         f.modernOutput->action()->trigger();
         optimise->trigger();
-        findControl<QAction>(*f.tab, "WebImageSize800")->trigger();
+        findControl<QAction>(f.tab, WebImageSize800)->trigger();
 
         QImage picture(2000, 1000, QImage::Format_RGB32);
         picture.fill(Qt::darkGreen);
@@ -506,12 +534,12 @@ private slots:
                                        withCameraExif(jpeg.data(), 6));
         f.add({photo, photo});
         f.select(0);
-        f.click("Button6");
-        f.click("BitBtn32");
+        f.click(ChooseInitial);
+        f.click(MakeCode);
         const QString site = f.folder.file(QStringLiteral("site"));
         QDir().mkpath(site);
         f.fake.saveAnswers << site + "/show.html";
-        findControl<QAction>(*f.tab, "Publish1")->trigger();
+        findControl<QAction>(f.tab, Publish)->trigger();
         QCOMPARE(f.fake.lastNotice(), QStringLiteral("Publish complete!"));
         QCOMPARE(QDir(site).entryList(QDir::Files, QDir::Name),
                  QStringList({"photo-1600.jpg", "photo-1600.webp", "photo-800.jpg",
@@ -523,25 +551,24 @@ private slots:
                           "photo-1600.jpg 2x\" width=\"400\" height=\"800\""));
 
         const SlideshowTab again(f.context);
-        QVERIFY(findControl<QAction>(again, "OptimiseImages")->isChecked());
-        QVERIFY(findControl<QAction>(again, "WebImageSize800")->isChecked());
+        QVERIFY(findControl<QAction>(again, OptimiseImages)->isChecked());
+        QVERIFY(findControl<QAction>(again, WebImageSize800)->isChecked());
     }
 
     void saveAsHtmlWarnsAndPreviewFollowsTheLastSave() {
         Fixture f;
-        f.click("ToolButton61");
+        f.click(OptionsButton);
         QCOMPARE(f.fake.lastNotice(),
                  QStringLiteral("Please save in HTML format or publish before previewing!"));
-        findControl<QPlainTextEdit>(*f.tab, "Memo19")
-            ->setPlainText(QStringLiteral("<html></html>"));
+        findControl<QPlainTextEdit>(f.tab, Code)->setPlainText(QStringLiteral("<html></html>"));
         const QString saved = f.folder.file(QStringLiteral("saved"));
         f.fake.saveAnswers << saved;
-        findControl<QAction>(*f.tab, "AsHTML4")->trigger();
+        findControl<QAction>(f.tab, SaveAsHtml)->trigger();
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Warning);
         QVERIFY(f.fake.lastNotice().startsWith("Please note: the slideshow HTML file"));
-        QCOMPARE(f.fake.fileQuestions.last().request.name, QStringLiteral("SaveDialog7"));
+        QCOMPARE(f.fake.fileQuestions.last().request.name, QString(HtmlSaveDialog));
         QCOMPARE(readBytes(saved + ".html"), QByteArray("<html></html>\r\n"));
-        findControl<QAction>(*f.tab, "Preview3")->trigger();
+        findControl<QAction>(f.tab, Preview)->trigger();
         QCOMPARE(f.fake.opened.last(), QUrl::fromLocalFile(saved + ".html"));
     }
 
@@ -552,29 +579,29 @@ private slots:
         const QString two = makeFile(pics + "y/one's \"best\" é.jpg", "two");
         const QString start = makeFile(pics + "start.jpg", "start");
         const QString tune = makeFile(pics + "tune.mid", "tune");
-        findControl<QAction>(*f.tab, "Publish1")->trigger();
+        findControl<QAction>(f.tab, Publish)->trigger();
         QCOMPARE(f.fake.lastNotice(),
                  QStringLiteral("Please first generate code before publishing!"));
         QVERIFY(f.fake.fileQuestions.isEmpty());
 
         f.add({start, one, two});
         f.select(0);
-        f.click("Button6");
+        f.click(ChooseInitial);
         // The sound is copied although it does not play.
-        auto* sound = findControl<QCheckBox>(*f.tab, "CheckBox15");
+        auto* sound = findControl<QCheckBox>(f.tab, PlaySound);
         sound->click();
         f.fake.openAnswers << QStringList{tune};
-        f.click("Button4");
+        f.click(ChooseSound);
         sound->click();
-        f.click("BitBtn32");
+        f.click(MakeCode);
         const QString codeBefore = f.pane();
 
         const QString site = f.folder.file(QStringLiteral("site"));
         QDir().mkpath(site);
         f.fake.saveAnswers << site + "/show";
-        findControl<QAction>(*f.tab, "Publish1")->trigger();
+        findControl<QAction>(f.tab, Publish)->trigger();
         QCOMPARE(f.fake.lastNotice(), QStringLiteral("Publish complete!"));
-        QCOMPARE(f.fake.fileQuestions.last().request.name, QStringLiteral("SaveDialog9"));
+        QCOMPARE(f.fake.fileQuestions.last().request.name, QString(PublishDialog));
         QCOMPARE(f.fake.fileQuestions.last().request.title, QStringLiteral("Publish"));
         QCOMPARE(f.pane(), codeBefore);
 
@@ -590,10 +617,10 @@ private slots:
         QCOMPARE(readBytes(site + "/tune.mid"), QByteArray("tune"));
         QCOMPARE(readBytes(site + "/start.jpg"), QByteArray("start"));
 
-        f.click("ToolButton61");
+        f.click(OptionsButton);
         QCOMPARE(f.fake.opened.last(), QUrl::fromLocalFile(site + "/show.html"));
         // The dialog offers the last page next time.
-        findControl<QAction>(*f.tab, "Publish1")->trigger();
+        findControl<QAction>(f.tab, Publish)->trigger();
         QCOMPARE(f.fake.fileQuestions.last().current, site + "/show.html");
     }
 
@@ -604,15 +631,15 @@ private slots:
         const QString gone = makeFile(f.folder.file("pics/gone.jpg"), "gone");
         f.add({start, big, gone});
         f.select(0);
-        f.click("Button6");
-        f.click("BitBtn32");
+        f.click(ChooseInitial);
+        f.click(MakeCode);
         const QString site = f.folder.file(QStringLiteral("site"));
         QDir().mkpath(site);
         writeBytes(site + "/big.jpg", "published before");
 
         QFile::remove(gone);
         f.fake.saveAnswers << site + "/show.html";
-        findControl<QAction>(*f.tab, "Publish1")->trigger();
+        findControl<QAction>(f.tab, Publish)->trigger();
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Error);
         QCOMPARE(f.fake.lastNotice(), "Cannot open file " + gone + ": File not found");
         QCOMPARE(QDir(site).entryList(QDir::Files), QStringList({"big.jpg"}));
@@ -621,7 +648,7 @@ private slots:
         // A full disk: the earlier copy stays whole and nothing claims success.
         makeFile(gone, "back");
         f.fake.saveAnswers << site + "/show.html";
-        withFileSizeLimit(100 * 1024, [&] { findControl<QAction>(*f.tab, "Publish1")->trigger(); });
+        withFileSizeLimit(100 * 1024, [&] { findControl<QAction>(f.tab, Publish)->trigger(); });
         QCOMPARE(f.fake.notices.last().kind, NoticeKind::Error);
         QVERIFY2(f.fake.lastNotice().startsWith("Cannot write file " + site + "/big.jpg"),
                  qPrintable(f.fake.lastNotice()));
@@ -629,7 +656,7 @@ private slots:
         QVERIFY(!QFile::exists(site + "/show.html"));
         QVERIFY(!f.fake.noticeTexts().contains(QStringLiteral("Publish complete!")));
 
-        f.click("ToolButton61");
+        f.click(OptionsButton);
         QCOMPARE(f.fake.lastNotice(),
                  QStringLiteral("Please save in HTML format or publish before previewing!"));
     }
@@ -645,22 +672,22 @@ private slots:
             files << makeFile(f.folder.file(QStringLiteral("pics/%1.jpg").arg(n)), picture);
         f.add(files);
         f.select(0);
-        f.click("Button6");
-        f.click("BitBtn32");
+        f.click(ChooseInitial);
+        f.click(MakeCode);
         const QString site = f.folder.file(QStringLiteral("site"));
         QDir().mkpath(site);
         const auto copies = [&site] {
             return QDir(site).entryList(QDir::Files | QDir::Hidden, QDir::Name);
         };
         qsizetype before = -1, after = -1;
-        QTimer::singleShot(50, f.tab.get(), [&] {
+        QTimer::singleShot(50, &f.tab, [&] {
             before = copies().size();
             QThread::msleep(400);
             after = copies().size();
-            f.tab->findChild<QProgressDialog*>()->findChild<QPushButton*>()->click();
+            f.tab.findChild<QProgressDialog*>()->findChild<QPushButton*>()->click();
         });
         f.fake.saveAnswers << site + "/show.html";
-        findControl<QAction>(*f.tab, "Publish1")->trigger();
+        findControl<QAction>(f.tab, Publish)->trigger();
         qunsetenv("QUILLMINT_TEST_PUBLISH_PACE");
         QVERIFY2(after > before, qPrintable(QStringLiteral("%1 %2").arg(before).arg(after)));
         QVERIFY(!f.fake.noticeTexts().contains(QStringLiteral("Publish complete!")));
@@ -680,13 +707,13 @@ private slots:
         for (int n = 0; n < 10000; ++n)
             many << files[n % 10];
         f.add(many);
-        QCOMPARE(f.caption("Label74"), QStringLiteral("10000"));
+        QCOMPARE(f.caption(ImageCount), QStringLiteral("10000"));
         f.select(0);
-        f.click("Button6");
-        f.click("BitBtn32");
+        f.click(ChooseInitial);
+        f.click(MakeCode);
         QCOMPARE(f.pane().count(QLatin1Char('\n')), 83 + 9999);
         f.fake.saveAnswers << f.folder.file(QStringLiteral("site.html"));
-        findControl<QAction>(*f.tab, "Publish1")->trigger();
+        findControl<QAction>(f.tab, Publish)->trigger();
         QCOMPARE(f.fake.lastNotice(), QStringLiteral("Publish complete!"));
     }
 };

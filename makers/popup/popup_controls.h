@@ -1,0 +1,25 @@
+#pragma once
+
+// The Popup tab's controls besides its settings (popup_fields.h), by role:
+// the objectName each one carries.
+namespace popup::controls {
+
+inline constexpr char Tab[] = "TabSheet2";
+inline constexpr char ToolBar[] = "ToolBar3";
+inline constexpr char NewButton[] = "ToolButton18";
+inline constexpr char SaveButton[] = "ToolButton19";
+inline constexpr char SaveAsHtml[] = "AsHTML2";
+inline constexpr char SaveAsText[] = "AsText2";
+inline constexpr char PrintButton[] = "ToolButton28";
+inline constexpr char OptionsButton[] = "ToolButton30";
+inline constexpr char Preview[] = "Preview1";
+inline constexpr char HelpButton[] = "ToolButton31";
+inline constexpr char HelpEntry[] = "Help4";
+inline constexpr char AboutEntry[] = "About3";
+inline constexpr char MakeCode[] = "BitBtn10";
+inline constexpr char CopyCode[] = "BitBtn4";
+inline constexpr char ClearCode[] = "BitBtn9";
+inline constexpr char HtmlSaveDialog[] = "SaveDialog2";
+inline constexpr char TextSaveDialog[] = "SaveDialog4";
+
+} // namespace popup::controls
