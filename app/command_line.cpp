@@ -4,6 +4,7 @@
 #include "core/web_images.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,12 +29,23 @@ void addHidden(QCommandLineParser& parser, const char* name, bool takesValue) {
     parser.addOption(option);
 }
 
+// main() installs the desktop's catalogue before the arguments are read, so
+// help and usage errors are in its language.
+
+// The words the toolkit's parser writes into the usage line, in its own
+// catalogue's language.
+QString toolkitText(const char* text) {
+    const char* context = "QCommandLineParser";
+    return QCoreApplication::translate(context, text);
+}
+
 CommandLine usageError(const QString& program, const QString& problem) {
     CommandLine command;
     command.run = false;
     command.exitCode = 2;
-    command.message =
-        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, problem);
+    command.message = QCoreApplication::translate("CommandLine",
+                                                  "%1: %2\nTry '%1 --help' for more information.\n")
+                          .arg(program, problem);
     return command;
 }
 
@@ -53,7 +65,8 @@ const QString Publish = QStringLiteral("publish");
 
 // What --help adds below the options: the two commands that need no window.
 QString commandsHelp(const QString& program) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "CommandLine",
                "\nCommands (no window is opened; errors go to standard error):\n"
                "  %1 build PROJECT [--tool TOOL] [--classic|--modern] [-o FILE]\n"
                "      Writes the page Save As HTML would write for each tool of the\n"
@@ -100,11 +113,15 @@ CommandLine parseProjectCommand(const QString& program, const QStringList& argum
     const QStringList operands = parser.positionalArguments();
     const qsizetype wanted = build ? 1 : 2;
     if (operands.size() != wanted)
-        return usageError(program, build ? QStringLiteral("build takes one project file.")
-                                         : QStringLiteral("publish takes a project file and "
-                                                          "a folder."));
+        return usageError(
+            program,
+            build ? QCoreApplication::translate("CommandLine", "build takes one project file.")
+                  : QCoreApplication::translate("CommandLine",
+                                                "publish takes a project file and a folder."));
     if (parser.isSet(classic) && parser.isSet(modern))
-        return usageError(program, QStringLiteral("--classic and --modern exclude each other."));
+        return usageError(
+            program, QCoreApplication::translate("CommandLine",
+                                                 "--classic and --modern exclude each other."));
     CommandLine command;
     command.run = false;
     command.action = build ? CommandLine::Action::Build : CommandLine::Action::Publish;
@@ -114,17 +131,21 @@ CommandLine parseProjectCommand(const QString& program, const QStringList& argum
     if (build) {
         command.tool = parser.value(tool);
         if (parser.isSet(tool) && !projectToolNames().contains(command.tool))
-            return usageError(program, QStringLiteral("--tool takes one of %1.")
-                                           .arg(projectToolNames().join(QStringLiteral(", "))));
+            return usageError(program,
+                              QCoreApplication::translate("CommandLine", "--tool takes one of %1.")
+                                  .arg(projectToolNames().join(QStringLiteral(", "))));
         if (parser.isSet(output))
             command.output = QDir::current().absoluteFilePath(parser.value(output));
     } else {
         command.folder = QDir::current().absoluteFilePath(operands.at(1));
         if (parser.isSet(imageSize) && !parser.isSet(optimise))
-            return usageError(program, QStringLiteral("--image-size goes with --optimise-images."));
+            return usageError(
+                program, QCoreApplication::translate("CommandLine",
+                                                     "--image-size goes with --optimise-images."));
         if (parser.isSet(optimise) && parser.isSet(classic))
-            return usageError(program,
-                              QStringLiteral("--optimise-images needs the modern output."));
+            return usageError(
+                program, QCoreApplication::translate("CommandLine",
+                                                     "--optimise-images needs the modern output."));
         if (parser.isSet(optimise)) {
             bool number = false;
             command.webImageEdge = parser.isSet(imageSize) ? parser.value(imageSize).toInt(&number)
@@ -132,10 +153,12 @@ CommandLine parseProjectCommand(const QString& program, const QStringList& argum
             if (parser.isSet(imageSize) &&
                 (!number || command.webImageEdge < ShortestWebImageEdge ||
                  command.webImageEdge > LongestWebImageEdge))
-                return usageError(program, QStringLiteral("--image-size takes a number of pixels "
-                                                          "from %1 to %2.")
-                                               .arg(ShortestWebImageEdge)
-                                               .arg(LongestWebImageEdge));
+                return usageError(
+                    program,
+                    QCoreApplication::translate(
+                        "CommandLine", "--image-size takes a number of pixels from %1 to %2.")
+                        .arg(ShortestWebImageEdge)
+                        .arg(LongestWebImageEdge));
         }
     }
     return command;
@@ -150,23 +173,27 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return parseProjectCommand(program, arguments.mid(1));
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Writes the HTML and JavaScript of drop-down menus, popup windows, "
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Writes the HTML and JavaScript of drop-down menus, popup windows, "
                        "mouse-over buttons\nand slideshows, and edits scripts by hand."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Show this help and exit."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
     for (const char* name : ToolkitOptionsWithValue)
         addHidden(parser, name, true);
     for (const char* name : ToolkitFlags)
         addHidden(parser, name, false);
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A page or script to open in the JS Editor, or a "
-                                                "project (.quillmint) to open."),
-                                 QStringLiteral("[file]"));
+    parser.addPositionalArgument(
+        QCoreApplication::translate("CommandLine", "file"),
+        QCoreApplication::translate("CommandLine",
+                                    "A page or script to open in the JS Editor, or a "
+                                    "project (.quillmint) to open."),
+        QCoreApplication::translate("CommandLine", "[file]"));
 
     if (!parser.parse(arguments))
         return usageError(program, parser.errorText());
@@ -174,16 +201,17 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         // "Usage: <name> [options]" names the program as it was called, with
         // or without an application object.
         QString text = parser.helpText();
-        const QLatin1String usage("Usage: ");
-        text.replace(usage.size(), text.indexOf(QLatin1String(" [options]")) - usage.size(),
-                     program);
+        const QString usage = toolkitText("Usage: %1").section(QLatin1String("%1"), 0, 0);
+        const QString options = QLatin1Char(' ') + toolkitText("[options]");
+        text.replace(usage.size(), text.indexOf(options) - usage.size(), program);
         return finished(text + commandsHelp(program));
     }
     if (parser.isSet(version))
         return finished(QStringLiteral("Quillmint " QUILLMINT_VERSION "\n"));
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return usageError(program, QStringLiteral("Only one file can be opened at a time."));
+        return usageError(program, QCoreApplication::translate(
+                                       "CommandLine", "Only one file can be opened at a time."));
     CommandLine command;
     if (!files.isEmpty())
         command.file = QDir::current().absoluteFilePath(files.first());

@@ -15,20 +15,36 @@
 #include <QDir>
 #include <cstdio>
 
+namespace {
+
+QString shippedCatalogues() {
+    return ProgramFolders::forExecutable(QCoreApplication::applicationDirPath())
+        .shippedFile(QStringLiteral("translations"));
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << fileNameFromNative(argv[i]); // a file name may not be valid UTF-8
-    const CommandLine command = parseCommandLine(arguments);
-    // Building pages needs no display and no window; the core application
-    // tells where the program lies, so its image plugin is found.
-    if (command.action != CommandLine::Action::Start) {
+    CommandLine command;
+    {
+        // Help, usage errors and the project commands speak the desktop's
+        // language, so its catalogue comes before the arguments are read;
+        // building pages needs no display and no window. The core
+        // application tells where the program lies, so its catalogues and
+        // image plugin are found.
         const QCoreApplication core(argc, argv);
-        return runProjectCommand(command);
-    }
-    if (!command.run) {
-        std::fputs(command.message.toLocal8Bit().constData(), command.exitCode ? stderr : stdout);
-        return command.exitCode;
+        const InterfaceLanguage language(shippedCatalogues());
+        command = parseCommandLine(arguments);
+        if (command.action != CommandLine::Action::Start)
+            return runProjectCommand(command);
+        if (!command.run) {
+            std::fputs(command.message.toLocal8Bit().constData(),
+                       command.exitCode ? stderr : stdout);
+            return command.exitCode;
+        }
     }
 
     QApplication application(argc, argv);
@@ -38,7 +54,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(applicationIcon());
     ProgramFolders folders = ProgramFolders::forExecutable(QApplication::applicationDirPath());
     // Before any text is made: every window takes its captions when built.
-    const InterfaceLanguage language(folders.shippedFile(QStringLiteral("translations")));
+    const InterfaceLanguage language(shippedCatalogues());
     const QString userStateProblem = prepareUserState(folders);
     // File dialogs start in the current folder.
     QDir::setCurrent(folders.startFolder());

@@ -357,7 +357,7 @@ void MainWindow::showTitle() {
     const QString project = projectSession->title();
     if (!project.isEmpty())
         parts << project + QStringLiteral("[*]");
-    parts << QStringLiteral("Quillmint v1.0");
+    parts << QCoreApplication::translate("MainWindow", "Quillmint v1.0");
     setWindowTitle(parts.join(QStringLiteral(" - ")));
     setWindowModified(!project.isEmpty() && projectSession->isModified());
 }

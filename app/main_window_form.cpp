@@ -112,7 +112,7 @@ static_assert(std::size(ViewRows) == TabCount && std::size(GuideRows) == TabCoun
 void MainWindowForm::setupUi(QMainWindow* window, const TabContext& makerContext,
                              const TabContext& editorContext) {
     window->setObjectName("Form1");
-    window->setWindowTitle(QStringLiteral("Quillmint v1.0"));
+    window->setWindowTitle(QCoreApplication::translate("MainWindow", "Quillmint v1.0"));
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::CustomizeWindowHint);

@@ -5,6 +5,7 @@
 #include "core/text_file.h"
 #include "makers/slideshow/slideshow_publisher.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
@@ -23,7 +24,7 @@ QString projectName(const QString& path) {
 bool makeFolder(const QString& folder) {
     if (QDir().mkpath(folder))
         return true;
-    complain(QStringLiteral("Cannot create the folder %1").arg(folder));
+    complain(QCoreApplication::translate("CommandLine", "Cannot create the folder %1").arg(folder));
     return false;
 }
 
@@ -36,7 +37,8 @@ int build(const CommandLine& command, const Project& project, bool modern) {
             tools.append(tool);
     }
     if (tools.isEmpty()) {
-        complain(QStringLiteral("%1: no tool has anything to build").arg(command.project));
+        complain(QCoreApplication::translate("CommandLine", "%1: no tool has anything to build")
+                     .arg(command.project));
         return 1;
     }
     // One tool asked for by name goes to -o itself; otherwise -o is a folder.
@@ -50,8 +52,9 @@ int build(const CommandLine& command, const Project& project, bool modern) {
     for (const ProjectTool tool : tools) {
         const ProjectPage page = projectPage(project, tool, modern);
         if (!page.refusal.isEmpty()) {
-            complain(QStringLiteral("%1: the %2 page cannot be made: %3")
-                         .arg(command.project, projectToolName(tool), page.refusal));
+            complain(
+                QCoreApplication::translate("CommandLine", "%1: the %2 page cannot be made: %3")
+                    .arg(command.project, projectToolName(tool), page.refusal));
             status = 1;
             continue;
         }
@@ -72,12 +75,14 @@ int build(const CommandLine& command, const Project& project, bool modern) {
 int publish(const CommandLine& command, const Project& project, bool modern) {
     const ProjectPage page = publishedProjectPage(project, modern);
     if (!page.refusal.isEmpty()) {
-        complain(QStringLiteral("%1: the slideshow cannot be published: %2")
-                     .arg(command.project, page.refusal));
+        complain(
+            QCoreApplication::translate("CommandLine", "%1: the slideshow cannot be published: %2")
+                .arg(command.project, page.refusal));
         return 1;
     }
     if (command.webImageEdge > 0 && !modern) {
-        complain(QStringLiteral("%1: optimised images need the modern output (add --modern)")
+        complain(QCoreApplication::translate(
+                     "CommandLine", "%1: optimised images need the modern output (add --modern)")
                      .arg(command.project));
         return 1;
     }

@@ -2,6 +2,7 @@
 
 #include "core/text_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -13,14 +14,25 @@ QStringList numberTexts(int first, int last) {
     return items;
 }
 
+QStringList borderStyles() {
+    QStringList styles;
+    for (const char* style : BorderStyleNames)
+        styles << QLatin1String(style);
+    return styles;
+}
+
 namespace {
 
 // What a one-line control refuses: a line break, or more than it takes.
 QString lineProblem(const QString& text, const QString& where) {
     if (text.size() > MaxLineLength)
-        return QStringLiteral("\"%1\" is longer than %2 characters").arg(where).arg(MaxLineLength);
+        return QCoreApplication::translate("ProjectFile", "\"%1\" is longer than %2 characters")
+            .arg(where)
+            .arg(MaxLineLength);
     if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
-        return QStringLiteral("\"%1\" holds a line break where one line belongs").arg(where);
+        return QCoreApplication::translate("ProjectFile",
+                                           "\"%1\" holds a line break where one line belongs")
+            .arg(where);
     return {};
 }
 
@@ -29,24 +41,24 @@ QString typeName(const QJsonValue& value) {
     case QJsonValue::Null:
         return QStringLiteral("null");
     case QJsonValue::Bool:
-        return QStringLiteral("true or false");
+        return QCoreApplication::translate("ProjectFile", "true or false");
     case QJsonValue::Double:
-        return QStringLiteral("a number");
+        return QCoreApplication::translate("ProjectFile", "a number");
     case QJsonValue::String:
-        return QStringLiteral("text");
+        return QCoreApplication::translate("ProjectFile", "text");
     case QJsonValue::Array:
-        return QStringLiteral("a list");
+        return QCoreApplication::translate("ProjectFile", "a list");
     case QJsonValue::Object:
-        return QStringLiteral("an object");
+        return QCoreApplication::translate("ProjectFile", "an object");
     case QJsonValue::Undefined:
         break;
     }
-    return QStringLiteral("nothing");
+    return QCoreApplication::translate("ProjectFile", "nothing");
 }
 
 QString wrongType(const QJsonValue& value, const QString& where, const char* expected) {
-    return QStringLiteral("\"%1\" should be %2 but is %3")
-        .arg(where, QLatin1String(expected), typeName(value));
+    return QCoreApplication::translate("ProjectFile", "\"%1\" should be %2 but is %3")
+        .arg(where, QCoreApplication::translate("ProjectFile", expected), typeName(value));
 }
 
 } // namespace
@@ -54,7 +66,7 @@ QString wrongType(const QJsonValue& value, const QString& where, const char* exp
 std::optional<QString> lineFromJson(const QJsonValue& value, const QString& where,
                                     QString* problem) {
     if (!value.isString()) {
-        *problem = wrongType(value, where, "text");
+        *problem = wrongType(value, where, QT_TRANSLATE_NOOP("ProjectFile", "text"));
         return {};
     }
     QString text = value.toString();
@@ -67,7 +79,7 @@ std::optional<QString> lineFromJson(const QJsonValue& value, const QString& wher
 std::optional<QStringList> linesFromJson(const QJsonValue& value, const QString& where,
                                          QString* problem) {
     if (!value.isArray()) {
-        *problem = wrongType(value, where, "a list of texts");
+        *problem = wrongType(value, where, QT_TRANSLATE_NOOP("ProjectFile", "a list of texts"));
         return {};
     }
     const QJsonArray array = value.toArray();
@@ -92,20 +104,20 @@ std::optional<QStringList> linesFromJson(const QJsonValue& value, const QString&
 std::optional<int> numberFromJson(const QJsonValue& value, int minimum, int maximum,
                                   const QString& where, QString* problem) {
     if (!value.isDouble()) {
-        *problem = wrongType(value, where, "a whole number");
+        *problem = wrongType(value, where, QT_TRANSLATE_NOOP("ProjectFile", "a whole number"));
         return {};
     }
     const double number = value.toDouble();
     if (!(number >= minimum && number <= maximum)) {
-        *problem = QStringLiteral("\"%1\" is %2, outside %3 to %4")
+        *problem = QCoreApplication::translate("ProjectFile", "\"%1\" is %2, outside %3 to %4")
                        .arg(where, QString::number(number))
                        .arg(minimum)
                        .arg(maximum);
         return {};
     }
     if (number != static_cast<int>(number)) {
-        *problem =
-            QStringLiteral("\"%1\" is %2, not a whole number").arg(where, QString::number(number));
+        *problem = QCoreApplication::translate("ProjectFile", "\"%1\" is %2, not a whole number")
+                       .arg(where, QString::number(number));
         return {};
     }
     return static_cast<int>(number);
@@ -113,7 +125,7 @@ std::optional<int> numberFromJson(const QJsonValue& value, int minimum, int maxi
 
 std::optional<bool> flagFromJson(const QJsonValue& value, const QString& where, QString* problem) {
     if (!value.isBool()) {
-        *problem = wrongType(value, where, "true or false");
+        *problem = wrongType(value, where, QT_TRANSLATE_NOOP("ProjectFile", "true or false"));
         return {};
     }
     return value.toBool();

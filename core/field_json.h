@@ -3,6 +3,7 @@
 #include "core/field_table.h"
 #include "core/json_lists.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -100,12 +101,15 @@ bool fieldsFromJson(const FieldTable<S>& table, const QJsonObject& object, const
                 read = *line;
                 if ((field.kind == FieldKind::Choice || field.kind == FieldKind::Radio) &&
                     !field.choices.contains(read)) {
-                    *problem = QStringLiteral("\"%1\" is \"%2\", which is not one of its choices")
-                                   .arg(where, read.left(40));
+                    *problem =
+                        QCoreApplication::translate(
+                            "ProjectFile", "\"%1\" is \"%2\", which is not one of its choices")
+                            .arg(where, read.left(40));
                     return false;
                 }
                 if (field.kind == FieldKind::Colour && !isHtmlColour(read)) {
-                    *problem = QStringLiteral("\"%1\" is \"%2\", not a colour written #RRGGBB")
+                    *problem = QCoreApplication::translate(
+                                   "ProjectFile", "\"%1\" is \"%2\", not a colour written #RRGGBB")
                                    .arg(where, read.left(40));
                     return false;
                 }
@@ -134,7 +138,8 @@ bool fieldsFromJson(const FieldTable<S>& table, const QJsonObject& object, const
                 return false;
             const int position = field.choices.indexOf(*line);
             if (position < 0) {
-                *problem = QStringLiteral("\"%1\" is \"%2\", which is not one of its choices")
+                *problem = QCoreApplication::translate(
+                               "ProjectFile", "\"%1\" is \"%2\", which is not one of its choices")
                                .arg(where, line->left(40));
                 return false;
             }

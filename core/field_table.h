@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -55,3 +56,12 @@ template <class Settings> using FieldTable = std::vector<Field<Settings>>;
 
 // The numbers from `first` to `last` as texts, the choices of a width list.
 QStringList numberTexts(int first, int last);
+
+// A fixed list's choices as pages and project files name them, in English;
+// the lists show them translated in the context "Choices".
+inline constexpr const char* BorderStyleNames[] = {
+    QT_TRANSLATE_NOOP("Choices", "Solid"),  QT_TRANSLATE_NOOP("Choices", "Double"),
+    QT_TRANSLATE_NOOP("Choices", "Dotted"), QT_TRANSLATE_NOOP("Choices", "Dashed"),
+    QT_TRANSLATE_NOOP("Choices", "Groove"), QT_TRANSLATE_NOOP("Choices", "Ridge"),
+    QT_TRANSLATE_NOOP("Choices", "Inset"),  QT_TRANSLATE_NOOP("Choices", "Outset")};
+QStringList borderStyles();

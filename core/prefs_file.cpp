@@ -28,15 +28,18 @@ public:
 // FIFO must be named as such, not by the error of a failed open.
 std::optional<QString> kindProblem(const struct stat& status) {
     if (S_ISDIR(status.st_mode))
-        return QStringLiteral("it is a folder");
+        return QCoreApplication::translate("Files", "it is a folder");
     if (!S_ISREG(status.st_mode))
-        return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("Files", "it is not a regular file");
     return std::nullopt;
 }
 
-// "<action> file <path>: <reason>"
+// What went wrong: "Cannot read file <path>: <reason>", or written.
+constexpr const char* ReadFailure = QT_TRANSLATE_NOOP("Files", "Cannot read file %1: %2");
+constexpr const char* WriteFailure = QT_TRANSLATE_NOOP("Files", "Cannot write file %1: %2");
+
 QString failure(const char* action, const QString& path, const QString& reason) {
-    return QStringLiteral("%1 file %2: %3").arg(QLatin1String(action), path, reason);
+    return QCoreApplication::translate("Files", action).arg(path, reason);
 }
 
 // The message for an open that failed with `openErrno`.
@@ -59,7 +62,7 @@ std::optional<TPrefsRecord> readRecord(int fd, const QString& path, QString* err
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            *error = failure("Cannot read", path, errnoReason(errno));
+            *error = failure(ReadFailure, path, errnoReason(errno));
             return std::nullopt;
         }
         if (n == 0) {
@@ -102,10 +105,10 @@ std::optional<TPrefsRecord> readPrefs(const QString& path, QString* error) {
     const Descriptor file(
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.fd < 0) {
-        *error = openFailure("Cannot read", path, errno);
+        *error = openFailure(ReadFailure, path, errno);
         return std::nullopt;
     }
-    if (!isRegularFile(file.fd, path, "Cannot read", error))
+    if (!isRegularFile(file.fd, path, ReadFailure, error))
         return std::nullopt;
     return readRecord(file.fd, path, error);
 }
@@ -124,10 +127,10 @@ bool storeShowTipsValue(const QString& path, quint8 value, QString* error) {
         return writeFileAtomically(path, recordBytes(*record), error);
     }
     if (file.fd < 0) {
-        *error = openFailure("Cannot write", path, errno);
+        *error = openFailure(WriteFailure, path, errno);
         return false;
     }
-    if (!isRegularFile(file.fd, path, "Cannot write", error))
+    if (!isRegularFile(file.fd, path, WriteFailure, error))
         return false;
     if (!readRecord(file.fd, path, error))
         return false;
@@ -135,7 +138,7 @@ bool storeShowTipsValue(const QString& path, quint8 value, QString* error) {
     // no failure can leave it empty.
     const char byte = static_cast<char>(value);
     if (::pwrite(file.fd, &byte, 1, 83) != 1 || ::ftruncate(file.fd, TPrefsRecord::Size) != 0) {
-        *error = failure("Cannot write", path, errnoReason(errno));
+        *error = failure(WriteFailure, path, errnoReason(errno));
         return false;
     }
     return true;

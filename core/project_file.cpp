@@ -44,7 +44,7 @@ constexpr qint64 LargestCounter = qint64(1) << 40;
 std::optional<QString> paneFromJson(const QJsonValue& value, const QString& where,
                                     QString* problem) {
     if (!value.isString()) {
-        *problem = QStringLiteral("\"%1\" should be text").arg(where);
+        *problem = QCoreApplication::translate("ProjectFile", "\"%1\" should be text").arg(where);
         return {};
     }
     QString text = value.toString();
@@ -53,7 +53,8 @@ std::optional<QString> paneFromJson(const QJsonValue& value, const QString& wher
         if (i < text.size() && text.at(i) != QLatin1Char('\n') && text.at(i) != QLatin1Char('\r'))
             continue;
         if (i - lineStart > MaxLineLength) {
-            *problem = QStringLiteral("\"%1\" has a line longer than %2 characters")
+            *problem = QCoreApplication::translate("ProjectFile",
+                                                   "\"%1\" has a line longer than %2 characters")
                            .arg(where)
                            .arg(MaxLineLength);
             return {};
@@ -66,7 +67,9 @@ std::optional<QString> paneFromJson(const QJsonValue& value, const QString& wher
 std::optional<bool> kindFromJson(const QJsonValue& value, const QString& where, QString* problem) {
     if (value.isString() && (value.toString() == Classic || value.toString() == Modern))
         return value.toString() == Modern;
-    *problem = QStringLiteral("\"%1\" should be \"classic\" or \"modern\"").arg(where);
+    *problem =
+        QCoreApplication::translate("ProjectFile", "\"%1\" should be \"classic\" or \"modern\"")
+            .arg(where);
     return {};
 }
 
@@ -75,7 +78,8 @@ std::optional<qint64> counterFromJson(const QJsonValue& value, const QString& wh
     const double number = value.toDouble(-1);
     if (!value.isDouble() || !(number >= 0 && number <= double(LargestCounter)) ||
         number != double(qint64(number))) {
-        *problem = QStringLiteral("\"%1\" should be a whole number from 0 to %2")
+        *problem = QCoreApplication::translate("ProjectFile",
+                                               "\"%1\" should be a whole number from 0 to %2")
                        .arg(where)
                        .arg(LargestCounter);
         return {};
@@ -89,7 +93,8 @@ std::optional<QJsonObject> section(const QJsonObject& top, const QString& key, Q
     if (value.isUndefined())
         return QJsonObject();
     if (!value.isObject()) {
-        *problem = QStringLiteral("\"%1\" should be an object").arg(key);
+        *problem =
+            QCoreApplication::translate("ProjectFile", "\"%1\" should be an object").arg(key);
         return {};
     }
     return value.toObject();
@@ -175,15 +180,18 @@ QString parseErrorText(const QJsonParseError& error) {
     case QJsonParseError::UnterminatedObject:
     case QJsonParseError::UnterminatedArray:
     case QJsonParseError::UnterminatedString:
-        return QStringLiteral("the file ends too early (cut short?) at byte %1").arg(error.offset);
+        return QCoreApplication::translate("ProjectFile",
+                                           "the file ends too early (cut short?) at byte %1")
+            .arg(error.offset);
     case QJsonParseError::IllegalUTF8String:
-        return QStringLiteral("it is not valid UTF-8 text (byte %1)").arg(error.offset);
+        return QCoreApplication::translate("ProjectFile", "it is not valid UTF-8 text (byte %1)")
+            .arg(error.offset);
     case QJsonParseError::DeepNesting:
-        return QStringLiteral("it is nested too deeply");
+        return QCoreApplication::translate("ProjectFile", "it is nested too deeply");
     default:
         break;
     }
-    return QStringLiteral("it is not valid JSON (%1 at byte %2)")
+    return QCoreApplication::translate("ProjectFile", "it is not valid JSON (%1 at byte %2)")
         .arg(error.errorString())
         .arg(error.offset);
 }
@@ -208,25 +216,29 @@ std::optional<Project> parseProject(const QByteArray& bytes, const QString& fold
         return {};
     }
     if (!document.isObject()) {
-        *problem = QStringLiteral("it is not a Quillmint project");
+        *problem = QCoreApplication::translate("ProjectFile", "it is not a Quillmint project");
         return {};
     }
     const QJsonObject top = document.object();
     if (top.value(FormatKey).toString() != QLatin1String(ProjectFormat)) {
-        *problem = QStringLiteral("it is not a Quillmint project (no \"format\": \"%1\")")
+        *problem = QCoreApplication::translate(
+                       "ProjectFile", "it is not a Quillmint project (no \"format\": \"%1\")")
                        .arg(QLatin1String(ProjectFormat));
         return {};
     }
     const QJsonValue version = top.value(VersionKey);
     if (!version.isDouble() || version.toDouble() != ProjectVersion) {
-        *problem = version.isDouble() && version.toDouble() > ProjectVersion
-                       ? QStringLiteral("it was written by a newer Quillmint (format version "
-                                        "%1; this one reads version %2)")
-                             .arg(version.toDouble())
-                             .arg(ProjectVersion)
-                       : QStringLiteral("its format version is unknown (this Quillmint reads "
-                                        "version %1)")
-                             .arg(ProjectVersion);
+        *problem =
+            version.isDouble() && version.toDouble() > ProjectVersion
+                ? QCoreApplication::translate("ProjectFile",
+                                              "it was written by a newer Quillmint (format version "
+                                              "%1; this one reads version %2)")
+                      .arg(version.toDouble())
+                      .arg(ProjectVersion)
+                : QCoreApplication::translate("ProjectFile",
+                                              "its format version is unknown (this Quillmint reads "
+                                              "version %1)")
+                      .arg(ProjectVersion);
         return {};
     }
     Project project;

@@ -6,6 +6,8 @@
 #include "makers/popup/popup_modern_page.h"
 #include "makers/slideshow/slideshow_modern_page.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 bool blank(const QString& text) {
@@ -24,7 +26,7 @@ ProjectPage generated(const Project& project, ProjectTool tool, bool modern) {
     case ProjectTool::Popup:
         // Make Code is there only once the popup has a URL.
         if (project.popup.settings.url.isEmpty())
-            return {{}, QStringLiteral("the popup has no URL")};
+            return {{}, QCoreApplication::translate("ProjectFile", "the popup has no URL")};
         return {pageText(modern ? modernPopupPage(project.popup.settings)
                                 : popupPage(project.popup.settings)),
                 {}};

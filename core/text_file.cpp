@@ -33,7 +33,7 @@ QString encodingName(TextEncoding encoding) {
     case TextEncoding::Utf8:
         return QStringLiteral("UTF-8");
     case TextEncoding::Utf8WithMark:
-        return QStringLiteral("UTF-8 with byte-order mark");
+        return QCoreApplication::translate("Files", "UTF-8 with byte-order mark");
     case TextEncoding::Utf16LE:
         return QStringLiteral("UTF-16 LE");
     case TextEncoding::Utf16BE:
@@ -522,7 +522,8 @@ QStringList shortenedForDisplay(QStringList lines) {
     for (QString& line : lines) {
         if (line.size() > MaxShownLineLength)
             line = line.left(MaxShownLineLength) +
-                   QStringLiteral(" \u2026 [line shortened: %1 characters]").arg(line.size());
+                   QCoreApplication::translate("Files", " \u2026 [line shortened: %1 characters]")
+                       .arg(line.size());
     }
     return lines;
 }

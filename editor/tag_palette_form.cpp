@@ -15,6 +15,14 @@
 namespace {
 
 constexpr int ButtonHeight = 22;
+
+// A page's caption or a button's hint in the desktop's language; the snippet
+// table keeps them in English beside the code they insert.
+QString shown(const QString& english) {
+    return english.isEmpty()
+               ? english
+               : QCoreApplication::translate("TagInspector", english.toUtf8().constData());
+}
 const QSize IconSize(19, 16);
 
 // A picture face: the snippet's mnemonic on a tile in the page's colour.
@@ -58,9 +66,10 @@ QToolButton* makeButton(const Snippet& snippet, int width, const QColor& tint, Q
     button->setAutoRaise(true);
     // The keyboard reaches the buttons (takeKeyboard), a click does not.
     button->setFocusPolicy(Qt::TabFocus);
-    setHint(button, snippet.hint);
+    const QString hint = shown(snippet.hint);
+    setHint(button, hint);
     // What it inserts, for screen readers: the hint, or the text itself.
-    button->setAccessibleName(snippet.hint.isEmpty() ? snippet.lines.first() : snippet.hint);
+    button->setAccessibleName(hint.isEmpty() ? snippet.lines.first() : hint);
     button->setAccessibleDescription(QCoreApplication::translate("TagInspector", "Inserts %1")
                                          .arg(snippet.lines.join(QStringLiteral(" / "))));
     QString caption;
@@ -71,13 +80,13 @@ QToolButton* makeButton(const Snippet& snippet, int width, const QColor& tint, Q
         break;
     case SnippetFace::BoldText:
     case SnippetFace::Text: {
+        caption = QCoreApplication::translate("TagFaces", snippet.faceText.toUtf8().constData());
         // Small faces, so that most captions keep to the page's width.
         QFont font = button->font();
-        const qsizetype length = snippet.faceText.size();
+        const qsizetype length = caption.size();
         font.setPixelSize(width > 30 || length < 3 ? 11 : length == 3 ? 10 : 9);
         font.setBold(snippet.face == SnippetFace::BoldText);
         button->setFont(font);
-        caption = snippet.faceText;
         button->setText(QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")));
         break;
     }
@@ -117,7 +126,7 @@ void TagInspectorForm::buildPages(const std::function<void(QToolButton*, const S
             wire(button, snippet);
         }
         row->addStretch(1);
-        pages->addTab(sheet, page.caption);
+        pages->addTab(sheet, shown(page.caption));
         ++pageNumber;
     }
     pages->setCurrentIndex(0);

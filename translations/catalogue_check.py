@@ -22,14 +22,14 @@ import xml.etree.ElementTree as ET
 
 # The folders whose texts the user reads; generated pages are never translated.
 FOLDERS = ["app", "widgets", "editor", "guidance", "makers", "core"]
-PAGE_FILE = re.compile(r"(_page|_modern_page|_fields)\.(cpp|h)$|^core/|command_line|project_commands")
+PAGE_FILE = re.compile(r"(_page|_modern_page|_fields)\.(cpp|h)$|^core/")
 SHOWING_CALLS = (
     "setText|setWindowTitle|setToolTip|setStatusTip|setWhatsThis|setPlaceholderText|setTitle|"
     "setAccessibleName|setAccessibleDescription|addAction|addMenu|addTab|insertTab|"
     "setTabText|setTabToolTip|notice|question|confirm|askToSave|setHint|showMessage|"
     "setLabelText|makeButton|makeCheckBox|makeLabel|makeGroupBox|makeChooserButton|"
-    "makeStyleToggle|captionFor|addColour|addRow|addColourRow|ToolWindow|showStatus|"
-    "statusNote|tell|acceptFileDrops|acceptFileDropsOnWindow|QLabel|QPushButton|QCheckBox|"
+    "makeStyleToggle|makeComboBox|addItem|addItems|insertItem|captionFor|addColour|addRow|addColourRow|ToolWindow|showStatus|"
+    "statusNote|tell|complain|usageError|QCommandLineOption|addPositionalArgument|setApplicationDescription|acceptFileDrops|acceptFileDropsOnWindow|QLabel|QPushButton|QCheckBox|"
     "QRadioButton|QGroupBox|QAction|QMenu")
 CALL = re.compile(r"\b(" + SHOWING_CALLS + r")\s*\(")
 LITERAL = re.compile(r'(?:QStringLiteral|QLatin1String|QLatin1StringView|QString)?\(?\s*"((?:[^"\\]|\\.)*)"')

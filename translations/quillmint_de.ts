@@ -41,6 +41,169 @@ Erzeugte Seiten dürfen Sie nach Belieben verwenden.</translation>
     </message>
 </context>
 <context>
+    <name>Choices</name>
+    <message>
+        <source>Solid</source>
+        <translation>Durchgezogen</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Doppelt</translation>
+    </message>
+    <message>
+        <source>Dotted</source>
+        <translation>Gepunktet</translation>
+    </message>
+    <message>
+        <source>Dashed</source>
+        <translation>Gestrichelt</translation>
+    </message>
+    <message>
+        <source>Groove</source>
+        <translation>Rille</translation>
+    </message>
+    <message>
+        <source>Ridge</source>
+        <translation>Grat</translation>
+    </message>
+    <message>
+        <source>Inset</source>
+        <translation>Eingelassen</translation>
+    </message>
+    <message>
+        <source>Outset</source>
+        <translation>Erhaben</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+»%1 --help« gibt weitere Informationen.
+</translation>
+    </message>
+    <message>
+        <source>
+Commands (no window is opened; errors go to standard error):
+  %1 build PROJECT [--tool TOOL] [--classic|--modern] [-o FILE]
+      Writes the page Save As HTML would write for each tool of the
+      project (a .quillmint file) that has content, as PROJECT-TOOL.html
+      beside it, or into the folder -o names; with --tool (dropdown,
+      popup, mouseover or slideshow) only that page, to -o FILE when given.
+  %1 publish PROJECT FOLDER [--classic|--modern]
+          [--optimise-images [--image-size PIXELS]]
+      Publishes the project&apos;s slideshow into FOLDER as Publish does: the
+      page (named after the project) and a copy of every file it uses.
+      --optimise-images (modern output only) writes the slide images
+      for the web as Publish&apos;s &quot;Optimise Images for the Web&quot; does:
+      fitted into PIXELS (%2 to %3; %4 unless given), WebP with a JPEG
+      fallback, without camera metadata.
+  --classic and --modern choose the output; without them the project&apos;s
+  own choice holds. Exit status: 0 done, 1 failed, 2 wrong usage.
+</source>
+        <translation>
+Befehle (ohne Fenster; Fehler gehen an die Standardfehlerausgabe):
+  %1 build PROJEKT [--tool WERKZEUG] [--classic|--modern] [-o DATEI]
+      Schreibt für jedes Werkzeug des Projekts (einer .quillmint-Datei), das
+      Inhalt hat, die Seite, die Als HTML speichern schreiben würde, als
+      PROJEKT-WERKZEUG.html daneben oder in den Ordner, den -o nennt; mit
+      --tool (dropdown, popup, mouseover oder slideshow) nur diese Seite,
+      nach -o DATEI, wenn angegeben.
+  %1 publish PROJEKT ORDNER [--classic|--modern]
+          [--optimise-images [--image-size PIXEL]]
+      Veröffentlicht die Diashow des Projekts in ORDNER wie Veröffentlichen:
+      die Seite (nach dem Projekt benannt) und eine Kopie jeder Datei, die
+      sie verwendet. --optimise-images (nur moderne Ausgabe) schreibt die
+      Bilder der Diashow für das Web wie »Bilder für das Web optimieren«
+      beim Veröffentlichen: eingepasst in PIXEL (%2 bis %3; sonst %4),
+      WebP mit JPEG als Ersatz, ohne Kameradaten.
+  --classic und --modern wählen die Ausgabe; ohne sie gilt die Wahl des
+  Projekts. Rückgabewert: 0 erledigt, 1 fehlgeschlagen, 2 falscher Aufruf.
+</translation>
+    </message>
+    <message>
+        <source>build takes one project file.</source>
+        <translation>build nimmt eine Projektdatei.</translation>
+    </message>
+    <message>
+        <source>publish takes a project file and a folder.</source>
+        <translation>publish nimmt eine Projektdatei und einen Ordner.</translation>
+    </message>
+    <message>
+        <source>--classic and --modern exclude each other.</source>
+        <translation>--classic und --modern schließen einander aus.</translation>
+    </message>
+    <message>
+        <source>--tool takes one of %1.</source>
+        <translation>--tool nimmt eines von %1.</translation>
+    </message>
+    <message>
+        <source>--image-size goes with --optimise-images.</source>
+        <translation>--image-size gehört zu --optimise-images.</translation>
+    </message>
+    <message>
+        <source>--optimise-images needs the modern output.</source>
+        <translation>--optimise-images braucht die moderne Ausgabe.</translation>
+    </message>
+    <message>
+        <source>--image-size takes a number of pixels from %1 to %2.</source>
+        <translation>--image-size nimmt eine Pixelzahl von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Writes the HTML and JavaScript of drop-down menus, popup windows, mouse-over buttons
+and slideshows, and edits scripts by hand.</source>
+        <translation>Schreibt HTML und JavaScript für Dropdown-Menüs, Popup-Fenster, MouseOver-Schaltflächen
+und Diashows und bearbeitet Skripte von Hand.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>A page or script to open in the JS Editor, or a project (.quillmint) to open.</source>
+        <translation>Eine Seite oder ein Skript zum Öffnen im JS-Editor oder ein Projekt (.quillmint) zum Öffnen.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[Datei]</translation>
+    </message>
+    <message>
+        <source>Only one file can be opened at a time.</source>
+        <translation>Es kann nur eine Datei auf einmal geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1: no tool has anything to build</source>
+        <translation>%1: Kein Werkzeug hat etwas zu erzeugen</translation>
+    </message>
+    <message>
+        <source>%1: the %2 page cannot be made: %3</source>
+        <translation>%1: Die Seite %2 kann nicht erzeugt werden: %3</translation>
+    </message>
+    <message>
+        <source>%1: the slideshow cannot be published: %2</source>
+        <translation>%1: Die Diashow kann nicht veröffentlicht werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: optimised images need the modern output (add --modern)</source>
+        <translation>%1: Optimierte Bilder brauchen die moderne Ausgabe (--modern angeben)</translation>
+    </message>
+</context>
+<context>
     <name>ContrastWarning</name>
     <message>
         <source>Low contrast</source>
@@ -476,6 +639,22 @@ Erzeugte Seiten dürfen Sie nach Belieben verwenden.</translation>
         <source>Cannot write the web images of %1.</source>
         <translation>Die Webbilder von %1 können nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>Es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>Es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>UTF-8 with byte-order mark</source>
+        <translation>UTF-8 mit Byte-Order-Mark</translation>
+    </message>
+    <message>
+        <source> … [line shortened: %1 characters]</source>
+        <translation> … [Zeile gekürzt: %1 Zeichen]</translation>
+    </message>
 </context>
 <context>
     <name>FindDialog</name>
@@ -827,6 +1006,10 @@ Vor dem Schließen speichern?</translation>
         <source>O&amp;ptions</source>
         <translation>O&amp;ptionen</translation>
     </message>
+    <message>
+        <source>Quillmint v1.0</source>
+        <translation>Quillmint v1.0</translation>
+    </message>
 </context>
 <context>
     <name>ModernOutput</name>
@@ -1123,6 +1306,22 @@ Vor dem Schließen speichern?</translation>
         <source>Are you sure you want to erase all fields and start a new document?</source>
         <translation>Möchten Sie wirklich alle Felder leeren und ein neues Dokument beginnen?</translation>
     </message>
+    <message>
+        <source>Popup After x Seconds</source>
+        <translation>Popup nach x Sekunden</translation>
+    </message>
+    <message>
+        <source>Text Link</source>
+        <translation>Textlink</translation>
+    </message>
+    <message>
+        <source>Image Link</source>
+        <translation>Bildlink</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
 </context>
 <context>
     <name>Project</name>
@@ -1161,6 +1360,125 @@ Vor dem Schließen speichern?</translation>
     <message>
         <source>The project %1 is no longer there; it was removed from the recent projects.</source>
         <translation>Das Projekt %1 ist nicht mehr vorhanden; es wurde aus den zuletzt geöffneten Projekten entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>&quot;%1&quot; is longer than %2 characters</source>
+        <translation>»%1« ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a line break where one line belongs</source>
+        <translation>»%1« enthält einen Zeilenumbruch, wo eine einzelne Zeile hingehört</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true oder false</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>eine Zahl</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>eine Liste</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; should be %2 but is %3</source>
+        <translation>»%1« sollte %2 sein, ist aber %3</translation>
+    </message>
+    <message>
+        <source>a list of texts</source>
+        <translation>eine Liste von Texten</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2, outside %3 to %4</source>
+        <translation>»%1« ist %2, außerhalb von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2, not a whole number</source>
+        <translation>»%1« ist %2, keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; should be text</source>
+        <translation>»%1« sollte Text sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a line longer than %2 characters</source>
+        <translation>»%1« hat eine Zeile mit mehr als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; should be &quot;classic&quot; or &quot;modern&quot;</source>
+        <translation>»%1« sollte &quot;classic&quot; oder &quot;modern&quot; sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; should be a whole number from 0 to %2</source>
+        <translation>»%1« sollte eine ganze Zahl von 0 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; should be an object</source>
+        <translation>»%1« sollte ein Objekt sein</translation>
+    </message>
+    <message>
+        <source>the file ends too early (cut short?) at byte %1</source>
+        <translation>Die Datei endet zu früh (abgeschnitten?) bei Byte %1</translation>
+    </message>
+    <message>
+        <source>it is not valid UTF-8 text (byte %1)</source>
+        <translation>Es ist kein gültiger UTF-8-Text (Byte %1)</translation>
+    </message>
+    <message>
+        <source>it is nested too deeply</source>
+        <translation>Es ist zu tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON (%1 at byte %2)</source>
+        <translation>Es ist kein gültiges JSON (%1 bei Byte %2)</translation>
+    </message>
+    <message>
+        <source>it is not a Quillmint project</source>
+        <translation>Es ist kein Quillmint-Projekt</translation>
+    </message>
+    <message>
+        <source>it is not a Quillmint project (no &quot;format&quot;: &quot;%1&quot;)</source>
+        <translation>Es ist kein Quillmint-Projekt (kein &quot;format&quot;: &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>it was written by a newer Quillmint (format version %1; this one reads version %2)</source>
+        <translation>Es wurde von einem neueren Quillmint geschrieben (Formatversion %1; dieses liest Version %2)</translation>
+    </message>
+    <message>
+        <source>its format version is unknown (this Quillmint reads version %1)</source>
+        <translation>Seine Formatversion ist unbekannt (dieses Quillmint liest Version %1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is &quot;%2&quot;, which is not one of its choices</source>
+        <translation>»%1« ist »%2«, keine der möglichen Auswahlen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is &quot;%2&quot;, not a colour written #RRGGBB</source>
+        <translation>»%1« ist »%2«, keine als #RRGGBB geschriebene Farbe</translation>
+    </message>
+    <message>
+        <source>the popup has no URL</source>
+        <translation>Das Popup hat keine URL</translation>
     </message>
 </context>
 <context>
@@ -1662,6 +1980,45 @@ Vor dem Schließen speichern?</translation>
     </message>
 </context>
 <context>
+    <name>TagFaces</name>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Mnth</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>WTag</translation>
+    </message>
+    <message>
+        <source>Hrs</source>
+        <translation>Std</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>Sek</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>TZO</source>
+        <translation>TZO</translation>
+    </message>
+</context>
+<context>
     <name>TagInspector</name>
     <message>
         <source>Tag Inspector</source>
@@ -1674,6 +2031,378 @@ Vor dem Schließen speichern?</translation>
     <message>
         <source>Inserts %1</source>
         <translation>Fügt %1 ein</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>NoScript</source>
+        <translation>NoScript</translation>
+    </message>
+    <message>
+        <source>Operators</source>
+        <translation>Operatoren</translation>
+    </message>
+    <message>
+        <source>Not</source>
+        <translation>Nicht</translation>
+    </message>
+    <message>
+        <source>Less Than</source>
+        <translation>Kleiner als</translation>
+    </message>
+    <message>
+        <source>Greater Than</source>
+        <translation>Größer als</translation>
+    </message>
+    <message>
+        <source>Less Than Or Equal To</source>
+        <translation>Kleiner oder gleich</translation>
+    </message>
+    <message>
+        <source>Greater Than Or Equal To</source>
+        <translation>Größer oder gleich</translation>
+    </message>
+    <message>
+        <source>Equality</source>
+        <translation>Gleichheit</translation>
+    </message>
+    <message>
+        <source>Inequality</source>
+        <translation>Ungleichheit</translation>
+    </message>
+    <message>
+        <source>And</source>
+        <translation>Und</translation>
+    </message>
+    <message>
+        <source>Or</source>
+        <translation>Oder</translation>
+    </message>
+    <message>
+        <source>Conditional (Trinary)</source>
+        <translation>Bedingung (dreistellig)</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Unary Negation</source>
+        <translation>Negation (einstellig)</translation>
+    </message>
+    <message>
+        <source>Increment</source>
+        <translation>Erhöhen um 1</translation>
+    </message>
+    <message>
+        <source>Decrement</source>
+        <translation>Vermindern um 1</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Modulo Arithmetic</source>
+        <translation>Modulo (Divisionsrest)</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Loops/Branches</source>
+        <translation>Schleifen/Verzweigungen</translation>
+    </message>
+    <message>
+        <source>If ... Else</source>
+        <translation>If ... Else</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>While</source>
+        <translation>While</translation>
+    </message>
+    <message>
+        <source>For</source>
+        <translation>For</translation>
+    </message>
+    <message>
+        <source>Escape Sequences</source>
+        <translation>Escape-Sequenzen</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rückschritt</translation>
+    </message>
+    <message>
+        <source>Formfeed</source>
+        <translation>Seitenvorschub</translation>
+    </message>
+    <message>
+        <source>New Line</source>
+        <translation>Neue Zeile</translation>
+    </message>
+    <message>
+        <source>Carriage Return</source>
+        <translation>Wagenrücklauf</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Single Quote</source>
+        <translation>Einfaches Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>Double Quote</source>
+        <translation>Doppeltes Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <source>Win Obj Methods</source>
+        <translation>Fenstermethoden</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Meldung (alert)</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigung (confirm)</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Eingabe (prompt)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>New Array</source>
+        <translation>Neues Array</translation>
+    </message>
+    <message>
+        <source>New Date</source>
+        <translation>Neues Datum</translation>
+    </message>
+    <message>
+        <source>New Image</source>
+        <translation>Neues Bild</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abfragen</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Wochentag</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tag des Monats</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Timezone Offset</source>
+        <translation>Abstand der Zeitzone</translation>
+    </message>
+    <message>
+        <source>Math Functions</source>
+        <translation>Mathematik</translation>
+    </message>
+    <message>
+        <source>Absolute Number</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Arc Cosine Of x In Radians</source>
+        <translation>Arkuskosinus von x im Bogenmaß</translation>
+    </message>
+    <message>
+        <source>Arc Sine Of x In Radians</source>
+        <translation>Arkussinus von x im Bogenmaß</translation>
+    </message>
+    <message>
+        <source>Arc Tangent Of x In Radians</source>
+        <translation>Arkustangens von x im Bogenmaß</translation>
+    </message>
+    <message>
+        <source>Rounds To Next Integer</source>
+        <translation>Rundet zur nächsthöheren ganzen Zahl</translation>
+    </message>
+    <message>
+        <source>Cosine Of x</source>
+        <translation>Kosinus von x</translation>
+    </message>
+    <message>
+        <source>E To The Power Of x</source>
+        <translation>e hoch x</translation>
+    </message>
+    <message>
+        <source>Rounds To Previous Integer</source>
+        <translation>Rundet zur nächstniedrigeren ganzen Zahl</translation>
+    </message>
+    <message>
+        <source>Natural Logarithm Of x</source>
+        <translation>Natürlicher Logarithmus von x</translation>
+    </message>
+    <message>
+        <source>Greater Number Between x And y</source>
+        <translation>Größere Zahl von x und y</translation>
+    </message>
+    <message>
+        <source>Smaller Number Between x And y</source>
+        <translation>Kleinere Zahl von x und y</translation>
+    </message>
+    <message>
+        <source>x To The Power Of y</source>
+        <translation>x hoch y</translation>
+    </message>
+    <message>
+        <source>Random Number (0-1)</source>
+        <translation>Zufallszahl (0-1)</translation>
+    </message>
+    <message>
+        <source>Rounds To Closest Integer</source>
+        <translation>Rundet zur nächsten ganzen Zahl</translation>
+    </message>
+    <message>
+        <source>Sine Of x</source>
+        <translation>Sinus von x</translation>
+    </message>
+    <message>
+        <source>Square Root Of x</source>
+        <translation>Quadratwurzel von x</translation>
+    </message>
+    <message>
+        <source>Tangent Of x</source>
+        <translation>Tangens von x</translation>
+    </message>
+    <message>
+        <source>String Functions</source>
+        <translation>Zeichenketten</translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation>Anker</translation>
+    </message>
+    <message>
+        <source>Big</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <source>Blink</source>
+        <translation>Blinkend</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Dicktengleich</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Schriftfarbe</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Index Of</source>
+        <translation>Position von</translation>
+    </message>
+    <message>
+        <source>Italics</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>Strike</source>
+        <translation>Durchgestrichen</translation>
+    </message>
+    <message>
+        <source>Substring</source>
+        <translation>Teilzeichenkette</translation>
+    </message>
+    <message>
+        <source>Superscript</source>
+        <translation>Hochgestellt</translation>
+    </message>
+    <message>
+        <source>Subscript</source>
+        <translation>Tiefgestellt</translation>
+    </message>
+    <message>
+        <source>Upper- To Lower Case</source>
+        <translation>Groß- in Kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>Lower- To Upper Case</source>
+        <translation>Klein- in Großbuchstaben</translation>
     </message>
 </context>
 <context>

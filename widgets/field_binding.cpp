@@ -43,7 +43,7 @@ QString controlText(const QWidget* tab, const char* objectName, FieldKind kind,
                                                : control<SpinEdit>(tab, objectName)->shownText();
     case FieldKind::Choice:
     case FieldKind::Editable:
-        return control<QComboBox>(tab, objectName)->currentText();
+        return choiceText(control<QComboBox>(tab, objectName));
     case FieldKind::Radio:
         return radioChoice(tab, controls, choices);
     default:

@@ -209,10 +209,23 @@ QComboBox* makeComboBox(const QString& objectName, const QStringList& items, con
         combo->setInsertPolicy(QComboBox::NoInsert);
         keepSingleLine(combo->lineEdit());
     }
-    combo->addItems(items);
+    for (const QString& item : items)
+        combo->addItem(item, item);
     if (!current.isEmpty())
         combo->setCurrentIndex(combo->findText(current));
     return combo;
+}
+
+QComboBox* makeChoiceBox(const QString& objectName, const char* context,
+                         std::span<const char* const> items, QWidget* parent) {
+    QComboBox* combo = makeComboBox(objectName, {}, {}, parent);
+    for (const char* item : items)
+        combo->addItem(QCoreApplication::translate(context, item), QLatin1String(item));
+    return combo;
+}
+
+QString choiceText(const QComboBox* box) {
+    return box->isEditable() ? box->currentText() : box->currentData().toString();
 }
 
 QGroupBox* makeGroupBox(const QString& objectName, const QString& title, QWidget* parent) {
@@ -250,7 +263,7 @@ QStringList listTexts(const QListWidget* list) {
 }
 
 void selectText(QComboBox* box, const QString& text) {
-    box->setCurrentIndex(box->findText(text));
+    box->setCurrentIndex(box->findData(text));
     if (box->isEditable())
         box->setEditText(text);
 }

@@ -5,6 +5,7 @@
 #include <QMargins>
 #include <QString>
 #include <QStringList>
+#include <span>
 
 class QAbstractButton;
 class QCheckBox;
@@ -63,6 +64,14 @@ enum class Typing { Fixed, Editable };
 void makeEditable(QComboBox* box);
 QComboBox* makeComboBox(const QString& objectName, const QStringList& items, const QString& current,
                         QWidget* parent, Typing typing = Typing::Fixed);
+// A fixed list whose items show translated in `context` (mark them with
+// QT_TRANSLATE_NOOP; unmarked ones show as written). Each item keeps its
+// English text as its data, which settings, pages and project files read.
+QComboBox* makeChoiceBox(const QString& objectName, const char* context,
+                         std::span<const char* const> items, QWidget* parent);
+// The choice a list holds, as pages and project files name it: a fixed
+// list's item data (its English text), an editable list's text as typed.
+QString choiceText(const QComboBox* box);
 QGroupBox* makeGroupBox(const QString& objectName, const QString& title, QWidget* parent);
 // Every tab's caption in full, with less room around each than the style
 // gives: no scroll arrows, and the tab widget at least as wide as its tabs.
@@ -80,8 +89,8 @@ void setTabChain(std::initializer_list<QWidget*> controls);
 
 // The texts of a list's items, top to bottom.
 QStringList listTexts(const QListWidget* list);
-// Makes the item showing `text` current (none when no item shows it); an
-// editable box shows `text` in its field either way.
+// Makes the item holding `text` (as choiceText reads it) current, none when
+// no item holds it; an editable box shows `text` in its field either way.
 void selectText(QComboBox* box, const QString& text);
 
 // The numbers from `first` to `last` as list items.

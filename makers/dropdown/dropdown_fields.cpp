@@ -5,10 +5,6 @@ namespace dropdown::fields {
 const FieldTable<DropdownSettings>& table() {
     using S = DropdownSettings;
     using K = FieldKind;
-    static const QStringList BorderStyles = {QStringLiteral("Solid"),  QStringLiteral("Double"),
-                                             QStringLiteral("Dotted"), QStringLiteral("Dashed"),
-                                             QStringLiteral("Groove"), QStringLiteral("Ridge"),
-                                             QStringLiteral("Inset"),  QStringLiteral("Outset")};
     static const FieldTable<S> fields = {
         {"Background", Background, "menuBackground", K::Colour, &S::background},
         {"ItemColour", ItemColour, "itemColour", K::Colour, &S::itemColour},
@@ -18,7 +14,7 @@ const FieldTable<DropdownSettings>& table() {
         {"Italic", Italic, "italic", K::Flag, &S::italic},
         {"Underline", Underline, "underline", K::Flag, &S::underline},
         {"GoText", GoText, "goButtonText", K::Text, &S::goText},
-        {"BorderStyle", BorderStyle, "borderStyle", K::Choice, &S::border, 0, 0, BorderStyles},
+        {"BorderStyle", BorderStyle, "borderStyle", K::Choice, &S::border, 0, 0, borderStyles()},
         {"BorderWidth", BorderWidth, "borderWidth", K::Choice, &S::borderWidth, 0, 0,
          numberTexts(1, 25)},
         {"InvertButton", InvertButton, "invertButtonColours", K::Flag, &S::invertButton},

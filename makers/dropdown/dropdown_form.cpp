@@ -1,5 +1,6 @@
 #include "makers/dropdown/dropdown_form.h"
 
+#include "core/field_table.h"
 #include "makers/dropdown/dropdown_page.h"
 #include "widgets/colour_setting.h"
 #include "widgets/contrast_warning.h"
@@ -211,12 +212,7 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
         "CheckBox1", QCoreApplication::translate("Dropdown", "Invert Button Colors"), group);
     grid.span(ui.invertColours);
 
-    ui.borderStyle =
-        makeComboBox("ComboBox2",
-                     {QStringLiteral("Solid"), QStringLiteral("Double"), QStringLiteral("Dotted"),
-                      QStringLiteral("Dashed"), QStringLiteral("Groove"), QStringLiteral("Ridge"),
-                      QStringLiteral("Inset"), QStringLiteral("Outset")},
-                     {}, group);
+    ui.borderStyle = makeChoiceBox("ComboBox2", "Choices", BorderStyleNames, group);
     ui.borderWidth = makeComboBox("ComboBox3", numberList(1, 25), {}, group);
     fitTwoDigits(ui.borderWidth);
     ui.borderStyle->setAccessibleName(QCoreApplication::translate("Dropdown", "Border style"));

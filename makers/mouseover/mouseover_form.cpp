@@ -1,5 +1,6 @@
 #include "makers/mouseover/mouseover_form.h"
 
+#include "core/field_table.h"
 #include "widgets/colour_setting.h"
 #include "widgets/form_grid.h"
 #include "widgets/form_parts.h"
@@ -22,8 +23,6 @@
 
 namespace {
 
-const QStringList BorderTypes = {"Solid",  "Double", "Dotted", "Dashed",
-                                 "Groove", "Ridge",  "Inset",  "Outset"};
 constexpr int LargestBorderSize = 25;
 
 const ToolBarRow ToolBar = {.bar = "ToolBar4",
@@ -121,7 +120,7 @@ QWidget* MouseOverForm::buildGlobalProperties(QWidget* tab) {
 
     borderTypeLabel = makeLabel("BorderTypeLabel",
                                 QCoreApplication::translate("MouseOver", "Border Type:"), group);
-    borderTypeBox = makeComboBox("ComboBox6", BorderTypes, {}, group);
+    borderTypeBox = makeChoiceBox("ComboBox6", "Choices", BorderStyleNames, group);
     borderTypeLabel->setBuddy(borderTypeBox);
     borderSizeLabel =
         makeLabel("BorderSizeLabel", QCoreApplication::translate("MouseOver", "Size:"), group);

@@ -21,6 +21,13 @@ namespace {
 
 constexpr int MaximumSize = 1000;
 constexpr int MaximumSeconds = 999;
+// The events keep the names a script gives them.
+constexpr const char* LaunchEvents[] = {
+    "onClick",     "onLoad",   "onMouseOut",
+    "onMouseOver", "onUnload", QT_TRANSLATE_NOOP("Popup", "Popup After x Seconds")};
+constexpr const char* LaunchMedia[] = {QT_TRANSLATE_NOOP("Popup", "Text Link"),
+                                       QT_TRANSLATE_NOOP("Popup", "Image Link"),
+                                       QT_TRANSLATE_NOOP("Popup", "Other")};
 
 const ToolBarRow ToolBar = {.bar = "ToolBar3",
                             .newButton = "ToolButton18",
@@ -155,21 +162,13 @@ QWidget* buildLaunch(PopupForm& ui, QWidget* tab) {
         makeGroupBox("LaunchGroup", QCoreApplication::translate("Popup", "Window Launch"), tab);
     QLabel* eventLabel =
         makeLabel("EventLabel", QCoreApplication::translate("Popup", "Launch Event:"), group);
-    ui.eventList =
-        makeComboBox("ComboBox4",
-                     {QStringLiteral("onClick"), QStringLiteral("onLoad"),
-                      QStringLiteral("onMouseOut"), QStringLiteral("onMouseOver"),
-                      QStringLiteral("onUnload"), QStringLiteral("Popup After x Seconds")},
-                     {}, group);
+    ui.eventList = makeChoiceBox("ComboBox4", "Popup", LaunchEvents, group);
     eventLabel->setBuddy(ui.eventList);
     // A list box announces its current text unless it has a name of its own.
     ui.eventList->setAccessibleName(QCoreApplication::translate("Popup", "Launch event"));
     ui.mediumLabel =
         makeLabel("MediumLabel", QCoreApplication::translate("Popup", "Launch Medium:"), group);
-    ui.mediumList = makeComboBox(
-        "ComboBox5",
-        {QStringLiteral("Text Link"), QStringLiteral("Image Link"), QStringLiteral("Other")}, {},
-        group);
+    ui.mediumList = makeChoiceBox("ComboBox5", "Popup", LaunchMedia, group);
     ui.mediumLabel->setBuddy(ui.mediumList);
     ui.mediumList->setAccessibleName(QCoreApplication::translate("Popup", "Launch medium"));
     ui.imagePathLabel =

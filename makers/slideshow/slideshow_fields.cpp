@@ -5,10 +5,7 @@ namespace slideshow::fields {
 const FieldTable<SlideshowSettings>& table() {
     using S = SlideshowSettings;
     using K = FieldKind;
-    static const QStringList Styles = {QStringLiteral("Solid"),  QStringLiteral("Double"),
-                                       QStringLiteral("Dotted"), QStringLiteral("Dashed"),
-                                       QStringLiteral("Groove"), QStringLiteral("Ridge"),
-                                       QStringLiteral("Inset"),  QStringLiteral("Outset")};
+    static const QStringList Styles = borderStyles();
     static const QStringList Widths = numberTexts(0, 25);
     static const FieldTable<S> fields = {
         {"Images", Images, "images", K::PathList, &S::images},

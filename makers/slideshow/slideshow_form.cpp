@@ -1,5 +1,6 @@
 #include "makers/slideshow/slideshow_form.h"
 
+#include "core/field_table.h"
 #include "widgets/colour_setting.h"
 #include "widgets/contrast_warning.h"
 #include "widgets/font_box.h"
@@ -29,11 +30,6 @@
 
 namespace {
 const QColor White = Qt::white;
-
-const QStringList BorderStyles = {QStringLiteral("Solid"),  QStringLiteral("Double"),
-                                  QStringLiteral("Dotted"), QStringLiteral("Dashed"),
-                                  QStringLiteral("Groove"), QStringLiteral("Ridge"),
-                                  QStringLiteral("Inset"),  QStringLiteral("Outset")};
 
 const QStringList BorderWidths = numberList(0, 25);
 
@@ -466,7 +462,7 @@ QWidget* SlideshowForm::buildElementsPage(QWidget* tab) {
         text.beside = contrast;
         // The buttons and the list on their own backgrounds.
         contrast->watch(grid.colour(group.textCaption, text), background);
-        QComboBox* style = makeComboBox(group.styleName, BorderStyles, {}, box);
+        QComboBox* style = makeChoiceBox(group.styleName, "Choices", BorderStyleNames, box);
         QComboBox* width = makeComboBox(group.widthName, BorderWidths, {}, box);
         style->setAccessibleName(groupName +
                                  QCoreApplication::translate("Slideshow", " Border Style"));

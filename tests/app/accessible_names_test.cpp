@@ -5,8 +5,12 @@
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -60,6 +64,44 @@ QString unnamed(const QWidget* control, const QList<QWidget*>& seen) {
     return QStringLiteral("no name and no label");
 }
 
+// The access keys of `captions` (owner, caption) that more than one of them
+// claims. New Project and Save Project share theirs in the English captions,
+// which stay as they are; a translation gives them two.
+QStringList clashes(const QList<std::pair<QString, QString>>& captions) {
+    QMultiMap<QString, QString> byKey;
+    for (const auto& [owner, caption] : captions)
+        if (const QKeySequence key = QKeySequence::mnemonic(caption); !key.isEmpty())
+            byKey.insert(key.toString(), owner + QLatin1String(" \"") + caption + '"');
+    QStringList found;
+    for (const QString& key : byKey.uniqueKeys()) {
+        QStringList owners = byKey.values(key);
+        owners.sort();
+        if (owners.size() > 1 && !(owners.size() == 2 && owners.at(0).startsWith("NewProject ") &&
+                                   owners.at(1).startsWith("SaveProject ")))
+            found << key + QLatin1String(" is the key of ") + owners.join(QLatin1String(", "));
+    }
+    return found;
+}
+
+// What Alt and a letter reach among the controls of a window as it is shown:
+// buttons, labelled controls, group boxes and tabs. Menu titles are checked
+// as a menu of their own: their keys win over a control's.
+QList<std::pair<QString, QString>> windowCaptions(const QList<QWidget*>& seen) {
+    QList<std::pair<QString, QString>> captions;
+    for (const QWidget* widget : seen) {
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            captions.append({describe(widget), button->text()});
+        else if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->buddy())
+            captions.append({describe(widget), label->text()});
+        else if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+            captions.append({describe(widget), group->title()});
+        else if (const auto* tabs = qobject_cast<const QTabBar*>(widget))
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                captions.append({describe(widget), tabs->tabText(tab)});
+    }
+    return captions;
+}
+
 } // namespace
 
 // Every control a screen reader meets says what it is.
@@ -79,6 +121,30 @@ private slots:
             }
         });
         QVERIFY2(findings.clean(), "the controls listed above");
+    }
+
+    // An access key reaches one control of a window, and one item of a menu,
+    // in every language.
+    void accessKeysDoNotClash() {
+        Findings findings;
+        QSet<const QWidget*> menusSeen;
+        walkWindows([&findings, &menusSeen](const QString& where, QWidget* window) {
+            for (const QString& clash : clashes(windowCaptions(visibleWidgets(window))))
+                findings.add(where, window, clash);
+            for (const QWidget* menu : window->findChildren<QWidget*>()) {
+                if (!(qobject_cast<const QMenu*>(menu) || qobject_cast<const QMenuBar*>(menu)) ||
+                    menusSeen.contains(menu))
+                    continue;
+                menusSeen.insert(menu);
+                QList<std::pair<QString, QString>> items;
+                for (const QAction* item : menu->actions())
+                    if (item->isVisible())
+                        items.append({item->objectName(), item->text()});
+                for (const QString& clash : clashes(items))
+                    findings.add(where, menu, clash);
+            }
+        });
+        QVERIFY2(findings.clean(), "the access keys listed above");
     }
 };
 
