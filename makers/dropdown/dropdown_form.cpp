@@ -1,5 +1,7 @@
 #include "makers/dropdown/dropdown_form.h"
 
+#include "makers/dropdown/dropdown_controls.h"
+#include "makers/dropdown/dropdown_fields.h"
 #include "makers/dropdown/dropdown_page.h"
 #include "widgets/colour_setting.h"
 #include "widgets/contrast_warning.h"
@@ -24,26 +26,30 @@
 #include <QToolBar>
 #include <QToolButton>
 
+using namespace dropdown;
+
 namespace {
 
-const ToolBarRow ToolBar = {.bar = "ToolBar1",
-                            .newButton = "ToolButton4",
-                            .saveButton = "ToolButton5",
-                            .saveAs = {saveAsHtmlEntry("AsHTML1"), saveAsTextEntry("AsText1")},
-                            .saveOnPlainClick = true,
-                            .printButton = "ToolButton14",
-                            .optionsButton = "ToolButton17",
-                            .options = {previewEntry("PreviewinBrowser1", "temp.html")},
-                            .helpButton = "ToolButton15",
-                            .helpEntry = "Help2",
-                            .aboutEntry = "About1",
-                            .helpPage = 1,
-                            .flush = true};
+const ToolBarRow ToolBar = {
+    .bar = controls::ToolBar,
+    .newButton = controls::NewButton,
+    .saveButton = controls::SaveButton,
+    .saveAs = {saveAsHtmlEntry(controls::SaveAsHtml), saveAsTextEntry(controls::SaveAsText)},
+    .saveOnPlainClick = true,
+    .printButton = controls::PrintButton,
+    .optionsButton = controls::OptionsButton,
+    .options = {previewEntry(controls::Preview, "temp.html")},
+    .helpButton = controls::HelpButton,
+    .helpEntry = controls::HelpEntry,
+    .aboutEntry = controls::AboutEntry,
+    .helpPage = 1,
+    .flush = true};
 
 const CodeAreaRow CodeArea = {
-    .pane = "Memo3",
-    .buttons = {copyCodeButton("BitBtn3", QT_TRANSLATE_NOOP("ToolTab", "C&opy to Clipboard")),
-                clearCodeButton("BitBtn8")},
+    .pane = fields::Code,
+    .buttons = {copyCodeButton(controls::CopyCode,
+                               QT_TRANSLATE_NOOP("ToolTab", "C&opy to Clipboard")),
+                clearCodeButton(controls::ClearCode)},
     .buttonSpacing = 2};
 
 const Density GroupDensity = {{4, 2, 4, 4}, 4, 2};
@@ -59,12 +65,12 @@ void addScopeChoice(DropdownForm& ui) {
     options->addSeparator();
     ui.relevantCodeOnly =
         options->addAction(QCoreApplication::translate("Dropdown", "Make Relevant Code Only"));
-    ui.relevantCodeOnly->setObjectName("MakeRelevantCodeOnly1");
+    ui.relevantCodeOnly->setObjectName(fields::RelevantCodeOnly);
     setHint(ui.relevantCodeOnly,
             QCoreApplication::translate("Dropdown", "Make Relevant HTML Code Only"));
     ui.wholePage =
         options->addAction(QCoreApplication::translate("Dropdown", "Make All HTML Code"));
-    ui.wholePage->setObjectName("MakeAllHTMLCode1");
+    ui.wholePage->setObjectName(fields::WholePage);
     setHint(ui.wholePage, QCoreApplication::translate("Dropdown", "Make All HTML Code"));
     auto* scope = new QActionGroup(options);
     scope->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
@@ -78,21 +84,21 @@ QWidget* buildItemProperties(DropdownForm& ui, QWidget* tab) {
     auto* group = new QGroupBox(QCoreApplication::translate("Dropdown", " Item Properties "), tab);
     FormGrid grid(compact(new QGridLayout(group), GroupDensity), group);
 
-    ui.nameField = makeLineEdit("Edit3", group);
-    ui.urlField = makeLineEdit("Edit4", group);
+    ui.nameField = makeLineEdit(fields::ItemName, group);
+    ui.urlField = makeLineEdit(fields::ItemUrl, group);
     grid.row(QCoreApplication::translate("Dropdown", "Menu Item Name:"), ui.nameField);
     grid.row(QCoreApplication::translate("Dropdown", "URL:"), ui.urlField);
 
     ui.insertAtStart = new QRadioButton(QCoreApplication::translate("Dropdown", "Start"), group);
-    ui.insertAtStart->setObjectName("RadioButton1");
+    ui.insertAtStart->setObjectName(fields::InsertAtStart);
     ui.insertAtStart->setChecked(true);
     ui.insertAtCurrent =
         new QRadioButton(QCoreApplication::translate("Dropdown", "Current Pos"), group);
-    ui.insertAtCurrent->setObjectName("RadioButton2");
+    ui.insertAtCurrent->setObjectName(fields::InsertAtCurrent);
     ui.insertAtEnd = new QRadioButton(QCoreApplication::translate("Dropdown", "End"), group);
-    ui.insertAtEnd->setObjectName("RadioButton3");
+    ui.insertAtEnd->setObjectName(fields::InsertAtEnd);
     ui.addEntryButton =
-        makeButton("button2", QCoreApplication::translate("Dropdown", "&Add Item"),
+        makeButton(controls::AddEntry, QCoreApplication::translate("Dropdown", "&Add Item"),
                    QCoreApplication::translate("Dropdown", "Add Item To Menu"), group);
     auto* position = new QHBoxLayout;
     position->setSpacing(6);
@@ -112,7 +118,7 @@ QWidget* buildList(DropdownForm& ui, QWidget* tab) {
     row->setSpacing(4);
 
     ui.entryList = new QListWidget(area);
-    ui.entryList->setObjectName("ListBox1");
+    ui.entryList->setObjectName(fields::Entries);
     ui.entryList->setAccessibleName(QCoreApplication::translate("Dropdown", "Menu items"));
     ui.entryList->setSelectionMode(QAbstractItemView::SingleSelection);
     ui.entryList->setUniformItemSizes(true);
@@ -122,16 +128,17 @@ QWidget* buildList(DropdownForm& ui, QWidget* tab) {
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
-    ui.deleteButton = makeButton("button1", QCoreApplication::translate("Dropdown", "&Delete"),
-                                 QCoreApplication::translate("Dropdown", "Delete Menu Item"), area);
+    ui.deleteButton =
+        makeButton(controls::DeleteEntry, QCoreApplication::translate("Dropdown", "&Delete"),
+                   QCoreApplication::translate("Dropdown", "Delete Menu Item"), area);
     ui.sortButton =
-        makeButton("BitBtn5", QCoreApplication::translate("Dropdown", "&Sort"),
+        makeButton(controls::SortEntries, QCoreApplication::translate("Dropdown", "&Sort"),
                    QCoreApplication::translate("Dropdown", "Sort Menu Items Alphabetically"), area);
     ui.clearAllButton =
-        makeButton("BitBtn6", QCoreApplication::translate("Dropdown", "Clear A&ll"),
+        makeButton(controls::ClearAll, QCoreApplication::translate("Dropdown", "Clear A&ll"),
                    QCoreApplication::translate("Dropdown", "Erase All Menu Items"), area);
     ui.makeCodeButton =
-        makeButton("BitBtn7", QCoreApplication::translate("Dropdown", "&Make Code"),
+        makeButton(controls::MakeCode, QCoreApplication::translate("Dropdown", "&Make Code"),
                    QCoreApplication::translate("Dropdown", "Generate HTML Code"), area);
     for (QPushButton* button :
          {ui.deleteButton, ui.sortButton, ui.clearAllButton, ui.makeCodeButton})
@@ -152,46 +159,46 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
 
     ui.backgroundColour = grid.colour(
         QCoreApplication::translate("Dropdown", "Menu BG Color:"),
-        {.dialog = "ColorDialog1",
-         .button = "BitBtn1",
-         .swatch = "Memo1",
-         .label = "Label5",
+        {.dialog = fields::Background,
+         .button = controls::BackgroundButton,
+         .swatch = controls::BackgroundSwatch,
+         .label = controls::BackgroundLabel,
          .hint = QCoreApplication::translate("Dropdown", "Choose Menu Background Color"),
          .spoken = QCoreApplication::translate("Dropdown", "Choose menu background colour"),
          .colour = QColor(defaults.background)});
-    ui.contrastWarning = new ContrastWarning(QStringLiteral("MenuContrast"), group);
+    ui.contrastWarning = new ContrastWarning(controls::MenuContrast, group);
     ui.itemColour =
         grid.colour(QCoreApplication::translate("Dropdown", "Menu Item Color:"),
-                    {.dialog = "ColorDialog2",
-                     .button = "BitBtn2",
-                     .swatch = "Memo2",
-                     .label = "Label4",
+                    {.dialog = fields::ItemColour,
+                     .button = controls::ItemColourButton,
+                     .swatch = controls::ItemColourSwatch,
+                     .label = controls::ItemColourLabel,
                      .hint = QCoreApplication::translate("Dropdown", "Choose Item Color"),
                      .spoken = QCoreApplication::translate("Dropdown", "Choose menu item colour"),
                      .colour = QColor(defaults.itemColour),
                      .beside = ui.contrastWarning});
     ui.contrastWarning->watch(ui.itemColour, ui.backgroundColour);
 
-    ui.fontSample = makeFontSample(QStringLiteral("Panel1"), tab);
-    ui.fontList = new FontBox(QStringLiteral("FontList"), ui.fontSample, group);
+    ui.fontSample = makeFontSample(controls::FontSample, tab);
+    ui.fontList = new FontBox(fields::Font, ui.fontSample, group);
     // A list box announces its current text unless it has a name of its own.
     ui.fontList->setAccessibleName(QCoreApplication::translate("Dropdown", "Font"));
     grid.row(QCoreApplication::translate("Dropdown", "Font:"), ui.fontList);
 
-    ui.boldToggle = makeStyleToggle("ToolButton1", QCoreApplication::translate("Dropdown", "B"),
+    ui.boldToggle = makeStyleToggle(fields::Bold, QCoreApplication::translate("Dropdown", "B"),
                                     QCoreApplication::translate("Dropdown", "Bold"),
                                     &QFont::setBold, ToggleFrame::Flat, group);
-    ui.italicToggle = makeStyleToggle("ToolButton2", QCoreApplication::translate("Dropdown", "I"),
+    ui.italicToggle = makeStyleToggle(fields::Italic, QCoreApplication::translate("Dropdown", "I"),
                                       QCoreApplication::translate("Dropdown", "Italics"),
                                       &QFont::setItalic, ToggleFrame::Flat, group);
     ui.underlineToggle =
-        makeStyleToggle("ToolButton3", QCoreApplication::translate("Dropdown", "U"),
+        makeStyleToggle(fields::Underline, QCoreApplication::translate("Dropdown", "U"),
                         QCoreApplication::translate("Dropdown", "Underline"), &QFont::setUnderline,
                         ToggleFrame::Flat, group);
     ui.boldToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Bold"));
     ui.italicToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Italic"));
     ui.underlineToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Underline"));
-    ui.fontSize = makeComboBox("ComboBox1", numberList(1, 72), {}, group, Typing::Editable);
+    ui.fontSize = makeComboBox(fields::FontSize, numberList(1, 72), {}, group, Typing::Editable);
     fitTwoDigits(ui.fontSize);
     ui.fontSize->setAccessibleName(QCoreApplication::translate("Dropdown", "Font size"));
     auto* style = new QHBoxLayout;
@@ -204,20 +211,21 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
     style->addWidget(ui.fontSize);
     grid.row(QString(), style);
 
-    ui.goTextField = makeLineEdit("Edit2", group);
+    ui.goTextField = makeLineEdit(fields::GoText, group);
     grid.row(QCoreApplication::translate("Dropdown", "GO! Button Text:"), ui.goTextField);
 
-    ui.invertColours = makeCheckBox(
-        "CheckBox1", QCoreApplication::translate("Dropdown", "Invert Button Colors"), group);
+    ui.invertColours =
+        makeCheckBox(fields::InvertButton,
+                     QCoreApplication::translate("Dropdown", "Invert Button Colors"), group);
     grid.span(ui.invertColours);
 
     ui.borderStyle =
-        makeComboBox("ComboBox2",
+        makeComboBox(fields::BorderStyle,
                      {QStringLiteral("Solid"), QStringLiteral("Double"), QStringLiteral("Dotted"),
                       QStringLiteral("Dashed"), QStringLiteral("Groove"), QStringLiteral("Ridge"),
                       QStringLiteral("Inset"), QStringLiteral("Outset")},
                      {}, group);
-    ui.borderWidth = makeComboBox("ComboBox3", numberList(1, 25), {}, group);
+    ui.borderWidth = makeComboBox(fields::BorderWidth, numberList(1, 25), {}, group);
     fitTwoDigits(ui.borderWidth);
     ui.borderStyle->setAccessibleName(QCoreApplication::translate("Dropdown", "Border style"));
     ui.borderWidth->setAccessibleName(QCoreApplication::translate("Dropdown", "Border width"));

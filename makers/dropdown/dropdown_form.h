@@ -21,9 +21,6 @@ struct TabContext;
 // The Dropdown tab's widgets, each under the objectName automation knows it
 // by. The tab gives them their start values and their behaviour.
 struct DropdownForm final {
-    // The tab page's objectName, which it has before its controls are built.
-    static constexpr char PageName[] = "TabSheet1";
-
     void setupUi(QWidget* tab, const TabContext& context);
 
     ToolTabFrame frame;

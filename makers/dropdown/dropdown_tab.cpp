@@ -2,6 +2,7 @@
 
 #include "core/page_text.h"
 #include "core/project_file.h"
+#include "makers/dropdown/dropdown_controls.h"
 #include "makers/dropdown/dropdown_fields.h"
 #include "makers/dropdown/dropdown_modern_page.h"
 #include "makers/dropdown/dropdown_page.h"
@@ -27,9 +28,11 @@
 #include <QToolBar>
 #include <QToolButton>
 
+using namespace dropdown;
+
 DropdownTab::DropdownTab(const TabContext& tabContext, QWidget* parent)
     : TabPage(parent), context(tabContext) {
-    setObjectName(QLatin1String(DropdownForm::PageName));
+    setObjectName(QLatin1String(controls::Tab));
     if (!context.buildLater)
         build();
 }
@@ -40,8 +43,8 @@ void DropdownTab::buildControls() {
     OutputSetup setup;
     setup.modernOutput = context.modernOutput;
     setup.pane = ui.codePane;
-    setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog1"));
-    setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog3"));
+    setup.htmlDialog = htmlSaveRequest(controls::HtmlSaveDialog);
+    setup.textDialog = textSaveRequest(controls::TextSaveDialog);
     setup.preview = OutputSetup::Preview::TemporaryFile;
     setup.recordsHtmlSave = false;
     output = new OutputCommands(std::move(setup), context.folders.userCache, this);

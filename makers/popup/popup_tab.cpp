@@ -1,6 +1,7 @@
 #include "makers/popup/popup_tab.h"
 
 #include "core/page_text.h"
+#include "makers/popup/popup_controls.h"
 #include "makers/popup/popup_fields.h"
 #include "makers/popup/popup_modern_page.h"
 #include "widgets/desktop.h"
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+using namespace popup;
+
 namespace {
 
 using Event = PopupSettings::LaunchEvent;
@@ -32,7 +35,7 @@ bool isLinkEvent(Event event) {
 
 PopupTab::PopupTab(const TabContext& tabContext, QWidget* parent)
     : TabPage(parent), context(tabContext) {
-    setObjectName(QLatin1String(PopupForm::PageName));
+    setObjectName(QLatin1String(controls::Tab));
     if (!context.buildLater)
         build();
 }
@@ -43,10 +46,10 @@ void PopupTab::buildControls() {
     OutputSetup setup;
     setup.modernOutput = context.modernOutput;
     setup.pane = ui.codePane;
-    setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog2"),
+    setup.htmlDialog = htmlSaveRequest(controls::HtmlSaveDialog,
                                        QCoreApplication::translate("Popup", "HTML File (*.html)"));
     // This one dialog replaces an existing text file without asking.
-    setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog4"));
+    setup.textDialog = textSaveRequest(controls::TextSaveDialog);
     setup.textDialog.confirmOverwrite = false;
     setup.preview = OutputSetup::Preview::SavedFile;
     output = new OutputCommands(std::move(setup), context.folders.userCache, this);

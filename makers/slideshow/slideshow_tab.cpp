@@ -6,6 +6,7 @@
 #include "core/text_file.h"
 #include "core/web_escape.h"
 #include "makers/slideshow/publication.h"
+#include "makers/slideshow/slideshow_controls.h"
 #include "makers/slideshow/slideshow_fields.h"
 #include "makers/slideshow/slideshow_modern_page.h"
 #include "makers/slideshow/slideshow_publisher.h"
@@ -37,6 +38,8 @@
 #include <algorithm>
 #include <memory>
 
+using namespace slideshow;
+
 namespace {
 
 // Puts the file chosen (in a dialog or by a drop) into `field`; none leaves
@@ -50,7 +53,7 @@ void takeFileInto(QLineEdit* field, const QStringList& files) {
 
 SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
     : TabPage(parent), context(tabContext) {
-    setObjectName(QLatin1String(SlideshowForm::PageName));
+    setObjectName(QLatin1String(controls::Tab));
     if (!context.buildLater)
         build();
 }
