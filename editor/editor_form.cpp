@@ -2,7 +2,7 @@
 
 #include "editor/editor_controls.h"
 #include "editor/editor_page.h"
-#include "widgets/form_parts.h"
+#include "widgets/code_pane.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>

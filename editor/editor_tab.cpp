@@ -6,7 +6,7 @@
 #include "editor/tag_palette.h"
 #include "widgets/background_save.h"
 #include "widgets/file_drop.h"
-#include "widgets/form_parts.h"
+#include "widgets/file_requests.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
 

@@ -2,8 +2,8 @@
 
 #include "guidance/read_only_text.h"
 #include "guidance/tip_window_controls.h"
-#include "widgets/form_parts.h"
 #include "widgets/jpeg_image.h"
+#include "widgets/tab_chain.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

@@ -2,8 +2,9 @@
 
 #include "guidance/read_only_text.h"
 #include "guidance/wizard_window_controls.h"
-#include "widgets/form_parts.h"
+#include "widgets/control_factory.h"
 #include "widgets/jpeg_image.h"
+#include "widgets/tab_chain.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>

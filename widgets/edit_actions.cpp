@@ -3,9 +3,9 @@
 #include "widgets/desktop.h"
 #include "widgets/edit_actions_controls.h"
 #include "widgets/find_dialog.h"
-#include "widgets/form_parts.h"
 #include "widgets/hint.h"
 #include "widgets/icons.h"
+#include "widgets/single_line_fields.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>

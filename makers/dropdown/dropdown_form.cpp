@@ -5,10 +5,13 @@
 #include "makers/dropdown/dropdown_page.h"
 #include "widgets/colour_setting.h"
 #include "widgets/contrast_warning.h"
+#include "widgets/control_factory.h"
+#include "widgets/density.h"
 #include "widgets/font_box.h"
 #include "widgets/form_grid.h"
-#include "widgets/form_parts.h"
 #include "widgets/hint.h"
+#include "widgets/list_values.h"
+#include "widgets/tab_chain.h"
 
 #include <QActionGroup>
 #include <QCheckBox>

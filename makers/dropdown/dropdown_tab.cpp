@@ -10,8 +10,9 @@
 #include "widgets/default_button.h"
 #include "widgets/desktop.h"
 #include "widgets/field_binding.h"
+#include "widgets/file_requests.h"
 #include "widgets/font_box.h"
-#include "widgets/form_parts.h"
+#include "widgets/list_values.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
 

@@ -2,9 +2,13 @@
 
 #include "makers/mouseover/mouseover_controls.h"
 #include "makers/mouseover/mouseover_fields.h"
+#include "widgets/code_pane.h"
 #include "widgets/colour_setting.h"
+#include "widgets/control_factory.h"
+#include "widgets/density.h"
 #include "widgets/form_grid.h"
-#include "widgets/form_parts.h"
+#include "widgets/list_values.h"
+#include "widgets/tab_chain.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -8,9 +8,10 @@
 #include "widgets/colour_setting.h"
 #include "widgets/default_button.h"
 #include "widgets/desktop.h"
+#include "widgets/enabling.h"
 #include "widgets/field_binding.h"
 #include "widgets/file_drop.h"
-#include "widgets/form_parts.h"
+#include "widgets/file_requests.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
 

@@ -2,9 +2,11 @@
 
 #include "makers/popup/popup_controls.h"
 #include "makers/popup/popup_fields.h"
+#include "widgets/control_factory.h"
+#include "widgets/density.h"
 #include "widgets/form_grid.h"
-#include "widgets/form_parts.h"
 #include "widgets/spin_edit.h"
+#include "widgets/tab_chain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
