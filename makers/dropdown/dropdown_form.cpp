@@ -66,10 +66,10 @@ void fitTwoDigits(QComboBox* combo) {
 void addScopeChoice(DropdownForm& ui) {
     QMenu* options = ui.frame.optionsMenu;
     options->addSeparator();
-    ui.relevantCodeOnly =
+    QAction* relevantCodeOnly =
         options->addAction(QCoreApplication::translate("Dropdown", "Make Relevant Code Only"));
-    ui.relevantCodeOnly->setObjectName(fields::RelevantCodeOnly);
-    setHint(ui.relevantCodeOnly,
+    relevantCodeOnly->setObjectName(fields::RelevantCodeOnly);
+    setHint(relevantCodeOnly,
             QCoreApplication::translate("Dropdown", "Make Relevant HTML Code Only"));
     ui.wholePage =
         options->addAction(QCoreApplication::translate("Dropdown", "Make All HTML Code"));
@@ -77,13 +77,13 @@ void addScopeChoice(DropdownForm& ui) {
     setHint(ui.wholePage, QCoreApplication::translate("Dropdown", "Make All HTML Code"));
     auto* scope = new QActionGroup(options);
     scope->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    for (QAction* choice : {ui.relevantCodeOnly, ui.wholePage}) {
+    for (QAction* choice : {relevantCodeOnly, ui.wholePage}) {
         choice->setCheckable(true);
         scope->addAction(choice);
     }
 }
 
-QWidget* buildItemProperties(DropdownForm& ui, QWidget* tab) {
+QWidget* buildItemProperties(DropdownForm& ui, QList<QWidget*>& chain, QWidget* tab) {
     auto* group = new QGroupBox(QCoreApplication::translate("Dropdown", " Item Properties "), tab);
     FormGrid grid(compact(new QGridLayout(group), GroupDensity), group);
 
@@ -92,9 +92,9 @@ QWidget* buildItemProperties(DropdownForm& ui, QWidget* tab) {
     grid.row(QCoreApplication::translate("Dropdown", "Menu Item Name:"), ui.nameField);
     grid.row(QCoreApplication::translate("Dropdown", "URL:"), ui.urlField);
 
-    ui.insertAtStart = new QRadioButton(QCoreApplication::translate("Dropdown", "Start"), group);
-    ui.insertAtStart->setObjectName(fields::InsertAtStart);
-    ui.insertAtStart->setChecked(true);
+    auto* insertAtStart = new QRadioButton(QCoreApplication::translate("Dropdown", "Start"), group);
+    insertAtStart->setObjectName(fields::InsertAtStart);
+    insertAtStart->setChecked(true);
     ui.insertAtCurrent =
         new QRadioButton(QCoreApplication::translate("Dropdown", "Current Pos"), group);
     ui.insertAtCurrent->setObjectName(fields::InsertAtCurrent);
@@ -105,16 +105,18 @@ QWidget* buildItemProperties(DropdownForm& ui, QWidget* tab) {
                    QCoreApplication::translate("Dropdown", "Add Item To Menu"), group);
     auto* position = new QHBoxLayout;
     position->setSpacing(6);
-    position->addWidget(ui.insertAtStart);
+    position->addWidget(insertAtStart);
     position->addWidget(ui.insertAtCurrent);
     position->addWidget(ui.insertAtEnd);
     position->addStretch(1);
     position->addWidget(ui.addEntryButton);
     grid.span(position);
+    chain << ui.nameField << ui.urlField << insertAtStart << ui.insertAtCurrent << ui.insertAtEnd
+          << ui.addEntryButton;
     return group;
 }
 
-QWidget* buildList(DropdownForm& ui, QWidget* tab) {
+QWidget* buildList(DropdownForm& ui, QList<QWidget*>& chain, QWidget* tab) {
     auto* area = new QWidget(tab);
     auto* row = new QHBoxLayout(area);
     row->setContentsMargins(0, 0, 0, 0);
@@ -143,15 +145,18 @@ QWidget* buildList(DropdownForm& ui, QWidget* tab) {
     ui.makeCodeButton =
         makeButton(controls::MakeCode, QCoreApplication::translate("Dropdown", "&Make Code"),
                    QCoreApplication::translate("Dropdown", "Generate HTML Code"), area);
+    chain << ui.entryList;
     for (QPushButton* button :
-         {ui.deleteButton, ui.sortButton, ui.clearAllButton, ui.makeCodeButton})
+         {ui.deleteButton, ui.sortButton, ui.clearAllButton, ui.makeCodeButton}) {
         buttons->addWidget(button);
+        chain << button;
+    }
     buttons->addStretch(1);
     row->addLayout(buttons);
     return area;
 }
 
-QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
+QWidget* buildGlobalProperties(DropdownForm& ui, QList<QWidget*>& chain, QWidget* tab) {
     auto* group =
         new QGroupBox(QCoreApplication::translate("Dropdown", " Global Properties "), tab);
     group->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
@@ -160,7 +165,7 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
         {.order = ColourLook::Order::ButtonLabelSwatch, .buttonWidth = 28, .beforeSwatch = 4});
     const DropdownSettings defaults;
 
-    ui.backgroundColour = grid.colour(
+    ColourSetting* backgroundColour = grid.colour(
         QCoreApplication::translate("Dropdown", "Menu BG Color:"),
         {.dialog = fields::Background,
          .button = controls::BackgroundButton,
@@ -169,8 +174,8 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
          .hint = QCoreApplication::translate("Dropdown", "Choose Menu Background Color"),
          .spoken = QCoreApplication::translate("Dropdown", "Choose menu background colour"),
          .colour = QColor(defaults.background)});
-    ui.contrastWarning = new ContrastWarning(controls::MenuContrast, group);
-    ui.itemColour =
+    auto* contrastWarning = new ContrastWarning(controls::MenuContrast, group);
+    ColourSetting* itemColour =
         grid.colour(QCoreApplication::translate("Dropdown", "Menu Item Color:"),
                     {.dialog = fields::ItemColour,
                      .button = controls::ItemColourButton,
@@ -179,39 +184,41 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
                      .hint = QCoreApplication::translate("Dropdown", "Choose Item Color"),
                      .spoken = QCoreApplication::translate("Dropdown", "Choose menu item colour"),
                      .colour = QColor(defaults.itemColour),
-                     .beside = ui.contrastWarning});
-    ui.contrastWarning->watch(ui.itemColour, ui.backgroundColour);
+                     .beside = contrastWarning});
+    contrastWarning->watch(itemColour, backgroundColour);
 
     ui.fontSample = makeFontSample(controls::FontSample, tab);
-    ui.fontList = new FontBox(fields::Font, ui.fontSample, group);
+    auto* fontList = new FontBox(fields::Font, ui.fontSample, group);
     // A list box announces its current text unless it has a name of its own.
-    ui.fontList->setAccessibleName(QCoreApplication::translate("Dropdown", "Font"));
-    grid.row(QCoreApplication::translate("Dropdown", "Font:"), ui.fontList);
+    fontList->setAccessibleName(QCoreApplication::translate("Dropdown", "Font"));
+    grid.row(QCoreApplication::translate("Dropdown", "Font:"), fontList);
 
-    ui.boldToggle = makeStyleToggle(fields::Bold, QCoreApplication::translate("Dropdown", "B"),
-                                    QCoreApplication::translate("Dropdown", "Bold"),
-                                    &QFont::setBold, ToggleFrame::Flat, group);
-    ui.italicToggle = makeStyleToggle(fields::Italic, QCoreApplication::translate("Dropdown", "I"),
-                                      QCoreApplication::translate("Dropdown", "Italics"),
-                                      &QFont::setItalic, ToggleFrame::Flat, group);
-    ui.underlineToggle =
+    QToolButton* boldToggle = makeStyleToggle(
+        fields::Bold, QCoreApplication::translate("Dropdown", "B"),
+        QCoreApplication::translate("Dropdown", "Bold"), &QFont::setBold, ToggleFrame::Flat, group);
+    QToolButton* italicToggle =
+        makeStyleToggle(fields::Italic, QCoreApplication::translate("Dropdown", "I"),
+                        QCoreApplication::translate("Dropdown", "Italics"), &QFont::setItalic,
+                        ToggleFrame::Flat, group);
+    QToolButton* underlineToggle =
         makeStyleToggle(fields::Underline, QCoreApplication::translate("Dropdown", "U"),
                         QCoreApplication::translate("Dropdown", "Underline"), &QFont::setUnderline,
                         ToggleFrame::Flat, group);
-    ui.boldToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Bold"));
-    ui.italicToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Italic"));
-    ui.underlineToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Underline"));
-    ui.fontSize = makeComboBox(fields::FontSize, numberList(1, 72), {}, group, Typing::Editable);
-    fitTwoDigits(ui.fontSize);
-    ui.fontSize->setAccessibleName(QCoreApplication::translate("Dropdown", "Font size"));
+    boldToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Bold"));
+    italicToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Italic"));
+    underlineToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Underline"));
+    QComboBox* fontSize =
+        makeComboBox(fields::FontSize, numberList(1, 72), {}, group, Typing::Editable);
+    fitTwoDigits(fontSize);
+    fontSize->setAccessibleName(QCoreApplication::translate("Dropdown", "Font size"));
     auto* style = new QHBoxLayout;
     style->setSpacing(2);
-    style->addWidget(ui.boldToggle);
-    style->addWidget(ui.italicToggle);
-    style->addWidget(ui.underlineToggle);
+    style->addWidget(boldToggle);
+    style->addWidget(italicToggle);
+    style->addWidget(underlineToggle);
     style->addStretch(1);
     style->addWidget(new QLabel(QCoreApplication::translate("Dropdown", "Size:"), group));
-    style->addWidget(ui.fontSize);
+    style->addWidget(fontSize);
     grid.row(QString(), style);
 
     ui.goTextField = makeLineEdit(fields::GoText, group);
@@ -222,22 +229,25 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
                      QCoreApplication::translate("Dropdown", "Invert Button Colors"), group);
     grid.span(ui.invertColours);
 
-    ui.borderStyle =
+    QComboBox* borderStyle =
         makeComboBox(fields::BorderStyle,
                      {QStringLiteral("Solid"), QStringLiteral("Double"), QStringLiteral("Dotted"),
                       QStringLiteral("Dashed"), QStringLiteral("Groove"), QStringLiteral("Ridge"),
                       QStringLiteral("Inset"), QStringLiteral("Outset")},
                      {}, group);
-    ui.borderWidth = makeComboBox(fields::BorderWidth, numberList(1, 25), {}, group);
-    fitTwoDigits(ui.borderWidth);
-    ui.borderStyle->setAccessibleName(QCoreApplication::translate("Dropdown", "Border style"));
-    ui.borderWidth->setAccessibleName(QCoreApplication::translate("Dropdown", "Border width"));
+    QComboBox* borderWidth = makeComboBox(fields::BorderWidth, numberList(1, 25), {}, group);
+    fitTwoDigits(borderWidth);
+    borderStyle->setAccessibleName(QCoreApplication::translate("Dropdown", "Border style"));
+    borderWidth->setAccessibleName(QCoreApplication::translate("Dropdown", "Border width"));
     auto* border = new QHBoxLayout;
     border->setSpacing(4);
-    border->addWidget(ui.borderStyle, 1);
+    border->addWidget(borderStyle, 1);
     border->addWidget(new QLabel(QCoreApplication::translate("Dropdown", "Size:"), group));
-    border->addWidget(ui.borderWidth);
-    grid.row(QCoreApplication::translate("Dropdown", "Border:"), border, ui.borderStyle);
+    border->addWidget(borderWidth);
+    grid.row(QCoreApplication::translate("Dropdown", "Border:"), border, borderStyle);
+    chain << backgroundColour->button() << itemColour->button() << fontList << boldToggle
+          << italicToggle << underlineToggle << fontSize << ui.goTextField << ui.invertColours
+          << borderStyle << borderWidth;
     return group;
 }
 
@@ -251,14 +261,16 @@ void DropdownForm::setupUi(QWidget* tab, const TabContext& context) {
     addScopeChoice(*this);
     page->addWidget(frame.bar);
 
+    // Tab runs through the controls as they are made, the code area last.
+    QList<QWidget*> chain;
     auto* upper = new QHBoxLayout;
     upper->setSpacing(4);
     auto* left = new QVBoxLayout;
     left->setSpacing(3);
-    left->addWidget(buildItemProperties(*this, tab));
-    left->addWidget(buildList(*this, tab), 1);
+    left->addWidget(buildItemProperties(*this, chain, tab));
+    left->addWidget(buildList(*this, chain, tab), 1);
     upper->addLayout(left, 1);
-    upper->addWidget(buildGlobalProperties(*this, tab));
+    upper->addWidget(buildGlobalProperties(*this, chain, tab));
     page->addLayout(upper);
 
     page->addWidget(frame.buildCodeArea(CodeArea, tab), 1);
@@ -269,29 +281,8 @@ void DropdownForm::setupUi(QWidget* tab, const TabContext& context) {
     // The sample panel floats over the tab's top right corner.
     fontSample->raise();
 
-    setTabChain({nameField,
-                 urlField,
-                 insertAtStart,
-                 insertAtCurrent,
-                 insertAtEnd,
-                 addEntryButton,
-                 entryList,
-                 deleteButton,
-                 sortButton,
-                 clearAllButton,
-                 makeCodeButton,
-                 backgroundColour->button(),
-                 itemColour->button(),
-                 fontList,
-                 boldToggle,
-                 italicToggle,
-                 underlineToggle,
-                 fontSize,
-                 goTextField,
-                 invertColours,
-                 borderStyle,
-                 borderWidth,
-                 codePane,
-                 frame.codeButtons.at(0),
-                 frame.codeButtons.at(1)});
+    chain << codePane;
+    for (QPushButton* button : frame.codeButtons)
+        chain << button;
+    setTabChain(chain);
 }
