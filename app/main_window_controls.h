@@ -13,12 +13,20 @@ inline constexpr char HelpPanel[] = "StatusPanel1";
 inline constexpr char EmptyPanel[] = "StatusPanel2";
 
 inline constexpr char Exit[] = "Exit1";
+inline constexpr char FileNew[] = "FileNew";
+inline constexpr char FileOpen[] = "FileOpen";
+inline constexpr char FileSaveAsHtml[] = "FileSaveAsHtml";
+inline constexpr char FilePreview[] = "FilePreview";
+inline constexpr char FilePrint[] = "FilePrint";
+inline constexpr char FilePublish[] = "FilePublish";
+inline constexpr char RecentProjects[] = "RecentProjects";
 inline constexpr char Undo[] = "Undo1";
 inline constexpr char Cut[] = "Cut1";
 inline constexpr char Copy[] = "Copy1";
 inline constexpr char Paste[] = "Paste1";
 inline constexpr char Delete[] = "Delete1";
 inline constexpr char SelectAll[] = "SelectAll1";
+inline constexpr char OptionsMenu[] = "MainOptionsMenu";
 
 inline constexpr char ViewDropdown[] = "DropdownMenuMaker1";
 inline constexpr char ViewPopup[] = "PopupMaker1";

@@ -1,12 +1,13 @@
 #include "app/main_window_form.h"
 
+#include "app/main_window_controls.h"
 #include "editor/editor_tab.h"
 #include "makers/dropdown/dropdown_tab.h"
 #include "makers/mouseover/mouseover_tab.h"
 #include "makers/popup/popup_tab.h"
 #include "makers/slideshow/slideshow_tab.h"
+#include "widgets/control_factory.h"
 #include "widgets/edit_actions.h"
-#include "widgets/form_parts.h"
 #include "widgets/hint.h"
 #include "widgets/icons.h"
 #include "widgets/tab_context.h"
@@ -19,6 +20,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <iterator>
+
+using namespace main_window;
 
 namespace {
 
@@ -57,27 +60,27 @@ constexpr struct {
     QKeyCombination keys;
     const char* icon;
 } TabCommandRows[] = {
-    {{"FileNew", QT_TRANSLATE_NOOP("MainWindow", "&New"),
+    {{controls::FileNew, QT_TRANSLATE_NOOP("MainWindow", "&New"),
       QT_TRANSLATE_NOOP("MainWindow", "New|Start a new page on this tab")},
      Qt::CTRL | Qt::Key_N,
      "document-new"},
-    {{"FileOpen", QT_TRANSLATE_NOOP("MainWindow", "&Open..."),
+    {{controls::FileOpen, QT_TRANSLATE_NOOP("MainWindow", "&Open..."),
       QT_TRANSLATE_NOOP("MainWindow", "Open|Open a script in the JS Editor")},
      Qt::CTRL | Qt::Key_O,
      "document-open"},
-    {{"FileSaveAsHtml", QT_TRANSLATE_NOOP("MainWindow", "Save As &HTML..."),
+    {{controls::FileSaveAsHtml, QT_TRANSLATE_NOOP("MainWindow", "Save As &HTML..."),
       QT_TRANSLATE_NOOP("MainWindow", "Save As HTML|Save this tab's code as an HTML file")},
      Qt::CTRL | Qt::Key_S,
      "text-html"},
-    {{"FilePreview", QT_TRANSLATE_NOOP("MainWindow", "Pre&view"),
+    {{controls::FilePreview, QT_TRANSLATE_NOOP("MainWindow", "Pre&view"),
       QT_TRANSLATE_NOOP("MainWindow", "Preview|Show this tab's page in the web browser")},
      QKeyCombination(Qt::Key_F12),
      "web-browser"},
-    {{"FilePrint", QT_TRANSLATE_NOOP("MainWindow", "&Print"),
+    {{controls::FilePrint, QT_TRANSLATE_NOOP("MainWindow", "&Print"),
       QT_TRANSLATE_NOOP("MainWindow", "Print|Print this tab's code")},
      Qt::CTRL | Qt::Key_P,
      "document-print"},
-    {{"FilePublish", QT_TRANSLATE_NOOP("MainWindow", "Pu&blish..."),
+    {{controls::FilePublish, QT_TRANSLATE_NOOP("MainWindow", "Pu&blish..."),
       QT_TRANSLATE_NOOP("MainWindow", "Publish|Publish the slideshow with its files")},
      Qt::CTRL | Qt::SHIFT | Qt::Key_P,
      "document-send"},
@@ -87,23 +90,23 @@ static_assert(std::size(TabCommandRows) == TabCommandCount);
 
 // The View and Wizards items, in tab order.
 constexpr MenuRow ViewRows[] = {
-    {"DropdownMenuMaker1", QT_TRANSLATE_NOOP("MainWindow", "Dropdown Menu Maker"),
+    {controls::ViewDropdown, QT_TRANSLATE_NOOP("MainWindow", "Dropdown Menu Maker"),
      QT_TRANSLATE_NOOP("MainWindow", "View Dropdown Menu Maker")},
-    {"PopupMaker1", QT_TRANSLATE_NOOP("MainWindow", "Popup Maker"),
+    {controls::ViewPopup, QT_TRANSLATE_NOOP("MainWindow", "Popup Maker"),
      QT_TRANSLATE_NOOP("MainWindow", "View Popup Maker")},
-    {"MouseOverButtonMaker1", QT_TRANSLATE_NOOP("MainWindow", "MouseOver Button Maker"),
+    {controls::ViewMouseOver, QT_TRANSLATE_NOOP("MainWindow", "MouseOver Button Maker"),
      QT_TRANSLATE_NOOP("MainWindow", "View MouseOver Button Maker")},
-    {"CollapseMenuMaker1", QT_TRANSLATE_NOOP("MainWindow", "Slideshow Maker"),
+    {controls::ViewSlideshow, QT_TRANSLATE_NOOP("MainWindow", "Slideshow Maker"),
      QT_TRANSLATE_NOOP("MainWindow", "View Slideshow Maker")},
-    {"JSEditor1", QT_TRANSLATE_NOOP("MainWindow", "JS Editor"),
+    {controls::ViewEditor, QT_TRANSLATE_NOOP("MainWindow", "JS Editor"),
      QT_TRANSLATE_NOOP("MainWindow", "View JavaScript Editor")},
 };
 constexpr MenuRow GuideRows[] = {
-    {"DropdownMenuMaker2", QT_TRANSLATE_NOOP("MainWindow", "Dropdown Menu Maker"), ""},
-    {"PopupMaker2", QT_TRANSLATE_NOOP("MainWindow", "Popup Maker"), ""},
-    {"MouseOverButtonMaker2", QT_TRANSLATE_NOOP("MainWindow", "MouseOver Button Maker"), ""},
-    {"SlideshowMaker1", QT_TRANSLATE_NOOP("MainWindow", "Slideshow Maker"), ""},
-    {"JSEditor2", QT_TRANSLATE_NOOP("MainWindow", "JS Editor"), ""},
+    {controls::DropdownWizard, QT_TRANSLATE_NOOP("MainWindow", "Dropdown Menu Maker"), ""},
+    {controls::PopupWizard, QT_TRANSLATE_NOOP("MainWindow", "Popup Maker"), ""},
+    {controls::MouseOverWizard, QT_TRANSLATE_NOOP("MainWindow", "MouseOver Button Maker"), ""},
+    {controls::SlideshowWizard, QT_TRANSLATE_NOOP("MainWindow", "Slideshow Maker"), ""},
+    {controls::EditorWizard, QT_TRANSLATE_NOOP("MainWindow", "JS Editor"), ""},
 };
 static_assert(std::size(ViewRows) == TabCount && std::size(GuideRows) == TabCount);
 
@@ -111,7 +114,7 @@ static_assert(std::size(ViewRows) == TabCount && std::size(GuideRows) == TabCoun
 
 void MainWindowForm::setupUi(QMainWindow* window, const TabContext& makerContext,
                              const TabContext& editorContext) {
-    window->setObjectName("Form1");
+    window->setObjectName(controls::Window);
     window->setWindowTitle(QCoreApplication::translate("MainWindow", "Quillmint v1.0"));
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -126,7 +129,7 @@ void MainWindowForm::setupUi(QMainWindow* window, const TabContext& makerContext
 void MainWindowForm::setupTabs(QMainWindow* window, const TabContext& makerContext,
                                const TabContext& editorContext) {
     tabs = new QTabWidget(window);
-    tabs->setObjectName("PageControl1");
+    tabs->setObjectName(controls::Tabs);
     tabs->setAccessibleName(QCoreApplication::translate("MainWindow", "Tools"));
     tabs->setDocumentMode(false);
     // Every caption whole, at any font: the window widens for the tab strip
@@ -157,7 +160,7 @@ void MainWindowForm::setupTabs(QMainWindow* window, const TabContext& makerConte
 
 void MainWindowForm::setupMenus(QMainWindow* window) {
     mainMenu = window->menuBar();
-    mainMenu->setObjectName("MainMenu1");
+    mainMenu->setObjectName(controls::MainMenu);
 
     fileMenu = mainMenu->addMenu(QCoreApplication::translate("MainWindow", "&File"));
     int command = 0;
@@ -191,30 +194,33 @@ void MainWindowForm::setupMenus(QMainWindow* window) {
                                     "Save Project As|Save the project under a new name"));
     recentProjectsMenu =
         fileMenu->addMenu(QCoreApplication::translate("MainWindow", "&Recent Projects"));
-    recentProjectsMenu->setObjectName("RecentProjects");
+    recentProjectsMenu->setObjectName(controls::RecentProjects);
     fileMenu->addSeparator();
-    exitItem = addItem(fileMenu, "Exit1", QCoreApplication::translate("MainWindow", "Exit"),
+    exitItem = addItem(fileMenu, controls::Exit, QCoreApplication::translate("MainWindow", "Exit"),
                        QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_X),
                        QCoreApplication::translate("MainWindow", "Exit Program"));
     exitItem->setIcon(themedIcon(QStringLiteral("application-exit")));
 
     QMenu* edit = mainMenu->addMenu(QCoreApplication::translate("MainWindow", "&Edit"));
-    undoItem = addForwarder(edit, "Undo1", editActions->undo, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undoItem =
+        addForwarder(edit, controls::Undo, editActions->undo, QKeySequence(Qt::CTRL | Qt::Key_Z));
     edit->addSeparator();
-    cutItem = addForwarder(edit, "Cut1", editActions->cut, QKeySequence(Qt::CTRL | Qt::Key_X));
-    copyItem = addForwarder(edit, "Copy1", editActions->copy, QKeySequence(Qt::CTRL | Qt::Key_C));
+    cutItem =
+        addForwarder(edit, controls::Cut, editActions->cut, QKeySequence(Qt::CTRL | Qt::Key_X));
+    copyItem =
+        addForwarder(edit, controls::Copy, editActions->copy, QKeySequence(Qt::CTRL | Qt::Key_C));
     pasteItem =
-        addForwarder(edit, "Paste1", editActions->paste, QKeySequence(Qt::CTRL | Qt::Key_V));
-    deleteItem =
-        addForwarder(edit, "Delete1", editActions->deleteSelection, QKeySequence(Qt::Key_Delete));
+        addForwarder(edit, controls::Paste, editActions->paste, QKeySequence(Qt::CTRL | Qt::Key_V));
+    deleteItem = addForwarder(edit, controls::Delete, editActions->deleteSelection,
+                              QKeySequence(Qt::Key_Delete));
     edit->addSeparator();
-    selectAllItem = addForwarder(edit, "SelectAll1", editActions->selectAll,
+    selectAllItem = addForwarder(edit, controls::SelectAll, editActions->selectAll,
                                  QKeySequence(Qt::CTRL | Qt::Key_A));
 
     QMenu* view = mainMenu->addMenu(QCoreApplication::translate("MainWindow", "&View"));
     // Alt+P: the Copy buttons of the tabs hold Alt+O.
     optionsMenu = mainMenu->addMenu(QCoreApplication::translate("MainWindow", "O&ptions"));
-    optionsMenu->setObjectName("MainOptionsMenu");
+    optionsMenu->setObjectName(controls::OptionsMenu);
     QMenu* wizards = mainMenu->addMenu(QCoreApplication::translate("MainWindow", "&Wizards"));
     for (int tab = 0; tab < TabCount; ++tab) {
         viewItems[tab] = addItem(view, ViewRows[tab].name,
@@ -231,27 +237,29 @@ void MainWindowForm::setupMenus(QMainWindow* window) {
     }
 
     QMenu* help = mainMenu->addMenu(QCoreApplication::translate("MainWindow", "&Help"));
-    helpItem = addItem(help, "Help3", QCoreApplication::translate("MainWindow", "Help"),
+    helpItem = addItem(help, controls::Help, QCoreApplication::translate("MainWindow", "Help"),
                        QKeySequence(Qt::Key_F1),
                        QCoreApplication::translate("MainWindow", "Help Document"));
     helpItem->setIcon(themedIcon(QStringLiteral("help-browser")));
-    readmeItem = addItem(help, "Readme1", QCoreApplication::translate("MainWindow", "Readme"),
-                         QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R),
-                         QCoreApplication::translate("MainWindow", "Readme"));
-    showTipsItem = addItem(
-        help, "ShowStartupTips1", QCoreApplication::translate("MainWindow", "Show Startup Tips"),
-        QKeySequence(), QCoreApplication::translate("MainWindow", "Show Tips At Startup"));
+    readmeItem =
+        addItem(help, controls::Readme, QCoreApplication::translate("MainWindow", "Readme"),
+                QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R),
+                QCoreApplication::translate("MainWindow", "Readme"));
+    showTipsItem =
+        addItem(help, controls::ShowStartupTips,
+                QCoreApplication::translate("MainWindow", "Show Startup Tips"), QKeySequence(),
+                QCoreApplication::translate("MainWindow", "Show Tips At Startup"));
     showTipsItem->setCheckable(true);
     showTipsItem->setChecked(true);
     // No "On The Web": Quillmint has no web site or support address.
     help->addSeparator();
-    aboutItem = addItem(help, "About2", QCoreApplication::translate("MainWindow", "About"),
+    aboutItem = addItem(help, controls::About, QCoreApplication::translate("MainWindow", "About"),
                         QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_A),
                         QCoreApplication::translate("MainWindow", "About"));
     aboutItem->setIcon(themedIcon(QStringLiteral("help-about")));
 
     contextMenu = new QMenu(window);
-    contextMenu->setObjectName("PopupMenu4");
+    contextMenu->setObjectName(controls::PaneMenu);
     contextMenu->addAction(undoItem);
     contextMenu->addSeparator();
     contextMenu->addActions({cutItem, copyItem, pasteItem, deleteItem});
@@ -261,14 +269,14 @@ void MainWindowForm::setupMenus(QMainWindow* window) {
 
 void MainWindowForm::setupStatusBar(QMainWindow* window) {
     statusLine = window->statusBar();
-    statusLine->setObjectName("StatusBar1");
+    statusLine->setObjectName(controls::StatusBar);
     statusLine->setSizeGripEnabled(false);
     helpPanel =
         new QLabel(QCoreApplication::translate("MainWindow", "Press F1 For Help"), statusLine);
-    helpPanel->setObjectName("StatusPanel1");
+    helpPanel->setObjectName(controls::HelpPanel);
     helpPanel->setMinimumWidth(150);
     emptyPanel = new QLabel(statusLine);
-    emptyPanel->setObjectName("StatusPanel2");
+    emptyPanel->setObjectName(controls::EmptyPanel);
     // Normal (not permanent) widgets: a status message hides them, which is
     // the single-line mode; clearing it brings the panels back.
     statusLine->addWidget(helpPanel);

@@ -10,7 +10,7 @@
 #include "makers/slideshow/slideshow_fields.h"
 #include "makers/slideshow/slideshow_tab.h"
 #include "widgets/field_binding.h"
-#include "widgets/form_parts.h"
+#include "widgets/file_requests.h"
 #include "widgets/modern_output.h"
 
 #include <QAction>

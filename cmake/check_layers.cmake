@@ -1,9 +1,10 @@
 # Fails when a source file includes one from a higher layer.
-# Layers, from the bottom: core (and the page functions), widgets, the tools
-# (makers, editor, guidance), app. Run with -DSOURCE_DIR=<checkout>.
+# Layers, from the bottom: core (and the page functions, with the names of
+# the controls they fill), widgets, the tools (makers, editor, guidance), app.
+# Run with -DSOURCE_DIR=<checkout>.
 function(layer_of path out)
   if(path MATCHES "^core/" OR path MATCHES "^makers/[a-z]+/[a-z_]+_(page|publisher|fields)\\.(h|cpp)$"
-     OR path MATCHES "^editor/editor_page\\.(h|cpp)$")
+     OR path MATCHES "^editor/(editor_page\\.(h|cpp)|tag_palette_controls\\.h)$")
     set(${out} 1 PARENT_SCOPE)
   elseif(path MATCHES "^widgets/")
     set(${out} 2 PARENT_SCOPE)

@@ -1,46 +1,50 @@
 #include "editor/editor_form.h"
 
+#include "editor/editor_controls.h"
 #include "editor/editor_page.h"
-#include "widgets/form_parts.h"
+#include "widgets/code_pane.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+using namespace editor;
+
 namespace {
 
 const ToolBarRow ToolBar = {
-    .bar = "ToolBar7",
-    .newButton = "ToolButton63",
-    .saveButton = "ToolButton64",
-    .saveMenu = "PopupMenu14",
-    .saveAs = {{"AsJS1", QT_TRANSLATE_NOOP("ToolTab", "As JS"), "", FrameCommand::None,
+    .bar = controls::ToolBar,
+    .newButton = controls::NewButton,
+    .saveButton = controls::SaveButton,
+    .saveMenu = controls::SaveMenu,
+    .saveAs = {{controls::SaveAsJs, QT_TRANSLATE_NOOP("ToolTab", "As JS"), "", FrameCommand::None,
                 "text-x-script"},
-               {"AsHTML5", QT_TRANSLATE_NOOP("ToolTab", "As HTML"), "", FrameCommand::SaveAsHtml}},
-    .printButton = "ToolButton73",
-    .optionsButton = "ToolButton75",
-    .optionsMenu = "PopupMenu15",
-    .options = {{"StripHTML1", QT_TRANSLATE_NOOP("ToolTab", "Strip HTML Tags"),
+               {controls::SaveAsHtml, QT_TRANSLATE_NOOP("ToolTab", "As HTML"), "",
+                FrameCommand::SaveAsHtml}},
+    .printButton = controls::PrintButton,
+    .optionsButton = controls::OptionsButton,
+    .optionsMenu = controls::OptionsMenu,
+    .options = {{controls::StripHtml, QT_TRANSLATE_NOOP("ToolTab", "Strip HTML Tags"),
                  QT_TRANSLATE_NOOP("ToolTab", "Remove <script> And Comment Tags"),
                  FrameCommand::None, "edit-clear"}},
     .optionsOnPlainClick = true,
-    .helpButton = "ToolButton76",
-    .helpEntry = "Help7",
-    .aboutEntry = "About6",
+    .helpButton = controls::HelpButton,
+    .helpEntry = controls::HelpEntry,
+    .aboutEntry = controls::AboutEntry,
     .helpPage = 5,
-    .helpMenu = "PopupMenu16",
-    .openButton = {"ToolButton77", QT_TRANSLATE_NOOP("ToolTab", "Open"),
+    .helpMenu = controls::HelpMenu,
+    .openButton = {controls::OpenButton, QT_TRANSLATE_NOOP("ToolTab", "Open"),
                    QT_TRANSLATE_NOOP("ToolTab", "Open")},
     .saveCaption = QT_TRANSLATE_NOOP("ToolTab", "Save"),
-    .editButtonNames = {"ToolButton66", "ToolButton67", "ToolButton68", "ToolButton70",
-                        "ToolButton71"},
-    .toggles = {{"ToolButton78", QT_TRANSLATE_NOOP("ToolTab", "Tags"),
+    .editButtonNames = {controls::CutButton, controls::CopyButton, controls::PasteButton,
+                        controls::UndoButton, controls::DeleteButton},
+    .toggles = {{controls::TagInspectorToggle, QT_TRANSLATE_NOOP("ToolTab", "Tags"),
                  QT_TRANSLATE_NOOP("ToolTab",
                                    "Toggle Tag Inspector (Ctrl+Shift+T goes to it)|Show or close "
                                    "the Tag Inspector; Ctrl+Shift+T moves the keyboard into it"),
                  FrameCommand::None, "insert-text", QT_TRANSLATE_NOOP("ToolTab", "Tag Inspector")},
-                {"ToolButton79", QT_TRANSLATE_NOOP("ToolTab", "Words"),
+                {controls::ReservedWordsToggle, QT_TRANSLATE_NOOP("ToolTab", "Words"),
                  QT_TRANSLATE_NOOP("ToolTab",
                                    "Toggle Predefined Words (Ctrl+Shift+W goes to them)|Show or "
                                    "close the Reserved Words; Ctrl+Shift+W moves the keyboard into "
@@ -52,7 +56,7 @@ const ToolBarRow ToolBar = {
 
 QPlainTextEdit* makeEditor(QWidget* parent) {
     auto* pane = new QPlainTextEdit(parent);
-    pane->setObjectName("Memo21");
+    pane->setObjectName(controls::Editor);
     // Tab indents here; Ctrl+Tab, or Esc then Tab, moves on (EditorTab).
     styleCodePane(pane, TabKey::Typed);
     showNavyText(pane);

@@ -12,9 +12,6 @@ struct TabContext;
 // them into the tab with the objectNames the program is addressed by; the
 // tab keeps the behaviour.
 struct EditorForm final {
-    // The tab page's objectName, which it has before its controls are built.
-    static constexpr char PageName[] = "TabSheet5";
-
     void setupUi(QWidget* tab, const TabContext& context);
 
     // The tool bar; the editor's own entries and toggles are named below.

@@ -1,11 +1,12 @@
 #include "editor/editor_tab.h"
 
 #include "core/text_file.h"
+#include "editor/editor_controls.h"
 #include "editor/reserved_words.h"
 #include "editor/tag_palette.h"
 #include "widgets/background_save.h"
 #include "widgets/file_drop.h"
-#include "widgets/form_parts.h"
+#include "widgets/file_requests.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
 
@@ -22,6 +23,8 @@
 #include <QVBoxLayout>
 #include <memory>
 
+using namespace editor;
+
 namespace {
 
 // Beyond this the pane takes seconds to lay the text out, so such files are
@@ -32,7 +35,7 @@ OutputSetup outputSetup(QPlainTextEdit* pane, const TextEncoding* encoding) {
     OutputSetup setup;
     setup.encoding = [encoding] { return *encoding; };
     setup.pane = pane;
-    setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog11"),
+    setup.htmlDialog = htmlSaveRequest(controls::HtmlSaveDialog,
                                        QCoreApplication::translate("Editor", "HTML File (*.html)"));
     setup.recordsHtmlSave = false;
     setup.preview = OutputSetup::Preview::TemporaryFile;
@@ -44,15 +47,15 @@ OutputSetup outputSetup(QPlainTextEdit* pane, const TextEncoding* encoding) {
 EditorTab::EditorTab(const TabContext& tabContext, QWidget* parent)
     : TabPage(parent), context(tabContext),
       openDialog(openFileRequest(
-          QStringLiteral("OpenDialog4"), QCoreApplication::translate("Editor", "Open"),
+          controls::OpenDialog, QCoreApplication::translate("Editor", "Open"),
           {QCoreApplication::translate("Editor", "HTML Files (*.html *.htm *.shtml)"),
            QCoreApplication::translate("Editor", "JS Files (*.js)"),
            QCoreApplication::translate("Editor", "All Files (*)")},
           2)),
       saveJsDialog(saveFileRequest(
-          QStringLiteral("SaveDialog10"), QCoreApplication::translate("Editor", "Save as JS"),
+          controls::JsSaveDialog, QCoreApplication::translate("Editor", "Save as JS"),
           QCoreApplication::translate("Editor", "JS Files (*.js)"), QStringLiteral("js"))) {
-    setObjectName(QLatin1String(EditorForm::PageName));
+    setObjectName(QLatin1String(controls::Tab));
     if (!context.buildLater)
         build();
 }

@@ -2,6 +2,7 @@
 
 #include "core/text_file.h"
 #include "editor/editor_tab.h"
+#include "editor/reserved_words_controls.h"
 #include "widgets/desktop.h"
 
 #include <QCoreApplication>
@@ -10,9 +11,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
+using namespace reserved_words;
+
 ReservedWordsWindow::ReservedWordsWindow(QWidget* mainWindow, EditorTab* editor,
                                          const QString& shippedData)
-    : ToolWindow(mainWindow, "Form3",
+    : ToolWindow(mainWindow, controls::Window,
                  QCoreApplication::translate("ReservedWords", "Reserved Words")),
       editor(editor), shippedData(shippedData) {
     move(406, 170);

@@ -1,13 +1,17 @@
 #include "editor/reserved_words_form.h"
 
+#include "editor/reserved_words_controls.h"
+
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace reserved_words;
+
 void ReservedWordsForm::setupUi(QWidget* window) {
     wordList = new QListWidget(window);
-    wordList->setObjectName("ListBox1");
+    wordList->setObjectName(controls::Words);
     wordList->setSelectionMode(QAbstractItemView::SingleSelection);
     // A long word list is laid out a batch at a time between events, so
     // showing the window never waits for the whole list.
@@ -19,7 +23,7 @@ void ReservedWordsForm::setupUi(QWidget* window) {
 
     addButton =
         new QPushButton(QCoreApplication::translate("ReservedWords", "Add Selected Tag"), window);
-    addButton->setObjectName("Button1");
+    addButton->setObjectName(controls::AddSelected);
     addButton->setEnabled(false);
 
     // The list fills the window above the button; a larger font widens the

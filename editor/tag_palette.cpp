@@ -2,14 +2,18 @@
 
 #include "editor/editor_page.h"
 #include "editor/editor_tab.h"
+#include "editor/tag_palette_controls.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTabWidget>
 #include <QToolButton>
 
+using namespace tag_palette;
+
 TagInspector::TagInspector(QWidget* mainWindow, EditorTab* editorTab)
-    : ToolWindow(mainWindow, "Form2", QCoreApplication::translate("TagInspector", "Tag Inspector")),
+    : ToolWindow(mainWindow, controls::Window,
+                 QCoreApplication::translate("TagInspector", "Tag Inspector")),
       editor(editorTab) {
     setFixedSize(538, 57);
     move(198, 46);

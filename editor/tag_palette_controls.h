@@ -1,33 +1,108 @@
 #pragma once
 
 // The Tag Inspector's controls by role: the objectName each one carries.
-// Its snippet buttons are named by the snippet table (editor_page); these are
-// the ones addressed one by one.
 namespace tag_palette::controls {
 
 inline constexpr char Window[] = "Form2";
 inline constexpr char Pages[] = "PageControl1";
 
+// The snippet buttons, page by page.
 inline constexpr char Function[] = "SpeedButton1";
 inline constexpr char Variable[] = "SpeedButton2";
 inline constexpr char Comment[] = "SpeedButton3";
 inline constexpr char NoScript[] = "SpeedButton4";
-inline constexpr char Backspace[] = "SpeedButton5";
+inline constexpr char Not[] = "SpeedButton16";
+inline constexpr char LessThan[] = "SpeedButton17";
+inline constexpr char GreaterThan[] = "SpeedButton18";
+inline constexpr char LessOrEqual[] = "SpeedButton19";
+inline constexpr char GreaterOrEqual[] = "SpeedButton20";
+inline constexpr char Equality[] = "SpeedButton21";
+inline constexpr char Inequality[] = "SpeedButton22";
+inline constexpr char And[] = "SpeedButton23";
+inline constexpr char Or[] = "SpeedButton24";
+inline constexpr char Conditional[] = "SpeedButton25";
+inline constexpr char Comma[] = "SpeedButton26";
+inline constexpr char Negation[] = "SpeedButton34";
+inline constexpr char Increment[] = "SpeedButton28";
+inline constexpr char Decrement[] = "SpeedButton27";
+inline constexpr char Multiplication[] = "SpeedButton29";
+inline constexpr char Division[] = "SpeedButton30";
+inline constexpr char Modulo[] = "SpeedButton31";
+inline constexpr char Addition[] = "SpeedButton32";
+inline constexpr char Subtraction[] = "SpeedButton33";
 inline constexpr char IfElse[] = "SpeedButton12";
 inline constexpr char Switch[] = "SpeedButton13";
 inline constexpr char While[] = "SpeedButton14";
 inline constexpr char For[] = "SpeedButton15";
-inline constexpr char Not[] = "SpeedButton16";
-inline constexpr char And[] = "SpeedButton23";
+inline constexpr char Backspace[] = "SpeedButton5";
+inline constexpr char Formfeed[] = "SpeedButton6";
+inline constexpr char NewLine[] = "SpeedButton7";
+inline constexpr char CarriageReturn[] = "SpeedButton8";
+inline constexpr char Tab[] = "SpeedButton9";
+inline constexpr char SingleQuote[] = "SpeedButton10";
+inline constexpr char DoubleQuote[] = "SpeedButton11";
 inline constexpr char OnClick[] = "SpeedButton35";
+inline constexpr char OnMouseOver[] = "SpeedButton36";
+inline constexpr char OnMouseOut[] = "SpeedButton37";
+inline constexpr char OnSubmit[] = "SpeedButton38";
+inline constexpr char OnFocus[] = "SpeedButton39";
+inline constexpr char OnBlur[] = "SpeedButton40";
+inline constexpr char OnLoad[] = "SpeedButton41";
+inline constexpr char OnUnload[] = "SpeedButton42";
+inline constexpr char OnError[] = "SpeedButton43";
+inline constexpr char OnChange[] = "SpeedButton44";
+inline constexpr char OnSelect[] = "SpeedButton45";
+inline constexpr char OnAbort[] = "SpeedButton46";
 inline constexpr char Alert[] = "SpeedButton47";
+inline constexpr char Confirm[] = "SpeedButton48";
+inline constexpr char Prompt[] = "SpeedButton49";
 inline constexpr char NewArray[] = "SpeedButton50";
+inline constexpr char NewDate[] = "SpeedButton51";
+inline constexpr char NewImage[] = "SpeedButton52";
 inline constexpr char Year[] = "SpeedButton53";
+inline constexpr char Month[] = "SpeedButton54";
+inline constexpr char Day[] = "SpeedButton55";
+inline constexpr char Hours[] = "SpeedButton56";
+inline constexpr char Minutes[] = "SpeedButton57";
+inline constexpr char Seconds[] = "SpeedButton58";
+inline constexpr char Date[] = "SpeedButton59";
+inline constexpr char Time[] = "SpeedButton60";
 inline constexpr char TimezoneOffset[] = "SpeedButton61";
+inline constexpr char Absolute[] = "SpeedButton62";
+inline constexpr char ArcCosine[] = "SpeedButton63";
+inline constexpr char ArcSine[] = "SpeedButton64";
 inline constexpr char ArcTangent[] = "SpeedButton65";
+inline constexpr char Ceiling[] = "SpeedButton66";
+inline constexpr char Cosine[] = "SpeedButton67";
+inline constexpr char Exponential[] = "SpeedButton68";
+inline constexpr char Floor[] = "SpeedButton69";
+inline constexpr char Logarithm[] = "SpeedButton70";
 inline constexpr char Max[] = "SpeedButton71";
+inline constexpr char Min[] = "SpeedButton72";
+inline constexpr char Power[] = "SpeedButton73";
+inline constexpr char Random[] = "SpeedButton74";
+inline constexpr char Round[] = "SpeedButton75";
+inline constexpr char Sine[] = "SpeedButton76";
+inline constexpr char SquareRoot[] = "SpeedButton77";
+inline constexpr char Tangent[] = "SpeedButton78";
 inline constexpr char Anchor[] = "SpeedButton79";
+inline constexpr char Big[] = "SpeedButton80";
+inline constexpr char Blink[] = "SpeedButton81";
+inline constexpr char Bold[] = "SpeedButton82";
+inline constexpr char CharAt[] = "SpeedButton83";
+inline constexpr char Fixed[] = "SpeedButton84";
+inline constexpr char FontColour[] = "SpeedButton85";
+inline constexpr char FontSize[] = "SpeedButton86";
 inline constexpr char IndexOf[] = "SpeedButton87";
+inline constexpr char Italics[] = "SpeedButton88";
 inline constexpr char LastIndexOf[] = "SpeedButton89";
+inline constexpr char Link[] = "SpeedButton90";
+inline constexpr char Small[] = "SpeedButton91";
+inline constexpr char Strike[] = "SpeedButton92";
+inline constexpr char Substring[] = "SpeedButton93";
+inline constexpr char Superscript[] = "SpeedButton94";
+inline constexpr char Subscript[] = "SpeedButton95";
+inline constexpr char ToLowerCase[] = "SpeedButton96";
+inline constexpr char ToUpperCase[] = "SpeedButton97";
 
 } // namespace tag_palette::controls

@@ -1,6 +1,7 @@
 #include "editor/tag_palette_form.h"
 
 #include "editor/editor_page.h"
+#include "editor/tag_palette_controls.h"
 #include "widgets/hint.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <algorithm>
+
+using namespace tag_palette;
 
 namespace {
 
@@ -99,7 +102,7 @@ QToolButton* makeButton(const Snippet& snippet, int width, const QColor& tint, Q
 
 void TagInspectorForm::setupUi(QWidget* window) {
     pages = new QTabWidget(window);
-    pages->setObjectName("PageControl1");
+    pages->setObjectName(controls::Pages);
     pages->setUsesScrollButtons(true);
     pages->setFocusPolicy(Qt::NoFocus);
     pages->tabBar()->setFocusPolicy(Qt::NoFocus);

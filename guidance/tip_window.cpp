@@ -2,6 +2,7 @@
 
 #include "core/text_file.h"
 #include "guidance/shipped_text.h"
+#include "guidance/tip_window_controls.h"
 #include "widgets/desktop.h"
 
 #include <QCheckBox>
@@ -11,6 +12,8 @@
 #include <QScreen>
 #include <QShortcut>
 #include <chrono>
+
+using namespace tip_window;
 
 namespace {
 
@@ -24,7 +27,8 @@ std::mt19937 clockSeededGenerator() {
 } // namespace
 
 TipWindow::TipWindow(QWidget* mainWindow, const QString& shippedData)
-    : ToolWindow(mainWindow, "Form5", QCoreApplication::translate("TipWindow", "Startup Tip")),
+    : ToolWindow(mainWindow, controls::Window,
+                 QCoreApplication::translate("TipWindow", "Startup Tip")),
       shippedData(shippedData), randomTips(clockSeededGenerator()) {
     form.setupUi(this);
     connect(form.showAtStartupBox, &QCheckBox::toggled, this, &TipWindow::showAtStartupClicked);

@@ -1,8 +1,9 @@
 #include "guidance/tip_window_form.h"
 
 #include "guidance/read_only_text.h"
-#include "widgets/form_parts.h"
+#include "guidance/tip_window_controls.h"
 #include "widgets/jpeg_image.h"
+#include "widgets/tab_chain.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -11,31 +12,34 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace tip_window;
+
 void TipWindowForm::setupUi(QWidget* window) {
     picture = new QLabel(window);
-    picture->setObjectName("Image1");
+    picture->setObjectName(controls::Picture);
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     showJpegWhenShown(picture, QStringLiteral(":/pictures/tip.jpg"));
 
     heading = new QLabel(QCoreApplication::translate("TipWindow", "Did You Know?"), window);
-    heading->setObjectName("Label1");
+    heading->setObjectName(controls::Heading);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
 
-    tipText = makeReadOnlyText("Memo1", QCoreApplication::translate("TipWindow", "Tip"), window);
+    tipText =
+        makeReadOnlyText(controls::Tip, QCoreApplication::translate("TipWindow", "Tip"), window);
     heading->setBuddy(tipText);
 
     showAtStartupBox =
         new QCheckBox(QCoreApplication::translate("TipWindow", "Show Tips At Startup"), window);
-    showAtStartupBox->setObjectName("CheckBox1");
+    showAtStartupBox->setObjectName(controls::ShowAtStartup);
     showAtStartupBox->setChecked(true);
 
     nextTipButton =
         new QPushButton(QCoreApplication::translate("TipWindow", "&Next Tip >>"), window);
-    nextTipButton->setObjectName("Button1");
+    nextTipButton->setObjectName(controls::NextTip);
     closeButton = new QPushButton(QCoreApplication::translate("TipWindow", "&Close"), window);
-    closeButton->setObjectName("Button2");
+    closeButton->setObjectName(controls::Close);
     // Enter presses the focused button, as in a dialog.
     nextTipButton->setAutoDefault(true);
     closeButton->setAutoDefault(true);

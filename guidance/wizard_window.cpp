@@ -1,6 +1,7 @@
 #include "guidance/wizard_window.h"
 
 #include "guidance/shipped_text.h"
+#include "guidance/wizard_window_controls.h"
 #include "widgets/desktop.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,8 @@
 #include <QScreen>
 #include <QShortcut>
 #include <algorithm>
+
+using namespace wizard_window;
 
 namespace {
 
@@ -22,7 +25,7 @@ constexpr int WizardLeft = 620;
 } // namespace
 
 WizardWindow::WizardWindow(QWidget* mainWindow, const QString& shippedData)
-    : ToolWindow(mainWindow, "Form6", QCoreApplication::translate("Wizard", "Wizard")),
+    : ToolWindow(mainWindow, controls::Window, QCoreApplication::translate("Wizard", "Wizard")),
       mainWindow(mainWindow), shippedData(shippedData) {
     form.setupUi(this, ClientWidth);
     connect(form.previousButton, &QPushButton::clicked, this, &WizardWindow::previousStep);

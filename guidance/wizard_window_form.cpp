@@ -1,14 +1,18 @@
 #include "guidance/wizard_window_form.h"
 
 #include "guidance/read_only_text.h"
-#include "widgets/form_parts.h"
+#include "guidance/wizard_window_controls.h"
+#include "widgets/control_factory.h"
 #include "widgets/jpeg_image.h"
+#include "widgets/tab_chain.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+using namespace wizard_window;
 
 namespace {
 
@@ -18,7 +22,7 @@ constexpr int BannerHeight = 70;
 
 void WizardWindowForm::setupUi(QWidget* window, int width) {
     banner = new QLabel(window);
-    banner->setObjectName("Image1");
+    banner->setObjectName(controls::Picture);
     banner->setFixedSize(width, BannerHeight);
     showJpegWhenShown(banner, QStringLiteral(":/pictures/wizard.jpg"));
 
@@ -27,7 +31,7 @@ void WizardWindowForm::setupUi(QWidget* window, int width) {
     // reads in any palette: dark on white by default, light on dark in a dark one.
     stepLabel =
         new QLabel(QCoreApplication::translate("Wizard", "Step %1 / %2").arg(1).arg(5), banner);
-    stepLabel->setObjectName("Label1");
+    stepLabel->setObjectName(controls::Step);
     stepLabel->setAutoFillBackground(true);
     stepLabel->setBackgroundRole(QPalette::Base);
     stepLabel->setForegroundRole(QPalette::Text);
@@ -36,18 +40,18 @@ void WizardWindowForm::setupUi(QWidget* window, int width) {
     stepLabel->setFont(small);
     stepLabel->setContentsMargins(3, 0, 3, 0);
 
-    stepText =
-        makeReadOnlyText("Memo1", QCoreApplication::translate("Wizard", "Wizard step"), window);
+    stepText = makeReadOnlyText(controls::Text,
+                                QCoreApplication::translate("Wizard", "Wizard step"), window);
 
     previousButton = new QPushButton(QCoreApplication::translate("Wizard", "< Previous"), window);
-    previousButton->setObjectName("Button1");
+    previousButton->setObjectName(controls::Previous);
     previousButton->setAccessibleName(QCoreApplication::translate("Wizard", "Previous step"));
     previousButton->setEnabled(false);
     nextButton = new QPushButton(QCoreApplication::translate("Wizard", "Next >"), window);
-    nextButton->setObjectName("Button2");
+    nextButton->setObjectName(controls::Next);
     nextButton->setAccessibleName(QCoreApplication::translate("Wizard", "Next step"));
     closeButton = new QPushButton(QCoreApplication::translate("Wizard", "Close"), window);
-    closeButton->setObjectName("Button3");
+    closeButton->setObjectName(controls::Close);
 
     // Three buttons share the width: widths follow the captions, not the
     // style's minimum, and a larger font widens the window.

@@ -1,10 +1,11 @@
 #include "widgets/edit_actions.h"
 
 #include "widgets/desktop.h"
+#include "widgets/edit_actions_controls.h"
 #include "widgets/find_dialog.h"
-#include "widgets/form_parts.h"
 #include "widgets/hint.h"
 #include "widgets/icons.h"
+#include "widgets/single_line_fields.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -15,6 +16,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+
+using namespace edit_actions;
 
 namespace {
 
@@ -36,30 +39,30 @@ QAction* makeAction(QObject* parent, const char* name, const QString& text, cons
 } // namespace
 
 EditActions::EditActions(QObject* parent) : QObject(parent) {
-    setObjectName("ActionList1");
-    undo = makeAction(this, "EditUndo1", QCoreApplication::translate("EditActions", "&Undo"),
+    setObjectName(controls::ActionList);
+    undo = makeAction(this, controls::Undo, QCoreApplication::translate("EditActions", "&Undo"),
                       QCoreApplication::translate("EditActions", "Undo|Reverts the last action"),
                       "edit-undo");
-    cut = makeAction(this, "EditCut1", QCoreApplication::translate("EditActions", "Cu&t"),
+    cut = makeAction(this, controls::Cut, QCoreApplication::translate("EditActions", "Cu&t"),
                      QCoreApplication::translate(
                          "EditActions", "Cut|Cuts the selection and puts it on the Clipboard"),
                      "edit-cut");
-    copy = makeAction(this, "EditCopy1", QCoreApplication::translate("EditActions", "&Copy"),
+    copy = makeAction(this, controls::Copy, QCoreApplication::translate("EditActions", "&Copy"),
                       QCoreApplication::translate(
                           "EditActions", "Copy|Copies the selection and puts it on the Clipboard"),
                       "edit-copy");
     paste =
-        makeAction(this, "EditPaste1", QCoreApplication::translate("EditActions", "&Paste"),
+        makeAction(this, controls::Paste, QCoreApplication::translate("EditActions", "&Paste"),
                    QCoreApplication::translate("EditActions", "Paste|Inserts Clipboard contents"),
                    "edit-paste");
     deleteSelection = makeAction(
-        this, "EditDelete1", QCoreApplication::translate("EditActions", "&Delete"),
+        this, controls::Delete, QCoreApplication::translate("EditActions", "&Delete"),
         QCoreApplication::translate("EditActions", "Delete|Erases the selection"), "edit-delete");
     selectAll = makeAction(
-        this, "EditSelectAll1", QCoreApplication::translate("EditActions", "Select &All"),
+        this, controls::SelectAll, QCoreApplication::translate("EditActions", "Select &All"),
         QCoreApplication::translate("EditActions", "Select All|Selects the entire document"),
         "edit-select-all");
-    find = makeAction(this, "SearchFind1", QCoreApplication::translate("EditActions", "&Find..."),
+    find = makeAction(this, controls::Find, QCoreApplication::translate("EditActions", "&Find..."),
                       QCoreApplication::translate("EditActions", "Find|Finds the specified text"));
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     find->setShortcutContext(Qt::WindowShortcut);

@@ -2,7 +2,7 @@
 
 #include "widgets/colour_setting.h"
 #include "widgets/font_box.h"
-#include "widgets/form_parts.h"
+#include "widgets/list_values.h"
 #include "widgets/spin_edit.h"
 
 #include <QAbstractButton>

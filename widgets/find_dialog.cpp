@@ -1,7 +1,6 @@
 #include "widgets/find_dialog.h"
 
 #include "widgets/form_grid.h"
-#include "widgets/form_parts.h"
 #include "widgets/single_line_fields.h"
 
 #include <QAbstractSpinBox>

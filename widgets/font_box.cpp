@@ -1,6 +1,6 @@
 #include "widgets/font_box.h"
 
-#include "widgets/form_parts.h"
+#include "widgets/control_factory.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,7 +1,7 @@
 #include "widgets/form_grid.h"
 
 #include "widgets/colour_setting.h"
-#include "widgets/form_parts.h"
+#include "widgets/control_factory.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

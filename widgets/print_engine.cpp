@@ -1,6 +1,7 @@
 #include "widgets/print_engine.h"
 
 #include "core/print_layout.h"
+#include "widgets/print_controls.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -8,6 +9,8 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+
+using namespace printing;
 
 namespace {
 
@@ -69,7 +72,7 @@ void quillmintPrint(const QString& text, QWidget* parent, PrintOutcome* outcome)
     QPrinter printer;
     printer.setDocName(QStringLiteral("Quillmint"));
     QPrintDialog dialog(&printer, parent);
-    dialog.setObjectName(QStringLiteral("PrintDialog1"));
+    dialog.setObjectName(controls::PrintDialog);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
                       QAbstractPrintDialog::PrintCollateCopies |
                       QAbstractPrintDialog::PrintShowPageSize);

@@ -3,6 +3,8 @@
 #include "core/text_file.h"
 #include "widgets/desktop.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRegularExpression>
@@ -70,6 +72,16 @@ void keepSingleLine(QLineEdit* field) {
 void keepFieldsSingleLine(QWidget* window) {
     for (QLineEdit* field : window->findChildren<QLineEdit*>())
         keepSingleLine(field);
+}
+
+QLineEdit* lineEditOf(QWidget* control) {
+    if (auto* line = qobject_cast<QLineEdit*>(control))
+        return line;
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        return combo->lineEdit();
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(control))
+        return spin->findChild<QLineEdit*>();
+    return nullptr;
 }
 
 #include "single_line_fields.moc"

@@ -13,3 +13,7 @@ void keepSingleLine(QLineEdit* field);
 // The same for every line edit inside `window`, those of editable combo
 // boxes included.
 void keepFieldsSingleLine(QWidget* window);
+
+// The line edit a text control types into: itself, or the one inside an
+// editable combo box or a spin box; nothing for other widgets.
+QLineEdit* lineEditOf(QWidget* control);

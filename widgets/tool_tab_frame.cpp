@@ -1,7 +1,8 @@
 #include "widgets/tool_tab_frame.h"
 
+#include "widgets/code_pane.h"
+#include "widgets/control_factory.h"
 #include "widgets/edit_actions.h"
-#include "widgets/form_parts.h"
 #include "widgets/help_links.h"
 #include "widgets/hint.h"
 #include "widgets/icons.h"

@@ -29,6 +29,7 @@ inline constexpr char BackgroundSwatch[] = "Memo1";
 inline constexpr char ItemColourButton[] = "BitBtn2";
 inline constexpr char ItemColourLabel[] = "Label4";
 inline constexpr char ItemColourSwatch[] = "Memo2";
+inline constexpr char MenuContrast[] = "MenuContrast";
 inline constexpr char FontSample[] = "Panel1";
 inline constexpr char HtmlSaveDialog[] = "SaveDialog1";
 inline constexpr char TextSaveDialog[] = "SaveDialog3";

@@ -1,13 +1,18 @@
 #include "makers/dropdown/dropdown_form.h"
 
 #include "core/field_table.h"
+#include "makers/dropdown/dropdown_controls.h"
+#include "makers/dropdown/dropdown_fields.h"
 #include "makers/dropdown/dropdown_page.h"
 #include "widgets/colour_setting.h"
 #include "widgets/contrast_warning.h"
+#include "widgets/control_factory.h"
+#include "widgets/density.h"
 #include "widgets/font_box.h"
 #include "widgets/form_grid.h"
-#include "widgets/form_parts.h"
 #include "widgets/hint.h"
+#include "widgets/list_values.h"
+#include "widgets/tab_chain.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -25,26 +30,30 @@
 #include <QToolBar>
 #include <QToolButton>
 
+using namespace dropdown;
+
 namespace {
 
-const ToolBarRow ToolBar = {.bar = "ToolBar1",
-                            .newButton = "ToolButton4",
-                            .saveButton = "ToolButton5",
-                            .saveAs = {saveAsHtmlEntry("AsHTML1"), saveAsTextEntry("AsText1")},
-                            .saveOnPlainClick = true,
-                            .printButton = "ToolButton14",
-                            .optionsButton = "ToolButton17",
-                            .options = {previewEntry("PreviewinBrowser1", "temp.html")},
-                            .helpButton = "ToolButton15",
-                            .helpEntry = "Help2",
-                            .aboutEntry = "About1",
-                            .helpPage = 1,
-                            .flush = true};
+const ToolBarRow ToolBar = {
+    .bar = controls::ToolBar,
+    .newButton = controls::NewButton,
+    .saveButton = controls::SaveButton,
+    .saveAs = {saveAsHtmlEntry(controls::SaveAsHtml), saveAsTextEntry(controls::SaveAsText)},
+    .saveOnPlainClick = true,
+    .printButton = controls::PrintButton,
+    .optionsButton = controls::OptionsButton,
+    .options = {previewEntry(controls::Preview, "temp.html")},
+    .helpButton = controls::HelpButton,
+    .helpEntry = controls::HelpEntry,
+    .aboutEntry = controls::AboutEntry,
+    .helpPage = 1,
+    .flush = true};
 
 const CodeAreaRow CodeArea = {
-    .pane = "Memo3",
-    .buttons = {copyCodeButton("BitBtn3", QT_TRANSLATE_NOOP("ToolTab", "C&opy to Clipboard")),
-                clearCodeButton("BitBtn8")},
+    .pane = fields::Code,
+    .buttons = {copyCodeButton(controls::CopyCode,
+                               QT_TRANSLATE_NOOP("ToolTab", "C&opy to Clipboard")),
+                clearCodeButton(controls::ClearCode)},
     .buttonSpacing = 2};
 
 const Density GroupDensity = {{4, 2, 4, 4}, 4, 2};
@@ -58,62 +67,64 @@ void fitTwoDigits(QComboBox* combo) {
 void addScopeChoice(DropdownForm& ui) {
     QMenu* options = ui.frame.optionsMenu;
     options->addSeparator();
-    ui.relevantCodeOnly =
+    QAction* relevantCodeOnly =
         options->addAction(QCoreApplication::translate("Dropdown", "Make Relevant Code Only"));
-    ui.relevantCodeOnly->setObjectName("MakeRelevantCodeOnly1");
-    setHint(ui.relevantCodeOnly,
+    relevantCodeOnly->setObjectName(fields::RelevantCodeOnly);
+    setHint(relevantCodeOnly,
             QCoreApplication::translate("Dropdown", "Make Relevant HTML Code Only"));
     ui.wholePage =
         options->addAction(QCoreApplication::translate("Dropdown", "Make All HTML Code"));
-    ui.wholePage->setObjectName("MakeAllHTMLCode1");
+    ui.wholePage->setObjectName(fields::WholePage);
     setHint(ui.wholePage, QCoreApplication::translate("Dropdown", "Make All HTML Code"));
     auto* scope = new QActionGroup(options);
     scope->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    for (QAction* choice : {ui.relevantCodeOnly, ui.wholePage}) {
+    for (QAction* choice : {relevantCodeOnly, ui.wholePage}) {
         choice->setCheckable(true);
         scope->addAction(choice);
     }
 }
 
-QWidget* buildItemProperties(DropdownForm& ui, QWidget* tab) {
+QWidget* buildItemProperties(DropdownForm& ui, QList<QWidget*>& chain, QWidget* tab) {
     auto* group = new QGroupBox(QCoreApplication::translate("Dropdown", " Item Properties "), tab);
     FormGrid grid(compact(new QGridLayout(group), GroupDensity), group);
 
-    ui.nameField = makeLineEdit("Edit3", group);
-    ui.urlField = makeLineEdit("Edit4", group);
+    ui.nameField = makeLineEdit(fields::ItemName, group);
+    ui.urlField = makeLineEdit(fields::ItemUrl, group);
     grid.row(QCoreApplication::translate("Dropdown", "Menu Item Name:"), ui.nameField);
     grid.row(QCoreApplication::translate("Dropdown", "URL:"), ui.urlField);
 
-    ui.insertAtStart = new QRadioButton(QCoreApplication::translate("Dropdown", "Start"), group);
-    ui.insertAtStart->setObjectName("RadioButton1");
-    ui.insertAtStart->setChecked(true);
+    auto* insertAtStart = new QRadioButton(QCoreApplication::translate("Dropdown", "Start"), group);
+    insertAtStart->setObjectName(fields::InsertAtStart);
+    insertAtStart->setChecked(true);
     ui.insertAtCurrent =
         new QRadioButton(QCoreApplication::translate("Dropdown", "Current Pos"), group);
-    ui.insertAtCurrent->setObjectName("RadioButton2");
+    ui.insertAtCurrent->setObjectName(fields::InsertAtCurrent);
     ui.insertAtEnd = new QRadioButton(QCoreApplication::translate("Dropdown", "End"), group);
-    ui.insertAtEnd->setObjectName("RadioButton3");
+    ui.insertAtEnd->setObjectName(fields::InsertAtEnd);
     ui.addEntryButton =
-        makeButton("button2", QCoreApplication::translate("Dropdown", "&Add Item"),
+        makeButton(controls::AddEntry, QCoreApplication::translate("Dropdown", "&Add Item"),
                    QCoreApplication::translate("Dropdown", "Add Item To Menu"), group);
     auto* position = new QHBoxLayout;
     position->setSpacing(6);
-    position->addWidget(ui.insertAtStart);
+    position->addWidget(insertAtStart);
     position->addWidget(ui.insertAtCurrent);
     position->addWidget(ui.insertAtEnd);
     position->addStretch(1);
     position->addWidget(ui.addEntryButton);
     grid.span(position);
+    chain << ui.nameField << ui.urlField << insertAtStart << ui.insertAtCurrent << ui.insertAtEnd
+          << ui.addEntryButton;
     return group;
 }
 
-QWidget* buildList(DropdownForm& ui, QWidget* tab) {
+QWidget* buildList(DropdownForm& ui, QList<QWidget*>& chain, QWidget* tab) {
     auto* area = new QWidget(tab);
     auto* row = new QHBoxLayout(area);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(4);
 
     ui.entryList = new QListWidget(area);
-    ui.entryList->setObjectName("ListBox1");
+    ui.entryList->setObjectName(fields::Entries);
     ui.entryList->setAccessibleName(QCoreApplication::translate("Dropdown", "Menu items"));
     ui.entryList->setSelectionMode(QAbstractItemView::SingleSelection);
     ui.entryList->setUniformItemSizes(true);
@@ -123,26 +134,30 @@ QWidget* buildList(DropdownForm& ui, QWidget* tab) {
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
-    ui.deleteButton = makeButton("button1", QCoreApplication::translate("Dropdown", "&Delete"),
-                                 QCoreApplication::translate("Dropdown", "Delete Menu Item"), area);
+    ui.deleteButton =
+        makeButton(controls::DeleteEntry, QCoreApplication::translate("Dropdown", "&Delete"),
+                   QCoreApplication::translate("Dropdown", "Delete Menu Item"), area);
     ui.sortButton =
-        makeButton("BitBtn5", QCoreApplication::translate("Dropdown", "&Sort"),
+        makeButton(controls::SortEntries, QCoreApplication::translate("Dropdown", "&Sort"),
                    QCoreApplication::translate("Dropdown", "Sort Menu Items Alphabetically"), area);
     ui.clearAllButton =
-        makeButton("BitBtn6", QCoreApplication::translate("Dropdown", "Clear A&ll"),
+        makeButton(controls::ClearAll, QCoreApplication::translate("Dropdown", "Clear A&ll"),
                    QCoreApplication::translate("Dropdown", "Erase All Menu Items"), area);
     ui.makeCodeButton =
-        makeButton("BitBtn7", QCoreApplication::translate("Dropdown", "&Make Code"),
+        makeButton(controls::MakeCode, QCoreApplication::translate("Dropdown", "&Make Code"),
                    QCoreApplication::translate("Dropdown", "Generate HTML Code"), area);
+    chain << ui.entryList;
     for (QPushButton* button :
-         {ui.deleteButton, ui.sortButton, ui.clearAllButton, ui.makeCodeButton})
+         {ui.deleteButton, ui.sortButton, ui.clearAllButton, ui.makeCodeButton}) {
         buttons->addWidget(button);
+        chain << button;
+    }
     buttons->addStretch(1);
     row->addLayout(buttons);
     return area;
 }
 
-QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
+QWidget* buildGlobalProperties(DropdownForm& ui, QList<QWidget*>& chain, QWidget* tab) {
     auto* group =
         new QGroupBox(QCoreApplication::translate("Dropdown", " Global Properties "), tab);
     group->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
@@ -151,78 +166,84 @@ QWidget* buildGlobalProperties(DropdownForm& ui, QWidget* tab) {
         {.order = ColourLook::Order::ButtonLabelSwatch, .buttonWidth = 28, .beforeSwatch = 4});
     const DropdownSettings defaults;
 
-    ui.backgroundColour = grid.colour(
+    ColourSetting* backgroundColour = grid.colour(
         QCoreApplication::translate("Dropdown", "Menu BG Color:"),
-        {.dialog = "ColorDialog1",
-         .button = "BitBtn1",
-         .swatch = "Memo1",
-         .label = "Label5",
+        {.dialog = fields::Background,
+         .button = controls::BackgroundButton,
+         .swatch = controls::BackgroundSwatch,
+         .label = controls::BackgroundLabel,
          .hint = QCoreApplication::translate("Dropdown", "Choose Menu Background Color"),
          .spoken = QCoreApplication::translate("Dropdown", "Choose menu background colour"),
          .colour = QColor(defaults.background)});
-    ui.contrastWarning = new ContrastWarning(QStringLiteral("MenuContrast"), group);
-    ui.itemColour =
+    auto* contrastWarning = new ContrastWarning(controls::MenuContrast, group);
+    ColourSetting* itemColour =
         grid.colour(QCoreApplication::translate("Dropdown", "Menu Item Color:"),
-                    {.dialog = "ColorDialog2",
-                     .button = "BitBtn2",
-                     .swatch = "Memo2",
-                     .label = "Label4",
+                    {.dialog = fields::ItemColour,
+                     .button = controls::ItemColourButton,
+                     .swatch = controls::ItemColourSwatch,
+                     .label = controls::ItemColourLabel,
                      .hint = QCoreApplication::translate("Dropdown", "Choose Item Color"),
                      .spoken = QCoreApplication::translate("Dropdown", "Choose menu item colour"),
                      .colour = QColor(defaults.itemColour),
-                     .beside = ui.contrastWarning});
-    ui.contrastWarning->watch(ui.itemColour, ui.backgroundColour);
+                     .beside = contrastWarning});
+    contrastWarning->watch(itemColour, backgroundColour);
 
-    ui.fontSample = makeFontSample(QStringLiteral("Panel1"), tab);
-    ui.fontList = new FontBox(QStringLiteral("FontList"), ui.fontSample, group);
+    ui.fontSample = makeFontSample(controls::FontSample, tab);
+    auto* fontList = new FontBox(fields::Font, ui.fontSample, group);
     // A list box announces its current text unless it has a name of its own.
-    ui.fontList->setAccessibleName(QCoreApplication::translate("Dropdown", "Font"));
-    grid.row(QCoreApplication::translate("Dropdown", "Font:"), ui.fontList);
+    fontList->setAccessibleName(QCoreApplication::translate("Dropdown", "Font"));
+    grid.row(QCoreApplication::translate("Dropdown", "Font:"), fontList);
 
-    ui.boldToggle = makeStyleToggle("ToolButton1", QCoreApplication::translate("Dropdown", "B"),
-                                    QCoreApplication::translate("Dropdown", "Bold"),
-                                    &QFont::setBold, ToggleFrame::Flat, group);
-    ui.italicToggle = makeStyleToggle("ToolButton2", QCoreApplication::translate("Dropdown", "I"),
-                                      QCoreApplication::translate("Dropdown", "Italics"),
-                                      &QFont::setItalic, ToggleFrame::Flat, group);
-    ui.underlineToggle =
-        makeStyleToggle("ToolButton3", QCoreApplication::translate("Dropdown", "U"),
+    QToolButton* boldToggle = makeStyleToggle(
+        fields::Bold, QCoreApplication::translate("Dropdown", "B"),
+        QCoreApplication::translate("Dropdown", "Bold"), &QFont::setBold, ToggleFrame::Flat, group);
+    QToolButton* italicToggle =
+        makeStyleToggle(fields::Italic, QCoreApplication::translate("Dropdown", "I"),
+                        QCoreApplication::translate("Dropdown", "Italics"), &QFont::setItalic,
+                        ToggleFrame::Flat, group);
+    QToolButton* underlineToggle =
+        makeStyleToggle(fields::Underline, QCoreApplication::translate("Dropdown", "U"),
                         QCoreApplication::translate("Dropdown", "Underline"), &QFont::setUnderline,
                         ToggleFrame::Flat, group);
-    ui.boldToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Bold"));
-    ui.italicToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Italic"));
-    ui.underlineToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Underline"));
-    ui.fontSize = makeComboBox("ComboBox1", numberList(1, 72), {}, group, Typing::Editable);
-    fitTwoDigits(ui.fontSize);
-    ui.fontSize->setAccessibleName(QCoreApplication::translate("Dropdown", "Font size"));
+    boldToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Bold"));
+    italicToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Italic"));
+    underlineToggle->setAccessibleName(QCoreApplication::translate("Dropdown", "Underline"));
+    QComboBox* fontSize =
+        makeComboBox(fields::FontSize, numberList(1, 72), {}, group, Typing::Editable);
+    fitTwoDigits(fontSize);
+    fontSize->setAccessibleName(QCoreApplication::translate("Dropdown", "Font size"));
     auto* style = new QHBoxLayout;
     style->setSpacing(2);
-    style->addWidget(ui.boldToggle);
-    style->addWidget(ui.italicToggle);
-    style->addWidget(ui.underlineToggle);
+    style->addWidget(boldToggle);
+    style->addWidget(italicToggle);
+    style->addWidget(underlineToggle);
     style->addStretch(1);
     style->addWidget(new QLabel(QCoreApplication::translate("Dropdown", "Size:"), group));
-    style->addWidget(ui.fontSize);
+    style->addWidget(fontSize);
     grid.row(QString(), style);
 
-    ui.goTextField = makeLineEdit("Edit2", group);
+    ui.goTextField = makeLineEdit(fields::GoText, group);
     grid.row(QCoreApplication::translate("Dropdown", "GO! Button Text:"), ui.goTextField);
 
-    ui.invertColours = makeCheckBox(
-        "CheckBox1", QCoreApplication::translate("Dropdown", "Invert Button Colors"), group);
+    ui.invertColours =
+        makeCheckBox(fields::InvertButton,
+                     QCoreApplication::translate("Dropdown", "Invert Button Colors"), group);
     grid.span(ui.invertColours);
 
-    ui.borderStyle = makeChoiceBox("ComboBox2", "Choices", BorderStyleNames, group);
-    ui.borderWidth = makeComboBox("ComboBox3", numberList(1, 25), {}, group);
-    fitTwoDigits(ui.borderWidth);
-    ui.borderStyle->setAccessibleName(QCoreApplication::translate("Dropdown", "Border style"));
-    ui.borderWidth->setAccessibleName(QCoreApplication::translate("Dropdown", "Border width"));
+    QComboBox* borderStyle = makeChoiceBox(fields::BorderStyle, "Choices", BorderStyleNames, group);
+    QComboBox* borderWidth = makeComboBox(fields::BorderWidth, numberList(1, 25), {}, group);
+    fitTwoDigits(borderWidth);
+    borderStyle->setAccessibleName(QCoreApplication::translate("Dropdown", "Border style"));
+    borderWidth->setAccessibleName(QCoreApplication::translate("Dropdown", "Border width"));
     auto* border = new QHBoxLayout;
     border->setSpacing(4);
-    border->addWidget(ui.borderStyle, 1);
+    border->addWidget(borderStyle, 1);
     border->addWidget(new QLabel(QCoreApplication::translate("Dropdown", "Size:"), group));
-    border->addWidget(ui.borderWidth);
-    grid.row(QCoreApplication::translate("Dropdown", "Border:"), border, ui.borderStyle);
+    border->addWidget(borderWidth);
+    grid.row(QCoreApplication::translate("Dropdown", "Border:"), border, borderStyle);
+    chain << backgroundColour->button() << itemColour->button() << fontList << boldToggle
+          << italicToggle << underlineToggle << fontSize << ui.goTextField << ui.invertColours
+          << borderStyle << borderWidth;
     return group;
 }
 
@@ -236,14 +257,16 @@ void DropdownForm::setupUi(QWidget* tab, const TabContext& context) {
     addScopeChoice(*this);
     page->addWidget(frame.bar);
 
+    // Tab runs through the controls as they are made, the code area last.
+    QList<QWidget*> chain;
     auto* upper = new QHBoxLayout;
     upper->setSpacing(4);
     auto* left = new QVBoxLayout;
     left->setSpacing(3);
-    left->addWidget(buildItemProperties(*this, tab));
-    left->addWidget(buildList(*this, tab), 1);
+    left->addWidget(buildItemProperties(*this, chain, tab));
+    left->addWidget(buildList(*this, chain, tab), 1);
     upper->addLayout(left, 1);
-    upper->addWidget(buildGlobalProperties(*this, tab));
+    upper->addWidget(buildGlobalProperties(*this, chain, tab));
     page->addLayout(upper);
 
     page->addWidget(frame.buildCodeArea(CodeArea, tab), 1);
@@ -254,29 +277,8 @@ void DropdownForm::setupUi(QWidget* tab, const TabContext& context) {
     // The sample panel floats over the tab's top right corner.
     fontSample->raise();
 
-    setTabChain({nameField,
-                 urlField,
-                 insertAtStart,
-                 insertAtCurrent,
-                 insertAtEnd,
-                 addEntryButton,
-                 entryList,
-                 deleteButton,
-                 sortButton,
-                 clearAllButton,
-                 makeCodeButton,
-                 backgroundColour->button(),
-                 itemColour->button(),
-                 fontList,
-                 boldToggle,
-                 italicToggle,
-                 underlineToggle,
-                 fontSize,
-                 goTextField,
-                 invertColours,
-                 borderStyle,
-                 borderWidth,
-                 codePane,
-                 frame.codeButtons.at(0),
-                 frame.codeButtons.at(1)});
+    chain << codePane;
+    for (QPushButton* button : frame.codeButtons)
+        chain << button;
+    setTabChain(chain);
 }

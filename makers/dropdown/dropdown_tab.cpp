@@ -2,6 +2,7 @@
 
 #include "core/page_text.h"
 #include "core/project_file.h"
+#include "makers/dropdown/dropdown_controls.h"
 #include "makers/dropdown/dropdown_fields.h"
 #include "makers/dropdown/dropdown_modern_page.h"
 #include "makers/dropdown/dropdown_page.h"
@@ -9,8 +10,9 @@
 #include "widgets/default_button.h"
 #include "widgets/desktop.h"
 #include "widgets/field_binding.h"
+#include "widgets/file_requests.h"
 #include "widgets/font_box.h"
-#include "widgets/form_parts.h"
+#include "widgets/list_values.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
 
@@ -27,9 +29,11 @@
 #include <QToolBar>
 #include <QToolButton>
 
+using namespace dropdown;
+
 DropdownTab::DropdownTab(const TabContext& tabContext, QWidget* parent)
     : TabPage(parent), context(tabContext) {
-    setObjectName(QLatin1String(DropdownForm::PageName));
+    setObjectName(QLatin1String(controls::Tab));
     if (!context.buildLater)
         build();
 }
@@ -40,8 +44,8 @@ void DropdownTab::buildControls() {
     OutputSetup setup;
     setup.modernOutput = context.modernOutput;
     setup.pane = ui.codePane;
-    setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog1"));
-    setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog3"));
+    setup.htmlDialog = htmlSaveRequest(controls::HtmlSaveDialog);
+    setup.textDialog = textSaveRequest(controls::TextSaveDialog);
     setup.preview = OutputSetup::Preview::TemporaryFile;
     setup.recordsHtmlSave = false;
     output = new OutputCommands(std::move(setup), context.folders.userCache, this);

@@ -1,9 +1,15 @@
 #include "makers/mouseover/mouseover_form.h"
 
 #include "core/field_table.h"
+#include "makers/mouseover/mouseover_controls.h"
+#include "makers/mouseover/mouseover_fields.h"
+#include "widgets/code_pane.h"
 #include "widgets/colour_setting.h"
+#include "widgets/control_factory.h"
+#include "widgets/density.h"
 #include "widgets/form_grid.h"
-#include "widgets/form_parts.h"
+#include "widgets/list_values.h"
+#include "widgets/tab_chain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,32 +27,36 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+using namespace mouseover;
+
 namespace {
 
 constexpr int LargestBorderSize = 25;
 
-const ToolBarRow ToolBar = {.bar = "ToolBar4",
-                            .newButton = "ToolButton32",
-                            .saveButton = "ToolButton33",
-                            .saveAs = {saveAsHtmlEntry("AsHTML3"), saveAsTextEntry("AsText3")},
-                            .saveOnPlainClick = true,
-                            .printButton = "ToolButton42",
-                            .optionsButton = "ToolButton44",
-                            .options = {previewEntry("Preview2")},
-                            .optionsOnPlainClick = true,
-                            .helpButton = "MouseOverHelpButton",
-                            .helpEntry = "Help5",
-                            .aboutEntry = "About4",
-                            .helpPage = 3,
-                            .flush = true};
+const ToolBarRow ToolBar = {
+    .bar = controls::ToolBar,
+    .newButton = controls::NewButton,
+    .saveButton = controls::SaveButton,
+    .saveAs = {saveAsHtmlEntry(controls::SaveAsHtml), saveAsTextEntry(controls::SaveAsText)},
+    .saveOnPlainClick = true,
+    .printButton = controls::PrintButton,
+    .optionsButton = controls::OptionsButton,
+    .options = {previewEntry(controls::Preview)},
+    .optionsOnPlainClick = true,
+    .helpButton = controls::HelpButton,
+    .helpEntry = controls::HelpEntry,
+    .aboutEntry = controls::AboutEntry,
+    .helpPage = 3,
+    .flush = true};
 
 // Clear Code empties the buttons pane only, so it is the tab's own command.
 const CodeAreaRow CodeArea = {
     .pane = "",
-    .buttons = {copyCodeButton("BitBtn12", QT_TRANSLATE_NOOP("ToolTab", "C&opy To Clipboard")),
-                {"BitBtn13", QT_TRANSLATE_NOOP("ToolTab", "Cl&ear Code"),
+    .buttons = {copyCodeButton(controls::CopyCode,
+                               QT_TRANSLATE_NOOP("ToolTab", "C&opy To Clipboard")),
+                {controls::ClearCode, QT_TRANSLATE_NOOP("ToolTab", "Cl&ear Code"),
                  QT_TRANSLATE_NOOP("ToolTab", "Delete All Generated Code")},
-                {"BitBtn16", QT_TRANSLATE_NOOP("ToolTab", "E&nd Code"),
+                {controls::EndCode, QT_TRANSLATE_NOOP("ToolTab", "E&nd Code"),
                  QT_TRANSLATE_NOOP("ToolTab", "End Off Document By Closing HTML and BODY Tags")}},
     .placement = CodeAreaRow::Buttons::Below};
 
@@ -89,10 +99,10 @@ void MouseOverForm::setupUi(QWidget* tab, const TabContext& context) {
 QWidget* MouseOverForm::buildGlobalProperties(QWidget* tab) {
     auto* group = new QGroupBox(QCoreApplication::translate("MouseOver", "Global Properties"), tab);
     preloadCheck = makeCheckBox(
-        "CheckBox11", QCoreApplication::translate("MouseOver", "Preload Images (recommended)"),
-        group);
-    borderCheck =
-        makeCheckBox("CheckBox12", QCoreApplication::translate("MouseOver", "Image Border"), group);
+        fields::PreloadImages,
+        QCoreApplication::translate("MouseOver", "Preload Images (recommended)"), group);
+    borderCheck = makeCheckBox(fields::ImageBorder,
+                               QCoreApplication::translate("MouseOver", "Image Border"), group);
 
     auto* layout = new QGridLayout(group);
     compact(layout, Boxed);
@@ -100,17 +110,17 @@ QWidget* MouseOverForm::buildGlobalProperties(QWidget* tab) {
     grid.span(preloadCheck);
     grid.span(borderCheck);
 
-    borderColourLabel = makeLabel("BorderColorLabel",
+    borderColourLabel = makeLabel(controls::BorderColourCaption,
                                   QCoreApplication::translate("MouseOver", "Border Color:"), group);
     grid.setColourLook({.order = ColourLook::Order::SwatchButtonLabel,
                         .buttonWidth = 28,
                         .spacing = Tight.horizontal});
     borderColour = grid.colour(
         borderColourLabel,
-        {.dialog = "ColorDialog3",
-         .button = "BitBtn11",
-         .swatch = "Memo5",
-         .label = "Label29",
+        {.dialog = fields::BorderColour,
+         .button = controls::BorderColourButton,
+         .swatch = controls::BorderSwatch,
+         .label = controls::BorderColourLabel,
          .hint = QCoreApplication::translate("MouseOver", "Choose Image Border Color"),
          .spoken = QCoreApplication::translate("MouseOver", "Choose image border colour")});
     // The swatch only shows the colour, so it is never enabled.
@@ -118,23 +128,24 @@ QWidget* MouseOverForm::buildGlobalProperties(QWidget* tab) {
     borderColour->colourLabel()->setAccessibleName(
         QCoreApplication::translate("MouseOver", "Image border colour"));
 
-    borderTypeLabel = makeLabel("BorderTypeLabel",
+    borderTypeLabel = makeLabel(controls::BorderTypeLabel,
                                 QCoreApplication::translate("MouseOver", "Border Type:"), group);
-    borderTypeBox = makeChoiceBox("ComboBox6", "Choices", BorderStyleNames, group);
+    borderTypeBox = makeChoiceBox(fields::BorderType, "Choices", BorderStyleNames, group);
     borderTypeLabel->setBuddy(borderTypeBox);
-    borderSizeLabel =
-        makeLabel("BorderSizeLabel", QCoreApplication::translate("MouseOver", "Size:"), group);
-    borderSizeBox = makeComboBox("ComboBox7", numberList(0, LargestBorderSize), {}, group);
+    borderSizeLabel = makeLabel(controls::BorderSizeLabel,
+                                QCoreApplication::translate("MouseOver", "Size:"), group);
+    borderSizeBox = makeComboBox(fields::BorderSize, numberList(0, LargestBorderSize), {}, group);
     borderSizeLabel->setBuddy(borderSizeBox);
     borderSizeBox->setAccessibleName(QCoreApplication::translate("MouseOver", "Border size"));
 
-    auto* orientation = makeLabel(
-        "OrientationLabel", QCoreApplication::translate("MouseOver", "Navbar Orientation:"), group);
+    auto* orientation =
+        makeLabel(controls::OrientationLabel,
+                  QCoreApplication::translate("MouseOver", "Navbar Orientation:"), group);
     horizontalRadio =
         new QRadioButton(QCoreApplication::translate("MouseOver", "Horizontal"), group);
-    horizontalRadio->setObjectName("RadioButton4");
+    horizontalRadio->setObjectName(fields::Horizontal);
     verticalRadio = new QRadioButton(QCoreApplication::translate("MouseOver", "Vertical"), group);
-    verticalRadio->setObjectName("RadioButton5");
+    verticalRadio->setObjectName(fields::Vertical);
     for (QRadioButton* radio : {horizontalRadio, verticalRadio})
         radio->setAccessibleDescription(
             QCoreApplication::translate("MouseOver", "Navbar orientation"));
@@ -160,16 +171,17 @@ QWidget* MouseOverForm::buildGlobalProperties(QWidget* tab) {
 
 QWidget* MouseOverForm::buildImageProperties(QWidget* tab) {
     auto* group = new QGroupBox(QCoreApplication::translate("MouseOver", "Image Properties"), tab);
-    initialImageField = makeLineEdit("Edit10", group);
-    mouseOverImageField = makeLineEdit("Edit11", group);
-    statusTextField = makeLineEdit("Edit12", group);
-    altTextField = makeLineEdit("Edit13", group);
-    urlField = makeLineEdit("Edit14", group);
-    addImageButton = makeButton("BitBtn14", QCoreApplication::translate("MouseOver", "&Add Image"),
-                                QCoreApplication::translate("MouseOver", "Add Image Code"), group);
-    resetButton =
-        makeButton("BitBtn15", QCoreApplication::translate("MouseOver", "&Reset Image Properties"),
-                   QCoreApplication::translate("MouseOver", "Reset Image Property Fields"), group);
+    initialImageField = makeLineEdit(fields::InitialImage, group);
+    mouseOverImageField = makeLineEdit(fields::MouseOverImage, group);
+    statusTextField = makeLineEdit(fields::StatusText, group);
+    altTextField = makeLineEdit(fields::AlternateText, group);
+    urlField = makeLineEdit(fields::Url, group);
+    addImageButton =
+        makeButton(controls::AddImage, QCoreApplication::translate("MouseOver", "&Add Image"),
+                   QCoreApplication::translate("MouseOver", "Add Image Code"), group);
+    resetButton = makeButton(
+        controls::Reset, QCoreApplication::translate("MouseOver", "&Reset Image Properties"),
+        QCoreApplication::translate("MouseOver", "Reset Image Property Fields"), group);
 
     auto* layout = new QGridLayout(group);
     compact(layout, Boxed);
@@ -192,18 +204,18 @@ QWidget* MouseOverForm::buildPanes(QWidget* tab) {
     auto* area = new QWidget(tab);
     auto* splitter = new QSplitter(Qt::Vertical, area);
     splitter->setChildrenCollapsible(false);
-    headPane = makeCodePane("Memo6", splitter);
+    headPane = makeCodePane(fields::HeadPane, splitter);
     headPane->setAccessibleName(QCoreApplication::translate("MouseOver", "Page head code"));
-    scriptPane = makeCodePane("Memo7", splitter);
+    scriptPane = makeCodePane(fields::ScriptPane, splitter);
     scriptPane->setReadOnly(true);
     scriptPane->setAccessibleName(
         QCoreApplication::translate("MouseOver", "Mouse-over script code"));
-    bodyPane = makeCodePane("Memo8", splitter);
+    bodyPane = makeCodePane(fields::BodyPane, splitter);
     bodyPane->setAccessibleName(QCoreApplication::translate("MouseOver", "Image buttons code"));
     for (QPlainTextEdit* pane : {headPane, scriptPane, bodyPane})
         splitter->addWidget(pane);
 
-    pagePane = makeCodePane("Memo9", area);
+    pagePane = makeCodePane(controls::PagePane, area);
     pagePane->setAccessibleName(QCoreApplication::translate("MouseOver", "Assembled page"));
     pagePane->setVisible(false);
 

@@ -17,9 +17,6 @@ struct TabContext;
 // setupUi builds them into the tab with the objectNames the program is
 // addressed by; the tab keeps the behaviour.
 struct MouseOverForm final {
-    // The tab page's objectName, which it has before its controls are built.
-    static constexpr char PageName[] = "TabSheet3";
-
     void setupUi(QWidget* tab, const TabContext& context);
 
     // The tool bar, and the buttons below the panes.

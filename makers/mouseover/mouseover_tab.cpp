@@ -1,15 +1,17 @@
 #include "makers/mouseover/mouseover_tab.h"
 
 #include "core/page_text.h"
+#include "makers/mouseover/mouseover_controls.h"
 #include "makers/mouseover/mouseover_fields.h"
 #include "makers/mouseover/mouseover_modern_page.h"
 #include "widgets/background_save.h"
 #include "widgets/colour_setting.h"
 #include "widgets/default_button.h"
 #include "widgets/desktop.h"
+#include "widgets/enabling.h"
 #include "widgets/field_binding.h"
 #include "widgets/file_drop.h"
-#include "widgets/form_parts.h"
+#include "widgets/file_requests.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
 
@@ -25,6 +27,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QToolButton>
+
+using namespace mouseover;
 
 namespace {
 
@@ -51,7 +55,7 @@ void appendLines(QPlainTextEdit* pane, const QStringList& lines) {
 
 MouseOverTab::MouseOverTab(const TabContext& tabContext, QWidget* parent)
     : TabPage(parent), context(tabContext) {
-    setObjectName(QLatin1String(MouseOverForm::PageName));
+    setObjectName(QLatin1String(controls::Tab));
     if (!context.buildLater)
         build();
 }
@@ -62,8 +66,8 @@ void MouseOverTab::buildControls() {
     OutputSetup setup;
     setup.modernOutput = context.modernOutput;
     setup.pane = ui.pagePane;
-    setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog5"));
-    setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog6"));
+    setup.htmlDialog = htmlSaveRequest(controls::HtmlSaveDialog);
+    setup.textDialog = textSaveRequest(controls::TextSaveDialog);
     setup.prepare = [this] { assemble(); };
     setup.takeText = [this] { return takePage(); };
     outputs = new OutputCommands(std::move(setup), context.folders.userCache, this);

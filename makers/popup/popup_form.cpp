@@ -1,8 +1,12 @@
 #include "makers/popup/popup_form.h"
 
+#include "makers/popup/popup_controls.h"
+#include "makers/popup/popup_fields.h"
+#include "widgets/control_factory.h"
+#include "widgets/density.h"
 #include "widgets/form_grid.h"
-#include "widgets/form_parts.h"
 #include "widgets/spin_edit.h"
+#include "widgets/tab_chain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +21,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+using namespace popup;
+
 namespace {
 
 constexpr int MaximumSize = 1000;
@@ -29,27 +35,29 @@ constexpr const char* LaunchMedia[] = {QT_TRANSLATE_NOOP("Popup", "Text Link"),
                                        QT_TRANSLATE_NOOP("Popup", "Image Link"),
                                        QT_TRANSLATE_NOOP("Popup", "Other")};
 
-const ToolBarRow ToolBar = {.bar = "ToolBar3",
-                            .newButton = "ToolButton18",
-                            .saveButton = "ToolButton19",
-                            .saveAs = {saveAsHtmlEntry("AsHTML2"), saveAsTextEntry("AsText2")},
-                            .saveOnPlainClick = true,
-                            .printButton = "ToolButton28",
-                            .optionsButton = "ToolButton30",
-                            .options = {previewEntry("Preview1")},
-                            .optionsOnPlainClick = true,
-                            .helpButton = "ToolButton31",
-                            .helpEntry = "Help4",
-                            .aboutEntry = "About3",
-                            .helpPage = 2,
-                            .flush = true};
+const ToolBarRow ToolBar = {
+    .bar = controls::ToolBar,
+    .newButton = controls::NewButton,
+    .saveButton = controls::SaveButton,
+    .saveAs = {saveAsHtmlEntry(controls::SaveAsHtml), saveAsTextEntry(controls::SaveAsText)},
+    .saveOnPlainClick = true,
+    .printButton = controls::PrintButton,
+    .optionsButton = controls::OptionsButton,
+    .options = {previewEntry(controls::Preview)},
+    .optionsOnPlainClick = true,
+    .helpButton = controls::HelpButton,
+    .helpEntry = controls::HelpEntry,
+    .aboutEntry = controls::AboutEntry,
+    .helpPage = 2,
+    .flush = true};
 
 const CodeAreaRow CodeArea = {
-    .pane = "Memo4",
-    .buttons = {{"BitBtn10", QT_TRANSLATE_NOOP("ToolTab", "&Make Code"),
-                 QT_TRANSLATE_NOOP("ToolTab", "Generate HTML Code")},
-                copyCodeButton("BitBtn4", QT_TRANSLATE_NOOP("ToolTab", "C&opy To Clipboard")),
-                clearCodeButton("BitBtn9")}};
+    .pane = fields::Code,
+    .buttons = {
+        {controls::MakeCode, QT_TRANSLATE_NOOP("ToolTab", "&Make Code"),
+         QT_TRANSLATE_NOOP("ToolTab", "Generate HTML Code")},
+        copyCodeButton(controls::CopyCode, QT_TRANSLATE_NOOP("ToolTab", "C&opy To Clipboard")),
+        clearCodeButton(controls::ClearCode)}};
 
 const Density GroupDensity = {{3, 4, 3, 4}, 3, 3};
 
@@ -62,48 +70,50 @@ SpinEdit* makeSpin(const char* name, int maximum, QLabel* label, QWidget* parent
 }
 
 QWidget* buildFeatures(PopupForm& ui, QWidget* tab) {
-    QGroupBox* group = makeGroupBox(
-        "FeaturesGroup", QCoreApplication::translate("Popup", "Popup Window Features"), tab);
-    ui.directoriesBox =
-        makeCheckBox("CheckBox2", QCoreApplication::translate("Popup", "Directories"), group);
+    QGroupBox* group =
+        makeGroupBox(controls::FeaturesGroup,
+                     QCoreApplication::translate("Popup", "Popup Window Features"), tab);
+    ui.directoriesBox = makeCheckBox(fields::Directories,
+                                     QCoreApplication::translate("Popup", "Directories"), group);
     ui.locationBox =
-        makeCheckBox("CheckBox3", QCoreApplication::translate("Popup", "Location"), group);
+        makeCheckBox(fields::Location, QCoreApplication::translate("Popup", "Location"), group);
     ui.menubarBox =
-        makeCheckBox("CheckBox4", QCoreApplication::translate("Popup", "Menubar"), group);
+        makeCheckBox(fields::Menubar, QCoreApplication::translate("Popup", "Menubar"), group);
     ui.resizableBox =
-        makeCheckBox("CheckBox5", QCoreApplication::translate("Popup", "Resizable"), group);
+        makeCheckBox(fields::Resizable, QCoreApplication::translate("Popup", "Resizable"), group);
     ui.scrollbarsBox =
-        makeCheckBox("CheckBox6", QCoreApplication::translate("Popup", "Scrollbars"), group);
+        makeCheckBox(fields::Scrollbars, QCoreApplication::translate("Popup", "Scrollbars"), group);
     ui.statusbarBox =
-        makeCheckBox("CheckBox7", QCoreApplication::translate("Popup", "Statusbar"), group);
+        makeCheckBox(fields::Statusbar, QCoreApplication::translate("Popup", "Statusbar"), group);
     ui.toolbarBox =
-        makeCheckBox("CheckBox8", QCoreApplication::translate("Popup", "Toolbar"), group);
+        makeCheckBox(fields::Toolbar, QCoreApplication::translate("Popup", "Toolbar"), group);
     ui.fullScreenBox = makeCheckBox(
-        "CheckBox10", QCoreApplication::translate("Popup", "Fullscreen Window"), group);
+        fields::FullScreen, QCoreApplication::translate("Popup", "Fullscreen Window"), group);
 
-    ui.heightLabel =
-        makeLabel("HeightLabel", QCoreApplication::translate("Popup", "Window Height:"), group);
-    ui.heightSpin = makeSpin("SpinEdit1", MaximumSize, ui.heightLabel, group);
-    ui.widthLabel =
-        makeLabel("WidthLabel", QCoreApplication::translate("Popup", "Window Width:"), group);
-    ui.widthSpin = makeSpin("SpinEdit2", MaximumSize, ui.widthLabel, group);
-    ui.leftLabel =
-        makeLabel("LeftLabel", QCoreApplication::translate("Popup", "Win Pos Left:"), group);
-    ui.leftSpin = makeSpin("SpinEdit3", MaximumSize, ui.leftLabel, group);
+    ui.heightLabel = makeLabel(controls::HeightLabel,
+                               QCoreApplication::translate("Popup", "Window Height:"), group);
+    ui.heightSpin = makeSpin(fields::Height, MaximumSize, ui.heightLabel, group);
+    ui.widthLabel = makeLabel(controls::WidthLabel,
+                              QCoreApplication::translate("Popup", "Window Width:"), group);
+    ui.widthSpin = makeSpin(fields::Width, MaximumSize, ui.widthLabel, group);
+    ui.leftLabel = makeLabel(controls::LeftLabel,
+                             QCoreApplication::translate("Popup", "Win Pos Left:"), group);
+    ui.leftSpin = makeSpin(fields::Left, MaximumSize, ui.leftLabel, group);
     ui.topLabel =
-        makeLabel("TopLabel", QCoreApplication::translate("Popup", "Win Pos Top:"), group);
-    ui.topSpin = makeSpin("SpinEdit4", MaximumSize, ui.topLabel, group);
+        makeLabel(controls::TopLabel, QCoreApplication::translate("Popup", "Win Pos Top:"), group);
+    ui.topSpin = makeSpin(fields::Top, MaximumSize, ui.topLabel, group);
 
     ui.closeAfterTimeBox = makeCheckBox(
-        "CheckBox9", QCoreApplication::translate("Popup", "Close Window After A Predefined Time"),
-        group);
-    ui.afterLabel = makeLabel("AfterLabel", QCoreApplication::translate("Popup", "After "), group);
-    ui.closeSecondsSpin = makeSpin("SpinEdit5", MaximumSeconds, nullptr, group);
+        fields::CloseAfterTime,
+        QCoreApplication::translate("Popup", "Close Window After A Predefined Time"), group);
+    ui.afterLabel =
+        makeLabel(controls::AfterLabel, QCoreApplication::translate("Popup", "After "), group);
+    ui.closeSecondsSpin = makeSpin(fields::CloseSeconds, MaximumSeconds, nullptr, group);
     // Between "After " and "second(s)", neither of which names it alone.
     ui.closeSecondsSpin->setAccessibleName(
         QCoreApplication::translate("Popup", "Seconds before the popup closes"));
     ui.secondsLabel =
-        makeLabel("SecondsLabel", QCoreApplication::translate("Popup", "second(s)"), group);
+        makeLabel(controls::SecondsLabel, QCoreApplication::translate("Popup", "second(s)"), group);
 
     auto* boxesLayout = new QGridLayout;
     boxesLayout->setHorizontalSpacing(6);
@@ -140,14 +150,14 @@ QWidget* buildFeatures(PopupForm& ui, QWidget* tab) {
 
 QWidget* buildUrlAndStatus(PopupForm& ui, QWidget* tab) {
     // "&&" shows one ampersand.
-    QGroupBox* group =
-        makeGroupBox("UrlStatusGroup", QCoreApplication::translate("Popup", "URL && Status"), tab);
+    QGroupBox* group = makeGroupBox(controls::UrlStatusGroup,
+                                    QCoreApplication::translate("Popup", "URL && Status"), tab);
     QLabel* urlLabel =
-        makeLabel("UrlLabel", QCoreApplication::translate("Popup", "Window URL:"), group);
-    ui.urlField = makeLineEdit("Edit6", group);
-    ui.statusLabel =
-        makeLabel("StatusLabel", QCoreApplication::translate("Popup", "Statusbar Message:"), group);
-    ui.statusField = makeLineEdit("Edit7", group);
+        makeLabel(controls::UrlLabel, QCoreApplication::translate("Popup", "Window URL:"), group);
+    ui.urlField = makeLineEdit(fields::Url, group);
+    ui.statusLabel = makeLabel(controls::StatusLabel,
+                               QCoreApplication::translate("Popup", "Statusbar Message:"), group);
+    ui.statusField = makeLineEdit(fields::StatusText, group);
     urlLabel->setBuddy(ui.urlField);
     ui.statusLabel->setBuddy(ui.statusField);
 
@@ -158,26 +168,26 @@ QWidget* buildUrlAndStatus(PopupForm& ui, QWidget* tab) {
 }
 
 QWidget* buildLaunch(PopupForm& ui, QWidget* tab) {
-    QGroupBox* group =
-        makeGroupBox("LaunchGroup", QCoreApplication::translate("Popup", "Window Launch"), tab);
-    QLabel* eventLabel =
-        makeLabel("EventLabel", QCoreApplication::translate("Popup", "Launch Event:"), group);
-    ui.eventList = makeChoiceBox("ComboBox4", "Popup", LaunchEvents, group);
+    QGroupBox* group = makeGroupBox(controls::LaunchGroup,
+                                    QCoreApplication::translate("Popup", "Window Launch"), tab);
+    QLabel* eventLabel = makeLabel(controls::EventLabel,
+                                   QCoreApplication::translate("Popup", "Launch Event:"), group);
+    ui.eventList = makeChoiceBox(fields::LaunchEvent, "Popup", LaunchEvents, group);
     eventLabel->setBuddy(ui.eventList);
     // A list box announces its current text unless it has a name of its own.
     ui.eventList->setAccessibleName(QCoreApplication::translate("Popup", "Launch event"));
-    ui.mediumLabel =
-        makeLabel("MediumLabel", QCoreApplication::translate("Popup", "Launch Medium:"), group);
-    ui.mediumList = makeChoiceBox("ComboBox5", "Popup", LaunchMedia, group);
+    ui.mediumLabel = makeLabel(controls::MediumLabel,
+                               QCoreApplication::translate("Popup", "Launch Medium:"), group);
+    ui.mediumList = makeChoiceBox(fields::LaunchMedium, "Popup", LaunchMedia, group);
     ui.mediumLabel->setBuddy(ui.mediumList);
     ui.mediumList->setAccessibleName(QCoreApplication::translate("Popup", "Launch medium"));
-    ui.imagePathLabel =
-        makeLabel("ImagePathLabel", QCoreApplication::translate("Popup", "Path To Image:"), group);
-    ui.imagePathField = makeLineEdit("Edit8", group);
+    ui.imagePathLabel = makeLabel(controls::ImagePathLabel,
+                                  QCoreApplication::translate("Popup", "Path To Image:"), group);
+    ui.imagePathField = makeLineEdit(fields::ImagePath, group);
     ui.imagePathLabel->setBuddy(ui.imagePathField);
-    ui.delayLabel = makeLabel("DelayLabel",
+    ui.delayLabel = makeLabel(controls::DelayLabel,
                               QCoreApplication::translate("Popup", "Seconds Before Popup:"), group);
-    ui.delaySpin = makeSpin("SpinEdit6", MaximumSeconds, ui.delayLabel, group);
+    ui.delaySpin = makeSpin(fields::DelaySeconds, MaximumSeconds, ui.delayLabel, group);
 
     auto* choicesLayout = new QGridLayout;
     choicesLayout->setSpacing(2);

@@ -16,9 +16,6 @@ struct TabContext;
 // The tab gives them their start values and their behaviour; the labels are
 // here because the enabling rules reach them too.
 struct PopupForm final {
-    // The tab page's objectName, which it has before its controls are built.
-    static constexpr char PageName[] = "TabSheet2";
-
     void setupUi(QWidget* tab, const TabContext& context);
 
     ToolTabFrame frame;

@@ -1,11 +1,13 @@
 #include "makers/popup/popup_tab.h"
 
 #include "core/page_text.h"
+#include "makers/popup/popup_controls.h"
 #include "makers/popup/popup_fields.h"
 #include "makers/popup/popup_modern_page.h"
 #include "widgets/desktop.h"
+#include "widgets/enabling.h"
 #include "widgets/field_binding.h"
-#include "widgets/form_parts.h"
+#include "widgets/file_requests.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
 #include "widgets/spin_edit.h"
@@ -18,6 +20,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
+
+using namespace popup;
 
 namespace {
 
@@ -32,7 +36,7 @@ bool isLinkEvent(Event event) {
 
 PopupTab::PopupTab(const TabContext& tabContext, QWidget* parent)
     : TabPage(parent), context(tabContext) {
-    setObjectName(QLatin1String(PopupForm::PageName));
+    setObjectName(QLatin1String(controls::Tab));
     if (!context.buildLater)
         build();
 }
@@ -43,10 +47,10 @@ void PopupTab::buildControls() {
     OutputSetup setup;
     setup.modernOutput = context.modernOutput;
     setup.pane = ui.codePane;
-    setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog2"),
+    setup.htmlDialog = htmlSaveRequest(controls::HtmlSaveDialog,
                                        QCoreApplication::translate("Popup", "HTML File (*.html)"));
     // This one dialog replaces an existing text file without asking.
-    setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog4"));
+    setup.textDialog = textSaveRequest(controls::TextSaveDialog);
     setup.textDialog.confirmOverwrite = false;
     setup.preview = OutputSetup::Preview::SavedFile;
     output = new OutputCommands(std::move(setup), context.folders.userCache, this);

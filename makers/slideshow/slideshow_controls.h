@@ -56,6 +56,7 @@ inline constexpr char HeadingFontSample[] = "Panel2";
 inline constexpr char HeadingColourButton[] = "BitBtn19";
 inline constexpr char HeadingColourSwatch[] = "Memo11";
 inline constexpr char HeadingColourLabel[] = "Label49";
+inline constexpr char HeadingContrast[] = "HeadingContrast";
 inline constexpr char BorderColourButton[] = "BitBtn20";
 inline constexpr char BorderColourSwatch[] = "Memo12";
 inline constexpr char BorderColourLabel[] = "Label52";

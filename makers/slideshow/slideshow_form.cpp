@@ -1,11 +1,16 @@
 #include "makers/slideshow/slideshow_form.h"
 
 #include "core/field_table.h"
+#include "makers/slideshow/slideshow_controls.h"
+#include "makers/slideshow/slideshow_fields.h"
 #include "widgets/colour_setting.h"
 #include "widgets/contrast_warning.h"
+#include "widgets/control_factory.h"
+#include "widgets/density.h"
+#include "widgets/file_requests.h"
 #include "widgets/font_box.h"
 #include "widgets/form_grid.h"
-#include "widgets/form_parts.h"
+#include "widgets/list_values.h"
 #include "widgets/output_commands.h"
 #include "widgets/spin_edit.h"
 #include "widgets/tab_context.h"
@@ -28,33 +33,37 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+using namespace slideshow;
+
 namespace {
 const QColor White = Qt::white;
 
 const QStringList BorderWidths = numberList(0, 25);
 
 const ToolBarRow ToolBar = {
-    .bar = "ToolBar6",
-    .newButton = "ToolButton49",
-    .saveButton = "ToolButton50",
-    .saveMenu = "PopupMenu11",
-    .saveAs = {saveAsHtmlEntry("AsHTML4"), saveAsTextEntry("AsText4")},
-    .afterSave = {{"Publish1", QT_TRANSLATE_NOOP("ToolTab", "Publish"), "", FrameCommand::Publish}},
-    .printButton = "ToolButton59",
-    .optionsButton = "ToolButton61",
-    .optionsMenu = "PopupMenu12",
-    .options = {previewEntry("Preview3")},
+    .bar = controls::ToolBar,
+    .newButton = controls::NewButton,
+    .saveButton = controls::SaveButton,
+    .saveMenu = controls::SaveMenu,
+    .saveAs = {saveAsHtmlEntry(controls::SaveAsHtml), saveAsTextEntry(controls::SaveAsText)},
+    .afterSave = {{controls::Publish, QT_TRANSLATE_NOOP("ToolTab", "Publish"), "",
+                   FrameCommand::Publish}},
+    .printButton = controls::PrintButton,
+    .optionsButton = controls::OptionsButton,
+    .optionsMenu = controls::OptionsMenu,
+    .options = {previewEntry(controls::Preview)},
     .optionsOnPlainClick = true,
-    .helpButton = "ToolButton62",
-    .helpEntry = "Help6",
-    .aboutEntry = "About5",
+    .helpButton = controls::HelpButton,
+    .helpEntry = controls::HelpEntry,
+    .aboutEntry = controls::AboutEntry,
     .helpPage = 4,
     .flush = true};
 
 const CodeAreaRow CodeArea = {
-    .pane = "Memo19",
-    .buttons = {copyCodeButton("BitBtn27", QT_TRANSLATE_NOOP("ToolTab", "C&opy to Clipboard")),
-                clearCodeButton("BitBtn28")},
+    .pane = fields::Code,
+    .buttons = {copyCodeButton(controls::CopyCode,
+                               QT_TRANSLATE_NOOP("ToolTab", "C&opy to Clipboard")),
+                clearCodeButton(controls::ClearCode)},
     .placement = CodeAreaRow::Buttons::Below,
     .buttonSpacing = 4};
 
@@ -62,8 +71,8 @@ OutputSetup codeOutputs(QPlainTextEdit* pane, const ModernOutput* modernOutput) 
     OutputSetup setup;
     setup.pane = pane;
     setup.modernOutput = modernOutput;
-    setup.htmlDialog = htmlSaveRequest(QStringLiteral("SaveDialog7"));
-    setup.textDialog = textSaveRequest(QStringLiteral("SaveDialog8"));
+    setup.htmlDialog = htmlSaveRequest(controls::HtmlSaveDialog);
+    setup.textDialog = textSaveRequest(controls::TextSaveDialog);
     setup.preview = OutputSetup::Preview::SavedFile;
     setup.savedFlagStart = QString();
     setup.notSavedNotice = QCoreApplication::translate(
@@ -106,17 +115,17 @@ private:
 
 SlideshowForm::SlideshowForm()
     : soundDialog(openFileRequest(
-          "OpenDialog1", QCoreApplication::translate("Slideshow", "Open Sound"),
+          controls::SoundDialog, QCoreApplication::translate("Slideshow", "Open Sound"),
           {QCoreApplication::translate("Slideshow", "All Music Files (*.wav *.mid)")})),
       backgroundImageDialog(openFileRequest(
-          "OpenDialog2", QCoreApplication::translate("Slideshow", "Open Image"),
+          controls::BackgroundImageDialog, QCoreApplication::translate("Slideshow", "Open Image"),
           {QCoreApplication::translate("Slideshow", "JPEG Files (*.jpg *.jpe *.jpeg)"),
            QCoreApplication::translate("Slideshow", "GIF Files (*.gif)"),
            QCoreApplication::translate("Slideshow", "Bitmap Files (*.bmp)"),
            QCoreApplication::translate("Slideshow", "PNG Files (*.png)"),
            QCoreApplication::translate("Slideshow", "All Files (*)")})),
       imagesDialog(openFileRequest(
-          "OpenDialog3", QCoreApplication::translate("Slideshow", "Open Images"),
+          controls::ImagesDialog, QCoreApplication::translate("Slideshow", "Open Images"),
           {QCoreApplication::translate("Slideshow", "JPEG Files (*.jpg *.jpeg *.jpe)"),
            QCoreApplication::translate("Slideshow", "GIF Files (*.gif)"),
            QCoreApplication::translate("Slideshow", "BMP Files (*.bmp)"),
@@ -124,7 +133,7 @@ SlideshowForm::SlideshowForm()
            QCoreApplication::translate(
                "Slideshow", "All Supported Images (*.jpg *.jpeg *.jpe *.gif *.bmp *.png)")},
           4)),
-      publishDialog(saveFileRequest("SaveDialog9",
+      publishDialog(saveFileRequest(controls::PublishDialog,
                                     QCoreApplication::translate("Slideshow", "Publish"),
                                     QCoreApplication::translate("Slideshow", "HTML Files (*.html)"),
                                     QStringLiteral("html"))) {}
@@ -139,7 +148,7 @@ void SlideshowForm::setupUi(QWidget* tab, const TabContext& context) {
     // Built first, so that Tab reads the left half before the sub-pages.
     QWidget* leftHalf = buildLeftHalf(tab);
     subPages = new QTabWidget(tab);
-    subPages->setObjectName("PageControl2");
+    subPages->setObjectName(controls::SubPages);
     subPages->setAccessibleName(QCoreApplication::translate("Slideshow", "Slideshow settings"));
     buildSettingsPage();
     subPages->addTab(buildSlideshowPage(tab),
@@ -169,9 +178,9 @@ QWidget* SlideshowForm::buildLeftHalf(QWidget* tab) {
     codePane->setAccessibleName(QCoreApplication::translate("Slideshow", "Generated Code"));
 
     imageList = new QListWidget(half);
-    imageList->setObjectName("ListBox2");
+    imageList->setObjectName(fields::Images);
     imageList->setAccessibleName(QCoreApplication::translate("Slideshow", "Slideshow images"));
-    QLabel* imageCount = makeLabel("Label74", QStringLiteral("0"), half);
+    QLabel* imageCount = makeLabel(controls::ImageCount, QStringLiteral("0"), half);
     auto* listCaption =
         new QLabel(QCoreApplication::translate("Slideshow", "&Images In List:"), half);
     listCaption->setBuddy(imageList);
@@ -188,16 +197,16 @@ QWidget* SlideshowForm::buildLeftHalf(QWidget* tab) {
     imageList->setUniformItemSizes(true);
     column->addWidget(imageList, 2);
 
-    deleteButton =
-        makeButton("BitBtn29", QCoreApplication::translate("Slideshow", "&Delete"), {}, half);
+    deleteButton = makeButton(controls::DeleteImage,
+                              QCoreApplication::translate("Slideshow", "&Delete"), {}, half);
     sortButton = makeButton(
-        "BitBtn30", QCoreApplication::translate("Slideshow", "&Sort"),
+        controls::SortImages, QCoreApplication::translate("Slideshow", "&Sort"),
         QCoreApplication::translate("Slideshow", "Sort Image List Images Alphabetically"), half);
     clearAllButton =
-        makeButton("BitBtn31", QCoreApplication::translate("Slideshow", "Clear A&ll"),
+        makeButton(controls::ClearAll, QCoreApplication::translate("Slideshow", "Clear A&ll"),
                    QCoreApplication::translate("Slideshow", "Erase All Image List Images"), half);
     makeCodeButton =
-        makeButton("BitBtn32", QCoreApplication::translate("Slideshow", "&Make Code"),
+        makeButton(controls::MakeCode, QCoreApplication::translate("Slideshow", "&Make Code"),
                    QCoreApplication::translate("Slideshow", "Generate HTML Code"), half);
     column->addLayout(
         lineOf({deleteButton, sortButton, clearAllButton, makeCodeButton}, 3, LineEnd::Fill));
@@ -207,27 +216,28 @@ QWidget* SlideshowForm::buildLeftHalf(QWidget* tab) {
 
 void SlideshowForm::buildSettingsPage() {
     auto* page = new QWidget(subPages);
-    page->setObjectName("TabSheet6");
+    page->setObjectName(controls::SettingsPage);
     // Added while empty: the first page of a tab widget is shown as it is
     // added, and showing a full page lays it out long before anyone looks.
     subPages->addTab(page, QCoreApplication::translate("Slideshow", "Settings"));
     FormGrid grid(compact(new QGridLayout(page), PageDensity), page);
     grid.widenControls();
 
-    addImagesButton = makeButton(
-        "BitBtn33", QCoreApplication::translate("Slideshow", "&Add Slideshow Images To List"),
-        QCoreApplication::translate("Slideshow", "Add Images To Slideshow"), page);
+    addImagesButton =
+        makeButton(controls::AddImages,
+                   QCoreApplication::translate("Slideshow", "&Add Slideshow Images To List"),
+                   QCoreApplication::translate("Slideshow", "Add Images To Slideshow"), page);
     grid.span(addImagesButton);
 
-    initialImage = makeLineEdit("Edit23", page);
+    initialImage = makeLineEdit(fields::InitialImage, page);
     initialImage->setReadOnly(true);
     // The full path shows as its tooltip.
     QObject::connect(initialImage, &QLineEdit::textChanged, initialImage, &QWidget::setToolTip);
-    chooseInitialButton =
-        makeChooserButton("Button6", QCoreApplication::translate("Slideshow", "O&K"), {}, page, 32);
+    chooseInitialButton = makeChooserButton(
+        controls::ChooseInitial, QCoreApplication::translate("Slideshow", "O&K"), {}, page, 32);
     chooseInitialButton->setAccessibleName(
         QCoreApplication::translate("Slideshow", "Use Selected Image As Initial Image"));
-    initialHelpButton = makeChooserButton("Button3", QStringLiteral("?"), {}, page);
+    initialHelpButton = makeChooserButton(controls::InitialHelp, QStringLiteral("?"), {}, page);
     initialHelpButton->setAccessibleName(
         QCoreApplication::translate("Slideshow", "Help On Initial Image"));
     grid.row(QCoreApplication::translate("Slideshow", "Initial Image:"),
@@ -235,57 +245,61 @@ void SlideshowForm::buildSettingsPage() {
              initialImage);
 
     grid.row(QCoreApplication::translate("Slideshow", "Transition Time:"),
-             {new SpinEdit(QStringLiteral("SpinEdit7"), 1, 999, 1, page),
+             {new SpinEdit(fields::TransitionTime, 1, 999, 1, page),
               new QLabel(QCoreApplication::translate("Slideshow", "Seconds"), page)});
 
-    grid.span(makeCheckBox(
-        "CheckBox13", QCoreApplication::translate("Slideshow", "Center Slideshow Console"), page));
+    grid.span(makeCheckBox(fields::CentreConsole,
+                           QCoreApplication::translate("Slideshow", "Center Slideshow Console"),
+                           page));
 
     rightClickDisable =
-        makeCheckBox("CheckBox14",
+        makeCheckBox(fields::RightClickDisable,
                      QCoreApplication::translate("Slideshow", "Include Right-click Disable"), page);
     grid.span(rightClickDisable);
-    rightClickMessageLabel = makeLabel(
-        "Label39", QCoreApplication::translate("Slideshow", "Message On Right-click:"), page);
-    rightClickMessage = makeLineEdit("Edit19", page);
+    rightClickMessageLabel =
+        makeLabel(controls::RightClickMessageLabel,
+                  QCoreApplication::translate("Slideshow", "Message On Right-click:"), page);
+    rightClickMessage = makeLineEdit(fields::RightClickMessage, page);
     rightClickMessageLabel->setBuddy(rightClickMessage);
     grid.span(lineOf({rightClickMessageLabel, rightClickMessage}, 4, LineEnd::Fill));
 
     playSound = makeCheckBox(
-        "CheckBox15", QCoreApplication::translate("Slideshow", "Play Background Sound"), page);
+        fields::PlaySound, QCoreApplication::translate("Slideshow", "Play Background Sound"), page);
     grid.span(playSound);
-    soundLabel = makeLabel("Label40", QCoreApplication::translate("Slideshow", "Sound:"), page);
-    soundFile = makeLineEdit("Edit20", page);
+    soundLabel =
+        makeLabel(controls::SoundLabel, QCoreApplication::translate("Slideshow", "Sound:"), page);
+    soundFile = makeLineEdit(fields::Sound, page);
     soundFile->setReadOnly(true);
     soundLabel->setBuddy(soundFile);
     chooseSoundButton = makeChooserButton(
-        "Button4", QStringLiteral("..."),
+        controls::ChooseSound, QStringLiteral("..."),
         QCoreApplication::translate("Slideshow", "Choose Your Background Sound"), page);
     auditionButton = makeChooserButton(
-        "BitBtn18", QString(), QCoreApplication::translate("Slideshow", "Audition Sound (Preview)"),
-        page);
+        controls::AuditionSound, QString(),
+        QCoreApplication::translate("Slideshow", "Audition Sound (Preview)"), page);
     chooseSoundButton->setAccessibleName(
         QCoreApplication::translate("Slideshow", "Choose Background Sound"));
     auditionButton->setAccessibleName(QCoreApplication::translate("Slideshow", "Audition Sound"));
     auditionButton->setIcon(page->style()->standardIcon(QStyle::SP_MediaPlay));
     grid.row(soundLabel, lineOf({soundFile, chooseSoundButton, auditionButton}, 3, LineEnd::Fill));
 
-    grid.row(QCoreApplication::translate("Slideshow", "Page Title:"), makeLineEdit("Edit21", page));
+    grid.row(QCoreApplication::translate("Slideshow", "Page Title:"),
+             makeLineEdit(fields::PageTitle, page));
 
     grid.colour(QCoreApplication::translate("Slideshow", "Page Background Color:"),
-                {.dialog = "ColorDialog4",
-                 .button = "BitBtn17",
-                 .swatch = "Memo10",
-                 .label = "Label45",
+                {.dialog = fields::PageBackground,
+                 .button = controls::PageBackgroundButton,
+                 .swatch = controls::PageBackgroundSwatch,
+                 .label = controls::PageBackgroundLabel,
                  .hint = QCoreApplication::translate("Slideshow", "Choose Page Background Color"),
                  .captionSpans = true});
 
-    backgroundImage = makeLineEdit("Edit22", page);
+    backgroundImage = makeLineEdit(fields::BackgroundImage, page);
     backgroundImage->setReadOnly(true);
     backgroundImage->setAccessibleName(
         QCoreApplication::translate("Slideshow", "Background Image"));
     chooseBackgroundButton = makeChooserButton(
-        "Button5", QCoreApplication::translate("Slideshow", "..."),
+        controls::ChooseBackground, QCoreApplication::translate("Slideshow", "..."),
         QCoreApplication::translate("Slideshow", "Choose Your Background Image"), page);
     chooseBackgroundButton->setAccessibleName(
         QCoreApplication::translate("Slideshow", "Choose Background Image"));
@@ -296,27 +310,27 @@ void SlideshowForm::buildSettingsPage() {
 
 QWidget* SlideshowForm::buildSlideshowPage(QWidget* tab) {
     auto* page = new QWidget(subPages);
-    page->setObjectName("TabSheet7");
+    page->setObjectName(controls::SlideshowPage);
     FormGrid grid(compact(new QGridLayout(page), PageDensity), page);
     grid.widenControls();
 
     grid.row(QCoreApplication::translate("Slideshow", "Heading Text:"),
-             makeLineEdit("Edit18", page));
+             makeLineEdit(fields::HeadingText, page));
 
     // The sample panels float over the tab, above the right end of their lists.
-    QLabel* fontSample = makeFontSample(QStringLiteral("Panel2"), tab);
-    auto* font = new FontBox(QStringLiteral("ComboBox9"), fontSample, page);
+    QLabel* fontSample = makeFontSample(controls::HeadingFontSample, tab);
+    auto* font = new FontBox(fields::HeadingFont, fontSample, page);
     font->setAccessibleName(QCoreApplication::translate("Slideshow", "Heading Font"));
     new SamplePlacer(fontSample, font, tab);
     grid.row(QCoreApplication::translate("Slideshow", "Font:"), font);
 
-    auto* contrast = new ContrastWarning(QStringLiteral("HeadingContrast"), page);
+    auto* contrast = new ContrastWarning(controls::HeadingContrast, page);
     ColourSetting* textColour =
         grid.colour(QCoreApplication::translate("Slideshow", "Color:"),
-                    {.dialog = "ColorDialog5",
-                     .button = "BitBtn19",
-                     .swatch = "Memo11",
-                     .label = "Label49",
+                    {.dialog = fields::HeadingColour,
+                     .button = controls::HeadingColourButton,
+                     .swatch = controls::HeadingColourSwatch,
+                     .label = controls::HeadingColourLabel,
                      .hint = QCoreApplication::translate("Slideshow", "Choose Text Color"),
                      .beside = contrast});
 
@@ -326,13 +340,13 @@ QWidget* SlideshowForm::buildSlideshowPage(QWidget* tab) {
         const char* hint;
         void (QFont::*style)(bool);
         const char* spoken;
-    } styles[] = {{"ToolButton46", QT_TRANSLATE_NOOP("Slideshow", "B"),
+    } styles[] = {{fields::HeadingBold, QT_TRANSLATE_NOOP("Slideshow", "B"),
                    QT_TRANSLATE_NOOP("Slideshow", "Bold"), &QFont::setBold,
                    QT_TRANSLATE_NOOP("Slideshow", "Bold")},
-                  {"ToolButton47", QT_TRANSLATE_NOOP("Slideshow", "I"),
+                  {fields::HeadingItalic, QT_TRANSLATE_NOOP("Slideshow", "I"),
                    QT_TRANSLATE_NOOP("Slideshow", "Italics"), &QFont::setItalic,
                    QT_TRANSLATE_NOOP("Slideshow", "Italic")},
-                  {"ToolButton48", QT_TRANSLATE_NOOP("Slideshow", "U"),
+                  {fields::HeadingUnderline, QT_TRANSLATE_NOOP("Slideshow", "U"),
                    QT_TRANSLATE_NOOP("Slideshow", "Underline"), &QFont::setUnderline,
                    QT_TRANSLATE_NOOP("Slideshow", "Underline")}};
     QToolButton* toggles[3] = {};
@@ -343,7 +357,8 @@ QWidget* SlideshowForm::buildSlideshowPage(QWidget* tab) {
                                      styles[i].style, ToggleFrame::Raised, page);
         toggles[i]->setAccessibleName(QCoreApplication::translate("Slideshow", styles[i].spoken));
     }
-    QComboBox* size = makeComboBox("ComboBox11", numberList(1, 72), {}, page, Typing::Editable);
+    QComboBox* size =
+        makeComboBox(fields::HeadingSize, numberList(1, 72), {}, page, Typing::Editable);
     size->setMinimumContentsLength(3);
     size->setAccessibleName(QCoreApplication::translate("Slideshow", "Heading Size"));
     grid.row(QCoreApplication::translate("Slideshow", "Font Style:"),
@@ -351,33 +366,33 @@ QWidget* SlideshowForm::buildSlideshowPage(QWidget* tab) {
     grid.row(QCoreApplication::translate("Slideshow", "Size:"), {size});
 
     grid.colour(QCoreApplication::translate("Slideshow", "Border Color:"),
-                {.dialog = "ColorDialog6",
-                 .button = "BitBtn20",
-                 .swatch = "Memo12",
-                 .label = "Label52",
+                {.dialog = fields::BorderColour,
+                 .button = controls::BorderColourButton,
+                 .swatch = controls::BorderColourSwatch,
+                 .label = controls::BorderColourLabel,
                  .hint = QCoreApplication::translate("Slideshow", "Choose Table Border Color")});
-    QComboBox* borderWidth = makeComboBox("ComboBox10", BorderWidths, {}, page);
+    QComboBox* borderWidth = makeComboBox(fields::BorderWidth, BorderWidths, {}, page);
     borderWidth->setAccessibleName(QCoreApplication::translate("Slideshow", "Table Border Width"));
     grid.row(QCoreApplication::translate("Slideshow", "Border Width:"), {borderWidth});
 
     grid.colour(QCoreApplication::translate("Slideshow", "Slideshow Console Color:"),
-                {.dialog = "ColorDialog7",
-                 .button = "BitBtn21",
-                 .swatch = "Memo13",
-                 .label = "Label56",
+                {.dialog = fields::ConsoleColour,
+                 .button = controls::ConsoleColourButton,
+                 .swatch = controls::ConsoleColourSwatch,
+                 .label = controls::ConsoleColourLabel,
                  .hint = QCoreApplication::translate("Slideshow", "Choose Slideshow Color")});
     // The heading sits in its cell.
     contrast->watch(textColour,
                     grid.colour(QCoreApplication::translate("Slideshow", "Heading Cell Color:"),
-                                {.dialog = "ColorDialog8",
-                                 .button = "BitBtn22",
-                                 .swatch = "Memo14",
-                                 .label = "Label57",
+                                {.dialog = fields::HeadingCellColour,
+                                 .button = controls::HeadingCellColourButton,
+                                 .swatch = controls::HeadingCellColourSwatch,
+                                 .label = controls::HeadingCellColourLabel,
                                  .hint = QCoreApplication::translate(
                                      "Slideshow", "Choose Slideshow Heading Cell Color")}));
 
-    auto* cellSpacing = new SpinEdit(QStringLiteral("SpinEdit8"), 0, 25, 2, page);
-    auto* cellPadding = new SpinEdit(QStringLiteral("SpinEdit9"), 0, 25, 2, page);
+    auto* cellSpacing = new SpinEdit(fields::CellSpacing, 0, 25, 2, page);
+    auto* cellPadding = new SpinEdit(fields::CellPadding, 0, 25, 2, page);
     grid.row(QCoreApplication::translate("Slideshow", "Cellspacing:"), {cellSpacing});
     grid.row(QCoreApplication::translate("Slideshow", "Cellpadding:"), {cellPadding});
     grid.fillDown();
@@ -386,7 +401,7 @@ QWidget* SlideshowForm::buildSlideshowPage(QWidget* tab) {
 
 QWidget* SlideshowForm::buildElementsPage(QWidget* tab) {
     auto* page = new QWidget(subPages);
-    page->setObjectName("TabSheet8");
+    page->setObjectName(controls::ElementsPage);
     auto* column = new QVBoxLayout(page);
     column->setContentsMargins(4, 3, 4, 3);
     column->setSpacing(3);
@@ -404,42 +419,42 @@ QWidget* SlideshowForm::buildElementsPage(QWidget* tab) {
         const char* widthName;
     };
     const Group groups[] = {
-        {"GroupBox8",
+        {controls::ButtonsGroup,
          QCoreApplication::translate("Slideshow", " Control Buttons "),
-         "Panel3",
-         "ComboBox12",
-         {.dialog = "ColorDialog9",
-          .button = "BitBtn23",
-          .swatch = "Memo15",
-          .label = "Label65",
+         controls::ButtonFontSample,
+         fields::ButtonFont,
+         {.dialog = fields::ButtonBackground,
+          .button = controls::ButtonBackgroundButton,
+          .swatch = controls::ButtonBackgroundSwatch,
+          .label = controls::ButtonBackgroundLabel,
           .hint = QCoreApplication::translate("Slideshow", "Choose Control Buttons Color")},
-         {.dialog = "ColorDialog10",
-          .button = "BitBtn24",
-          .swatch = "Memo16",
-          .label = "Label66",
+         {.dialog = fields::ButtonText,
+          .button = controls::ButtonTextColourButton,
+          .swatch = controls::ButtonTextColourSwatch,
+          .label = controls::ButtonTextColourLabel,
           .hint = QCoreApplication::translate("Slideshow", "Choose Control Buttons Text Color")},
          QCoreApplication::translate("Slideshow", "Text Color:"),
          "ButtonContrast",
-         "ComboBox13",
-         "ComboBox14"},
-        {"GroupBox9",
+         fields::ButtonBorderStyle,
+         fields::ButtonBorderWidth},
+        {controls::ListGroup,
          QCoreApplication::translate("Slideshow", " Image List "),
-         "Panel4",
-         "ComboBox15",
-         {.dialog = "ColorDialog11",
-          .button = "BitBtn25",
-          .swatch = "Memo17",
-          .label = "Label72",
+         controls::ListFontSample,
+         fields::ListFont,
+         {.dialog = fields::ListBackground,
+          .button = controls::ListBackgroundButton,
+          .swatch = controls::ListBackgroundSwatch,
+          .label = controls::ListBackgroundLabel,
           .hint = QCoreApplication::translate("Slideshow", "Choose Image List Color")},
-         {.dialog = "ColorDialog12",
-          .button = "BitBtn26",
-          .swatch = "Memo18",
-          .label = "Label73",
+         {.dialog = fields::ListItemColour,
+          .button = controls::ListItemColourButton,
+          .swatch = controls::ListItemColourSwatch,
+          .label = controls::ListItemColourLabel,
           .hint = QCoreApplication::translate("Slideshow", "Choose Image List Text Color")},
          QCoreApplication::translate("Slideshow", "Item Color:"),
          "ListContrast",
-         "ComboBox16",
-         "ComboBox17"},
+         fields::ListBorderStyle,
+         fields::ListBorderWidth},
     };
     for (const Group& group : groups) {
         auto* box = new QGroupBox(group.title, page);

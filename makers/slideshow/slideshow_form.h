@@ -20,9 +20,6 @@ struct TabContext;
 // pane on the left above the image list, the settings on three sub-pages on
 // the right. The tab owns them all; setupUi only builds and lays them out.
 struct SlideshowForm final {
-    // The tab page's objectName, which it has before its controls are built.
-    static constexpr char PageName[] = "TabSheet4";
-
     SlideshowForm();
     Q_DISABLE_COPY_MOVE(SlideshowForm)
 

@@ -6,16 +6,18 @@
 #include "core/text_file.h"
 #include "core/web_escape.h"
 #include "makers/slideshow/publication.h"
+#include "makers/slideshow/slideshow_controls.h"
 #include "makers/slideshow/slideshow_fields.h"
 #include "makers/slideshow/slideshow_modern_page.h"
 #include "makers/slideshow/slideshow_publisher.h"
 #include "makers/slideshow/web_image_choice.h"
 #include "widgets/colour_setting.h"
+#include "widgets/enabling.h"
 #include "widgets/field_binding.h"
 #include "widgets/file_drop.h"
 #include "widgets/font_box.h"
-#include "widgets/form_parts.h"
 #include "widgets/hint.h"
+#include "widgets/list_values.h"
 #include "widgets/output_commands.h"
 #include "widgets/pane_text.h"
 #include "widgets/spin_edit.h"
@@ -37,6 +39,8 @@
 #include <algorithm>
 #include <memory>
 
+using namespace slideshow;
+
 namespace {
 
 // Puts the file chosen (in a dialog or by a drop) into `field`; none leaves
@@ -50,7 +54,7 @@ void takeFileInto(QLineEdit* field, const QStringList& files) {
 
 SlideshowTab::SlideshowTab(const TabContext& tabContext, QWidget* parent)
     : TabPage(parent), context(tabContext) {
-    setObjectName(QLatin1String(SlideshowForm::PageName));
+    setObjectName(QLatin1String(controls::Tab));
     if (!context.buildLater)
         build();
 }

@@ -2,6 +2,7 @@
 
 #include "core/text_file.h"
 #include "core/web_images.h"
+#include "makers/slideshow/slideshow_controls.h"
 #include "widgets/desktop.h"
 #include "widgets/hint.h"
 #include "widgets/modern_output.h"
@@ -12,6 +13,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+
+using namespace slideshow;
 
 namespace {
 
@@ -26,14 +29,14 @@ constexpr int Edges[] = {800, 1024, 1280, 1600, 1920, 2560};
 WebImageChoice::WebImageChoice(QString file, QWidget* parent)
     : QObject(parent), choiceFile(std::move(file)), optimise(new QAction(this)),
       sizes(new QMenu(parent)), edge(DefaultWebImageEdge) {
-    optimise->setObjectName(QStringLiteral("OptimiseImages"));
+    optimise->setObjectName(controls::OptimiseImages);
     optimise->setText(QCoreApplication::translate("Slideshow", "Optimise Images for the Web"));
     setHint(optimise,
             QCoreApplication::translate(
                 "Slideshow", "Optimise images for the web|Publish resized WebP and JPEG images "
                              "without camera metadata; the originals stay as they are"));
     optimise->setCheckable(true);
-    sizes->setObjectName(QStringLiteral("WebImageSize"));
+    sizes->setObjectName(controls::WebImageSize);
     sizes->setTitle(QCoreApplication::translate("Slideshow", "Web Image Size"));
 
     QString ignored;
@@ -49,7 +52,7 @@ WebImageChoice::WebImageChoice(QString file, QWidget* parent)
     for (const int pixels : Edges) {
         QAction* size =
             sizes->addAction(QCoreApplication::translate("Slideshow", "%1 Pixels").arg(pixels));
-        size->setObjectName(QStringLiteral("WebImageSize%1").arg(pixels));
+        size->setObjectName(QLatin1String(controls::WebImageSize) + QString::number(pixels));
         size->setCheckable(true);
         size->setChecked(pixels == edge);
         group->addAction(size);

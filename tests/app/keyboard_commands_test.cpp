@@ -221,9 +221,12 @@ private slots:
             const char* keys;
             QList<int> tabs; // where it is enabled
         } items[] = {
-            {"FileNew", "Ctrl+N", {0, 1, 2, 3, 4}},        {"FileOpen", "Ctrl+O", {4}},
-            {"FileSaveAsHtml", "Ctrl+S", {0, 1, 2, 3, 4}}, {"FilePreview", "F12", {0, 1, 2, 3, 4}},
-            {"FilePrint", "Ctrl+P", {0, 1, 2, 3, 4}},      {"FilePublish", "Ctrl+Shift+P", {3}},
+            {main_window::controls::FileNew, "Ctrl+N", {0, 1, 2, 3, 4}},
+            {main_window::controls::FileOpen, "Ctrl+O", {4}},
+            {main_window::controls::FileSaveAsHtml, "Ctrl+S", {0, 1, 2, 3, 4}},
+            {main_window::controls::FilePreview, "F12", {0, 1, 2, 3, 4}},
+            {main_window::controls::FilePrint, "Ctrl+P", {0, 1, 2, 3, 4}},
+            {main_window::controls::FilePublish, "Ctrl+Shift+P", {3}},
         };
         for (int tab = 0; tab < 5; ++tab) {
             window.viewTab(tab);
@@ -241,7 +244,8 @@ private slots:
                                          ->actions();
         QCOMPARE(file.size(), 14);
         QCOMPARE(file.at(7), findControl<QAction>(window, "NewProject"));
-        QCOMPARE(file.at(11)->menu(), findControl<QMenu>(window, "RecentProjects"));
+        QCOMPARE(file.at(11)->menu(),
+                 findControl<QMenu>(window, main_window::controls::RecentProjects));
         QCOMPARE(file.last(), findControl<QAction>(window, main_window::controls::Exit));
     }
 
@@ -268,7 +272,7 @@ private slots:
             {editor::controls::SaveAsJs, editor::controls::SaveAsHtml, "", tagInspector,
              reservedWords, "", editor::controls::StripHtml, "", "LivePreview"},
         };
-        auto* options = findControl<QMenu>(window, "MainOptionsMenu");
+        auto* options = findControl<QMenu>(window, main_window::controls::OptionsMenu);
         for (int tab = 0; tab < 5; ++tab) {
             window.viewTab(tab);
             QStringList shown;
@@ -301,7 +305,7 @@ private slots:
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
         auto* menuBar = findControl<QMenuBar>(main, main_window::controls::MainMenu);
-        auto* options = findControl<QMenu>(main, "MainOptionsMenu");
+        auto* options = findControl<QMenu>(main, main_window::controls::OptionsMenu);
         const QKeyCombination editKey = QKeySequence::mnemonic(menuBar->actions().at(1)->text())[0];
         const QKeyCombination optionsKey = QKeySequence::mnemonic(options->title())[0];
         for (Qt::Key tab : {Qt::Key_F2, Qt::Key_F5}) {

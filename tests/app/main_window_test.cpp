@@ -296,7 +296,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form1));
         const QString page = app->folder.file("menu.html");
         app->fake.saveAnswers << page;
-        action("FileSaveAsHtml")->trigger();
+        action(controls::FileSaveAsHtml)->trigger();
         QCOMPARE(statusBar()->currentMessage(), "Saved " + page);
         QCOMPARE(form1->windowTitle(), QString("menu.html - Quillmint v1.0"));
         pages()->setCurrentIndex(1);

@@ -62,7 +62,7 @@ private slots:
             auto* menu = qobject_cast<QMenu*>(holder);
             QVERIFY(menu);
             // The menu bar's Options offers the current tab's entries.
-            if (menu->objectName() == QLatin1String("MainOptionsMenu"))
+            if (menu->objectName() == QLatin1String(main_window::controls::OptionsMenu))
                 continue;
             QWidget* tab = menu;
             while (tab && !tab->objectName().startsWith(QLatin1String("TabSheet")))

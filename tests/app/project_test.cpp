@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/main_window_controls.h"
 #include "app/project_session.h"
 #include "core/project_pages.h"
 #include "core/web_images.h"
@@ -327,7 +328,7 @@ private slots:
             paths << saveProjectAs(QStringLiteral("p%1.quillmint").arg(i));
         QCoreApplication::processEvents();
         app->reopen();
-        auto* recent = findControl<QMenu>(window(), "RecentProjects");
+        auto* recent = findControl<QMenu>(window(), main_window::controls::RecentProjects);
         QCOMPARE(recent->actions().size(), 8);
         QVERIFY(recent->actions().first()->text().endsWith("p9.quillmint"));
         QVERIFY(QFile::remove(paths.at(8)));

@@ -5,7 +5,7 @@
 #include "support/test_files.h"
 #include "support/window_fixture.h"
 #include "widgets/find_dialog.h"
-#include "widgets/form_parts.h"
+#include "widgets/single_line_fields.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "support/fake_desktop.h"
 #include "support/test_files.h"
 #include "widgets/background_save.h"
-#include "widgets/form_parts.h"
+#include "widgets/file_requests.h"
 #include "widgets/output_commands.h"
 
 #include <QApplication>

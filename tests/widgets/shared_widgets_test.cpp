@@ -1,10 +1,13 @@
 #include "support/fake_desktop.h"
+#include "widgets/code_pane.h"
 #include "widgets/colour_setting.h"
 #include "widgets/contrast_warning.h"
+#include "widgets/control_factory.h"
 #include "widgets/default_button.h"
+#include "widgets/enabling.h"
 #include "widgets/font_box.h"
-#include "widgets/form_parts.h"
 #include "widgets/hint.h"
+#include "widgets/list_values.h"
 #include "widgets/spin_edit.h"
 
 #include <QApplication>

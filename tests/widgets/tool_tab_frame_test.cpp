@@ -1,6 +1,6 @@
 #include "support/fake_desktop.h"
 #include "widgets/edit_actions.h"
-#include "widgets/form_parts.h"
+#include "widgets/file_requests.h"
 #include "widgets/output_commands.h"
 #include "widgets/tab_context.h"
 #include "widgets/tool_tab_frame.h"

@@ -1,23 +1,15 @@
-#include "widgets/form_parts.h"
+#include "widgets/control_factory.h"
 
-#include "core/field_table.h"
 #include "widgets/hint.h"
 #include "widgets/single_line_fields.h"
 #include "widgets/spoken_list.h"
 
-#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QEvent>
-#include <QFontDatabase>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyle>
@@ -25,63 +17,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
-
-QPlainTextEdit* makeCodePane(const QString& objectName, QWidget* parent) {
-    auto* pane = new QPlainTextEdit(parent);
-    pane->setObjectName(objectName);
-    styleCodePane(pane);
-    return pane;
-}
-
-void styleCodePane(QPlainTextEdit* pane, TabKey tab) {
-    QFont code = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    code.setPointSizeF(pane->font().pointSizeF());
-    pane->setFont(code);
-    pane->setLineWrapMode(QPlainTextEdit::NoWrap);
-    pane->setTabChangesFocus(tab == TabKey::MovesFocus);
-    pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-}
-
-namespace {
-
-// Follows the application's palette: navy on white where it is light, the
-// palette's own colours where it is dark.
-class NavyText final : public QObject {
-public:
-    explicit NavyText(QPlainTextEdit* pane) : QObject(pane), pane(pane) {
-        // Only the application hears of a new palette when the pane's own
-        // colours hide the change.
-        QCoreApplication::instance()->installEventFilter(this);
-        follow();
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ApplicationPaletteChange &&
-            watched == QCoreApplication::instance())
-            follow();
-        return false;
-    }
-
-private:
-    void follow() {
-        QPalette palette; // nothing of its own: the desktop's colours
-        if (QApplication::palette(pane).color(QPalette::Base).lightness() >= 128) {
-            palette.setColor(QPalette::Text, QColor(0, 0, 128));
-            palette.setColor(QPalette::Base, Qt::white);
-        }
-        pane->setPalette(palette);
-    }
-
-    QPlainTextEdit* pane;
-};
-
-} // namespace
-
-void showNavyText(QPlainTextEdit* pane) {
-    new NavyText(pane);
-}
 
 namespace {
 
@@ -224,48 +159,10 @@ QComboBox* makeChoiceBox(const QString& objectName, const char* context,
     return combo;
 }
 
-QString choiceText(const QComboBox* box) {
-    return box->isEditable() ? box->currentText() : box->currentData().toString();
-}
-
 QGroupBox* makeGroupBox(const QString& objectName, const QString& title, QWidget* parent) {
     auto* group = new QGroupBox(title, parent);
     group->setObjectName(objectName);
     return group;
-}
-
-void enableAll(std::initializer_list<QWidget*> controls, bool enabled) {
-    for (QWidget* control : controls)
-        control->setEnabled(enabled);
-}
-
-void enableWith(QAbstractButton* box, std::initializer_list<QWidget*> controls, While state) {
-    const auto follow = [dependents = QList<QWidget*>(controls), state](bool checked) {
-        for (QWidget* control : dependents)
-            control->setEnabled(checked == (state == While::Checked));
-    };
-    QObject::connect(box, &QAbstractButton::toggled, box, follow);
-    follow(box->isChecked());
-}
-
-void setTabChain(std::initializer_list<QWidget*> controls) {
-    const auto* order = controls.begin();
-    for (std::size_t i = 1; i < controls.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
-QStringList listTexts(const QListWidget* list) {
-    QStringList texts;
-    texts.reserve(list->count());
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    return texts;
-}
-
-void selectText(QComboBox* box, const QString& text) {
-    box->setCurrentIndex(box->findData(text));
-    if (box->isEditable())
-        box->setEditText(text);
 }
 
 namespace {
@@ -301,56 +198,4 @@ void showEveryTab(QTabWidget* tabs) {
     bar->setStyle(style);
     bar->setUsesScrollButtons(false);
     bar->setElideMode(Qt::ElideNone);
-}
-
-QStringList numberList(int first, int last) {
-    return numberTexts(first, last);
-}
-
-void applyDensity(QLayout* layout, const Density& density) {
-    layout->setContentsMargins(density.margins);
-    if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
-        grid->setHorizontalSpacing(density.horizontal);
-        grid->setVerticalSpacing(density.vertical);
-    } else {
-        layout->setSpacing(density.horizontal);
-    }
-}
-
-FileDialogSpec openFileRequest(const QString& name, const QString& title,
-                               const QStringList& filters, int selectedFilter) {
-    FileDialogSpec request;
-    request.name = name;
-    request.title = title;
-    request.filters = filters;
-    request.selectedFilter = selectedFilter;
-    return request;
-}
-
-FileDialogSpec saveFileRequest(const QString& name, const QString& title, const QString& filter,
-                               const QString& suffix) {
-    FileDialogSpec request = openFileRequest(name, title, {filter});
-    request.defaultSuffix = suffix;
-    return request;
-}
-
-FileDialogSpec htmlSaveRequest(const QString& name, const QString& filter) {
-    return saveFileRequest(name, QCoreApplication::translate("ToolTab", "Save as HTML"), filter,
-                           QStringLiteral("html"));
-}
-
-FileDialogSpec textSaveRequest(const QString& name) {
-    return saveFileRequest(name, QCoreApplication::translate("ToolTab", "Save as TeXT"),
-                           QCoreApplication::translate("ToolTab", "Text Files (*.txt)"),
-                           QStringLiteral("txt"));
-}
-
-QLineEdit* lineEditOf(QWidget* control) {
-    if (auto* line = qobject_cast<QLineEdit*>(control))
-        return line;
-    if (auto* combo = qobject_cast<QComboBox*>(control))
-        return combo->lineEdit();
-    if (auto* spin = qobject_cast<QAbstractSpinBox*>(control))
-        return spin->findChild<QLineEdit*>();
-    return nullptr;
 }
