@@ -183,7 +183,7 @@ void MainWindowForm::setupMenus(QMainWindow* window) {
         QCoreApplication::translate("MainWindow",
                                     "Open Project|Open a project and show its work on every tab"));
     saveProjectItem =
-        addItem(fileMenu, "SaveProject", QCoreApplication::translate("MainWindow", "Save Pro&ject"),
+        addItem(fileMenu, "SaveProject", QCoreApplication::translate("MainWindow", "&Save Project"),
                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                 QCoreApplication::translate(
                     "MainWindow", "Save Project|Save the settings and code of every maker tab"));

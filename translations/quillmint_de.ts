@@ -913,7 +913,7 @@ und Diashows und bearbeitet Skripte von Hand.</translation>
         <translation>Projekt öffnen|Öffnet ein Projekt und zeigt seine Arbeit auf jedem Reiter</translation>
     </message>
     <message>
-        <source>Save Pro&amp;ject</source>
+        <source>&amp;Save Project</source>
         <translation>Projekt &amp;speichern</translation>
     </message>
     <message>

@@ -65,8 +65,7 @@ QString unnamed(const QWidget* control, const QList<QWidget*>& seen) {
 }
 
 // The access keys of `captions` (owner, caption) that more than one of them
-// claims. New Project and Save Project share theirs in the English captions,
-// which stay as they are; a translation gives them two.
+// claims.
 QStringList clashes(const QList<std::pair<QString, QString>>& captions) {
     QMultiMap<QString, QString> byKey;
     for (const auto& [owner, caption] : captions)
@@ -76,8 +75,7 @@ QStringList clashes(const QList<std::pair<QString, QString>>& captions) {
     for (const QString& key : byKey.uniqueKeys()) {
         QStringList owners = byKey.values(key);
         owners.sort();
-        if (owners.size() > 1 && !(owners.size() == 2 && owners.at(0).startsWith("NewProject ") &&
-                                   owners.at(1).startsWith("SaveProject ")))
+        if (owners.size() > 1)
             found << key + QLatin1String(" is the key of ") + owners.join(QLatin1String(", "));
     }
     return found;
