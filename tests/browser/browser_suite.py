@@ -62,6 +62,23 @@ SLIDESHOW_PARTS = {
 }
 
 
+# The inputs both suites feed the makers: each suite's pages start from these.
+WORKED_MENU = [["Home", "target1.html"], ["About", "target2.html"], ["Links", "target3.html"]]
+MANY_ENTRIES = [["Entry %d" % n, "target%d.html" % (n % 3 + 1)] for n in range(1, 201)]
+STYLED_MENU = {"entries": WORKED_MENU[:2], "fullPage": True, "bold": True, "italic": True,
+               "underline": True, "invertButton": True, "background": "#336699",
+               "itemColour": "#FFCC00", "font": "Courier New", "size": "14", "goText": "Jump",
+               "border": "Groove", "borderWidth": "4"}
+EVERY_BAR = {bar: True for bar in ("directories", "location", "menubar", "resizable",
+                                   "scrollbars", "statusbar", "toolbar")}
+FIRST_BUTTON = {"initialImage": "init.png", "mouseOverImage": "over.gif", "statusText": "One",
+                "alternateText": "First", "url": "target1.html"}
+SECOND_BUTTON = {"initialImage": "init2.png", "mouseOverImage": "over2.png",
+                 "statusText": "Two", "alternateText": "Second", "url": "target2.html"}
+BUTTON_BORDER = {"imageBorder": True, "borderColour": "#FF0000", "borderType": "Dashed",
+                 "borderSize": "3", "vertical": True}
+
+
 def rgb(colour):
     return "rgb(%d, %d, %d)" % tuple(int(colour[i:i + 2], 16) for i in (1, 3, 5))
 
@@ -217,20 +234,16 @@ class Suite:
     # ------------------------------------------------------------ dropdown
 
     def dropdown_pages(self):
-        worked = [["Home", "target1.html"], ["About", "target2.html"], ["Links", "target3.html"]]
+        worked = WORKED_MENU
         edge = [["Fish & Chips", "été & co.html"], ["Été à la mer 😀", "page with space.html"],
                 ["100% #1", "100% sure.html"], ["a < b", "target1.html#part"],
                 ["</script> end", "target2.html"], ["  spaced   name ", "target3.html"],
                 ["Rock 'n' roll", "target1.html"]]
-        many = [["Entry %d" % n, "target%d.html" % (n % 3 + 1)] for n in range(1, 201)]
-        styled = {"entries": worked[:2], "fullPage": True, "bold": True, "italic": True,
-                  "underline": True, "invertButton": True, "background": "#336699",
-                  "itemColour": "#FFCC00", "font": "Courier New", "size": "14",
-                  "goText": "Jump", "border": "Groove", "borderWidth": "4"}
         return [Page("dropdown: worked example", "dropdown", "menu.html", {"entries": worked}),
-                Page("dropdown: styled, full page", "dropdown", "styled.html", styled),
+                Page("dropdown: styled, full page", "dropdown", "styled.html", STYLED_MENU),
                 Page("dropdown: empty menu", "dropdown", "empty.html", {"entries": []}),
-                Page("dropdown: 200 entries", "dropdown", "many.html", {"entries": many}),
+                Page("dropdown: 200 entries", "dropdown", "many.html",
+                     {"entries": MANY_ENTRIES}),
                 Page("dropdown: edge texts", "dropdown", "edge menu.html",
                      {"entries": edge, "goText": 'Say "Go"'}),
                 Page("dropdown: edge texts, unmarked", "dropdown", "unmarked.html",
@@ -334,15 +347,19 @@ class Suite:
     EVENTS = {"onClick": 0, "onLoad": 1, "onMouseOut": 2, "onMouseOver": 3, "onUnload": 4,
               "after": 5}
 
+    def popup_settings(self, event, medium=0, **settings):
+        """A popup's settings: launched by `event` from `medium` (0 text, 1
+        image, 2 none), opening popup.html unless `url` says otherwise."""
+        settings.update(url=settings.get("url", "popup.html"), event=self.EVENTS[event],
+                        medium=medium)
+        if medium == 1:
+            settings.setdefault("imagePath", "init.png")
+        return settings
+
     def popup_pages(self):
         def popup(name, file, event, medium=0, **settings):
-            settings.update(url=settings.get("url", "popup.html"), event=self.EVENTS[event],
-                            medium=medium)
-            if medium == 1:
-                settings.setdefault("imagePath", "init.png")
-            return Page("popup: " + name, "popup", file, settings)
-        bars = {bar: True for bar in ("directories", "location", "menubar", "resizable",
-                                       "scrollbars", "statusbar", "toolbar")}
+            return Page("popup: " + name, "popup", file,
+                        self.popup_settings(event, medium, **settings))
         return [
             popup("onClick, text link, closes after 1 s", "p-click.html", "onClick",
                   statusText="Hello visitor", closeAfterTime=True, closeSeconds="1"),
@@ -359,7 +376,7 @@ class Suite:
             popup("after 1 s", "p-after.html", "after", 2, delaySeconds="1"),
             popup("onUnload", "p-unload.html", "onUnload", 2),
             popup("fullscreen", "p-full.html", "onClick", fullScreen=True),
-            popup("every bar", "p-bars.html", "onClick", **bars),
+            popup("every bar", "p-bars.html", "onClick", **EVERY_BAR),
             popup("edge texts", "p-edge.html", "onClick", url="été & co.html",
                   statusText="it's 50% <off> & more 😀"),
             popup("quote in the URL", "p-quote.html", "onClick", url='say "hi".html'),
@@ -596,26 +613,19 @@ class Suite:
         classic one."""
         edge = [["</script> end", "target2.html"], ['Say "hi" & <wave>', "target1.html#part"],
                 ["Rock 'n' roll 😀", "été & co.html"], ["100% #1", "100% sure.html"]]
-        styled = {"entries": edge[:1], "fullPage": True, "bold": True, "italic": True,
-                  "underline": True, "invertButton": True, "background": "#336699",
-                  "itemColour": "#FFCC00", "font": "Courier New", "size": "14",
-                  "goText": 'Say "Go"', "border": "Groove", "borderWidth": "4"}
+        styled = dict(STYLED_MENU, entries=edge[:1], goText='Say "Go"')
 
         def popup(name, file, event, medium=0, **settings):
-            settings.update(url=settings.get("url", "popup.html"), event=self.EVENTS[event],
-                            medium=medium)
-            return Page("modern popup: " + name, "popup-modern", file, settings)
+            return Page("modern popup: " + name, "popup-modern", file,
+                        self.popup_settings(event, medium, **settings))
         button = {"initialImage": "it's.png", "mouseOverImage": "a#b.png",
                   "statusText": "</script> it's \"fun\" 😀", "alternateText": 'Say "cheese" & <co>',
                   "url": "été & co.html"}
-        slideshow = {"images": [self.path("slide1.png"), self.path("a#b.png"),
-                                self.path("it's.png")],
-                     "initialImage": self.path("init.png"), "transitionTime": "1",
-                     "centreConsole": True, "rightClickDisable": True,
-                     "rightClickMessage": 'Say "no" </script>', "playSound": True,
-                     "sound": self.path("tune.wav"), "pageTitle": "Holiday <3",
-                     "pageBackgroundColor": "#FFEEDD", "backgroundImage": self.path("bg.png"),
-                     "headingText": "<b>Bold</b> </script> & co"}
+        slideshow = dict(self.slideshow_settings(),
+                         images=[self.path("slide1.png"), self.path("a#b.png"),
+                                 self.path("it's.png")],
+                         rightClickMessage='Say "no" </script>', pageTitle="Holiday <3",
+                         headingText="<b>Bold</b> </script> & co")
         published = dict(slideshow, images=[self.path("my pictures/été & co.png"),
                                             self.path("50% off.png"), self.path("a#b.png")],
                          sound=self.path("my pictures/song.mid"), pageTitle="Été 😀")
@@ -663,12 +673,7 @@ class Suite:
     # ----------------------------------------------------------- mouseover
 
     def mouseover_pages(self):
-        first = {"initialImage": "init.png", "mouseOverImage": "over.gif", "statusText": "One",
-                 "alternateText": "First", "url": "target1.html"}
-        second = {"initialImage": "init2.png", "mouseOverImage": "over2.png",
-                  "statusText": "Two", "alternateText": "Second", "url": "target2.html"}
-        border = {"imageBorder": True, "borderColour": "#FF0000", "borderType": "Dashed",
-                  "borderSize": "3", "vertical": True}
+        first, second, border = FIRST_BUTTON, SECOND_BUTTON, BUTTON_BORDER
         return [
             Page("mouseover: horizontal, preloaded", "mouseover", "m-row.html",
                  buttons=[first, second]),
@@ -778,8 +783,9 @@ class Suite:
 
     # ----------------------------------------------------------- slideshow
 
-    def slideshow_pages(self):
-        full = {"images": [self.path("slide1.png"), self.path("slide2.png"),
+    def slideshow_settings(self):
+        """A slideshow with every option on."""
+        return {"images": [self.path("slide1.png"), self.path("slide2.png"),
                            self.path("slide3.gif")],
                 "initialImage": self.path("init.png"), "transitionTime": "1",
                 "centreConsole": True, "rightClickDisable": True,
@@ -787,9 +793,15 @@ class Suite:
                 "sound": self.path("tune.wav"), "pageTitle": "Holiday",
                 "pageBackgroundColor": "#FFEEDD", "backgroundImage": self.path("bg.png"),
                 "headingText": "My holiday"}
-        published = dict(full, images=[self.path("my pictures/été & co.png"),
-                                       self.path("slide1.png"), self.path("50% off.png"),
-                                       self.path("it's.png")],
+
+    def published_images(self):
+        """Pictures whose names a published folder must keep working."""
+        return [self.path("my pictures/été & co.png"), self.path("slide1.png"),
+                self.path("50% off.png"), self.path("it's.png")]
+
+    def slideshow_pages(self):
+        full = self.slideshow_settings()
+        published = dict(full, images=self.published_images(),
                          sound=self.path("my pictures/song.mid"), pageTitle="Été 😀",
                          headingText="Été à la mer & co 😀")
         quoted = dict(full, rightClickMessage='Say "no"', headingText="<b>Bold</b> </script>")

@@ -18,7 +18,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser_suite  # noqa: E402
 import harness  # noqa: E402
 import standards  # noqa: E402
-from browser_suite import Page, rgb, shown  # noqa: E402
+from browser_suite import (BUTTON_BORDER, EVERY_BAR, FIRST_BUTTON, MANY_ENTRIES,  # noqa: E402
+                           SECOND_BUTTON, STYLED_MENU, WORKED_MENU, Page, rgb, shown)
 from harness import FAIL, wait_for  # noqa: E402
 
 # Every character that has broken a value somewhere, in one text.
@@ -143,24 +144,19 @@ class ModernSuite(browser_suite.Suite):
 
     def dropdown_pages(self):
         self.warned["dropdown: styled"] = ("#FFCC00", "#336699")
-        worked = [["Home", "target1.html"], ["About", "target2.html"], ["Links", "target3.html"]]
+        worked = WORKED_MENU
         edge = [["Fish & Chips", "été & co.html"], ["Été à la mer 😀", "page with space.html"],
                 ["100% #1", "100% sure.html"], ["a < b", "target1.html#part"],
                 ["</script> end", SCRIPT_END_FILE], [EDGE, QUOTED_FILE],
                 ["<b>bold</b> 😀", MARKUP_FILE], ["  spaced   name ", "target3.html"]]
-        many = [["Entry %d" % n, "target%d.html" % (n % 3 + 1)] for n in range(1, 201)]
-        styled = {"entries": worked[:2], "fullPage": True, "bold": True, "italic": True,
-                  "underline": True, "invertButton": True, "background": "#336699",
-                  "itemColour": "#FFCC00", "font": "Courier New", "size": "14",
-                  "goText": "Jump", "border": "Groove", "borderWidth": "4"}
         return [
             modern_page("dropdown: worked example", "dropdown", "mod-menu.html",
                        {"entries": worked, "fullPage": True}),
-            modern_page("dropdown: styled", "dropdown", "mod-styled.html", styled),
+            modern_page("dropdown: styled", "dropdown", "mod-styled.html", STYLED_MENU),
             modern_page("dropdown: empty menu", "dropdown", "mod-empty.html",
                        {"entries": [], "fullPage": True}),
             modern_page("dropdown: 200 entries", "dropdown", "mod-many.html",
-                       {"entries": many, "fullPage": True}),
+                       {"entries": MANY_ENTRIES, "fullPage": True}),
             modern_page("dropdown: every special character", "dropdown", "mod-edge menu.html",
                        {"entries": edge, "fullPage": True, "goText": EDGE, "font": EDGE,
                         "size": EDGE, "border": EDGE, "borderWidth": EDGE}),
@@ -284,16 +280,9 @@ class ModernSuite(browser_suite.Suite):
     # --------------------------------------------------------------- popup
 
     def popup_pages(self):
-        events = self.EVENTS
-
         def popup(name, file, event, medium=0, **settings):
-            settings.update(url=settings.get("url", "popup.html"), event=events[event],
-                            medium=medium)
-            if medium == 1:
-                settings.setdefault("imagePath", "init.png")
-            return modern_page("popup: " + name, "popup", file, settings)
-        bars = {bar: True for bar in ("directories", "location", "menubar", "resizable",
-                                       "scrollbars", "statusbar", "toolbar")}
+            return modern_page("popup: " + name, "popup", file,
+                               self.popup_settings(event, medium, **settings))
         return [
             popup("onClick, text link, closes after 1 s", "mp-click.html", "onClick",
                   statusText="Hello visitor", closeAfterTime=True, closeSeconds="1"),
@@ -316,7 +305,7 @@ class ModernSuite(browser_suite.Suite):
             popup("leaving the page", "mp-leave.html", "onUnload", 2),
             popup("fullscreen click", "mp-full.html", "onClick", fullScreen=True),
             popup("fullscreen onLoad", "mp-full-load.html", "onLoad", 2, fullScreen=True),
-            popup("every bar", "mp-bars.html", "onClick", **bars),
+            popup("every bar", "mp-bars.html", "onClick", **EVERY_BAR),
             popup("every special character", "mp-edge.html", "onClick", url=QUOTED_FILE,
                   statusText=EDGE, imagePath="say \"cheese\" <1>.png", medium=1),
             popup("</script> in URL and status, overlay", "mp-script.html", "onMouseOver",
@@ -531,12 +520,7 @@ class ModernSuite(browser_suite.Suite):
     # ----------------------------------------------------------- mouseover
 
     def mouseover_pages(self):
-        first = {"initialImage": "init.png", "mouseOverImage": "over.gif", "statusText": "One",
-                 "alternateText": "First", "url": "target1.html"}
-        second = {"initialImage": "init2.png", "mouseOverImage": "over2.png",
-                  "statusText": "Two", "alternateText": "Second", "url": "target2.html"}
-        border = {"imageBorder": True, "borderColour": "#FF0000", "borderType": "Dashed",
-                  "borderSize": "3", "vertical": True}
+        first, second, border = FIRST_BUTTON, SECOND_BUTTON, BUTTON_BORDER
         edge = {"initialImage": "say \"cheese\" <1>.png", "mouseOverImage": "<2 😀.png",
                 "statusText": EDGE, "alternateText": EDGE, "url": QUOTED_FILE}
         return [
@@ -641,22 +625,13 @@ class ModernSuite(browser_suite.Suite):
     # ----------------------------------------------------------- slideshow
 
     def slideshow_pages(self):
-        full = {"images": [self.path("slide1.png"), self.path("slide2.png"),
-                           self.path("slide3.gif")],
-                "initialImage": self.path("init.png"), "transitionTime": "1",
-                "centreConsole": True, "rightClickDisable": True,
-                "rightClickMessage": "No copying, please!", "playSound": True,
-                "sound": self.path("tune.wav"), "pageTitle": "Holiday",
-                "pageBackgroundColor": "#FFEEDD", "backgroundImage": self.path("bg.png"),
-                "headingText": "My holiday", "headingBold": True, "headingItalic": True,
-                # Readable colours: the program's white on white gets its
-                # low contrast warning on the tab.
-                "headingColor": "#000000", "buttonTextColor": "#000000",
-                "buttonBackgroundColor": "#EEEEEE", "listItemColor": "#000000"}
-        published = dict(full, images=[self.path("my pictures/été & co.png"),
-                                       self.path("slide1.png"), self.path("50% off.png"),
-                                       self.path("it's.png"), self.path("a#b.png"),
-                                       self.path("<2 😀.png")],
+        # Readable colours: the program's white on white gets its low
+        # contrast warning on the tab.
+        full = dict(self.slideshow_settings(), headingBold=True, headingItalic=True,
+                    headingColor="#000000", buttonTextColor="#000000",
+                    buttonBackgroundColor="#EEEEEE", listItemColor="#000000")
+        published = dict(full, images=self.published_images() + [self.path("a#b.png"),
+                                                                 self.path("<2 😀.png")],
                          initialImage=self.path("say \"cheese\" <1>.png"),
                          sound=self.path("my pictures/song.mid"),
                          pageTitle="Été 😀", headingText="Été à la mer & co 😀")
